@@ -1,0 +1,337 @@
+#include "GameGoalrun.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+#include <utility>
+
+#include "ConstsGoalrun.h"
+#include "GameSaveData.h"
+#include "ZnMatchesConsts.h"
+#include "ZnMessageLog.h"
+#include "ZnMoneyText.h"
+#include "ZnSaturate.h"
+#include "ZnStream.h"
+
+TZnGameGoalrun::TZnGameGoalrun(TZnRandom::TZnSeedSource seedSource)
+    : FClubs(std::make_unique<TZnClubList>()), FCoach(std::make_unique<TZnCoach>()),
+      FSchedule(std::make_unique<TZnMatchListList>()), SeedSource(std::move(seedSource)) {
+    // Before the window hands over the names, the clubs are A to P.
+    FClubs->InitClubs();
+    LinkCoach(FClubs->Items(FClubs->Count() - 1));
+    FSchedule->PutClubFirst(MyClub().ClubId);
+}
+
+TZnGameGoalrun::~TZnGameGoalrun() = default;
+
+void TZnGameGoalrun::LinkCoach(TZnClub& club) {
+    FClubs->ClearCoaches();
+    FCoach->Club = &club;
+    club.Coach = FCoach.get();
+}
+
+void TZnGameGoalrun::AddMessage(const std::string& text) {
+    if (MessageLog != nullptr)
+        MessageLog->AddLine(text);
+}
+
+void TZnGameGoalrun::NewGame() {
+    FClubs = std::make_unique<TZnClubList>();
+    FCoach = std::make_unique<TZnCoach>();
+    FSchedule = std::make_unique<TZnMatchListList>();
+    FClubs->NameList = &TeamNames;
+    FClubs->InitClubs();
+    // The player always takes the club created last, the weakest.
+    LinkCoach(FClubs->Items(FClubs->Count() - 1));
+    FSchedule->PutClubFirst(MyClub().ClubId);
+    Season = 0;
+    Matchday = 0;
+    Finished = false;
+    if (MessageLog != nullptr)
+        MessageLog->Clear();
+    AddMessage("あなたを監督に招いたのは、我がチームを優勝に導いてもらうためです。");
+    AddMessage("そのために、2億円を資金として捻出しました。");
+    AddMessage("それでは、健闘を祈ります。");
+}
+
+void SimulateMatch(TZnMatch& match, const TZnClub& home, const TZnClub& away, TZnRandom& random) {
+    const double homeAttack = home.EffectiveAttack() * HomeFactor;
+    const double homeDefense = home.EffectiveDefense() * HomeFactor;
+    const int32_t awayAttack = away.EffectiveAttack();
+    const int32_t awayDefense = away.EffectiveDefense();
+    for (int32_t round = 0; round < AttackRounds; ++round) {
+        if (random.Below(DrawRange) < homeAttack && random.Below(DrawRange) > awayDefense)
+            ++match.HomeGoals;
+        if (random.Below(DrawRange) < awayAttack && random.Below(DrawRange) > homeDefense)
+            ++match.AwayGoals;
+    }
+}
+
+namespace {
+
+void RecordResult(TZnClub& club, int32_t goalsFor, int32_t goalsAgainst) {
+    if (goalsFor > goalsAgainst) {
+        club.Points = Saturate(int64_t{club.Points} + 3);
+        club.Wins = Saturate(int64_t{club.Wins} + 1);
+    } else if (goalsFor == goalsAgainst) {
+        club.Points = Saturate(int64_t{club.Points} + 1);
+        club.Draws = Saturate(int64_t{club.Draws} + 1);
+    } else {
+        club.Losses = Saturate(int64_t{club.Losses} + 1);
+    }
+    club.GoalsFor = Saturate(int64_t{club.GoalsFor} + goalsFor);
+    club.GoalsAgainst = Saturate(int64_t{club.GoalsAgainst} + goalsAgainst);
+    club.Played = Saturate(int64_t{club.Played} + 1);
+    // Strengthening money is spent by the club's match of this matchday.
+    club.BuildUp = 0;
+}
+
+} // namespace
+
+void TZnGameGoalrun::PlayMatchday() {
+    Random.Seed = SeedSource(Random.Seed);
+    TZnMatchList& day = FSchedule->Matchdays(Matchday);
+    for (int32_t j = 0; j < day.Count(); ++j) {
+        TZnMatch& match = day.Matches(j);
+        TZnClub& home = FClubs->ClubById(match.HomeId);
+        TZnClub& away = FClubs->ClubById(match.AwayId);
+        SimulateMatch(match, home, away, Random);
+        RecordResult(home, match.HomeGoals, match.AwayGoals);
+        RecordResult(away, match.AwayGoals, match.HomeGoals);
+        match.Played = true;
+    }
+    ++Matchday;
+    FClubs->SortByStanding();
+    ReportMyResult();
+}
+
+void TZnGameGoalrun::ReportMyResult() {
+    const TZnMatch& match = MyLastMatch();
+    const bool atHome = MyLastMatchAtHome();
+    const std::string venue = atHome ? "Home" : "Away";
+    const std::string& opponent = FClubs->ClubById(atHome ? match.AwayId : match.HomeId).Name;
+    const std::string where = "第" + std::to_string(Matchday) + "節 " + venue + "で、" + opponent;
+    switch (MyLastResult()) {
+    case mrWin:
+        FCoach->Money = Saturate(int64_t{FCoach->Money} + WinBonus);
+        FCoach->Experience = Saturate(int64_t{FCoach->Experience} + WinExperience);
+        AddMessage(where + "に勝ちました！");
+        AddMessage("経験値" + std::to_string(WinExperience) + "を獲得しました。");
+        AddMessage("勝利給" + MoneyText(WinBonus) + "円を獲得しました。");
+        break;
+    case mrDraw:
+        AddMessage(where + "に引き分けました。");
+        break;
+    case mrLose:
+        AddMessage(where + "に負けました。");
+        break;
+    }
+    if (Matchday == MatchdayCount)
+        SeasonEnd();
+}
+
+void TZnGameGoalrun::SeasonEnd() {
+    const TZnClub& club = MyClub();
+    const int32_t prize = PrizeTable.at(static_cast<size_t>(club.Rank));
+    FCoach->Money = Saturate(int64_t{FCoach->Money} + prize);
+    AddMessage("最終順位" + std::to_string(club.Rank + 1) + "位で、賞金" + MoneyText(prize) +
+               "円を獲得しました。");
+    if (club.Rank != 0)
+        return;
+    AddMessage("優勝おめでとうございます！");
+    if (club.Points == 3 * MatchdayCount)
+        AddMessage("30連勝優勝なんて夢のようです！！");
+    // The twenty-first season (index 20) has never had this line.
+    if (Season != 20)
+        AddMessage(std::to_string(Season + 1) + "季目で優勝するなんて、あなたはすばらしい監督です！！");
+    Finished = true;
+}
+
+void TZnGameGoalrun::NextSeason() {
+    Season = Saturate(int64_t{Season} + 1);
+    Matchday = 0;
+    FClubs->ResetRecords();
+    FClubs->StorePrevRanks();
+    FClubs->ShuffleIds(Random);
+    FClubs->SortByStanding();
+    FSchedule->PutClubFirst(MyClub().ClubId);
+    FSchedule->ResetResults();
+    if (MessageLog != nullptr)
+        MessageLog->Clear();
+    AddMessage(std::to_string(Season + 1) + "季目です。優勝目指してがんばりましょう。");
+}
+
+std::string TZnGameGoalrun::InvestBuildUp(std::string_view boxText) {
+    const int32_t amount = ParseBuildUpAmount(boxText);
+    if (amount <= 0) {
+        AddMessage("強化費を指定してください。");
+        return "0";
+    }
+    if (int64_t{FCoach->Money} - amount < 0) {
+        AddMessage("強化費が足りません。");
+        return "0";
+    }
+    MyClub().BuildUp = Saturate(int64_t{MyClub().BuildUp} + amount);
+    FCoach->Money -= amount;
+    AddMessage("強化費を" + MoneyText(amount) + "円投入しました。");
+    return std::to_string(amount);
+}
+
+int32_t TZnGameGoalrun::StrengthBalance(int32_t homeId, int32_t awayId) const {
+    const TZnClub& home = FClubs->ClubById(homeId);
+    const TZnClub& away = FClubs->ClubById(awayId);
+    const double balance = (static_cast<double>(home.Attack) + home.Defense) * HomeFactor -
+                           (static_cast<double>(away.Attack) + away.Defense);
+    // nearbyint in the default rounding mode rounds a half to the even neighbour.
+    return Saturate(static_cast<int64_t>(std::nearbyint(balance)));
+}
+
+int32_t TZnGameGoalrun::WinPrediction() const {
+    const TZnMatch& next = FSchedule->Matchdays(Matchday).Matches(0);
+    int64_t balance = StrengthBalance(next.HomeId, next.AwayId);
+    if (next.HomeId != MyClub().ClubId)
+        balance = -balance;
+    return Saturate(balance + int64_t{FCoach->Level()} * MyClub().BuildUp);
+}
+
+std::string TZnGameGoalrun::WinPredictionText(int32_t prediction) {
+    const int64_t percent = (int64_t{prediction} + 10000) / 200;
+    if (percent <= 10)
+        return "勝利確率10%以下";
+    if (percent >= 90)
+        return "勝利確率90%以上";
+    return "勝利確率" + std::to_string(percent) + "%";
+}
+
+int32_t TZnGameGoalrun::MyClubIndex() const {
+    return std::max(0, FClubs->IndexOfClubId(MyClub().ClubId));
+}
+
+const TZnMatch& TZnGameGoalrun::MyLastMatch() const {
+    return FSchedule->Matchdays(Matchday - 1).Matches(0);
+}
+
+bool TZnGameGoalrun::MyLastMatchAtHome() const {
+    return MyLastMatch().HomeId == MyClub().ClubId;
+}
+
+TZnMatchResult TZnGameGoalrun::MyLastResult() const {
+    return MyLastMatch().ResultFor(MyClub().ClubId);
+}
+
+void TZnGameGoalrun::SaveToStream(TZnWriteStream& stream) const {
+    stream.WriteBytes(SaveHeader());
+    FClubs->WriteToStream(stream);
+    FCoach->WriteToStream(stream);
+    FSchedule->WriteToStream(stream);
+    stream.WriteInt32(MyClub().ClubId);
+    stream.WriteInt32(Season);
+    stream.WriteInt32(Matchday);
+}
+
+void TZnGameGoalrun::LoadFromStream(std::span<const uint8_t> data) {
+    TZnReadStream stream(data);
+    auto clubs = std::make_unique<TZnClubList>();
+    auto coach = std::make_unique<TZnCoach>();
+    auto schedule = std::make_unique<TZnMatchListList>();
+    int32_t myClubId = 0;
+    int32_t season = 0;
+    int32_t matchday = 0;
+    try {
+        const auto header = stream.ReadBytes(SaveHeaderSize);
+        if (!std::equal(header.begin(), header.end(), SaveHeader().begin()))
+            throw EZnLoadError("not a save file of this game");
+        clubs->InitClubs();
+        clubs->ReadFromStream(stream);
+        coach->ReadFromStream(stream);
+        schedule->ReadFromStream(stream);
+        myClubId = stream.ReadInt32();
+        season = stream.ReadInt32();
+        matchday = stream.ReadInt32();
+    } catch (const EZnReadError&) {
+        throw EZnLoadError("the file is shorter than a save file");
+    }
+    ValidateSaveState(*clubs, *schedule, myClubId, season, matchday);
+
+    // Accepted: swap the new state in; nothing below can fail.
+    clubs->NameList = &TeamNames;
+    clubs->ApplyNames();
+    FClubs = std::move(clubs);
+    FCoach = std::move(coach);
+    FSchedule = std::move(schedule);
+    LinkCoach(FClubs->ClubById(myClubId));
+    // Files this game wrote have it already; others get the player's fixture first too.
+    FSchedule->PutClubFirst(myClubId);
+    Season = season;
+    Matchday = matchday;
+    Finished = false;
+}
+
+void TZnGameGoalrun::SaveToFile(const std::string& path) const {
+    TZnWriteStream stream;
+    SaveToStream(stream);
+    WriteFileAtomically(path, stream.Bytes);
+}
+
+void TZnGameGoalrun::LoadFromFile(const std::string& path) {
+    LoadFromStream(ReadWholeFile(path));
+}
+
+int32_t ParseBuildUpAmount(std::string_view text) {
+    // Full-width forms U+FF10..U+FF19 (digits), U+FF0B (+) and U+FF0D (-) are EF BC 90..99, 8B, 8D.
+    auto fullWidth = [&](size_t i, uint8_t last) {
+        return i + 2 < text.size() && static_cast<uint8_t>(text[i]) == 0xEF &&
+               static_cast<uint8_t>(text[i + 1]) == 0xBC && static_cast<uint8_t>(text[i + 2]) == last;
+    };
+    auto isSpaceAt = [&](size_t i) -> size_t { // the length of the white space at i, or 0
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c == ' ' || (c >= '\t' && c <= '\r'))
+            return 1;
+        if (i + 2 < text.size() && c == 0xE3 && static_cast<uint8_t>(text[i + 1]) == 0x80 &&
+            static_cast<uint8_t>(text[i + 2]) == 0x80)
+            return 3;
+        return 0;
+    };
+    size_t i = 0;
+    while (i < text.size() && isSpaceAt(i) != 0)
+        i += isSpaceAt(i);
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        i += 1;
+    } else if (fullWidth(i, 0x8B) || fullWidth(i, 0x8D)) {
+        negative = static_cast<uint8_t>(text[i + 2]) == 0x8D;
+        i += 3;
+    }
+    int64_t value = 0;
+    int digits = 0;
+    while (i < text.size()) {
+        int digit = -1;
+        size_t width = 1;
+        if (text[i] >= '0' && text[i] <= '9') {
+            digit = text[i] - '0';
+        } else if (i + 2 < text.size() && static_cast<uint8_t>(text[i]) == 0xEF &&
+                   static_cast<uint8_t>(text[i + 1]) == 0xBC) {
+            const auto last = static_cast<uint8_t>(text[i + 2]);
+            if (last >= 0x90 && last <= 0x99) {
+                digit = last - 0x90;
+                width = 3;
+            }
+        }
+        if (digit < 0)
+            break;
+        value = value * 10 + digit;
+        if (value > int64_t{1} << 31) // already too large for either sign
+            return 0;
+        ++digits;
+        i += width;
+    }
+    while (i < text.size() && isSpaceAt(i) != 0)
+        i += isSpaceAt(i);
+    if (digits == 0 || i != text.size())
+        return 0;
+    value = negative ? -value : value;
+    if (value < INT32_MIN || value > INT32_MAX)
+        return 0;
+    return static_cast<int32_t>(value);
+}

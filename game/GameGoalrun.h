@@ -1,0 +1,105 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ZnClubList.h"
+#include "ZnCoach.h"
+#include "ZnMatchListList.h"
+#include "ZnRandom.h"
+
+class TZnMessageLog;
+class TZnWriteStream;
+
+// The game controller: owns the league of one running game and carries its rules. One instance
+// lives for the whole process; the window and the CLI call it for every command.
+class TZnGameGoalrun {
+public:
+    // The seed source answers every matchday's reseed; tests and `goalrun-cli --seed` pass
+    // KeepSeedSource() so that a run is reproducible from Random.Seed.
+    explicit TZnGameGoalrun(TZnRandom::TZnSeedSource seedSource = ClockSeedSource());
+    ~TZnGameGoalrun();
+    TZnGameGoalrun(const TZnGameGoalrun&) = delete;
+    TZnGameGoalrun& operator=(const TZnGameGoalrun&) = delete;
+
+    TZnClubList& Clubs() { return *FClubs; }
+    const TZnClubList& Clubs() const { return *FClubs; }
+    TZnCoach& Coach() { return *FCoach; }
+    const TZnCoach& Coach() const { return *FCoach; }
+    TZnMatchListList& Schedule() { return *FSchedule; }
+    const TZnMatchListList& Schedule() const { return *FSchedule; }
+
+    std::vector<std::string> TeamNames; // club names (UTF-8), one per line of the name file
+    bool Finished = false;              // the title was won; nothing but a new game or a load
+    int32_t Matchday = 0;               // matchdays played this season, 0..30
+    TZnMessageLog* MessageLog = nullptr; // not owned; messages are dropped while it is unset
+    int32_t Season = 0;                 // 0-based; shown as Season + 1 followed by "季目"
+    TZnRandom Random;
+
+    // The enabling rule of the game commands, shared by every front end.
+    bool CanPlayMatchday() const { return Matchday != 30 && !Finished; }
+    bool CanInvestBuildUp() const { return CanPlayMatchday(); }
+    bool CanNextSeason() const { return Matchday == 30 && !Finished; }
+
+    // Fresh clubs, coach and schedule, named from TeamNames; clears the log and writes the three
+    // opening lines.
+    void NewGame();
+    // Plays matchday `Matchday` (allowed only while CanPlayMatchday()).
+    void PlayMatchday();
+    // Starts the next season (allowed only while CanNextSeason()).
+    void NextSeason();
+    // Runs the strengthening command on the text of the amount box and returns the box's new
+    // text (the normalised amount, or "0" after a refusal).
+    std::string InvestBuildUp(std::string_view boxText);
+
+    // (home Attack + Defense) x 1.1 - (away Attack + Defense), rounded half to even.
+    int32_t StrengthBalance(int32_t homeId, int32_t awayId) const;
+    // The prediction value of the player's next match (asked only while Matchday < 30).
+    int32_t WinPrediction() const;
+    static std::string WinPredictionText(int32_t prediction);
+
+    TZnClub& MyClub() { return *FCoach->Club; }
+    const TZnClub& MyClub() const { return *FCoach->Club; }
+    int32_t MyClubIndex() const;
+    // The player's fixture of the last matchday played; valid only when Matchday >= 1.
+    const TZnMatch& MyLastMatch() const;
+    bool MyLastMatchAtHome() const;
+    TZnMatchResult MyLastResult() const;
+
+    // Appends one line to the message log.
+    void AddMessage(const std::string& text);
+
+    // The 5122-byte save image of the current game.
+    void SaveToStream(TZnWriteStream& stream) const;
+    // Replaces the game with a save image. Reads into a separate state and swaps it in only when
+    // the whole image is accepted; throws EZnLoadError otherwise, leaving the game unchanged.
+    void LoadFromStream(std::span<const uint8_t> data);
+    // Writes the save image to a temporary file beside `path`, flushes it and renames it over
+    // `path`; an existing file is never damaged. Throws EZnSaveError.
+    void SaveToFile(const std::string& path) const;
+    // Throws EZnLoadError when the file cannot be read or is refused.
+    void LoadFromFile(const std::string& path);
+
+private:
+    void LinkCoach(TZnClub& club);
+    void ReportMyResult();
+    void SeasonEnd();
+
+    std::unique_ptr<TZnClubList> FClubs;
+    std::unique_ptr<TZnCoach> FCoach;
+    std::unique_ptr<TZnMatchListList> FSchedule;
+    TZnRandom::TZnSeedSource SeedSource;
+};
+
+// Plays one fixture: six rounds of a home and an away attack, each a chance draw and, on success,
+// a goal draw. Adds goals to the fixture and changes nothing else.
+void SimulateMatch(TZnMatch& match, const TZnClub& home, const TZnClub& away, TZnRandom& random);
+
+// The amount typed in the strengthening box: white space (ASCII and U+3000) around it ignored,
+// an optional sign, decimal digits; full-width digits and signs count as ASCII ones. Text that
+// is not such a number, or does not fit 32 bits, gives 0.
+int32_t ParseBuildUpAmount(std::string_view text);

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <stdexcept>
+#include <vector>
+
+// Raised when a read would go past the end of the data.
+class EZnReadError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A growing byte buffer that the model records write themselves into, little-endian.
+class TZnWriteStream {
+public:
+    void WriteInt32(int32_t value);
+    void WriteByte(uint8_t value) { Bytes.push_back(value); }
+    void WriteBytes(std::span<const uint8_t> bytes) { Bytes.insert(Bytes.end(), bytes.begin(), bytes.end()); }
+
+    std::vector<uint8_t> Bytes;
+};
+
+// A read position over bytes that the caller keeps alive.
+class TZnReadStream {
+public:
+    explicit TZnReadStream(std::span<const uint8_t> data) : Data(data) {}
+
+    // Each read throws EZnReadError when fewer bytes remain than it needs.
+    int32_t ReadInt32();
+    uint8_t ReadByte();
+    std::span<const uint8_t> ReadBytes(size_t count);
+
+    size_t Position() const { return Pos; }
+
+private:
+    std::span<const uint8_t> Data;
+    size_t Pos = 0;
+};
