@@ -1,0 +1,78 @@
+// Speed of the engine: one matchday, one season, a save and load of one image, and the floor
+// every season stands on: the generator draws and table sorts a season needs.
+
+#include <benchmark/benchmark.h>
+
+#include "GameGoalrun.h"
+#include "ZnStream.h"
+
+namespace {
+
+void BM_Matchday(benchmark::State& state) {
+    TZnGameGoalrun game(KeepSeedSource());
+    game.NewGame();
+    for (auto _ : state) {
+        if (game.Matchday == 30) {
+            state.PauseTiming();
+            game.NewGame();
+            state.ResumeTiming();
+        }
+        game.PlayMatchday();
+    }
+}
+BENCHMARK(BM_Matchday);
+
+void BM_Season(benchmark::State& state) {
+    TZnGameGoalrun game(KeepSeedSource());
+    game.Random.Seed = 7;
+    game.NewGame();
+    for (auto _ : state) {
+        while (game.CanPlayMatchday())
+            game.PlayMatchday();
+        if (game.Finished) {
+            state.PauseTiming();
+            game.NewGame();
+            state.ResumeTiming();
+            continue;
+        }
+        game.NextSeason();
+    }
+}
+BENCHMARK(BM_Season);
+
+void BM_SaveAndLoad(benchmark::State& state) {
+    TZnGameGoalrun game(KeepSeedSource());
+    game.NewGame();
+    for (int i = 0; i < 12; ++i)
+        game.PlayMatchday();
+    for (auto _ : state) {
+        TZnWriteStream stream;
+        game.SaveToStream(stream);
+        game.LoadFromStream(stream.Bytes);
+        benchmark::DoNotOptimize(stream.Bytes.data());
+    }
+}
+BENCHMARK(BM_SaveAndLoad);
+
+// The floor of a season: 5000 draws (a season takes about 4,000 to 6,000) and 30 sorts of
+// sixteen clubs.
+void BM_SeasonFloor(benchmark::State& state) {
+    TZnRandom random(1);
+    TZnClubList clubs;
+    clubs.InitClubs();
+    for (auto _ : state) {
+        int64_t sum = 0;
+        for (int i = 0; i < 5000; ++i)
+            sum += random.Below(10000);
+        for (int day = 0; day < 30; ++day) {
+            clubs.Items(day % 16).Points += static_cast<int32_t>(sum & 3);
+            clubs.SortByStanding();
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+}
+BENCHMARK(BM_SeasonFloor);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,173 @@
+#include "CliDriver.h"
+
+#include <charconv>
+#include <ostream>
+
+#include "CliState.h"
+#include "GameSaveData.h"
+#include "GameViewText.h"
+#include "ZnMatchesConsts.h"
+
+namespace {
+
+std::pair<std::string_view, std::string_view> SplitCommand(std::string_view line) {
+    const auto space = line.find(' ');
+    if (space == std::string_view::npos)
+        return {line, {}};
+    return {line.substr(0, space), line.substr(space + 1)};
+}
+
+// A whole decimal number in [low, high], or false.
+bool ParseNumber(std::string_view text, int64_t low, int64_t high, int64_t& value) {
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    return !text.empty() && result.ec == std::errc() && result.ptr == end && value >= low &&
+           value <= high;
+}
+
+void PrintCells(std::ostream& out, const std::vector<std::string>& cells) {
+    for (size_t i = 0; i < cells.size(); ++i)
+        out << (i == 0 ? "" : "\t") << cells[i];
+    out << '\n';
+}
+
+} // namespace
+
+TZnCliDriver::TZnCliDriver(TZnGameGoalrun& game) : Game(game) {
+    Game.MessageLog = &FLog;
+}
+
+bool TZnCliDriver::IsGameCommand(std::string_view line) {
+    const auto command = SplitCommand(line).first;
+    return command == "new" || command == "play" || command == "invest" || command == "next" ||
+           command == "load";
+}
+
+bool TZnCliDriver::Execute(std::string_view line, std::ostream& out, std::ostream& err) {
+    const auto [command, argument] = SplitCommand(line);
+    if (command == "new") {
+        Game.NewGame();
+    } else if (command == "play") {
+        return Play(argument, err);
+    } else if (command == "invest") {
+        if (Game.CanInvestBuildUp())
+            FBoxText = Game.InvestBuildUp(argument);
+    } else if (command == "box") {
+        out << FBoxText << '\n';
+    } else if (command == "next") {
+        if (Game.CanNextSeason())
+            Game.NextSeason();
+    } else if (command == "save" && !argument.empty()) {
+        return Save(std::string(argument), err);
+    } else if (command == "load" && !argument.empty()) {
+        return Load(std::string(argument), err);
+    } else if (command == "clear") {
+        FLog.Clear();
+    } else if (command == "log") {
+        for (const auto& text : FLog.Lines)
+            out << text << '\n';
+    } else if (command == "table") {
+        PrintTable(out);
+    } else if (command == "fixtures") {
+        return Fixtures(argument, out, err);
+    } else if (command == "club") {
+        PrintClub(out);
+    } else if (command == "prizes") {
+        PrintPrizes(out);
+    } else if (command == "state") {
+        out << StateJson(Game, FBoxText) << '\n';
+    } else if (command == "help") {
+        PrintHelp(out);
+    } else {
+        err << "unknown command or missing argument: " << line;
+        return false;
+    }
+    return true;
+}
+
+bool TZnCliDriver::Play(std::string_view argument, std::ostream& err) {
+    int64_t runs = 1;
+    if (!argument.empty() && !ParseNumber(argument, 0, 1000000, runs)) {
+        err << "play: the count must be a whole number from 0 to 1000000: " << argument;
+        return false;
+    }
+    for (int64_t i = 0; i < runs && Game.CanPlayMatchday(); ++i)
+        Game.PlayMatchday();
+    return true;
+}
+
+bool TZnCliDriver::Load(const std::string& path, std::ostream& err) {
+    try {
+        Game.LoadFromFile(path);
+    } catch (const EZnLoadError& error) {
+        err << "cannot load (" << error.what() << ")\n" << path << "\nファイルは開けません";
+        return false;
+    }
+    FLog.Clear();
+    return true;
+}
+
+bool TZnCliDriver::Save(const std::string& path, std::ostream& err) {
+    try {
+        Game.SaveToFile(path);
+    } catch (const EZnSaveError& error) {
+        err << "cannot save (" << error.what() << ")\n" << path << "\nファイルを作成できませんでした";
+        return false;
+    }
+    return true;
+}
+
+bool TZnCliDriver::Fixtures(std::string_view argument, std::ostream& out, std::ostream& err) const {
+    int64_t matchday = 0;
+    if (!ParseNumber(argument, 1, MatchdayCount, matchday)) {
+        err << "fixtures: the matchday must be a whole number from 1 to 30: " << argument;
+        return false;
+    }
+    const TZnMatchList& day = Game.Schedule().Matchdays(static_cast<int32_t>(matchday - 1));
+    for (int32_t j = 0; j < day.Count(); ++j) {
+        std::vector<std::string> cells;
+        for (int32_t tag = 0; tag < MatchesColumnCount; ++tag)
+            cells.push_back(FixtureCell(Game, day.Matches(j), tag).value_or(""));
+        PrintCells(out, cells);
+    }
+    return true;
+}
+
+void TZnCliDriver::PrintTable(std::ostream& out) const {
+    for (int32_t p = 0; p < Game.Clubs().Count(); ++p) {
+        std::vector<std::string> cells;
+        for (int32_t tag = 0; tag < RankTableColumnCount; ++tag)
+            cells.push_back(RankTableCell(Game.Clubs().Items(p), tag).value_or(""));
+        PrintCells(out, cells);
+    }
+}
+
+void TZnCliDriver::PrintClub(std::ostream& out) const {
+    const auto values = MyClubValues(Game);
+    for (int32_t row = 0; row < MyClubRowCount; ++row)
+        out << MyClubRowCaptions[row] << '\t' << values[row] << '\n';
+}
+
+void TZnCliDriver::PrintPrizes(std::ostream& out) const {
+    for (int32_t rank = 0; rank < ClubCount; ++rank)
+        out << rank + 1 << '\t' << PrizeText(rank) << '\n';
+}
+
+void TZnCliDriver::PrintHelp(std::ostream& out) {
+    out << "commands:\n"
+           "  new            start a new game\n"
+           "  play [N]       play N matchdays (default 1) while the season allows it\n"
+           "  invest TEXT    invest TEXT 万円 of the coach's funds in the next match\n"
+           "  box            show the strengthening box's text\n"
+           "  next           start the next season after matchday 30\n"
+           "  save PATH      save the game to PATH\n"
+           "  load PATH      load a saved game from PATH\n"
+           "  clear          clear the message log\n"
+           "  log            show the message log\n"
+           "  table          show the league table\n"
+           "  fixtures M     show the fixtures of matchday M (1-30)\n"
+           "  club           show the club panel\n"
+           "  prizes         show the prize list\n"
+           "  state          print the whole game state as JSON\n"
+           "  help           this list; end of input (Ctrl+D) quits\n";
+}

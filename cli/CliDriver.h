@@ -1,0 +1,53 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "GameGoalrun.h"
+#include "ZnMessageLog.h"
+
+// The log of the CLI: every line of the current log, plus the lines written since the last
+// time a person at the terminal was shown them.
+class TZnCliLog : public TZnLineLog {
+public:
+    void AddLine(const std::string& line) override {
+        TZnLineLog::AddLine(line);
+        Fresh.push_back(line);
+    }
+
+    std::vector<std::string> Fresh;
+};
+
+// Runs the commands of goalrun-cli on one game, the way the window runs its commands: each game
+// command only while the enabling rule allows it.
+class TZnCliDriver {
+public:
+    explicit TZnCliDriver(TZnGameGoalrun& game);
+
+    // Runs one command line. Printing commands write to `out`; a failure is described on `err`
+    // (without the line number, which the caller adds) and returns false.
+    bool Execute(std::string_view line, std::ostream& out, std::ostream& err);
+
+    // True for commands after which a person at the terminal wants to see the log and the club.
+    static bool IsGameCommand(std::string_view line);
+
+    TZnCliLog& Log() { return FLog; }
+    const std::string& BoxText() const { return FBoxText; }
+
+    static void PrintHelp(std::ostream& out);
+    void PrintClub(std::ostream& out) const;
+
+private:
+    bool Play(std::string_view argument, std::ostream& err);
+    bool Load(const std::string& path, std::ostream& err);
+    bool Save(const std::string& path, std::ostream& err);
+    bool Fixtures(std::string_view argument, std::ostream& out, std::ostream& err) const;
+    void PrintTable(std::ostream& out) const;
+    void PrintPrizes(std::ostream& out) const;
+
+    TZnGameGoalrun& Game;
+    TZnCliLog FLog;
+    std::string FBoxText = "0";
+};

@@ -1,0 +1,96 @@
+// goalrun-cli: the game without a window, for scripts, tests, balance analysis and play in a
+// terminal. Commands come from standard input, one per line.
+
+#include <charconv>
+#include <sstream>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <unistd.h>
+
+#include <QString>
+
+#include "CliDriver.h"
+#include "GameGoalrun.h"
+#include "ZnTeamNames.h"
+
+namespace {
+
+int Usage(const char* message) {
+    std::cerr << "goalrun-cli: " << message << "\nusage: goalrun-cli [--seed N] [--names FILE]\n";
+    return 2;
+}
+
+// The club names beside the executable, as the window reads them.
+std::string DefaultNameFile() {
+    std::error_code error;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : (exe.parent_path() / "TeamNameList.txt").string();
+}
+
+void ShowFresh(TZnCliDriver& driver) {
+    for (const auto& line : driver.Log().Fresh)
+        std::cout << line << '\n';
+    driver.Log().Fresh.clear();
+    std::cout << "----\n";
+    driver.PrintClub(std::cout);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    bool seeded = false;
+    uint32_t seed = 0;
+    std::string names = DefaultNameFile();
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        if ((option == "--seed" || option == "--names") && i + 1 >= argc)
+            return Usage("missing value after an option");
+        if (option == "--seed") {
+            const std::string value = argv[++i];
+            const auto result = std::from_chars(value.data(), value.data() + value.size(), seed);
+            if (value.empty() || result.ec != std::errc() || result.ptr != value.data() + value.size())
+                return Usage("--seed takes a whole number from 0 to 4294967295");
+            seeded = true;
+        } else if (option == "--names") {
+            names = argv[++i];
+        } else {
+            return Usage("unknown option");
+        }
+    }
+
+    TZnGameGoalrun game(seeded ? KeepSeedSource() : ClockSeedSource());
+    game.Random.Seed = seeded ? seed : ClockSeedSource()(0);
+    if (!names.empty())
+        game.TeamNames = ReadTeamNameFile(QString::fromStdString(names));
+    TZnCliDriver driver(game);
+    game.NewGame();
+
+    const bool person = ::isatty(STDIN_FILENO) != 0;
+    if (person) {
+        std::cout << "ゴールラン — type help for the commands.\n";
+        ShowFresh(driver);
+    }
+    bool failed = false;
+    std::string line;
+    for (int number = 1;; ++number) {
+        if (person)
+            std::cout << "> " << std::flush;
+        if (!std::getline(std::cin, line))
+            break;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::ostringstream errorStream;
+        if (!driver.Execute(line, std::cout, errorStream)) {
+            failed = true;
+            std::cerr << "goalrun-cli: line " << number << ": " << errorStream.str() << '\n';
+        }
+        if (person && TZnCliDriver::IsGameCommand(line))
+            ShowFresh(driver);
+    }
+    if (person)
+        std::cout << '\n';
+    return failed ? 1 : 0;
+}
