@@ -111,7 +111,8 @@ bool TZnCliDriver::Save(const std::string& path, std::ostream& err) {
     try {
         Game.SaveToFile(path);
     } catch (const EZnSaveError& error) {
-        err << "cannot save (" << error.what() << ")\n" << path << "\nファイルを作成できませんでした";
+        err << "cannot save (" << error.what() << ")\n"
+            << path << "\nファイルを作成できませんでした";
         return false;
     }
     return true;

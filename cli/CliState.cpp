@@ -31,9 +31,8 @@ void WriteClub(std::ostream& out, const TZnClub& club) {
         << ",\"prevRank\":" << club.PrevRank << ",\"attack\":" << club.Attack
         << ",\"defense\":" << club.Defense << ",\"buildUp\":" << club.BuildUp
         << ",\"points\":" << club.Points << ",\"played\":" << club.Played
-        << ",\"wins\":" << club.Wins << ",\"draws\":" << club.Draws
-        << ",\"losses\":" << club.Losses << ",\"goalsFor\":" << club.GoalsFor
-        << ",\"goalsAgainst\":" << club.GoalsAgainst << "}";
+        << ",\"wins\":" << club.Wins << ",\"draws\":" << club.Draws << ",\"losses\":" << club.Losses
+        << ",\"goalsFor\":" << club.GoalsFor << ",\"goalsAgainst\":" << club.GoalsAgainst << "}";
 }
 
 void WriteMatch(std::ostream& out, const TZnMatch& match) {
@@ -47,11 +46,11 @@ void WriteMatch(std::ostream& out, const TZnMatch& match) {
 std::string StateJson(const TZnGameGoalrun& game, const std::string& boxText) {
     std::ostringstream out;
     out << "{\"season\":" << game.Season << ",\"matchday\":" << game.Matchday
-        << ",\"finished\":" << (game.Finished ? "true" : "false") << ",\"seed\":" << game.Random.Seed
-        << ",\"box\":" << Quoted(boxText) << ",\"coach\":{\"experience\":"
-        << game.Coach().Experience << ",\"money\":" << game.Coach().Money
-        << ",\"level\":" << game.Coach().Level() << "},\"myClubId\":" << game.MyClub().ClubId
-        << ",\"clubs\":[";
+        << ",\"finished\":" << (game.Finished ? "true" : "false")
+        << ",\"seed\":" << game.Random.Seed << ",\"box\":" << Quoted(boxText)
+        << ",\"coach\":{\"experience\":" << game.Coach().Experience
+        << ",\"money\":" << game.Coach().Money << ",\"level\":" << game.Coach().Level()
+        << "},\"myClubId\":" << game.MyClub().ClubId << ",\"clubs\":[";
     for (int32_t p = 0; p < game.Clubs().Count(); ++p) {
         out << (p == 0 ? "" : ",");
         WriteClub(out, game.Clubs().Items(p));

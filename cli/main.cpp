@@ -49,7 +49,8 @@ int main(int argc, char** argv) {
         if (option == "--seed") {
             const std::string value = argv[++i];
             const auto result = std::from_chars(value.data(), value.data() + value.size(), seed);
-            if (value.empty() || result.ec != std::errc() || result.ptr != value.data() + value.size())
+            if (value.empty() || result.ec != std::errc() ||
+                result.ptr != value.data() + value.size())
                 return Usage("--seed takes a whole number from 0 to 4294967295");
             seeded = true;
         } else if (option == "--names") {

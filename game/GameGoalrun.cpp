@@ -143,7 +143,8 @@ void TZnGameGoalrun::SeasonEnd() {
         AddMessage("30連勝優勝なんて夢のようです！！");
     // The twenty-first season (index 20) has never had this line.
     if (Season != 20)
-        AddMessage(std::to_string(Season + 1) + "季目で優勝するなんて、あなたはすばらしい監督です！！");
+        AddMessage(std::to_string(Season + 1) +
+                   "季目で優勝するなんて、あなたはすばらしい監督です！！");
     Finished = true;
 }
 
@@ -274,14 +275,15 @@ void TZnGameGoalrun::SaveToFile(const std::string& path) const {
 }
 
 void TZnGameGoalrun::LoadFromFile(const std::string& path) {
-    LoadFromStream(ReadWholeFile(path));
+    LoadFromStream(ReadSaveFile(path));
 }
 
 int32_t ParseBuildUpAmount(std::string_view text) {
     // Full-width forms U+FF10..U+FF19 (digits), U+FF0B (+) and U+FF0D (-) are EF BC 90..99, 8B, 8D.
     auto fullWidth = [&](size_t i, uint8_t last) {
         return i + 2 < text.size() && static_cast<uint8_t>(text[i]) == 0xEF &&
-               static_cast<uint8_t>(text[i + 1]) == 0xBC && static_cast<uint8_t>(text[i + 2]) == last;
+               static_cast<uint8_t>(text[i + 1]) == 0xBC &&
+               static_cast<uint8_t>(text[i + 2]) == last;
     };
     auto isSpaceAt = [&](size_t i) -> size_t { // the length of the white space at i, or 0
         const unsigned char c = static_cast<unsigned char>(text[i]);

@@ -33,11 +33,11 @@ public:
     TZnMatchListList& Schedule() { return *FSchedule; }
     const TZnMatchListList& Schedule() const { return *FSchedule; }
 
-    std::vector<std::string> TeamNames; // club names (UTF-8), one per line of the name file
-    bool Finished = false;              // the title was won; nothing but a new game or a load
-    int32_t Matchday = 0;               // matchdays played this season, 0..30
+    std::vector<std::string> TeamNames;  // club names (UTF-8), one per line of the name file
+    bool Finished = false;               // the title was won; nothing but a new game or a load
+    int32_t Matchday = 0;                // matchdays played this season, 0..30
     TZnMessageLog* MessageLog = nullptr; // not owned; messages are dropped while it is unset
-    int32_t Season = 0;                 // 0-based; shown as Season + 1 followed by "季目"
+    int32_t Season = 0;                  // 0-based; shown as Season + 1 followed by "季目"
     TZnRandom Random;
 
     // The enabling rule of the game commands, shared by every front end.

@@ -3,8 +3,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <fstream>
-#include <iterator>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -34,8 +32,7 @@ bool InRange(int32_t value, int32_t low, int32_t high) {
 }
 
 // True when the sixteen values taken by `field` are 0..15, each once.
-template <typename Field>
-bool IsPermutation(const TZnClubList& clubs, Field field) {
+template <typename Field> bool IsPermutation(const TZnClubList& clubs, Field field) {
     uint32_t seen = 0;
     for (int32_t p = 0; p < clubs.Count(); ++p) {
         const int32_t value = field(clubs.Items(p));
@@ -48,8 +45,8 @@ bool IsPermutation(const TZnClubList& clubs, Field field) {
 
 } // namespace
 
-void ValidateSaveState(const TZnClubList& clubs, const TZnMatchListList& schedule,
-                       int32_t myClubId, int32_t season, int32_t matchday) {
+void ValidateSaveState(const TZnClubList& clubs, const TZnMatchListList& schedule, int32_t myClubId,
+                       int32_t season, int32_t matchday) {
     if (!IsPermutation(clubs, [](const TZnClub& c) { return c.ClubId; }))
         throw EZnLoadError("club ids are not a permutation of 0..15");
     if (!IsPermutation(clubs, [](const TZnClub& c) { return c.NameIndex; }))
@@ -70,7 +67,8 @@ void ValidateSaveState(const TZnClubList& clubs, const TZnMatchListList& schedul
         uint32_t seen = 0;
         for (int32_t m = 0; m < day.Count(); ++m) {
             const TZnMatch& match = day.Matches(m);
-            if (!InRange(match.HomeId, 0, ClubCount - 1) || !InRange(match.AwayId, 0, ClubCount - 1))
+            if (!InRange(match.HomeId, 0, ClubCount - 1) ||
+                !InRange(match.AwayId, 0, ClubCount - 1))
                 throw EZnLoadError("a fixture id is outside 0..15");
             if (!InRange(match.HomeGoals, 0, 6) || !InRange(match.AwayGoals, 0, 6))
                 throw EZnLoadError("a goal count is outside 0..6");
@@ -85,13 +83,33 @@ void ValidateSaveState(const TZnClubList& clubs, const TZnMatchListList& schedul
         throw EZnLoadError("the season is negative");
 }
 
-std::vector<uint8_t> ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw EZnLoadError("cannot open " + path);
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        throw EZnLoadError("cannot read " + path);
+std::vector<uint8_t> ReadSaveFile(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw EZnLoadError("cannot open " + path + ": " + std::strerror(errno));
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        throw EZnLoadError(path + " is not a file");
+    }
+    // Bytes after the image are never read, so a huge file costs nothing.
+    std::vector<uint8_t> bytes(SaveImageSize);
+    size_t filled = 0;
+    while (filled < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const std::string error = std::strerror(errno);
+            ::close(fd);
+            throw EZnLoadError("cannot read " + path + ": " + error);
+        }
+        if (n == 0)
+            break;
+        filled += static_cast<size_t>(n);
+    }
+    ::close(fd);
+    bytes.resize(filled);
     return bytes;
 }
 

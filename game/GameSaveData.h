@@ -54,11 +54,12 @@ const std::array<uint8_t, SaveHeaderSize>& SaveHeader();
 // ranks and previous ranks not a permutation of 0..15, a fixture id outside 0..15 or a matchday
 // without every club once, goals outside 0..6, a negative BuildUp or one on a club other than the
 // player's, Matchday outside 0..30, a negative Season.
-void ValidateSaveState(const TZnClubList& clubs, const TZnMatchListList& schedule,
-                       int32_t myClubId, int32_t season, int32_t matchday);
+void ValidateSaveState(const TZnClubList& clubs, const TZnMatchListList& schedule, int32_t myClubId,
+                       int32_t season, int32_t matchday);
 
-// Reads a whole file; throws EZnLoadError when it cannot be opened or read.
-std::vector<uint8_t> ReadWholeFile(const std::string& path);
+// Reads the first SaveImageSize bytes of a regular file (fewer when it is shorter); throws
+// EZnLoadError when it cannot be opened or read, or is a folder or a device.
+std::vector<uint8_t> ReadSaveFile(const std::string& path);
 
 // Writes `bytes` to a temporary file in the folder of `path`, flushes it to disk and renames it
 // over `path`. On failure the temporary file is removed, any old file stays as it was, and

@@ -39,7 +39,9 @@ public:
     int32_t Count() const { return static_cast<int32_t>(Items.size()); }
     // Throws std::out_of_range outside 0 .. Count() - 1.
     TZnMatch& Matches(int32_t position) { return Items.at(static_cast<size_t>(position)); }
-    const TZnMatch& Matches(int32_t position) const { return Items.at(static_cast<size_t>(position)); }
+    const TZnMatch& Matches(int32_t position) const {
+        return Items.at(static_cast<size_t>(position));
+    }
 
     void Append(const TZnMatch& match) { Items.push_back(match); }
     void Exchange(int32_t a, int32_t b);

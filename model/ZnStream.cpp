@@ -16,8 +16,8 @@ std::span<const uint8_t> TZnReadStream::ReadBytes(size_t count) {
 
 int32_t TZnReadStream::ReadInt32() {
     auto b = ReadBytes(4);
-    const uint32_t u = uint32_t{b[0]} | uint32_t{b[1]} << 8 | uint32_t{b[2]} << 16 |
-                       uint32_t{b[3]} << 24;
+    const uint32_t u =
+        uint32_t{b[0]} | uint32_t{b[1]} << 8 | uint32_t{b[2]} << 16 | uint32_t{b[3]} << 24;
     return static_cast<int32_t>(u);
 }
 

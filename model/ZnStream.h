@@ -17,7 +17,9 @@ class TZnWriteStream {
 public:
     void WriteInt32(int32_t value);
     void WriteByte(uint8_t value) { Bytes.push_back(value); }
-    void WriteBytes(std::span<const uint8_t> bytes) { Bytes.insert(Bytes.end(), bytes.begin(), bytes.end()); }
+    void WriteBytes(std::span<const uint8_t> bytes) {
+        Bytes.insert(Bytes.end(), bytes.begin(), bytes.end());
+    }
 
     std::vector<uint8_t> Bytes;
 };

@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+#include "ConstsGoalrun.h"
+#include "GameTestSupport.h"
+#include "ZnMoneyText.h"
+
+using Lines = std::vector<std::string>;
+
+TEST_F(GameTest, NewGameStartsTheWeakestClubWithTwoOku) {
+    EXPECT_EQ(Game.Season, 0);
+    EXPECT_EQ(Game.Matchday, 0);
+    EXPECT_FALSE(Game.Finished);
+    EXPECT_EQ(Game.Coach().Money, 20000);
+    EXPECT_EQ(Game.Coach().Experience, 0);
+    EXPECT_EQ(Game.Coach().Level(), 1);
+    EXPECT_EQ(Game.MyClub().ClubId, 15);
+    EXPECT_EQ(Game.MyClub().Attack, 1500);
+    EXPECT_EQ(Game.MyClub().Name, "P");
+    EXPECT_EQ(Game.MyClub().Coach, &Game.Coach());
+    EXPECT_EQ(Log.Lines,
+              (Lines{"あなたを監督に招いたのは、我がチームを優勝に導いてもらうためです。",
+                     "そのために、2億円を資金として捻出しました。", "それでは、健闘を祈ります。"}));
+    EXPECT_TRUE(Game.CanPlayMatchday());
+    EXPECT_FALSE(Game.CanNextSeason());
+}
+
+TEST_F(GameTest, NewGameKeepsTheNamesAlreadyRead) {
+    for (int i = 0; i < 16; ++i)
+        Game.TeamNames.push_back("クラブ" + std::to_string(i));
+    Game.NewGame();
+    EXPECT_EQ(Game.MyClub().Name, "クラブ15");
+    EXPECT_EQ(Game.Clubs().Items(0).Name, "クラブ0");
+}
+
+TEST_F(GameTest, MatchdayKeepsTheBooksBalanced) {
+    for (int day = 1; day <= 30; ++day) {
+        int32_t pointsBefore = 0;
+        for (int32_t p = 0; p < 16; ++p)
+            pointsBefore += Game.Clubs().Items(p).Points;
+        const TZnMatchList& fixtures = Game.Schedule().Matchdays(Game.Matchday);
+        Game.PlayMatchday();
+        int32_t expectedGain = 0;
+        for (int32_t j = 0; j < fixtures.Count(); ++j) {
+            const TZnMatch& m = fixtures.Matches(j);
+            EXPECT_TRUE(m.Played);
+            EXPECT_LE(std::max(m.HomeGoals, m.AwayGoals), 6);
+            expectedGain += m.HomeGoals == m.AwayGoals ? 2 : 3;
+        }
+        int32_t points = 0, goalsFor = 0, goalsAgainst = 0;
+        for (int32_t p = 0; p < 16; ++p) {
+            const TZnClub& club = Game.Clubs().Items(p);
+            EXPECT_EQ(club.Played, day);
+            EXPECT_EQ(club.BuildUp, 0);
+            EXPECT_EQ(club.Rank, p);
+            EXPECT_EQ(club.Points, 3 * club.Wins + club.Draws);
+            EXPECT_EQ(club.Played, club.Wins + club.Draws + club.Losses);
+            points += club.Points;
+            goalsFor += club.GoalsFor;
+            goalsAgainst += club.GoalsAgainst;
+        }
+        EXPECT_EQ(goalsFor, goalsAgainst);
+        EXPECT_EQ(points - pointsBefore, expectedGain);
+    }
+    EXPECT_FALSE(Game.CanPlayMatchday());
+}
+
+TEST_F(GameTest, PlayersResultIsReportedWithItsRewards) {
+    for (int day = 1; day <= 29; ++day) {
+        const int32_t money = Game.Coach().Money, experience = Game.Coach().Experience;
+        Log.Clear();
+        Game.PlayMatchday();
+        const bool home = Game.MyLastMatchAtHome();
+        const TZnMatch& match = Game.MyLastMatch();
+        const std::string opponent = Game.Clubs().ClubById(home ? match.AwayId : match.HomeId).Name;
+        const std::string where =
+            "第" + std::to_string(day) + "節 " + (home ? "Home" : "Away") + "で、" + opponent;
+        switch (Game.MyLastResult()) {
+        case mrWin:
+            EXPECT_EQ(Log.Lines, (Lines{where + "に勝ちました！", "経験値3を獲得しました。",
+                                        "勝利給100万円を獲得しました。"}));
+            EXPECT_EQ(Game.Coach().Money, money + 100);
+            EXPECT_EQ(Game.Coach().Experience, experience + 3);
+            break;
+        case mrDraw:
+            EXPECT_EQ(Log.Lines, Lines{where + "に引き分けました。"});
+            EXPECT_EQ(Game.Coach().Money, money);
+            break;
+        case mrLose:
+            EXPECT_EQ(Log.Lines, Lines{where + "に負けました。"});
+            EXPECT_EQ(Game.Coach().Experience, experience);
+            break;
+        }
+    }
+}
+
+TEST(SimulateMatch, StrengthLimitsDecideChances) {
+    struct Case {
+        int32_t homeAttack, homeDefense, awayAttack, awayDefense;
+        int32_t minHome, maxHome, minAway, maxAway;
+    };
+    const Case cases[] = {
+        {0, 5000, 0, 5000, 0, 0, 0, 0},         // no attack, no chance
+        {10000, 5000, 10000, 9999, 0, 0, 0, 6}, // away defense 9999 never concedes
+        {5000, 9091, 10000, 5000, 0, 6, 0, 0},  // 9091 x 1.1 at home never concedes
+        {9091, -1, 10000, -1, 6, 6, 6, 6},      // a chance every round, every shot in
+    };
+    for (const Case& c : cases) {
+        for (uint32_t seed : {1u, 2u, 99u}) {
+            TZnClub home, away;
+            home.Attack = c.homeAttack, home.Defense = c.homeDefense;
+            away.Attack = c.awayAttack, away.Defense = c.awayDefense;
+            TZnMatch match;
+            TZnRandom random(seed);
+            SimulateMatch(match, home, away, random);
+            EXPECT_GE(match.HomeGoals, c.minHome);
+            EXPECT_LE(match.HomeGoals, c.maxHome);
+            EXPECT_GE(match.AwayGoals, c.minAway);
+            EXPECT_LE(match.AwayGoals, c.maxAway);
+        }
+    }
+}
+
+TEST(MoneyText, GroupsOfChoOkuMan) {
+    const std::pair<int32_t, const char*> cases[] = {
+        {0, "0"},
+        {1, "1万"},
+        {100, "100万"},
+        {9999, "9999万"},
+        {10000, "1億"},
+        {20000, "2億"},
+        {12345, "1億2345万"},
+        {100000000, "1兆"},
+        {100000005, "1兆5万"},
+        {100010000, "1兆1億"},
+        {123456789, "1兆2345億6789万"},
+        {2147483647, "21兆4748億3647万"},
+        {-5, "0"},
+        {-20000, "0"},
+        {-2147483647 - 1, "0"},
+    };
+    for (const auto& [amount, text] : cases)
+        EXPECT_EQ(MoneyText(amount), text) << amount;
+}
+
+TEST(MoneyText, PrizeTableTexts) {
+    const char* texts[] = {"8億1920万", "4億960万", "2億480万", "1億240万", "5120万", "2560万",
+                           "1280万",    "640万",    "320万",    "160万",    "80万",   "40万",
+                           "20万",      "10万",     "5万",      "1万"};
+    for (size_t rank = 0; rank < 16; ++rank)
+        EXPECT_EQ(MoneyText(PrizeTable[rank]), texts[rank]);
+}

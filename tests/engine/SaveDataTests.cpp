@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "GameSaveData.h"
+#include "GameTestSupport.h"
+#include "ZnStream.h"
+
+namespace {
+
+std::vector<uint8_t> Image(const TZnGameGoalrun& game) {
+    TZnWriteStream stream;
+    game.SaveToStream(stream);
+    return stream.Bytes;
+}
+
+int32_t Int32At(const std::vector<uint8_t>& bytes, size_t offset) {
+    TZnReadStream stream(std::span<const uint8_t>(bytes).subspan(offset));
+    return stream.ReadInt32();
+}
+
+void PutInt32(std::vector<uint8_t>& bytes, size_t offset, int32_t value) {
+    TZnWriteStream stream;
+    stream.WriteInt32(value);
+    std::copy(stream.Bytes.begin(), stream.Bytes.end(), bytes.begin() + static_cast<long>(offset));
+}
+
+size_t ClubField(int club, int field) {
+    return 126 + 56 * static_cast<size_t>(club) + 4 * static_cast<size_t>(field);
+}
+
+size_t MatchAt(int day, int match) {
+    return 1030 + 17 * (8 * static_cast<size_t>(day) + static_cast<size_t>(match));
+}
+
+std::filesystem::path TempFolder() {
+    auto folder = std::filesystem::temp_directory_path() /
+                  ("goalrun-test-" + std::to_string(::getpid()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+} // namespace
+
+TEST_F(GameTest, NewGameImageFieldByField) {
+    const auto bytes = Image(Game);
+    ASSERT_EQ(bytes.size(), 5122u);
+    const uint8_t title[] = {0x83, 0x53, 0x81, 0x5B, 0x83, 0x8B, 0x83, 0x89, 0x83, 0x93};
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 6), "Vomera");
+    EXPECT_TRUE(std::equal(title, title + 10, bytes.begin() + 20));
+    EXPECT_EQ(std::string(bytes.begin() + 120, bytes.begin() + 124), "1.00");
+    for (size_t i : {6, 19, 30, 119, 124, 125})
+        EXPECT_EQ(bytes[i], 0) << "padding at " << i;
+    for (int k = 0; k < 16; ++k) {
+        // Defense, Attack, BuildUp, NameIndex, ..., ClubId at field 8, PrevRank 11, Rank 12.
+        EXPECT_EQ(Int32At(bytes, ClubField(k, 0)), 6000 - 300 * k);
+        EXPECT_EQ(Int32At(bytes, ClubField(k, 1)), 6000 - 300 * k);
+        EXPECT_EQ(Int32At(bytes, ClubField(k, 3)), k);
+        EXPECT_EQ(Int32At(bytes, ClubField(k, 8)), k);
+        EXPECT_EQ(Int32At(bytes, ClubField(k, 11)), k);
+        EXPECT_EQ(Int32At(bytes, ClubField(k, 12)), k);
+    }
+    EXPECT_EQ(Int32At(bytes, 1022), 0);
+    EXPECT_EQ(Int32At(bytes, 1026), 20000);
+    // Matchday 1 with the player's fixture first: 15-10 stored away first.
+    EXPECT_EQ(Int32At(bytes, MatchAt(0, 0)), 10);
+    EXPECT_EQ(Int32At(bytes, MatchAt(0, 0) + 4), 15);
+    for (int d = 0; d < 30; ++d)
+        for (int m = 0; m < 8; ++m) {
+            EXPECT_EQ(bytes[MatchAt(d, m) + 8], 0);
+            EXPECT_EQ(Int32At(bytes, MatchAt(d, m) + 9) | Int32At(bytes, MatchAt(d, m) + 13), 0);
+        }
+    EXPECT_EQ(Int32At(bytes, 5110), 15);
+    EXPECT_EQ(Int32At(bytes, 5114), 0);
+    EXPECT_EQ(Int32At(bytes, 5118), 0);
+}
+
+TEST_F(GameTest, SaveAndLoadReturnEveryStoredField) {
+    for (int i = 0; i < 11; ++i)
+        Game.PlayMatchday();
+    Game.InvestBuildUp("250");
+    Game.Finished = true;
+    const auto before = Image(Game);
+    const std::string state = Game.MyClub().Name + std::to_string(Game.MyClubIndex());
+
+    TZnGameGoalrun other(KeepSeedSource());
+    for (int i = 0; i < 16; ++i)
+        other.TeamNames.push_back("name" + std::to_string(i));
+    other.LoadFromStream(before);
+    EXPECT_EQ(Image(other), before);
+    EXPECT_FALSE(other.Finished) << "a finished game offers the next season once loaded";
+    EXPECT_EQ(other.Matchday, 11);
+    EXPECT_EQ(other.MyClub().BuildUp, 250);
+    EXPECT_EQ(other.MyClub().Coach, &other.Coach());
+    EXPECT_EQ(other.MyClub().Name, "name15") << "names come from the current name list";
+    for (int32_t p = 0; p < 16; ++p) {
+        const TZnClub& club = other.Clubs().Items(p);
+        EXPECT_EQ(club.Coach, &club == &other.MyClub() ? &other.Coach() : nullptr);
+    }
+}
+
+TEST_F(GameTest, LoaderRefusesDamagedImagesAndKeepsTheGame) {
+    for (int i = 0; i < 5; ++i)
+        Game.PlayMatchday();
+    const auto good = Image(Game);
+    using Damage = std::function<void(std::vector<uint8_t>&)>;
+    const std::pair<const char*, Damage> cases[] = {
+        {"header byte", [](auto& b) { b[3] ^= 1; }},
+        {"version text", [](auto& b) { b[122] = '1'; }},
+        {"5121 bytes", [](auto& b) { b.pop_back(); }},
+        {"empty file", [](auto& b) { b.clear(); }},
+        {"header only", [](auto& b) { b.resize(126); }},
+        {"duplicate club id",
+         [](auto& b) { PutInt32(b, ClubField(1, 8), Int32At(b, ClubField(0, 8))); }},
+        {"club id 16", [](auto& b) { PutInt32(b, ClubField(2, 8), 16); }},
+        {"name index -1", [](auto& b) { PutInt32(b, ClubField(3, 3), -1); }},
+        {"duplicate rank",
+         [](auto& b) { PutInt32(b, ClubField(4, 12), Int32At(b, ClubField(5, 12))); }},
+        {"prev rank 99", [](auto& b) { PutInt32(b, ClubField(6, 11), 99); }},
+        {"fixture id 16", [](auto& b) { PutInt32(b, MatchAt(7, 3), 16); }},
+        {"club twice in a matchday",
+         [](auto& b) { PutInt32(b, MatchAt(7, 3), Int32At(b, MatchAt(7, 4))); }},
+        {"seven goals", [](auto& b) { PutInt32(b, MatchAt(0, 2) + 13, 7); }},
+        {"negative goals", [](auto& b) { PutInt32(b, MatchAt(0, 2) + 9, -1); }},
+        {"matchday 31", [](auto& b) { PutInt32(b, 5118, 31); }},
+        {"matchday -1", [](auto& b) { PutInt32(b, 5118, -1); }},
+        {"season -1", [](auto& b) { PutInt32(b, 5114, -1); }},
+        {"unknown player id", [](auto& b) { PutInt32(b, 5110, 16); }},
+        {"negative investment", [](auto& b) { PutInt32(b, ClubField(15, 2), -1); }},
+    };
+    for (const auto& [what, damage] : cases) {
+        auto bytes = good;
+        damage(bytes);
+        EXPECT_THROW(Game.LoadFromStream(bytes), EZnLoadError) << what;
+        EXPECT_EQ(Image(Game), good) << what << ": the running game must stay as it was";
+    }
+    // Strengthening money on a rival.
+    auto bytes = good;
+    const int rival = Int32At(good, ClubField(0, 8)) == Game.MyClub().ClubId ? 1 : 0;
+    PutInt32(bytes, ClubField(rival, 2), 10);
+    EXPECT_THROW(Game.LoadFromStream(bytes), EZnLoadError);
+}
+
+TEST_F(GameTest, LoaderAcceptsTrailingBytesAndPutsThePlayerFirst) {
+    auto bytes = Image(Game);
+    bytes.resize(6000, 0xAB);
+    // Move the player's fixture of matchday 1 away from the first place.
+    std::vector<uint8_t> first(bytes.begin() + MatchAt(0, 0), bytes.begin() + MatchAt(0, 1));
+    std::copy(bytes.begin() + MatchAt(0, 5), bytes.begin() + MatchAt(0, 6),
+              bytes.begin() + MatchAt(0, 0));
+    std::copy(first.begin(), first.end(), bytes.begin() + MatchAt(0, 5));
+    TZnGameGoalrun other(KeepSeedSource());
+    other.LoadFromStream(bytes);
+    const TZnMatch& opening = other.Schedule().Matchdays(0).Matches(0);
+    EXPECT_EQ(opening.HomeId, 15);
+    EXPECT_EQ(opening.AwayId, 10);
+}
+
+TEST_F(GameTest, FilesAreReplacedWholeOrNotAtAll) {
+    const auto folder = TempFolder();
+    const std::string path = (folder / "04savedata.sav").string();
+    Game.SaveToFile(path);
+    EXPECT_EQ(std::filesystem::file_size(path), 5122u);
+    TZnGameGoalrun loaded(KeepSeedSource());
+    loaded.LoadFromFile(path);
+    EXPECT_EQ(Image(loaded), Image(Game));
+
+    Game.PlayMatchday();
+    Game.SaveToFile(path); // replaces
+    loaded.LoadFromFile(path);
+    EXPECT_EQ(loaded.Matchday, 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1)
+        << "no temporary file is left behind";
+
+    EXPECT_THROW(Game.SaveToFile((folder / "missing" / "x.sav").string()), EZnSaveError);
+    EXPECT_THROW(Game.SaveToFile(folder.string()), EZnSaveError) << "a folder is not a file";
+    EXPECT_THROW(loaded.LoadFromFile((folder / "none.sav").string()), EZnLoadError);
+    EXPECT_THROW(loaded.LoadFromFile(folder.string()), EZnLoadError);
+
+    if (::geteuid() != 0) { // root may write anywhere
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_read |
+                                                 std::filesystem::perms::owner_exec);
+        Game.PlayMatchday();
+        EXPECT_THROW(Game.SaveToFile(path), EZnSaveError);
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
+        loaded.LoadFromFile(path);
+        EXPECT_EQ(loaded.Matchday, 1) << "the old file is intact";
+    }
+    std::filesystem::remove_all(folder);
+}

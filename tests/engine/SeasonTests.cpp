@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "GameTestSupport.h"
+
+using Lines = std::vector<std::string>;
+
+namespace {
+
+// Plays 29 matchdays, then sets the table up so that the player's club surely wins the last
+// match with `pointsBefore` points on its record and every rival on 0.
+void PlayToLastMatchday(TZnGameGoalrun& game, int32_t pointsBefore) {
+    while (game.Matchday < 29)
+        game.PlayMatchday();
+    for (int32_t p = 0; p < game.Clubs().Count(); ++p) {
+        TZnClub& club = game.Clubs().Items(p);
+        if (&club == &game.MyClub())
+            continue;
+        club.Points = 0;
+        club.Defense = -1; // concedes every shot
+    }
+    game.MyClub().Points = pointsBefore;
+    game.MyClub().BuildUp = 100000; // a chance in every round, never concedes
+}
+
+} // namespace
+
+TEST_F(GameTest, TitleMessagesDependOnPointsAndSeason) {
+    struct Case {
+        int32_t season, pointsBefore;
+        Lines title;
+    };
+    const Case cases[] = {
+        {0,
+         87,
+         {"優勝おめでとうございます！", "30連勝優勝なんて夢のようです！！",
+          "1季目で優勝するなんて、あなたはすばらしい監督です！！"}},
+        {20, 87, {"優勝おめでとうございます！", "30連勝優勝なんて夢のようです！！"}},
+        {20, 40, {"優勝おめでとうございます！"}},
+        {5,
+         40,
+         {"優勝おめでとうございます！", "6季目で優勝するなんて、あなたはすばらしい監督です！！"}},
+    };
+    for (const Case& c : cases) {
+        Game.NewGame();
+        Game.Season = c.season;
+        PlayToLastMatchday(Game, c.pointsBefore);
+        const int32_t money = Game.Coach().Money;
+        Log.Clear();
+        Game.PlayMatchday();
+        ASSERT_EQ(Game.MyLastResult(), mrWin);
+        Lines expected = {Log.Lines[0], "経験値3を獲得しました。", "勝利給100万円を獲得しました。",
+                          "最終順位1位で、賞金8億1920万円を獲得しました。"};
+        expected.insert(expected.end(), c.title.begin(), c.title.end());
+        EXPECT_EQ(Log.Lines, expected) << "season " << c.season;
+        EXPECT_EQ(Game.Coach().Money, money + 100 + 81920);
+        EXPECT_TRUE(Game.Finished);
+        EXPECT_EQ(Game.Matchday, 30);
+        EXPECT_FALSE(Game.CanPlayMatchday());
+        EXPECT_FALSE(Game.CanNextSeason());
+    }
+}
+
+TEST_F(GameTest, LastPlacePaysOneMan) {
+    while (Game.Matchday < 29)
+        Game.PlayMatchday();
+    Game.MyClub().Points = -100;
+    Game.MyClub().Attack = 0; // no chance, so no win bonus either
+    const int32_t money = Game.Coach().Money;
+    Log.Clear();
+    Game.PlayMatchday();
+    EXPECT_EQ(Log.Lines.back(), "最終順位16位で、賞金1万円を獲得しました。");
+    EXPECT_EQ(Game.Coach().Money, money + 1);
+    EXPECT_FALSE(Game.Finished);
+    EXPECT_TRUE(Game.CanNextSeason());
+    EXPECT_FALSE(Game.CanPlayMatchday());
+}
+
+TEST_F(GameTest, NextSeasonClearsRecordsAndDrawsNewIds) {
+    PlaySeason();
+    ASSERT_FALSE(Game.Finished);
+    std::vector<int32_t> finalOrder;
+    for (int32_t p = 0; p < 16; ++p)
+        finalOrder.push_back(Game.Clubs().Items(p).NameIndex);
+    const int32_t money = Game.Coach().Money, experience = Game.Coach().Experience;
+    const int32_t myNameIndex = Game.MyClub().NameIndex;
+
+    Game.NextSeason();
+    EXPECT_EQ(Game.Season, 1);
+    EXPECT_EQ(Game.Matchday, 0);
+    EXPECT_EQ(Log.Lines, Lines{"2季目です。優勝目指してがんばりましょう。"});
+    EXPECT_EQ(Game.Coach().Money, money);
+    EXPECT_EQ(Game.Coach().Experience, experience);
+    EXPECT_EQ(Game.MyClub().NameIndex, myNameIndex);
+    std::set<int32_t> ids;
+    for (int32_t p = 0; p < 16; ++p) {
+        const TZnClub& club = Game.Clubs().Items(p);
+        ids.insert(club.ClubId);
+        EXPECT_EQ(club.NameIndex, finalOrder[p]);
+        EXPECT_EQ(club.Rank, p);
+        EXPECT_EQ(club.PrevRank, p);
+        EXPECT_EQ(club.Points + club.Played + club.Wins + club.GoalsFor + club.GoalsAgainst, 0);
+        EXPECT_EQ(club.Attack, 6000 - 300 * club.NameIndex);
+    }
+    EXPECT_EQ(ids.size(), 16u);
+    for (int32_t d = 0; d < 30; ++d) {
+        const TZnMatchList& day = Game.Schedule().Matchdays(d);
+        const TZnMatch& first = day.Matches(0);
+        EXPECT_TRUE(first.HomeId == Game.MyClub().ClubId || first.AwayId == Game.MyClub().ClubId);
+        for (int32_t j = 0; j < day.Count(); ++j)
+            EXPECT_FALSE(day.Matches(j).Played || day.Matches(j).HomeGoals ||
+                         day.Matches(j).AwayGoals);
+    }
+    EXPECT_TRUE(Game.CanPlayMatchday());
+}
+
+TEST_F(GameTest, GoldenSeasonUnderSeedOne) {
+    // Pins the simulation: the same seed must always give this final table.
+    PlaySeason();
+    std::string table;
+    for (int32_t p = 0; p < 16; ++p) {
+        const TZnClub& club = Game.Clubs().Items(p);
+        table += club.Name + ":" + std::to_string(club.Points) + ":" +
+                 std::to_string(club.GoalDifference()) + " ";
+    }
+    EXPECT_EQ(table, "B:78:48 A:68:55 E:63:26 C:60:29 D:60:25 F:48:4 H:48:0 G:45:4 K:37:-6 "
+                     "I:36:0 J:36:-12 M:32:-16 L:20:-25 O:16:-41 N:16:-44 P:10:-47 ");
+    EXPECT_EQ(Game.Coach().Money, 20000 + 2 * 100 + 1); // two wins, sixteenth place
+    EXPECT_EQ(Game.Random.Seed, 4227718443u);
+}
