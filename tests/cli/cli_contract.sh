@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# The command-line contract of goalrun-cli that scripts rely on.
+set -uo pipefail
+cli=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+check() { # description, expected, actual
+    if [ "$2" != "$3" ]; then
+        printf 'FAIL: %s\n  expected: %s\n  actual:   %s\n' "$1" "$2" "$3"
+        failures=$((failures + 1))
+    fi
+}
+
+run() { "$cli" --names /dev/null "$@"; }
+
+# A new game at start: the three opening lines; nothing but printing commands writes output.
+out=$(printf 'play 2\ninvest 5\nnext\nclear\nnew\nlog\n' | run --seed 3)
+check "opening lines" $'あなたを監督に招いたのは、我がチームを優勝に導いてもらうためです。\nそのために、2億円を資金として捻出しました。\nそれでは、健闘を祈ります。' "$out"
+
+# A seed makes a run reproducible; blank lines, comments and CR LF line ends are skipped.
+a=$(printf 'play 7\ninvest 100\nplay\nstate\n' | run --seed 42)
+b=$(printf '# comment\n\nplay 7\r\ninvest 100\r\nplay\nstate\n' | run --seed 42)
+check "same seed, same game" "$a" "$b"
+check "state is one line of JSON" 1 "$(printf '%s\n' "$a" | wc -l)"
+case "$a" in *'"matchday":8'*'"money":'*) ;; *) check "state holds the matchday" "matchday 8" "$a" ;; esac
+
+# The box shows the plain decimal form of the amount, "0" after a refusal.
+check "box normalised" $'0\n12\n0\n7' "$(printf 'box\ninvest ０１２\nbox\ninvest abc\nbox\ninvest \u3000+7 \nbox\n' | run --seed 1)"
+
+# Play stops at matchday 30; next only after it.
+out=$(printf 'next\nplay 40\nclub\n' | run --seed 9)
+check "play stops at 30" "今節	なし" "$(printf '%s\n' "$out" | grep '^今節	')"
+out=$(printf 'play 30\nnext\nclub\n' | run --seed 9)
+check "next season" "シーズン	2季目" "$(printf '%s\n' "$out" | grep '^シーズン')"
+
+# The views: 16 table rows of 10 cells, 8 fixtures of 3 cells, 11 club rows, 16 prizes.
+out=$(printf 'table\n' | run --seed 1)
+check "table rows" 16 "$(printf '%s\n' "$out" | wc -l)"
+check "table cells" 10 "$(printf '%s\n' "$out" | head -1 | awk -F'\t' '{print NF}')"
+check "first matchday" $'P\t-\tK' "$(printf 'fixtures 1\n' | run --seed 1 | head -1)"
+check "club rows" 11 "$(printf 'club\n' | run | wc -l)"
+check "prizes" $'1\t8億1920万円' "$(printf 'prizes\n' | run | head -1)"
+check "last prize" $'16\t1万円' "$(printf 'prizes\n' | run | tail -1)"
+
+# Save and load: the game comes back, the log is cleared.
+printf 'play 11\ninvest 250\nsave %s\n' "$work/a.sav" | run --seed 5
+check "save file size" 5122 "$(stat -c %s "$work/a.sav")"
+saved=$(printf 'play 11\ninvest 250\nstate\n' | run --seed 5 | sed 's/"seed":[0-9]*,//; s/"box":"[^"]*",//')
+loaded=$(printf 'load %s\nstate\nlog\n' "$work/a.sav" | run --seed 77 | sed 's/"seed":[0-9]*,//; s/"box":"[^"]*",//')
+check "load restores the state and clears the log" "$saved" "$loaded"
+
+# Failures: reported with the line number, exit status 1, the game unchanged.
+head -c 5121 "$work/a.sav" >"$work/short.sav"
+err=$(printf 'play\nload %s\nbogus\nfixtures 31\nplay x\n' "$work/short.sav" | run 2>&1 >/dev/null)
+status=$?
+check "failure status" 1 "$status"
+check "load failure lines" "$work/short.sav"$'\n'"ファイルは開けません" "$(printf '%s\n' "$err" | grep -A1 -x -F "$work/short.sav")"
+check "failures name their lines" "2 3 4 5" "$(printf '%s\n' "$err" | sed -n 's/^goalrun-cli: line \([0-9]*\):.*/\1/p' | tr '\n' ' ' | sed 's/ $//')"
+out=$(printf 'save %s\n' "$work/missing/x.sav" | run 2>&1 >/dev/null)
+check "save failure" "ファイルを作成できませんでした" "$(printf '%s\n' "$out" | tail -1)"
+
+# Options: bad ones give status 2.
+for options in "--seed" "--seed abc" "--seed 4294967296" "--seed -1" "--bogus"; do
+    echo | "$cli" $options >/dev/null 2>&1
+    check "bad option $options" 2 "$?"
+done
+echo | "$cli" --seed 4294967295 --names /dev/null >/dev/null
+check "largest seed" 0 "$?"
+
+# Names from a code page 932 file.
+for i in $(seq 1 16); do printf 'クラブ%d\r\n' "$i"; done | iconv -f utf-8 -t cp932 >"$work/names.txt"
+check "names from code page 932" $'担当チーム\tクラブ16' "$(printf 'club\n' | "$cli" --names "$work/names.txt" | head -1)"
+
+[ "$failures" -eq 0 ] && echo "cli contract: all checks passed"
+exit $((failures > 0))

@@ -1,0 +1,74 @@
+// Feeds arbitrary bytes to the save loader. Every accepted image must leave a game whose
+// invariants hold and that plays on; every refused one must leave the game as it was.
+
+#include <cstdlib>
+#include <cstring>
+
+#include "GameGoalrun.h"
+#include "GameSaveData.h"
+#include "GameViewText.h"
+#include "ZnStream.h"
+
+namespace {
+
+void Require(bool condition, const char* what) {
+    if (!condition) {
+        std::fprintf(stderr, "invariant broken: %s\n", what);
+        std::abort();
+    }
+}
+
+std::vector<uint8_t> Image(const TZnGameGoalrun& game) {
+    TZnWriteStream stream;
+    game.SaveToStream(stream);
+    return stream.Bytes;
+}
+
+void CheckInvariants(const TZnGameGoalrun& game) {
+    uint32_t ids = 0;
+    for (int32_t p = 0; p < game.Clubs().Count(); ++p) {
+        const TZnClub& club = game.Clubs().Items(p);
+        Require(club.ClubId >= 0 && club.ClubId < 16, "club id in range");
+        ids |= 1u << club.ClubId;
+        Require((club.Coach != nullptr) == (&club == game.Coach().Club),
+                "only the player's club has the coach");
+    }
+    Require(ids == 0xFFFF, "club ids are a permutation");
+    Require(game.Coach().Club != nullptr && game.Coach().Club->Coach == &game.Coach(),
+            "coach linked both ways");
+    const int32_t me = game.MyClub().ClubId;
+    for (int32_t d = 0; d < game.Schedule().Count(); ++d) {
+        const TZnMatch& first = game.Schedule().Matchdays(d).Matches(0);
+        Require(first.HomeId == me || first.AwayId == me, "player's fixture first");
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    TZnGameGoalrun game(KeepSeedSource());
+    game.NewGame();
+    const auto before = Image(game);
+    try {
+        game.LoadFromStream(std::span<const uint8_t>(data, size));
+    } catch (const EZnLoadError&) {
+        Require(Image(game) == before, "a refused load leaves the game as it was");
+        return 0;
+    }
+    CheckInvariants(game);
+    Require(!game.Finished, "a load clears the finished flag");
+    const auto saved = Image(game);
+    TZnGameGoalrun again(KeepSeedSource());
+    again.LoadFromStream(saved);
+    Require(Image(again) == saved, "save, load and save again gives the same image");
+    // The accepted game must show and play on without fault.
+    MyClubValues(game);
+    if (game.CanPlayMatchday()) {
+        game.InvestBuildUp("1");
+        game.PlayMatchday();
+    } else if (game.CanNextSeason()) {
+        game.NextSeason();
+    }
+    CheckInvariants(game);
+    return 0;
+}
