@@ -170,5 +170,6 @@ void TZnCliDriver::PrintHelp(std::ostream& out) {
            "  club           show the club panel\n"
            "  prizes         show the prize list\n"
            "  state          print the whole game state as JSON\n"
-           "  help           this list; end of input (Ctrl+D) quits\n";
+           "  help           this list\n"
+           "  quit           end (as does the end of input, Ctrl+D)\n";
 }

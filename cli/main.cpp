@@ -83,6 +83,8 @@ int main(int argc, char** argv) {
             line.pop_back();
         if (line.empty() || line[0] == '#')
             continue;
+        if (line == "quit" || line == "exit")
+            break;
         std::ostringstream errorStream;
         if (!driver.Execute(line, std::cout, errorStream)) {
             failed = true;
