@@ -67,27 +67,6 @@ void SimulateMatch(TZnMatch& match, const TZnClub& home, const TZnClub& away, TZ
     }
 }
 
-namespace {
-
-void RecordResult(TZnClub& club, int32_t goalsFor, int32_t goalsAgainst) {
-    if (goalsFor > goalsAgainst) {
-        club.Points = Saturate(int64_t{club.Points} + 3);
-        club.Wins = Saturate(int64_t{club.Wins} + 1);
-    } else if (goalsFor == goalsAgainst) {
-        club.Points = Saturate(int64_t{club.Points} + 1);
-        club.Draws = Saturate(int64_t{club.Draws} + 1);
-    } else {
-        club.Losses = Saturate(int64_t{club.Losses} + 1);
-    }
-    club.GoalsFor = Saturate(int64_t{club.GoalsFor} + goalsFor);
-    club.GoalsAgainst = Saturate(int64_t{club.GoalsAgainst} + goalsAgainst);
-    club.Played = Saturate(int64_t{club.Played} + 1);
-    // Strengthening money is spent by the club's match of this matchday.
-    club.BuildUp = 0;
-}
-
-} // namespace
-
 void TZnGameGoalrun::PlayMatchday() {
     Random.Seed = SeedSource(Random.Seed);
     TZnMatchList& day = FSchedule->Matchdays(Matchday);
@@ -96,8 +75,8 @@ void TZnGameGoalrun::PlayMatchday() {
         TZnClub& home = FClubs->ClubById(match.HomeId);
         TZnClub& away = FClubs->ClubById(match.AwayId);
         SimulateMatch(match, home, away, Random);
-        RecordResult(home, match.HomeGoals, match.AwayGoals);
-        RecordResult(away, match.AwayGoals, match.HomeGoals);
+        home.RecordMatch(match.HomeGoals, match.AwayGoals);
+        away.RecordMatch(match.AwayGoals, match.HomeGoals);
         match.Played = true;
     }
     ++Matchday;

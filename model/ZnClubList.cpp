@@ -13,6 +13,22 @@ void TZnClub::ResetRecord() {
     Points = Wins = Draws = Losses = Played = GoalsFor = GoalsAgainst = 0;
 }
 
+void TZnClub::RecordMatch(int32_t goalsFor, int32_t goalsAgainst) {
+    if (goalsFor > goalsAgainst) {
+        Points = Saturate(int64_t{Points} + 3);
+        Wins = Saturate(int64_t{Wins} + 1);
+    } else if (goalsFor == goalsAgainst) {
+        Points = Saturate(int64_t{Points} + 1);
+        Draws = Saturate(int64_t{Draws} + 1);
+    } else {
+        Losses = Saturate(int64_t{Losses} + 1);
+    }
+    GoalsFor = Saturate(int64_t{GoalsFor} + goalsFor);
+    GoalsAgainst = Saturate(int64_t{GoalsAgainst} + goalsAgainst);
+    Played = Saturate(int64_t{Played} + 1);
+    BuildUp = 0;
+}
+
 int32_t TZnClub::BuildUpBonus() const {
     if (Coach == nullptr)
         return 0;

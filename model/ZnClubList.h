@@ -34,6 +34,9 @@ public:
 
     // Clears the season record; ids, ranks, strengths, name and coach stay.
     void ResetRecord();
+    // Adds one played match to the season record: 3 points for a win, 1 for a draw. The
+    // strengthening money is spent by the match, whatever its result.
+    void RecordMatch(int32_t goalsFor, int32_t goalsAgainst);
 
     // Coach level x BuildUp for the player's club, 0 for every other club.
     int32_t BuildUpBonus() const;

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TZnGameGoalrun;
+
+// Where a club stood after one played matchday.
+struct TZnRankPoint {
+    int32_t Rank; // 0-based
+    int32_t Points;
+};
+
+// One club's course through the current season.
+struct TZnRankSeries {
+    int32_t NameIndex;
+    std::string Name;
+    bool IsMine;                      // the player's club
+    std::vector<TZnRankPoint> Points; // one per played matchday, matchday 1 first
+};
+
+// The rank of every club after each played matchday of the current season, rebuilt from the
+// fixture results in the game state with the table's own ordering (points, goal difference,
+// goals scored, previous season's rank). Needs nothing beyond what a save file holds, so a
+// loaded game has the same history. Series stand in the current table order.
+std::vector<TZnRankSeries> RankHistory(const TZnGameGoalrun& game);
