@@ -1,0 +1,179 @@
+#include "ZnRankChart.h"
+
+#include <QHelpEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QToolTip>
+
+namespace {
+
+constexpr int Matchdays = 30;
+constexpr int Ranks = 16;
+constexpr qreal HitRadius = 6.0;
+
+QString MatchdayText(int day) {
+    return QStringLiteral("第%1節").arg(day + 1);
+}
+
+} // namespace
+
+const QColor TZnRankChart::MyClubColor(214, 40, 40);
+
+TZnRankChart::TZnRankChart(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
+}
+
+void TZnRankChart::SetHistory(std::vector<TZnRankSeries> history) {
+    FHistory = std::move(history);
+    update();
+}
+
+QRectF TZnRankChart::PlotArea() const {
+    const QFontMetricsF metrics(font());
+    // Room for the rank numbers on the left, the player's club name on the right and the
+    // matchday captions below.
+    const qreal left = metrics.horizontalAdvance(QStringLiteral("16")) + 12;
+    qreal right = 12;
+    for (const auto& series : FHistory)
+        if (series.IsMine)
+            right += metrics.horizontalAdvance(QString::fromStdString(series.Name)) + 8;
+    const qreal top = metrics.height() / 2 + 6;
+    const qreal bottom = metrics.height() + 10;
+    return QRectF(left, top, std::max<qreal>(width() - left - right, 10),
+                  std::max<qreal>(height() - top - bottom, 10));
+}
+
+QPointF TZnRankChart::PointPosition(int day, int rank) const {
+    const QRectF plot = PlotArea();
+    return {plot.left() + plot.width() * day / (Matchdays - 1),
+            plot.top() + plot.height() * rank / (Ranks - 1)};
+}
+
+void TZnRankChart::PaintAxes(QPainter& painter, const QRectF& plot) const {
+    const QFontMetricsF metrics(font());
+    const QColor grid = palette().color(QPalette::Mid);
+    const QColor text = palette().color(QPalette::Text);
+    for (int rank = 0; rank < Ranks; ++rank) {
+        const QPointF at = PointPosition(0, rank);
+        painter.setPen(QPen(grid, rank == 0 || rank == Ranks - 1 ? 1.0 : 0.5, Qt::DotLine));
+        painter.drawLine(QPointF(plot.left(), at.y()), QPointF(plot.right(), at.y()));
+        if (rank % 3 == 0 || rank == Ranks - 1) { // 1, 4, 7, 10, 13, 16
+            painter.setPen(text);
+            const QString label = QString::number(rank + 1);
+            painter.drawText(QPointF(plot.left() - 6 - metrics.horizontalAdvance(label),
+                                     at.y() + metrics.ascent() / 2 - 1),
+                             label);
+        }
+    }
+    painter.setPen(QPen(grid, 1.0));
+    painter.drawLine(plot.bottomLeft(), plot.topLeft());
+    for (int day = 0; day < Matchdays; ++day) {
+        const QPointF at = PointPosition(day, Ranks - 1);
+        painter.setPen(QPen(grid, 1.0));
+        painter.drawLine(at, at + QPointF(0, 3));
+        if (day == 0 || (day + 1) % 5 == 0) {
+            const QString label = MatchdayText(day);
+            const qreal w = metrics.horizontalAdvance(label);
+            const qreal x = std::clamp(at.x() - w / 2, 0.0, width() - w);
+            painter.setPen(text);
+            painter.drawText(QPointF(x, plot.bottom() + 6 + metrics.ascent()), label);
+        }
+    }
+}
+
+void TZnRankChart::PaintSeries(QPainter& painter, const TZnRankSeries& series) const {
+    if (series.Points.empty())
+        return;
+    QPainterPath path(PointPosition(0, series.Points[0].Rank));
+    for (size_t day = 1; day < series.Points.size(); ++day)
+        path.lineTo(PointPosition(static_cast<int>(day), series.Points[day].Rank));
+    if (!series.IsMine) {
+        QColor muted = palette().color(QPalette::Mid);
+        muted.setAlpha(170);
+        painter.setPen(QPen(muted, 1.0));
+        painter.drawPath(path);
+        return;
+    }
+    painter.setPen(QPen(MyClubColor, 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(path);
+    painter.setBrush(MyClubColor);
+    for (size_t day = 0; day < series.Points.size(); ++day)
+        painter.drawEllipse(PointPosition(static_cast<int>(day), series.Points[day].Rank), 2.5,
+                            2.5);
+    const QPointF last =
+        PointPosition(static_cast<int>(series.Points.size()) - 1, series.Points.back().Rank);
+    QFont bold = font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.drawText(last + QPointF(8, QFontMetricsF(bold).ascent() / 2 - 1),
+                     QString::fromStdString(series.Name));
+    painter.setFont(font());
+}
+
+void TZnRankChart::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF plot = PlotArea();
+    PaintAxes(painter, plot);
+    const bool played = !FHistory.empty() && !FHistory.front().Points.empty();
+    if (!played) {
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(plot, Qt::AlignCenter, QStringLiteral("なし"));
+        return;
+    }
+    for (const auto& series : FHistory)
+        if (!series.IsMine)
+            PaintSeries(painter, series);
+    for (const auto& series : FHistory)
+        if (series.IsMine)
+            PaintSeries(painter, series);
+}
+
+std::optional<TZnRankChart::THit> TZnRankChart::PointAt(QPointF position) const {
+    std::optional<THit> best;
+    qreal bestDistance = HitRadius;
+    for (int pass = 0; pass < 2; ++pass) { // the player's club wins a tie with a rival
+        for (size_t s = 0; s < FHistory.size(); ++s) {
+            const auto& series = FHistory[s];
+            if (series.IsMine != (pass == 0))
+                continue;
+            for (size_t day = 0; day < series.Points.size(); ++day) {
+                const QPointF at = PointPosition(static_cast<int>(day), series.Points[day].Rank);
+                const qreal distance = QLineF(at, position).length();
+                if (distance < bestDistance) {
+                    bestDistance = distance;
+                    best = THit{static_cast<int>(s), static_cast<int>(day)};
+                }
+            }
+        }
+    }
+    return best;
+}
+
+QString TZnRankChart::ToolTipAt(QPointF position) const {
+    const auto hit = PointAt(position);
+    if (!hit)
+        return {};
+    const auto& series = FHistory[static_cast<size_t>(hit->Series)];
+    const TZnRankPoint& point = series.Points[static_cast<size_t>(hit->Day)];
+    return QStringLiteral("%1\n%2 %3位 勝点%4")
+        .arg(QString::fromStdString(series.Name), MatchdayText(hit->Day))
+        .arg(point.Rank + 1)
+        .arg(point.Points);
+}
+
+bool TZnRankChart::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QString text = ToolTipAt(help->pos());
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), text, this);
+    }
+    return true;
+}
