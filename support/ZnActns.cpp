@@ -1,0 +1,79 @@
+#include "ZnActns.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QWidget>
+
+#include "ZnAbout.h"
+#include "ZnDialogs.h"
+#include "ZnUtils.h"
+
+void SetActionHint(QAction& action, const QString& hint) {
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    action.setToolTip(bar < 0 ? hint : hint.left(bar));
+    action.setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
+}
+
+TZnBaseAction::TZnBaseAction(QObject* parent) : QAction(parent) {
+    setProperty("Category", QStringLiteral("Vomera"));
+    connect(this, &QAction::triggered, this, [this] { ExecuteTarget(); });
+}
+
+void TZnBaseAction::UpdateTarget() {
+    setEnabled(QCoreApplication::instance() != nullptr);
+}
+
+TZnViewHelpHtmlAction::TZnViewHelpHtmlAction(TZnOpener& opener, QObject* parent)
+    : TZnBaseAction(parent), Folder(AppFolder()), Opener(opener) {
+    setText(QStringLiteral("ヘルプ(&H)"));
+    SetActionHint(*this, QStringLiteral("ヘルプ|ヘルプのHTMLを開きます。"));
+    setShortcut(QKeySequence(Qt::Key_F1));
+}
+
+void TZnViewHelpHtmlAction::ExecuteTarget() {
+    OpenWithAssociatedProgram(Opener, Folder + FileName);
+}
+
+TZnAboutAction::TZnAboutAction(TZnDialogs& dialogs, TZnOpener& opener, QObject* parent)
+    : TZnBaseAction(parent), Dialogs(dialogs), Opener(opener) {
+    setText(QStringLiteral("バージョン情報(&A)"));
+    SetActionHint(*this, QStringLiteral("バージョン情報|バージョン情報を表示します。"));
+}
+
+void TZnAboutAction::ExecuteTarget() {
+    QWidget* owner = qobject_cast<QWidget*>(parent());
+    TZnAboutBox box(Opener, owner != nullptr ? owner->window() : nullptr);
+    const QIcon icon = QApplication::windowIcon();
+    if (!icon.isNull())
+        box.ProgramIcon->setPixmap(icon.pixmap(box.ProgramIcon->size()));
+    box.setWindowTitle(TZnAboutBox::CaptionFormat().arg(ApplicationName));
+    box.Copyright->setText(CopyrightInfo);
+    for (const QString& line : Comment)
+        box.Memo1->appendPlainText(line);
+    box.ProductName->setText(VersionFormat().arg(ApplicationName, ApplicationVer));
+    Dialogs.ExecDialog(box);
+}
+
+TZnExitAction::TZnExitAction(QWidget* mainWindow)
+    : TZnBaseAction(mainWindow), MainWindow(mainWindow) {
+    setText(QStringLiteral("終了(&X)"));
+    SetActionHint(*this, QStringLiteral("終了|アプリケーションを終了します。"));
+}
+
+void TZnExitAction::ExecuteTarget() {
+    if (MainWindow != nullptr)
+        MainWindow->window()->close();
+}
+
+TZnOpenAppFolderAction::TZnOpenAppFolderAction(TZnOpener& opener, QObject* parent)
+    : TZnBaseAction(parent), Folder(AppFolder()), Opener(opener) {
+    setText(QStringLiteral("アプリケーションのフォルダを開く(&O)"));
+    SetActionHint(
+        *this, QStringLiteral("アプリケーションのフォルダを開く|アプリケーションのフォルダを開く"));
+}
+
+void TZnOpenAppFolderAction::ExecuteTarget() {
+    OpenFolder(Opener, Folder);
+}

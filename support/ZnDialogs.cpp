@@ -1,0 +1,101 @@
+#include "ZnDialogs.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QGuiApplication>
+
+TZnBusyCursor::TZnBusyCursor(TZnDialogs& dialogs) : Dialogs(dialogs) {
+    Dialogs.BeginBusy();
+}
+
+TZnBusyCursor::~TZnBusyCursor() {
+    Dialogs.EndBusy();
+}
+
+// ---- TZnQtDialogs ------------------------------------------------------------------------------
+
+QMessageBox::StandardButton TZnQtDialogs::MessageBox(const QString& text, const QString& caption,
+                                                     QMessageBox::Icon icon,
+                                                     QMessageBox::StandardButtons buttons,
+                                                     QMessageBox::StandardButton defaultButton) {
+    QMessageBox box(icon, caption, text, buttons, Parent);
+    box.setDefaultButton(defaultButton);
+    // A box shown while the busy pointer is up still takes the normal pointer.
+    const bool busy = QGuiApplication::overrideCursor() != nullptr;
+    if (busy)
+        QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
+    if (busy)
+        QGuiApplication::restoreOverrideCursor();
+    return answer;
+}
+
+std::optional<QString> TZnQtDialogs::OpenFileName(const QString& current) {
+    const QString name = QFileDialog::getOpenFileName(Parent, QString(), current);
+    if (name.isEmpty())
+        return std::nullopt;
+    return name;
+}
+
+std::optional<QString> TZnQtDialogs::SaveFileName(const QString& current) {
+    const QString name = QFileDialog::getSaveFileName(Parent, QString(), current);
+    if (name.isEmpty())
+        return std::nullopt;
+    return name;
+}
+
+int TZnQtDialogs::ExecDialog(QDialog& dialog) {
+    return dialog.exec();
+}
+
+void TZnQtDialogs::BeginBusy() {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void TZnQtDialogs::EndBusy() {
+    QGuiApplication::restoreOverrideCursor();
+}
+
+// ---- TZnScriptedDialogs ------------------------------------------------------------------------
+
+QMessageBox::StandardButton
+TZnScriptedDialogs::MessageBox(const QString& text, const QString& caption, QMessageBox::Icon icon,
+                               QMessageBox::StandardButtons buttons,
+                               QMessageBox::StandardButton defaultButton) {
+    Shown.push_back({text, caption, icon, buttons, defaultButton, BusyDepth});
+    if (Answers.empty())
+        return defaultButton;
+    const QMessageBox::StandardButton answer = Answers.front();
+    Answers.pop_front();
+    return answer;
+}
+
+std::optional<QString> TZnScriptedDialogs::NextFile(const QString& current) {
+    FileDialogCurrents.push_back(current);
+    if (FileAnswers.empty())
+        return std::nullopt;
+    std::optional<QString> answer = FileAnswers.front();
+    FileAnswers.pop_front();
+    return answer;
+}
+
+std::optional<QString> TZnScriptedDialogs::OpenFileName(const QString& current) {
+    return NextFile(current);
+}
+
+std::optional<QString> TZnScriptedDialogs::SaveFileName(const QString& current) {
+    return NextFile(current);
+}
+
+int TZnScriptedDialogs::ExecDialog(QDialog& dialog) {
+    return OnExecDialog ? OnExecDialog(dialog) : static_cast<int>(QDialog::Accepted);
+}
+
+void TZnScriptedDialogs::BeginBusy() {
+    ++BusyDepth;
+    ++BusyCount;
+}
+
+void TZnScriptedDialogs::EndBusy() {
+    --BusyDepth;
+}

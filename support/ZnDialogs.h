@@ -1,0 +1,108 @@
+#pragma once
+
+// Message boxes, file dialogs, modal boxes and the busy pointer, reached through one interface so
+// that tests answer them without a real dialog ever waiting for input.
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include <QMessageBox>
+#include <QString>
+
+class QDialog;
+class QWidget;
+class TZnDialogs;
+
+// Shows the busy pointer while it lives; the normal pointer comes back however the scope ends.
+class [[nodiscard]] TZnBusyCursor {
+public:
+    explicit TZnBusyCursor(TZnDialogs& dialogs);
+    ~TZnBusyCursor();
+    TZnBusyCursor(const TZnBusyCursor&) = delete;
+    TZnBusyCursor& operator=(const TZnBusyCursor&) = delete;
+
+private:
+    TZnDialogs& Dialogs;
+};
+
+class TZnDialogs {
+public:
+    virtual ~TZnDialogs() = default;
+    // The button the player chose; `defaultButton` is the one Enter presses.
+    virtual QMessageBox::StandardButton MessageBox(const QString& text, const QString& caption,
+                                                   QMessageBox::Icon icon,
+                                                   QMessageBox::StandardButtons buttons,
+                                                   QMessageBox::StandardButton defaultButton) = 0;
+    // The chosen file, or nothing when the player cancels. `current` is offered first.
+    virtual std::optional<QString> OpenFileName(const QString& current) = 0;
+    virtual std::optional<QString> SaveFileName(const QString& current) = 0;
+    // Shows a modal box and returns its result code.
+    virtual int ExecDialog(QDialog& dialog) = 0;
+
+    TZnBusyCursor Busy() { return TZnBusyCursor(*this); }
+
+protected:
+    friend class TZnBusyCursor;
+    virtual void BeginBusy() = 0;
+    virtual void EndBusy() = 0;
+};
+
+// The real dialogs, owned by `parent` (may be null).
+class TZnQtDialogs : public TZnDialogs {
+public:
+    explicit TZnQtDialogs(QWidget* parent = nullptr) : Parent(parent) {}
+    QWidget* Parent;
+
+    QMessageBox::StandardButton MessageBox(const QString& text, const QString& caption,
+                                           QMessageBox::Icon icon,
+                                           QMessageBox::StandardButtons buttons,
+                                           QMessageBox::StandardButton defaultButton) override;
+    std::optional<QString> OpenFileName(const QString& current) override;
+    std::optional<QString> SaveFileName(const QString& current) override;
+    int ExecDialog(QDialog& dialog) override;
+
+protected:
+    void BeginBusy() override;
+    void EndBusy() override;
+};
+
+// Answers from a script and records every request. An empty script answers a message box with
+// its default button, a file dialog with a cancel and a modal box with "accepted".
+class TZnScriptedDialogs : public TZnDialogs {
+public:
+    struct TZnShownMessage {
+        QString Text;
+        QString Caption;
+        QMessageBox::Icon Icon;
+        QMessageBox::StandardButtons Buttons;
+        QMessageBox::StandardButton DefaultButton;
+        int BusyDepth; // busy pointers held while the box was up
+    };
+
+    std::deque<QMessageBox::StandardButton> Answers;
+    std::deque<std::optional<QString>> FileAnswers;
+    // Called with each modal box instead of showing it, so a test can read its contents.
+    std::function<int(QDialog&)> OnExecDialog;
+
+    std::vector<TZnShownMessage> Shown;
+    std::vector<QString> FileDialogCurrents;
+    int BusyDepth = 0;
+    int BusyCount = 0;
+
+    QMessageBox::StandardButton MessageBox(const QString& text, const QString& caption,
+                                           QMessageBox::Icon icon,
+                                           QMessageBox::StandardButtons buttons,
+                                           QMessageBox::StandardButton defaultButton) override;
+    std::optional<QString> OpenFileName(const QString& current) override;
+    std::optional<QString> SaveFileName(const QString& current) override;
+    int ExecDialog(QDialog& dialog) override;
+
+protected:
+    void BeginBusy() override;
+    void EndBusy() override;
+
+private:
+    std::optional<QString> NextFile(const QString& current);
+};

@@ -1,0 +1,71 @@
+#include "ZnFlowLayout.h"
+
+#include <algorithm>
+
+#include <QWidget>
+
+TZnFlowLayout::TZnFlowLayout(QWidget* parent, int spacing) : QLayout(parent), Gap(spacing) {
+    setContentsMargins(0, 0, 0, 0);
+}
+
+TZnFlowLayout::~TZnFlowLayout() {
+    for (QLayoutItem* item : Items)
+        delete item;
+}
+
+void TZnFlowLayout::addItem(QLayoutItem* item) {
+    Items.push_back(item);
+}
+
+QLayoutItem* TZnFlowLayout::itemAt(int index) const {
+    return index >= 0 && index < count() ? Items[static_cast<size_t>(index)] : nullptr;
+}
+
+QLayoutItem* TZnFlowLayout::takeAt(int index) {
+    if (index < 0 || index >= count())
+        return nullptr;
+    QLayoutItem* item = Items[static_cast<size_t>(index)];
+    Items.erase(Items.begin() + index);
+    return item;
+}
+
+int TZnFlowLayout::heightForWidth(int width) const {
+    return DoLayout(QRect(0, 0, width, 0), false);
+}
+
+QSize TZnFlowLayout::minimumSize() const {
+    QSize size;
+    for (const QLayoutItem* item : Items)
+        size = size.expandedTo(item->minimumSize());
+    const QMargins margins = contentsMargins();
+    return size + QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
+}
+
+QSize TZnFlowLayout::sizeHint() const {
+    return minimumSize();
+}
+
+void TZnFlowLayout::setGeometry(const QRect& rect) {
+    QLayout::setGeometry(rect);
+    DoLayout(rect, true);
+}
+
+int TZnFlowLayout::DoLayout(const QRect& rect, bool place) const {
+    const QRect area = rect.marginsRemoved(contentsMargins());
+    int x = area.x();
+    int y = area.y();
+    int rowHeight = 0;
+    for (QLayoutItem* item : Items) {
+        const QSize hint = item->sizeHint();
+        if (x + hint.width() > area.right() + 1 && rowHeight > 0) {
+            x = area.x();
+            y += rowHeight + Gap;
+            rowHeight = 0;
+        }
+        if (place)
+            item->setGeometry(QRect(QPoint(x, y), hint));
+        x += hint.width() + Gap;
+        rowHeight = std::max(rowHeight, hint.height());
+    }
+    return y + rowHeight - rect.y() + contentsMargins().bottom();
+}

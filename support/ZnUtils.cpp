@@ -1,0 +1,37 @@
+#include "ZnUtils.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFontDatabase>
+
+QString AppFolder() {
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
+}
+
+QString SaveDataFolder(const QString& appFolder) {
+    QString folder = appFolder;
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder + QStringLiteral("savedata/");
+}
+
+QFont SystemIconFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setFamilies({QStringLiteral("Noto Sans CJK JP"), font.family()});
+    return font;
+}
+
+void TZnDesktopOpener::OpenUrl(const QUrl& url) {
+    QDesktopServices::openUrl(url);
+}
+
+void OpenWithAssociatedProgram(TZnOpener& opener, const QString& file) {
+    opener.OpenUrl(QUrl::fromLocalFile(file));
+}
+
+void OpenFolder(TZnOpener& opener, const QString& folder) {
+    QString path = folder;
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    opener.OpenUrl(QUrl::fromLocalFile(path));
+}

@@ -1,0 +1,293 @@
+// Column definitions and the list view built from them: display positions, the Order swap,
+// RebuildColumns with hidden and reordered definitions, sort marks, rows asked by tag.
+
+#include <stdexcept>
+
+#include <QTest>
+
+#include "ZnListView.h"
+
+namespace {
+
+// A set of `count` definitions captioned "c0", "c1", …
+void Fill(TZnColumnInfos& infos, int count) {
+    for (int i = 0; i < count; ++i)
+        infos.ColumnInfos().Add().Caption = QStringLiteral("c%1").arg(i);
+}
+
+QList<int> Tags(const TZnListView& view) {
+    QList<int> tags;
+    for (int p = 0; p < view.ColumnCount(); ++p)
+        tags << view.Column(p).Tag;
+    return tags;
+}
+
+QStringList Captions(const TZnListView& view) {
+    QStringList captions;
+    for (int p = 0; p < view.ColumnCount(); ++p)
+        captions << view.Column(p).Caption;
+    return captions;
+}
+
+} // namespace
+
+class ZnListViewTests : public QObject {
+    Q_OBJECT
+private slots:
+    void NewDefinitionTakesItsIndexAsOrderAndName();
+    void OrderSetterSwapsWithTheHolderOfTheValue();
+    void OrderOutsideTheSetIsIgnored();
+    void DefaultWidthAndDefaultVisibleSetTheirCurrentValues();
+    void AssignCopiesEveryFieldWithoutSideEffects();
+    void StoredOrdersLoadOneDefinitionAtATime();
+    void AllVisibleInOrderGivesCollectionOrder();
+    void HiddenAndReorderedDefinitionsKeepTheirTags();
+    void ViewGainsAndLosesColumnsToMatchTheVisibleCount();
+    void SortMarkGoesInFrontOfTheSortColumnCaption_data();
+    void SortMarkGoesInFrontOfTheSortColumnCaption();
+    void RowsOnDemandAreAskedByTagNotPosition();
+    void HeldRowsKeepTheirTextsAndSelectionIsSingle();
+    void RebuildWithoutDefinitionsIsRefused();
+};
+
+void ZnListViewTests::NewDefinitionTakesItsIndexAsOrderAndName() {
+    TZnColumnInfos infos;
+    QCOMPARE(infos.IniSectionName(), QStringLiteral("DesignColumn"));
+    Fill(infos, 4);
+    const TZnListColumnInfo& fourth = infos.ColumnInfos()[3];
+    QCOMPARE(fourth.Order(), 3);
+    QCOMPARE(fourth.IdentName, QStringLiteral("ZnListColumnInfo3"));
+    QCOMPARE(fourth.Width, 50);
+    QCOMPARE(fourth.DefaultWidth(), 50);
+    QVERIFY(fourth.Visible);
+    QCOMPARE(fourth.ImageIndex, -1);
+    QCOMPARE(fourth.Alignment, TZnAlignment::taLeftJustify);
+    QCOMPARE(fourth.DisplayName(), QStringLiteral("c3"));
+    infos.ColumnInfos()[3].Caption.clear();
+    QCOMPARE(fourth.DisplayName(), QStringLiteral("TZnListColumnInfo"));
+    QCOMPARE(&infos.ColumnInfos()[0].Collection(), &infos.ColumnInfos());
+    QCOMPARE(infos.ColumnInfos().Owner(), &infos);
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, infos.ColumnInfos()[4]);
+}
+
+void ZnListViewTests::OrderSetterSwapsWithTheHolderOfTheValue() {
+    TZnColumnInfos infos;
+    Fill(infos, 5);
+    infos.ColumnInfos()[3].SetOrder(1);
+    QCOMPARE(infos.ColumnInfos()[3].Order(), 1);
+    QCOMPARE(infos.ColumnInfos()[1].Order(), 3);
+    infos.ColumnInfos()[2].SetOrder(2);
+    QCOMPARE(infos.ColumnInfos()[2].Order(), 2);
+}
+
+void ZnListViewTests::OrderOutsideTheSetIsIgnored() {
+    TZnColumnInfos infos;
+    Fill(infos, 3);
+    infos.ColumnInfos()[1].SetOrder(3);
+    infos.ColumnInfos()[1].SetOrder(-1);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(infos.ColumnInfos()[i].Order(), i);
+}
+
+void ZnListViewTests::DefaultWidthAndDefaultVisibleSetTheirCurrentValues() {
+    TZnColumnInfos infos;
+    Fill(infos, 1);
+    TZnListColumnInfo& info = infos.ColumnInfos()[0];
+    info.SetDefaultWidth(80);
+    QCOMPARE(info.Width, 80);
+    info.Width = 120;
+    QCOMPARE(info.DefaultWidth(), 80);
+    info.SetDefaultVisible(false);
+    QVERIFY(!info.Visible);
+    info.Visible = true;
+    QVERIFY(!info.DefaultVisible());
+}
+
+void ZnListViewTests::AssignCopiesEveryFieldWithoutSideEffects() {
+    TZnColumnInfos source;
+    Fill(source, 3);
+    TZnListColumnInfo& from = source.ColumnInfos()[2];
+    from.Alignment = TZnAlignment::taCenter;
+    from.AutoSize = true;
+    from.MaxWidth = 300;
+    from.MinWidth = 20;
+    from.ImageIndex = 4;
+    from.SetDefaultWidth(70);
+    from.Width = 90;
+    from.SetDefaultVisible(false);
+    from.Visible = true;
+    from.IdentName = QStringLiteral("Named");
+    from.SetOrder(0);
+    TZnColumnInfos target;
+    target.SetColumnInfos(source.ColumnInfos());
+    QCOMPARE(target.ColumnInfos().Count(), 3);
+    const TZnListColumnInfo& to = target.ColumnInfos()[2];
+    QCOMPARE(to.Alignment, TZnAlignment::taCenter);
+    QVERIFY(to.AutoSize);
+    QCOMPARE(to.Caption, QStringLiteral("c2"));
+    QCOMPARE(to.MaxWidth, 300);
+    QCOMPARE(to.MinWidth, 20);
+    QCOMPARE(to.ImageIndex, 4);
+    QCOMPARE(to.Width, 90);
+    QCOMPARE(to.DefaultWidth(), 70);
+    QVERIFY(to.Visible);
+    QVERIFY(!to.DefaultVisible());
+    QCOMPARE(to.IdentName, QStringLiteral("Named"));
+    QCOMPARE(to.Order(), 0);
+    QCOMPARE(target.ColumnInfos()[0].Order(), 2);
+}
+
+void ZnListViewTests::StoredOrdersLoadOneDefinitionAtATime() {
+    // Stored orders 1, 2, 0: the first two are not below the count at their moment and are
+    // ignored; the third swaps with the first.
+    TZnColumnInfos infos;
+    for (int stored : {1, 2, 0})
+        infos.ColumnInfos().Add().SetOrder(stored);
+    QCOMPARE(infos.ColumnInfos()[0].Order(), 2);
+    QCOMPARE(infos.ColumnInfos()[1].Order(), 1);
+    QCOMPARE(infos.ColumnInfos()[2].Order(), 0);
+    // Orders equal to the index load unchanged.
+    TZnColumnInfos plain;
+    for (int stored : {0, 1, 2, 3})
+        plain.ColumnInfos().Add().SetOrder(stored);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(plain.ColumnInfos()[i].Order(), i);
+}
+
+void ZnListViewTests::AllVisibleInOrderGivesCollectionOrder() {
+    TZnColumnInfos infos;
+    Fill(infos, 4);
+    TZnListView view;
+    view.ColumnInfos = &infos;
+    view.SortMarkUse = false;
+    view.RebuildColumns();
+    QCOMPARE(Tags(view), QList<int>({0, 1, 2, 3}));
+    QCOMPARE(Captions(view), QStringList({"c0", "c1", "c2", "c3"}));
+    for (int p = 0; p < 4; ++p)
+        QCOMPARE(view.model()->headerData(p, Qt::Horizontal).toString(), Captions(view)[p]);
+}
+
+void ZnListViewTests::HiddenAndReorderedDefinitionsKeepTheirTags() {
+    TZnColumnInfos infos;
+    Fill(infos, 4);
+    TZnListView view;
+    view.ColumnInfos = &infos;
+    view.SortMarkUse = false;
+    infos.ColumnInfos()[0].Visible = false;
+    QCOMPARE(infos.ColumnInfos().VisibleCount(), 3);
+    QCOMPARE(infos.ColumnInfos()[0].DisplayPosition(), -1);
+    QCOMPARE(infos.ColumnInfos()[1].DisplayPosition(), 0);
+    view.RebuildColumns();
+    QCOMPARE(Tags(view), QList<int>({1, 2, 3}));
+    QVERIFY(infos.ColumnInfos().ItemAtPosition(3) == nullptr);
+
+    infos.ColumnInfos()[0].Visible = true;
+    infos.ColumnInfos()[3].SetOrder(0); // 3 takes the front, 0 goes to the back
+    infos.ColumnInfos()[2].Visible = false;
+    view.RebuildColumns();
+    QCOMPARE(Tags(view), QList<int>({3, 1, 0}));
+    QCOMPARE(Captions(view), QStringList({"c3", "c1", "c0"}));
+    QCOMPARE(infos.ColumnInfos().ItemAtPosition(2), &infos.ColumnInfos()[0]);
+}
+
+void ZnListViewTests::ViewGainsAndLosesColumnsToMatchTheVisibleCount() {
+    TZnColumnInfos infos;
+    Fill(infos, 5);
+    TZnListView view;
+    view.ColumnInfos = &infos;
+    view.SetColumns(std::vector<TZnListColumn>(2));
+    view.RebuildColumns();
+    QCOMPARE(view.ColumnCount(), 5);
+    QCOMPARE(view.model()->columnCount(), 5);
+    for (int i = 2; i < 5; ++i)
+        infos.ColumnInfos()[i].Visible = false;
+    view.RebuildColumns();
+    QCOMPARE(view.ColumnCount(), 2);
+    QCOMPARE(view.model()->columnCount(), 2);
+}
+
+void ZnListViewTests::SortMarkGoesInFrontOfTheSortColumnCaption_data() {
+    QTest::addColumn<bool>("use");
+    QTest::addColumn<bool>("down");
+    QTest::addColumn<int>("sortIndex");
+    QTest::addColumn<bool>("hideSorted");
+    QTest::addColumn<QStringList>("captions");
+    QTest::newRow("ascending") << true << false << 0 << false << QStringList({"▲c0", "c1", "c2"});
+    QTest::newRow("descending") << true << true << 0 << false << QStringList({"▼c0", "c1", "c2"});
+    QTest::newRow("other column") << true << false << 2 << false
+                                  << QStringList({"c0", "c1", "▲c2"});
+    QTest::newRow("marks off") << false << true << 0 << false << QStringList({"c0", "c1", "c2"});
+    QTest::newRow("hidden sort column") << true << false << 1 << true << QStringList({"c0", "c2"});
+}
+
+void ZnListViewTests::SortMarkGoesInFrontOfTheSortColumnCaption() {
+    QFETCH(bool, use);
+    QFETCH(bool, down);
+    QFETCH(int, sortIndex);
+    QFETCH(bool, hideSorted);
+    QFETCH(QStringList, captions);
+    TZnColumnInfos infos;
+    Fill(infos, 3);
+    if (hideSorted)
+        infos.ColumnInfos()[sortIndex].Visible = false;
+    TZnListView view;
+    view.ColumnInfos = &infos;
+    view.SortMarkUse = use;
+    view.SortDown = down;
+    view.SortColumnIndex = sortIndex;
+    QCOMPARE(view.SortMark(), use ? (down ? QStringLiteral("▼") : QStringLiteral("▲")) : QString());
+    view.RebuildColumns();
+    QCOMPARE(Captions(view), captions);
+    QCOMPARE(infos.ColumnInfos()[sortIndex].Caption, QStringLiteral("c%1").arg(sortIndex));
+}
+
+void ZnListViewTests::RowsOnDemandAreAskedByTagNotPosition() {
+    TZnColumnInfos infos;
+    Fill(infos, 3);
+    TZnListView view;
+    view.ColumnInfos = &infos;
+    int asked = 0;
+    view.SetOwnerData([&asked](int32_t row, int32_t tag) {
+        ++asked;
+        return QStringLiteral("r%1t%2").arg(row).arg(tag);
+    });
+    view.SetRowCount(4);
+    view.RebuildColumns();
+    QCOMPARE(view.model()->rowCount(), 4);
+    QCOMPARE(view.CellText(3, 2), QStringLiteral("r3t2"));
+    infos.ColumnInfos()[2].SetOrder(0);
+    view.RebuildColumns();
+    QCOMPARE(view.CellText(3, 0), QStringLiteral("r3t2"));
+    QCOMPARE(view.model()->data(view.model()->index(1, 2)).toString(), QStringLiteral("r1t0"));
+    QVERIFY(asked >= 3);
+    QCOMPARE(view.CellText(4, 0), QString());
+}
+
+void ZnListViewTests::HeldRowsKeepTheirTextsAndSelectionIsSingle() {
+    TZnListView view;
+    TZnListColumn value;
+    value.Alignment = TZnAlignment::taRightJustify;
+    view.SetColumns({TZnListColumn(), value});
+    QCOMPARE(view.AddItem({QStringLiteral("a"), QStringLiteral("1")}), 0);
+    QCOMPARE(view.AddItem({QStringLiteral("b")}), 1);
+    view.SetItemText(1, 1, QStringLiteral("2"));
+    QCOMPARE(view.CellText(1, 1), QStringLiteral("2"));
+    QCOMPARE(view.model()
+                     ->data(view.model()->index(0, 1), Qt::TextAlignmentRole)
+                     .value<Qt::Alignment>() &
+                 Qt::AlignHorizontal_Mask,
+             Qt::AlignRight);
+    view.SelectRow(0);
+    view.SelectRow(1);
+    QCOMPARE(view.SelectedRow(), 1);
+    QCOMPARE(view.selectionModel()->selectedRows().size(), 1);
+    QCOMPARE(view.currentIndex().row(), 1);
+}
+
+void ZnListViewTests::RebuildWithoutDefinitionsIsRefused() {
+    TZnListView view;
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, view.RebuildColumns());
+}
+
+QTEST_MAIN(ZnListViewTests)
+#include "ZnListViewTests.moc"

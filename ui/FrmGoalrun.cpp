@@ -1,0 +1,286 @@
+#include "FrmGoalrun.h"
+
+#include <exception>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStatusBar>
+
+#include "ConstsGoalrun.h"
+#include "GameGoalrun.h"
+#include "MessageLogEdit.h"
+#include "ZnActns.h"
+#include "ZnDialogs.h"
+#include "ZnListView.h"
+#include "ZnTeamNames.h"
+
+namespace {
+
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+TFormMain::TFormMain(TZnGameGoalrun& game, TZnDialogs& dialogs, TZnOpener& opener,
+                     const QString& appFolder, QWidget* parent)
+    : QMainWindow(parent), Game(game), Dialogs(dialogs), Opener(opener), FAppFolder(appFolder) {
+    if (!FAppFolder.endsWith(QLatin1Char('/')))
+        FAppFolder += QLatin1Char('/');
+    CreateColumnInfos();
+    CreateActions();
+    CreateControls();
+    CreateMenus();
+    FormCreate();
+}
+
+TFormMain::~TFormMain() {
+    // The game outlives the window; it must not write into a destroyed log.
+    if (Game.MessageLog == RichEdit1)
+        Game.MessageLog = nullptr;
+}
+
+int TFormMain::Scaled(int designPixels) const {
+    return static_cast<int>(designPixels * logicalDpiX() / 96.0 + 0.5);
+}
+
+QString TFormMain::CopyrightInfo() {
+    return QStringLiteral("Copyright © 2026 Vomera. All rights reserved.");
+}
+
+QStringList TFormMain::BuildUpAmounts() {
+    QStringList amounts;
+    for (int amount = 0; amount <= 10; ++amount)
+        amounts << QString::number(amount);
+    for (int step : {10, 100, 1000})
+        for (int amount = 2 * step; amount <= 10 * step; amount += step)
+            amounts << QString::number(amount);
+    return amounts;
+}
+
+void TFormMain::FormCreate() {
+    const QString title = FromView(ProductTitle);
+    QApplication::setApplicationDisplayName(title);
+    setWindowTitle(title);
+    setFont(SystemIconFont());
+    resize(Scaled(DesignWidth), Scaled(DesignHeight));
+    BuildPrizeList();
+    Game.MessageLog = RichEdit1;
+    const QString nameFile = FAppFolder + QStringLiteral("TeamNameList.txt");
+    try {
+        // A missing or unreadable file leaves the default names A to P.
+        if (QFileInfo::exists(nameFile))
+            Game.TeamNames = ReadTeamNameFile(nameFile);
+    } catch (const std::exception&) {
+    }
+    const QFileInfo executable(QCoreApplication::applicationFilePath());
+    ZnViewHelpHtmlAction1->FileName = executable.completeBaseName() + QStringLiteral("_help.html");
+    ZnViewHelpHtmlAction1->Folder = FAppFolder;
+    ZnOpenAppFolderAction1->Folder = FAppFolder;
+    ZnAboutAction1->ApplicationName = title;
+    ZnAboutAction1->ApplicationVer = FromView(ProductVersion);
+    ZnAboutAction1->CopyrightInfo = CopyrightInfo();
+}
+
+void TFormMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The views are prepared and the game started before the window is first painted.
+    if (!Activated)
+        RunCommand(nullptr, &TFormMain::FormActivate);
+}
+
+void TFormMain::FormActivate() {
+    if (Activated)
+        return;
+    ZLVRankTable->SetRowCount(Game.Clubs().Count());
+    ZLVRankTable->RebuildColumns();
+    ZLVMatches->SetRowCount(Game.Schedule().Matchdays(0).Count());
+    ZLVMatches->RebuildColumns();
+    ActZLVMyClubData->trigger();
+    StartNewGame();
+    Activated = true;
+}
+
+// ---- Actions and menus ---------------------------------------------------------------------
+
+QAction* TFormMain::NewAction(const QString& caption, const QString& category,
+                              const QString& name) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(name);
+    if (!category.isEmpty())
+        action->setProperty("Category", category);
+    ActionList1.push_back(action);
+    return action;
+}
+
+void TFormMain::CreateActions() {
+    ActGame = NewAction(QStringLiteral("試合開始"), {}, QStringLiteral("ActGame"));
+    ActBuildUp = NewAction(QStringLiteral("強化費投入"), {}, QStringLiteral("ActBuildUp"));
+    ActNextSeason = NewAction(QStringLiteral("次季へ"), {}, QStringLiteral("ActNextSeason"));
+    ActNextSeason->setEnabled(false);
+    ActZLVMyClubData =
+        NewAction(QStringLiteral("ActZLVMyClubData"), {}, QStringLiteral("ActZLVMyClubData"));
+    const QString loadSave = QStringLiteral("ロードセーブ");
+    ActMILoad = NewAction(QStringLiteral("ロード(&L)"), loadSave, QStringLiteral("ActMILoad"));
+    ActMISave = NewAction(QStringLiteral("セーブ(&S)"), loadSave, QStringLiteral("ActMISave"));
+    ActDataLoad = NewAction(QStringLiteral("ActDataLoad"), loadSave, QStringLiteral("ActDataLoad"));
+    ActDataSave = NewAction(QStringLiteral("ActDataSave"), loadSave, QStringLiteral("ActDataSave"));
+
+    ZnViewHelpHtmlAction1 = new TZnViewHelpHtmlAction(Opener, this);
+    ZnAboutAction1 = new TZnAboutAction(Dialogs, Opener, this);
+    ZnExitAction1 = new TZnExitAction(this);
+    ZnOpenAppFolderAction1 = new TZnOpenAppFolderAction(Opener, this);
+    ZnViewHelpHtmlAction1->setObjectName(QStringLiteral("ZnViewHelpHtmlAction1"));
+    ZnAboutAction1->setObjectName(QStringLiteral("ZnAboutAction1"));
+    ZnExitAction1->setObjectName(QStringLiteral("ZnExitAction1"));
+    ZnOpenAppFolderAction1->setObjectName(QStringLiteral("ZnOpenAppFolderAction1"));
+    for (QAction* action : std::initializer_list<QAction*>{ZnViewHelpHtmlAction1, ZnAboutAction1,
+                                                           ZnExitAction1, ZnOpenAppFolderAction1})
+        ActionList1.push_back(action);
+    // F1 anywhere in the window.
+    addAction(ZnViewHelpHtmlAction1);
+
+    // Actions that no menu entry, button or shortcut reaches; kept so the action list is whole.
+    const QString file = QStringLiteral("ファイル");
+    FileNewAct = NewAction(QStringLiteral("新規(&N)"), file, QStringLiteral("FileNewAct"));
+    FileOpenAct = NewAction(QStringLiteral("開く(&O)..."), file, QStringLiteral("FileOpenAct"));
+    FileSaveAct = NewAction(QStringLiteral("上書き保存(&S)"), file, QStringLiteral("FileSaveAct"));
+    FileSaveAsAct =
+        NewAction(QStringLiteral("名前を付けて保存(&A)..."), file, QStringLiteral("FileSaveAsAct"));
+    for (const char* name : {"EditCutAct", "EditCopyAct", "EditPasteAct", "EditSelectAllAct",
+                             "EditUndoAct", "EditDeleteAct"})
+        NewAction(QString::fromLatin1(name), QStringLiteral("編集"), QString::fromLatin1(name));
+    for (const char* name :
+         {"SearchFindAct", "SearchFindNextAct", "SearchReplaceAct", "SearchFindFirstAct"})
+        NewAction(QString::fromLatin1(name), QStringLiteral("検索"), QString::fromLatin1(name));
+    for (const char* name : {"WindowClose1", "WindowCascade1", "WindowTileHorizontal1",
+                             "WindowTileVertical1", "WindowMinimizeAll1", "WindowArrange1"})
+        NewAction(QString::fromLatin1(name), QStringLiteral("ウィンドウ"),
+                  QString::fromLatin1(name));
+
+    connect(ActGame, &QAction::triggered, this,
+            [this] { RunCommand(ActGame, &TFormMain::ActGameExecute); });
+    connect(ActBuildUp, &QAction::triggered, this,
+            [this] { RunCommand(ActBuildUp, &TFormMain::ActBuildUpExecute); });
+    connect(ActNextSeason, &QAction::triggered, this,
+            [this] { RunCommand(ActNextSeason, &TFormMain::ActNextSeasonExecute); });
+    connect(ActZLVMyClubData, &QAction::triggered, this, &TFormMain::ActZLVMyClubDataExecute);
+}
+
+void TFormMain::CreateMenus() {
+    G1 = menuBar()->addMenu(QStringLiteral("ゲーム(&G)"));
+    N9 = G1->addAction(QStringLiteral("ニューゲーム(&N)"));
+    N9->setObjectName(QStringLiteral("N9"));
+    connect(N9, &QAction::triggered, this, [this] { RunCommand(nullptr, &TFormMain::N9Click); });
+    G1->addSeparator();
+    G1->addAction(ZnExitAction1);
+
+    MILoad = menuBar()->addMenu(ActMILoad->text());
+    MISave = menuBar()->addMenu(ActMISave->text());
+    for (int n = 0; n < 10; ++n) {
+        MIDataLoad[n] = MILoad->addAction(QStringLiteral("MIDataLoad%1").arg(n));
+        MIDataLoad[n]->setData(n);
+        MIDataSave[n] = MISave->addAction(QStringLiteral("MIDataSave%1").arg(n));
+        MIDataSave[n]->setData(n);
+    }
+    // Opening a slot menu runs its action, which sets the entries' captions.
+    connect(MILoad, &QMenu::aboutToShow, ActMILoad, &QAction::trigger);
+    connect(MISave, &QMenu::aboutToShow, ActMISave, &QAction::trigger);
+    for (auto [menu, action] : {std::pair{MILoad, ActMILoad}, std::pair{MISave, ActMISave}})
+        connect(action, &QAction::changed, menu,
+                [menu, action] { menu->menuAction()->setEnabled(action->isEnabled()); });
+
+    H2 = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    H2->addAction(ZnViewHelpHtmlAction1);
+    H2->addSeparator();
+    H2->addAction(ZnOpenAppFolderAction1);
+    H2->addSeparator();
+    H2->addAction(ZnAboutAction1);
+}
+
+void TFormMain::BindButton(QPushButton& button, QAction& action) {
+    auto update = [&button, &action] {
+        button.setText(action.text());
+        button.setEnabled(action.isEnabled());
+        button.setToolTip(action.toolTip() == action.text() ? QString() : action.toolTip());
+        button.setStatusTip(action.statusTip());
+    };
+    update();
+    connect(&action, &QAction::changed, &button, update);
+    connect(&button, &QPushButton::clicked, &action, &QAction::trigger);
+}
+
+// ---- The enabling rule and the commands --------------------------------------------------------
+
+void TFormMain::ActionList1Update() {
+    ActBuildUp->setEnabled(Game.CanInvestBuildUp());
+    ActGame->setEnabled(Game.CanPlayMatchday());
+    ActNextSeason->setEnabled(Game.CanNextSeason());
+    ActMILoad->setEnabled(true);
+    ActMISave->setEnabled(true);
+}
+
+void TFormMain::RunCommand(QAction* action, void (TFormMain::*command)()) {
+    ActionList1Update();
+    if (action != nullptr && !action->isEnabled())
+        return;
+    try {
+        (this->*command)();
+    } catch (const std::exception& error) {
+        Dialogs.MessageBox(QString::fromUtf8(error.what()), QApplication::applicationDisplayName(),
+                           QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok);
+    }
+    ActionList1Update();
+}
+
+void TFormMain::ActGameExecute() {
+    Game.PlayMatchday();
+    PageControl1Change();
+    ActZLVMyClubData->trigger();
+}
+
+void TFormMain::ActNextSeasonExecute() {
+    Game.NextSeason();
+    PageControl1Change();
+    ActZLVMyClubData->trigger();
+}
+
+void TFormMain::ActBuildUpExecute() {
+    const std::string boxText = ComboBoxBuildUp->currentText().toStdString();
+    const std::string newText = Game.InvestBuildUp(boxText);
+    ComboBoxBuildUp->setEditText(QString::fromStdString(newText));
+    // A refused amount comes back as "0"; only an investment changes the panel.
+    if (newText != "0")
+        ActZLVMyClubData->trigger();
+}
+
+void TFormMain::N9Click() {
+    const auto answer = Dialogs.MessageBox(
+        QStringLiteral("新しくゲームを始めます。よろしいですか？"), QStringLiteral("確認"),
+        QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
+    if (answer == QMessageBox::Ok)
+        StartNewGame();
+}
+
+void TFormMain::StartNewGame() {
+    const TZnBusyCursor busy = Dialogs.Busy();
+    Game.NewGame();
+    PageControl1Change();
+    ActZLVMyClubData->trigger();
+    Modified = false;
+    Untitled = true;
+}
+
+void TFormMain::BtnGame30Click() {
+    // Each click goes the button's normal way, so the enabling rule stops it after matchday 30.
+    for (int i = 0; i < 30; ++i)
+        BtnGame->click();
+}
+
+void TFormMain::BtnMesClearClick() {
+    RichEdit1->Clear();
+}

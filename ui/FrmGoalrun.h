@@ -1,0 +1,157 @@
+#pragma once
+
+// The main window: league table, fixtures of every matchday, prize list, the player's club panel,
+// the message log, the command panel and the menus. It reads the one game object and keeps no
+// copy of game data: every command calls the game, then redraws.
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include <QMainWindow>
+#include <QString>
+
+#include "ZnUtils.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QSplitter;
+class QTabWidget;
+class TMatchdayStrip;
+class TMessageLogEdit;
+class TZnAboutAction;
+class TZnColumnInfos;
+class TZnDialogs;
+class TZnExitAction;
+class TZnGameGoalrun;
+class TZnListView;
+class TZnOpenAppFolderAction;
+class TZnViewHelpHtmlAction;
+
+class TFormMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // `game`, `dialogs` and `opener` are not owned and must outlive the window. `appFolder` is
+    // where TeamNameList.txt, the help page and the save folder are looked for.
+    TFormMain(TZnGameGoalrun& game, TZnDialogs& dialogs, TZnOpener& opener,
+              const QString& appFolder = AppFolder(), QWidget* parent = nullptr);
+    ~TFormMain() override;
+
+    // Window state shared with the file commands.
+    bool Activated = false;
+    bool Modified = true; // the game is taken to differ from the last file loaded or saved
+    bool Untitled = true; // no file name belongs to the current game yet
+
+    // Controls, owned by the window.
+    QWidget* Panel;
+    QSplitter* Splitter1;
+    QWidget* Panel1;
+    QTabWidget* PageControl1;
+    QWidget* TabSheet1;
+    QWidget* TabSheet2;
+    QWidget* TabSheet3;
+    TZnListView* ZLVRankTable;
+    TMatchdayStrip* TabControl1;
+    TZnListView* ZLVMatches;
+    TZnListView* ZLVPrizes;
+    QSplitter* Splitter2;
+    TMessageLogEdit* RichEdit1;
+    TZnListView* ZLVMyClub;
+    QSplitter* Splitter3;
+    QWidget* Panel2;
+    QLabel* Label1;
+    QComboBox* ComboBoxBuildUp;
+    QPushButton* BtnBuildUp;
+    QPushButton* BtnGame;
+    QPushButton* BtnNextSeason;
+    QPushButton* BtnGame30;
+    QPushButton* BtnMesClear;
+
+    TZnColumnInfos* ZCIRankTable;
+    TZnColumnInfos* ZCIMatches;
+    TZnColumnInfos* ZnCIMyClub;
+
+    // Actions; ActionList1 holds every action of the window, in creation order.
+    std::vector<QAction*> ActionList1;
+    QAction* ActGame;
+    QAction* ActBuildUp;
+    QAction* ActNextSeason;
+    QAction* ActZLVMyClubData;
+    QAction* ActMILoad;
+    QAction* ActMISave;
+    QAction* ActDataLoad;
+    QAction* ActDataSave;
+    TZnViewHelpHtmlAction* ZnViewHelpHtmlAction1;
+    TZnAboutAction* ZnAboutAction1;
+    TZnExitAction* ZnExitAction1;
+    TZnOpenAppFolderAction* ZnOpenAppFolderAction1;
+    QAction* FileNewAct;
+    QAction* FileOpenAct;
+    QAction* FileSaveAct;
+    QAction* FileSaveAsAct;
+
+    // Menus.
+    QMenu* G1;
+    QAction* N9;
+    QMenu* MILoad;
+    QMenu* MISave;
+    std::array<QAction*, 10> MIDataLoad{};
+    std::array<QAction*, 10> MIDataSave{};
+    QMenu* H2;
+
+    // The first-activation work: list rows and columns, club panel, a fresh game. Runs once.
+    void FormActivate();
+    // The enabling rule: play and strengthen while the season runs, next season after matchday
+    // 30, none of them once the title is won.
+    void ActionList1Update();
+
+    // Commands.
+    void ActGameExecute();
+    void ActBuildUpExecute();
+    void ActNextSeasonExecute();
+    void N9Click();
+    void StartNewGame();
+    void BtnGame30Click();
+    void BtnMesClearClick();
+
+    // Views.
+    void PageControl1Change();
+    void TabControl1Change();
+    void ActZLVMyClubDataExecute();
+    QString ZLVRankTableData(int32_t row, int32_t tag) const;
+    QString ZLVMatchesData(int32_t row, int32_t tag) const;
+
+    // The amounts offered in the strengthening box, in 万円.
+    static QStringList BuildUpAmounts();
+    static QString CopyrightInfo();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormCreate();
+    void CreateColumnInfos();
+    void CreateControls();
+    QWidget* CreateCommandPanel();
+    void CreateActions();
+    void CreateMenus();
+    void BuildPrizeList();
+    QAction* NewAction(const QString& caption, const QString& category, const QString& name);
+    void BindButton(QPushButton& button, QAction& action);
+    // Runs `command` when `action` is null or the enabling rule allows it, then applies the rule
+    // again. An error of the command is reported in a box, as the framework's default report.
+    void RunCommand(QAction* action, void (TFormMain::*command)());
+    int Scaled(int designPixels) const;
+
+    // The window's client area at start, in design pixels (608 x 446 with frame and title).
+    static constexpr int DesignWidth = 600;
+    static constexpr int DesignHeight = 420;
+
+    TZnGameGoalrun& Game;
+    TZnDialogs& Dialogs;
+    TZnOpener& Opener;
+    QString FAppFolder;
+};

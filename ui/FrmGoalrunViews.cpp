@@ -1,0 +1,67 @@
+// The views: what each list shows, asked of the game state each time it is drawn.
+
+#include "FrmGoalrun.h"
+
+#include <QTabWidget>
+
+#include "ConstsGoalrun.h"
+#include "GameGoalrun.h"
+#include "GameViewText.h"
+#include "MatchdayStrip.h"
+#include "ZnListView.h"
+
+namespace {
+
+QString FromUtf8(const std::optional<std::string>& text) {
+    return text ? QString::fromStdString(*text) : QString();
+}
+
+} // namespace
+
+void TFormMain::BuildPrizeList() {
+    for (int32_t rank = 0; rank < static_cast<int32_t>(PrizeTable.size()); ++rank)
+        ZLVPrizes->AddItem({QString::number(rank + 1), QString::fromStdString(PrizeText(rank))});
+}
+
+QString TFormMain::ZLVRankTableData(int32_t row, int32_t tag) const {
+    return FromUtf8(RankTableCell(Game.Clubs().Items(row), tag));
+}
+
+QString TFormMain::ZLVMatchesData(int32_t row, int32_t tag) const {
+    const TZnMatchList& matchday = Game.Schedule().Matchdays(TabControl1->TabIndex());
+    return FromUtf8(FixtureCell(Game, matchday.Matches(row), tag));
+}
+
+void TFormMain::ActZLVMyClubDataExecute() {
+    const std::array<std::string, MyClubRowCount> values = MyClubValues(Game);
+    for (int32_t row = 0; row < ZLVMyClub->RowCount() && row < MyClubRowCount; ++row) {
+        const std::string_view caption = MyClubRowCaptions[static_cast<size_t>(row)];
+        ZLVMyClub->SetItemText(
+            row, 0, QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+        ZLVMyClub->SetItemText(row, 1, QString::fromStdString(values[static_cast<size_t>(row)]));
+    }
+}
+
+void TFormMain::PageControl1Change() {
+    switch (PageControl1->currentIndex()) {
+    case 0:
+        ZLVRankTable->Redraw();
+        ZLVRankTable->SelectRow(Game.MyClubIndex());
+        break;
+    case 1:
+        // The last matchday played, or the first before any is played.
+        TabControl1->SetTabIndex(Game.Matchday == 0 ? 0 : Game.Matchday - 1);
+        ZLVMatches->Redraw();
+        ZLVMatches->SelectRow(0);
+        break;
+    case 2:
+        ZLVPrizes->SelectRow(Game.MyClub().Rank);
+        break;
+    default:
+        break;
+    }
+}
+
+void TFormMain::TabControl1Change() {
+    ZLVMatches->Redraw();
+}
