@@ -1,0 +1,40 @@
+#include "ZnCopyData.h"
+
+#include <utility>
+
+#include <QCoreApplication>
+#include <QFile>
+
+TZnCopyDataEvent::TZnCopyDataEvent(int identifier, QByteArray bytes)
+    : QEvent(Type()), CopyIdentifier(identifier), CopyBytes(std::move(bytes)) {}
+
+QEvent::Type TZnCopyDataEvent::Type() {
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
+QString TZnCopyDataEvent::Text() const {
+    return CopyDataText(CopyBytes);
+}
+
+QByteArray CopyDataBytes(const QString& text) {
+    QByteArray bytes = QFile::encodeName(text);
+    bytes.append('\0');
+    return bytes;
+}
+
+QString CopyDataText(const QByteArray& bytes) {
+    const qsizetype end = bytes.indexOf('\0');
+    return QFile::decodeName(end < 0 ? bytes : bytes.left(end));
+}
+
+bool DeliverCopyData(QObject* receiver, int identifier, const QByteArray& bytes) {
+    if (receiver == nullptr)
+        return false;
+    TZnCopyDataEvent event(identifier, bytes);
+    return QCoreApplication::sendEvent(receiver, &event);
+}
+
+bool SendCopyData(QObject* receiver, const QString& text, int identifier) {
+    return DeliverCopyData(receiver, identifier, CopyDataBytes(text));
+}

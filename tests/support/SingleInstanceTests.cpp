@@ -1,0 +1,461 @@
+// The single running copy: which copy is first, the hand-over from a second copy (a real second
+// process, single_instance_peer) and the copy-data event of the same process. Every test has a
+// runtime folder of its own, so a running game is never disturbed.
+
+#include "ZnCopyData.h"
+#include "ZnSingleInstance.h"
+
+#include <memory>
+#include <vector>
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+#include <QtEndian>
+
+namespace {
+
+constexpr int PeerTimeoutMs = 15000;
+
+// What the first copy was handed, in the order it came.
+struct THandOvers {
+    QStringList Order; // "raise" and "copy"
+    QList<QByteArray> Tokens;
+    QList<int> Identifiers;
+    QList<QByteArray> Bytes;
+
+    void Watch(TZnSingleInstance& instance) {
+        QObject::connect(&instance, &TZnSingleInstance::raiseRequested,
+                         [this](const QByteArray& token) {
+                             Order.append(QStringLiteral("raise"));
+                             Tokens.append(token);
+                         });
+        QObject::connect(&instance, &TZnSingleInstance::copyDataReceived,
+                         [this](int identifier, const QByteArray& bytes) {
+                             Order.append(QStringLiteral("copy"));
+                             Identifiers.append(identifier);
+                             Bytes.append(bytes);
+                         });
+    }
+};
+
+void AppendUInt32(QByteArray& out, quint32 value) {
+    char bytes[4];
+    qToLittleEndian(value, bytes);
+    out.append(bytes, 4);
+}
+
+// A hand-over message laid out by hand, as the header of ZnSingleInstance.h documents it.
+QByteArray RawMessage(const QByteArray& body) {
+    QByteArray message("GLRN");
+    AppendUInt32(message, static_cast<quint32>(body.size()));
+    return message + body;
+}
+
+QByteArray CopyBody(int identifier, const QByteArray& bytes) {
+    QByteArray body(1, '\1');
+    AppendUInt32(body, static_cast<quint32>(identifier));
+    AppendUInt32(body, static_cast<quint32>(bytes.size()));
+    body += bytes;
+    AppendUInt32(body, 0); // no activation token
+    AppendUInt32(body, 0); // no startup id
+    return body;
+}
+
+class TRecordingReceiver : public QObject {
+public:
+    int Identifier = -1;
+    QString Text;
+    QByteArray Bytes;
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() != TZnCopyDataEvent::Type())
+            return QObject::event(event);
+        const auto& copy = static_cast<const TZnCopyDataEvent&>(*event);
+        Identifier = copy.Identifier();
+        Text = copy.Text();
+        Bytes = copy.Bytes();
+        return true;
+    }
+};
+
+} // namespace
+
+class SingleInstanceTests : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void SecondCopyHandsOverAbsolutePathAndWaitsForHandler();
+    void SecondCopyWithoutFileOnlyAsksToRaise();
+    void HandOversDuringHandlerWaitTheirTurn();
+    void SecondCopyWaitsForFirstToListen();
+    void SecondCopyReportsFailure_data();
+    void SecondCopyReportsFailure();
+    void SimultaneousStartsGiveOneFirstCopy();
+    void KilledFirstCopyDoesNotBlockNextStart();
+    void FirstCopyDropsOversizedAndMalformedMessages_data();
+    void FirstCopyDropsOversizedAndMalformedMessages();
+    void FirstCopyTakesMessageUpToSizeLimit();
+    void SecondCopyRefusesPathBeyondSizeLimit();
+    void CopyDataEventReachesReceiverSynchronously();
+    void CopyDataTextStopsAtFirstZero_data();
+    void CopyDataTextStopsAtFirstZero();
+    void RaiseWindowRestoresMinimisedWindow();
+
+private:
+    std::unique_ptr<QProcess> StartPeer(const QStringList& arguments,
+                                        const QString& workingFolder = QString(),
+                                        const QStringList& environment = {});
+    std::unique_ptr<QTemporaryDir> RuntimeFolder;
+    std::vector<std::unique_ptr<QProcess>> Peers;
+};
+
+void SingleInstanceTests::init() {
+    RuntimeFolder = std::make_unique<QTemporaryDir>();
+    QVERIFY(RuntimeFolder->isValid());
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(RuntimeFolder->path()));
+    qunsetenv("XDG_ACTIVATION_TOKEN");
+    qunsetenv("DESKTOP_STARTUP_ID");
+}
+
+void SingleInstanceTests::cleanup() {
+    for (auto& peer : Peers) {
+        if (peer->state() != QProcess::NotRunning) {
+            peer->kill();
+            peer->waitForFinished(PeerTimeoutMs);
+        }
+    }
+    Peers.clear();
+    RuntimeFolder.reset();
+}
+
+std::unique_ptr<QProcess> SingleInstanceTests::StartPeer(const QStringList& arguments,
+                                                         const QString& workingFolder,
+                                                         const QStringList& environment) {
+    auto peer = std::make_unique<QProcess>();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& entry : environment)
+        env.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
+    peer->setProcessEnvironment(env);
+    if (!workingFolder.isEmpty())
+        peer->setWorkingDirectory(workingFolder);
+    peer->start(QStringLiteral(SINGLE_INSTANCE_PEER), arguments);
+    return peer;
+}
+
+void SingleInstanceTests::SecondCopyHandsOverAbsolutePathAndWaitsForHandler() {
+    TZnSingleInstance first;
+    QCOMPARE(first.Claim(), TZnSingleInstance::TRole::First);
+    QVERIFY2(first.Listen(), qPrintable(first.ErrorString()));
+    THandOvers seen;
+    seen.Watch(first);
+
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    std::unique_ptr<QProcess> peer;
+    bool peerWaitedForHandler = false;
+    // The handler stands for a load with an error box: it keeps an event loop running for a
+    // while, and the second copy must still be waiting when it returns.
+    connect(&first, &TZnSingleInstance::copyDataReceived, this, [&] {
+        QTest::qWait(300);
+        peerWaitedForHandler = peer->state() == QProcess::Running;
+    });
+
+    peer = StartPeer({QStringLiteral("hand-over"), QStringLiteral("saves/../saves/03savedata.sav")},
+                     work.path(), {QStringLiteral("XDG_ACTIVATION_TOKEN=token-42")});
+    QVERIFY(peer->waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(peer->state() == QProcess::NotRunning, PeerTimeoutMs);
+    QCOMPARE(peer->exitCode(), 0);
+    QCOMPARE(peer->readAllStandardOutput(), QByteArray("second\n"));
+
+    const QString expected =
+        QDir(work.path()).absoluteFilePath(QStringLiteral("saves/03savedata.sav"));
+    QCOMPARE(seen.Order, (QStringList{QStringLiteral("raise"), QStringLiteral("copy")}));
+    QCOMPARE(seen.Tokens, QList<QByteArray>{"token-42"});
+    QCOMPARE(seen.Identifiers, QList<int>{CopyDataOpenPath});
+    QCOMPARE(seen.Bytes.value(0), QFile::encodeName(expected) + '\0');
+    QCOMPARE(CopyDataText(seen.Bytes.value(0)), expected);
+    QVERIFY(peerWaitedForHandler);
+}
+
+void SingleInstanceTests::SecondCopyWithoutFileOnlyAsksToRaise() {
+    TZnSingleInstance first;
+    QCOMPARE(first.Claim(), TZnSingleInstance::TRole::First);
+    QVERIFY(first.Listen());
+    THandOvers seen;
+    seen.Watch(first);
+
+    auto peer = StartPeer({QStringLiteral("hand-over")});
+    QTRY_VERIFY_WITH_TIMEOUT(peer->state() == QProcess::NotRunning, PeerTimeoutMs);
+    QCOMPARE(peer->exitCode(), 0);
+    QCOMPARE(seen.Order, QStringList{QStringLiteral("raise")});
+    QCOMPARE(seen.Tokens, QList<QByteArray>{QByteArray()});
+    QVERIFY(seen.Identifiers.isEmpty());
+}
+
+void SingleInstanceTests::HandOversDuringHandlerWaitTheirTurn() {
+    TZnSingleInstance first;
+    QCOMPARE(first.Claim(), TZnSingleInstance::TRole::First);
+    QVERIFY(first.Listen());
+    // Each handler keeps an event loop running, as a message box would; the hand-over that
+    // arrives meanwhile must not start inside it.
+    QStringList steps;
+    connect(&first, &TZnSingleInstance::copyDataReceived, this,
+            [this, &steps](int, const QByteArray& bytes) {
+                const QString name = QFileInfo(CopyDataText(bytes)).fileName();
+                steps.append(QStringLiteral("begin ") + name);
+                if (Peers.size() == 1)
+                    Peers.push_back(
+                        StartPeer({QStringLiteral("hand-over"), QStringLiteral("/tmp/b.sav")}));
+                QTest::qWait(800);
+                steps.append(QStringLiteral("end ") + name);
+            });
+
+    Peers.push_back(StartPeer({QStringLiteral("hand-over"), QStringLiteral("/tmp/a.sav")}));
+    QTRY_VERIFY_WITH_TIMEOUT(steps.size() == 4, PeerTimeoutMs);
+    for (auto& peer : Peers) {
+        QTRY_VERIFY_WITH_TIMEOUT(peer->state() == QProcess::NotRunning, PeerTimeoutMs);
+        QCOMPARE(peer->exitCode(), 0);
+    }
+    QCOMPARE(steps, (QStringList{QStringLiteral("begin a.sav"), QStringLiteral("end a.sav"),
+                                 QStringLiteral("begin b.sav"), QStringLiteral("end b.sav")}));
+}
+
+void SingleInstanceTests::SecondCopyWaitsForFirstToListen() {
+    TZnSingleInstance first;
+    QCOMPARE(first.Claim(), TZnSingleInstance::TRole::First);
+    THandOvers seen;
+    seen.Watch(first);
+
+    auto peer = StartPeer({QStringLiteral("hand-over"), QStringLiteral("/tmp/late.sav")});
+    QVERIFY(peer->waitForStarted());
+    // The first copy is still starting up: the second keeps trying meanwhile.
+    QTest::qWait(400);
+    QCOMPARE(peer->state(), QProcess::Running);
+    QVERIFY(first.Listen());
+    QTRY_VERIFY_WITH_TIMEOUT(peer->state() == QProcess::NotRunning, PeerTimeoutMs);
+    QCOMPARE(peer->exitCode(), 0);
+    QCOMPARE(CopyDataText(seen.Bytes.value(0)), QStringLiteral("/tmp/late.sav"));
+}
+
+void SingleInstanceTests::SecondCopyReportsFailure_data() {
+    QTest::addColumn<bool>("answerless");
+    QTest::newRow("nobody listens until the deadline") << false;
+    QTest::newRow("first copy goes away before answering") << true;
+}
+
+void SingleInstanceTests::SecondCopyReportsFailure() {
+    QFETCH(bool, answerless);
+    TZnSingleInstance first;
+    QCOMPARE(first.Claim(), TZnSingleInstance::TRole::First);
+    // A first copy that reads the message and dies without answering.
+    QLocalServer vanishing;
+    if (answerless) {
+        QVERIFY(vanishing.listen(first.ServerName()));
+        connect(&vanishing, &QLocalServer::newConnection, this, [&vanishing] {
+            QLocalSocket* socket = vanishing.nextPendingConnection();
+            connect(socket, &QLocalSocket::readyRead, socket, [socket] { socket->abort(); });
+        });
+    }
+
+    QElapsedTimer clock;
+    clock.start();
+    auto peer = StartPeer({QStringLiteral("hand-over"), QStringLiteral("/tmp/lost.sav")}, {},
+                          {QStringLiteral("GOALRUN_PEER_CONNECT_MS=500")});
+    QTRY_VERIFY_WITH_TIMEOUT(peer->state() == QProcess::NotRunning, PeerTimeoutMs);
+    QCOMPARE(peer->exitCode(), 2);
+    QVERIFY(peer->readAllStandardOutput().isEmpty());
+    const QByteArray error = peer->readAllStandardError();
+    QCOMPARE(error.count('\n'), 1);
+    QVERIFY(error.size() > 1);
+    if (!answerless)
+        QVERIFY(clock.elapsed() >= 500);
+}
+
+void SingleInstanceTests::SimultaneousStartsGiveOneFirstCopy() {
+    constexpr int copies = 4;
+    const qint64 when = QDateTime::currentMSecsSinceEpoch() + 700;
+    for (int i = 0; i < copies; ++i)
+        Peers.push_back(
+            StartPeer({QStringLiteral("race"), QString::number(copies), QString::number(when)}));
+    QStringList lines;
+    for (auto& peer : Peers) {
+        QVERIFY(peer->waitForFinished(PeerTimeoutMs));
+        QCOMPARE(peer->exitCode(), 0);
+        lines.append(QString::fromLatin1(peer->readAllStandardOutput().trimmed()));
+    }
+    lines.sort();
+    QCOMPARE(lines, (QStringList{QStringLiteral("first 3"), QStringLiteral("second"),
+                                 QStringLiteral("second"), QStringLiteral("second")}));
+}
+
+void SingleInstanceTests::KilledFirstCopyDoesNotBlockNextStart() {
+    auto holder = StartPeer({QStringLiteral("hold")});
+    QTRY_VERIFY_WITH_TIMEOUT(holder->canReadLine() || holder->state() == QProcess::NotRunning,
+                             PeerTimeoutMs);
+    QCOMPARE(holder->readLine(), QByteArray("first\n"));
+
+    TZnSingleInstance probe;
+    QCOMPARE(probe.Claim(), TZnSingleInstance::TRole::Second);
+    // However long a living first copy has run, its lock holds.
+    QFile lock(probe.LockFilePath());
+    QVERIFY(lock.open(QIODevice::ReadWrite));
+    QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addDays(-1),
+                             QFileDevice::FileModificationTime));
+    lock.close();
+    TZnSingleInstance later;
+    QCOMPARE(later.Claim(), TZnSingleInstance::TRole::Second);
+
+    holder->kill(); // SIGKILL: no clean-up of any kind
+    QVERIFY(holder->waitForFinished(PeerTimeoutMs));
+    QVERIFY(QFile::exists(probe.LockFilePath()));
+    QVERIFY(QFile::exists(probe.ServerName()));
+
+    TZnSingleInstance next;
+    QCOMPARE(next.Claim(), TZnSingleInstance::TRole::First);
+    QVERIFY2(next.Listen(), qPrintable(next.ErrorString()));
+    THandOvers seen;
+    seen.Watch(next);
+    auto peer = StartPeer({QStringLiteral("hand-over"), QStringLiteral("/tmp/after.sav")});
+    QTRY_VERIFY_WITH_TIMEOUT(peer->state() == QProcess::NotRunning, PeerTimeoutMs);
+    QCOMPARE(peer->exitCode(), 0);
+    QCOMPARE(CopyDataText(seen.Bytes.value(0)), QStringLiteral("/tmp/after.sav"));
+}
+
+void SingleInstanceTests::FirstCopyDropsOversizedAndMalformedMessages_data() {
+    QTest::addColumn<QByteArray>("message");
+    QByteArray oversized("GLRN");
+    AppendUInt32(oversized, TZnSingleInstance::MaxMessageSize + 1);
+    oversized += QByteArray(4096, 'x');
+    QTest::newRow("oversized") << oversized;
+    QTest::newRow("huge size claimed") << RawMessage({}).left(4) + QByteArray("\xff\xff\xff\xff");
+    QTest::newRow("wrong magic") << QByteArray("XXXX") + RawMessage(CopyBody(1, "a\0")).mid(4);
+    QTest::newRow("unknown kind") << RawMessage(QByteArray(1, '\7') + QByteArray(8, '\0'));
+    QByteArray overrun = CopyBody(1, "/tmp/a.sav");
+    overrun[5] = '\x7f'; // the byte count claims more than the body holds
+    QTest::newRow("block beyond body") << RawMessage(overrun);
+    QTest::newRow("trailing bytes") << RawMessage(CopyBody(1, "/tmp/a.sav") + "junk");
+    QTest::newRow("empty body") << RawMessage({});
+}
+
+void SingleInstanceTests::FirstCopyDropsOversizedAndMalformedMessages() {
+    QFETCH(QByteArray, message);
+    TZnSingleInstance first;
+    QCOMPARE(first.Claim(), TZnSingleInstance::TRole::First);
+    QVERIFY(first.Listen());
+    THandOvers seen;
+    seen.Watch(first);
+
+    QLocalSocket bad;
+    bad.connectToServer(first.ServerName());
+    QVERIFY(bad.waitForConnected(1000));
+    bad.write(message);
+    QTRY_COMPARE(bad.state(), QLocalSocket::UnconnectedState);
+    QVERIFY(bad.readAll().isEmpty());
+    QVERIFY(seen.Order.isEmpty());
+
+    // The first copy goes on serving.
+    QLocalSocket good;
+    good.connectToServer(first.ServerName());
+    QVERIFY(good.waitForConnected(1000));
+    good.write(RawMessage(CopyBody(5, QByteArray("x\0", 2))));
+    QTRY_COMPARE(good.bytesAvailable(), qint64(4));
+    QCOMPARE(good.readAll(), QByteArray("GLOK"));
+    QCOMPARE(seen.Identifiers, QList<int>{5});
+    QCOMPARE(seen.Bytes, QList<QByteArray>{QByteArray("x\0", 2)});
+}
+
+void SingleInstanceTests::FirstCopyTakesMessageUpToSizeLimit() {
+    TZnSingleInstance first;
+    QCOMPARE(first.Claim(), TZnSingleInstance::TRole::First);
+    QVERIFY(first.Listen());
+    THandOvers seen;
+    seen.Watch(first);
+
+    // Kind, identifier, three lengths: 17 bytes besides the copy data.
+    const QByteArray bytes(TZnSingleInstance::MaxMessageSize - 17, 'p');
+    const QByteArray message = RawMessage(CopyBody(CopyDataOpenPath, bytes));
+    QCOMPARE(message.size(), 8 + TZnSingleInstance::MaxMessageSize);
+    QLocalSocket client;
+    client.connectToServer(first.ServerName());
+    QVERIFY(client.waitForConnected(1000));
+    client.write(message);
+    QTRY_COMPARE(client.bytesAvailable(), qint64(4));
+    QCOMPARE(seen.Bytes.value(0).size(), bytes.size());
+}
+
+void SingleInstanceTests::SecondCopyRefusesPathBeyondSizeLimit() {
+    TZnSingleInstance first;
+    QCOMPARE(first.Claim(), TZnSingleInstance::TRole::First);
+    QVERIFY(first.Listen());
+    THandOvers seen;
+    seen.Watch(first);
+
+    TZnSingleInstance second;
+    QCOMPARE(second.Claim(), TZnSingleInstance::TRole::Second);
+    const QString tooLong = QStringLiteral("/tmp/") + QString(70000, QLatin1Char('a'));
+    QVERIFY(!second.HandOver(tooLong, std::chrono::milliseconds(200)));
+    QVERIFY(!second.ErrorString().isEmpty());
+    QVERIFY(!second.ErrorString().contains(QLatin1Char('\n')));
+    QTest::qWait(50);
+    QVERIFY(seen.Order.isEmpty());
+}
+
+void SingleInstanceTests::CopyDataEventReachesReceiverSynchronously() {
+    TRecordingReceiver window;
+    const QString path = QStringLiteral("/tmp/ゴール/セーブ 01.sav");
+    QVERIFY(SendCopyData(&window, path, CopyDataOpenPath));
+    QCOMPARE(window.Identifier, CopyDataOpenPath);
+    QCOMPARE(window.Text, path);
+    QCOMPARE(window.Bytes, QFile::encodeName(path) + '\0');
+
+    // An empty text is one zero byte; other identifiers arrive as they are.
+    QVERIFY(SendCopyData(&window, QString(), 7));
+    QCOMPARE(window.Identifier, 7);
+    QCOMPARE(window.Bytes, QByteArray(1, '\0'));
+    QVERIFY(window.Text.isEmpty());
+
+    // No window (it has not been created, or is gone): nothing to deliver to.
+    QVERIFY(!SendCopyData(nullptr, path, CopyDataOpenPath));
+}
+
+void SingleInstanceTests::CopyDataTextStopsAtFirstZero_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("terminated") << QByteArray("/tmp/a.sav\0", 11) << QStringLiteral("/tmp/a.sav");
+    QTest::newRow("junk after zero")
+        << QByteArray("/tmp/a.sav\0/etc/passwd", 22) << QStringLiteral("/tmp/a.sav");
+    QTest::newRow("no zero") << QByteArray("/tmp/b.sav") << QStringLiteral("/tmp/b.sav");
+    QTest::newRow("nothing") << QByteArray() << QString();
+}
+
+void SingleInstanceTests::CopyDataTextStopsAtFirstZero() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(CopyDataText(bytes), text);
+}
+
+void SingleInstanceTests::RaiseWindowRestoresMinimisedWindow() {
+    QWidget window;
+    window.showMinimized();
+    QVERIFY(window.isMinimized());
+    TZnSingleInstance::RaiseWindow(&window, "token-7");
+    QVERIFY(window.isVisible());
+    QVERIFY(!window.isMinimized());
+    QCOMPARE(qgetenv("XDG_ACTIVATION_TOKEN"), QByteArray("token-7"));
+}
+
+QTEST_MAIN(SingleInstanceTests)
+#include "SingleInstanceTests.moc"
