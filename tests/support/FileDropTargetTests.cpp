@@ -116,6 +116,7 @@ private slots:
     void DragsWithoutMatchFireNothing();
     void LeaveFiresOnlyAfterMatchedDrag();
     void NewestTargetOnWidgetSeesDragFirst();
+    void DragOverChildReachesTargetOnWindow();
     void DestroyedWidgetDetachesTarget();
 };
 
@@ -416,6 +417,25 @@ void FileDropTargetTests::NewestTargetOnWidgetSeesDragFirst() {
 
     older.SetWinControl(nullptr);
     QVERIFY(!widget.acceptDrops());
+}
+
+void FileDropTargetTests::DragOverChildReachesTargetOnWindow() {
+    // The target sits on the window; the drag arrives over a control inside it that takes no
+    // drops itself.
+    QWidget window;
+    auto* panel = new QWidget(&window);
+    panel->setGeometry(5, 5, 50, 50);
+    TFileDropTarget target;
+    target.SetWinControl(&window);
+    TRecorder recorder(target);
+    const auto data = FileData({QStringLiteral("/tmp/child.sav")});
+
+    const TAnswer enter = Enter(*panel, *data);
+    QVERIFY(enter.Accepted);
+    QCOMPARE(enter.Action, Qt::CopyAction);
+    Move(*panel, *data);
+    QCOMPARE(recorder.Enters, 1);
+    QCOMPARE(recorder.Overs, 1);
 }
 
 void FileDropTargetTests::DestroyedWidgetDetachesTarget() {
