@@ -74,8 +74,10 @@ std::optional<QString> TZnScriptedDialogs::NextFile(const QString& current) {
     FileDialogCurrents.push_back(current);
     if (FileAnswers.empty())
         return std::nullopt;
-    std::optional<QString> answer = FileAnswers.front();
+    const QString answer = FileAnswers.front();
     FileAnswers.pop_front();
+    if (answer.isEmpty())
+        return std::nullopt;
     return answer;
 }
 

@@ -82,7 +82,7 @@ public:
     };
 
     std::deque<QMessageBox::StandardButton> Answers;
-    std::deque<std::optional<QString>> FileAnswers;
+    std::deque<QString> FileAnswers; // an empty name answers with a cancel
     // Called with each modal box instead of showing it, so a test can read its contents.
     std::function<int(QDialog&)> OnExecDialog;
 
