@@ -2,16 +2,30 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QFontDatabase>
+#include <QStandardPaths>
 
 QString AppFolder() {
     return QCoreApplication::applicationDirPath() + QLatin1Char('/');
+}
+
+bool IsWritableFolder(const QString& folder) {
+    const QFileInfo info(folder);
+    constexpr auto anyWrite =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return info.isDir() && info.isWritable() && (info.permissions() & anyWrite) != 0;
 }
 
 QString SaveDataFolder(const QString& appFolder) {
     QString folder = appFolder;
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
+    if (!IsWritableFolder(folder)) {
+        const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        if (!data.isEmpty())
+            return data + QStringLiteral("/goalrun/savedata/");
+    }
     return folder + QStringLiteral("savedata/");
 }
 

@@ -11,8 +11,15 @@
 
 // The folder of the running executable, with a trailing "/".
 QString AppFolder();
-// `appFolder` followed by "savedata/". Only builds the path; neither tests nor creates it.
+// Where the save slots live: `appFolder` followed by "savedata/" while the program's folder is
+// writable (the build folder, a portable copy); for an installation in a folder the player may
+// not write (under /usr or /usr/local), the per-user "$XDG_DATA_HOME/goalrun/savedata/".
+// Only builds the path; neither tests nor creates the savedata folder itself.
 QString SaveDataFolder(const QString& appFolder = AppFolder());
+
+// True when files may be created in `folder`. A folder without any write permission bit counts
+// as read-only even for root, who could write it anyway: its owner meant it to stay unchanged.
+bool IsWritableFolder(const QString& folder);
 
 // The platform's general font, preferring a Japanese face so Han characters take their Japanese
 // forms.
