@@ -163,7 +163,6 @@ public:
         if (rowCount({}) > 0 && columnCount({}) > 0)
             emit dataChanged(index(0, 0), index(rowCount({}) - 1, columnCount({}) - 1),
                              {Qt::DisplayRole});
-        emit headerDataChanged(Qt::Horizontal, 0, std::max(0, columnCount({}) - 1));
     }
     void CellChanged(int row, int column) {
         emit dataChanged(index(row, column), index(row, column), {Qt::DisplayRole});
