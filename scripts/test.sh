@@ -6,7 +6,7 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
 "$top/scripts/ensure-packages.sh" cmake g++ make qt6-base-dev fonts-noto-cjk libgtest-dev \
-    libbenchmark-dev clang libclang-rt-14-dev
+    libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xdotool
 
 step() { printf '\n== %s ==\n' "$*"; }
 
