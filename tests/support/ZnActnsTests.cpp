@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "ZnAbout.h"
@@ -145,10 +146,10 @@ void ZnActnsTests::FoldersEndWithOneDelimiter() {
     QVERIFY(AppFolder().endsWith(QLatin1Char('/')));
     QVERIFY(!AppFolder().endsWith(QStringLiteral("//")));
     QCOMPARE(SaveDataFolder(), AppFolder() + QStringLiteral("savedata/"));
-    QCOMPARE(SaveDataFolder(QStringLiteral("/opt/goalrun")),
-             QStringLiteral("/opt/goalrun/savedata/"));
-    QCOMPARE(SaveDataFolder(QStringLiteral("/opt/goalrun/")),
-             QStringLiteral("/opt/goalrun/savedata/"));
+    const QTemporaryDir app;
+    QCOMPARE(SaveDataFolder(app.path()), app.path() + QStringLiteral("/savedata/"));
+    QCOMPARE(SaveDataFolder(app.path() + QLatin1Char('/')),
+             app.path() + QStringLiteral("/savedata/"));
 }
 
 void ZnActnsTests::BusyPointerIsRestoredWhenAStepFails() {
