@@ -35,6 +35,7 @@ TFormMain::TFormMain(TZnGameGoalrun& game, TZnDialogs& dialogs, TZnOpener& opene
     CreateActions();
     CreateControls();
     CreateMenus();
+    CreateFileCommands();
     FormCreate();
 }
 
@@ -90,7 +91,7 @@ void TFormMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // The views are prepared and the game started before the window is first painted.
     if (!Activated)
-        RunCommand(nullptr, &TFormMain::FormActivate);
+        RunCommand(nullptr, [this] { FormActivate(); });
 }
 
 void TFormMain::FormActivate() {
@@ -163,11 +164,11 @@ void TFormMain::CreateActions() {
                   QString::fromLatin1(name));
 
     connect(ActGame, &QAction::triggered, this,
-            [this] { RunCommand(ActGame, &TFormMain::ActGameExecute); });
+            [this] { RunCommand(ActGame, [this] { ActGameExecute(); }); });
     connect(ActBuildUp, &QAction::triggered, this,
-            [this] { RunCommand(ActBuildUp, &TFormMain::ActBuildUpExecute); });
+            [this] { RunCommand(ActBuildUp, [this] { ActBuildUpExecute(); }); });
     connect(ActNextSeason, &QAction::triggered, this,
-            [this] { RunCommand(ActNextSeason, &TFormMain::ActNextSeasonExecute); });
+            [this] { RunCommand(ActNextSeason, [this] { ActNextSeasonExecute(); }); });
     connect(ActZLVMyClubData, &QAction::triggered, this, &TFormMain::ActZLVMyClubDataExecute);
 }
 
@@ -175,7 +176,7 @@ void TFormMain::CreateMenus() {
     G1 = menuBar()->addMenu(QStringLiteral("ゲーム(&G)"));
     N9 = G1->addAction(QStringLiteral("ニューゲーム(&N)"));
     N9->setObjectName(QStringLiteral("N9"));
-    connect(N9, &QAction::triggered, this, [this] { RunCommand(nullptr, &TFormMain::N9Click); });
+    connect(N9, &QAction::triggered, this, [this] { RunCommand(nullptr, [this] { N9Click(); }); });
     G1->addSeparator();
     G1->addAction(ZnExitAction1);
 
@@ -224,12 +225,12 @@ void TFormMain::ActionList1Update() {
     ActMISave->setEnabled(true);
 }
 
-void TFormMain::RunCommand(QAction* action, void (TFormMain::*command)()) {
+void TFormMain::RunCommand(QAction* action, const std::function<void()>& command) {
     ActionList1Update();
     if (action != nullptr && !action->isEnabled())
         return;
     try {
-        (this->*command)();
+        command();
     } catch (const std::exception& error) {
         Dialogs.MessageBox(QString::fromUtf8(error.what()), QApplication::applicationDisplayName(),
                            QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok);

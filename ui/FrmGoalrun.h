@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include <QMainWindow>
@@ -26,6 +27,7 @@ class TZnAboutAction;
 class TZnColumnInfos;
 class TZnDialogs;
 class TZnExitAction;
+class TFileDropTarget;
 class TZnGameGoalrun;
 class TZnListView;
 class TZnOpenAppFolderAction;
@@ -93,6 +95,12 @@ public:
     QAction* FileSaveAct;
     QAction* FileSaveAsAct;
 
+    // Accepts save files dropped on the window.
+    TFileDropTarget* FileDropTarget1;
+    // The current file of the open and save dialogs: the last file loaded or saved.
+    QString OpenDialogFileName;
+    QString SaveDialogFileName;
+
     // Menus.
     QMenu* G1;
     QAction* N9;
@@ -124,6 +132,29 @@ public:
     QString ZLVRankTableData(int32_t row, int32_t tag) const;
     QString ZLVMatchesData(int32_t row, int32_t tag) const;
 
+    // Save slots and files.
+    void ActMILoadExecute();
+    void ActMISaveExecute();
+    // `sender` is the clicked slot entry; its data is the slot number.
+    void ActDataLoadExecute(QObject* sender);
+    void ActDataSaveExecute(QObject* sender);
+    // Load and save report a failure in an error box and return false; a failed load leaves
+    // the game, the views, the flags and the dialogs' file names as they were.
+    bool LoadGameFile(const QString& fileName);
+    bool SaveGameFile(const QString& fileName);
+    bool LoadGameFileWithDialog();
+    bool SaveGameFileWithDialog();
+    // Loads a file handed over from outside; a folder or a missing path is ignored.
+    void OpenPath(const QString& path);
+    void FileDropTarget1FileDrop();
+    void FileNewActExecute();
+    void FileOpenActExecute();
+    void FileSaveActExecute();
+    void FileSaveAsActExecute();
+    // "00savedata.sav" … "09savedata.sav" in the save folder.
+    QString SlotPath(int slot) const;
+    static QString SlotFileName(int slot);
+
     // The amounts offered in the strengthening box, in 万円.
     static QStringList BuildUpAmounts();
     static QString CopyrightInfo();
@@ -143,7 +174,12 @@ private:
     void BindButton(QPushButton& button, QAction& action);
     // Runs `command` when `action` is null or the enabling rule allows it, then applies the rule
     // again. An error of the command is reported in a box, as the framework's default report.
-    void RunCommand(QAction* action, void (TFormMain::*command)());
+    void RunCommand(QAction* action, const std::function<void()>& command);
+    void CreateFileCommands();
+    // The question before a file command replaces a changed game. Yes saves through the dialog
+    // and goes on only when that succeeds; No goes on; Cancel stops.
+    bool SaveQuestionLetsGoOn();
+    void SetSlotCaptions(const std::array<QAction*, 10>& entries, bool enableMissing);
     int Scaled(int designPixels) const;
 
     // The window's client area at start, in design pixels (608 x 446 with frame and title).

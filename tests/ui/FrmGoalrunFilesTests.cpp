@@ -1,0 +1,309 @@
+// Save slots, loading and saving with their questions and error boxes, dropped files and the
+// file actions, on a window whose application folder is a temporary one.
+
+#include <csignal>
+#include <sys/resource.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+
+#include "WindowRig.h"
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Drags `paths` onto the window as a file manager does, and drops them.
+void DropFiles(QWidget& window, const QStringList& paths) {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls << QUrl::fromLocalFile(path);
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &enter);
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &drop);
+}
+
+QStringList Captions(const std::array<QAction*, 10>& entries) {
+    QStringList captions;
+    for (const QAction* entry : entries)
+        captions << entry->text();
+    return captions;
+}
+
+// Limits the size of files this process writes, so that even root cannot finish a save.
+class TFileSizeLimit {
+public:
+    explicit TFileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &Old);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = Old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~TFileSizeLimit() { setrlimit(RLIMIT_FSIZE, &Old); }
+    TFileSizeLimit(const TFileSizeLimit&) = delete;
+    TFileSizeLimit& operator=(const TFileSizeLimit&) = delete;
+
+private:
+    rlimit Old{};
+};
+
+} // namespace
+
+class FrmGoalrunFilesTests : public QObject {
+    Q_OBJECT
+private slots:
+    void SlotMenusShowEmptySlotsThenTheSavedFile();
+    void SaveToSlotCreatesFolderThenAsksBeforeOverwriting();
+    void LoadingASlotClearsLogAndShowsTheLoadedGame();
+    void RefusedFileShowsErrorAndKeepsTheGame_data();
+    void RefusedFileShowsErrorAndKeepsTheGame();
+    void FailedSaveShowsErrorAndKeepsTheOldFile();
+    void DropOpensOnlyTheFirstFileAndIgnoresFolders();
+    void FileActionsAskBeforeReplacingAChangedGame();
+};
+
+void FrmGoalrunFilesTests::SlotMenusShowEmptySlotsThenTheSavedFile() {
+    TWindowRig rig;
+    TFormMain& window = rig.W();
+    emit window.MILoad->aboutToShow();
+    emit window.MISave->aboutToShow();
+    QStringList empty;
+    for (int n = 0; n < 10; ++n)
+        empty << QStringLiteral("%1<empty>").arg(n);
+    QCOMPARE(Captions(window.MIDataLoad), empty);
+    QCOMPARE(Captions(window.MIDataSave), empty);
+    for (int n = 0; n < 10; ++n) {
+        QVERIFY(!window.MIDataLoad[n]->isEnabled());
+        QVERIFY(window.MIDataSave[n]->isEnabled());
+    }
+    window.MIDataSave[4]->trigger();
+    emit window.MILoad->aboutToShow();
+    QStringList filled = empty;
+    filled[4] = QStringLiteral("04savedata.sav");
+    QCOMPARE(Captions(window.MIDataLoad), filled);
+    for (int n = 0; n < 10; ++n)
+        QCOMPARE(window.MIDataLoad[n]->isEnabled(), n == 4);
+}
+
+void FrmGoalrunFilesTests::SaveToSlotCreatesFolderThenAsksBeforeOverwriting() {
+    TWindowRig rig;
+    TFormMain& window = rig.W();
+    const QString folder = rig.Folder.path() + QStringLiteral("/savedata/");
+    const QString slot = folder + QStringLiteral("04savedata.sav");
+    QVERIFY(!QDir(folder).exists());
+    window.MIDataSave[4]->trigger();
+    QVERIFY(rig.Dialogs.Shown.empty());
+    QCOMPARE(QFileInfo(slot).size(), 5122);
+    QVERIFY(!window.Modified);
+    QVERIFY(!window.Untitled);
+    QCOMPARE(window.SaveDialogFileName, slot);
+    QCOMPARE(window.OpenDialogFileName, slot);
+    const QByteArray first = ReadAll(slot);
+
+    rig.Play(1);
+    rig.Dialogs.Answers = {QMessageBox::Cancel};
+    window.MIDataSave[4]->trigger();
+    QCOMPARE(rig.Dialogs.Shown.size(), size_t{1});
+    const auto& question = rig.Dialogs.Shown[0];
+    QCOMPARE(question.Text, QStringLiteral("ファイルを上書きしてよろしいですか？"));
+    QCOMPARE(question.Caption, QStringLiteral("確認"));
+    QCOMPARE(question.Icon, QMessageBox::Question);
+    QCOMPARE(question.Buttons, QMessageBox::Ok | QMessageBox::Cancel);
+    QCOMPARE(question.DefaultButton, QMessageBox::Cancel);
+    QCOMPARE(ReadAll(slot), first);
+
+    rig.Dialogs.Answers = {QMessageBox::Ok};
+    window.MIDataSave[4]->trigger();
+    QCOMPARE(rig.Dialogs.Shown.size(), size_t{2});
+    QVERIFY(ReadAll(slot) != first);
+    QCOMPARE(rig.Dialogs.BusyDepth, 0);
+}
+
+void FrmGoalrunFilesTests::LoadingASlotClearsLogAndShowsTheLoadedGame() {
+    TWindowRig rig;
+    TFormMain& window = rig.W();
+    rig.Play(3);
+    window.ComboBoxBuildUp->setEditText(QStringLiteral("500"));
+    window.BtnBuildUp->click();
+    window.MIDataSave[2]->trigger();
+    const QStringList table = [&] {
+        QStringList cells;
+        for (int row = 0; row < 16; ++row)
+            for (int p = 0; p < 10; ++p)
+                cells << window.ZLVRankTable->CellText(row, p);
+        return cells;
+    }();
+    const QString panelFunds = rig.Panel(9);
+    rig.Play(20);
+    window.Modified = true;
+
+    emit window.MILoad->aboutToShow();
+    window.MIDataLoad[2]->trigger();
+
+    QCOMPARE(rig.Game.Matchday, 3);
+    QVERIFY(window.RichEdit1->toPlainText().isEmpty());
+    QCOMPARE(rig.Panel(5), QStringLiteral("500万円"));
+    QCOMPARE(rig.Panel(9), panelFunds);
+    QVERIFY(rig.Panel(1).startsWith(QStringLiteral("第3節 ")));
+    for (int row = 0; row < 16; ++row)
+        for (int p = 0; p < 10; ++p)
+            QCOMPARE(window.ZLVRankTable->CellText(row, p), table[row * 10 + p]);
+    QVERIFY(!window.Modified);
+    QVERIFY(window.BtnGame->isEnabled());
+    QVERIFY(rig.Dialogs.Shown.empty());
+}
+
+void FrmGoalrunFilesTests::RefusedFileShowsErrorAndKeepsTheGame_data() {
+    QTest::addColumn<int>("kind");
+    QTest::newRow("not a save file") << 0;
+    QTest::newRow("truncated save file") << 1;
+}
+
+void FrmGoalrunFilesTests::RefusedFileShowsErrorAndKeepsTheGame() {
+    QFETCH(int, kind);
+    TWindowRig rig;
+    TFormMain& window = rig.W();
+    window.MIDataSave[0]->trigger();
+    const QString saved = window.SaveDialogFileName;
+    rig.Play(5);
+    window.Modified = true;
+    const QString path = rig.Folder.filePath(QStringLiteral("ゲーム データ.sav"));
+    WriteAll(path, kind == 0 ? QByteArray("これはセーブファイルではありません")
+                             : ReadAll(saved).left(4000));
+    const QString leader = window.ZLVRankTable->CellText(0, 0);
+    const QString log = window.RichEdit1->toPlainText();
+
+    window.OpenPath(path);
+
+    QCOMPARE(rig.Dialogs.Shown.size(), size_t{1});
+    const auto& error = rig.Dialogs.Shown[0];
+    QCOMPARE(error.Text.split(QStringLiteral("\r\n")),
+             QStringList({path, QStringLiteral("ファイルは開けません")}));
+    QCOMPARE(error.Caption, QStringLiteral("エラー"));
+    QCOMPARE(error.Icon, QMessageBox::Critical);
+    QCOMPARE(error.Buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(error.BusyDepth, 1); // the normal pointer comes back last
+    QCOMPARE(rig.Dialogs.BusyDepth, 0);
+    QCOMPARE(rig.Game.Matchday, 5);
+    QCOMPARE(window.ZLVRankTable->CellText(0, 0), leader);
+    QCOMPARE(window.RichEdit1->toPlainText(), log);
+    QVERIFY(window.Modified);
+    QCOMPARE(window.OpenDialogFileName, saved);
+}
+
+void FrmGoalrunFilesTests::FailedSaveShowsErrorAndKeepsTheOldFile() {
+    TWindowRig rig;
+    TFormMain& window = rig.W();
+    window.MIDataSave[7]->trigger();
+    const QString slot = window.SaveDialogFileName;
+    const QByteArray old = ReadAll(slot);
+    rig.Play(2);
+    window.Modified = true;
+    {
+        // Room for the beginning of a save image only: the write fails half way.
+        const TFileSizeLimit limit(1000);
+        rig.Dialogs.Answers = {QMessageBox::Ok};
+        window.MIDataSave[7]->trigger();
+    }
+    QCOMPARE(rig.Dialogs.Shown.size(), size_t{2});
+    const auto& error = rig.Dialogs.Shown[1];
+    QCOMPARE(error.Text, slot + QStringLiteral("\r\nファイルを作成できませんでした"));
+    QCOMPARE(error.Caption, QStringLiteral("エラー"));
+    QCOMPARE(error.Icon, QMessageBox::Critical);
+    QCOMPARE(ReadAll(slot), old);
+    QCOMPARE(QDir(QFileInfo(slot).path()).entryList(QDir::Files),
+             QStringList({QStringLiteral("07savedata.sav")}));
+    QVERIFY(window.Modified);
+
+    // A save folder that cannot be made: its place is taken by a file.
+    TWindowRig blocked;
+    WriteAll(blocked.Folder.filePath(QStringLiteral("savedata")), QByteArray("x"));
+    blocked.W().MIDataSave[1]->trigger();
+    QCOMPARE(blocked.Dialogs.Shown.size(), size_t{1});
+    QVERIFY(
+        blocked.Dialogs.Shown[0].Text.endsWith(QStringLiteral("ファイルを作成できませんでした")));
+}
+
+void FrmGoalrunFilesTests::DropOpensOnlyTheFirstFileAndIgnoresFolders() {
+    TWindowRig rig;
+    TFormMain& window = rig.W();
+    QStringList files;
+    for (int i = 0; i < 3; ++i) {
+        rig.Play(1);
+        const QString path = rig.Folder.filePath(QStringLiteral("drop%1.sav").arg(i));
+        QVERIFY(window.SaveGameFile(path));
+        files << path;
+    }
+    rig.Play(4);
+    std::swap(files[0], files[1]); // the first dropped holds matchday 2
+    DropFiles(window, files);
+    QCOMPARE(rig.Game.Matchday, 2);
+    QCOMPARE(window.OpenDialogFileName, files[0]);
+
+    DropFiles(window, {rig.Folder.path()});
+    DropFiles(window, {rig.Folder.filePath(QStringLiteral("missing.sav"))});
+    QCOMPARE(rig.Game.Matchday, 2);
+    QVERIFY(rig.Dialogs.Shown.empty());
+}
+
+void FrmGoalrunFilesTests::FileActionsAskBeforeReplacingAChangedGame() {
+    TWindowRig rig;
+    TFormMain& window = rig.W();
+    const QString path = rig.Folder.filePath(QStringLiteral("named.sav"));
+    rig.Play(2);
+    // Untitled: "上書き保存" asks for a name; a cancelled dialog saves nothing.
+    window.FileSaveAct->trigger();
+    QCOMPARE(rig.Dialogs.FileDialogCurrents.size(), size_t{1});
+    QVERIFY(!QFile::exists(path));
+    rig.Dialogs.FileAnswers = {path};
+    window.FileSaveAsAct->trigger();
+    QVERIFY(QFile::exists(path));
+    QVERIFY(!window.Untitled);
+
+    // "新規": Cancel keeps the game, No starts a new one without saving.
+    rig.Play(1);
+    rig.Dialogs.Answers = {QMessageBox::Cancel};
+    window.FileNewAct->trigger();
+    QCOMPARE(rig.Game.Matchday, 3);
+    const auto& question = rig.Dialogs.Shown.back();
+    QCOMPARE(question.Text,
+             path + QStringLiteral("\r\nファイルの内容は変更されています。\r\n保存しますか？"));
+    QCOMPARE(question.Buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QCOMPARE(question.DefaultButton, QMessageBox::Yes);
+    rig.Dialogs.Answers = {QMessageBox::No};
+    window.FileNewAct->trigger();
+    QCOMPARE(rig.Game.Matchday, 0);
+    QVERIFY(window.Untitled);
+
+    // "開く": not modified, so no question; the dialog offers the current file.
+    const size_t asked = rig.Dialogs.Shown.size();
+    rig.Dialogs.FileAnswers = {path};
+    window.FileOpenAct->trigger();
+    QCOMPARE(rig.Dialogs.Shown.size(), asked);
+    QCOMPARE(rig.Dialogs.FileDialogCurrents.back(), path);
+    QCOMPARE(rig.Game.Matchday, 2);
+}
+
+QTEST_MAIN(FrmGoalrunFilesTests)
+#include "FrmGoalrunFilesTests.moc"

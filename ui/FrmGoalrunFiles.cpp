@@ -1,0 +1,199 @@
+// Save slots, loading and saving files, dropped files and the file actions. Every way into a
+// load (slot, dialog, drop, hand-over) ends in LoadGameFile and its one error box.
+
+#include "FrmGoalrun.h"
+
+#include <exception>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+
+#include "GameGoalrun.h"
+#include "MessageLogEdit.h"
+#include "ZnDialogs.h"
+#include "ZnFileDropTarget.h"
+
+namespace {
+
+const QString EmptySlot = QStringLiteral("<empty>");
+
+std::string FileSystemName(const QString& fileName) {
+    return QFile::encodeName(fileName).toStdString();
+}
+
+bool IsFile(const QString& path) {
+    return QFileInfo(path).isFile();
+}
+
+} // namespace
+
+void TFormMain::CreateFileCommands() {
+    connect(ActMILoad, &QAction::triggered, this, [this] { ActMILoadExecute(); });
+    connect(ActMISave, &QAction::triggered, this, [this] { ActMISaveExecute(); });
+    for (int n = 0; n < 10; ++n) {
+        QAction* load = MIDataLoad[n];
+        QAction* save = MIDataSave[n];
+        connect(load, &QAction::triggered, this,
+                [this, load] { RunCommand(nullptr, [this, load] { ActDataLoadExecute(load); }); });
+        connect(save, &QAction::triggered, this,
+                [this, save] { RunCommand(nullptr, [this, save] { ActDataSaveExecute(save); }); });
+    }
+    const std::pair<QAction*, void (TFormMain::*)()> fileActions[] = {
+        {FileNewAct, &TFormMain::FileNewActExecute},
+        {FileOpenAct, &TFormMain::FileOpenActExecute},
+        {FileSaveAct, &TFormMain::FileSaveActExecute},
+        {FileSaveAsAct, &TFormMain::FileSaveAsActExecute}};
+    for (const auto& [action, handler] : fileActions)
+        connect(action, &QAction::triggered, this,
+                [this, handler] { RunCommand(nullptr, [this, handler] { (this->*handler)(); }); });
+
+    FileDropTarget1 = new TFileDropTarget(this);
+    FileDropTarget1->SetWinControl(this);
+    connect(FileDropTarget1, &TFileDropTarget::fileDrop, this,
+            [this] { RunCommand(nullptr, [this] { FileDropTarget1FileDrop(); }); });
+}
+
+QString TFormMain::SlotFileName(int slot) {
+    return QStringLiteral("%1savedata.sav").arg(slot, 2, 10, QLatin1Char('0'));
+}
+
+QString TFormMain::SlotPath(int slot) const {
+    return SaveDataFolder(FAppFolder) + SlotFileName(slot);
+}
+
+void TFormMain::SetSlotCaptions(const std::array<QAction*, 10>& entries, bool enableMissing) {
+    for (int n = 0; n < 10; ++n) {
+        const bool exists = IsFile(SlotPath(n));
+        entries[n]->setText(exists ? SlotFileName(n) : QString::number(n) + EmptySlot);
+        entries[n]->setEnabled(exists || enableMissing);
+    }
+}
+
+void TFormMain::ActMILoadExecute() {
+    SetSlotCaptions(MIDataLoad, false);
+}
+
+void TFormMain::ActMISaveExecute() {
+    SetSlotCaptions(MIDataSave, true);
+}
+
+void TFormMain::ActDataLoadExecute(QObject* sender) {
+    const auto* entry = qobject_cast<const QAction*>(sender);
+    if (entry == nullptr || !entry->data().isValid())
+        return;
+    const QString path = SlotPath(entry->data().toInt());
+    if (IsFile(path))
+        LoadGameFile(path);
+}
+
+void TFormMain::ActDataSaveExecute(QObject* sender) {
+    const auto* entry = qobject_cast<const QAction*>(sender);
+    if (entry == nullptr || !entry->data().isValid())
+        return;
+    const QString path = SlotPath(entry->data().toInt());
+    // A folder that cannot be made is not reported by itself: the write then fails.
+    QDir().mkpath(SaveDataFolder(FAppFolder));
+    if (IsFile(path)) {
+        const auto answer = Dialogs.MessageBox(
+            QStringLiteral("ファイルを上書きしてよろしいですか？"), QStringLiteral("確認"),
+            QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
+        if (answer != QMessageBox::Ok)
+            return;
+    }
+    SaveGameFile(path);
+}
+
+bool TFormMain::LoadGameFile(const QString& fileName) {
+    const TZnBusyCursor busy = Dialogs.Busy();
+    try {
+        Game.LoadFromFile(FileSystemName(fileName));
+        RichEdit1->Clear();
+        PageControl1Change();
+        ActZLVMyClubData->trigger();
+    } catch (const std::exception&) {
+        Dialogs.MessageBox(QStringLiteral("%1\r\nファイルは開けません").arg(fileName),
+                           QStringLiteral("エラー"), QMessageBox::Critical, QMessageBox::Ok,
+                           QMessageBox::Ok);
+        return false;
+    }
+    OpenDialogFileName = fileName;
+    SaveDialogFileName = fileName;
+    Modified = false;
+    Untitled = false;
+    return true;
+}
+
+bool TFormMain::SaveGameFile(const QString& fileName) {
+    const TZnBusyCursor busy = Dialogs.Busy();
+    try {
+        Game.SaveToFile(FileSystemName(fileName));
+    } catch (const std::exception&) {
+        Dialogs.MessageBox(QStringLiteral("%1\r\nファイルを作成できませんでした").arg(fileName),
+                           QStringLiteral("エラー"), QMessageBox::Critical, QMessageBox::Ok,
+                           QMessageBox::Ok);
+        return false;
+    }
+    OpenDialogFileName = fileName;
+    SaveDialogFileName = fileName;
+    Modified = false;
+    Untitled = false;
+    return true;
+}
+
+bool TFormMain::LoadGameFileWithDialog() {
+    const std::optional<QString> name = Dialogs.OpenFileName(OpenDialogFileName);
+    return name && LoadGameFile(*name);
+}
+
+bool TFormMain::SaveGameFileWithDialog() {
+    const std::optional<QString> name = Dialogs.SaveFileName(SaveDialogFileName);
+    return name && SaveGameFile(*name);
+}
+
+void TFormMain::OpenPath(const QString& path) {
+    if (IsFile(path))
+        LoadGameFile(path);
+}
+
+void TFormMain::FileDropTarget1FileDrop() {
+    const QStringList& files = FileDropTarget1->DroppedFiles();
+    if (!files.isEmpty())
+        OpenPath(files.first());
+}
+
+bool TFormMain::SaveQuestionLetsGoOn() {
+    const auto answer = Dialogs.MessageBox(
+        QStringLiteral("%1\r\nファイルの内容は変更されています。\r\n保存しますか？")
+            .arg(OpenDialogFileName),
+        QStringLiteral("確認"), QMessageBox::Question,
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes)
+        return SaveGameFileWithDialog();
+    return answer == QMessageBox::No;
+}
+
+void TFormMain::FileNewActExecute() {
+    Modified = true;
+    if (SaveQuestionLetsGoOn())
+        StartNewGame();
+}
+
+void TFormMain::FileOpenActExecute() {
+    if (Modified && !SaveQuestionLetsGoOn())
+        return;
+    LoadGameFileWithDialog();
+}
+
+void TFormMain::FileSaveActExecute() {
+    if (Untitled)
+        SaveGameFileWithDialog();
+    else
+        SaveGameFile(SaveDialogFileName);
+}
+
+void TFormMain::FileSaveAsActExecute() {
+    SaveGameFileWithDialog();
+}
