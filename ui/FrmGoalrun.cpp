@@ -14,6 +14,7 @@
 #include "GameGoalrun.h"
 #include "MessageLogEdit.h"
 #include "ZnActns.h"
+#include "ZnCopyData.h"
 #include "ZnDialogs.h"
 #include "ZnListView.h"
 #include "ZnTeamNames.h"
@@ -103,7 +104,20 @@ void TFormMain::FormActivate() {
     ZLVMatches->RebuildColumns();
     ActZLVMyClubData->trigger();
     StartNewGame();
+    // The command-line file takes the same road as one handed over by a second copy.
+    SendCopyData(this, CommandLineFile, CopyDataOpenPath);
     Activated = true;
+}
+
+bool TFormMain::event(QEvent* event) {
+    if (event->type() != TZnCopyDataEvent::Type())
+        return QMainWindow::event(event);
+    const auto& copy = static_cast<const TZnCopyDataEvent&>(*event);
+    if (copy.Identifier() != CopyDataOpenPath)
+        return false;
+    if (!copy.Text().isEmpty())
+        RunCommand(nullptr, [this, path = copy.Text()] { OpenPath(path); });
+    return true;
 }
 
 // ---- Actions and menus ---------------------------------------------------------------------

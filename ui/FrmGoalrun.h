@@ -97,6 +97,8 @@ public:
 
     // Accepts save files dropped on the window.
     TFileDropTarget* FileDropTarget1;
+    // The file named on the command line, opened after the new game of the first activation.
+    QString CommandLineFile;
     // The current file of the open and save dialogs: the last file loaded or saved.
     QString OpenDialogFileName;
     QString SaveDialogFileName;
@@ -161,6 +163,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Takes copy-data messages: identifier 1 with a path opens that path (OpenPath).
+    bool event(QEvent* event) override;
 
 private:
     void FormCreate();

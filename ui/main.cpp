@@ -1,4 +1,7 @@
-// The program entry: the game object first, then the window framework and the main window.
+// The program entry: the game object first, then the single-copy check, the window framework
+// and the main window.
+
+#include <cstdio>
 
 #include <QApplication>
 #include <QFile>
@@ -6,21 +9,62 @@
 
 #include "FrmGoalrun.h"
 #include "GameGoalrun.h"
+#include "SingleCopy.h"
 #include "StartupProbe.h"
 #include "ZnDialogs.h"
+#include "ZnSingleInstance.h"
 #include "ZnUtils.h"
+
+namespace {
+
+void Complain(const TZnSingleInstance& instance) {
+    std::fprintf(stderr, "goalrun: %s\n", qPrintable(instance.ErrorString()));
+}
+
+QIcon ApplicationIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString path = QStringLiteral(":/icons/goalrun-%1.png").arg(size);
+        if (QFile::exists(path))
+            icon.addFile(path, QSize(size, size));
+    }
+    return icon;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     // Lives before the window and is destroyed after the message loop has ended.
     TZnGameGoalrun game;
     QApplication app(argc, argv);
-    const QString iconPath = QStringLiteral(":/icons/goalrun.png");
-    if (QFile::exists(iconPath))
-        QApplication::setWindowIcon(QIcon(iconPath));
+    // The first argument, if any, is a save file to open; further ones are ignored.
+    const QString file = QApplication::arguments().value(1);
+
+    TZnSingleInstance instance;
+    switch (instance.Claim()) {
+    case TZnSingleInstance::TRole::Second:
+        // Another copy runs: it comes to the front and opens the file; this one ends.
+        if (!instance.HandOver(file)) {
+            Complain(instance);
+            return 1;
+        }
+        return 0;
+    case TZnSingleInstance::TRole::Unavailable:
+        Complain(instance); // no runtime folder: run without the guard
+        break;
+    default:
+        break;
+    }
+
+    QApplication::setWindowIcon(ApplicationIcon());
     TZnDesktopOpener opener;
     TZnQtDialogs dialogs;
     TFormMain window(game, dialogs, opener);
     dialogs.Parent = &window;
+    window.CommandLineFile = file;
+    ConnectHandOvers(instance, window);
+    if (instance.Role() == TZnSingleInstance::TRole::First && !instance.Listen())
+        Complain(instance);
     InstallStartupProbe(window);
     window.show();
     return QApplication::exec();
