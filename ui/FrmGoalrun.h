@@ -31,6 +31,7 @@ class TFileDropTarget;
 class TZnGameGoalrun;
 class TZnListView;
 class TZnOpenAppFolderAction;
+class TZnRankChart;
 class TZnViewHelpHtmlAction;
 
 class TFormMain : public QMainWindow {
@@ -55,10 +56,12 @@ public:
     QWidget* TabSheet1;
     QWidget* TabSheet2;
     QWidget* TabSheet3;
+    QWidget* TabSheet4;
     TZnListView* ZLVRankTable;
     TMatchdayStrip* TabControl1;
     TZnListView* ZLVMatches;
     TZnListView* ZLVPrizes;
+    TZnRankChart* ZRankChart; // the rank of every club after each played matchday
     QSplitter* Splitter2;
     TMessageLogEdit* RichEdit1;
     TZnListView* ZLVMyClub;

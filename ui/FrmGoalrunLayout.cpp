@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
@@ -15,6 +16,7 @@
 #include "MatchdayStrip.h"
 #include "MessageLogEdit.h"
 #include "ZnListView.h"
+#include "ZnRankChart.h"
 
 namespace {
 
@@ -22,7 +24,10 @@ struct TColumnDesign {
     const char* Caption;
     TZnAlignment Alignment;
     const char* IdentName;
+    int32_t Width = TZnListColumnInfo::DefaultColumnWidth;
 };
+
+constexpr int32_t ClubNameWidth = 130;
 
 // Adds definitions one by one, as a stored layout loads them: each takes its index as Order.
 void AddColumnInfos(TZnColumnInfos& infos, std::initializer_list<TColumnDesign> designs) {
@@ -31,6 +36,7 @@ void AddColumnInfos(TZnColumnInfos& infos, std::initializer_list<TColumnDesign> 
         info.Caption = QString::fromUtf8(design.Caption);
         info.Alignment = design.Alignment;
         info.IdentName = QString::fromLatin1(design.IdentName);
+        info.SetDefaultWidth(design.Width);
     }
 }
 
@@ -52,7 +58,8 @@ void TFormMain::CreateColumnInfos() {
     ZCIRankTable = new TZnColumnInfos(this);
     // The identifiers of "チーム"/"順位" and "分"/"負" are crossed in the stored layout; nothing
     // reads them, they are only carried.
-    AddColumnInfos(*ZCIRankTable, {{"チーム", left, "ZnListColumnInfo1"},
+    // Club names take more room than the numbers: their columns are wide enough to be read.
+    AddColumnInfos(*ZCIRankTable, {{"チーム", left, "ZnListColumnInfo1", ClubNameWidth},
                                    {"順位", right, "ZnListColumnInfo0"},
                                    {"勝点", right, "ZnListColumnInfo2"},
                                    {"試合数", right, "ZnListColumnInfo3"},
@@ -63,9 +70,9 @@ void TFormMain::CreateColumnInfos() {
                                    {"失点", right, "ZnListColumnInfo8"},
                                    {"得失差", right, "ZnListColumnInfo9"}});
     ZCIMatches = new TZnColumnInfos(this);
-    AddColumnInfos(*ZCIMatches, {{"Home", left, "ZnListColumnInfo0"},
+    AddColumnInfos(*ZCIMatches, {{"Home", left, "ZnListColumnInfo0", ClubNameWidth},
                                  {"", TZnAlignment::taCenter, "ZnListColumnInfo1"},
-                                 {"Away", left, "ZnListColumnInfo2"}});
+                                 {"Away", left, "ZnListColumnInfo2", ClubNameWidth}});
     ZnCIMyClub = new TZnColumnInfos(this);
     AddColumnInfos(*ZnCIMyClub,
                    {{"項目", left, "ZnListColumnInfo0"}, {"値", left, "ZnListColumnInfo1"}});
@@ -97,10 +104,13 @@ void TFormMain::CreateControls() {
     TabSheet1 = PageWith({ZLVRankTable});
     TabSheet2 = PageWith({TabControl1, ZLVMatches});
     TabSheet3 = PageWith({ZLVPrizes});
+    ZRankChart = new TZnRankChart;
+    TabSheet4 = PageWith({ZRankChart});
     PageControl1 = new QTabWidget;
     PageControl1->addTab(TabSheet1, QStringLiteral("順位表"));
     PageControl1->addTab(TabSheet2, QStringLiteral("対戦表"));
     PageControl1->addTab(TabSheet3, QStringLiteral("賞金一覧"));
+    PageControl1->addTab(TabSheet4, QStringLiteral("順位推移"));
     PageControl1->setCurrentIndex(0);
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
     connect(TabControl1, &TMatchdayStrip::Change, this, &TFormMain::TabControl1Change);
@@ -163,6 +173,10 @@ QWidget* TFormMain::CreateCommandPanel() {
     ComboBoxBuildUp->addItems(BuildUpAmounts());
     ComboBoxBuildUp->setEditText(QStringLiteral("0"));
     ComboBoxBuildUp->setFixedWidth(Scaled(97));
+    // Enter invests, exactly as the button does (and only while the command is enabled).
+    connect(ComboBoxBuildUp->lineEdit(), &QLineEdit::returnPressed, ActBuildUp, &QAction::trigger);
+    // A file dropped on the box opens like one dropped anywhere else on the window.
+    ComboBoxBuildUp->lineEdit()->setAcceptDrops(false);
     BtnBuildUp = new QPushButton(panel);
     BtnGame = new QPushButton(panel);
     BtnNextSeason = new QPushButton(panel);

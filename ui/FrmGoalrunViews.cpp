@@ -6,9 +6,11 @@
 
 #include "ConstsGoalrun.h"
 #include "GameGoalrun.h"
+#include "GameRankHistory.h"
 #include "GameViewText.h"
 #include "MatchdayStrip.h"
 #include "ZnListView.h"
+#include "ZnRankChart.h"
 
 namespace {
 
@@ -56,6 +58,9 @@ void TFormMain::PageControl1Change() {
         break;
     case 2:
         ZLVPrizes->SelectRow(Game.MyClub().Rank);
+        break;
+    case 3:
+        ZRankChart->SetHistory(RankHistory(Game));
         break;
     default:
         break;

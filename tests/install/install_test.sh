@@ -34,6 +34,8 @@ out=$(printf 'club\n' | "$prefix/bin/goalrun-cli" | head -1)
 [ "$out" = "担当チーム	$(iconv -f cp932 -t utf-8 "$app/TeamNameList.txt" | sed -n '16p' | tr -d '\r')" ] ||
     fail "installed goalrun-cli names: $out"
 
+# A real (virtual) X screen, whatever platform the other tests use.
+export QT_QPA_PLATFORM=xcb
 export XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home"
 mkdir -p "$XDG_RUNTIME_DIR" "$HOME"
 chmod 700 "$XDG_RUNTIME_DIR"
