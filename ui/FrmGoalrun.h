@@ -186,6 +186,11 @@ private:
     // The question before a file command replaces a changed game. Yes saves through the dialog
     // and goes on only when that succeeds; No goes on; Cancel stops.
     bool SaveQuestionLetsGoOn();
+    // The end of a successful load or save: the file becomes the dialogs' current file. Returns
+    // true.
+    bool FileSucceeded(const QString& fileName);
+    // The error box of a failed load or save. Returns false.
+    bool FileFailed(const QString& fileName, const QString& message);
     void SetSlotCaptions(const std::array<QAction*, 10>& entries, bool enableMissing);
     int Scaled(int designPixels) const;
 

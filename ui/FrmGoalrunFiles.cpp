@@ -114,16 +114,9 @@ bool TFormMain::LoadGameFile(const QString& fileName) {
         PageControl1Change();
         ActZLVMyClubData->trigger();
     } catch (const std::exception&) {
-        Dialogs.MessageBox(QStringLiteral("%1\r\nファイルは開けません").arg(fileName),
-                           QStringLiteral("エラー"), QMessageBox::Critical, QMessageBox::Ok,
-                           QMessageBox::Ok);
-        return false;
+        return FileFailed(fileName, QStringLiteral("ファイルは開けません"));
     }
-    OpenDialogFileName = fileName;
-    SaveDialogFileName = fileName;
-    Modified = false;
-    Untitled = false;
-    return true;
+    return FileSucceeded(fileName);
 }
 
 bool TFormMain::SaveGameFile(const QString& fileName) {
@@ -131,16 +124,24 @@ bool TFormMain::SaveGameFile(const QString& fileName) {
     try {
         Game.SaveToFile(FileSystemName(fileName));
     } catch (const std::exception&) {
-        Dialogs.MessageBox(QStringLiteral("%1\r\nファイルを作成できませんでした").arg(fileName),
-                           QStringLiteral("エラー"), QMessageBox::Critical, QMessageBox::Ok,
-                           QMessageBox::Ok);
-        return false;
+        return FileFailed(fileName, QStringLiteral("ファイルを作成できませんでした"));
     }
+    return FileSucceeded(fileName);
+}
+
+bool TFormMain::FileSucceeded(const QString& fileName) {
     OpenDialogFileName = fileName;
     SaveDialogFileName = fileName;
     Modified = false;
     Untitled = false;
     return true;
+}
+
+bool TFormMain::FileFailed(const QString& fileName, const QString& message) {
+    // The path stands on the first line of the box.
+    Dialogs.MessageBox(fileName + QStringLiteral("\r\n") + message, QStringLiteral("エラー"),
+                       QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok);
+    return false;
 }
 
 bool TFormMain::LoadGameFileWithDialog() {
