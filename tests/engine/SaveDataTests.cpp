@@ -195,3 +195,14 @@ TEST_F(GameTest, FilesAreReplacedWholeOrNotAtAll) {
     }
     std::filesystem::remove_all(folder);
 }
+
+TEST_F(GameTest, GoldenImageAfterTwelveMatchdays) {
+    // Pins every byte a seed produces: simulation, table order, fixture order and the layout.
+    for (int i = 0; i < 12; ++i)
+        Game.PlayMatchday();
+    Game.InvestBuildUp("300");
+    uint64_t hash = 1469598103934665603ull; // FNV-1a
+    for (uint8_t byte : Image(Game))
+        hash = (hash ^ byte) * 1099511628211ull;
+    EXPECT_EQ(hash, 11229967319008607718ull);
+}
