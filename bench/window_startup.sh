@@ -19,7 +19,7 @@ fi
 
 build="$top/build"
 bench_build="$top/build-bench-window"
-cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGOALRUN_TESTS=ON >/dev/null
 cmake --build "$build" -j"$(nproc)" --target goalrun goalrun_data ThirtyMatchdayButtonTests >/dev/null
 cmake -S "$top/bench/window" -B "$bench_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$bench_build" -j"$(nproc)" >/dev/null

@@ -6,12 +6,13 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
 "$top/scripts/ensure-packages.sh" cmake g++ make qt6-base-dev fonts-noto-cjk libgtest-dev \
-    libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xdotool
+    libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xfonts-base xdotool
 
 step() { printf '\n== %s ==\n' "$*"; }
 
 step "Build and test (warnings are errors)"
-cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGOALRUN_WERROR=ON >/dev/null
+cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGOALRUN_WERROR=ON \
+    -DGOALRUN_TESTS=ON -DGOALRUN_BENCH=ON >/dev/null
 cmake --build "$top/build" -j"$jobs"
 ctest --test-dir "$top/build" -j"$jobs" --output-on-failure
 
