@@ -70,10 +70,11 @@ void SimulateMatch(TZnMatch& match, const TZnClub& home, const TZnClub& away, TZ
 void TZnGameGoalrun::PlayMatchday() {
     Random.Seed = SeedSource(Random.Seed);
     TZnMatchList& day = FSchedule->Matchdays(Matchday);
+    const auto clubs = FClubs->ClubsById();
     for (int32_t j = 0; j < day.Count(); ++j) {
         TZnMatch& match = day.Matches(j);
-        TZnClub& home = FClubs->ClubById(match.HomeId);
-        TZnClub& away = FClubs->ClubById(match.AwayId);
+        TZnClub& home = *clubs.at(static_cast<size_t>(match.HomeId));
+        TZnClub& away = *clubs.at(static_cast<size_t>(match.AwayId));
         SimulateMatch(match, home, away, Random);
         home.RecordMatch(match.HomeGoals, match.AwayGoals);
         away.RecordMatch(match.AwayGoals, match.HomeGoals);

@@ -105,6 +105,18 @@ const TZnClub& TZnClubList::ClubById(int32_t id) const {
     return Items(IndexOfClubId(id));
 }
 
+std::array<TZnClub*, ClubCount> TZnClubList::ClubsById() {
+    std::array<TZnClub*, ClubCount> byId{};
+    for (auto& club : Clubs) {
+        if (club->ClubId < 0 || club->ClubId >= ClubCount || byId[club->ClubId] != nullptr)
+            throw std::out_of_range("club ids are not 0..15");
+        byId[club->ClubId] = club.get();
+    }
+    if (Count() != ClubCount)
+        throw std::out_of_range("the league does not have sixteen clubs");
+    return byId;
+}
+
 void TZnClubList::InitClubs() {
     Clubs.clear();
     for (int32_t i = 0; i < ClubCount; ++i) {

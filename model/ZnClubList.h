@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -68,6 +69,9 @@ public:
     // Throws std::out_of_range when no club has `id`.
     TZnClub& ClubById(int32_t id);
     const TZnClub& ClubById(int32_t id) const;
+    // Every club at the index of its ClubId, for the many look-ups of one matchday. Throws
+    // std::out_of_range unless the ids are 0..15, each once.
+    std::array<TZnClub*, ClubCount> ClubsById();
 
     // The sixteen clubs of a new league, in creation order: club i has strength 6000 - 300 i.
     void InitClubs();
