@@ -1,6 +1,7 @@
 #include "CliDriver.h"
 
 #include <charconv>
+#include <exception>
 #include <ostream>
 
 #include "CliState.h"
@@ -29,6 +30,14 @@ void PrintCells(std::ostream& out, const std::vector<std::string>& cells) {
     for (size_t i = 0; i < cells.size(); ++i)
         out << (i == 0 ? "" : "\t") << cells[i];
     out << '\n';
+}
+
+// Describes a failed load or save: the reason, then the path and the window's message on lines of
+// their own. Returns false.
+bool FileFailure(std::ostream& err, const char* verb, const std::exception& error,
+                 const std::string& path, const char* message) {
+    err << "cannot " << verb << " (" << error.what() << ")\n" << path << '\n' << message;
+    return false;
 }
 
 } // namespace
@@ -100,8 +109,7 @@ bool TZnCliDriver::Load(const std::string& path, std::ostream& err) {
     try {
         Game.LoadFromFile(path);
     } catch (const EZnLoadError& error) {
-        err << "cannot load (" << error.what() << ")\n" << path << "\nファイルは開けません";
-        return false;
+        return FileFailure(err, "load", error, path, "ファイルは開けません");
     }
     FLog.Clear();
     return true;
@@ -111,9 +119,7 @@ bool TZnCliDriver::Save(const std::string& path, std::ostream& err) {
     try {
         Game.SaveToFile(path);
     } catch (const EZnSaveError& error) {
-        err << "cannot save (" << error.what() << ")\n"
-            << path << "\nファイルを作成できませんでした";
-        return false;
+        return FileFailure(err, "save", error, path, "ファイルを作成できませんでした");
     }
     return true;
 }

@@ -50,6 +50,18 @@ QWidget* PageWith(std::initializer_list<QWidget*> children) {
     return page;
 }
 
+// `top` over `bottom`; the top one takes the height the window gains.
+QSplitter* VerticalSplit(QWidget* top, QWidget* bottom, int handleWidth) {
+    auto* splitter = new QSplitter(Qt::Vertical);
+    splitter->setHandleWidth(handleWidth);
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(top);
+    splitter->addWidget(bottom);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 0);
+    return splitter;
+}
+
 } // namespace
 
 void TFormMain::CreateColumnInfos() {
@@ -116,13 +128,7 @@ void TFormMain::CreateControls() {
     connect(TabControl1, &TMatchdayStrip::Change, this, &TFormMain::TabControl1Change);
 
     RichEdit1 = new TMessageLogEdit;
-    Splitter2 = new QSplitter(Qt::Vertical);
-    Splitter2->setHandleWidth(Scaled(6));
-    Splitter2->setChildrenCollapsible(false);
-    Splitter2->addWidget(PageControl1);
-    Splitter2->addWidget(RichEdit1);
-    Splitter2->setStretchFactor(0, 1);
-    Splitter2->setStretchFactor(1, 0);
+    Splitter2 = VerticalSplit(PageControl1, RichEdit1, Scaled(6));
     Panel = PageWith({Splitter2});
 
     ZLVMyClub = new TZnListView;
@@ -137,13 +143,7 @@ void TFormMain::CreateControls() {
     for (int32_t i = 0; i < MyClubRowCount; ++i)
         ZLVMyClub->AddItem({QString(), QString()});
     Panel2 = CreateCommandPanel();
-    Splitter3 = new QSplitter(Qt::Vertical);
-    Splitter3->setHandleWidth(Scaled(6));
-    Splitter3->setChildrenCollapsible(false);
-    Splitter3->addWidget(ZLVMyClub);
-    Splitter3->addWidget(Panel2);
-    Splitter3->setStretchFactor(0, 1);
-    Splitter3->setStretchFactor(1, 0);
+    Splitter3 = VerticalSplit(ZLVMyClub, Panel2, Scaled(6));
     Panel1 = PageWith({Splitter3});
 
     Splitter1 = new QSplitter(Qt::Horizontal, this);
