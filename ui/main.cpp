@@ -1,5 +1,5 @@
-// The program entry: the game object first, then the single-copy check, the window framework
-// and the main window.
+// The program entry: the command line first, then the game object, the single-copy check, the
+// window framework and the main window.
 
 #include <cstdio>
 
@@ -11,6 +11,7 @@
 #include "GameGoalrun.h"
 #include "SingleCopy.h"
 #include "StartupProbe.h"
+#include "WindowOptions.h"
 #include "ZnDialogs.h"
 #include "ZnSingleInstance.h"
 #include "ZnUtils.h"
@@ -34,11 +35,17 @@ QIcon ApplicationIcon() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    const TWindowOptions options = ParseWindowOptions(argc, argv);
+    if (options.Action != TWindowOptions::TAction::Run)
+        return AnswerWithoutWindow(options);
+    const QString file = options.File;
+    // The window framework sees only the program's name: the command line is the game's, and a
+    // file named like one of the framework's options must not be taken by it.
+    int frameworkArgc = 1;
+
     // Lives before the window and is destroyed after the message loop has ended.
     TZnGameGoalrun game;
-    QApplication app(argc, argv);
-    // The first argument, if any, is a save file to open; further ones are ignored.
-    const QString file = QApplication::arguments().value(1);
+    QApplication app(frameworkArgc, argv);
 
     TZnSingleInstance instance;
     switch (instance.Claim()) {
