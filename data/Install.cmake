@@ -47,8 +47,8 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION share/doc/goa
 
 # The links and the desktop entry name the prefix chosen at install time, which may differ from
 # the one known at configure time (`cmake --install build --prefix DIR`).
-install(CODE "set(GOALRUN_DESKTOP_IN \"${CMAKE_CURRENT_SOURCE_DIR}/desktop/${goalrun_id}.desktop.in\")
-              set(GOALRUN_DESKTOP \"${goalrun_id}.desktop\")")
+install(CODE "set(GOALRUN_DESKTOP \"${goalrun_id}.desktop\")
+              set(GOALRUN_DESKTOP_IN \"${CMAKE_CURRENT_SOURCE_DIR}/desktop/\${GOALRUN_DESKTOP}.in\")")
 install(CODE [[
     set(root "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
     # In /usr (the Debian package) the system's rules want a game's programs in /usr/games; the

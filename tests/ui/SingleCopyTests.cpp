@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "ConstsGoalrun.h"
 #include "FrmGoalrun.h"
 #include "GameGoalrun.h"
 #include "MessageLogEdit.h"
@@ -24,6 +25,7 @@ private slots:
     void OnlyIdentifierOneWithAPathOpensAFile();
     void SecondCopyHandsItsFileToTheFirstAndEnds();
     void SecondCopyWithoutAFileOnlyRaisesTheWindow();
+    void OptionsAreAnsweredWithoutTheRunningCopy();
     void KilledFirstCopyDoesNotBlockANewStart();
 
 private:
@@ -73,6 +75,7 @@ QProcess* SingleCopyTests::StartProgram(const QStringList& arguments) {
     process->setProcessEnvironment(environment);
     process->setProgram(QStringLiteral(GOALRUN_EXE));
     process->setArguments(arguments);
+    process->setWorkingDirectory(Work.path());
     process->start();
     return process;
 }
@@ -113,6 +116,14 @@ void SingleCopyTests::SecondCopyHandsItsFileToTheFirstAndEnds() {
     QCOMPARE(first.Game.Matchday, 7);
     QVERIFY(first.Window->RichEdit1->toPlainText().isEmpty());
 
+    // After "--" a name that starts with '-' is a file, here one relative to the second's folder.
+    QVERIFY(QFile::copy(SaveFile, Work.filePath(QStringLiteral("-dash.sav"))));
+    first.Game.PlayMatchday();
+    second = StartProgram({QStringLiteral("--"), QStringLiteral("-dash.sav")});
+    QTRY_COMPARE_WITH_TIMEOUT(second->state(), QProcess::NotRunning, 20000);
+    QCOMPARE(second->exitCode(), 0);
+    QCOMPARE(first.Game.Matchday, 7);
+
     // A file the game refuses: the first copy shows its error box before the second ends.
     const QString broken = Work.filePath(QStringLiteral("broken.sav"));
     QFile file(broken);
@@ -142,6 +153,40 @@ void SingleCopyTests::SecondCopyWithoutAFileOnlyRaisesTheWindow() {
     QCOMPARE(raised.size(), 1);
     QCOMPARE(copied.size(), 0);
     QCOMPARE(first.Game.Matchday, 1);
+}
+
+void SingleCopyTests::OptionsAreAnsweredWithoutTheRunningCopy() {
+    TFirstCopy first;
+    TZnSingleInstance instance;
+    QCOMPARE(instance.Claim(), TZnSingleInstance::TRole::First);
+    QSignalSpy raised(&instance, &TZnSingleInstance::raiseRequested);
+    QSignalSpy copied(&instance, &TZnSingleInstance::copyDataReceived);
+    ConnectHandOvers(instance, *first.Window);
+    QVERIFY(instance.Listen());
+    const QByteArray version = QByteArray("goalrun ") + ProductVersion.data() + '\n';
+    const struct {
+        QStringList Arguments;
+        int Status;
+        QByteArray Out; // the start of standard output
+        QByteArray Err; // the start of standard error
+    } cases[] = {
+        {{QStringLiteral("--help"), SaveFile}, 0, "usage: goalrun ", ""},
+        {{SaveFile, QStringLiteral("--version")}, 0, version, ""},
+        {{QStringLiteral("--bogus"), SaveFile},
+         2,
+         "",
+         "goalrun: unknown option '--bogus'\nusage: "},
+    };
+    for (const auto& c : cases) {
+        QProcess* program = StartProgram(c.Arguments);
+        QTRY_COMPARE_WITH_TIMEOUT(program->state(), QProcess::NotRunning, 20000);
+        QCOMPARE(program->exitCode(), c.Status);
+        QVERIFY(program->readAllStandardOutput().startsWith(c.Out));
+        QVERIFY(program->readAllStandardError().startsWith(c.Err));
+    }
+    QCOMPARE(raised.size(), 0);
+    QCOMPARE(copied.size(), 0);
+    QCOMPARE(first.Game.Matchday, 0);
 }
 
 void SingleCopyTests::KilledFirstCopyDoesNotBlockANewStart() {
