@@ -7,7 +7,7 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
 "$top/scripts/ensure-packages.sh" cmake g++ make qt6-base-dev fonts-noto-cjk libgtest-dev \
-    libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xfonts-base xdotool dpkg-dev lintian \
+    libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xfonts-base xdotool dpkg-dev file lintian \
     appstream desktop-file-utils
 
 step() { printf '\n== %s ==\n' "$*"; }
