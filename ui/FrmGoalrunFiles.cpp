@@ -111,7 +111,6 @@ bool TFormMain::LoadGameFile(const QString& fileName) {
     const TZnBusyCursor busy = Dialogs.Busy();
     try {
         Game.LoadFromFile(FileSystemName(fileName));
-        RichEdit1->Clear();
         PageControl1Change();
         ActZLVMyClubData->trigger();
     } catch (const std::exception&) {
