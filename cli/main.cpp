@@ -13,6 +13,7 @@
 #include "CliDriver.h"
 #include "ConstsGoalrun.h"
 #include "GameGoalrun.h"
+#include "ZnFileName.h"
 #include "ZnTeamNames.h"
 
 namespace {
@@ -88,7 +89,7 @@ int main(int argc, char** argv) {
     TZnGameGoalrun game(seeded ? KeepSeedSource() : ClockSeedSource());
     game.Random.Seed = seeded ? seed : ClockSeedSource()(0);
     if (!names.empty())
-        game.TeamNames = ReadTeamNameFile(QString::fromStdString(names));
+        game.TeamNames = ReadTeamNameFile(DecodeFileName(names));
     TZnCliDriver driver(game);
     game.NewGame();
 

@@ -4,28 +4,29 @@
 #include "FrmGoalrun.h"
 
 #include <exception>
+#include <sys/stat.h>
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QMenu>
 
 #include "GameGoalrun.h"
 #include "MessageLogEdit.h"
 #include "ZnDialogs.h"
 #include "ZnFileDropTarget.h"
+#include "ZnFileName.h"
 
 namespace {
 
 const QString EmptySlot = QStringLiteral("<empty>");
 
 std::string FileSystemName(const QString& fileName) {
-    return QFile::encodeName(fileName).toStdString();
+    return EncodeFileName(fileName).toStdString();
 }
 
 bool IsFile(const QString& path) {
-    return QFileInfo(path).isFile();
+    struct stat status {};
+    return ::stat(EncodeFileName(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
 } // namespace
@@ -110,7 +111,6 @@ bool TFormMain::LoadGameFile(const QString& fileName) {
     const TZnBusyCursor busy = Dialogs.Busy();
     try {
         Game.LoadFromFile(FileSystemName(fileName));
-        RichEdit1->Clear();
         PageControl1Change();
         ActZLVMyClubData->trigger();
     } catch (const std::exception&) {

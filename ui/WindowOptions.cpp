@@ -3,9 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include <QFile>
-
 #include "ConstsGoalrun.h"
+#include "ZnFileName.h"
 
 namespace {
 
@@ -28,7 +27,7 @@ TWindowOptions ParseWindowOptions(int argc, const char* const* argv) {
         const bool option = !operandsOnly && argument[0] == '-' && argument[1] != '\0';
         if (!option) {
             if (options.File.isEmpty())
-                options.File = QFile::decodeName(argument);
+                options.File = DecodeFileName(argument);
         } else if (std::strcmp(argument, "--") == 0) {
             operandsOnly = true;
         } else if (std::strcmp(argument, "--help") == 0) {
@@ -39,7 +38,7 @@ TWindowOptions ParseWindowOptions(int argc, const char* const* argv) {
             return options;
         } else {
             options.Action = TWindowOptions::TAction::Bad;
-            options.Unknown = QFile::decodeName(argument);
+            options.Unknown = argument;
             return options;
         }
     }
@@ -56,8 +55,8 @@ int AnswerWithoutWindow(const TWindowOptions& options) {
                     ProductVersion.data());
         return 0;
     case TWindowOptions::TAction::Bad:
-        std::fprintf(stderr, "goalrun: unknown option '%s'\n%s",
-                     QFile::encodeName(options.Unknown).constData(), Usage);
+        std::fprintf(stderr, "goalrun: unknown option '%s'\n%s", options.Unknown.constData(),
+                     Usage);
         return 2;
     case TWindowOptions::TAction::Run:
         break;

@@ -4,16 +4,18 @@
 // no display, and a bad option ends the program before the single-copy check could hand anything
 // to a running copy.
 
+#include <QByteArray>
 #include <QString>
 
 struct TWindowOptions {
     enum class TAction { Run, Help, Version, Bad };
 
     TAction Action = TAction::Run;
-    // The save file to open (the first operand; further ones are ignored), empty for none.
+    // The save file to open (the first operand; further ones are ignored), empty for none. Its
+    // bytes are kept whether or not they are UTF-8 (DecodeFileName).
     QString File;
     // For Bad: the argument that was not understood.
-    QString Unknown;
+    QByteArray Unknown;
 };
 
 // Options may stand anywhere before "--"; everything after it is an operand, so a file whose name
