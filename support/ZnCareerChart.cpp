@@ -5,7 +5,6 @@
 
 #include <QHelpEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QTextDocument>
 #include <QToolTip>
 
@@ -37,6 +36,59 @@ public:
 private:
     QPainter& Painter;
     QRectF Last; // null until a text is drawn
+};
+
+// A line through one value per season with at most one column of it per pixel. Where seasons
+// are few, segments from season to season. Where several share a pixel column, one bar per
+// column from the lowest to the highest value of its seasons, stretched to where the column before
+// ended: this keeps every extreme, and plain bars cost the painter almost nothing where a line
+// folding back on itself thousands of times would cost it seconds.
+struct TZnTrace {
+    TZnTrace(bool dense, qreal width) : Dense(dense), Width(width) {}
+
+    void Add(qreal y) {
+        if (!InColumn) {
+            First = Low = High = y;
+            InColumn = true;
+        }
+        Low = std::min(Low, y);
+        High = std::max(High, y);
+        Last = y;
+    }
+    void EndColumn(qreal x) {
+        if (Dense) {
+            const qreal low = Previous ? std::min(Low, Previous->y()) : Low;
+            const qreal high = Previous ? std::max(High, Previous->y()) : High;
+            Bars.append(QRectF(x - Width / 2, low - Width / 2, Width, high - low + Width));
+        } else if (Previous) {
+            Lines.append(QLineF(*Previous, QPointF(x, First)));
+        }
+        Previous = QPointF(x, Last);
+        InColumn = false;
+    }
+    void Paint(QPainter& painter, const QColor& colour) const {
+        if (Dense) {
+            painter.save();
+            painter.setRenderHint(QPainter::Antialiasing, false);
+            for (const QRectF& bar : Bars)
+                painter.fillRect(bar, colour);
+            painter.restore();
+            return;
+        }
+        painter.setPen(QPen(colour, Width, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLines(Lines);
+    }
+
+    bool Dense;
+    qreal Width;
+    QList<QLineF> Lines;
+    QList<QRectF> Bars;
+    qreal First = 0;
+    qreal Last = 0;
+    qreal Low = 0;
+    qreal High = 0;
+    bool InColumn = false;
+    std::optional<QPointF> Previous; // where the column before ended
 };
 
 QPolygonF Star(QPointF centre, qreal radius) {
@@ -123,15 +175,21 @@ qreal TZnCareerChart::MoneyY(const QRectF& plot, const TZnMoneyAxis& axis, qint6
            plot.height() * static_cast<qreal>(money - axis.Low) / (axis.High - axis.Low);
 }
 
-QPointF TZnCareerChart::RankPosition(int index) const {
-    const QRectF plot = PlotArea();
+QPointF TZnCareerChart::RankPoint(const QRectF& plot, int index) const {
     return {ColumnX(plot, index), RankY(plot, FSeasons.at(static_cast<size_t>(index)).Rank)};
 }
 
-QPointF TZnCareerChart::MoneyPosition(int index) const {
-    const QRectF plot = PlotArea();
+QPointF TZnCareerChart::MoneyPoint(const QRectF& plot, const TZnMoneyAxis& axis, int index) const {
     return {ColumnX(plot, index),
-            MoneyY(plot, MoneyAxis(), FSeasons.at(static_cast<size_t>(index)).Money)};
+            MoneyY(plot, axis, FSeasons.at(static_cast<size_t>(index)).Money)};
+}
+
+QPointF TZnCareerChart::RankPosition(int index) const {
+    return RankPoint(PlotArea(), index);
+}
+
+QPointF TZnCareerChart::MoneyPosition(int index) const {
+    return MoneyPoint(PlotArea(), MoneyAxis(), index);
 }
 
 void TZnCareerChart::PaintAxes(QPainter& painter, const QRectF& plot,
@@ -195,56 +253,39 @@ void TZnCareerChart::PaintSeasonLabels(QPainter& painter, const QRectF& plot) co
 
 void TZnCareerChart::PaintLines(QPainter& painter, const QRectF& plot,
                                 const TZnMoneyAxis& axis) const {
-    // One vertex pair per pixel column: the lowest and the highest value of the seasons that
-    // fall into it, so the line keeps its extremes however many seasons share a column.
     const int n = static_cast<int>(FSeasons.size());
     const bool dense = plot.width() < n * 6.0;
-    QPainterPath rankPath;
-    QPainterPath moneyPath;
-    auto addColumn = [](QPainterPath& path, qreal x, qreal low, qreal high, bool first) {
-        if (first)
-            path.moveTo(x, low);
-        else
-            path.lineTo(x, low);
-        if (high != low)
-            path.lineTo(x, high);
-    };
+    TZnTrace rankTrace(dense, 2.5);
+    TZnTrace moneyTrace(dense, 2.0);
     std::vector<QPointF> stars;
     for (int i = 0; i < n;) {
         const qreal x = ColumnX(plot, i);
         const int column = static_cast<int>(x);
-        qreal rankLow = RankY(plot, FSeasons[static_cast<size_t>(i)].Rank), rankHigh = rankLow;
-        qreal moneyLow = MoneyY(plot, axis, FSeasons[static_cast<size_t>(i)].Money);
-        qreal moneyHigh = moneyLow;
         std::optional<qreal> title;
-        const bool first = i == 0;
         for (; i < n && static_cast<int>(ColumnX(plot, i)) == column; ++i) {
             const TZnCareerPoint& season = FSeasons[static_cast<size_t>(i)];
             const qreal rankY = RankY(plot, season.Rank);
-            const qreal moneyY = MoneyY(plot, axis, season.Money);
-            rankLow = std::min(rankLow, rankY);
-            rankHigh = std::max(rankHigh, rankY);
-            moneyLow = std::min(moneyLow, moneyY);
-            moneyHigh = std::max(moneyHigh, moneyY);
+            rankTrace.Add(rankY);
+            moneyTrace.Add(MoneyY(plot, axis, season.Money));
             if (season.Title && !title)
                 title = rankY;
         }
-        addColumn(rankPath, x, rankLow, rankHigh, first);
-        addColumn(moneyPath, x, moneyLow, moneyHigh, first);
+        rankTrace.EndColumn(x);
+        moneyTrace.EndColumn(x);
         if (title && (stars.empty() || x - stars.back().x() >= 8))
             stars.emplace_back(x, *title);
     }
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(MoneyColor, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPath(moneyPath);
-    painter.setPen(QPen(RankColor, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPath(rankPath);
+    // The funds over the rank: a restless career's rank line fills the plot, the funds stay thin.
+    rankTrace.Paint(painter, RankColor);
+    moneyTrace.Paint(painter, MoneyColor);
     if (!dense) {
-        painter.setBrush(RankColor);
-        for (int i = 0; i < n; ++i)
-            painter.drawEllipse(
-                QPointF(ColumnX(plot, i), RankY(plot, FSeasons[static_cast<size_t>(i)].Rank)), 2.5,
-                2.5);
+        painter.setPen(Qt::NoPen);
+        for (int i = 0; i < n; ++i) {
+            painter.setBrush(RankColor);
+            painter.drawEllipse(RankPoint(plot, i), 3.0, 3.0);
+            painter.setBrush(MoneyColor);
+            painter.drawEllipse(MoneyPoint(plot, axis, i), 2.0, 2.0);
+        }
     }
     painter.setPen(QPen(TitleColor.darker(140), 1.0));
     painter.setBrush(TitleColor);

@@ -66,6 +66,8 @@ private:
     [[nodiscard]] qreal ColumnX(const QRectF& plot, int index) const;
     [[nodiscard]] qreal RankY(const QRectF& plot, int rank) const;
     [[nodiscard]] qreal MoneyY(const QRectF& plot, const TZnMoneyAxis& axis, qint64 money) const;
+    [[nodiscard]] QPointF RankPoint(const QRectF& plot, int index) const;
+    [[nodiscard]] QPointF MoneyPoint(const QRectF& plot, const TZnMoneyAxis& axis, int index) const;
     void PaintAxes(QPainter& painter, const QRectF& plot, const TZnMoneyAxis& axis) const;
     void PaintSeasonLabels(QPainter& painter, const QRectF& plot) const;
     void PaintLines(QPainter& painter, const QRectF& plot, const TZnMoneyAxis& axis) const;

@@ -96,23 +96,30 @@ void CareerChartTests::TitleSeasonsAreStarredAndEachColumnShowsItsLine() {
 void CareerChartTests::TenThousandSeasonsDrawFastAndKeepTheirExtremes() {
     TZnCareerChart chart;
     chart.resize(800, 300);
+    // The first half as restless as a career can be, the second calm but for one bad season.
     std::vector<TZnCareerPoint> career(10000);
     for (int s = 0; s < 10000; ++s)
-        career[static_cast<size_t>(s)] = {s, 3, 50000, false, QString()};
-    career[7001].Rank = 15; // one bad season among thousands
-    career[4000].Title = true;
+        career[static_cast<size_t>(s)] = {s, s < 5000 ? s % 16 : 3, s < 5000 ? s % 7 * 9000 : 50000,
+                                          s < 5000 && s % 16 == 0, QString()};
+    career[7001].Rank = 15;
+    career[8000].Title = true;
     chart.SetSeasons(std::move(career));
     chart.grab(); // fonts and caches warm
 
-    QElapsedTimer timer;
-    timer.start();
-    const QImage image = chart.grab().toImage();
-    const qint64 ns = timer.nsecsElapsed();
+    // The best of three, so a busy machine does not decide the figure.
+    qint64 ns = std::numeric_limits<qint64>::max();
+    QImage image;
+    for (int i = 0; i < 3; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        image = chart.grab().toImage();
+        ns = std::min(ns, timer.nsecsElapsed());
+    }
     qInfo("10,000 seasons, 800x300: %.2f ms", static_cast<double>(ns) / 1e6);
     QVERIFY2(ns < 50'000'000, qPrintable(QString::number(ns)));
     QVERIFY(HasColourNear(image, chart.RankPosition(7001), TZnCareerChart::RankColor));
-    QVERIFY(HasColourNear(image, chart.RankPosition(4000), TZnCareerChart::TitleColor));
-    QVERIFY(!HasColourNear(image, chart.RankPosition(2000) + QPointF(0, 30),
+    QVERIFY(HasColourNear(image, chart.RankPosition(8000), TZnCareerChart::TitleColor));
+    QVERIFY(!HasColourNear(image, chart.RankPosition(6000) + QPointF(0, 30),
                            TZnCareerChart::RankColor));
 }
 
