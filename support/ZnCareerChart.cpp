@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include <QHelpEvent>
 #include <QPainter>
@@ -39,7 +40,7 @@ private:
 };
 
 // A line through one value per season with at most one column of it per pixel. Where seasons
-// are few, segments from season to season. Where several share a pixel column, one bar per
+// stand two pixels apart or more, segments from season to season. Otherwise one bar per
 // column from the lowest to the highest value of its seasons, stretched to where the column before
 // ended: this keeps every extreme, and plain bars cost the painter almost nothing where a line
 // folding back on itself thousands of times would cost it seconds.
@@ -75,7 +76,9 @@ struct TZnTrace {
             painter.restore();
             return;
         }
-        painter.setPen(QPen(colour, Width, Qt::SolidLine, Qt::RoundCap));
+        // Flat caps: round ones cost the painter ten times as much, and the dots cover the joints
+        // where seasons stand far enough apart for a joint to show.
+        painter.setPen(QPen(colour, Width, Qt::SolidLine, Qt::FlatCap));
         painter.drawLines(Lines);
     }
 
@@ -95,7 +98,7 @@ QPolygonF Star(QPointF centre, qreal radius) {
     QPolygonF star;
     for (int i = 0; i < 10; ++i) {
         const qreal r = i % 2 == 0 ? radius : radius * 0.45;
-        const qreal angle = -M_PI / 2 + i * M_PI / 5;
+        const qreal angle = -std::numbers::pi / 2 + i * std::numbers::pi / 5;
         star << centre + QPointF(r * std::cos(angle), r * std::sin(angle));
     }
     return star;
@@ -254,7 +257,8 @@ void TZnCareerChart::PaintSeasonLabels(QPainter& painter, const QRectF& plot) co
 void TZnCareerChart::PaintLines(QPainter& painter, const QRectF& plot,
                                 const TZnMoneyAxis& axis) const {
     const int n = static_cast<int>(FSeasons.size());
-    const bool dense = plot.width() < n * 6.0;
+    const bool dense = plot.width() < n * 2.0;
+    const bool dotted = plot.width() >= n * 6.0;
     TZnTrace rankTrace(dense, 2.5);
     TZnTrace moneyTrace(dense, 2.0);
     std::vector<QPointF> stars;
@@ -278,7 +282,7 @@ void TZnCareerChart::PaintLines(QPainter& painter, const QRectF& plot,
     // The funds over the rank: a restless career's rank line fills the plot, the funds stay thin.
     rankTrace.Paint(painter, RankColor);
     moneyTrace.Paint(painter, MoneyColor);
-    if (!dense) {
+    if (dotted) {
         painter.setPen(Qt::NoPen);
         for (int i = 0; i < n; ++i) {
             painter.setBrush(RankColor);
