@@ -73,16 +73,25 @@ QString CareerCellText(const TZnSeasonRecord& season, TCareerColumn column) {
 }
 
 QString CareerSeasonLine(const TZnSeasonRecord& season) {
-    auto cell = [&season](TCareerColumn column) { return CareerCellText(season, column); };
-    QString line =
-        QStringLiteral("%1季 %2位 勝点%3 %4勝%5分%6敗 得点%7 失点%8\n賞金%9 資金%10 レベル%11")
-            .arg(cell(TCareerColumn::Season), cell(TCareerColumn::Rank),
-                 cell(TCareerColumn::Points), cell(TCareerColumn::Wins), cell(TCareerColumn::Draws),
-                 cell(TCareerColumn::Losses), cell(TCareerColumn::GoalsFor),
-                 cell(TCareerColumn::GoalsAgainst), cell(TCareerColumn::Prize))
-            .arg(cell(TCareerColumn::Money), cell(TCareerColumn::Level));
+    // Appended piece by piece: a page of ten thousand seasons builds ten thousand of these.
+    struct TPart {
+        QStringView Before;
+        TCareerColumn Column;
+        QStringView After;
+    };
+    static constexpr TPart parts[] = {
+        {u"", TCareerColumn::Season, u"季 "},     {u"", TCareerColumn::Rank, u"位 "},
+        {u"勝点", TCareerColumn::Points, u" "},   {u"", TCareerColumn::Wins, u"勝"},
+        {u"", TCareerColumn::Draws, u"分"},       {u"", TCareerColumn::Losses, u"敗 "},
+        {u"得点", TCareerColumn::GoalsFor, u" "}, {u"失点", TCareerColumn::GoalsAgainst, u"\n"},
+        {u"賞金", TCareerColumn::Prize, u" "},    {u"資金", TCareerColumn::Money, u" "},
+        {u"レベル", TCareerColumn::Level, u""}};
+    QString line;
+    line.reserve(96);
+    for (const TPart& part : parts)
+        line.append(part.Before).append(CareerCellText(season, part.Column)).append(part.After);
     if (season.Title)
-        line += QStringLiteral(" 優勝");
+        line.append(u" 優勝");
     return line;
 }
 
