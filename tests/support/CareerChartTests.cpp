@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QToolTip>
 
+#include "ChartImage.h"
 #include "ZnCareerChart.h"
 
 class CareerChartTests : public QObject {
@@ -17,25 +18,6 @@ private slots:
 };
 
 namespace {
-
-QImage Render(QWidget& widget) {
-    QImage image(widget.size(), QImage::Format_ARGB32);
-    image.fill(Qt::white);
-    widget.render(&image);
-    return image;
-}
-
-bool HasColourNear(const QImage& image, QPointF at, const QColor& colour) {
-    for (int dx = -2; dx <= 2; ++dx)
-        for (int dy = -2; dy <= 2; ++dy) {
-            const QColor pixel = image.pixelColor(at.toPoint() + QPoint(dx, dy));
-            if (qAbs(pixel.red() - colour.red()) < 30 &&
-                qAbs(pixel.green() - colour.green()) < 30 &&
-                qAbs(pixel.blue() - colour.blue()) < 30)
-                return true;
-        }
-    return false;
-}
 
 std::vector<TZnCareerPoint> Career(int seasons) {
     std::vector<TZnCareerPoint> career;
