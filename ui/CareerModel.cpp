@@ -4,7 +4,6 @@
 #include <array>
 #include <cstdint>
 
-#include "GameCareer.h"
 #include "ZnMoneyText.h"
 
 namespace {
@@ -97,17 +96,16 @@ QString CareerSeasonLine(const TZnSeasonRecord& season) {
 
 void TCareerModel::Reset(const TZnCareer& career) {
     beginResetModel();
-    FCareer = &career;
-    FRows = static_cast<int>(career.Seasons.size());
+    FSeasons = career.Seasons;
     endResetModel();
 }
 
 const TZnSeasonRecord& TCareerModel::Season(int row) const {
-    return FCareer->Seasons.at(FCareer->Seasons.size() - 1 - static_cast<size_t>(row));
+    return FSeasons.at(FSeasons.size() - 1 - static_cast<size_t>(row));
 }
 
 int TCareerModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : FRows;
+    return parent.isValid() ? 0 : static_cast<int>(FSeasons.size());
 }
 
 int TCareerModel::columnCount(const QModelIndex& parent) const {
@@ -115,8 +113,7 @@ int TCareerModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant TCareerModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || FCareer == nullptr ||
-        static_cast<size_t>(index.row()) >= FCareer->Seasons.size())
+    if (!index.isValid() || static_cast<size_t>(index.row()) >= FSeasons.size())
         return {};
     const auto column = static_cast<TCareerColumn>(index.column());
     if (role == Qt::DisplayRole)

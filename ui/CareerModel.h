@@ -1,9 +1,10 @@
 #pragma once
 
+#include <vector>
+
 #include <QAbstractTableModel>
 
-class TZnCareer;
-struct TZnSeasonRecord;
+#include "GameCareer.h"
 
 // The columns of the career table, left to right.
 enum class TCareerColumn {
@@ -33,16 +34,14 @@ QString CareerValueText(qint64 value, TCareerColumn column);
 // The whole of a season in one tool tip: "3季 2位 勝点45 …" and, for a title, "優勝".
 QString CareerSeasonLine(const TZnSeasonRecord& season);
 
-// The completed seasons of a career as table rows, newest first. Reads the career it is given
-// on each Reset and keeps no copy; the career must outlive the model or be replaced by the next
-// Reset before it goes.
+// The completed seasons of a career as table rows, newest first. Holds its own copy (at most
+// 10,000 records of 48 bytes), so no career it was shown has to outlive it.
 class TCareerModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    // Shows `career`, which is not owned.
     void Reset(const TZnCareer& career);
     // The season a row shows; row 0 is the newest.
     [[nodiscard]] const TZnSeasonRecord& Season(int row) const;
@@ -53,6 +52,5 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    const TZnCareer* FCareer = nullptr;
-    int FRows = 0; // the count at the last Reset, so the view never outruns a changed career
+    std::vector<TZnSeasonRecord> FSeasons; // oldest first, as the career keeps them
 };

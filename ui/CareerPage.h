@@ -6,7 +6,6 @@
 
 #include "ZnCareerChart.h"
 
-class QLabel;
 class QTableView;
 class TCareerModel;
 class TZnCareer;
@@ -24,8 +23,7 @@ class TCareerPage : public QWidget {
 public:
     explicit TCareerPage(QWidget* parent = nullptr);
 
-    // Shows the game's career; the game must outlive the page or be shown again before it goes
-    // (the table reads the career, it keeps no copy).
+    // Shows the game's career as it stands now.
     void Refresh(const TZnGameGoalrun& game);
     void Refresh(const TZnCareer& career);
 
