@@ -2,6 +2,7 @@
 #include <QTest>
 #include <QTextDocument>
 
+#include "ChartImage.h"
 #include "GameGoalrun.h"
 #include "ZnRankChart.h"
 
@@ -13,29 +14,6 @@ private slots:
     void EmptySeasonHasNoPoints();
     void TipShowsMarkupInClubNamesAsText();
 };
-
-namespace {
-
-QImage Render(TZnRankChart& chart) {
-    QImage image(chart.size(), QImage::Format_ARGB32);
-    image.fill(Qt::white);
-    chart.render(&image);
-    return image;
-}
-
-bool HasColourNear(const QImage& image, QPointF at, const QColor& colour) {
-    for (int dx = -2; dx <= 2; ++dx)
-        for (int dy = -2; dy <= 2; ++dy) {
-            const QColor pixel = image.pixelColor(at.toPoint() + QPoint(dx, dy));
-            if (qAbs(pixel.red() - colour.red()) < 30 &&
-                qAbs(pixel.green() - colour.green()) < 30 &&
-                qAbs(pixel.blue() - colour.blue()) < 30)
-                return true;
-        }
-    return false;
-}
-
-} // namespace
 
 void RankChartTests::ShowsThePlayersCourseBoldAndFindsItsPoints() {
     TZnGameGoalrun game(KeepSeedSource());
