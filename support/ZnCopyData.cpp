@@ -5,8 +5,10 @@
 #include <QCoreApplication>
 #include <QFile>
 
-TZnCopyDataEvent::TZnCopyDataEvent(int identifier, QByteArray bytes)
-    : QEvent(Type()), CopyIdentifier(identifier), CopyBytes(std::move(bytes)) {}
+TZnCopyDataEvent::TZnCopyDataEvent(int identifier, QByteArray bytes,
+                                   std::shared_ptr<void> keepAlive)
+    : QEvent(Type()), CopyIdentifier(identifier), CopyBytes(std::move(bytes)),
+      CopyKeepAlive(std::move(keepAlive)) {}
 
 QEvent::Type TZnCopyDataEvent::Type() {
     static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
@@ -28,10 +30,11 @@ QString CopyDataText(const QByteArray& bytes) {
     return QFile::decodeName(end < 0 ? bytes : bytes.left(end));
 }
 
-bool DeliverCopyData(QObject* receiver, int identifier, const QByteArray& bytes) {
+bool DeliverCopyData(QObject* receiver, int identifier, const QByteArray& bytes,
+                     std::shared_ptr<void> keepAlive) {
     if (receiver == nullptr)
         return false;
-    TZnCopyDataEvent event(identifier, bytes);
+    TZnCopyDataEvent event(identifier, bytes, std::move(keepAlive));
     return QCoreApplication::sendEvent(receiver, &event);
 }
 
