@@ -19,15 +19,23 @@ QString TZnCopyDataEvent::Text() const {
     return CopyDataText(CopyBytes);
 }
 
+QByteArray TZnCopyDataEvent::NativePath() const {
+    return CopyDataNativePath(CopyBytes);
+}
+
 QByteArray CopyDataBytes(const QString& text) {
     QByteArray bytes = QFile::encodeName(text);
     bytes.append('\0');
     return bytes;
 }
 
-QString CopyDataText(const QByteArray& bytes) {
+QByteArray CopyDataNativePath(const QByteArray& bytes) {
     const qsizetype end = bytes.indexOf('\0');
-    return QFile::decodeName(end < 0 ? bytes : bytes.left(end));
+    return end < 0 ? bytes : bytes.left(end);
+}
+
+QString CopyDataText(const QByteArray& bytes) {
+    return QFile::decodeName(CopyDataNativePath(bytes));
 }
 
 bool DeliverCopyData(QObject* receiver, int identifier, const QByteArray& bytes,

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <limits>
 
 #include <fcntl.h>
@@ -64,6 +65,18 @@ bool RemoveDeadLock(const QString& path) {
     if (opened.st_dev != named.st_dev || opened.st_ino != named.st_ino)
         return false;
     return ::unlink(name.constData()) == 0;
+}
+
+// `path` against the working folder, both as the system names them: neither need be valid in
+// any encoding.
+QByteArray AbsoluteNativePath(const QByteArray& path) {
+    if (path.startsWith('/'))
+        return path;
+    char* folder = ::getcwd(nullptr, 0);
+    const auto release = qScopeGuard([folder] { std::free(folder); });
+    const QByteArray base =
+        folder != nullptr ? QByteArray(folder) : QFile::encodeName(QDir::currentPath());
+    return base + '/' + path;
 }
 
 // The answer to a hand-over, sent when the last holder lets go of it.
@@ -216,7 +229,7 @@ void TZnSingleInstance::ListenAgainIfStopped() {
     Server->listen(SocketPath);
 }
 
-bool TZnSingleInstance::HandOver(const QString& path, const TZnLaunchTokens& launch,
+bool TZnSingleInstance::HandOver(const QByteArray& path, const TZnLaunchTokens& launch,
                                  std::chrono::milliseconds connectTimeout) {
     if (CurrentRole != TRole::Second) {
         Error = QStringLiteral("既に起動しているゴールランがありません");
@@ -226,7 +239,7 @@ bool TZnSingleInstance::HandOver(const QString& path, const TZnLaunchTokens& lau
     if (!path.isEmpty()) {
         message.HasCopyData = true;
         message.Identifier = CopyDataOpenPath;
-        message.Bytes = CopyDataBytes(QFileInfo(path).absoluteFilePath());
+        message.Bytes = AbsoluteNativePath(path) + '\0';
     }
     message.Launch = launch;
     const QByteArray bytes = EncodeHandOver(message);

@@ -5,6 +5,8 @@
 
 #include <exception>
 
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -24,8 +26,13 @@ std::string FileSystemName(const QString& fileName) {
     return QFile::encodeName(fileName).toStdString();
 }
 
+bool IsNativeFile(const QByteArray& path) {
+    struct stat info {};
+    return ::stat(path.constData(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 bool IsFile(const QString& path) {
-    return QFileInfo(path).isFile();
+    return IsNativeFile(QFile::encodeName(path));
 }
 
 } // namespace
@@ -107,16 +114,20 @@ void TFormMain::ActDataSaveExecute(QObject* sender) {
 }
 
 bool TFormMain::LoadGameFile(const QString& fileName) {
+    return LoadNativeFile(QFile::encodeName(fileName), fileName);
+}
+
+bool TFormMain::LoadNativeFile(const QByteArray& nativeName, const QString& shownName) {
     const TZnBusyCursor busy = Dialogs.Busy();
     try {
-        Game.LoadFromFile(FileSystemName(fileName));
+        Game.LoadFromFile(nativeName.toStdString());
         RichEdit1->Clear();
         PageControl1Change();
         ActZLVMyClubData->trigger();
     } catch (const std::exception&) {
-        return FileFailed(fileName, QStringLiteral("ファイルは開けません"));
+        return FileFailed(shownName, QStringLiteral("ファイルは開けません"));
     }
-    return FileSucceeded(fileName);
+    return FileSucceeded(shownName);
 }
 
 bool TFormMain::SaveGameFile(const QString& fileName) {
@@ -155,14 +166,18 @@ bool TFormMain::SaveGameFileWithDialog() {
 }
 
 void TFormMain::OpenPath(const QString& path) {
-    if (IsFile(path))
-        LoadGameFile(path);
+    OpenNativePath(QFile::encodeName(path));
+}
+
+void TFormMain::OpenNativePath(const QByteArray& path) {
+    if (IsNativeFile(path))
+        LoadNativeFile(path, QFile::decodeName(path));
 }
 
 void TFormMain::FileDropTarget1FileDrop() {
     const QStringList& files = FileDropTarget1->DroppedFiles();
     if (!files.isEmpty())
-        OpenPath(files.first());
+        OpenPathWhenIdle(QFile::encodeName(files.first()));
 }
 
 bool TFormMain::SaveQuestionLetsGoOn() {

@@ -47,7 +47,8 @@ int main(int argc, char* argv[]) {
     case TZnSingleInstance::TRole::Second:
         // Another copy runs: it comes to the front and opens the file; this one ends.
         EndLaunchFeedback(launch);
-        if (!instance.HandOver(file, launch)) {
+        // The argument's own bytes: a name that is not UTF-8 reaches the first copy whole.
+        if (!instance.HandOver(argc > 1 ? QByteArray(argv[1]) : QByteArray(), launch)) {
             Complain(instance);
             return 1;
         }

@@ -195,8 +195,9 @@ void SingleInstanceTests::SecondCopyHandsOverAbsolutePathAndWaitsForHandler() {
     QCOMPARE(peer->exitCode(), 0);
     QCOMPARE(peer->readAllStandardOutput(), QByteArray("second\n"));
 
+    // Made absolute, but not cleaned: ".." after a symbolic link is not the folder before it.
     const QString expected =
-        QDir(work.path()).absoluteFilePath(QStringLiteral("saves/03savedata.sav"));
+        QDir(work.path()).path() + QStringLiteral("/saves/../saves/03savedata.sav");
     QCOMPARE(seen.Order, (QStringList{QStringLiteral("raise"), QStringLiteral("copy")}));
     QCOMPARE(seen.Tokens, QList<QByteArray>{"token-42"});
     QCOMPARE(seen.Identifiers, QList<int>{CopyDataOpenPath});
@@ -607,7 +608,7 @@ void SingleInstanceTests::SecondCopyRefusesPathBeyondSizeLimit() {
     TZnSingleInstance second;
     QCOMPARE(second.Claim(), TZnSingleInstance::TRole::Second);
     const QString tooLong = QStringLiteral("/tmp/") + QString(70000, QLatin1Char('a'));
-    QVERIFY(!second.HandOver(tooLong, {}, std::chrono::milliseconds(200)));
+    QVERIFY(!second.HandOver(QFile::encodeName(tooLong), {}, std::chrono::milliseconds(200)));
     QVERIFY(!second.ErrorString().isEmpty());
     QVERIFY(!second.ErrorString().contains(QLatin1Char('\n')));
     QTest::qWait(50);

@@ -1,4 +1,10 @@
+#include <unistd.h>
+
+#include <QAction>
+#include <QDialog>
 #include <QProcess>
+#include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -25,6 +31,9 @@ private slots:
     void SecondCopyHandsItsFileToTheFirstAndEnds();
     void SecondCopyWithoutAFileOnlyRaisesTheWindow();
     void KilledFirstCopyDoesNotBlockANewStart();
+    void HandOverDuringABoxWaitsForTheBoxAndItsCommand();
+    void SecondCopyHandsOverANameThatIsNotUtf8();
+    void RaiseRestoresTheWindowButKeepsItsBoxOnTop();
 
 private:
     struct TFirstCopy {
@@ -41,7 +50,8 @@ private:
         }
     };
 
-    QProcess* StartProgram(const QStringList& arguments);
+    QProcess* StartProgram(const QStringList& arguments,
+                           const QString& program = QStringLiteral(GOALRUN_EXE));
 
     QTemporaryDir Work;
     QString SaveFile; // a game saved after seven matchdays
@@ -64,14 +74,16 @@ void SingleCopyTests::init() {
     QVERIFY(QDir().mkpath(runtime));
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    qunsetenv("XDG_ACTIVATION_TOKEN");
 }
 
-QProcess* SingleCopyTests::StartProgram(const QStringList& arguments) {
+QProcess* SingleCopyTests::StartProgram(const QStringList& arguments, const QString& program) {
     auto* process = new QProcess(this);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     process->setProcessEnvironment(environment);
-    process->setProgram(QStringLiteral(GOALRUN_EXE));
+    process->setWorkingDirectory(Work.path());
+    process->setProgram(program);
     process->setArguments(arguments);
     process->start();
     return process;
@@ -146,13 +158,88 @@ void SingleCopyTests::SecondCopyWithoutAFileOnlyRaisesTheWindow() {
 
 void SingleCopyTests::KilledFirstCopyDoesNotBlockANewStart() {
     QProcess* first = StartProgram({});
-    const QString lock =
-        qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/hVomeraGoalrun.lock");
+    const QString lock = qEnvironmentVariable("XDG_RUNTIME_DIR") + QLatin1Char('/') +
+                         TZnSingleInstance::SessionName(QStringLiteral("hVomeraGoalrun")) +
+                         QStringLiteral(".lock");
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lock), 20000);
     first->kill();
     QVERIFY(first->waitForFinished(10000));
     TZnSingleInstance next;
     QCOMPARE(next.Claim(), TZnSingleInstance::TRole::First);
+}
+
+void SingleCopyTests::HandOverDuringABoxWaitsForTheBoxAndItsCommand() {
+    TFirstCopy first;
+    for (int i = 0; i < 3; ++i)
+        first.Window->BtnGame->click();
+    TZnSingleInstance instance;
+    QCOMPARE(instance.Claim(), TZnSingleInstance::TRole::First);
+    ConnectHandOvers(instance, *first.Window);
+    QVERIFY(instance.Listen());
+    QSignalSpy handedOver(&instance, &TZnSingleInstance::copyDataReceived);
+    QAction* slot = first.Window->MIDataSave[0];
+    slot->trigger(); // the slot now holds a file, so the next save there asks first
+
+    QProcess* second = nullptr;
+    first.Dialogs.OnMessageBox = [&](const TZnScriptedDialogs::TZnShownMessage&) {
+        // While the question is open, a second copy hands over a game of seven matchdays.
+        second = StartProgram({SaveFile});
+        QTRY_COMPARE_WITH_TIMEOUT(handedOver.size(), 1, 20000);
+        QTest::qWait(200);
+        QCOMPARE(first.Game.Matchday, 3);
+        QCOMPARE(second->state(), QProcess::Running); // its answer waits for the file
+    };
+    first.Dialogs.Answers = {QMessageBox::Ok};
+    slot->trigger();
+    QCOMPARE(first.Dialogs.Shown.size(), size_t{1});
+    QCOMPARE(first.Game.Matchday, 7);
+    QTRY_COMPARE_WITH_TIMEOUT(second->state(), QProcess::NotRunning, 20000);
+    QCOMPARE(second->exitCode(), 0);
+    // OK saved the game the player was asked about.
+    TZnGameGoalrun saved(KeepSeedSource());
+    saved.LoadFromFile(QFile::encodeName(first.Window->SlotPath(0)).toStdString());
+    QCOMPARE(saved.Matchday, 3);
+}
+
+void SingleCopyTests::SecondCopyHandsOverANameThatIsNotUtf8() {
+    TFirstCopy first;
+    TZnSingleInstance instance;
+    QCOMPARE(instance.Claim(), TZnSingleInstance::TRole::First);
+    ConnectHandOvers(instance, *first.Window);
+    QVERIFY(instance.Listen());
+    const QByteArray native = QFile::encodeName(Work.path()) + "/\xff\xfe handed.sav";
+    QVERIFY(::link(QFile::encodeName(SaveFile).constData(), native.constData()) == 0);
+    // QTemporaryDir, reading names as text, could not remove it.
+    const auto removeLink = qScopeGuard([&native] { ::unlink(native.constData()); });
+
+    // QProcess passes its arguments as text: a shell gives the program the raw bytes, as a
+    // name relative to the working folder.
+    QProcess* second = StartProgram(
+        {QStringLiteral("-c"), QStringLiteral("exec \"$0\" \"$(printf '\\377\\376') handed.sav\""),
+         QStringLiteral(GOALRUN_EXE)},
+        QStringLiteral("/bin/sh"));
+    QTRY_COMPARE_WITH_TIMEOUT(second->state(), QProcess::NotRunning, 20000);
+    QCOMPARE(second->exitCode(), 0);
+    QVERIFY(first.Dialogs.Shown.empty());
+    QCOMPARE(first.Game.Matchday, 7);
+}
+
+void SingleCopyTests::RaiseRestoresTheWindowButKeepsItsBoxOnTop() {
+    TFirstCopy first;
+    first.Window->showMinimized();
+    RaiseWindow(first.Window.get(), {"token-7", {}});
+    QVERIFY(first.Window->isVisible());
+    QVERIFY(!first.Window->isMinimized());
+    QCOMPARE(qgetenv("XDG_ACTIVATION_TOKEN"), QByteArray("token-7"));
+
+    QDialog box(first.Window.get());
+    box.open();
+    QTRY_COMPARE(QApplication::activeWindow(), &box);
+    RaiseWindow(first.Window.get(), {});
+    QCOMPARE(QApplication::activeModalWidget(), &box);
+    QTRY_COMPARE(QApplication::activeWindow(), &box);
+    QTest::qWait(100);
+    QCOMPARE(QApplication::activeWindow(), &box);
 }
 
 QTEST_MAIN(SingleCopyTests)
