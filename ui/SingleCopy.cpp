@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "FrmGoalrun.h"
+#include "X11Activation.h"
 #include "ZnCopyData.h"
 #include "ZnSingleInstance.h"
 
@@ -20,21 +21,21 @@ void ConnectHandOvers(TZnSingleInstance& instance, TFormMain& window) {
 void RaiseWindow(QWidget* window, const TZnLaunchTokens& launch) {
     if (window == nullptr)
         return;
-    // Qt's Wayland support reads the token from the environment when it activates a window; its
-    // X11 support takes the startup identifier from there for the next window it shows.
+    // Qt's Wayland support reads the token from the environment when it activates a window.
     if (!launch.ActivationToken.isEmpty())
         qputenv("XDG_ACTIVATION_TOKEN", launch.ActivationToken);
     if (window->isMinimized())
         window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
-    window->raise();
-    window->activateWindow();
-    // The player's answer is wanted first: the window's own box stays on top.
-    QWidget* box = QApplication::activeModalWidget();
-    if (box != nullptr && box != window && box->window() != window) {
-        box->raise();
-        box->activateWindow();
+    // The player's answer is wanted first: the window's own box stays on top and takes the focus.
+    QWidget* target = window;
+    if (QWidget* box = QApplication::activeModalWidget(); box != nullptr && box != window) {
+        window->raise();
+        target = box;
     }
+    target->raise();
+    target->activateWindow();
+    ActivateForLaunch(target, launch.StartupId);
 }
 
 void EndLaunchFeedback(const TZnLaunchTokens& launch) {
