@@ -13,6 +13,7 @@
 #include "GameGoalrun.h"
 #include "MessageLogEdit.h"
 #include "SingleCopy.h"
+#include "X11Activation.h"
 #include "ZnCopyData.h"
 #include "ZnDialogs.h"
 #include "ZnSingleInstance.h"
@@ -34,6 +35,8 @@ private slots:
     void HandOverDuringABoxWaitsForTheBoxAndItsCommand();
     void SecondCopyHandsOverANameThatIsNotUtf8();
     void RaiseRestoresTheWindowButKeepsItsBoxOnTop();
+    void StartupIdTimeIsTheNumberAfterTime_data();
+    void StartupIdTimeIsTheNumberAfterTime();
 
 private:
     struct TFirstCopy {
@@ -240,6 +243,30 @@ void SingleCopyTests::RaiseRestoresTheWindowButKeepsItsBoxOnTop() {
     QTRY_COMPARE(QApplication::activeWindow(), &box);
     QTest::qWait(100);
     QCOMPARE(QApplication::activeWindow(), &box);
+
+    // A box opened outside any command (the about box) keeps a handed-over file waiting too.
+    SendCopyData(first.Window.get(), SaveFile, CopyDataOpenPath);
+    QTest::qWait(300);
+    QCOMPARE(first.Game.Matchday, 0);
+    box.close();
+    QTRY_COMPARE(first.Game.Matchday, 7);
+}
+
+void SingleCopyTests::StartupIdTimeIsTheNumberAfterTime_data() {
+    QTest::addColumn<QByteArray>("id");
+    QTest::addColumn<qint64>("time"); // -1: none
+    QTest::newRow("launcher") << QByteArray("launcher-1_TIME4242") << qint64(4242);
+    QTest::newRow("last _TIME counts") << QByteArray("a_TIME1_TIME7") << qint64(7);
+    QTest::newRow("none") << QByteArray("launcher-1") << qint64(-1);
+    QTest::newRow("no number") << QByteArray("x_TIME") << qint64(-1);
+    QTest::newRow("beyond 32 bits") << QByteArray("x_TIME4294967296") << qint64(-1);
+}
+
+void SingleCopyTests::StartupIdTimeIsTheNumberAfterTime() {
+    QFETCH(QByteArray, id);
+    QFETCH(qint64, time);
+    const std::optional<std::uint32_t> parsed = StartupIdTime(id);
+    QCOMPARE(parsed ? qint64(*parsed) : qint64(-1), time);
 }
 
 QTEST_MAIN(SingleCopyTests)
