@@ -3,7 +3,8 @@
 #include <utility>
 
 #include <QCoreApplication>
-#include <QFile>
+
+#include "ZnFileName.h"
 
 TZnCopyDataEvent::TZnCopyDataEvent(int identifier, QByteArray bytes,
                                    std::shared_ptr<void> keepAlive)
@@ -19,23 +20,15 @@ QString TZnCopyDataEvent::Text() const {
     return CopyDataText(CopyBytes);
 }
 
-QByteArray TZnCopyDataEvent::NativePath() const {
-    return CopyDataNativePath(CopyBytes);
-}
-
 QByteArray CopyDataBytes(const QString& text) {
-    QByteArray bytes = QFile::encodeName(text);
+    QByteArray bytes = EncodeFileName(text);
     bytes.append('\0');
     return bytes;
 }
 
-QByteArray CopyDataNativePath(const QByteArray& bytes) {
-    const qsizetype end = bytes.indexOf('\0');
-    return end < 0 ? bytes : bytes.left(end);
-}
-
 QString CopyDataText(const QByteArray& bytes) {
-    return QFile::decodeName(CopyDataNativePath(bytes));
+    const qsizetype end = bytes.indexOf('\0');
+    return DecodeFileName(end < 0 ? QByteArrayView(bytes) : QByteArrayView(bytes).first(end));
 }
 
 bool DeliverCopyData(QObject* receiver, int identifier, const QByteArray& bytes,

@@ -10,8 +10,8 @@
 //
 //     if (event->type() == TZnCopyDataEvent::Type()) {
 //         const auto& copy = static_cast<const TZnCopyDataEvent&>(*event);
-//         if (copy.Identifier() == CopyDataOpenPath && !copy.NativePath().isEmpty())
-//             OpenNativePath(copy.NativePath());
+//         if (copy.Identifier() == CopyDataOpenPath && !copy.Text().isEmpty())
+//             OpenPath(copy.Text());
 //         return true;
 //     }
 //
@@ -36,11 +36,8 @@ public:
 
     [[nodiscard]] int Identifier() const { return CopyIdentifier; }
     [[nodiscard]] const QByteArray& Bytes() const { return CopyBytes; }
-    // The bytes up to the first zero byte, decoded as a file name.
+    // The bytes up to the first zero byte, decoded as a file name (DecodeFileName: without loss).
     [[nodiscard]] QString Text() const;
-    // The bytes up to the first zero byte, as the file system takes them: a name that is not
-    // valid in the locale's encoding does not survive Text().
-    [[nodiscard]] QByteArray NativePath() const;
     // Held by a receiver that finishes its work on the message later (after a command or a box
     // that is open now); the sender learns of the end when the last holder lets go.
     [[nodiscard]] const std::shared_ptr<void>& KeepAlive() const { return CopyKeepAlive; }
@@ -51,11 +48,10 @@ private:
     std::shared_ptr<void> CopyKeepAlive;
 };
 
-// `text` in the file system's encoding with one terminating zero byte.
+// `text` as the file name's bytes (EncodeFileName) with one terminating zero byte.
 [[nodiscard]] QByteArray CopyDataBytes(const QString& text);
-// Everything before the first zero byte of copy-data bytes (all of them when there is none).
-[[nodiscard]] QByteArray CopyDataNativePath(const QByteArray& bytes);
-// CopyDataNativePath decoded as a file name.
+// The text of copy-data bytes: everything before the first zero byte (all of them when there is
+// none), decoded as a file name.
 [[nodiscard]] QString CopyDataText(const QByteArray& bytes);
 
 // Sends `identifier` and `bytes` to `receiver` and returns once its handler has run, with what

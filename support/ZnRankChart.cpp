@@ -3,6 +3,7 @@
 #include <QHelpEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTextDocument>
 #include <QToolTip>
 
 namespace {
@@ -164,11 +165,16 @@ QString TZnRankChart::ToolTipAt(QPointF position) const {
         .arg(point.Points);
 }
 
+QString TZnRankChart::ToolTipMarkupAt(QPointF position) const {
+    const QString text = ToolTipAt(position);
+    return text.isEmpty() ? text : Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal);
+}
+
 bool TZnRankChart::event(QEvent* event) {
     if (event->type() != QEvent::ToolTip)
         return QWidget::event(event);
     auto* help = static_cast<QHelpEvent*>(event);
-    const QString text = ToolTipAt(help->pos());
+    const QString text = ToolTipMarkupAt(help->pos());
     if (text.isEmpty()) {
         QToolTip::hideText();
         event->ignore();

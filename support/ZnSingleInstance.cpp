@@ -1,6 +1,7 @@
 #include "ZnSingleInstance.h"
 
 #include "ZnCopyData.h"
+#include "ZnFileName.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -16,7 +17,6 @@
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
@@ -41,7 +41,7 @@ int RemainingMs(const QDeadlineTimer& deadline) {
 // socket or a lock there), and not a symbolic link that could be changed under us.
 bool IsOwnPrivateFolder(const QString& folder) {
     struct stat info {};
-    if (folder.isEmpty() || ::lstat(QFile::encodeName(folder).constData(), &info) != 0)
+    if (folder.isEmpty() || ::lstat(EncodeFileName(folder).constData(), &info) != 0)
         return false;
     return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() &&
            (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
@@ -51,7 +51,7 @@ bool IsOwnPrivateFolder(const QString& folder) {
 // removed must still be the one examined. An unreadable file in our own folder cannot be a
 // living copy's lock, which is always readable.
 bool RemoveDeadLock(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = EncodeFileName(path);
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return errno == EACCES && ::unlink(name.constData()) == 0;
@@ -74,7 +74,7 @@ QByteArray AbsoluteNativePath(const QByteArray& path) {
     char* folder = ::getcwd(nullptr, 0);
     const auto release = qScopeGuard([folder] { std::free(folder); });
     const QByteArray base =
-        folder != nullptr ? QByteArray(folder) : QFile::encodeName(QDir::currentPath());
+        folder != nullptr ? QByteArray(folder) : EncodeFileName(QDir::currentPath());
     return base + '/' + path;
 }
 
@@ -132,7 +132,7 @@ QString TZnSingleInstance::ChannelFolder() {
         return {};
     const QString own = cache + QStringLiteral("/hVomeraGoalrun");
     // Made for this user alone, whatever the umask.
-    ::mkdir(QFile::encodeName(own).constData(), S_IRWXU);
+    ::mkdir(EncodeFileName(own).constData(), S_IRWXU);
     return IsOwnPrivateFolder(own) ? own : QString();
 }
 
@@ -228,7 +228,7 @@ void TZnSingleInstance::ListenAgainIfStopped() {
     Server->listen(SocketPath);
 }
 
-bool TZnSingleInstance::HandOver(const QByteArray& path, const TZnLaunchTokens& launch,
+bool TZnSingleInstance::HandOver(const QString& path, const TZnLaunchTokens& launch,
                                  std::chrono::milliseconds connectTimeout) {
     if (CurrentRole != TRole::Second) {
         Error = QStringLiteral("既に起動しているゴールランがありません");
@@ -238,7 +238,7 @@ bool TZnSingleInstance::HandOver(const QByteArray& path, const TZnLaunchTokens& 
     if (!path.isEmpty()) {
         message.HasCopyData = true;
         message.Identifier = CopyDataOpenPath;
-        message.Bytes = AbsoluteNativePath(path) + '\0';
+        message.Bytes = AbsoluteNativePath(EncodeFileName(path)) + '\0';
     }
     message.Launch = launch;
     const QByteArray bytes = EncodeHandOver(message);

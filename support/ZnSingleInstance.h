@@ -13,7 +13,7 @@
 //     TZnSingleInstance instance;
 //     switch (instance.Claim()) {
 //     case TZnSingleInstance::TRole::Second:                // blocks until the first answered
-//         return instance.HandOver(argv[1], launch) ? 0 : 1; // no window of our own
+//         return instance.HandOver(file, launch) ? 0 : 1;   // no window of our own
 //     case TZnSingleInstance::TRole::Unavailable:           // no usable folder: run unguarded
 //     case ...First:
 //     }
@@ -86,14 +86,14 @@ public:
     // A connection that has not sent its whole message within `timeout` is dropped.
     void SetReadTimeout(std::chrono::milliseconds timeout) { ReadTimeout = timeout; }
 
-    // Second copy only: hands `path`, the file system's bytes (made absolute against the working
-    // folder; empty: only come to the front), with CopyDataOpenPath to the first copy and waits,
-    // without an event loop,
+    // Second copy only: hands `path` (made absolute against the working folder, not cleaned;
+    // empty: only come to the front) with CopyDataOpenPath to the first copy and waits, without
+    // an event loop,
     // until it has been handled. Connecting is retried until `connectTimeout` has passed, since
     // the first copy may still be starting; waiting for the answer has no limit, since the first
     // copy may be showing a message box. False with a one-line ErrorString when the first copy
     // cannot be reached or goes away before it answers.
-    [[nodiscard]] bool HandOver(const QByteArray& path, const TZnLaunchTokens& launch = {},
+    [[nodiscard]] bool HandOver(const QString& path, const TZnLaunchTokens& launch = {},
                                 std::chrono::milliseconds connectTimeout = DefaultConnectTimeout);
 
     // Called in a copyDataReceived handler that finishes its work later: the second copy is then

@@ -121,8 +121,8 @@ bool TFormMain::event(QEvent* event) {
     const auto& copy = static_cast<const TZnCopyDataEvent&>(*event);
     if (copy.Identifier() != CopyDataOpenPath)
         return false;
-    if (!copy.NativePath().isEmpty())
-        OpenPathWhenIdle(copy.NativePath(), copy.KeepAlive());
+    if (!copy.Text().isEmpty())
+        OpenPathWhenIdle(copy.Text(), copy.KeepAlive());
     return true;
 }
 
@@ -264,7 +264,7 @@ void TFormMain::RunCommand(QAction* action, const std::function<void()>& command
     OpenPendingPaths();
 }
 
-void TFormMain::OpenPathWhenIdle(const QByteArray& path, std::shared_ptr<void> keepAlive) {
+void TFormMain::OpenPathWhenIdle(const QString& path, std::shared_ptr<void> keepAlive) {
     PendingOpens.push_back({path, std::move(keepAlive)});
     OpenPendingPaths();
 }
@@ -283,7 +283,7 @@ void TFormMain::OpenPendingPaths() {
         }
         TPendingOpen next = std::move(PendingOpens.front());
         PendingOpens.pop_front();
-        RunCommand(nullptr, [this, &next] { OpenNativePath(next.Path); });
+        RunCommand(nullptr, [this, &next] { OpenPath(next.Path); });
     }
 }
 

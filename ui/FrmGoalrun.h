@@ -154,12 +154,10 @@ public:
     bool SaveGameFileWithDialog();
     // Loads a file handed over from outside; a folder or a missing path is ignored.
     void OpenPath(const QString& path);
-    // OpenPath of a path as the file system's bytes, which need not be valid in any encoding.
-    void OpenNativePath(const QByteArray& path);
-    // OpenNativePath, at once when the window is idle, else once the running command and every
-    // box have ended (a file opened under an open box would be what the box's OK then acts on).
+    // OpenPath, at once when the window is idle, else once the running command and every box
+    // have ended (a file opened under an open box would be what the box's OK then acts on).
     // `keepAlive` is held until the path has been opened.
-    void OpenPathWhenIdle(const QByteArray& path, std::shared_ptr<void> keepAlive = {});
+    void OpenPathWhenIdle(const QString& path, std::shared_ptr<void> keepAlive = {});
     void FileDropTarget1FileDrop();
     void FileNewActExecute();
     void FileOpenActExecute();
@@ -198,8 +196,6 @@ private:
     // The end of a successful load or save: the file becomes the dialogs' current file. Returns
     // true.
     bool FileSucceeded(const QString& fileName);
-    // LoadGameFile of the file system's name `nativeName`, shown to the player as `shownName`.
-    bool LoadNativeFile(const QByteArray& nativeName, const QString& shownName);
     // The error box of a failed load or save. Returns false.
     bool FileFailed(const QString& fileName, const QString& message);
     // Opens the paths OpenPathWhenIdle has kept, when no command runs and no box is open.
@@ -212,7 +208,7 @@ private:
     static constexpr int DesignHeight = 420;
 
     struct TPendingOpen {
-        QByteArray Path;
+        QString Path;
         std::shared_ptr<void> KeepAlive;
     };
     std::deque<TPendingOpen> PendingOpens;

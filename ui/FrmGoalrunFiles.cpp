@@ -4,35 +4,29 @@
 #include "FrmGoalrun.h"
 
 #include <exception>
-
 #include <sys/stat.h>
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QMenu>
 
 #include "GameGoalrun.h"
 #include "MessageLogEdit.h"
 #include "ZnDialogs.h"
 #include "ZnFileDropTarget.h"
+#include "ZnFileName.h"
 
 namespace {
 
 const QString EmptySlot = QStringLiteral("<empty>");
 
 std::string FileSystemName(const QString& fileName) {
-    return QFile::encodeName(fileName).toStdString();
-}
-
-bool IsNativeFile(const QByteArray& path) {
-    struct stat info {};
-    return ::stat(path.constData(), &info) == 0 && S_ISREG(info.st_mode);
+    return EncodeFileName(fileName).toStdString();
 }
 
 bool IsFile(const QString& path) {
-    return IsNativeFile(QFile::encodeName(path));
+    struct stat status {};
+    return ::stat(EncodeFileName(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
 } // namespace
@@ -114,20 +108,15 @@ void TFormMain::ActDataSaveExecute(QObject* sender) {
 }
 
 bool TFormMain::LoadGameFile(const QString& fileName) {
-    return LoadNativeFile(QFile::encodeName(fileName), fileName);
-}
-
-bool TFormMain::LoadNativeFile(const QByteArray& nativeName, const QString& shownName) {
     const TZnBusyCursor busy = Dialogs.Busy();
     try {
-        Game.LoadFromFile(nativeName.toStdString());
-        RichEdit1->Clear();
+        Game.LoadFromFile(FileSystemName(fileName));
         PageControl1Change();
         ActZLVMyClubData->trigger();
     } catch (const std::exception&) {
-        return FileFailed(shownName, QStringLiteral("ファイルは開けません"));
+        return FileFailed(fileName, QStringLiteral("ファイルは開けません"));
     }
-    return FileSucceeded(shownName);
+    return FileSucceeded(fileName);
 }
 
 bool TFormMain::SaveGameFile(const QString& fileName) {
@@ -166,18 +155,14 @@ bool TFormMain::SaveGameFileWithDialog() {
 }
 
 void TFormMain::OpenPath(const QString& path) {
-    OpenNativePath(QFile::encodeName(path));
-}
-
-void TFormMain::OpenNativePath(const QByteArray& path) {
-    if (IsNativeFile(path))
-        LoadNativeFile(path, QFile::decodeName(path));
+    if (IsFile(path))
+        LoadGameFile(path);
 }
 
 void TFormMain::FileDropTarget1FileDrop() {
     const QStringList& files = FileDropTarget1->DroppedFiles();
     if (!files.isEmpty())
-        OpenPathWhenIdle(QFile::encodeName(files.first()));
+        OpenPathWhenIdle(files.first());
 }
 
 bool TFormMain::SaveQuestionLetsGoOn() {

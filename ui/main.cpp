@@ -12,6 +12,7 @@
 #include "SingleCopy.h"
 #include "StartupProbe.h"
 #include "ZnDialogs.h"
+#include "ZnFileName.h"
 #include "ZnSingleInstance.h"
 #include "ZnUtils.h"
 
@@ -39,16 +40,16 @@ int main(int argc, char* argv[]) {
     // Read before the QApplication exists: its platform plugin takes them out of the environment.
     const TZnLaunchTokens launch = TZnLaunchTokens::FromEnvironment();
     QApplication app(argc, argv);
-    // The first argument, if any, is a save file to open; further ones are ignored.
-    const QString file = QApplication::arguments().value(1);
+    // The first argument, if any, is a save file to open; further ones are ignored. QApplication
+    // has taken its own options out of argv; arguments() would lose bytes that are not UTF-8.
+    const QString file = argc > 1 ? DecodeFileName(argv[1]) : QString();
 
     TZnSingleInstance instance;
     switch (instance.Claim()) {
     case TZnSingleInstance::TRole::Second:
         // Another copy runs: it comes to the front and opens the file; this one ends.
         EndLaunchFeedback(launch);
-        // The argument's own bytes: a name that is not UTF-8 reaches the first copy whole.
-        if (!instance.HandOver(argc > 1 ? QByteArray(argv[1]) : QByteArray(), launch)) {
+        if (!instance.HandOver(file, launch)) {
             Complain(instance);
             return 1;
         }

@@ -1,5 +1,6 @@
 #include <QImage>
 #include <QTest>
+#include <QTextDocument>
 
 #include "GameGoalrun.h"
 #include "ZnRankChart.h"
@@ -10,6 +11,7 @@ class RankChartTests : public QObject {
 private slots:
     void ShowsThePlayersCourseBoldAndFindsItsPoints();
     void EmptySeasonHasNoPoints();
+    void TipShowsMarkupInClubNamesAsText();
 };
 
 namespace {
@@ -79,6 +81,25 @@ void RankChartTests::EmptySeasonHasNoPoints() {
     QVERIFY(!HasColourNear(image, chart.PointPosition(0, 15), TZnRankChart::MyClubColor));
     QVERIFY(!chart.PointAt(chart.PointPosition(0, 15)).has_value());
     QVERIFY(chart.ToolTipAt(chart.PointPosition(0, 0)).isEmpty());
+}
+
+void RankChartTests::TipShowsMarkupInClubNamesAsText() {
+    TZnGameGoalrun game(KeepSeedSource());
+    for (int i = 0; i < 16; ++i)
+        game.TeamNames.push_back("<font color=red size=7>WARNING</font>" + std::to_string(i));
+    game.NewGame();
+    game.PlayMatchday();
+    TZnRankChart chart;
+    chart.resize(380, 260);
+    chart.SetHistory(RankHistory(game));
+    const QPointF at = chart.PointPosition(0, chart.History().front().Points.front().Rank);
+
+    const QString plain = chart.ToolTipAt(at);
+    QVERIFY(plain.startsWith(QStringLiteral("<font color=red size=7>WARNING</font>")));
+    QVERIFY(Qt::mightBeRichText(chart.ToolTipMarkupAt(at)));
+    QTextDocument shown;
+    shown.setHtml(chart.ToolTipMarkupAt(at));
+    QCOMPARE(shown.toPlainText(), plain);
 }
 
 QTEST_MAIN(RankChartTests)

@@ -27,7 +27,6 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QFile>
 #include <QStringList>
 #include <QThread>
 #include <QTimer>
@@ -47,8 +46,7 @@ std::chrono::milliseconds ConnectTimeout() {
 }
 
 int HandOver(TZnSingleInstance& instance, const QString& path) {
-    if (!instance.HandOver(QFile::encodeName(path), TZnLaunchTokens::FromEnvironment(),
-                           ConnectTimeout())) {
+    if (!instance.HandOver(path, TZnLaunchTokens::FromEnvironment(), ConnectTimeout())) {
         std::fprintf(stderr, "%s\n", qPrintable(instance.ErrorString()));
         return 2;
     }

@@ -608,7 +608,7 @@ void SingleInstanceTests::SecondCopyRefusesPathBeyondSizeLimit() {
     TZnSingleInstance second;
     QCOMPARE(second.Claim(), TZnSingleInstance::TRole::Second);
     const QString tooLong = QStringLiteral("/tmp/") + QString(70000, QLatin1Char('a'));
-    QVERIFY(!second.HandOver(QFile::encodeName(tooLong), {}, std::chrono::milliseconds(200)));
+    QVERIFY(!second.HandOver(tooLong, {}, std::chrono::milliseconds(200)));
     QVERIFY(!second.ErrorString().isEmpty());
     QVERIFY(!second.ErrorString().contains(QLatin1Char('\n')));
     QTest::qWait(50);

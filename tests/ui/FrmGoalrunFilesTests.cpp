@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include "WindowRig.h"
+#include "ZnFileName.h"
 
 namespace {
 
@@ -80,6 +81,7 @@ private slots:
     void RefusedFileShowsErrorAndKeepsTheGame();
     void FailedSaveShowsErrorAndKeepsTheOldFile();
     void DropOpensOnlyTheFirstFileAndIgnoresFolders();
+    void FileNameThatIsNotUtf8OpensByDropAndByPath();
     void FileActionsAskBeforeReplacingAChangedGame();
 };
 
@@ -275,6 +277,31 @@ void FrmGoalrunFilesTests::DropOpensOnlyTheFirstFileAndIgnoresFolders() {
     window.N9->trigger();
     QCOMPARE(rig.Dialogs.Shown.size(), size_t{1});
     QCOMPARE(rig.Game.Matchday, 3);
+}
+
+void FrmGoalrunFilesTests::FileNameThatIsNotUtf8OpensByDropAndByPath() {
+    TWindowRig rig;
+    TFormMain& window = rig.W();
+    const QByteArray path = QFile::encodeName(rig.Folder.path()) + "/\xff\xfe \xe3\x81.sav";
+    rig.Play(2);
+    rig.Game.SaveToFile(path.toStdString());
+    rig.Play(3);
+
+    // A file manager sends the name's bytes percent-encoded.
+    QMimeData data;
+    data.setUrls({QUrl::fromEncoded("file://" + path.toPercentEncoding("/"))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &enter);
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &drop);
+    QCOMPARE(rig.Game.Matchday, 2);
+    QCOMPARE(EncodeFileName(window.OpenDialogFileName), path); // a later save goes back there
+
+    // The command line and a second copy end in OpenPath with the decoded name.
+    rig.Play(1);
+    window.OpenPath(DecodeFileName(path));
+    QCOMPARE(rig.Game.Matchday, 2);
+    QVERIFY(rig.Dialogs.Shown.empty());
 }
 
 void FrmGoalrunFilesTests::FileActionsAskBeforeReplacingAChangedGame() {
