@@ -51,6 +51,14 @@ private:
             Window->CommandLineFile = commandLineFile;
             Window->show();
         }
+
+        // Makes this window the first copy, wired as the program wires it.
+        [[nodiscard]] bool ListenAsFirstCopy(TZnSingleInstance& instance) {
+            if (instance.Claim() != TZnSingleInstance::TRole::First)
+                return false;
+            ConnectHandOvers(instance, *Window);
+            return instance.Listen();
+        }
     };
 
     QProcess* StartProgram(const QStringList& arguments,
@@ -117,9 +125,7 @@ void SingleCopyTests::OnlyIdentifierOneWithAPathOpensAFile() {
 void SingleCopyTests::SecondCopyHandsItsFileToTheFirstAndEnds() {
     TFirstCopy first;
     TZnSingleInstance instance;
-    QCOMPARE(instance.Claim(), TZnSingleInstance::TRole::First);
-    ConnectHandOvers(instance, *first.Window);
-    QVERIFY(instance.Listen());
+    QVERIFY(first.ListenAsFirstCopy(instance));
 
     QProcess* second = StartProgram({SaveFile});
     QTRY_COMPARE_WITH_TIMEOUT(second->state(), QProcess::NotRunning, 20000);
@@ -146,11 +152,9 @@ void SingleCopyTests::SecondCopyWithoutAFileOnlyRaisesTheWindow() {
     TFirstCopy first;
     first.Game.PlayMatchday();
     TZnSingleInstance instance;
-    QCOMPARE(instance.Claim(), TZnSingleInstance::TRole::First);
+    QVERIFY(first.ListenAsFirstCopy(instance));
     QSignalSpy raised(&instance, &TZnSingleInstance::raiseRequested);
     QSignalSpy copied(&instance, &TZnSingleInstance::copyDataReceived);
-    ConnectHandOvers(instance, *first.Window);
-    QVERIFY(instance.Listen());
     QProcess* second = StartProgram({});
     QTRY_COMPARE_WITH_TIMEOUT(second->state(), QProcess::NotRunning, 20000);
     QCOMPARE(second->exitCode(), 0);
@@ -176,9 +180,7 @@ void SingleCopyTests::HandOverDuringABoxWaitsForTheBoxAndItsCommand() {
     for (int i = 0; i < 3; ++i)
         first.Window->BtnGame->click();
     TZnSingleInstance instance;
-    QCOMPARE(instance.Claim(), TZnSingleInstance::TRole::First);
-    ConnectHandOvers(instance, *first.Window);
-    QVERIFY(instance.Listen());
+    QVERIFY(first.ListenAsFirstCopy(instance));
     QSignalSpy handedOver(&instance, &TZnSingleInstance::copyDataReceived);
     QAction* slot = first.Window->MIDataSave[0];
     slot->trigger(); // the slot now holds a file, so the next save there asks first
@@ -207,9 +209,7 @@ void SingleCopyTests::HandOverDuringABoxWaitsForTheBoxAndItsCommand() {
 void SingleCopyTests::SecondCopyHandsOverANameThatIsNotUtf8() {
     TFirstCopy first;
     TZnSingleInstance instance;
-    QCOMPARE(instance.Claim(), TZnSingleInstance::TRole::First);
-    ConnectHandOvers(instance, *first.Window);
-    QVERIFY(instance.Listen());
+    QVERIFY(first.ListenAsFirstCopy(instance));
     const QByteArray native = QFile::encodeName(Work.path()) + "/\xff\xfe handed.sav";
     QVERIFY(::link(QFile::encodeName(SaveFile).constData(), native.constData()) == 0);
     // QTemporaryDir, reading names as text, could not remove it.
