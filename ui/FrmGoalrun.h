@@ -6,7 +6,9 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include <QMainWindow>
@@ -21,6 +23,7 @@ class QMenu;
 class QPushButton;
 class QSplitter;
 class QTabWidget;
+class QTimer;
 class TMatchdayStrip;
 class TMessageLogEdit;
 class TZnAboutAction;
@@ -151,6 +154,10 @@ public:
     bool SaveGameFileWithDialog();
     // Loads a file handed over from outside; a folder or a missing path is ignored.
     void OpenPath(const QString& path);
+    // OpenPath, at once when the window is idle, else once the running command and every box
+    // have ended (a file opened under an open box would be what the box's OK then acts on).
+    // `keepAlive` is held until the path has been opened.
+    void OpenPathWhenIdle(const QString& path, std::shared_ptr<void> keepAlive = {});
     void FileDropTarget1FileDrop();
     void FileNewActExecute();
     void FileOpenActExecute();
@@ -191,12 +198,23 @@ private:
     bool FileSucceeded(const QString& fileName);
     // The error box of a failed load or save. Returns false.
     bool FileFailed(const QString& fileName, const QString& message);
+    // Opens the paths OpenPathWhenIdle has kept, when no command runs and no box is open.
+    void OpenPendingPaths();
     void SetSlotCaptions(const std::array<QAction*, 10>& entries, bool enableMissing);
     int Scaled(int designPixels) const;
 
     // The window's client area at start, in design pixels (608 x 446 with frame and title).
     static constexpr int DesignWidth = 600;
     static constexpr int DesignHeight = 420;
+
+    struct TPendingOpen {
+        QString Path;
+        std::shared_ptr<void> KeepAlive;
+    };
+    std::deque<TPendingOpen> PendingOpens;
+    int CommandDepth = 0; // commands running, nested ones included
+    bool OpeningPending = false;
+    QTimer* PendingOpenRetry; // while a box outside any command is open
 
     TZnGameGoalrun& Game;
     TZnDialogs& Dialogs;

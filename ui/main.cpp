@@ -45,19 +45,22 @@ int main(int argc, char* argv[]) {
 
     // Lives before the window and is destroyed after the message loop has ended.
     TZnGameGoalrun game;
+    // Read before the QApplication exists: its platform plugin takes them out of the environment.
+    const TZnLaunchTokens launch = TZnLaunchTokens::FromEnvironment();
     QApplication app(frameworkArgc, argv);
 
     TZnSingleInstance instance;
     switch (instance.Claim()) {
     case TZnSingleInstance::TRole::Second:
         // Another copy runs: it comes to the front and opens the file; this one ends.
-        if (!instance.HandOver(file)) {
+        EndLaunchFeedback(launch);
+        if (!instance.HandOver(file, launch)) {
             Complain(instance);
             return 1;
         }
         return 0;
     case TZnSingleInstance::TRole::Unavailable:
-        Complain(instance); // no runtime folder: run without the guard
+        Complain(instance); // no private folder: run without the guard
         break;
     default:
         break;
