@@ -6,7 +6,8 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
-"$top/scripts/ensure-packages.sh" cmake g++ make qt6-base-dev fonts-noto-cjk libgtest-dev \
+"$top/scripts/ensure-packages.sh" cmake g++ make qt6-base-dev pkg-config libxcb1-dev \
+    fonts-noto-cjk qt6-translations-l10n libgtest-dev \
     libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xfonts-base xdotool dpkg-dev file lintian \
     appstream desktop-file-utils
 
