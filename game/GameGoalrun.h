@@ -99,6 +99,9 @@ private:
 // a goal draw. Adds goals to the fixture and changes nothing else.
 void SimulateMatch(TZnMatch& match, const TZnClub& home, const TZnClub& away, TZnRandom& random);
 
+// The season as the player reads it: "1季目" for Season 0. Season 2147483647 gives 2147483648.
+std::string SeasonName(int32_t season);
+
 // The amount typed in the strengthening box: white space (ASCII and U+3000) around it ignored,
 // an optional sign, decimal digits; full-width digits and signs count as ASCII ones. Text that
 // is not such a number, or does not fit 32 bits, gives 0.

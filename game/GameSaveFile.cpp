@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -110,15 +112,35 @@ bool WriteAll(int fd, std::span<const uint8_t> bytes) {
     return true;
 }
 
+// Temporary files are named after the process that writes them, so that one a kill left behind
+// can be told from one whose save is still running.
+constexpr char TempPrefix[] = ".goalrun-save-";
+
 // A fresh name for a temporary file in `folder`.
 std::string TempName(const std::string& folder) {
     static std::atomic<unsigned> counter = 0;
     timespec now{};
     ::clock_gettime(CLOCK_MONOTONIC, &now);
     char name[64];
-    std::snprintf(name, sizeof name, "/.goalrun-save-%d-%lx-%u", static_cast<int>(::getpid()),
+    std::snprintf(name, sizeof name, "/%s%d-%lx-%u", TempPrefix, static_cast<int>(::getpid()),
                   static_cast<unsigned long>(now.tv_nsec), ++counter);
     return folder + name;
+}
+
+// Removes the temporary files of saves whose process has ended: a kill in the instant between
+// naming the complete file and renaming it leaves one, and the next save in the folder clears it.
+void RemoveLeftovers(const std::string& folder) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr)
+        return;
+    while (const dirent* entry = ::readdir(dir)) {
+        int pid = 0;
+        if (std::strncmp(entry->d_name, TempPrefix, sizeof TempPrefix - 1) == 0 &&
+            std::sscanf(entry->d_name + sizeof TempPrefix - 1, "%d-", &pid) == 1 && pid > 0 &&
+            ::kill(pid, 0) != 0 && errno == ESRCH)
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+    ::closedir(dir);
 }
 
 // Gives the complete unnamed file `fd` a name in `folder`. AT_EMPTY_PATH needs a privilege that
@@ -196,6 +218,7 @@ void WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes
     const mode_t mode = target.Exists ? target.Info.st_mode & 07777 : 0666 & ~StartUmask;
 
     const std::string folder = FolderOf(target.Path);
+    RemoveLeftovers(folder);
     std::string temp; // empty while the file has no name
     TZnFd fd(OpenTemporary(folder, temp));
     if (fd.Fd < 0)
