@@ -78,8 +78,8 @@ public:
     // Replaces the game with a save image. Reads into a separate state and swaps it in only when
     // the whole image is accepted; throws EZnLoadError otherwise, leaving the game unchanged.
     void LoadFromStream(std::span<const uint8_t> data);
-    // Writes the save image to a temporary file beside `path`, flushes it and renames it over
-    // `path`; an existing file is never damaged. Throws EZnSaveError.
+    // Writes the save image with WriteFileAtomically: an existing file is replaced whole or not at
+    // all, never damaged. Throws EZnSaveError.
     void SaveToFile(const std::string& path) const;
     // Throws EZnLoadError when the file cannot be read or is refused.
     void LoadFromFile(const std::string& path);

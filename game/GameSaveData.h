@@ -74,7 +74,9 @@ std::vector<uint8_t> ReadSaveFile(const std::string& path);
 //   file gets 0666 less the umask the process started with;
 // - the bytes go to an unnamed temporary file (O_TMPFILE) in the target's folder, or a named one
 //   where the file system has none, which is flushed, named and renamed over the target, and the
-//   folder is flushed after the rename. A kill at any moment leaves the old or the new file; only
-//   a kill in the instant between naming and renaming can leave a temporary file behind.
+//   folder is flushed after the rename. A kill at any moment leaves the old or the new file. Only
+//   a kill between naming and renaming (or, without O_TMPFILE, during the write) leaves a
+//   temporary file; its name carries the writer's process id, and the next save in the folder
+//   removes those of processes that have ended.
 // Throws EZnSaveError naming the path, after removing any temporary file.
 void WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes);

@@ -238,18 +238,11 @@ TEST_F(GameTest, SavingRefusesWhatIsNotAWritableFileAndChangesNothing) {
     const std::pair<const char*, Make> cases[] = {
         {"FIFO", [](const std::string& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); }},
         {"folder", [](const std::string& p) { std::filesystem::create_directory(p); }},
-        {"read-only file",
-         [](const std::string& p) {
-             std::ofstream(p) << "old";
-             ::chmod(p.c_str(), 0444);
-         }},
     };
     for (const auto& [what, make] : cases) {
         const auto folder = TempFolder();
         const std::string path = (folder / "target").string();
         make(path);
-        if (std::string(what) == "read-only file" && ::access(path.c_str(), W_OK) == 0)
-            continue; // root may write it
         struct stat before {
         }, after{};
         ::lstat(path.c_str(), &before);
@@ -268,6 +261,33 @@ TEST_F(GameTest, SavingRefusesWhatIsNotAWritableFileAndChangesNothing) {
     }
     EXPECT_THROW(Game.SaveToFile(std::string("a\0b", 3)), EZnSaveError);
     EXPECT_THROW(Game.SaveToFile(""), EZnSaveError);
+}
+
+TEST_F(GameTest, SavingRefusesAFileTheUserMayNotWrite) {
+    const auto folder = TempFolder();
+    const std::string path = (folder / "locked.sav").string();
+    std::ofstream(path) << "old";
+    ::chmod(path.c_str(), 0444);
+    ::chmod(folder.c_str(), 0777); // the folder would let the file be replaced
+    // Root may write any file, so the save runs as an ordinary user in a child process.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(2);
+        try {
+            Game.SaveToFile(path);
+        } catch (const EZnSaveError&) {
+            ::_exit(0);
+        }
+        ::_exit(1);
+    }
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    EXPECT_EQ(status, 0) << "the save must be refused";
+    EXPECT_EQ(FileBytes(path), std::vector<uint8_t>({'o', 'l', 'd'}));
+    EXPECT_EQ(EntryCount(folder), 1u);
+    std::filesystem::remove_all(folder);
 }
 
 TEST_F(GameTest, SavingFollowsLinksAndKeepsModeAndGroup) {
