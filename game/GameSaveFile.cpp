@@ -1,5 +1,7 @@
 // Reading and writing save files: the file-system half of GameSaveData.h.
 
+#include "GameSaveData.h"
+
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
@@ -11,8 +13,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
-
-#include "GameSaveData.h"
 
 namespace {
 
