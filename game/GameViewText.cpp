@@ -82,6 +82,6 @@ std::array<std::string, MyClubRowCount> MyClubValues(const TZnGameGoalrun& game)
     rows[7] = std::to_string(game.Coach().Level());
     rows[8] = std::to_string(game.Coach().Experience);
     rows[9] = MoneyText(game.Coach().Money) + "円";
-    rows[10] = std::to_string(int64_t{game.Season} + 1) + "季目";
+    rows[10] = SeasonName(game.Season);
     return rows;
 }
