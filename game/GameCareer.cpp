@@ -32,7 +32,7 @@ template <typename Record, typename Visit> void ForEachField(Record& r, Visit vi
 bool Plausible(const TZnSeasonRecord& r) {
     return r.Season >= 0 && r.Rank >= 0 && r.Rank < ClubCount && r.Wins >= 0 && r.Draws >= 0 &&
            r.Losses >= 0 && r.Wins + int64_t{r.Draws} + r.Losses == MatchdayCount &&
-           r.GoalsFor >= 0 && r.GoalsAgainst >= 0 && r.Level >= 1 && (!r.Title || r.Rank == 0);
+           r.GoalsFor >= 0 && r.GoalsAgainst >= 0 && (!r.Title || r.Rank == 0);
 }
 
 } // namespace
