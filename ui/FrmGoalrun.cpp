@@ -42,8 +42,8 @@ TFormMain::TFormMain(TZnGameGoalrun& game, TZnDialogs& dialogs, TZnOpener& opene
 
 TFormMain::~TFormMain() {
     // The game outlives the window; it must not write into a destroyed log.
-    if (Game.MessageLog == RichEdit1)
-        Game.MessageLog = nullptr;
+    if (&Game.MessageLog() == RichEdit1)
+        Game.SetMessageLog(nullptr);
 }
 
 int TFormMain::Scaled(int designPixels) const {
@@ -71,7 +71,7 @@ void TFormMain::FormCreate() {
     setFont(SystemIconFont());
     resize(Scaled(DesignWidth), Scaled(DesignHeight));
     BuildPrizeList();
-    Game.MessageLog = RichEdit1;
+    Game.SetMessageLog(RichEdit1);
     const QString nameFile = FAppFolder + QStringLiteral("TeamNameList.txt");
     try {
         // A missing or unreadable file leaves the default names A to P.
@@ -265,11 +265,11 @@ void TFormMain::ActNextSeasonExecute() {
 }
 
 void TFormMain::ActBuildUpExecute() {
-    const std::string boxText = ComboBoxBuildUp->currentText().toStdString();
-    const std::string newText = Game.InvestBuildUp(boxText);
-    ComboBoxBuildUp->setEditText(QString::fromStdString(newText));
-    // A refused amount comes back as "0"; only an investment changes the panel.
-    if (newText != "0")
+    const std::optional<int32_t> invested =
+        Game.InvestBuildUp(ComboBoxBuildUp->currentText().toStdString());
+    // The box shows the amount invested, "0" after a refusal.
+    ComboBoxBuildUp->setEditText(QString::number(invested.value_or(0)));
+    if (invested)
         ActZLVMyClubData->trigger();
 }
 

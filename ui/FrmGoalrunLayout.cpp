@@ -140,7 +140,7 @@ void TFormMain::CreateControls() {
     myClubColumns[0].Width = 100;
     myClubColumns[1].Width = 120;
     ZLVMyClub->SetColumns(myClubColumns);
-    for (int32_t i = 0; i < MyClubRowCount; ++i)
+    for (int32_t i = 0; i <= static_cast<int32_t>(TZnMyClubRow::Season); ++i)
         ZLVMyClub->AddItem({QString(), QString()});
     Panel2 = CreateCommandPanel();
     Splitter3 = VerticalSplit(ZLVMyClub, Panel2, Scaled(6));

@@ -14,8 +14,11 @@
 
 namespace {
 
-QString FromUtf8(const std::optional<std::string>& text) {
-    return text ? QString::fromStdString(*text) : QString();
+// The value of the cell with identifier `tag`, or no text when there is none.
+template <class TId> QString CellValue(const std::vector<TZnViewText<TId>>& texts, int32_t tag) {
+    if (tag < 0 || static_cast<size_t>(tag) >= texts.size())
+        return {};
+    return QString::fromStdString(texts[static_cast<size_t>(tag)].Value);
 }
 
 } // namespace
@@ -26,21 +29,23 @@ void TFormMain::BuildPrizeList() {
 }
 
 QString TFormMain::ZLVRankTableData(int32_t row, int32_t tag) const {
-    return FromUtf8(RankTableCell(Game.Clubs().Items(row), tag));
+    return CellValue(RankTableRow(Game.Clubs().Items(row)), tag);
 }
 
 QString TFormMain::ZLVMatchesData(int32_t row, int32_t tag) const {
     const TZnMatchList& matchday = Game.Schedule().Matchdays(TabControl1->TabIndex());
-    return FromUtf8(FixtureCell(Game, matchday.Matches(row), tag));
+    return CellValue(FixtureRow(Game, matchday.Matches(row)), tag);
 }
 
 void TFormMain::ActZLVMyClubDataExecute() {
-    const std::array<std::string, MyClubRowCount> values = MyClubValues(Game);
-    for (int32_t row = 0; row < ZLVMyClub->RowCount() && row < MyClubRowCount; ++row) {
-        const std::string_view caption = MyClubRowCaptions[static_cast<size_t>(row)];
+    const auto rows = MyClubRows(Game);
+    for (int32_t row = 0; row < ZLVMyClub->RowCount() && row < static_cast<int32_t>(rows.size());
+         ++row) {
+        const auto& text = rows[static_cast<size_t>(row)];
         ZLVMyClub->SetItemText(
-            row, 0, QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
-        ZLVMyClub->SetItemText(row, 1, QString::fromStdString(values[static_cast<size_t>(row)]));
+            row, 0,
+            QString::fromUtf8(text.Caption.data(), static_cast<qsizetype>(text.Caption.size())));
+        ZLVMyClub->SetItemText(row, 1, QString::fromStdString(text.Value));
     }
 }
 

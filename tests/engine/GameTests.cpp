@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <numeric>
+#include <stdexcept>
 
 #include "ConstsGoalrun.h"
 #include "GameTestSupport.h"
@@ -150,4 +152,38 @@ TEST(MoneyText, PrizeTableTexts) {
                            "20万",      "10万",     "5万",      "1万"};
     for (size_t rank = 0; rank < 16; ++rank)
         EXPECT_EQ(MoneyText(PrizeTable[rank]), texts[rank]);
+}
+
+TEST_F(GameTest, CommandsOutOfTurnThrowNamingTheCommandAndChangeNothing) {
+    const auto expectRefused = [&](const std::function<void()>& command, const char* name) {
+        const int32_t matchday = Game.Matchday, season = Game.Season, money = Game.Coach().Money;
+        const size_t lines = Log.Lines.size();
+        try {
+            command();
+            ADD_FAILURE() << name << " ran out of turn";
+        } catch (const std::logic_error& error) {
+            EXPECT_NE(std::string(error.what()).find(name), std::string::npos) << error.what();
+        }
+        EXPECT_EQ(Game.Matchday, matchday) << name;
+        EXPECT_EQ(Game.Season, season) << name;
+        EXPECT_EQ(Game.Coach().Money, money) << name;
+        EXPECT_EQ(Log.Lines.size(), lines) << name;
+    };
+    expectRefused([&] { Game.NextSeason(); }, "NextSeason");
+    PlaySeason();
+    expectRefused([&] { Game.PlayMatchday(); }, "PlayMatchday");
+    expectRefused([&] { Game.InvestBuildUp("100"); }, "InvestBuildUp");
+    Game.Finished = true;
+    expectRefused([&] { Game.NextSeason(); }, "NextSeason");
+}
+
+TEST(GameWithoutLog, PlaysAndWritesNowhere) {
+    TZnGameGoalrun game(KeepSeedSource());
+    game.NewGame();
+    game.PlayMatchday();
+    TZnLineLog log;
+    game.SetMessageLog(&log);
+    game.SetMessageLog(nullptr);
+    EXPECT_EQ(game.InvestBuildUp("1"), 1);
+    EXPECT_TRUE(log.Lines.empty());
 }

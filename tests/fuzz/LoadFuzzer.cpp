@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     again.LoadFromStream(saved);
     Require(Image(again) == saved, "save, load and save again gives the same image");
     // The accepted game must show and play on without fault.
-    MyClubValues(game);
+    MyClubRows(game);
     if (game.CanPlayMatchday()) {
         game.InvestBuildUp("1");
         game.PlayMatchday();

@@ -140,19 +140,19 @@ void FrmGoalrunViewsTests::PrizeListIsFixedAndSelectsThePlayersRank() {
 
 void FrmGoalrunViewsTests::ClubPanelFollowsInvestmentAndMatch() {
     TWindowRig rig;
-    for (int row = 0; row < MyClubRowCount; ++row)
-        QCOMPARE(rig.W().ZLVMyClub->CellText(row, 0),
-                 QString::fromUtf8(MyClubRowCaptions[static_cast<size_t>(row)].data(),
-                                   static_cast<qsizetype>(MyClubRowCaptions[row].size())));
+    const auto before = MyClubRows(rig.Game);
+    QCOMPARE(rig.W().ZLVMyClub->RowCount(), static_cast<int>(before.size()));
+    for (const auto& row : before)
+        QCOMPARE(rig.W().ZLVMyClub->CellText(static_cast<int>(ViewIndex(row.Id)), 0),
+                 QString::fromUtf8(row.Caption.data(), static_cast<qsizetype>(row.Caption.size())));
     rig.W().ComboBoxBuildUp->setEditText(QStringLiteral("100"));
     rig.W().BtnBuildUp->click();
     QCOMPARE(rig.W().ComboBoxBuildUp->currentText(), QStringLiteral("100"));
     QCOMPARE(rig.Panel(5), QStringLiteral("100万円"));
     QCOMPARE(rig.Panel(9), QStringLiteral("1億9900万円"));
     QCOMPARE(rig.LogLines().back(), QStringLiteral("強化費を100万円投入しました。"));
-    const auto values = MyClubValues(rig.Game);
-    for (int row = 0; row < MyClubRowCount; ++row)
-        QCOMPARE(rig.Panel(row), QString::fromStdString(values[static_cast<size_t>(row)]));
+    for (const auto& row : MyClubRows(rig.Game))
+        QCOMPARE(rig.Panel(static_cast<int>(ViewIndex(row.Id))), QString::fromStdString(row.Value));
 
     rig.Play(1);
     QCOMPARE(rig.Panel(5), QStringLiteral("0円"));
