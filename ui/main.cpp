@@ -61,7 +61,7 @@ int main(int argc, char* argv[]) {
     TZnQtDialogs dialogs;
     TFormMain window(game, dialogs, opener);
     dialogs.Parent = &window;
-    window.CommandLineFile = file;
+    window.SetCommandLineFile(file);
     ConnectHandOvers(instance, window);
     if (instance.Role() == TZnSingleInstance::TRole::First && !instance.Listen())
         Complain(instance);

@@ -28,7 +28,7 @@ private slots:
 void FrmGoalrunViewsTests::RankTableShowsEveryClubFieldByTagWithNegativeGoalDifference() {
     TWindowRig rig;
     rig.Play(6);
-    TZnListView& table = *rig.W().ZLVRankTable;
+    TZnListView& table = rig.List("ZLVRankTable");
     const QStringList captions = {QStringLiteral("チーム"), QStringLiteral("順位"),
                                   QStringLiteral("勝点"),   QStringLiteral("試合数"),
                                   QStringLiteral("勝"),     QStringLiteral("分"),
@@ -60,9 +60,9 @@ void FrmGoalrunViewsTests::RankTableShowsEveryClubFieldByTagWithNegativeGoalDiff
 
 void FrmGoalrunViewsTests::FixturesBeforeTheFirstMatchdayShowDashesAndSelectThePlayersRow() {
     TWindowRig rig;
-    rig.W().PageControl1->setCurrentIndex(1);
-    TZnListView& fixtures = *rig.W().ZLVMatches;
-    QCOMPARE(rig.W().TabControl1->TabIndex(), 0);
+    rig.Find<QTabWidget>("PageControl1").setCurrentIndex(1);
+    TZnListView& fixtures = rig.List("ZLVMatches");
+    QCOMPARE(rig.Find<TMatchdayStrip>("TabControl1").TabIndex(), 0);
     QCOMPARE(fixtures.RowCount(), 8);
     QCOMPARE(fixtures.ColumnCount(), 3);
     QCOMPARE(fixtures.model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Home"));
@@ -78,12 +78,12 @@ void FrmGoalrunViewsTests::FixturesBeforeTheFirstMatchdayShowDashesAndSelectTheP
 void FrmGoalrunViewsTests::FixturesOfAChosenMatchdayShowScoresOnlyOncePlayed() {
     TWindowRig rig;
     rig.Play(3);
-    rig.W().PageControl1->setCurrentIndex(1);
-    TZnListView& fixtures = *rig.W().ZLVMatches;
+    rig.Find<QTabWidget>("PageControl1").setCurrentIndex(1);
+    TZnListView& fixtures = rig.List("ZLVMatches");
     const QRegularExpression score(QStringLiteral("^[0-6] - [0-6]$"));
     const auto check = [&](int matchdayIndex) {
-        rig.W().TabControl1->Button(matchdayIndex)->click();
-        QCOMPARE(rig.W().TabControl1->TabIndex(), matchdayIndex);
+        rig.Find<TMatchdayStrip>("TabControl1").Button(matchdayIndex)->click();
+        QCOMPARE(rig.Find<TMatchdayStrip>("TabControl1").TabIndex(), matchdayIndex);
         const TZnMatchList& day = rig.Game.Schedule().Matchdays(matchdayIndex);
         for (int row = 0; row < 8; ++row) {
             const TZnMatch& match = day.Matches(row);
@@ -107,20 +107,20 @@ void FrmGoalrunViewsTests::FixturesOfAChosenMatchdayShowScoresOnlyOncePlayed() {
 
 void FrmGoalrunViewsTests::PageChangeSelectsLastPlayedMatchday() {
     TWindowRig rig;
-    rig.W().PageControl1->setCurrentIndex(1);
-    rig.W().TabControl1->Button(9)->click();
+    rig.Find<QTabWidget>("PageControl1").setCurrentIndex(1);
+    rig.Find<TMatchdayStrip>("TabControl1").Button(9)->click();
     rig.Play(5);
     // The command redraws the visible page, which turns the strip to the matchday just played.
-    QCOMPARE(rig.W().TabControl1->TabIndex(), 4);
-    QCOMPARE(rig.W().ZLVMatches->SelectedRow(), 0);
+    QCOMPARE(rig.Find<TMatchdayStrip>("TabControl1").TabIndex(), 4);
+    QCOMPARE(rig.List("ZLVMatches").SelectedRow(), 0);
     rig.Play(25);
-    QCOMPARE(rig.W().TabControl1->TabIndex(), 29);
-    QVERIFY(rig.W().ZLVMatches->CellText(0, 1) != QStringLiteral("-"));
+    QCOMPARE(rig.Find<TMatchdayStrip>("TabControl1").TabIndex(), 29);
+    QVERIFY(rig.List("ZLVMatches").CellText(0, 1) != QStringLiteral("-"));
 }
 
 void FrmGoalrunViewsTests::PrizeListIsFixedAndSelectsThePlayersRank() {
     TWindowRig rig;
-    TZnListView& prizes = *rig.W().ZLVPrizes;
+    TZnListView& prizes = rig.List("ZLVPrizes");
     QCOMPARE(prizes.RowCount(), 16);
     QCOMPARE(prizes.model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("最終順位"));
     QCOMPARE(prizes.model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("賞金"));
@@ -129,11 +129,11 @@ void FrmGoalrunViewsTests::PrizeListIsFixedAndSelectsThePlayersRank() {
     QCOMPARE(prizes.CellText(4, 1), QStringLiteral("5120万円"));
     QCOMPARE(prizes.CellText(15, 0), QStringLiteral("16"));
     QCOMPARE(prizes.CellText(15, 1), QStringLiteral("1万円"));
-    rig.W().PageControl1->setCurrentIndex(2);
+    rig.Find<QTabWidget>("PageControl1").setCurrentIndex(2);
     QCOMPARE(prizes.SelectedRow(), 15);
     rig.Play(8);
-    rig.W().PageControl1->setCurrentIndex(0);
-    rig.W().PageControl1->setCurrentIndex(2);
+    rig.Find<QTabWidget>("PageControl1").setCurrentIndex(0);
+    rig.Find<QTabWidget>("PageControl1").setCurrentIndex(2);
     QCOMPARE(prizes.SelectedRow(), rig.Game.MyClub().Rank);
     QCOMPARE(prizes.CellText(0, 1), QStringLiteral("8億1920万円"));
 }
@@ -141,13 +141,13 @@ void FrmGoalrunViewsTests::PrizeListIsFixedAndSelectsThePlayersRank() {
 void FrmGoalrunViewsTests::ClubPanelFollowsInvestmentAndMatch() {
     TWindowRig rig;
     const auto before = MyClubRows(rig.Game);
-    QCOMPARE(rig.W().ZLVMyClub->RowCount(), static_cast<int>(before.size()));
+    QCOMPARE(rig.List("ZLVMyClub").RowCount(), static_cast<int>(before.size()));
     for (const auto& row : before)
-        QCOMPARE(rig.W().ZLVMyClub->CellText(static_cast<int>(ViewIndex(row.Id)), 0),
+        QCOMPARE(rig.List("ZLVMyClub").CellText(static_cast<int>(ViewIndex(row.Id)), 0),
                  QString::fromUtf8(row.Caption.data(), static_cast<qsizetype>(row.Caption.size())));
-    rig.W().ComboBoxBuildUp->setEditText(QStringLiteral("100"));
-    rig.W().BtnBuildUp->click();
-    QCOMPARE(rig.W().ComboBoxBuildUp->currentText(), QStringLiteral("100"));
+    rig.Find<QComboBox>("ComboBoxBuildUp").setEditText(QStringLiteral("100"));
+    rig.Button("BtnBuildUp").click();
+    QCOMPARE(rig.Find<QComboBox>("ComboBoxBuildUp").currentText(), QStringLiteral("100"));
     QCOMPARE(rig.Panel(5), QStringLiteral("100万円"));
     QCOMPARE(rig.Panel(9), QStringLiteral("1億9900万円"));
     QCOMPARE(rig.LogLines().back(), QStringLiteral("強化費を100万円投入しました。"));
@@ -165,12 +165,12 @@ void FrmGoalrunViewsTests::ClubPanelFollowsInvestmentAndMatch() {
 
 void FrmGoalrunViewsTests::RefusedInvestmentLeavesPanelAndResetsBox() {
     TWindowRig rig;
-    rig.W().ComboBoxBuildUp->setEditText(QStringLiteral("abc"));
-    rig.W().BtnBuildUp->click();
-    QCOMPARE(rig.W().ComboBoxBuildUp->currentText(), QStringLiteral("0"));
+    rig.Find<QComboBox>("ComboBoxBuildUp").setEditText(QStringLiteral("abc"));
+    rig.Button("BtnBuildUp").click();
+    QCOMPARE(rig.Find<QComboBox>("ComboBoxBuildUp").currentText(), QStringLiteral("0"));
     QCOMPARE(rig.LogLines().back(), QStringLiteral("強化費を指定してください。"));
-    rig.W().ComboBoxBuildUp->setEditText(QStringLiteral("30000"));
-    rig.W().BtnBuildUp->click();
+    rig.Find<QComboBox>("ComboBoxBuildUp").setEditText(QStringLiteral("30000"));
+    rig.Button("BtnBuildUp").click();
     QCOMPARE(rig.LogLines().back(), QStringLiteral("強化費が足りません。"));
     QCOMPARE(rig.Panel(5), QStringLiteral("0円"));
     QCOMPARE(rig.Panel(9), QStringLiteral("2億円"));
@@ -179,9 +179,9 @@ void FrmGoalrunViewsTests::RefusedInvestmentLeavesPanelAndResetsBox() {
 void FrmGoalrunViewsTests::MatchdayStripShowsAllThirtyMatchdaysAtOnce() {
     TWindowRig rig;
     rig.W().resize(800, 600);
-    rig.W().PageControl1->setCurrentIndex(1);
+    rig.Find<QTabWidget>("PageControl1").setCurrentIndex(1);
     QVERIFY(QTest::qWaitForWindowExposed(rig.Window.get()));
-    TMatchdayStrip& strip = *rig.W().TabControl1;
+    TMatchdayStrip& strip = rig.Find<TMatchdayStrip>("TabControl1");
     QCOMPARE(strip.Count(), 30);
     const QRect visible = strip.rect();
     for (int i = 0; i < 30; ++i) {

@@ -1,3 +1,4 @@
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -5,7 +6,6 @@
 
 #include "FrmGoalrun.h"
 #include "GameGoalrun.h"
-#include "MessageLogEdit.h"
 #include "SingleCopy.h"
 #include "ZnCopyData.h"
 #include "ZnDialogs.h"
@@ -36,7 +36,7 @@ private:
 
         explicit TFirstCopy(const QString& commandLineFile = {}) {
             Window = std::make_unique<TFormMain>(Game, Dialogs, Opener, AppFolder.path());
-            Window->CommandLineFile = commandLineFile;
+            Window->SetCommandLineFile(commandLineFile);
             Window->show();
         }
     };
@@ -80,9 +80,11 @@ QProcess* SingleCopyTests::StartProgram(const QStringList& arguments) {
 void SingleCopyTests::CommandLineFileOpensAfterTheNewGame() {
     TFirstCopy first(SaveFile);
     QCOMPARE(first.Game.Matchday, 7);
-    QVERIFY2(first.Window->RichEdit1->toPlainText().isEmpty(),
+    QVERIFY2(first.Window->findChild<QPlainTextEdit*>(QStringLiteral("RichEdit1"))
+                 ->toPlainText()
+                 .isEmpty(),
              "the load clears the opening messages of the new game");
-    QCOMPARE(first.Window->OpenDialogFileName, SaveFile);
+    QCOMPARE(first.Window->FileState().OpenDialogFileName, SaveFile);
 
     TFirstCopy missing(Work.filePath(QStringLiteral("none.sav")));
     QCOMPARE(missing.Game.Matchday, 0);
@@ -111,7 +113,9 @@ void SingleCopyTests::SecondCopyHandsItsFileToTheFirstAndEnds() {
     QCOMPARE(second->exitStatus(), QProcess::NormalExit);
     QCOMPARE(second->exitCode(), 0);
     QCOMPARE(first.Game.Matchday, 7);
-    QVERIFY(first.Window->RichEdit1->toPlainText().isEmpty());
+    QVERIFY(first.Window->findChild<QPlainTextEdit*>(QStringLiteral("RichEdit1"))
+                ->toPlainText()
+                .isEmpty());
 
     // A file the game refuses: the first copy shows its error box before the second ends.
     const QString broken = Work.filePath(QStringLiteral("broken.sav"));

@@ -36,23 +36,23 @@ void ThirtyMatchdayButtonTests::ThirtyClicksPlayTheSeasonWithEveryRedraw() {
         // As the player does it: one click, the window painted once afterwards.
         QElapsedTimer timer;
         timer.start();
-        rig.W().BtnGame30->click();
+        rig.Button("BtnGame30").click();
         rig.W().repaint();
         oneClick.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
         QCOMPARE(rig.Game.Matchday, 30);
-        QCOMPARE(rig.W().ZLVRankTable->CellText(0, 3), QStringLiteral("30"));
+        QCOMPARE(rig.List("ZLVRankTable").CellText(0, 3), QStringLiteral("30"));
         QCOMPARE(rig.Panel(3), QStringLiteral("なし"));
-        QVERIFY(rig.W().BtnNextSeason->isEnabled());
+        QVERIFY(rig.Button("BtnNextSeason").isEnabled());
 
         // Every matchday's redraw painted before the next one: what changed, as the event loop
         // paints it, and for comparison the whole window.
         for (auto* times : {&paintedEach, &wholeEach}) {
             rig.Dialogs.Answers = {QMessageBox::Ok};
-            rig.W().N9->trigger();
+            rig.Action("N9").trigger();
             QCoreApplication::processEvents();
             timer.restart();
             for (int i = 0; i < 30; ++i) {
-                rig.W().BtnGame->click();
+                rig.Button("BtnGame").click();
                 if (times == &paintedEach)
                     QCoreApplication::processEvents();
                 else
