@@ -1,9 +1,11 @@
 // Speed of the engine: one matchday, one season, a save and load of one image, and the floor
-// every season stands on: the generator draws and table sorts a season needs.
+// every season stands on: the generator draws and table sorts a season needs. Also the exact
+// odds of the next match and a save and load with the longest career.
 
 #include <benchmark/benchmark.h>
 
 #include "GameGoalrun.h"
+#include "GameOdds.h"
 #include "ZnStream.h"
 
 namespace {
@@ -72,6 +74,32 @@ void BM_SeasonFloor(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SeasonFloor);
+
+void BM_NextMatchOdds(benchmark::State& state) {
+    TZnGameGoalrun game(KeepSeedSource());
+    game.NewGame();
+    int32_t extra = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(NextMatchOdds(game, extra));
+        extra = (extra + 37) % 20000; // as when the player types
+    }
+}
+BENCHMARK(BM_NextMatchOdds);
+
+void BM_SaveAndLoadLongestCareer(benchmark::State& state) {
+    TZnGameGoalrun game(KeepSeedSource());
+    game.NewGame();
+    for (int32_t s = 0; s < static_cast<int32_t>(CareerCapacity); ++s)
+        game.Career.Append({s, s % 16, 40, 10, 10, 10, 30, 30, 10240, 5000, 2, s % 16 == 0});
+    for (auto _ : state) {
+        TZnWriteStream stream;
+        game.SaveToStream(stream);
+        game.LoadFromStream(stream.Bytes);
+        benchmark::DoNotOptimize(stream.Bytes.data());
+    }
+    state.SetLabel(std::to_string(game.Career.Seasons.size()) + " seasons");
+}
+BENCHMARK(BM_SaveAndLoadLongestCareer)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

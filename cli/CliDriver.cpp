@@ -1,10 +1,12 @@
 #include "CliDriver.h"
 
 #include <charconv>
+#include <cstdio>
 #include <exception>
 #include <ostream>
 
 #include "CliState.h"
+#include "GameOdds.h"
 #include "GameSaveData.h"
 #include "GameViewText.h"
 #include "ZnMatchesConsts.h"
@@ -26,11 +28,18 @@ bool ParseNumber(std::string_view text, int64_t low, int64_t high, int64_t& valu
            value <= high;
 }
 
+void PrintCells(std::ostream& out, const std::vector<std::string>& cells) {
+    for (size_t i = 0; i < cells.size(); ++i)
+        out << (i == 0 ? "" : "\t") << cells[i];
+    out << '\n';
+}
+
 template <class TId>
 void PrintCells(std::ostream& out, const std::vector<TZnViewText<TId>>& cells) {
-    for (size_t i = 0; i < cells.size(); ++i)
-        out << (i == 0 ? "" : "\t") << cells[i].Value;
-    out << '\n';
+    std::vector<std::string> values;
+    for (const auto& cell : cells)
+        values.push_back(cell.Value);
+    PrintCells(out, values);
 }
 
 // Describes a failed load or save: the reason, then the path and the window's message on lines of
@@ -86,6 +95,10 @@ bool TZnCliDriver::Execute(std::string_view line, std::ostream& out, std::ostrea
         PrintPrizes(out);
     } else if (command == "state") {
         out << StateJson(Game, FBoxText) << '\n';
+    } else if (command == "history") {
+        PrintHistory(out);
+    } else if (command == "odds") {
+        return Odds(argument, out, err);
     } else if (command == "help") {
         PrintHelp(out);
     } else {
@@ -151,6 +164,33 @@ void TZnCliDriver::PrintPrizes(std::ostream& out) const {
         out << rank + 1 << '\t' << PrizeText(rank) << '\n';
 }
 
+bool TZnCliDriver::Odds(std::string_view argument, std::ostream& out, std::ostream& err) const {
+    std::optional<int32_t> extra = 0;
+    if (!argument.empty())
+        extra = Game.AcceptedBuildUp(argument);
+    const auto odds = extra ? NextMatchOdds(Game, *extra) : std::nullopt;
+    if (!odds) {
+        err << (extra ? "odds: no match is next"
+                      : "odds: not an amount the strengthening command accepts: ")
+            << (extra ? "" : argument);
+        return false;
+    }
+    char line[64];
+    std::snprintf(line, sizeof line, "win=%.4f draw=%.4f loss=%.4f", odds->Win, odds->Draw,
+                  odds->Loss);
+    out << line << '\n';
+    return true;
+}
+
+void TZnCliDriver::PrintHistory(std::ostream& out) const {
+    for (const TZnSeasonRecord& r : Game.Career.Seasons)
+        PrintCells(out, {std::to_string(int64_t{r.Season} + 1), std::to_string(r.Rank + 1),
+                         std::to_string(r.Points), std::to_string(r.Wins), std::to_string(r.Draws),
+                         std::to_string(r.Losses), std::to_string(r.GoalsFor),
+                         std::to_string(r.GoalsAgainst), std::to_string(r.Prize),
+                         std::to_string(r.Money), std::to_string(r.Level), r.Title ? "優勝" : "-"});
+}
+
 void TZnCliDriver::PrintHelp(std::ostream& out) {
     out << "commands:\n"
            "  new            start a new game\n"
@@ -167,6 +207,9 @@ void TZnCliDriver::PrintHelp(std::ostream& out) {
            "  club           show the club panel\n"
            "  prizes         show the prize list\n"
            "  state          print the whole game state as JSON\n"
+           "  history        one line per completed season: season, rank, points, wins,\n"
+           "                 draws, losses, goals for, against, prize, funds, level, title\n"
+           "  odds [TEXT]    the exact odds of the next match, with TEXT 万円 more invested\n"
            "  help           this list\n"
            "  quit           end (as does the end of input, Ctrl+D)\n";
 }

@@ -46,6 +46,8 @@ private:
     bool Fixtures(std::string_view argument, std::ostream& out, std::ostream& err) const;
     void PrintTable(std::ostream& out) const;
     void PrintPrizes(std::ostream& out) const;
+    void PrintHistory(std::ostream& out) const;
+    bool Odds(std::string_view argument, std::ostream& out, std::ostream& err) const;
 
     TZnGameGoalrun& Game;
     TZnCliLog FLog;

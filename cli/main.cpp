@@ -12,6 +12,7 @@
 
 #include "CliDriver.h"
 #include "GameGoalrun.h"
+#include "ZnFileName.h"
 #include "ZnTeamNames.h"
 
 namespace {
@@ -63,7 +64,7 @@ int main(int argc, char** argv) {
     TZnGameGoalrun game(seeded ? KeepSeedSource() : ClockSeedSource());
     game.Random.Seed = seeded ? seed : ClockSeedSource()(0);
     if (!names.empty())
-        game.TeamNames = ReadTeamNameFile(QString::fromStdString(names));
+        game.TeamNames = ReadTeamNameFile(DecodeFileName(names));
     TZnCliDriver driver(game);
     game.NewGame();
 

@@ -68,6 +68,7 @@ void TZnGameGoalrun::NewGame() {
     Season = 0;
     Matchday = 0;
     Finished = false;
+    Career.Clear();
     FMessageLog->Clear();
     AddMessage("あなたを監督に招いたのは、我がチームを優勝に導いてもらうためです。");
     AddMessage("そのために、" + MoneyText(StartingMoney) + "円を資金として捻出しました。");
@@ -137,6 +138,9 @@ void TZnGameGoalrun::SeasonEnd() {
     FCoach->Money = Saturate(int64_t{FCoach->Money} + prize);
     AddMessage("最終順位" + std::to_string(club.Rank + 1) + "位で、賞金" + MoneyText(prize) +
                "円を獲得しました。");
+    Career.Append({Season, club.Rank, club.Points, club.Wins, club.Draws, club.Losses,
+                   club.GoalsFor, club.GoalsAgainst, prize, FCoach->Money, FCoach->Level(),
+                   club.Rank == 0});
     if (club.Rank != 0)
         return;
     AddMessage("優勝おめでとうございます！");
@@ -170,13 +174,20 @@ std::optional<int32_t> TZnGameGoalrun::InvestBuildUp(std::string_view boxText) {
         AddMessage("強化費を指定してください。");
         return std::nullopt;
     }
-    if (int64_t{FCoach->Money} - amount < 0) {
+    if (!CanAfford(amount)) {
         AddMessage("強化費が足りません。");
         return std::nullopt;
     }
     MyClub().BuildUp = Saturate(int64_t{MyClub().BuildUp} + amount);
     FCoach->Money -= amount;
     AddMessage("強化費を" + MoneyText(amount) + "円投入しました。");
+    return amount;
+}
+
+std::optional<int32_t> TZnGameGoalrun::AcceptedBuildUp(std::string_view boxText) const {
+    const int32_t amount = ParseBuildUpAmount(boxText);
+    if (amount <= 0 || !CanAfford(amount))
+        return std::nullopt;
     return amount;
 }
 
@@ -230,6 +241,7 @@ void TZnGameGoalrun::SaveToStream(TZnWriteStream& stream) const {
     stream.WriteInt32(MyClub().ClubId);
     stream.WriteInt32(Season);
     stream.WriteInt32(Matchday);
+    Career.WriteTrailer(stream);
 }
 
 void TZnGameGoalrun::LoadFromStream(std::span<const uint8_t> data) {
@@ -255,6 +267,8 @@ void TZnGameGoalrun::LoadFromStream(std::span<const uint8_t> data) {
         throw EZnLoadError("the file is shorter than a save file");
     }
     ValidateSaveState(*clubs, *schedule, myClubId, season, matchday);
+    TZnCareer career;
+    const auto trailer = career.ReadTrailer(data.subspan(stream.Position()));
 
     // Accepted: swap the new state in; nothing below can fail.
     clubs->NameList = &TeamNames;
@@ -268,7 +282,10 @@ void TZnGameGoalrun::LoadFromStream(std::span<const uint8_t> data) {
     Season = season;
     Matchday = matchday;
     Finished = false;
+    Career = std::move(career);
     FMessageLog->Clear();
+    if (trailer == TZnCareer::TZnTrailer::Damaged)
+        AddMessage("経歴データが壊れているため読み込めませんでした。");
 }
 
 void TZnGameGoalrun::SaveToFile(const std::string& path) const {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "GameCareer.h"
 #include "ZnClubList.h"
 #include "ZnCoach.h"
 #include "ZnMatchListList.h"
@@ -40,6 +41,7 @@ public:
     int32_t Matchday = 0;               // matchdays played this season, 0..30
     int32_t Season = 0;                 // 0-based; shown as Season + 1 followed by "季目"
     TZnRandom Random;
+    TZnCareer Career; // the seasons this game has completed; emptied by a new game
 
     // Where messages go; not owned. Null sets a log that drops every message.
     void SetMessageLog(TZnMessageLog* log);
@@ -61,6 +63,9 @@ public:
     // nothing when the text is refused (the log says why). Throws std::logic_error unless
     // CanInvestBuildUp().
     std::optional<int32_t> InvestBuildUp(std::string_view boxText);
+    // The amount InvestBuildUp would invest for this box text: a positive whole number within the
+    // coach's funds; nothing for any text it would refuse.
+    std::optional<int32_t> AcceptedBuildUp(std::string_view boxText) const;
 
     // (home Attack + Defense) x 1.1 - (away Attack + Defense), rounded half to even.
     int32_t StrengthBalance(int32_t homeId, int32_t awayId) const;
@@ -79,11 +84,13 @@ public:
     // Appends one line to the message log.
     void AddMessage(const std::string& text);
 
-    // The 5122-byte save image of the current game.
+    // The 5122-byte save image of the current game, followed by the career trailer when the
+    // career holds a season.
     void SaveToStream(TZnWriteStream& stream) const;
-    // Replaces the game with a save image and clears the log. Reads into a separate state and
-    // swaps it in only when the whole image is accepted; throws EZnLoadError otherwise, leaving
-    // the game and the log unchanged.
+    // Replaces the game with a save image and the career trailer that may follow it. Reads into a
+    // separate state and swaps it in only when the whole image is accepted; throws EZnLoadError
+    // otherwise, leaving the game unchanged. An accepted load clears the log; a damaged career
+    // trailer leaves the career empty and says so in the log.
     void LoadFromStream(std::span<const uint8_t> data);
     // Writes the save image to a temporary file beside `path`, flushes it and renames it over
     // `path`; an existing file is never damaged. Throws EZnSaveError.
@@ -95,6 +102,7 @@ private:
     void LinkCoach(TZnClub& club);
     void ReportMyResult();
     void SeasonEnd();
+    bool CanAfford(int32_t amount) const { return int64_t{FCoach->Money} - amount >= 0; }
 
     std::unique_ptr<TZnClubList> FClubs;
     std::unique_ptr<TZnCoach> FCoach;

@@ -1,5 +1,6 @@
 #include "GameSaveData.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -92,8 +93,9 @@ std::vector<uint8_t> ReadSaveFile(const std::string& path) {
         ::close(fd);
         throw EZnLoadError(path + " is not a file");
     }
-    // Bytes after the image are never read, so a huge file costs nothing.
-    std::vector<uint8_t> bytes(SaveImageSize);
+    // Bytes beyond the image and the largest career are never read, so a huge file costs nothing.
+    std::vector<uint8_t> bytes(std::min(
+        SaveFileMaxSize, std::max<size_t>(SaveImageSize, static_cast<size_t>(info.st_size))));
     size_t filled = 0;
     while (filled < bytes.size()) {
         const ssize_t n = ::read(fd, bytes.data() + filled, bytes.size() - filled);

@@ -16,7 +16,8 @@
 //     5114     4  Season
 //     5118     4  Matchday
 //
-// Names, the message log and the finished flag are not stored. Bytes after 5122 are ignored.
+// Names, the message log and the finished flag are not stored. Bytes after 5122 are ignored by
+// the image's reader; the coach's career may follow there (GameCareer.h).
 
 #include <array>
 #include <cstdint>
@@ -24,6 +25,8 @@
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "GameCareer.h"
 
 class TZnClubList;
 class TZnMatchListList;
@@ -33,6 +36,8 @@ inline constexpr size_t ClubRecordSize = 56;
 inline constexpr size_t CoachRecordSize = 8;
 inline constexpr size_t MatchRecordSize = 17;
 inline constexpr size_t SaveImageSize = 5122;
+// The image and the largest career trailer that may follow it (GameCareer.h).
+inline constexpr size_t SaveFileMaxSize = SaveImageSize + CareerTrailerMaxSize;
 
 // A save file that cannot be read or that the loader refuses; what() says why (in English, for
 // logs and the CLI); the window shows its own message.
@@ -57,7 +62,7 @@ const std::array<uint8_t, SaveHeaderSize>& SaveHeader();
 void ValidateSaveState(const TZnClubList& clubs, const TZnMatchListList& schedule, int32_t myClubId,
                        int32_t season, int32_t matchday);
 
-// Reads the first SaveImageSize bytes of a regular file (fewer when it is shorter); throws
+// Reads the first SaveFileMaxSize bytes of a regular file (fewer when it is shorter); throws
 // EZnLoadError when it cannot be opened or read, or is a folder or a device.
 std::vector<uint8_t> ReadSaveFile(const std::string& path);
 

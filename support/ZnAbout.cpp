@@ -32,6 +32,9 @@ TZnAboutBox::TZnAboutBox(TZnOpener& opener, QWidget* parent)
     OKButton->setFixedSize(scaled(81), scaled(25));
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 
+    // The texts come from the caller; none of them is markup.
+    for (QLabel* label : {ProductName, Copyright, Url, Email})
+        label->setTextFormat(Qt::PlainText);
     Url->setText(ZnMakerUrl);
     Url->setToolTip(QStringLiteral("ホームページ"));
     Email->setText(ZnMakerEmail);

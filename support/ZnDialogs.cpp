@@ -14,17 +14,30 @@ TZnBusyCursor::~TZnBusyCursor() {
 
 // ---- TZnQtDialogs ------------------------------------------------------------------------------
 
+std::unique_ptr<QMessageBox> MakeMessageBox(const QString& text, const QString& caption,
+                                            QMessageBox::Icon icon,
+                                            QMessageBox::StandardButtons buttons,
+                                            QMessageBox::StandardButton defaultButton,
+                                            QWidget* parent) {
+    auto box = std::make_unique<QMessageBox>(icon, caption, QString(), buttons, parent);
+    box->setTextFormat(Qt::PlainText);
+    // The boxes part their lines with CR LF; a plain-text label breaks lines at LF.
+    box->setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    box->setDefaultButton(defaultButton);
+    return box;
+}
+
 QMessageBox::StandardButton TZnQtDialogs::MessageBox(const QString& text, const QString& caption,
                                                      QMessageBox::Icon icon,
                                                      QMessageBox::StandardButtons buttons,
                                                      QMessageBox::StandardButton defaultButton) {
-    QMessageBox box(icon, caption, text, buttons, Parent);
-    box.setDefaultButton(defaultButton);
+    const std::unique_ptr<QMessageBox> box =
+        MakeMessageBox(text, caption, icon, buttons, defaultButton, Parent);
     // A box shown while the busy pointer is up still takes the normal pointer.
     const bool busy = QGuiApplication::overrideCursor() != nullptr;
     if (busy)
         QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
-    const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
+    const auto answer = static_cast<QMessageBox::StandardButton>(box->exec());
     if (busy)
         QGuiApplication::restoreOverrideCursor();
     return answer;

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -48,6 +49,13 @@ protected:
     virtual void BeginBusy() = 0;
     virtual void EndBusy() = 0;
 };
+
+// The message box the real dialogs show. Its text is plain text, whatever it holds (a file or
+// club name may look like markup); its line breaks, CR LF included, stay line breaks.
+[[nodiscard]] std::unique_ptr<QMessageBox>
+MakeMessageBox(const QString& text, const QString& caption, QMessageBox::Icon icon,
+               QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton,
+               QWidget* parent);
 
 // The real dialogs, owned by `parent` (may be null).
 class TZnQtDialogs : public TZnDialogs {

@@ -12,6 +12,8 @@
 #include <QVariant>
 #include <QWidget>
 
+#include "ZnFileName.h"
+
 namespace {
 
 // Several targets may share one widget; the widget's own acceptDrops comes back only when the
@@ -115,7 +117,10 @@ QStringList TFileDropTarget::LocalFilePaths(const QMimeData* data) {
     for (const QUrl& url : data->urls()) {
         if (!url.isLocalFile())
             continue;
-        const QString path = url.toLocalFile();
+        // The path's bytes as the drag carried them: toLocalFile would keep a byte that is not
+        // UTF-8 as the three characters of its percent escape.
+        const QString path = DecodeFileName(
+            QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
         if (!path.isEmpty())
             paths.append(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
     }

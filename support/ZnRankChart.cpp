@@ -5,6 +5,7 @@
 #include <QHelpEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTextDocument>
 #include <QToolTip>
 
 namespace {
@@ -167,11 +168,16 @@ QString TZnRankChart::ToolTipAt(QPointF position) const {
         .arg(point.Points);
 }
 
+QString TZnRankChart::ToolTipMarkupAt(QPointF position) const {
+    const QString text = ToolTipAt(position);
+    return text.isEmpty() ? text : Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal);
+}
+
 bool TZnRankChart::event(QEvent* event) {
     if (event->type() != QEvent::ToolTip)
         return QWidget::event(event);
     auto* help = static_cast<QHelpEvent*>(event);
-    const QString text = ToolTipAt(help->pos());
+    const QString text = ToolTipMarkupAt(help->pos());
     if (text.isEmpty()) {
         QToolTip::hideText();
         event->ignore();

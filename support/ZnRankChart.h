@@ -51,6 +51,9 @@ public:
     [[nodiscard]] std::optional<THit> PointAt(QPointF position) const;
     // The tool tip for `position`, or an empty text when no point is there.
     [[nodiscard]] QString ToolTipAt(QPointF position) const;
+    // ToolTipAt as the tip shows it: escaped rich text, so a club name that looks like markup
+    // shows its own characters, and the line break stays.
+    [[nodiscard]] QString ToolTipMarkupAt(QPointF position) const;
 
     QSize sizeHint() const override { return {480, 320}; }
     QSize minimumSizeHint() const override { return {240, 180}; }

@@ -53,6 +53,9 @@ public:
 
     // The file named on the command line, opened after the new game of the first activation.
     void SetCommandLineFile(const QString& fileName) { CommandLineFile = fileName; }
+    // Loads a file handed over from outside (the command line, a second copy); a folder or a
+    // missing path is ignored, a refused file reported in the error box.
+    void OpenPath(const QString& path);
 
     [[nodiscard]] bool IsActivated() const { return Activated; }
     [[nodiscard]] const TFormMainFileState& FileState() const { return Files; }
@@ -120,8 +123,6 @@ private:
     bool SaveGameFile(const QString& fileName);
     bool LoadGameFileWithDialog();
     bool SaveGameFileWithDialog();
-    // Loads a file handed over from outside; a folder or a missing path is ignored.
-    void OpenPath(const QString& path);
     void FileDropTarget1FileDrop();
     void FileNewActExecute();
     void FileOpenActExecute();

@@ -4,16 +4,16 @@
 #include "FrmGoalrun.h"
 
 #include <exception>
+#include <sys/stat.h>
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QMenu>
 
 #include "GameGoalrun.h"
 #include "ZnDialogs.h"
 #include "ZnFileDropTarget.h"
+#include "ZnFileName.h"
 
 namespace {
 
@@ -24,11 +24,12 @@ QString SlotFileName(int slot) {
 }
 
 std::string FileSystemName(const QString& fileName) {
-    return QFile::encodeName(fileName).toStdString();
+    return EncodeFileName(fileName).toStdString();
 }
 
 bool IsFile(const QString& path) {
-    return QFileInfo(path).isFile();
+    struct stat status {};
+    return ::stat(EncodeFileName(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include "SingleCopy.h"
 #include "StartupProbe.h"
 #include "ZnDialogs.h"
+#include "ZnFileName.h"
 #include "ZnSingleInstance.h"
 #include "ZnUtils.h"
 
@@ -37,8 +38,9 @@ int main(int argc, char* argv[]) {
     // Lives before the window and is destroyed after the message loop has ended.
     TZnGameGoalrun game;
     QApplication app(argc, argv);
-    // The first argument, if any, is a save file to open; further ones are ignored.
-    const QString file = QApplication::arguments().value(1);
+    // The first argument, if any, is a save file to open; further ones are ignored. QApplication
+    // has taken its own options out of argv; arguments() would lose bytes that are not UTF-8.
+    const QString file = argc > 1 ? DecodeFileName(argv[1]) : QString();
 
     TZnSingleInstance instance;
     switch (instance.Claim()) {

@@ -61,6 +61,21 @@ check "failures name their lines" "2 3 4 5" "$(printf '%s\n' "$err" | sed -n 's/
 out=$(printf 'save %s\n' "$work/missing/x.sav" | run 2>&1 >/dev/null)
 check "save failure" "ファイルを作成できませんでした" "$(printf '%s\n' "$out" | tail -1)"
 
+# The career: a line of twelve fields per completed season, oldest first, kept by a save.
+history=$(printf 'play 30\nnext\nplay 30\nsave %s\nhistory\n' "$work/career.sav" | run --seed 9)
+check "history lines" 2 "$(printf '%s\n' "$history" | wc -l)"
+check "history fields" "1 12" "$(printf '%s\n' "$history" | head -1 | awk -F'\t' '{print $1, NF}')"
+check "history after a load" "$history" "$(printf 'load %s\nhistory\n' "$work/career.sav" | run)"
+
+# The odds of the next match, with an amount as the box reads it; refused like the command.
+odds=$(printf 'odds\nodds １００\n' | run --seed 1)
+[[ $odds =~ ^win=0\.[0-9]{4}\ draw=0\.[0-9]{4}\ loss=0\.[0-9]{4}$'\n'win= ]] ||
+    check "odds lines" "win=W draw=D loss=L twice" "$odds"
+printf 'odds 20001\n' | run >/dev/null 2>&1
+check "odds beyond the funds" 1 "$?"
+printf 'play 30\nodds\n' | run >/dev/null 2>&1
+check "odds without a next match" 1 "$?"
+
 # Options: bad ones give status 2.
 for options in "--seed" "--seed abc" "--seed 4294967296" "--seed -1" "--bogus"; do
     echo | "$cli" $options >/dev/null 2>&1

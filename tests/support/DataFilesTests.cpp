@@ -1,16 +1,26 @@
 // The files shipped beside the executable: the club names must decode to sixteen distinct names
-// in code page 932, the build must copy them unchanged, and the compiled-in icon must load.
+// in code page 932, the build must copy them unchanged, and the compiled-in icon must load. A
+// club-name file of any other kind costs no more than the shipped one.
 
 #include "ZnTeamNames.h"
 
+#include <chrono>
+#include <condition_variable>
+#include <fcntl.h>
+#include <mutex>
 #include <set>
 #include <string>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -22,6 +32,17 @@ QByteArray ReadAll(const QString& path) {
     return file.readAll();
 }
 
+QByteArray SixteenNames() {
+    QByteArray bytes;
+    for (int i = 0; i < 16; ++i)
+        bytes += "Club" + QByteArray::number(i) + "\r\n";
+    return bytes;
+}
+
+QStringList SixteenNameList() {
+    return QString::fromLatin1(SixteenNames()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+}
+
 } // namespace
 
 class DataFilesTests : public QObject {
@@ -29,6 +50,8 @@ class DataFilesTests : public QObject {
 
 private slots:
     void TeamNamesAreSixteenDistinctCp932Lines();
+    void NameFilesCostNoMoreThanTheShippedOne_data();
+    void NameFilesCostNoMoreThanTheShippedOne();
     void BuildCopiesFilesUnchanged_data();
     void BuildCopiesFilesUnchanged();
     void HelpPageIsSelfContainedUtf8();
@@ -67,6 +90,73 @@ void DataFilesTests::TeamNamesAreSixteenDistinctCp932Lines() {
         distinct.insert(name);
     }
     QCOMPARE(distinct.size(), std::size_t{16});
+}
+
+void DataFilesTests::NameFilesCostNoMoreThanTheShippedOne_data() {
+    QTest::addColumn<QString>("kind"); // "file", "fifo" or the path of a device
+    QTest::addColumn<QByteArray>("head");
+    QTest::addColumn<qint64>("size"); // the file is extended (sparse) to this size
+    QTest::addColumn<QStringList>("expected");
+    const QString markup = QStringLiteral("<font color=red size=7>WARNING</font>");
+    const QString file = QStringLiteral("file");
+    QTest::newRow("FIFO") << QStringLiteral("fifo") << QByteArray() << qint64{0} << QStringList();
+    QTest::newRow("/dev/zero") << QStringLiteral("/dev/zero") << QByteArray() << qint64{0}
+                               << QStringList();
+    QTest::newRow("100 MB file") << file << SixteenNames() << qint64{100'000'000}
+                                 << SixteenNameList();
+    QTest::newRow("10 MB line after the names")
+        << file << SixteenNames() + QByteArray(10'000'000, 'x') + "\n"
+        << qint64{0} << SixteenNameList();
+    QTest::newRow("10 MB line first") << file << QByteArray(10'000'000, 'x') + "\n" + SixteenNames()
+                                      << qint64{0} << QStringList();
+    QTest::newRow("long names cut")
+        << file << QString(QString(70, u'あ') + "\n" + QString(64, u'x') + "yz").toUtf8()
+        << qint64{0} << QStringList({QString(64, u'あ'), QString(64, u'x')});
+    QTest::newRow("control and bidirectional characters dropped")
+        << file
+        << QStringLiteral("A\tB\u007F\u0085\u202EC\u2066\u061C\u200FD\u0000\r\n%1")
+               .arg(markup)
+               .toUtf8()
+        << qint64{0} << QStringList({QStringLiteral("ABCD"), markup});
+}
+
+void DataFilesTests::NameFilesCostNoMoreThanTheShippedOne() {
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, head);
+    QFETCH(qint64, size);
+    QFETCH(QStringList, expected);
+    QTemporaryDir folder;
+    QString path = folder.filePath(QStringLiteral("TeamNameList.txt"));
+    if (kind == QStringLiteral("fifo")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == QStringLiteral("file")) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(head), head.size());
+        QVERIFY(size == 0 || file.resize(size));
+    } else {
+        path = kind;
+    }
+
+    // A reader that waits on the FIFO is released after a while by a writer that comes and goes,
+    // so a faulty reader fails the test by its time instead of hanging it.
+    const std::jthread release([fifo = QFile::encodeName(path)](std::stop_token stop) {
+        std::mutex mutex;
+        std::unique_lock lock(mutex);
+        std::condition_variable_any().wait_for(lock, stop, std::chrono::seconds(3),
+                                               [] { return false; });
+        const int fd = stop.stop_requested() ? -1 : ::open(fifo.constData(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0)
+            ::close(fd);
+    });
+    QElapsedTimer timer;
+    timer.start();
+    const std::vector<std::string> names = ReadTeamNameFile(path);
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    QStringList got;
+    for (const std::string& name : names)
+        got << QString::fromStdString(name);
+    QCOMPARE(got, expected);
 }
 
 void DataFilesTests::BuildCopiesFilesUnchanged_data() {

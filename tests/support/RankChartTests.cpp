@@ -1,5 +1,6 @@
 #include <QImage>
 #include <QTest>
+#include <QTextDocument>
 
 #include "ZnRankChart.h"
 
@@ -9,6 +10,7 @@ class RankChartTests : public QObject {
 private slots:
     void ShowsThePlayersCourseBoldAndFindsItsPoints();
     void EmptySeasonHasNoPoints();
+    void TipShowsMarkupInClubNamesAsText();
 };
 
 namespace {
@@ -83,6 +85,23 @@ void RankChartTests::EmptySeasonHasNoPoints() {
     QVERIFY(!HasColourNear(image, chart.PointPosition(0, 15), TZnRankChart::MyClubColor));
     QVERIFY(!chart.PointAt(chart.PointPosition(0, 15)).has_value());
     QVERIFY(chart.ToolTipAt(chart.PointPosition(0, 0)).isEmpty());
+}
+
+void RankChartTests::TipShowsMarkupInClubNamesAsText() {
+    TZnRankChartData data = Season(1);
+    for (size_t s = 0; s < data.Series.size(); ++s)
+        data.Series[s].Name = QStringLiteral("<font color=red size=7>WARNING</font>%1").arg(s);
+    TZnRankChart chart;
+    chart.resize(380, 260);
+    chart.SetHistory(data);
+    const QPointF at = chart.PointPosition(0, chart.History().Series.front().Points.front().Rank);
+
+    const QString plain = chart.ToolTipAt(at);
+    QVERIFY(plain.startsWith(QStringLiteral("<font color=red size=7>WARNING</font>")));
+    QVERIFY(Qt::mightBeRichText(chart.ToolTipMarkupAt(at)));
+    QTextDocument shown;
+    shown.setHtml(chart.ToolTipMarkupAt(at));
+    QCOMPARE(shown.toPlainText(), plain);
 }
 
 QTEST_MAIN(RankChartTests)

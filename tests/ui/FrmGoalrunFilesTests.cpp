@@ -16,7 +16,7 @@
 #include <QTest>
 
 #include "WindowRig.h"
-#include "ZnCopyData.h"
+#include "ZnFileName.h"
 
 namespace {
 
@@ -81,6 +81,7 @@ private slots:
     void RefusedFileShowsErrorAndKeepsTheGame();
     void FailedSaveShowsErrorAndKeepsTheOldFile();
     void DropOpensOnlyTheFirstFileAndIgnoresFolders();
+    void FileNameThatIsNotUtf8OpensByDropAndByPath();
     void FileActionsAskBeforeReplacingAChangedGame();
 };
 
@@ -194,7 +195,7 @@ void FrmGoalrunFilesTests::RefusedFileShowsErrorAndKeepsTheGame() {
     const QString leader = rig.List("ZLVRankTable").CellText(0, 0);
     const QString log = rig.Log().toPlainText();
 
-    SendCopyData(&window, path, CopyDataOpenPath);
+    window.OpenPath(path);
 
     QCOMPARE(rig.Dialogs.Shown.size(), size_t{1});
     const auto& error = rig.Dialogs.Shown[0];
@@ -265,6 +266,32 @@ void FrmGoalrunFilesTests::DropOpensOnlyTheFirstFileAndIgnoresFolders() {
 
     DropFiles(window, {rig.Folder.path()});
     DropFiles(window, {rig.Folder.filePath(QStringLiteral("missing.sav"))});
+    QCOMPARE(rig.Game.Matchday, 2);
+    QVERIFY(rig.Dialogs.Shown.empty());
+}
+
+void FrmGoalrunFilesTests::FileNameThatIsNotUtf8OpensByDropAndByPath() {
+    TWindowRig rig;
+    TFormMain& window = rig.W();
+    const QByteArray path = QFile::encodeName(rig.Folder.path()) + "/\xff\xfe \xe3\x81.sav";
+    rig.Play(2);
+    rig.Game.SaveToFile(path.toStdString());
+    rig.Play(3);
+
+    // A file manager sends the name's bytes percent-encoded.
+    QMimeData data;
+    data.setUrls({QUrl::fromEncoded("file://" + path.toPercentEncoding("/"))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &enter);
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &drop);
+    QCOMPARE(rig.Game.Matchday, 2);
+    QCOMPARE(EncodeFileName(window.FileState().OpenDialogFileName),
+             path); // a later save goes back there
+
+    // The command line and a second copy end in OpenPath with the decoded name.
+    rig.Play(1);
+    window.OpenPath(DecodeFileName(path));
     QCOMPARE(rig.Game.Matchday, 2);
     QVERIFY(rig.Dialogs.Shown.empty());
 }

@@ -1,0 +1,111 @@
+#include "GameCareer.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "ZnClubList.h"
+#include "ZnMatchesConsts.h"
+#include "ZnStream.h"
+
+namespace {
+
+constexpr std::array<uint8_t, 8> CareerMagic = {'Z', 'n', 'C', 'a', 'r', 'e', 'e', 'r'};
+constexpr int32_t CareerVersion = 1;
+
+// The fields of a record in file order, so the writer and the reader cannot disagree.
+template <typename Record, typename Visit> void ForEachField(Record& r, Visit visit) {
+    visit(r.Season);
+    visit(r.Rank);
+    visit(r.Points);
+    visit(r.Wins);
+    visit(r.Draws);
+    visit(r.Losses);
+    visit(r.GoalsFor);
+    visit(r.GoalsAgainst);
+    visit(r.Prize);
+    visit(r.Money);
+    visit(r.Level);
+}
+
+// Values no season the game plays can end with.
+bool Plausible(const TZnSeasonRecord& r) {
+    return r.Season >= 0 && r.Rank >= 0 && r.Rank < ClubCount && r.Wins >= 0 && r.Draws >= 0 &&
+           r.Losses >= 0 && r.Wins + int64_t{r.Draws} + r.Losses == MatchdayCount &&
+           r.GoalsFor >= 0 && r.GoalsAgainst >= 0 && r.Level >= 1 && (!r.Title || r.Rank == 0);
+}
+
+} // namespace
+
+void TZnCareer::Append(const TZnSeasonRecord& record) {
+    if (Seasons.size() == CareerCapacity)
+        Seasons.erase(Seasons.begin());
+    Seasons.push_back(record);
+}
+
+void TZnCareer::WriteTrailer(TZnWriteStream& stream) const {
+    if (Seasons.empty())
+        return;
+    const size_t start = stream.Bytes.size();
+    stream.Bytes.reserve(start + CareerHeaderSize + CareerRecordSize * Seasons.size() + 4);
+    stream.WriteBytes(CareerMagic);
+    stream.WriteInt32(CareerVersion);
+    stream.WriteInt32(static_cast<int32_t>(Seasons.size()));
+    for (const TZnSeasonRecord& record : Seasons) {
+        ForEachField(record, [&](int32_t value) { stream.WriteInt32(value); });
+        stream.WriteInt32(record.Title ? 1 : 0);
+    }
+    const auto crc = Crc32(std::span(stream.Bytes).subspan(start));
+    stream.WriteInt32(static_cast<int32_t>(crc));
+}
+
+TZnCareer::TZnTrailer TZnCareer::ReadTrailer(std::span<const uint8_t> bytes) {
+    Seasons.clear();
+    if (bytes.size() < CareerMagic.size() ||
+        !std::equal(CareerMagic.begin(), CareerMagic.end(), bytes.begin()))
+        return TZnTrailer::None;
+    std::vector<TZnSeasonRecord> seasons;
+    try {
+        TZnReadStream stream(bytes);
+        stream.ReadBytes(CareerMagic.size());
+        const int32_t version = stream.ReadInt32();
+        const int32_t count = stream.ReadInt32();
+        if (version != CareerVersion || count < 0 || static_cast<size_t>(count) > CareerCapacity)
+            return TZnTrailer::Damaged;
+        seasons.reserve(static_cast<size_t>(count));
+        for (int32_t i = 0; i < count; ++i) {
+            TZnSeasonRecord record;
+            ForEachField(record, [&](int32_t& value) { value = stream.ReadInt32(); });
+            const int32_t title = stream.ReadInt32();
+            record.Title = title == 1;
+            if ((title != 0 && title != 1) || !Plausible(record))
+                return TZnTrailer::Damaged;
+            seasons.push_back(record);
+        }
+        const size_t checked = stream.Position();
+        const auto crc = static_cast<uint32_t>(stream.ReadInt32());
+        if (crc != Crc32(bytes.first(checked)))
+            return TZnTrailer::Damaged;
+    } catch (const EZnReadError&) {
+        return TZnTrailer::Damaged;
+    }
+    Seasons = std::move(seasons);
+    return TZnTrailer::Read;
+}
+
+uint32_t Crc32(std::span<const uint8_t> bytes) {
+    static const std::array<uint32_t, 256> table = [] {
+        std::array<uint32_t, 256> t{};
+        for (uint32_t n = 0; n < 256; ++n) {
+            uint32_t c = n;
+            for (int k = 0; k < 8; ++k)
+                c = (c & 1) != 0 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+            t[n] = c;
+        }
+        return t;
+    }();
+    uint32_t crc = 0xFFFFFFFFu;
+    for (const uint8_t byte : bytes)
+        crc = table[(crc ^ byte) & 0xFFu] ^ (crc >> 8);
+    return crc ^ 0xFFFFFFFFu;
+}

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "GameCareer.h"
+#include "GameSaveData.h"
+#include "GameTestSupport.h"
+#include "ZnStream.h"
+
+namespace {
+
+std::vector<uint8_t> Image(const TZnGameGoalrun& game) {
+    TZnWriteStream stream;
+    game.SaveToStream(stream);
+    return stream.Bytes;
+}
+
+constexpr const char* DamagedLine = "経歴データが壊れているため読み込めませんでした。";
+
+} // namespace
+
+class CareerTest : public GameTest {
+protected:
+    // Three ordinary seasons, then a fourth won by investing without limit.
+    void PlayFourSeasons() {
+        for (int season = 0; season < 3; ++season) {
+            PlaySeason();
+            Game.NextSeason();
+        }
+        Game.Coach().Money = 2000000000;
+        while (Game.CanPlayMatchday()) {
+            (void)Game.InvestBuildUp("100000");
+            Game.PlayMatchday();
+        }
+    }
+};
+
+TEST_F(CareerTest, EachSeasonEndAddsItsRecordAndANewGameEmptiesIt) {
+    PlayFourSeasons();
+    ASSERT_EQ(Game.Career.Seasons.size(), 4u);
+    const TZnClub& me = Game.MyClub();
+    const TZnSeasonRecord& last = Game.Career.Seasons.back();
+    EXPECT_EQ(last, (TZnSeasonRecord{3, 0, me.Points, me.Wins, me.Draws, me.Losses, me.GoalsFor,
+                                     me.GoalsAgainst, 81920, Game.Coach().Money,
+                                     Game.Coach().Level(), true}));
+    EXPECT_TRUE(Game.Finished);
+    for (int32_t s = 0; s < 3; ++s) {
+        EXPECT_EQ(Game.Career.Seasons[size_t(s)].Season, s);
+        EXPECT_FALSE(Game.Career.Seasons[size_t(s)].Title);
+    }
+    Game.NewGame();
+    EXPECT_TRUE(Game.Career.Seasons.empty());
+}
+
+TEST_F(CareerTest, CareerKeepsTheLatestTenThousandSeasons) {
+    TZnCareer career;
+    for (int32_t s = 0; s < 10002; ++s)
+        career.Append({s, 3, 40, 10, 10, 10, 30, 30, 10240, 5000, 2, false});
+    ASSERT_EQ(career.Seasons.size(), CareerCapacity);
+    EXPECT_EQ(career.Seasons.front().Season, 2);
+    EXPECT_EQ(career.Seasons.back().Season, 10001);
+}
+
+TEST_F(CareerTest, TrailerRoundTripsAndDamageLosesOnlyTheCareer) {
+    PlayFourSeasons();
+    const auto saved = Image(Game);
+    ASSERT_EQ(saved.size(), SaveImageSize + 16 + 48 * 4 + 4);
+    const auto career = Game.Career.Seasons;
+
+    using Mutate = std::function<void(std::vector<uint8_t>&)>;
+    const struct {
+        const char* name;
+        Mutate mutate;
+        size_t seasons;
+        bool damaged;
+    } cases[] = {
+        {"as saved", [](auto&) {}, 4, false},
+        {"plain image", [](auto& b) { b.resize(SaveImageSize); }, 0, false},
+        {"other bytes after the image", [](auto& b) { b[SaveImageSize] = 'X'; }, 0, false},
+        {"a record byte", [](auto& b) { b[SaveImageSize + 20] ^= 1; }, 0, true},
+        {"the checksum", [](auto& b) { b.back() ^= 0x80; }, 0, true},
+        {"cut short", [](auto& b) { b.pop_back(); }, 0, true},
+        {"version", [](auto& b) { b[SaveImageSize + 8] = 2; }, 0, true},
+        {"count too large", [](auto& b) { b[SaveImageSize + 15] = 0x7F; }, 0, true},
+    };
+    for (const auto& c : cases) {
+        auto bytes = saved;
+        c.mutate(bytes);
+        Game.NewGame();
+        Game.LoadFromStream(bytes);
+        EXPECT_EQ(Game.Career.Seasons.size(), c.seasons) << c.name;
+        const bool said = !Log.Lines.empty() && Log.Lines.back() == DamagedLine;
+        EXPECT_EQ(said, c.damaged) << c.name;
+        EXPECT_EQ(Log.Lines.size(), c.damaged ? 1u : 0u) << c.name;
+        if (c.seasons != 0) {
+            EXPECT_EQ(Game.Career.Seasons, career);
+            EXPECT_EQ(Image(Game), saved) << c.name;
+        }
+    }
+}

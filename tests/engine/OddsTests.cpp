@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include "ConstsGoalrun.h"
+#include "GameOdds.h"
+#include "GameTestSupport.h"
+
+namespace {
+
+// The outcome frequencies of `runs` matches played by the real match function.
+TZnMatchOdds Simulate(const TZnClub& home, const TZnClub& away, int runs) {
+    TZnRandom random;
+    random.Seed = 12345;
+    TZnMatchOdds seen;
+    for (int i = 0; i < runs; ++i) {
+        TZnMatch match;
+        SimulateMatch(match, home, away, random);
+        (match.HomeGoals > match.AwayGoals    ? seen.Win
+         : match.HomeGoals == match.AwayGoals ? seen.Draw
+                                              : seen.Loss) += 1.0 / runs;
+    }
+    return seen;
+}
+
+TZnClub Club(int32_t attack, int32_t defense) {
+    TZnClub club;
+    club.Attack = attack;
+    club.Defense = defense;
+    return club;
+}
+
+void ExpectClose(const TZnMatchOdds& exact, const TZnMatchOdds& seen, const std::string& what) {
+    EXPECT_NEAR(exact.Win, seen.Win, 0.005) << what;
+    EXPECT_NEAR(exact.Draw, seen.Draw, 0.005) << what;
+    EXPECT_NEAR(exact.Loss, seen.Loss, 0.005) << what;
+    EXPECT_NEAR(exact.Win + exact.Draw + exact.Loss, 1.0, 1e-12) << what;
+}
+
+} // namespace
+
+TEST(MatchOdds, AgreeWithTheMatchFunction) {
+    const struct {
+        int32_t homeAttack, homeDefense, awayAttack, awayDefense;
+    } cases[] = {
+        {1500, 1500, 3000, 3000}, // the weakest club at home to a strong one
+        {3000, 3000, 1500, 1500}, {2200, 2600, 2400, 2100},
+        {6500, 6500, 3000, 3000}, // strengthened far beyond the league
+        {9090, 9091, 9999, 9000}, // attack x 1.1 just below and above the draw range
+    };
+    for (const auto& c : cases) {
+        const TZnClub home = Club(c.homeAttack, c.homeDefense);
+        const TZnClub away = Club(c.awayAttack, c.awayDefense);
+        ExpectClose(MatchOdds(c.homeAttack, c.homeDefense, c.awayAttack, c.awayDefense),
+                    Simulate(home, away, 200000), std::to_string(c.homeAttack));
+    }
+}
+
+TEST(MatchOdds, NoGoalsWithoutAttackOrAgainstAWall) {
+    for (const auto& odds : {MatchOdds(0, 5000, 0, 5000), MatchOdds(5000, 9999, 5000, 9999),
+                             MatchOdds(5000, 20000, 5000, 10000)}) {
+        EXPECT_EQ(odds.Draw, 1.0);
+        EXPECT_EQ(odds.Win, 0.0);
+        EXPECT_EQ(odds.Loss, 0.0);
+    }
+    EXPECT_EQ(MatchOdds(0, 9999, 5000, 0).Loss, 1.0 - MatchOdds(0, 9999, 5000, 0).Draw);
+    EXPECT_EQ(MatchOdds(0, 9999, 5000, 0).Win, 0.0);
+}
+
+TEST_F(GameTest, NextMatchOddsSeeTheMatchFromThePlayerWithTheExtraAmount) {
+    for (int32_t extra : {0, 5000}) {
+        const auto exact = NextMatchOdds(Game, extra);
+        ASSERT_TRUE(exact.has_value());
+        const TZnMatch& next = Game.Schedule().Matchdays(0).Matches(0);
+        Game.MyClub().BuildUp = extra;
+        const TZnMatchOdds home = Simulate(Game.Clubs().ClubById(next.HomeId),
+                                           Game.Clubs().ClubById(next.AwayId), 200000);
+        Game.MyClub().BuildUp = 0;
+        const bool atHome = next.HomeId == Game.MyClub().ClubId;
+        ExpectClose(*exact, atHome ? home : TZnMatchOdds{home.Loss, home.Draw, home.Win},
+                    "extra " + std::to_string(extra));
+    }
+    EXPECT_LT(NextMatchOdds(Game)->Win, 0.25);
+    EXPECT_GT(NextMatchOdds(Game, 5000)->Win, 0.85);
+    PlaySeason();
+    EXPECT_FALSE(NextMatchOdds(Game).has_value());
+}
+
+TEST(MatchOdds, WholePercentsAddUpToAHundred) {
+    const struct {
+        TZnMatchOdds odds;
+        const char* text;
+    } cases[] = {
+        {{0.154, 0.196, 0.650}, "勝15% 分20% 負65%"},
+        {{1.0 / 3, 1.0 / 3, 1.0 / 3}, "勝34% 分33% 負33%"},
+        {{0.005, 0.005, 0.99}, "勝1% 分0% 負99%"},
+        {{0, 1, 0}, "勝0% 分100% 負0%"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(OddsText(c.odds), c.text);
+}
