@@ -8,6 +8,8 @@
 #include "GameGoalrun.h"
 #include "SingleCopy.h"
 #include "ZnCopyData.h"
+#include "RecordingOpener.h"
+#include "ScriptedDialogs.h"
 #include "ZnDialogs.h"
 #include "ZnSingleInstance.h"
 #include "ZnUtils.h"

@@ -19,6 +19,8 @@
 
 #include "FrmGoalrun.h"
 #include "GameGoalrun.h"
+#include "RecordingOpener.h"
+#include "ScriptedDialogs.h"
 #include "ZnDialogs.h"
 #include "ZnListView.h"
 #include "ZnUtils.h"
