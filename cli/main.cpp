@@ -11,15 +11,34 @@
 #include <QString>
 
 #include "CliDriver.h"
+#include "ConstsGoalrun.h"
 #include "GameGoalrun.h"
 #include "ZnFileName.h"
 #include "ZnTeamNames.h"
 
 namespace {
 
+constexpr const char* UsageLine = "usage: goalrun-cli [--seed N] [--names FILE]\n";
+
 int Usage(const char* message) {
-    std::cerr << "goalrun-cli: " << message << "\nusage: goalrun-cli [--seed N] [--names FILE]\n";
+    std::cerr << "goalrun-cli: " << message << '\n' << UsageLine;
     return 2;
+}
+
+int Help() {
+    std::cout << UsageLine
+              << "Plays the soccer league management game without a window: reads commands from\n"
+                 "standard input, one per line, starting with a new game.\n"
+                 "\n"
+                 "  --seed N      make the run reproducible (N from 0 to 4294967295)\n"
+                 "  --names FILE  read the club names from FILE (default: TeamNameList.txt\n"
+                 "                beside the program)\n"
+                 "  --help        show this help and exit\n"
+                 "  --version     show the version and exit\n"
+                 "\n"
+                 "Exit status: 0 when every command succeeded, 1 when any failed, 2 for bad\n"
+                 "options. The command help lists the commands.\n";
+    return 0;
 }
 
 // The club names beside the executable, as the window reads them.
@@ -45,6 +64,12 @@ int main(int argc, char** argv) {
     std::string names = DefaultNameFile();
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
+        if (option == "--help")
+            return Help();
+        if (option == "--version") {
+            std::cout << "goalrun-cli " << ProductVersion << '\n';
+            return 0;
+        }
         if ((option == "--seed" || option == "--names") && i + 1 >= argc)
             return Usage("missing value after an option");
         if (option == "--seed") {

@@ -4,7 +4,13 @@
 #   share/applications/     the desktop entry, which opens save files
 #   share/icons/hicolor/    the icon
 #   share/mime/packages/    the save file type: *.sav, or files that start with "Vomera"
+#   share/metainfo/         the software-centre description
+#   share/man/man6/         the manual pages goalrun(6) and goalrun-cli(6)
+#   share/doc/goalrun/      the copyright notice and the change log
+# The desktop entry and the description are named by the id example.vomera.goalrun, the maker's
+# address reversed.
 set(goalrun_install_dir lib/goalrun)
+set(goalrun_id example.vomera.goalrun)
 
 install(TARGETS goalrun goalrun-cli RUNTIME DESTINATION ${goalrun_install_dir})
 install(FILES TeamNameList.txt goalrun_help.html icons/goalrun.svg
@@ -17,17 +23,49 @@ foreach(size 16 24 32 48 64 128 256)
 endforeach()
 install(FILES icons/goalrun.svg DESTINATION share/icons/hicolor/scalable/apps)
 install(FILES desktop/goalrun-mime.xml DESTINATION share/mime/packages RENAME goalrun.xml)
+install(FILES desktop/${goalrun_id}.metainfo.xml DESTINATION share/metainfo)
+install(FILES doc/copyright DESTINATION share/doc/goalrun)
 
-# The link and the desktop entry name the prefix chosen at install time, which may differ from
+# Manual pages and the change log are installed compressed, as Debian's policy asks; -n leaves
+# out the time stamp so that the same sources give the same bytes.
+set(goalrun_compressed)
+foreach(file man/goalrun.6 man/goalrun-cli.6 doc/changelog)
+    get_filename_component(name ${file} NAME)
+    set(output ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz)
+    add_custom_command(
+        OUTPUT ${output}
+        COMMAND gzip -9nc ${CMAKE_CURRENT_SOURCE_DIR}/${file} > ${output}
+        DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${file}
+        COMMENT "Compressing ${file}")
+    list(APPEND goalrun_compressed ${output})
+endforeach()
+add_custom_target(goalrun_compressed ALL DEPENDS ${goalrun_compressed})
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/goalrun.6.gz
+              ${CMAKE_CURRENT_BINARY_DIR}/goalrun-cli.6.gz
+        DESTINATION share/man/man6)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION share/doc/goalrun)
+
+# The links and the desktop entry name the prefix chosen at install time, which may differ from
 # the one known at configure time (`cmake --install build --prefix DIR`).
-install(CODE "set(GOALRUN_DESKTOP_IN \"${CMAKE_CURRENT_SOURCE_DIR}/desktop/goalrun.desktop.in\")")
+install(CODE "set(GOALRUN_DESKTOP \"${goalrun_id}.desktop\")
+              set(GOALRUN_DESKTOP_IN \"${CMAKE_CURRENT_SOURCE_DIR}/desktop/\${GOALRUN_DESKTOP}.in\")")
 install(CODE [[
     set(root "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
-    file(MAKE_DIRECTORY "${root}/bin" "${root}/share/applications")
-    file(CREATE_LINK ../lib/goalrun/goalrun "${root}/bin/goalrun" SYMBOLIC)
-    file(CREATE_LINK ../lib/goalrun/goalrun-cli "${root}/bin/goalrun-cli" SYMBOLIC)
+    # In /usr (the Debian package) the system's rules want a game's programs in /usr/games; the
+    # links in bin/ stay, as that is where root's and scripts' search paths look.
+    set(link_folders bin)
+    if(CMAKE_INSTALL_PREFIX STREQUAL "/usr")
+        list(APPEND link_folders games)
+    endif()
+    foreach(folder ${link_folders})
+        file(MAKE_DIRECTORY "${root}/${folder}")
+        foreach(program goalrun goalrun-cli)
+            file(CREATE_LINK ../lib/goalrun/${program} "${root}/${folder}/${program}" SYMBOLIC)
+        endforeach()
+    endforeach()
+    file(MAKE_DIRECTORY "${root}/share/applications")
     set(GOALRUN_BIN "${CMAKE_INSTALL_PREFIX}/bin/goalrun")
-    configure_file("${GOALRUN_DESKTOP_IN}" "${root}/share/applications/goalrun.desktop" @ONLY)
+    configure_file("${GOALRUN_DESKTOP_IN}" "${root}/share/applications/${GOALRUN_DESKTOP}" @ONLY)
     message(STATUS "Installing: ${root}/bin/goalrun and the desktop entry")
     # Let the desktop learn the new file type and entry at once, where its tools exist.
     if(NOT DEFINED ENV{DESTDIR} OR "$ENV{DESTDIR}" STREQUAL "")

@@ -4,8 +4,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "GoalrunVersion.h"
+
 inline constexpr std::string_view ProductTitle = "ゴールラン";
-inline constexpr std::string_view ProductVersion = "1.00";
 inline constexpr std::string_view MakerName = "Vomera";
 
 // Prize in 万円 by zero-based final rank. The amounts halve down to rank 15; the last place

@@ -19,6 +19,7 @@ const std::array<uint8_t, SaveHeaderSize>& SaveHeader() {
         // "ゴールラン" in code page 932.
         const uint8_t title[] = {0x83, 0x53, 0x81, 0x5B, 0x83, 0x8B, 0x83, 0x89, 0x83, 0x93};
         std::memcpy(h.data() + 20, title, sizeof title);
+        // The format's version, not the program's: files of every release carry "1.00".
         const char version[] = "1.00";
         std::memcpy(h.data() + 120, version, 4);
         return h;

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Builds everything with warnings as errors and runs every test: the engine, window and CLI
-# tests; the engine tests again under AddressSanitizer and UndefinedBehaviorSanitizer; and a
-# bounded fuzzing run of the save loader.
+# tests, the installation and the Debian package (built, checked by lintian and the metadata
+# validators, unpacked and run); the engine tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer; and a bounded fuzzing run of the save loader.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
-"$top/scripts/ensure-packages.sh" cmake g++ make qt6-base-dev fonts-noto-cjk libgtest-dev \
-    libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xfonts-base xdotool
+"$top/scripts/ensure-packages.sh" cmake g++ make qt6-base-dev pkg-config libxcb1-dev \
+    fonts-noto-cjk qt6-translations-l10n libgtest-dev \
+    libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xfonts-base xdotool dpkg-dev file lintian \
+    appstream desktop-file-utils
 
 step() { printf '\n== %s ==\n' "$*"; }
 

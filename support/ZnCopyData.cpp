@@ -3,10 +3,13 @@
 #include <utility>
 
 #include <QCoreApplication>
-#include <QFile>
 
-TZnCopyDataEvent::TZnCopyDataEvent(int identifier, QByteArray bytes)
-    : QEvent(Type()), CopyIdentifier(identifier), CopyBytes(std::move(bytes)) {}
+#include "ZnFileName.h"
+
+TZnCopyDataEvent::TZnCopyDataEvent(int identifier, QByteArray bytes,
+                                   std::shared_ptr<void> keepAlive)
+    : QEvent(Type()), CopyIdentifier(identifier), CopyBytes(std::move(bytes)),
+      CopyKeepAlive(std::move(keepAlive)) {}
 
 QEvent::Type TZnCopyDataEvent::Type() {
     static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
@@ -18,20 +21,21 @@ QString TZnCopyDataEvent::Text() const {
 }
 
 QByteArray CopyDataBytes(const QString& text) {
-    QByteArray bytes = QFile::encodeName(text);
+    QByteArray bytes = EncodeFileName(text);
     bytes.append('\0');
     return bytes;
 }
 
 QString CopyDataText(const QByteArray& bytes) {
     const qsizetype end = bytes.indexOf('\0');
-    return QFile::decodeName(end < 0 ? bytes : bytes.left(end));
+    return DecodeFileName(end < 0 ? QByteArrayView(bytes) : QByteArrayView(bytes).first(end));
 }
 
-bool DeliverCopyData(QObject* receiver, int identifier, const QByteArray& bytes) {
+bool DeliverCopyData(QObject* receiver, int identifier, const QByteArray& bytes,
+                     std::shared_ptr<void> keepAlive) {
     if (receiver == nullptr)
         return false;
-    TZnCopyDataEvent event(identifier, bytes);
+    TZnCopyDataEvent event(identifier, bytes, std::move(keepAlive));
     return QCoreApplication::sendEvent(receiver, &event);
 }
 

@@ -17,6 +17,8 @@
 //
 // Any other identifier, or an empty text, opens nothing.
 
+#include <memory>
+
 #include <QByteArray>
 #include <QEvent>
 #include <QString>
@@ -27,29 +29,34 @@ inline constexpr int CopyDataOpenPath = 1;
 
 class TZnCopyDataEvent : public QEvent {
 public:
-    TZnCopyDataEvent(int identifier, QByteArray bytes);
+    TZnCopyDataEvent(int identifier, QByteArray bytes, std::shared_ptr<void> keepAlive = {});
 
     // The event type, registered with Qt once.
     [[nodiscard]] static QEvent::Type Type();
 
     [[nodiscard]] int Identifier() const { return CopyIdentifier; }
     [[nodiscard]] const QByteArray& Bytes() const { return CopyBytes; }
-    // The bytes up to the first zero byte, decoded as a file name.
+    // The bytes up to the first zero byte, decoded as a file name (DecodeFileName: without loss).
     [[nodiscard]] QString Text() const;
+    // Held by a receiver that finishes its work on the message later (after a command or a box
+    // that is open now); the sender learns of the end when the last holder lets go.
+    [[nodiscard]] const std::shared_ptr<void>& KeepAlive() const { return CopyKeepAlive; }
 
 private:
     int CopyIdentifier;
     QByteArray CopyBytes;
+    std::shared_ptr<void> CopyKeepAlive;
 };
 
-// `text` in the file system's encoding with one terminating zero byte.
+// `text` as the file name's bytes (EncodeFileName) with one terminating zero byte.
 [[nodiscard]] QByteArray CopyDataBytes(const QString& text);
 // The text of copy-data bytes: everything before the first zero byte (all of them when there is
 // none), decoded as a file name.
 [[nodiscard]] QString CopyDataText(const QByteArray& bytes);
 
 // Sends `identifier` and `bytes` to `receiver` and returns once its handler has run, with what
-// the receiver's event() returned.
-bool DeliverCopyData(QObject* receiver, int identifier, const QByteArray& bytes);
+// the receiver's event() returned. See TZnCopyDataEvent::KeepAlive for `keepAlive`.
+bool DeliverCopyData(QObject* receiver, int identifier, const QByteArray& bytes,
+                     std::shared_ptr<void> keepAlive = {});
 // DeliverCopyData of CopyDataBytes(text).
 bool SendCopyData(QObject* receiver, const QString& text, int identifier);

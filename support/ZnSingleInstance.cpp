@@ -1,82 +1,103 @@
 #include "ZnSingleInstance.h"
 
 #include "ZnCopyData.h"
+#include "ZnFileName.h"
 
 #include <algorithm>
-#include <cstdint>
+#include <cerrno>
+#include <cstdlib>
 #include <limits>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QCryptographicHash>
 #include <QDeadlineTimer>
-#include <QFileInfo>
+#include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QThread>
-#include <QWidget>
-#include <QtEndian>
+#include <QTimer>
 
 namespace {
 
-const QByteArray Magic = QByteArrayLiteral("GLRN");
-const QByteArray Answer = QByteArrayLiteral("GLOK");
-constexpr qsizetype HeaderSize = 8;
-constexpr std::uint8_t KindRaise = 0;
-constexpr std::uint8_t KindCopyData = 1;
 constexpr int RetryPauseMs = 50;
+constexpr int WatchdogMs = 250;
+// Keeps the socket's path well within the 107 bytes a local socket name may have.
+constexpr qsizetype MaxDisplayPart = 40;
 
-void AppendUInt32(QByteArray& out, std::uint32_t value) {
-    char bytes[4];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 4);
+int RemainingMs(const QDeadlineTimer& deadline) {
+    return static_cast<int>(
+        std::clamp<qint64>(deadline.remainingTime(), 0, std::numeric_limits<int>::max()));
 }
 
-void AppendBlock(QByteArray& out, const QByteArray& block) {
-    AppendUInt32(out, static_cast<std::uint32_t>(block.size()));
-    out.append(block);
+// A folder of this user that no other user may write into (so nobody else can have planted a
+// socket or a lock there), and not a symbolic link that could be changed under us.
+bool IsOwnPrivateFolder(const QString& folder) {
+    struct stat info {};
+    if (folder.isEmpty() || ::lstat(EncodeFileName(folder).constData(), &info) != 0)
+        return false;
+    return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() &&
+           (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
 
-// Reads a body front to back; any read past its end marks it broken.
-class TBodyReader {
+// Removes a lock file no living copy holds: a living one keeps an flock on it, and the file
+// removed must still be the one examined. An unreadable file in our own folder cannot be a
+// living copy's lock, which is always readable.
+bool RemoveDeadLock(const QString& path) {
+    const QByteArray name = EncodeFileName(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == EACCES && ::unlink(name.constData()) == 0;
+    const auto closer = qScopeGuard([fd] { ::close(fd); });
+    struct stat opened {};
+    struct stat named {};
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::fstat(fd, &opened) != 0 ||
+        ::lstat(name.constData(), &named) != 0)
+        return false;
+    if (opened.st_dev != named.st_dev || opened.st_ino != named.st_ino)
+        return false;
+    return ::unlink(name.constData()) == 0;
+}
+
+// `path` against the working folder, both as the system names them: neither need be valid in
+// any encoding.
+QByteArray AbsoluteNativePath(const QByteArray& path) {
+    if (path.startsWith('/'))
+        return path;
+    char* folder = ::getcwd(nullptr, 0);
+    const auto release = qScopeGuard([folder] { std::free(folder); });
+    const QByteArray base =
+        folder != nullptr ? QByteArray(folder) : EncodeFileName(QDir::currentPath());
+    return base + '/' + path;
+}
+
+// The answer to a hand-over, sent when the last holder lets go of it.
+class TAnswer {
 public:
-    explicit TBodyReader(const QByteArray& body) : Body(body) {}
-
-    std::uint8_t UInt8() {
-        if (!Has(1))
-            return 0;
-        return static_cast<std::uint8_t>(Body[Position++]);
+    explicit TAnswer(QPointer<QLocalSocket> socket) : Socket(std::move(socket)) {}
+    TAnswer(const TAnswer&) = delete;
+    TAnswer& operator=(const TAnswer&) = delete;
+    ~TAnswer() {
+        if (Socket == nullptr || Socket->state() != QLocalSocket::ConnectedState)
+            return;
+        Socket->write(HandOverAnswer());
+        // Written now: the event loop may be about to end (the last hand-over before quit).
+        Socket->flush();
+        Socket->disconnectFromServer();
     }
-    std::uint32_t UInt32() {
-        if (!Has(4))
-            return 0;
-        const auto value = qFromLittleEndian<std::uint32_t>(Body.constData() + Position);
-        Position += 4;
-        return value;
-    }
-    QByteArray Block() {
-        const std::uint32_t size = UInt32();
-        if (!Has(size))
-            return {};
-        const QByteArray block = Body.mid(Position, size);
-        Position += size;
-        return block;
-    }
-    [[nodiscard]] bool Complete() const { return !Broken && Position == Body.size(); }
-    [[nodiscard]] bool IsBroken() const { return Broken; }
 
 private:
-    bool Has(qint64 size) {
-        if (Broken || size > Body.size() - Position) {
-            Broken = true;
-            return false;
-        }
-        return true;
-    }
-    const QByteArray& Body;
-    qsizetype Position = 0;
-    bool Broken = false;
+    QPointer<QLocalSocket> Socket;
 };
+
+const char* const TakenProperty = "_zn_message_taken";
 
 } // namespace
 
@@ -89,12 +110,39 @@ TZnSingleInstance::~TZnSingleInstance() {
         Server->close();
 }
 
-TZnSingleInstance::TRole TZnSingleInstance::Claim() {
+QString TZnSingleInstance::SessionName(const QString& base) {
+    QByteArray display = qgetenv("WAYLAND_DISPLAY");
+    if (display.isEmpty())
+        display = qgetenv("DISPLAY");
+    if (display.isEmpty())
+        return base;
+    // Percent-encoding keeps distinct displays distinct and leaves only [A-Za-z0-9%._~-].
+    QByteArray part = display.toPercentEncoding();
+    if (part.size() > MaxDisplayPart)
+        part = QCryptographicHash::hash(display, QCryptographicHash::Sha256).toHex().left(32);
+    return base + QLatin1Char('-') + QString::fromLatin1(part);
+}
+
+QString TZnSingleInstance::ChannelFolder() {
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (IsOwnPrivateFolder(runtime))
+        return runtime;
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (cache.isEmpty() || !QDir().mkpath(cache))
+        return {};
+    const QString own = cache + QStringLiteral("/hVomeraGoalrun");
+    // Made for this user alone, whatever the umask.
+    ::mkdir(EncodeFileName(own).constData(), S_IRWXU);
+    return IsOwnPrivateFolder(own) ? own : QString();
+}
+
+TZnSingleInstance::TRole TZnSingleInstance::Claim(std::chrono::milliseconds takeOverTimeout) {
     if (CurrentRole != TRole::Undecided)
         return CurrentRole;
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    const QString folder = ChannelFolder();
     if (folder.isEmpty()) {
-        Error = QStringLiteral("実行時フォルダがないため、二重起動を確かめられません");
+        Error =
+            QStringLiteral("自分だけが書き込めるフォルダがないため、二重起動を確かめられません");
         return CurrentRole = TRole::Unavailable;
     }
     LockPath = folder + QLatin1Char('/') + Name + QStringLiteral(".lock");
@@ -104,12 +152,45 @@ TZnSingleInstance::TRole TZnSingleInstance::Claim() {
     Lock->setStaleLockTime(0);
     if (Lock->tryLock(0))
         return CurrentRole = TRole::First;
-    if (Lock->error() == QLockFile::LockFailedError)
-        return CurrentRole = TRole::Second;
+    if (Lock->error() == QLockFile::LockFailedError) {
+        // Qt keeps a lock it cannot read. Whoever holds it must answer on the socket or be named
+        // in it, or the lock is taken over.
+        const QDeadlineTimer deadline(takeOverTimeout);
+        for (;;) {
+            if (LockNamesLiveProcess() || AnyCopyAnswers())
+                return CurrentRole = TRole::Second;
+            if (deadline.hasExpired())
+                break;
+            QThread::msleep(
+                static_cast<unsigned long>(std::min(RemainingMs(deadline), RetryPauseMs)));
+        }
+        if (RemoveDeadLock(LockPath) && Lock->tryLock(0))
+            return CurrentRole = TRole::First;
+        if (Lock->error() == QLockFile::LockFailedError)
+            return CurrentRole = TRole::Second;
+    }
     Error = QStringLiteral("ロックファイル %1 を作成できないため、二重起動を確かめられません")
                 .arg(LockPath);
     Lock.reset();
     return CurrentRole = TRole::Unavailable;
+}
+
+bool TZnSingleInstance::LockNamesLiveProcess() const {
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (!Lock->getLockInfo(&pid, &host, &application) || pid <= 0 ||
+        pid > std::numeric_limits<pid_t>::max())
+        return false;
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+}
+
+bool TZnSingleInstance::AnyCopyAnswers() const {
+    QLocalSocket probe;
+    probe.connectToServer(SocketPath);
+    const bool answers = probe.waitForConnected(RetryPauseMs);
+    probe.abort();
+    return answers;
 }
 
 bool TZnSingleInstance::Listen() {
@@ -130,24 +211,38 @@ bool TZnSingleInstance::Listen() {
     }
     Server = server.release();
     connect(Server, &QLocalServer::newConnection, this, &TZnSingleInstance::AcceptConnections);
+    // A failed accept closes the server without a signal of any kind.
+    Watchdog = new QTimer(this);
+    Watchdog->setInterval(WatchdogMs);
+    connect(Watchdog, &QTimer::timeout, this, &TZnSingleInstance::ListenAgainIfStopped);
+    Watchdog->start();
     return true;
 }
 
-bool TZnSingleInstance::HandOver(const QString& path, std::chrono::milliseconds connectTimeout) {
+void TZnSingleInstance::ListenAgainIfStopped() {
+    if (Server->socketDescriptor() != -1)
+        return;
+    Server->close();
+    QLocalServer::removeServer(SocketPath);
+    // While descriptors are still short this fails; the next round tries again.
+    Server->listen(SocketPath);
+}
+
+bool TZnSingleInstance::HandOver(const QString& path, const TZnLaunchTokens& launch,
+                                 std::chrono::milliseconds connectTimeout) {
     if (CurrentRole != TRole::Second) {
         Error = QStringLiteral("既に起動しているゴールランがありません");
         return false;
     }
-    TMessage message;
+    TZnHandOverMessage message;
     if (!path.isEmpty()) {
         message.HasCopyData = true;
         message.Identifier = CopyDataOpenPath;
-        message.Bytes = CopyDataBytes(QFileInfo(path).absoluteFilePath());
+        message.Bytes = AbsoluteNativePath(EncodeFileName(path)) + '\0';
     }
-    message.ActivationToken = qgetenv("XDG_ACTIVATION_TOKEN");
-    message.StartupId = qgetenv("DESKTOP_STARTUP_ID");
-    const QByteArray bytes = Encode(message);
-    if (bytes.size() - HeaderSize > MaxMessageSize) {
+    message.Launch = launch;
+    const QByteArray bytes = EncodeHandOver(message);
+    if (bytes.size() - HandOverHeaderSize > MaxMessageSize) {
         Error = QStringLiteral("ファイル名が長すぎるため、起動中のゴールランに渡せません");
         return false;
     }
@@ -156,17 +251,14 @@ bool TZnSingleInstance::HandOver(const QString& path, std::chrono::milliseconds 
     const QDeadlineTimer deadline(connectTimeout);
     for (;;) {
         socket.connectToServer(SocketPath);
-        const qint64 remaining =
-            std::clamp<qint64>(deadline.remainingTime(), 0, std::numeric_limits<int>::max());
-        if (socket.waitForConnected(static_cast<int>(remaining)))
+        if (socket.waitForConnected(RemainingMs(deadline)))
             break;
         socket.abort();
         if (deadline.hasExpired()) {
             Error = QStringLiteral("既に起動しているゴールランに接続できませんでした");
             return false;
         }
-        QThread::msleep(static_cast<unsigned long>(
-            std::clamp<qint64>(deadline.remainingTime(), 0, RetryPauseMs)));
+        QThread::msleep(static_cast<unsigned long>(std::min(RemainingMs(deadline), RetryPauseMs)));
     }
 
     const QString goneAway =
@@ -179,15 +271,16 @@ bool TZnSingleInstance::HandOver(const QString& path, std::chrono::milliseconds 
         }
     }
     // No limit: the first copy answers after loading the file and closing any error box.
+    const QByteArray expected = HandOverAnswer();
     QByteArray answer;
-    while (answer.size() < Answer.size()) {
+    while (answer.size() < expected.size()) {
         if (socket.bytesAvailable() == 0 && !socket.waitForReadyRead(-1)) {
             Error = goneAway;
             return false;
         }
-        answer += socket.read(Answer.size() - answer.size());
+        answer += socket.read(expected.size() - answer.size());
     }
-    if (answer != Answer) {
+    if (answer != expected) {
         Error = goneAway;
         return false;
     }
@@ -195,52 +288,16 @@ bool TZnSingleInstance::HandOver(const QString& path, std::chrono::milliseconds 
     return true;
 }
 
-void TZnSingleInstance::RaiseWindow(QWidget* window, const QByteArray& activationToken) {
-    if (window == nullptr)
-        return;
-    // Qt's Wayland support reads the token from the environment when it activates a window.
-    if (!activationToken.isEmpty())
-        qputenv("XDG_ACTIVATION_TOKEN", activationToken);
-    if (window->isMinimized())
-        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
-QByteArray TZnSingleInstance::Encode(const TMessage& message) {
-    QByteArray body;
-    body.append(static_cast<char>(message.HasCopyData ? KindCopyData : KindRaise));
-    if (message.HasCopyData) {
-        AppendUInt32(body, static_cast<std::uint32_t>(message.Identifier));
-        AppendBlock(body, message.Bytes);
-    }
-    AppendBlock(body, message.ActivationToken);
-    AppendBlock(body, message.StartupId);
-    QByteArray out = Magic;
-    AppendUInt32(out, static_cast<std::uint32_t>(body.size()));
-    return out + body;
-}
-
-bool TZnSingleInstance::Decode(const QByteArray& body, TMessage& message) {
-    TBodyReader reader(body);
-    const std::uint8_t kind = reader.UInt8();
-    if (kind != KindRaise && kind != KindCopyData)
-        return false;
-    message.HasCopyData = kind == KindCopyData;
-    if (message.HasCopyData) {
-        message.Identifier = static_cast<std::int32_t>(reader.UInt32());
-        message.Bytes = reader.Block();
-    }
-    message.ActivationToken = reader.Block();
-    message.StartupId = reader.Block();
-    return reader.Complete();
-}
-
 void TZnSingleInstance::AcceptConnections() {
     while (QLocalSocket* socket = Server->nextPendingConnection()) {
+        // Never more than one whole message is buffered.
+        socket->setReadBufferSize(HandOverHeaderSize + MaxMessageSize);
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { ReadMessage(socket); });
+        QTimer::singleShot(ReadTimeout, socket, [socket] {
+            if (!socket->property(TakenProperty).toBool())
+                socket->abort();
+        });
         ReadMessage(socket);
         // A client gone before its message was complete leaves nothing behind.
         if (socket->state() == QLocalSocket::UnconnectedState)
@@ -249,28 +306,30 @@ void TZnSingleInstance::AcceptConnections() {
 }
 
 void TZnSingleInstance::ReadMessage(QLocalSocket* socket) {
-    // One message per connection; whatever follows it is not read.
-    static constexpr const char* TakenProperty = "_zn_message_taken";
-    if (socket->property(TakenProperty).toBool())
+    // One message per connection, and nothing after it.
+    if (socket->property(TakenProperty).toBool()) {
+        if (socket->bytesAvailable() > 0)
+            socket->abort();
         return;
-    if (socket->bytesAvailable() < HeaderSize)
+    }
+    if (socket->bytesAvailable() < HandOverHeaderSize)
         return;
-    const QByteArray header = socket->peek(HeaderSize);
-    const auto size = qFromLittleEndian<std::uint32_t>(header.constData() + Magic.size());
-    if (!header.startsWith(Magic) || size > MaxMessageSize) {
+    const std::optional<qsizetype> size = HandOverBodySize(socket->peek(HandOverHeaderSize));
+    if (!size) {
         socket->abort();
         return;
     }
-    if (socket->bytesAvailable() < HeaderSize + static_cast<qint64>(size))
+    const qint64 whole = HandOverHeaderSize + *size;
+    if (socket->bytesAvailable() < whole)
         return;
-    const QByteArray body = socket->read(HeaderSize + size).mid(HeaderSize);
-    TMessage message;
-    if (!Decode(body, message)) {
+    std::optional<TZnHandOverMessage> message =
+        DecodeHandOverBody(socket->read(whole).mid(HandOverHeaderSize));
+    if (!message || socket->bytesAvailable() > 0) {
         socket->abort();
         return;
     }
     socket->setProperty(TakenProperty, true);
-    Pending.push_back({socket, std::move(message)});
+    Pending.push_back({socket, std::move(*message)});
     HandlePending();
 }
 
@@ -282,15 +341,10 @@ void TZnSingleInstance::HandlePending() {
     while (!Pending.empty()) {
         TPending pending = std::move(Pending.front());
         Pending.pop_front();
-        emit raiseRequested(pending.Message.ActivationToken, pending.Message.StartupId);
+        CurrentAnswer = std::make_shared<TAnswer>(pending.Socket);
+        emit raiseRequested(pending.Message.Launch);
         if (pending.Message.HasCopyData)
             emit copyDataReceived(pending.Message.Identifier, pending.Message.Bytes);
-        QLocalSocket* socket = pending.Socket.data();
-        if (socket != nullptr && socket->state() == QLocalSocket::ConnectedState) {
-            socket->write(Answer);
-            // Written now: the event loop may be about to end (the last hand-over before quit).
-            socket->flush();
-            socket->disconnectFromServer();
-        }
+        CurrentAnswer.reset();
     }
 }

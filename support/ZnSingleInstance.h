@@ -1,71 +1,43 @@
 #pragma once
 
-// Only one copy of the program runs per user. The first copy holds a lock file and listens on a
-// local socket, both in the user's runtime folder; a later copy finds the lock taken, hands its
-// file (or only a request to come to the front) to the first copy, waits until the first copy has
-// handled it, and ends.
+// Only one copy of the program runs per user and graphical session. The first copy holds a lock
+// file and listens on a local socket, both in a folder only this user can write (the runtime
+// folder, else a folder of our own in the cache folder); a later copy finds the lock taken, hands
+// its file (or only a request to come to the front) to the first copy, waits until the first copy
+// has handled it, and ends. The message itself is ZnHandOverMessage.h.
 //
-// Intended use in main(), after the QApplication exists and before any window:
+// Intended use in main():
 //
+//     const TZnLaunchTokens launch = TZnLaunchTokens::FromEnvironment(); // before QApplication
+//     QApplication app(argc, argv);
 //     TZnSingleInstance instance;
 //     switch (instance.Claim()) {
-//     case TZnSingleInstance::TRole::Second:
-//         if (!instance.HandOver(args.value(1))) {     // blocks until the first copy answered
-//             std::fprintf(stderr, "goalrun: %s\n", qPrintable(instance.ErrorString()));
-//             return 1;
-//         }
-//         return 0;                                     // no window of our own
-//     case TZnSingleInstance::TRole::Unavailable:       // no runtime folder: run unguarded
-//         std::fprintf(stderr, "goalrun: %s\n", qPrintable(instance.ErrorString()));
-//         break;
-//     case TZnSingleInstance::TRole::First:
-//         break;
+//     case TZnSingleInstance::TRole::Second:                // blocks until the first answered
+//         return instance.HandOver(file, launch) ? 0 : 1;   // no window of our own
+//     case TZnSingleInstance::TRole::Unavailable:           // no usable folder: run unguarded
+//     case ...First:
 //     }
 //     TFormMain window(...);
-//     QObject::connect(&instance, &TZnSingleInstance::raiseRequested, &window,
-//                      [&window](const QByteArray& token) {
-//                          TZnSingleInstance::RaiseWindow(&window, token); });
-//     QObject::connect(&instance, &TZnSingleInstance::copyDataReceived, &window,
-//                      [&window](int id, const QByteArray& bytes) {
-//                          DeliverCopyData(&window, id, bytes); });
-//     if (instance.Role() == TZnSingleInstance::TRole::First && !instance.Listen())
-//         std::fprintf(stderr, "goalrun: %s\n", qPrintable(instance.ErrorString()));
-//     window.show();
-//     return app.exec();                                // the lock goes with `instance`
+//     ConnectHandOvers(instance, window);                    // ui/SingleCopy.h
+//     if (instance.Role() == TZnSingleInstance::TRole::First && !instance.Listen()) ...
 //
 // The first copy's own command-line file does not pass through here: the window sends it to
 // itself with SendCopyData (ZnCopyData.h) after the new game of its first activation.
-//
-// The hand-over message, all numbers little-endian:
-//
-//     offset  size  field
-//     0       4     "GLRN"
-//     4       4     N, the size of the body that follows; at most MaxMessageSize
-//     8       1     kind: 0 = only come to the front, 1 = come to the front and take copy data
-//     (kind 1 only:)
-//             4     identifier (signed)
-//             4     byte count C
-//             C     the bytes: the path in the file system's encoding and one zero byte
-//     (always:)
-//             4     length T, then T bytes of XDG_ACTIVATION_TOKEN (may be 0)
-//             4     length S, then S bytes of DESKTOP_STARTUP_ID (may be 0)
-//
-// The body must be exactly N bytes. The first copy answers with the 4 bytes "GLOK" once its
-// handlers have returned; a message that breaks these rules is dropped with its connection.
 
 #include <chrono>
 #include <deque>
 #include <memory>
 
-#include <QByteArray>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
+#include "ZnHandOverMessage.h"
+
 class QLocalServer;
 class QLocalSocket;
 class QLockFile;
-class QWidget;
+class QTimer;
 
 class TZnSingleInstance : public QObject {
     Q_OBJECT
@@ -74,71 +46,84 @@ public:
         Undecided,   // Claim has not been called
         First,       // this copy holds the lock
         Second,      // another copy holds it
-        Unavailable, // no runtime folder or lock file could be used; see ErrorString
+        Unavailable, // no folder or lock file could be used; see ErrorString
     };
 
-    static constexpr qsizetype MaxMessageSize = 64 * 1024;
+    static constexpr qsizetype MaxMessageSize = HandOverMaxBodySize;
     static constexpr std::chrono::milliseconds DefaultConnectTimeout{10000};
+    // How long a lock that names no living copy is given to start answering before it is taken
+    // over (the copy that made it may be between creating it and writing its number).
+    static constexpr std::chrono::milliseconds DefaultTakeOverTimeout{2000};
+    // How long a connection may take to send its whole message.
+    static constexpr std::chrono::milliseconds DefaultReadTimeout{5000};
 
-    // `name` names the lock file and the socket in QStandardPaths::RuntimeLocation.
-    explicit TZnSingleInstance(const QString& name = QStringLiteral("hVomeraGoalrun"),
+    // `name` names the lock file and the socket; the default is SessionName("hVomeraGoalrun").
+    explicit TZnSingleInstance(const QString& name = SessionName(QStringLiteral("hVomeraGoalrun")),
                                QObject* parent = nullptr);
     ~TZnSingleInstance() override;
     TZnSingleInstance(const TZnSingleInstance&) = delete;
     TZnSingleInstance& operator=(const TZnSingleInstance&) = delete;
 
+    // `base` and the graphical session of the environment (WAYLAND_DISPLAY, else DISPLAY), in
+    // characters safe in a file name, so each display has its own running copy.
+    [[nodiscard]] static QString SessionName(const QString& base);
+    // The folder of the lock and the socket: the runtime folder when it is a folder of this user
+    // that nobody else may write, else a folder of our own under the cache folder, made for this
+    // user alone. Empty when neither can be had.
+    [[nodiscard]] static QString ChannelFolder();
+
     // Decides, once, which copy this is. The first copy keeps the lock until this object is
-    // destroyed; the lock of a copy that crashed or was killed is taken over at once.
-    TRole Claim();
+    // destroyed. The lock of a copy that crashed or was killed is taken over at once; one that
+    // cannot be read or names no living process is taken over when no copy answers on the socket
+    // within `takeOverTimeout`.
+    TRole Claim(std::chrono::milliseconds takeOverTimeout = DefaultTakeOverTimeout);
     [[nodiscard]] TRole Role() const { return CurrentRole; }
 
     // First copy only: replaces any socket a dead copy left and starts answering hand-overs,
     // which then arrive through the event loop. False (see ErrorString) when listening fails.
+    // When the server stops (a failed accept when descriptors run out) it listens again.
     [[nodiscard]] bool Listen();
+    // A connection that has not sent its whole message within `timeout` is dropped.
+    void SetReadTimeout(std::chrono::milliseconds timeout) { ReadTimeout = timeout; }
 
-    // Second copy only: hands `path` (made absolute against the working folder; empty: only come
-    // to the front) with CopyDataOpenPath to the first copy and waits, without an event loop,
+    // Second copy only: hands `path` (made absolute against the working folder, not cleaned;
+    // empty: only come to the front) with CopyDataOpenPath to the first copy and waits, without
+    // an event loop,
     // until it has been handled. Connecting is retried until `connectTimeout` has passed, since
     // the first copy may still be starting; waiting for the answer has no limit, since the first
     // copy may be showing a message box. False with a one-line ErrorString when the first copy
     // cannot be reached or goes away before it answers.
-    [[nodiscard]] bool HandOver(const QString& path,
+    [[nodiscard]] bool HandOver(const QString& path, const TZnLaunchTokens& launch = {},
                                 std::chrono::milliseconds connectTimeout = DefaultConnectTimeout);
 
+    // Called in a copyDataReceived handler that finishes its work later: the second copy is then
+    // answered when the last copy of the returned handle is gone, not when the handler returns.
+    [[nodiscard]] std::shared_ptr<void> DeferAnswer() const { return CurrentAnswer; }
+
     [[nodiscard]] const QString& ErrorString() const { return Error; }
-    // Empty until Claim has found the runtime folder.
+    // Empty until Claim has found the folder.
     [[nodiscard]] const QString& LockFilePath() const { return LockPath; }
     [[nodiscard]] const QString& ServerName() const { return SocketPath; }
 
-    // Brings `window` to the front: out of the minimised state, raised and activated. A Wayland
-    // compositor only lets the window take the focus with the activation token of the start.
-    static void RaiseWindow(QWidget* window, const QByteArray& activationToken);
-
 signals:
     // Every hand-over asks the first copy to come to the front, before any copy data.
-    void raiseRequested(const QByteArray& activationToken, const QByteArray& startupId);
-    // A hand-over with data. The second copy gets its answer after the handlers have returned.
+    void raiseRequested(const TZnLaunchTokens& launch);
+    // A hand-over with data. The second copy gets its answer after the handlers have returned
+    // (or later, see DeferAnswer).
     void copyDataReceived(int identifier, const QByteArray& bytes);
 
 private:
-    struct TMessage {
-        bool HasCopyData = false;
-        int Identifier = 0;
-        QByteArray Bytes;
-        QByteArray ActivationToken;
-        QByteArray StartupId;
-    };
     struct TPending {
         QPointer<QLocalSocket> Socket;
-        TMessage Message;
+        TZnHandOverMessage Message;
     };
 
-    [[nodiscard]] static QByteArray Encode(const TMessage& message);
-    [[nodiscard]] static bool Decode(const QByteArray& body, TMessage& message);
-
+    [[nodiscard]] bool AnyCopyAnswers() const;
+    [[nodiscard]] bool LockNamesLiveProcess() const;
     void AcceptConnections();
     void ReadMessage(QLocalSocket* socket);
     void HandlePending();
+    void ListenAgainIfStopped();
 
     QString Name;
     QString LockPath;
@@ -147,8 +132,11 @@ private:
     QString Error;
     std::unique_ptr<QLockFile> Lock;
     QLocalServer* Server = nullptr; // owned as a child
+    QTimer* Watchdog = nullptr;     // owned as a child
+    std::chrono::milliseconds ReadTimeout = DefaultReadTimeout;
     // Hand-overs wait here while a handler runs (it may show a message box, whose event loop
     // would otherwise start the next one inside it).
     std::deque<TPending> Pending;
     bool Handling = false;
+    std::shared_ptr<void> CurrentAnswer; // while copyDataReceived is emitted
 };

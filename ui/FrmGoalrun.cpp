@@ -9,7 +9,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QScopeGuard>
 #include <QStatusBar>
+#include <QTimer>
 
 #include "ConstsGoalrun.h"
 #include "GameGoalrun.h"
@@ -37,6 +39,10 @@ TFormMain::TFormMain(TZnGameGoalrun& game, TZnDialogs& dialogs, TZnOpener& opene
     CreateControls();
     CreateMenus();
     CreateFileCommands();
+    PendingOpenRetry = new QTimer(this);
+    PendingOpenRetry->setSingleShot(true);
+    PendingOpenRetry->setInterval(100);
+    connect(PendingOpenRetry, &QTimer::timeout, this, &TFormMain::OpenPendingPaths);
     FormCreate();
 }
 
@@ -97,7 +103,7 @@ bool TFormMain::event(QEvent* event) {
     if (copy.Identifier() != CopyDataOpenPath)
         return false;
     if (!copy.Text().isEmpty())
-        RunCommand(nullptr, [this, path = copy.Text()] { OpenPath(path); });
+        OpenPathWhenIdle(copy.Text(), copy.KeepAlive());
     return true;
 }
 
@@ -233,13 +239,42 @@ void TFormMain::RunCommand(QAction* action, const std::function<void()>& command
     ActionList1Update();
     if (action != nullptr && !action->isEnabled())
         return;
-    try {
-        command();
-    } catch (const std::exception& error) {
-        Dialogs.MessageBox(QString::fromUtf8(error.what()), QApplication::applicationDisplayName(),
-                           QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok);
+    ++CommandDepth;
+    {
+        const auto ended = qScopeGuard([this] { --CommandDepth; });
+        try {
+            command();
+        } catch (const std::exception& error) {
+            Dialogs.MessageBox(QString::fromUtf8(error.what()),
+                               QApplication::applicationDisplayName(), QMessageBox::Critical,
+                               QMessageBox::Ok, QMessageBox::Ok);
+        }
     }
     ActionList1Update();
+    OpenPendingPaths();
+}
+
+void TFormMain::OpenPathWhenIdle(const QString& path, std::shared_ptr<void> keepAlive) {
+    PendingOpens.push_back({path, std::move(keepAlive)});
+    OpenPendingPaths();
+}
+
+void TFormMain::OpenPendingPaths() {
+    // A running command comes back here when it ends.
+    if (OpeningPending || CommandDepth > 0)
+        return;
+    OpeningPending = true;
+    const auto done = qScopeGuard([this] { OpeningPending = false; });
+    while (!PendingOpens.empty()) {
+        // A box opened outside any command (the about box) is waited for by polling.
+        if (QApplication::activeModalWidget() != nullptr) {
+            PendingOpenRetry->start();
+            return;
+        }
+        TPendingOpen next = std::move(PendingOpens.front());
+        PendingOpens.pop_front();
+        RunCommand(nullptr, [this, &next] { OpenPath(next.Path); });
+    }
 }
 
 void TFormMain::ActGameExecute() {
@@ -278,9 +313,12 @@ void TFormMain::StartNewGame() {
 }
 
 void TFormMain::BtnGame30Click() {
-    // Each click goes the button's normal way, so the enabling rule stops it after matchday 30.
-    for (int i = 0; i < MatchdayCount; ++i)
-        BtnGame->click();
+    // Each click goes the button's normal way, so the enabling rule stops it after matchday 30;
+    // the thirty are one command, which a handed-over file does not interrupt.
+    RunCommand(nullptr, [this] {
+        for (int i = 0; i < MatchdayCount; ++i)
+            BtnGame->click();
+    });
 }
 
 void TFormMain::BtnMesClearClick() {

@@ -7,7 +7,9 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include <QMainWindow>
@@ -22,6 +24,7 @@ class QMenu;
 class QPushButton;
 class QSplitter;
 class QTabWidget;
+class QTimer;
 class TMessageLogEdit;
 class TZnAboutAction;
 class TZnColumnInfos;
@@ -123,6 +126,10 @@ private:
     bool SaveGameFile(const QString& fileName);
     bool LoadGameFileWithDialog();
     bool SaveGameFileWithDialog();
+    // OpenPath, at once when the window is idle, else once the running command and every box
+    // have ended (a file opened under an open box would be what the box's OK then acts on).
+    // `keepAlive` is held until the path has been opened.
+    void OpenPathWhenIdle(const QString& path, std::shared_ptr<void> keepAlive = {});
     void FileDropTarget1FileDrop();
     void FileNewActExecute();
     void FileOpenActExecute();
@@ -136,6 +143,8 @@ private:
     bool FileSucceeded(const QString& fileName);
     // The error box of a failed load or save. Returns false.
     bool FileFailed(const QString& fileName, const QString& message);
+    // Opens the paths OpenPathWhenIdle has kept, when no command runs and no box is open.
+    void OpenPendingPaths();
     void SetSlotCaptions(const std::array<QAction*, 10>& entries, bool enableMissing);
     // "00savedata.sav" … "09savedata.sav" in the save folder.
     QString SlotPath(int slot) const;
@@ -143,6 +152,15 @@ private:
     // The window's client area at start, in design pixels (608 x 446 with frame and title).
     static constexpr int DesignWidth = 600;
     static constexpr int DesignHeight = 420;
+
+    struct TPendingOpen {
+        QString Path;
+        std::shared_ptr<void> KeepAlive;
+    };
+    std::deque<TPendingOpen> PendingOpens;
+    int CommandDepth = 0; // commands running, nested ones included
+    bool OpeningPending = false;
+    QTimer* PendingOpenRetry; // while a box outside any command is open
 
     TZnGameGoalrun& Game;
     TZnDialogs& Dialogs;

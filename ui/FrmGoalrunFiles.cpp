@@ -160,7 +160,7 @@ void TFormMain::OpenPath(const QString& path) {
 void TFormMain::FileDropTarget1FileDrop() {
     const QStringList& files = FileDropTarget1->DroppedFiles();
     if (!files.isEmpty())
-        OpenPath(files.first());
+        OpenPathWhenIdle(files.first());
 }
 
 bool TFormMain::SaveQuestionLetsGoOn() {

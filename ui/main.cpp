@@ -1,5 +1,5 @@
-// The program entry: the game object first, then the single-copy check, the window framework
-// and the main window.
+// The program entry: the command line first, then the game object, the single-copy check, the
+// window framework and the main window.
 
 #include <cstdio>
 
@@ -10,8 +10,8 @@
 #include "FrmGoalrun.h"
 #include "GameGoalrun.h"
 #include "SingleCopy.h"
+#include "WindowOptions.h"
 #include "ZnDialogs.h"
-#include "ZnFileName.h"
 #include "ZnSingleInstance.h"
 #include "ZnUtils.h"
 #ifdef GOALRUN_STARTUP_PROBE
@@ -37,24 +37,32 @@ QIcon ApplicationIcon() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    const TWindowOptions options = ParseWindowOptions(argc, argv);
+    if (options.Action != TWindowOptions::TAction::Run)
+        return AnswerWithoutWindow(options);
+    const QString file = options.File;
+    // The window framework sees only the program's name: the command line is the game's, and a
+    // file named like one of the framework's options must not be taken by it.
+    int frameworkArgc = 1;
+
     // Lives before the window and is destroyed after the message loop has ended.
     TZnGameGoalrun game;
-    QApplication app(argc, argv);
-    // The first argument, if any, is a save file to open; further ones are ignored. QApplication
-    // has taken its own options out of argv; arguments() would lose bytes that are not UTF-8.
-    const QString file = argc > 1 ? DecodeFileName(argv[1]) : QString();
+    // Read before the QApplication exists: its platform plugin takes them out of the environment.
+    const TZnLaunchTokens launch = TZnLaunchTokens::FromEnvironment();
+    QApplication app(frameworkArgc, argv);
 
     TZnSingleInstance instance;
     switch (instance.Claim()) {
     case TZnSingleInstance::TRole::Second:
         // Another copy runs: it comes to the front and opens the file; this one ends.
-        if (!instance.HandOver(file)) {
+        EndLaunchFeedback(launch);
+        if (!instance.HandOver(file, launch)) {
             Complain(instance);
             return 1;
         }
         return 0;
     case TZnSingleInstance::TRole::Unavailable:
-        Complain(instance); // no runtime folder: run without the guard
+        Complain(instance); // no private folder: run without the guard
         break;
     default:
         break;

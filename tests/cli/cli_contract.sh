@@ -83,6 +83,11 @@ for options in "--seed" "--seed abc" "--seed 4294967296" "--seed -1" "--bogus"; 
 done
 echo | "$cli" --seed 4294967295 --names /dev/null >/dev/null
 check "largest seed" 0 "$?"
+# --help answers on standard output and plays nothing, even with commands waiting.
+out=$(printf 'play\nstate\n' | "$cli" --seed 1 --help)
+check "help status" 0 "$?"
+check "help" "usage: goalrun-cli [--seed N] [--names FILE]" "$(printf '%s\n' "$out" | head -1)"
+case "$out" in *'"matchday"'*) check "help starts no game" "" "$out" ;; esac
 
 # Names from a code page 932 file.
 for i in $(seq 1 16); do printf 'クラブ%d\r\n' "$i"; done | iconv -f utf-8 -t cp932 >"$work/names.txt"

@@ -7,6 +7,8 @@ TZnScriptedDialogs::MessageBox(const QString& text, const QString& caption, QMes
                                QMessageBox::StandardButtons buttons,
                                QMessageBox::StandardButton defaultButton) {
     Shown.push_back({text, caption, icon, buttons, defaultButton, BusyDepth});
+    if (OnMessageBox)
+        OnMessageBox(TZnShownMessage(Shown.back()));
     if (Answers.empty())
         return defaultButton;
     const QMessageBox::StandardButton answer = Answers.front();

@@ -29,6 +29,9 @@ public:
     std::deque<QString> FileAnswers; // an empty name answers with a cancel
     // Called with each modal box instead of showing it, so a test can read its contents.
     std::function<int(QDialog&)> OnExecDialog;
+    // Called with each message box while it is "open", before it is answered: what a real box's
+    // event loop would let happen meanwhile (a file handed over, a drop) is done here.
+    std::function<void(const TZnShownMessage&)> OnMessageBox;
 
     std::vector<TZnShownMessage> Shown;
     std::vector<QString> FileDialogCurrents;

@@ -21,7 +21,7 @@ for file in goalrun goalrun-cli TeamNameList.txt goalrun_help.html goalrun.png; 
     [ -f "$app/$file" ] || fail "missing $app/$file"
 done
 [ "$(readlink -f "$prefix/bin/goalrun")" = "$(readlink -f "$app/goalrun")" ] || fail "bin/goalrun link"
-desktop="$prefix/share/applications/goalrun.desktop"
+desktop="$prefix/share/applications/example.vomera.goalrun.desktop"
 grep -qx 'Name=ゴールラン' "$desktop" || fail "desktop entry name"
 grep -qx "Exec=$prefix/bin/goalrun %f" "$desktop" || fail "desktop entry command"
 grep -q 'MimeType=application/x-goalrun-save;' "$desktop" || fail "desktop entry file type"

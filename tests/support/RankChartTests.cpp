@@ -2,6 +2,7 @@
 #include <QTest>
 #include <QTextDocument>
 
+#include "ChartImage.h"
 #include "ZnRankChart.h"
 
 class RankChartTests : public QObject {
@@ -14,25 +15,6 @@ private slots:
 };
 
 namespace {
-
-QImage Render(TZnRankChart& chart) {
-    QImage image(chart.size(), QImage::Format_ARGB32);
-    image.fill(Qt::white);
-    chart.render(&image);
-    return image;
-}
-
-bool HasColourNear(const QImage& image, QPointF at, const QColor& colour) {
-    for (int dx = -2; dx <= 2; ++dx)
-        for (int dy = -2; dy <= 2; ++dy) {
-            const QColor pixel = image.pixelColor(at.toPoint() + QPoint(dx, dy));
-            if (qAbs(pixel.red() - colour.red()) < 30 &&
-                qAbs(pixel.green() - colour.green()) < 30 &&
-                qAbs(pixel.blue() - colour.blue()) < 30)
-                return true;
-        }
-    return false;
-}
 
 // Sixteen clubs over `days` matchdays; the player's club, "潮見町ＳＣ" at index 9, climbs one
 // place each matchday from the last, with three points a win.

@@ -5,6 +5,8 @@
 //                                          only the raise request), prints "second"
 //   single_instance_peer hold              must be the first copy: listens, prints "first", then
 //                                          one line per hand-over, until it is killed
+//   single_instance_peer starve MS         as hold, but then uses up its descriptors (prints
+//                                          "starved") and frees them after MS ms ("fed")
 //   single_instance_peer race COUNT WHEN   waits until WHEN (ms since the epoch), then claims:
 //                                          a second copy hands over the raise request and prints
 //                                          "second"; the first prints "first N" once the other
@@ -17,6 +19,11 @@
 
 #include <chrono>
 #include <cstdio>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -39,7 +46,7 @@ std::chrono::milliseconds ConnectTimeout() {
 }
 
 int HandOver(TZnSingleInstance& instance, const QString& path) {
-    if (!instance.HandOver(path, ConnectTimeout())) {
+    if (!instance.HandOver(path, TZnLaunchTokens::FromEnvironment(), ConnectTimeout())) {
         std::fprintf(stderr, "%s\n", qPrintable(instance.ErrorString()));
         return 2;
     }
@@ -69,7 +76,8 @@ int main(int argc, char** argv) {
         return HandOver(instance, args.value(2));
     }
 
-    if (mode == QLatin1String("hold")) {
+    const bool starve = mode == QLatin1String("starve") && args.size() == 3;
+    if (mode == QLatin1String("hold") || starve) {
         if (instance.Claim() != TZnSingleInstance::TRole::First)
             return 3;
         if (const int failed = Listen(instance))
@@ -79,6 +87,22 @@ int main(int argc, char** argv) {
                              PrintLine("copy " + QByteArray::number(identifier) + ' ' + bytes);
                          });
         PrintLine("first");
+        std::vector<int> taken;
+        if (starve) {
+            // Few descriptors, all of them in use: the next accept fails.
+            rlimit limit{};
+            getrlimit(RLIMIT_NOFILE, &limit);
+            limit.rlim_cur = 64;
+            setrlimit(RLIMIT_NOFILE, &limit);
+            for (int fd; (fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC)) >= 0;)
+                taken.push_back(fd);
+            PrintLine("starved");
+            QTimer::singleShot(args.value(2).toInt(), [&taken] {
+                for (int fd : taken)
+                    ::close(fd);
+                PrintLine("fed");
+            });
+        }
         return QCoreApplication::exec();
     }
 
@@ -113,6 +137,8 @@ int main(int argc, char** argv) {
         return QCoreApplication::exec();
     }
 
-    std::fprintf(stderr, "usage: single_instance_peer hand-over [path] | hold | race COUNT WHEN\n");
+    std::fprintf(
+        stderr,
+        "usage: single_instance_peer hand-over [path] | hold | starve MS | race COUNT WHEN\n");
     return 64;
 }

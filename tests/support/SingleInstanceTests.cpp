@@ -3,11 +3,17 @@
 // runtime folder of its own, so a running game is never disturbed.
 
 #include "ZnCopyData.h"
+#include "ZnHandOverMessage.h"
 #include "ZnSingleInstance.h"
 
 #include <memory>
 #include <vector>
 
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
@@ -16,9 +22,9 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QWidget>
 #include <QtEndian>
 
 namespace {
@@ -34,9 +40,9 @@ struct THandOvers {
 
     void Watch(TZnSingleInstance& instance) {
         QObject::connect(&instance, &TZnSingleInstance::raiseRequested,
-                         [this](const QByteArray& token) {
+                         [this](const TZnLaunchTokens& launch) {
                              Order.append(QStringLiteral("raise"));
-                             Tokens.append(token);
+                             Tokens.append(launch.ActivationToken);
                          });
         QObject::connect(&instance, &TZnSingleInstance::copyDataReceived,
                          [this](int identifier, const QByteArray& bytes) {
@@ -105,6 +111,14 @@ private slots:
     void SecondCopyReportsFailure();
     void SimultaneousStartsGiveOneFirstCopy();
     void KilledFirstCopyDoesNotBlockNextStart();
+    void ServerListensAgainAfterAFailedAccept();
+    void LockNamingNoLiveCopyIsTakenOver_data();
+    void LockNamingNoLiveCopyIsTakenOver();
+    void ChannelFallsBackToAPrivateCacheFolder_data();
+    void ChannelFallsBackToAPrivateCacheFolder();
+    void EachDisplayHasItsOwnFirstCopy_data();
+    void EachDisplayHasItsOwnFirstCopy();
+    void HandOverMessageEncodesAndDecodesWithoutSockets();
     void FirstCopyDropsOversizedAndMalformedMessages_data();
     void FirstCopyDropsOversizedAndMalformedMessages();
     void FirstCopyTakesMessageUpToSizeLimit();
@@ -112,7 +126,6 @@ private slots:
     void CopyDataEventReachesReceiverSynchronously();
     void CopyDataTextStopsAtFirstZero_data();
     void CopyDataTextStopsAtFirstZero();
-    void RaiseWindowRestoresMinimisedWindow();
 
 private:
     std::unique_ptr<QProcess> StartPeer(const QStringList& arguments,
@@ -128,6 +141,8 @@ void SingleInstanceTests::init() {
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(RuntimeFolder->path()));
     qunsetenv("XDG_ACTIVATION_TOKEN");
     qunsetenv("DESKTOP_STARTUP_ID");
+    qunsetenv("WAYLAND_DISPLAY");
+    qunsetenv("DISPLAY");
 }
 
 void SingleInstanceTests::cleanup() {
@@ -180,8 +195,9 @@ void SingleInstanceTests::SecondCopyHandsOverAbsolutePathAndWaitsForHandler() {
     QCOMPARE(peer->exitCode(), 0);
     QCOMPARE(peer->readAllStandardOutput(), QByteArray("second\n"));
 
+    // Made absolute, but not cleaned: ".." after a symbolic link is not the folder before it.
     const QString expected =
-        QDir(work.path()).absoluteFilePath(QStringLiteral("saves/03savedata.sav"));
+        QDir(work.path()).path() + QStringLiteral("/saves/../saves/03savedata.sav");
     QCOMPARE(seen.Order, (QStringList{QStringLiteral("raise"), QStringLiteral("copy")}));
     QCOMPARE(seen.Tokens, QList<QByteArray>{"token-42"});
     QCOMPARE(seen.Identifiers, QList<int>{CopyDataOpenPath});
@@ -334,26 +350,208 @@ void SingleInstanceTests::KilledFirstCopyDoesNotBlockNextStart() {
     QCOMPARE(CopyDataText(seen.Bytes.value(0)), QStringLiteral("/tmp/after.sav"));
 }
 
+void SingleInstanceTests::ServerListensAgainAfterAFailedAccept() {
+    // The first copy runs out of descriptors, so it cannot accept a connection; once it has
+    // them again, a second copy still gets its answer.
+    Peers.push_back(StartPeer({QStringLiteral("starve"), QStringLiteral("1000")}));
+    QProcess* holder = Peers.back().get();
+    QTRY_VERIFY_WITH_TIMEOUT(holder->canReadLine(), PeerTimeoutMs);
+    QCOMPARE(holder->readLine(), QByteArray("first\n"));
+    QTRY_VERIFY_WITH_TIMEOUT(holder->canReadLine(), PeerTimeoutMs);
+    QCOMPARE(holder->readLine(), QByteArray("starved\n"));
+    TZnSingleInstance probe;
+    QCOMPARE(probe.Claim(), TZnSingleInstance::TRole::Second);
+    QLocalSocket refused;
+    refused.connectToServer(probe.ServerName());
+    QVERIFY(refused.waitForConnected(1000));
+    QTRY_VERIFY_WITH_TIMEOUT(holder->canReadLine(), PeerTimeoutMs);
+    QCOMPARE(holder->readLine(), QByteArray("fed\n"));
+
+    QElapsedTimer clock;
+    clock.start();
+    auto peer = StartPeer({QStringLiteral("hand-over"), QStringLiteral("/tmp/fed.sav")}, {},
+                          {QStringLiteral("GOALRUN_PEER_CONNECT_MS=3000")});
+    QTRY_VERIFY_WITH_TIMEOUT(peer->state() == QProcess::NotRunning, PeerTimeoutMs);
+    QCOMPARE(peer->exitCode(), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(holder->canReadLine(), PeerTimeoutMs);
+    QCOMPARE(holder->readLine(), QByteArray("copy 1 /tmp/fed.sav\n"));
+    qInfo("answered %lld ms after the descriptors came back", clock.elapsed());
+}
+
+void SingleInstanceTests::LockNamingNoLiveCopyIsTakenOver_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<bool>("answering"); // something listens on the socket
+    QTest::addColumn<bool>("first");
+    QTest::newRow("garbage") << QByteArray("no number here\n") << true << false << true;
+    QTest::newRow("empty") << QByteArray() << true << false << true;
+    QTest::newRow("unreadable") << QByteArray("1\n") << false << false << true;
+    QTest::newRow("garbage, but a copy answers") << QByteArray("?") << true << true << false;
+}
+
+void SingleInstanceTests::LockNamingNoLiveCopyIsTakenOver() {
+    QFETCH(QByteArray, content);
+    QFETCH(bool, readable);
+    QFETCH(bool, answering);
+    QFETCH(bool, first);
+    QString lockPath;
+    QString serverName;
+    {
+        TZnSingleInstance scout;
+        QCOMPARE(scout.Claim(), TZnSingleInstance::TRole::First);
+        lockPath = scout.LockFilePath();
+        serverName = scout.ServerName();
+    }
+    QFile lock(lockPath);
+    QVERIFY(lock.open(QIODevice::WriteOnly));
+    lock.write(content);
+    lock.close();
+    if (!readable)
+        QVERIFY(lock.setPermissions({}));
+    QLocalServer other;
+    if (answering)
+        QVERIFY(other.listen(serverName));
+
+    TZnSingleInstance next;
+    QCOMPARE(next.Claim(std::chrono::milliseconds(300)) == TZnSingleInstance::TRole::First, first);
+    if (first)
+        QVERIFY2(next.Listen(), qPrintable(next.ErrorString()));
+}
+
+void SingleInstanceTests::ChannelFallsBackToAPrivateCacheFolder_data() {
+    QTest::addColumn<bool>("folder"); // a folder of another user, else a file
+    QTest::newRow("another user's folder") << true;
+    QTest::newRow("a file") << false;
+}
+
+void SingleInstanceTests::ChannelFallsBackToAPrivateCacheFolder() {
+    QFETCH(bool, folder);
+    if (folder && ::geteuid() != 0)
+        QSKIP("only root can give a folder to another user");
+    // Without XDG_RUNTIME_DIR, Qt uses TMPDIR/runtime-USER, which anybody could have made first.
+    QTemporaryDir tmp;
+    QTemporaryDir cache;
+    const QByteArray oldTmp = qgetenv("TMPDIR");
+    const auto restore = qScopeGuard([&oldTmp] {
+        qputenv("TMPDIR", oldTmp);
+        qunsetenv("XDG_CACHE_HOME");
+    });
+    qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("TMPDIR", QFile::encodeName(tmp.path()));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
+    const QByteArray planted =
+        QFile::encodeName(tmp.path()) + "/runtime-" + ::getpwuid(::geteuid())->pw_name;
+    if (folder)
+        QVERIFY(::mkdir(planted.constData(), 0777) == 0 &&
+                ::chown(planted.constData(), 65534, 0) == 0 &&
+                ::chmod(planted.constData(), 0777) == 0);
+    else
+        QVERIFY(QFile(QFile::decodeName(planted)).open(QIODevice::WriteOnly));
+
+    TZnSingleInstance first;
+    QCOMPARE(first.Claim(), TZnSingleInstance::TRole::First);
+    const QString own = cache.filePath(QStringLiteral("hVomeraGoalrun"));
+    QCOMPARE(QFileInfo(first.LockFilePath()).path(), own);
+    struct stat info {};
+    QCOMPARE(::stat(QFile::encodeName(own).constData(), &info), 0);
+    QCOMPARE(info.st_mode & 0777, 0700U);
+    QVERIFY(first.Listen());
+}
+
+void SingleInstanceTests::EachDisplayHasItsOwnFirstCopy_data() {
+    QTest::addColumn<QByteArray>("wayland");
+    QTest::addColumn<QByteArray>("x11");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("no display") << QByteArray() << QByteArray() << QStringLiteral("base");
+    QTest::newRow("X11") << QByteArray() << QByteArray("localhost:10.0")
+                         << QStringLiteral("base-localhost%3A10.0");
+    QTest::newRow("Wayland first")
+        << QByteArray("wayland-1") << QByteArray(":0") << QStringLiteral("base-wayland-1");
+    QTest::newRow("a path") << QByteArray("/run/../x") << QByteArray()
+                            << QStringLiteral("base-%2Frun%2F..%2Fx");
+    QTest::newRow("too long") << QByteArray(300, 'w') << QByteArray()
+                              << QStringLiteral("base-") +
+                                     QCryptographicHash::hash(QByteArray(300, 'w'),
+                                                              QCryptographicHash::Sha256)
+                                         .toHex()
+                                         .left(32);
+}
+
+void SingleInstanceTests::EachDisplayHasItsOwnFirstCopy() {
+    QFETCH(QByteArray, wayland);
+    QFETCH(QByteArray, x11);
+    QFETCH(QString, name);
+    qputenv("WAYLAND_DISPLAY", wayland);
+    qputenv("DISPLAY", x11);
+    QCOMPARE(TZnSingleInstance::SessionName(QStringLiteral("base")), name);
+
+    // A copy on display :0 does not keep one on :1 from being first.
+    qunsetenv("WAYLAND_DISPLAY");
+    qputenv("DISPLAY", ":0");
+    TZnSingleInstance onZero;
+    QCOMPARE(onZero.Claim(), TZnSingleInstance::TRole::First);
+    qputenv("DISPLAY", ":1");
+    TZnSingleInstance onOne;
+    QCOMPARE(onOne.Claim(), TZnSingleInstance::TRole::First);
+    TZnSingleInstance againOnOne;
+    QCOMPARE(againOnOne.Claim(), TZnSingleInstance::TRole::Second);
+}
+
+void SingleInstanceTests::HandOverMessageEncodesAndDecodesWithoutSockets() {
+    // The layout as the header documents it, laid out by hand, decodes.
+    const auto decoded = DecodeHandOverBody(CopyBody(5, QByteArray("x\0", 2)));
+    QVERIFY(decoded && *decoded == (TZnHandOverMessage{true, 5, QByteArray("x\0", 2), {}}));
+    const TZnHandOverMessage messages[] = {
+        {true, CopyDataOpenPath, QByteArray("/tmp/\xff\xfe.sav\0", 13), {"token", "id_TIME42"}},
+        {false, 0, {}, {{}, "launcher-7"}}};
+    for (const TZnHandOverMessage& message : messages) {
+        const QByteArray bytes = EncodeHandOver(message);
+        QCOMPARE(HandOverBodySize(bytes), std::optional(bytes.size() - HandOverHeaderSize));
+        const QByteArray body = bytes.mid(HandOverHeaderSize);
+        QVERIFY(DecodeHandOverBody(body) == message);
+        for (qsizetype size = 0; size < body.size(); ++size)
+            QVERIFY(!DecodeHandOverBody(body.left(size)));
+    }
+    // The size is judged from the eight header bytes alone.
+    QByteArray header("GLRN");
+    AppendUInt32(header, TZnSingleInstance::MaxMessageSize);
+    QCOMPARE(HandOverBodySize(header), std::optional(TZnSingleInstance::MaxMessageSize));
+    QVERIFY(!HandOverBodySize(header.left(7)));
+    header[4] = header[4] + 1;
+    QVERIFY(!HandOverBodySize(header));
+}
+
 void SingleInstanceTests::FirstCopyDropsOversizedAndMalformedMessages_data() {
     QTest::addColumn<QByteArray>("message");
+    QTest::addColumn<bool>("slow"); // dropped only when the read timeout runs out
     QByteArray oversized("GLRN");
     AppendUInt32(oversized, TZnSingleInstance::MaxMessageSize + 1);
     oversized += QByteArray(4096, 'x');
-    QTest::newRow("oversized") << oversized;
-    QTest::newRow("huge size claimed") << RawMessage({}).left(4) + QByteArray("\xff\xff\xff\xff");
-    QTest::newRow("wrong magic") << QByteArray("XXXX") + RawMessage(CopyBody(1, "a\0")).mid(4);
-    QTest::newRow("unknown kind") << RawMessage(QByteArray(1, '\7') + QByteArray(8, '\0'));
+    QTest::newRow("oversized") << oversized << false;
+    QTest::newRow("huge size claimed")
+        << RawMessage({}).left(4) + QByteArray("\xff\xff\xff\xff") << false;
+    QTest::newRow("wrong magic") << QByteArray("XXXX") + RawMessage(CopyBody(1, "a\0")).mid(4)
+                                 << false;
+    QTest::newRow("unknown kind") << RawMessage(QByteArray(1, '\7') + QByteArray(8, '\0')) << false;
     QByteArray overrun = CopyBody(1, "/tmp/a.sav");
     overrun[5] = '\x7f'; // the byte count claims more than the body holds
-    QTest::newRow("block beyond body") << RawMessage(overrun);
-    QTest::newRow("trailing bytes") << RawMessage(CopyBody(1, "/tmp/a.sav") + "junk");
-    QTest::newRow("empty body") << RawMessage({});
+    QTest::newRow("block beyond body") << RawMessage(overrun) << false;
+    QTest::newRow("trailing bytes") << RawMessage(CopyBody(1, "/tmp/a.sav") + "junk") << false;
+    QTest::newRow("empty body") << RawMessage({}) << false;
+    QTest::newRow("bytes after the message")
+        << RawMessage(CopyBody(1, "/tmp/a.sav")) + QByteArray(100000, 'x') << false;
+    QTest::newRow("header only, the body never comes")
+        << RawMessage(CopyBody(1, "x")).left(8) << true;
+    QTest::newRow("nothing at all") << QByteArray() << true;
 }
 
 void SingleInstanceTests::FirstCopyDropsOversizedAndMalformedMessages() {
     QFETCH(QByteArray, message);
+    QFETCH(bool, slow);
+    constexpr int readTimeoutMs = 1000;
     TZnSingleInstance first;
     QCOMPARE(first.Claim(), TZnSingleInstance::TRole::First);
+    first.SetReadTimeout(std::chrono::milliseconds(readTimeoutMs));
     QVERIFY(first.Listen());
     THandOvers seen;
     seen.Watch(first);
@@ -361,8 +559,12 @@ void SingleInstanceTests::FirstCopyDropsOversizedAndMalformedMessages() {
     QLocalSocket bad;
     bad.connectToServer(first.ServerName());
     QVERIFY(bad.waitForConnected(1000));
+    QElapsedTimer clock;
+    clock.start();
     bad.write(message);
-    QTRY_COMPARE(bad.state(), QLocalSocket::UnconnectedState);
+    QTRY_COMPARE_WITH_TIMEOUT(bad.state(), QLocalSocket::UnconnectedState, 3 * readTimeoutMs);
+    // A broken message is refused as soon as the broken part has arrived.
+    QCOMPARE(clock.elapsed() >= readTimeoutMs - 50, slow);
     QVERIFY(bad.readAll().isEmpty());
     QVERIFY(seen.Order.isEmpty());
 
@@ -406,7 +608,7 @@ void SingleInstanceTests::SecondCopyRefusesPathBeyondSizeLimit() {
     TZnSingleInstance second;
     QCOMPARE(second.Claim(), TZnSingleInstance::TRole::Second);
     const QString tooLong = QStringLiteral("/tmp/") + QString(70000, QLatin1Char('a'));
-    QVERIFY(!second.HandOver(tooLong, std::chrono::milliseconds(200)));
+    QVERIFY(!second.HandOver(tooLong, {}, std::chrono::milliseconds(200)));
     QVERIFY(!second.ErrorString().isEmpty());
     QVERIFY(!second.ErrorString().contains(QLatin1Char('\n')));
     QTest::qWait(50);
@@ -445,16 +647,6 @@ void SingleInstanceTests::CopyDataTextStopsAtFirstZero() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
     QCOMPARE(CopyDataText(bytes), text);
-}
-
-void SingleInstanceTests::RaiseWindowRestoresMinimisedWindow() {
-    QWidget window;
-    window.showMinimized();
-    QVERIFY(window.isMinimized());
-    TZnSingleInstance::RaiseWindow(&window, "token-7");
-    QVERIFY(window.isVisible());
-    QVERIFY(!window.isMinimized());
-    QCOMPARE(qgetenv("XDG_ACTIVATION_TOKEN"), QByteArray("token-7"));
 }
 
 QTEST_MAIN(SingleInstanceTests)

@@ -268,6 +268,16 @@ void FrmGoalrunFilesTests::DropOpensOnlyTheFirstFileAndIgnoresFolders() {
     DropFiles(window, {rig.Folder.filePath(QStringLiteral("missing.sav"))});
     QCOMPARE(rig.Game.Matchday, 2);
     QVERIFY(rig.Dialogs.Shown.empty());
+
+    // Dropped while a box asks: the file opens once the box and its command have ended.
+    rig.Dialogs.OnMessageBox = [&](const TZnScriptedDialogs::TZnShownMessage&) {
+        DropFiles(window, {files[2]});
+        QCOMPARE(rig.Game.Matchday, 2);
+    };
+    rig.Dialogs.Answers = {QMessageBox::Cancel};
+    rig.Action("N9").trigger();
+    QCOMPARE(rig.Dialogs.Shown.size(), size_t{1});
+    QCOMPARE(rig.Game.Matchday, 3);
 }
 
 void FrmGoalrunFilesTests::FileNameThatIsNotUtf8OpensByDropAndByPath() {

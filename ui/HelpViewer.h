@@ -1,0 +1,42 @@
+#pragma once
+
+#include <functional>
+
+#include <QDialog>
+#include <QTextBrowser>
+
+class QUrl;
+
+// The help page in a window of the program's own, for a desktop that cannot open it. Links
+// within the page and to other local files are followed here; any other address (http, https,
+// mailto, ...) goes to the desktop through the caller's opener. Local files are read as every
+// file of the program is: without blocking, regular files only, at most 4 MiB.
+class THelpViewer : public QDialog {
+    Q_OBJECT
+
+public:
+    // Hands an address to the desktop; reports whether the desktop took it.
+    using TOpenExternal = std::function<bool(const QUrl&)>;
+
+    explicit THelpViewer(TOpenExternal openExternal, QWidget* parent = nullptr);
+
+    // Shows `helpFile` (a local path) in the one help window of `parent`, creating it on first
+    // use and raising it after; the latest `openExternal` serves its links. With no parent, each
+    // call makes a window that deletes itself when closed. A page that cannot be read shows a
+    // line saying so and its path.
+    static THelpViewer* Show(QWidget* parent, const QString& helpFile, TOpenExternal openExternal);
+
+    [[nodiscard]] QTextBrowser* Browser() const { return FBrowser; }
+
+private:
+    void FollowLink(const QUrl& url);
+
+    class TBrowser : public QTextBrowser {
+    public:
+        using QTextBrowser::QTextBrowser;
+        QVariant loadResource(int type, const QUrl& name) override;
+    };
+
+    TBrowser* FBrowser;
+    TOpenExternal FOpenExternal;
+};
