@@ -28,6 +28,13 @@ bool ParseNumber(std::string_view text, int64_t low, int64_t high, int64_t& valu
            value <= high;
 }
 
+// A file name the command line can give: not blank, and without a NUL byte, which would cut the
+// name short (and would be echoed in the message).
+bool IsUsablePath(std::string_view text) {
+    return text.find_first_not_of(" \t\v\f\r") != std::string_view::npos &&
+           text.find('\0') == std::string_view::npos;
+}
+
 void PrintCells(std::ostream& out, const std::vector<std::string>& cells) {
     for (size_t i = 0; i < cells.size(); ++i)
         out << (i == 0 ? "" : "\t") << cells[i];
@@ -76,9 +83,12 @@ bool TZnCliDriver::Execute(std::string_view line, std::ostream& out, std::ostrea
     } else if (command == "next") {
         if (Game.CanNextSeason())
             Game.NextSeason();
-    } else if (command == "save" && !argument.empty()) {
+    } else if ((command == "save" || command == "load") && !IsUsablePath(argument)) {
+        err << command << ": the file name is empty, blank or holds a NUL byte";
+        return false;
+    } else if (command == "save") {
         return Save(std::string(argument), err);
-    } else if (command == "load" && !argument.empty()) {
+    } else if (command == "load") {
         return Load(std::string(argument), err);
     } else if (command == "clear") {
         FLog.Clear();

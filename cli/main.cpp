@@ -56,9 +56,7 @@ void ShowFresh(TZnCliDriver& driver) {
     driver.PrintClub(std::cout);
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     bool seeded = false;
     uint32_t seed = 0;
     std::string names = DefaultNameFile();
@@ -100,7 +98,7 @@ int main(int argc, char** argv) {
     }
     bool failed = false;
     std::string line;
-    for (int number = 1;; ++number) {
+    for (uint64_t number = 1;; ++number) {
         if (person)
             std::cout << "> " << std::flush;
         if (!std::getline(std::cin, line))
@@ -122,4 +120,19 @@ int main(int argc, char** argv) {
     if (person)
         std::cout << '\n';
     return failed ? 1 : 0;
+}
+
+} // namespace
+
+// Any failure the commands do not report themselves ends the program with a message, never with
+// an uncaught exception.
+int main(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& error) {
+        std::cerr << "goalrun-cli: " << error.what() << '\n';
+    } catch (...) {
+        std::cerr << "goalrun-cli: unexpected failure\n";
+    }
+    return 1;
 }

@@ -148,8 +148,7 @@ void TZnGameGoalrun::SeasonEnd() {
         AddMessage("30連勝優勝なんて夢のようです！！");
     // The twenty-first season (index 20) has never had this line.
     if (Season != 20)
-        AddMessage(std::to_string(Season + 1) +
-                   "季目で優勝するなんて、あなたはすばらしい監督です！！");
+        AddMessage(SeasonName(Season) + "で優勝するなんて、あなたはすばらしい監督です！！");
     Finished = true;
 }
 
@@ -164,7 +163,7 @@ void TZnGameGoalrun::NextSeason() {
     FSchedule->PutClubFirst(MyClub().ClubId);
     FSchedule->ResetResults();
     FMessageLog->Clear();
-    AddMessage(std::to_string(Season + 1) + "季目です。優勝目指してがんばりましょう。");
+    AddMessage(SeasonName(Season) + "です。優勝目指してがんばりましょう。");
 }
 
 std::optional<int32_t> TZnGameGoalrun::InvestBuildUp(std::string_view boxText) {
@@ -296,6 +295,10 @@ void TZnGameGoalrun::SaveToFile(const std::string& path) const {
 
 void TZnGameGoalrun::LoadFromFile(const std::string& path) {
     LoadFromStream(ReadSaveFile(path));
+}
+
+std::string SeasonName(int32_t season) {
+    return std::to_string(int64_t{season} + 1) + "季目";
 }
 
 int32_t ParseBuildUpAmount(std::string_view text) {

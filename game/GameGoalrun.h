@@ -92,8 +92,8 @@ public:
     // otherwise, leaving the game unchanged. An accepted load clears the log; a damaged career
     // trailer leaves the career empty and says so in the log.
     void LoadFromStream(std::span<const uint8_t> data);
-    // Writes the save image to a temporary file beside `path`, flushes it and renames it over
-    // `path`; an existing file is never damaged. Throws EZnSaveError.
+    // Writes the save image with WriteFileAtomically: an existing file is replaced whole or not at
+    // all, never damaged. Throws EZnSaveError.
     void SaveToFile(const std::string& path) const;
     // Throws EZnLoadError when the file cannot be read or is refused.
     void LoadFromFile(const std::string& path);
@@ -114,6 +114,9 @@ private:
 // Plays one fixture: six rounds of a home and an away attack, each a chance draw and, on success,
 // a goal draw. Adds goals to the fixture and changes nothing else.
 void SimulateMatch(TZnMatch& match, const TZnClub& home, const TZnClub& away, TZnRandom& random);
+
+// The season as the player reads it: "1季目" for Season 0. Season 2147483647 gives 2147483648.
+std::string SeasonName(int32_t season);
 
 // The amount typed in the strengthening box: white space (ASCII and U+3000) around it ignored,
 // an optional sign, decimal digits; full-width digits and signs count as ASCII ones. Text that

@@ -1,11 +1,6 @@
 #include "GameSaveData.h"
 
-#include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "ZnClubList.h"
 #include "ZnMatchListList.h"
@@ -43,6 +38,46 @@ template <typename Field> bool IsPermutation(const TZnClubList& clubs, Field fie
         seen |= 1u << value;
     }
     return clubs.Count() == ClubCount;
+}
+
+// Played flags and goals agree with `matchday`: every fixture before it played, none after it
+// played or holding goals.
+void ValidateResults(const TZnMatchListList& schedule, int32_t matchday) {
+    for (int32_t d = 0; d < schedule.Count(); ++d) {
+        const TZnMatchList& day = schedule.Matchdays(d);
+        for (int32_t m = 0; m < day.Count(); ++m) {
+            const TZnMatch& match = day.Matches(m);
+            if (d < matchday && !match.Played)
+                throw EZnLoadError("a fixture of a played matchday is not played");
+            if (d >= matchday && (match.Played || match.HomeGoals != 0 || match.AwayGoals != 0))
+                throw EZnLoadError("a fixture of a coming matchday has a result");
+        }
+    }
+}
+
+// Every club's season record equals the one its played fixtures give, recorded as a match day
+// records them.
+void ValidateRecords(const TZnClubList& clubs, const TZnMatchListList& schedule, int32_t matchday) {
+    std::array<TZnClub, ClubCount> tally{};
+    for (int32_t d = 0; d < matchday; ++d) {
+        const TZnMatchList& day = schedule.Matchdays(d);
+        for (int32_t m = 0; m < day.Count(); ++m) {
+            const TZnMatch& match = day.Matches(m);
+            tally.at(static_cast<size_t>(match.HomeId))
+                .RecordMatch(match.HomeGoals, match.AwayGoals);
+            tally.at(static_cast<size_t>(match.AwayId))
+                .RecordMatch(match.AwayGoals, match.HomeGoals);
+        }
+    }
+    auto record = [](const TZnClub& c) {
+        return std::array{c.Played, c.Wins,     c.Draws,       c.Losses,
+                          c.Points, c.GoalsFor, c.GoalsAgainst};
+    };
+    for (int32_t p = 0; p < clubs.Count(); ++p) {
+        const TZnClub& club = clubs.Items(p);
+        if (record(club) != record(tally.at(static_cast<size_t>(club.ClubId))))
+            throw EZnLoadError("a club's season record differs from its played fixtures");
+    }
 }
 
 } // namespace
@@ -83,84 +118,6 @@ void ValidateSaveState(const TZnClubList& clubs, const TZnMatchListList& schedul
         throw EZnLoadError("the matchday is outside 0..30");
     if (season < 0)
         throw EZnLoadError("the season is negative");
-}
-
-std::vector<uint8_t> ReadSaveFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        throw EZnLoadError("cannot open " + path + ": " + std::strerror(errno));
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        throw EZnLoadError(path + " is not a file");
-    }
-    // Bytes beyond the image and the largest career are never read, so a huge file costs nothing.
-    std::vector<uint8_t> bytes(std::min(
-        SaveFileMaxSize, std::max<size_t>(SaveImageSize, static_cast<size_t>(info.st_size))));
-    size_t filled = 0;
-    while (filled < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + filled, bytes.size() - filled);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            const std::string error = std::strerror(errno);
-            ::close(fd);
-            throw EZnLoadError("cannot read " + path + ": " + error);
-        }
-        if (n == 0)
-            break;
-        filled += static_cast<size_t>(n);
-    }
-    ::close(fd);
-    bytes.resize(filled);
-    return bytes;
-}
-
-namespace {
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string SystemError(const std::string& what, const std::string& path) {
-    return what + " " + path + ": " + std::strerror(errno);
-}
-
-bool WriteAll(int fd, std::span<const uint8_t> bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        bytes = bytes.subspan(static_cast<size_t>(n));
-    }
-    return true;
-}
-
-} // namespace
-
-void WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes) {
-    const std::string folder = FolderOf(path);
-    std::string temp = folder + "/.goalrun-save-XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        throw EZnSaveError(SystemError("cannot create a file in", folder));
-    // mkstemp creates the file for the owner only; give it the usual mode of a new file.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    const bool written = ::fchmod(fd, 0666 & ~mask) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    const std::string error = written ? std::string() : SystemError("cannot write", path);
-    if (::close(fd) != 0 || !written) {
-        ::unlink(temp.c_str());
-        throw EZnSaveError(error.empty() ? SystemError("cannot write", path) : error);
-    }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
-        const std::string renameError = SystemError("cannot replace", path);
-        ::unlink(temp.c_str());
-        throw EZnSaveError(renameError);
-    }
+    ValidateResults(schedule, matchday);
+    ValidateRecords(clubs, schedule, matchday);
 }

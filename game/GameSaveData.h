@@ -58,15 +58,30 @@ const std::array<uint8_t, SaveHeaderSize>& SaveHeader();
 // Throws EZnLoadError naming the first value a game could not have produced: ids, name indexes,
 // ranks and previous ranks not a permutation of 0..15, a fixture id outside 0..15 or a matchday
 // without every club once, goals outside 0..6, a negative BuildUp or one on a club other than the
-// player's, Matchday outside 0..30, a negative Season.
+// player's, Matchday outside 0..30, a negative Season. It also refuses a state the game could not
+// carry on from: a fixture before Matchday not played, one from Matchday on played or holding
+// goals, a club whose Played, Wins, Draws, Losses, Points, GoalsFor or GoalsAgainst differs from
+// what its played fixtures give. Every save the game writes passes.
 void ValidateSaveState(const TZnClubList& clubs, const TZnMatchListList& schedule, int32_t myClubId,
                        int32_t season, int32_t matchday);
 
-// Reads the first SaveFileMaxSize bytes of a regular file (fewer when it is shorter); throws
-// EZnLoadError when it cannot be opened or read, or is a folder or a device.
+// Reads the first SaveFileMaxSize bytes of a regular file (fewer when it is shorter). The file is
+// opened without blocking and checked on the open descriptor, so a FIFO, device, socket or folder
+// is refused at once. Throws EZnLoadError when it cannot be opened or read, is not a regular file,
+// or the path is empty or holds a NUL byte.
 std::vector<uint8_t> ReadSaveFile(const std::string& path);
 
-// Writes `bytes` to a temporary file in the folder of `path`, flushes it to disk and renames it
-// over `path`. On failure the temporary file is removed, any old file stays as it was, and
-// EZnSaveError is thrown.
+// Replaces the file at `path` with `bytes`, whole or not at all:
+// - a symbolic link is followed to the file it names (a dangling one creates it); the link stays;
+// - a target that is not a regular file, or an existing file access(W_OK) refuses, is refused
+//   before anything is written, and nothing at the path changes;
+// - an existing file keeps its permission bits and, where the user may set it, its group; a new
+//   file gets 0666 less the umask the process started with;
+// - the bytes go to an unnamed temporary file (O_TMPFILE) in the target's folder, or a named one
+//   where the file system has none, which is flushed, named and renamed over the target, and the
+//   folder is flushed after the rename. A kill at any moment leaves the old or the new file. Only
+//   a kill between naming and renaming (or, without O_TMPFILE, during the write) leaves a
+//   temporary file; its name carries the writer's process id, and the next save in the folder
+//   removes those of processes that have ended.
+// Throws EZnSaveError naming the path, after removing any temporary file.
 void WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes);

@@ -74,5 +74,5 @@ std::vector<TZnViewText<TZnMyClubRow>> MyClubRows(const TZnGameGoalrun& game) {
             {Level, "監督レベル", std::to_string(game.Coach().Level())},
             {Experience, "監督経験値", std::to_string(game.Coach().Experience)},
             {Money, "監督資金", Yen(game.Coach().Money)},
-            {Season, "シーズン", std::to_string(int64_t{game.Season} + 1) + "季目"}};
+            {Season, "シーズン", SeasonName(game.Season)}};
 }

@@ -61,6 +61,15 @@ check "failures name their lines" "2 3 4 5" "$(printf '%s\n' "$err" | sed -n 's/
 out=$(printf 'save %s\n' "$work/missing/x.sav" | run 2>&1 >/dev/null)
 check "save failure" "ファイルを作成できませんでした" "$(printf '%s\n' "$out" | tail -1)"
 
+# Paths the file system cannot take whole, and what is not a regular file, are refused at once.
+mkfifo "$work/fifo"
+err=$(printf 'save %s\0b\nload %s\0b\nsave  \nload\nsave %s\nload %s\n' "$work/a" "$work/a" \
+    "$work/fifo" "$work/fifo" | timeout 10 "$cli" --names /dev/null 2>&1 >/dev/null)
+check "refused paths status" 1 "$?"
+check "refused paths" "1 2 3 4 5 6" "$(printf '%s\n' "$err" | sed -n 's/^goalrun-cli: line \([0-9]*\):.*/\1/p' | tr '\n' ' ' | sed 's/ $//')"
+check "NUL and blank names" 4 "$(printf '%s\n' "$err" | grep -c 'blank or holds a NUL byte')"
+check "nothing written" "a.sav fifo short.sav" "$(ls "$work" | tr '\n' ' ' | sed 's/ $//')"
+
 # The career: a line of twelve fields per completed season, oldest first, kept by a save.
 history=$(printf 'play 30\nnext\nplay 30\nsave %s\nhistory\n' "$work/career.sav" | run --seed 9)
 check "history lines" 2 "$(printf '%s\n' "$history" | wc -l)"

@@ -4,6 +4,9 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <random>
+#include <signal.h>
+#include <sys/wait.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -36,6 +39,15 @@ size_t ClubField(int club, int field) {
 
 size_t MatchAt(int day, int match) {
     return 1030 + 17 * (8 * static_cast<size_t>(day) + static_cast<size_t>(match));
+}
+
+size_t EntryCount(const std::filesystem::path& folder) {
+    return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
+}
+
+std::vector<uint8_t> FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 std::filesystem::path TempFolder() {
@@ -115,7 +127,7 @@ TEST_F(GameTest, LoaderRefusesDamagedImagesAndKeepsTheGame) {
     const auto good = Image(Game);
     const auto log = Log.Lines;
     using Damage = std::function<void(std::vector<uint8_t>&)>;
-    const std::pair<const char*, Damage> cases[] = {
+    std::vector<std::pair<std::string, Damage>> cases = {
         {"header byte", [](auto& b) { b[3] ^= 1; }},
         {"version text", [](auto& b) { b[122] = '1'; }},
         {"5121 bytes", [](auto& b) { b.pop_back(); }},
@@ -138,7 +150,21 @@ TEST_F(GameTest, LoaderRefusesDamagedImagesAndKeepsTheGame) {
         {"season -1", [](auto& b) { PutInt32(b, 5114, -1); }},
         {"unknown player id", [](auto& b) { PutInt32(b, 5110, 16); }},
         {"negative investment", [](auto& b) { PutInt32(b, ClubField(15, 2), -1); }},
+        // Five matchdays are played: 0..4 must be, 5.. must not be.
+        {"played fixture not played", [](auto& b) { b[MatchAt(4, 6) + 8] = 0; }},
+        {"coming fixture played", [](auto& b) { b[MatchAt(5, 6) + 8] = 1; }},
+        {"goals on a coming fixture", [](auto& b) { PutInt32(b, MatchAt(29, 7) + 13, 1); }},
+        {"matchday 4 after five", [](auto& b) { PutInt32(b, 5118, 4); }},
+        {"matchday 6 after five", [](auto& b) { PutInt32(b, 5118, 6); }},
+        {"played result changed",
+         [](auto& b) { PutInt32(b, MatchAt(2, 3) + 9, (Int32At(b, MatchAt(2, 3) + 9) + 1) % 7); }},
     };
+    // Each field of the season record: Draws, Played, GoalsAgainst, GoalsFor, Losses, Points, Wins.
+    for (int field : {4, 5, 6, 7, 9, 10, 13})
+        cases.push_back({"record field " + std::to_string(field), [field](auto& b) {
+                             PutInt32(b, ClubField(field, field),
+                                      Int32At(b, ClubField(field, field)) + 1);
+                         }});
     for (const auto& [what, damage] : cases) {
         auto bytes = good;
         damage(bytes);
@@ -210,4 +236,145 @@ TEST_F(GameTest, GoldenImageAfterTwelveMatchdays) {
     for (uint8_t byte : Image(Game))
         hash = (hash ^ byte) * 1099511628211ull;
     EXPECT_EQ(hash, 11229967319008607718ull);
+}
+
+TEST_F(GameTest, SavingAndLoadingRefuseWhatIsNotARegularFile) {
+    using Make = std::function<void(const std::string&)>;
+    const std::pair<const char*, Make> cases[] = {
+        {"FIFO", [](const std::string& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); }},
+        {"folder", [](const std::string& p) { std::filesystem::create_directory(p); }},
+    };
+    for (const auto& [what, make] : cases) {
+        const auto folder = TempFolder();
+        const std::string path = (folder / "target").string();
+        make(path);
+        struct stat before {
+        }, after{};
+        ::lstat(path.c_str(), &before);
+        try {
+            Game.SaveToFile(path);
+            ADD_FAILURE() << what << " was written";
+        } catch (const EZnSaveError& error) {
+            EXPECT_NE(std::string(error.what()).find(path), std::string::npos) << error.what();
+        }
+        // Loading refuses it too, at once: a blocking open of a FIFO would wait for a writer.
+        EXPECT_THROW(Game.LoadFromFile(path), EZnLoadError) << what;
+        ::lstat(path.c_str(), &after);
+        EXPECT_EQ(after.st_ino, before.st_ino) << what;
+        EXPECT_EQ(after.st_mode, before.st_mode) << what;
+        EXPECT_EQ(after.st_size, before.st_size) << what;
+        EXPECT_EQ(EntryCount(folder), 1u) << what << ": no temporary file is left behind";
+        std::filesystem::remove_all(folder);
+    }
+    EXPECT_THROW(Game.SaveToFile(std::string("a\0b", 3)), EZnSaveError);
+    EXPECT_THROW(Game.LoadFromFile(std::string("a\0b", 3)), EZnLoadError);
+    EXPECT_THROW(Game.SaveToFile(""), EZnSaveError);
+}
+
+TEST_F(GameTest, SavingRefusesAFileTheUserMayNotWrite) {
+    const auto folder = TempFolder();
+    const std::string path = (folder / "locked.sav").string();
+    std::ofstream(path) << "old";
+    ::chmod(path.c_str(), 0444);
+    ::chmod(folder.c_str(), 0777); // the folder would let the file be replaced
+    // Root may write any file, so the save runs as an ordinary user in a child process.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(2);
+        try {
+            Game.SaveToFile(path);
+        } catch (const EZnSaveError&) {
+            ::_exit(0);
+        }
+        ::_exit(1);
+    }
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    EXPECT_EQ(status, 0) << "the save must be refused";
+    EXPECT_EQ(FileBytes(path), std::vector<uint8_t>({'o', 'l', 'd'}));
+    EXPECT_EQ(EntryCount(folder), 1u);
+    std::filesystem::remove_all(folder);
+}
+
+TEST_F(GameTest, SavingFollowsLinksAndKeepsModeAndGroup) {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    // Root can give a file any group; others keep their own, which still must survive.
+    const gid_t group = ::geteuid() == 0 ? 1 : ::getegid();
+    struct Case {
+        const char* what;
+        const char* link; // the target that "save.sav" links to, or nullptr
+        int oldMode;      // of an existing file, or -1 when there is none
+        mode_t expected;
+    };
+    const Case cases[] = {
+        {"new file", nullptr, -1, 0666 & ~mask},
+        {"owner-only file", nullptr, 0600, 0600},
+        {"link to a file", "real.sav", 0640, 0640},
+        {"dangling link", "real.sav", -1, 0666 & ~mask},
+    };
+    for (const Case& c : cases) {
+        const auto folder = TempFolder();
+        const std::string path = (folder / "save.sav").string();
+        const std::string file = c.link ? (folder / c.link).string() : path;
+        if (c.oldMode >= 0) {
+            std::ofstream(file) << "old";
+            ::chmod(file.c_str(), static_cast<mode_t>(c.oldMode));
+            ASSERT_EQ(::chown(file.c_str(), static_cast<uid_t>(-1), group), 0);
+        }
+        if (c.link)
+            std::filesystem::create_symlink(c.link, path);
+        Game.SaveToFile(path);
+        EXPECT_EQ(FileBytes(file), Image(Game)) << c.what;
+        EXPECT_EQ(std::filesystem::is_symlink(path), c.link != nullptr) << c.what;
+        struct stat info {};
+        ::stat(file.c_str(), &info);
+        EXPECT_EQ(info.st_mode & 07777, c.expected) << c.what;
+        if (c.oldMode >= 0) {
+            EXPECT_EQ(info.st_gid, group) << c.what;
+        }
+        EXPECT_EQ(EntryCount(folder), c.link ? 2u : 1u) << c.what;
+        std::filesystem::remove_all(folder);
+    }
+}
+
+TEST_F(GameTest, KilledSavesLeaveTheOldOrNewFileAndNothingElse) {
+    const auto folder = TempFolder();
+    const std::string path = (folder / "save.sav").string();
+    const auto oldImage = Image(Game);
+    Game.SaveToFile(path);
+    Game.PlayMatchday();
+    const auto newImage = Image(Game);
+    std::mt19937 random(7);
+    int damaged = 0, leftovers = 0;
+    for (int kill = 0; kill < 200; ++kill) {
+        int ready[2];
+        ASSERT_EQ(::pipe(ready), 0);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) { // tells the parent it runs, then saves for ever
+            (void)!::write(ready[1], "r", 1);
+            for (;;)
+                Game.SaveToFile(path);
+        }
+        char byte;
+        ::close(ready[1]);
+        ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+        ::close(ready[0]);
+        ::usleep(std::uniform_int_distribution<useconds_t>(0, 2000)(random));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        const auto bytes = FileBytes(path);
+        damaged += bytes != oldImage && bytes != newImage;
+        // Only a kill between naming and renaming leaves a file, and the next save removes it.
+        leftovers += EntryCount(folder) != 1;
+        ASSERT_LE(EntryCount(folder), 2u) << "left-over files pile up";
+    }
+    EXPECT_EQ(damaged, 0);
+    RecordProperty("KillsThatLeftATemporaryFile", leftovers);
+    Game.SaveToFile(path);
+    EXPECT_EQ(EntryCount(folder), 1u);
+    std::filesystem::remove_all(folder);
 }

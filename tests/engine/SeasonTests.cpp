@@ -3,6 +3,7 @@
 #include <set>
 
 #include "GameTestSupport.h"
+#include "GameViewText.h"
 
 using Lines = std::vector<std::string>;
 
@@ -41,6 +42,10 @@ TEST_F(GameTest, TitleMessagesDependOnPointsAndSeason) {
         {5,
          40,
          {"優勝おめでとうございます！", "6季目で優勝するなんて、あなたはすばらしい監督です！！"}},
+        {INT32_MAX,
+         40,
+         {"優勝おめでとうございます！",
+          "2147483648季目で優勝するなんて、あなたはすばらしい監督です！！"}},
     };
     for (const Case& c : cases) {
         Game.NewGame();
@@ -59,6 +64,19 @@ TEST_F(GameTest, TitleMessagesDependOnPointsAndSeason) {
         EXPECT_EQ(Game.Matchday, 30);
         EXPECT_FALSE(Game.CanPlayMatchday());
         EXPECT_FALSE(Game.CanNextSeason());
+    }
+}
+
+TEST_F(GameTest, TheLastSeasonNumberNeverReadsNegative) {
+    Game.Season = INT32_MAX - 1;
+    for (int i = 0; i < 2; ++i) { // the second time the season stays at the limit
+        PlaySeason();
+        Game.Finished = false;
+        Log.Clear();
+        Game.NextSeason();
+        EXPECT_EQ(Game.Season, INT32_MAX);
+        EXPECT_EQ(Log.Lines, Lines{"2147483648季目です。優勝目指してがんばりましょう。"});
+        EXPECT_EQ(MyClubRows(Game)[ViewIndex(TZnMyClubRow::Season)].Value, "2147483648季目");
     }
 }
 

@@ -1,5 +1,7 @@
 // Feeds arbitrary bytes to the save loader. Every accepted image must leave a game whose
-// invariants hold and that plays on; every refused one must leave the game as it was.
+// invariants hold and that plays on; every refused one must leave the game as it was. Closure:
+// every save the game writes while it plays on from an accepted image (to the season's end, into
+// the next season and three matchdays of it) loads again and gives the same bytes.
 
 #include <cstdlib>
 #include <cstring>
@@ -43,6 +45,19 @@ void CheckInvariants(const TZnGameGoalrun& game) {
     }
 }
 
+// The image of `game` loads into a fresh game and saves back to the same bytes.
+void CheckReloads(const TZnGameGoalrun& game) {
+    const auto saved = Image(game);
+    TZnGameGoalrun again(KeepSeedSource());
+    try {
+        again.LoadFromStream(saved);
+    } catch (const EZnLoadError& error) {
+        std::fprintf(stderr, "the game refuses its own save: %s\n", error.what());
+        std::abort();
+    }
+    Require(Image(again) == saved, "save, load and save again gives the same image");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -57,17 +72,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     CheckInvariants(game);
     Require(!game.Finished, "a load clears the finished flag");
-    const auto saved = Image(game);
-    TZnGameGoalrun again(KeepSeedSource());
-    again.LoadFromStream(saved);
-    Require(Image(again) == saved, "save, load and save again gives the same image");
     // The accepted game must show and play on without fault.
     MyClubRows(game);
-    if (game.CanPlayMatchday()) {
+    CheckReloads(game);
+    if (game.CanInvestBuildUp())
         game.InvestBuildUp("1");
+    while (game.CanPlayMatchday()) {
         game.PlayMatchday();
-    } else if (game.CanNextSeason()) {
+        CheckReloads(game);
+    }
+    if (game.CanNextSeason()) {
         game.NextSeason();
+        CheckReloads(game);
+        for (int i = 0; i < 3; ++i) {
+            game.PlayMatchday();
+            CheckReloads(game);
+        }
     }
     CheckInvariants(game);
     return 0;
