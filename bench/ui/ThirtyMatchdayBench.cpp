@@ -14,31 +14,10 @@
 
 #include "FrmGoalrun.h"
 #include "GameGoalrun.h"
-#include "ZnDialogs.h"
+#include "RecordingOpener.h"
+#include "ScriptedDialogs.h"
 
 namespace {
-
-// Answers every box with its default button; the benchmark never asks anything else.
-class TDefaultAnswers : public TZnDialogs {
-public:
-    QMessageBox::StandardButton MessageBox(const QString&, const QString&, QMessageBox::Icon,
-                                           QMessageBox::StandardButtons,
-                                           QMessageBox::StandardButton answer) override {
-        return answer;
-    }
-    std::optional<QString> OpenFileName(const QString&) override { return std::nullopt; }
-    std::optional<QString> SaveFileName(const QString&) override { return std::nullopt; }
-    int ExecDialog(QDialog&) override { return 0; }
-
-protected:
-    void BeginBusy() override {}
-    void EndBusy() override {}
-};
-
-class TNoDesktop : public TZnOpener {
-public:
-    bool OpenUrl(const QUrl&) override { return false; }
-};
 
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
@@ -59,8 +38,8 @@ int main(int argc, char* argv[]) {
         QTemporaryDir folder;
         TZnGameGoalrun game(KeepSeedSource());
         game.Random.Seed = static_cast<uint32_t>(run + 1);
-        TDefaultAnswers dialogs;
-        TNoDesktop opener;
+        TZnScriptedDialogs dialogs; // every box answered with its default button
+        TZnRecordingOpener opener;
         TFormMain window(game, dialogs, opener, folder.path());
         window.show();
         // Paint only happens once the window is on the screen.
@@ -81,7 +60,8 @@ int main(int argc, char* argv[]) {
         // A new game, then every matchday's redraw painted before the next one: what changed, as
         // the event loop paints it, and for comparison the whole window.
         for (auto* times : {&paintedEach, &wholeEach}) {
-            window.findChild<QAction*>(QStringLiteral("N9"))->trigger(); // OK is the answer
+            dialogs.Answers = {QMessageBox::Ok};
+            window.findChild<QAction*>(QStringLiteral("N9"))->trigger();
             QCoreApplication::processEvents();
             timer.restart();
             for (int i = 0; i < MatchdayCount; ++i) {
