@@ -41,6 +41,14 @@ void PrintCells(std::ostream& out, const std::vector<std::string>& cells) {
     out << '\n';
 }
 
+template <class TId>
+void PrintCells(std::ostream& out, const std::vector<TZnViewText<TId>>& cells) {
+    std::vector<std::string> values;
+    for (const auto& cell : cells)
+        values.push_back(cell.Value);
+    PrintCells(out, values);
+}
+
 // Describes a failed load or save: the reason, then the path and the window's message on lines of
 // their own. Returns false.
 bool FileFailure(std::ostream& err, const char* verb, const std::exception& error,
@@ -52,7 +60,7 @@ bool FileFailure(std::ostream& err, const char* verb, const std::exception& erro
 } // namespace
 
 TZnCliDriver::TZnCliDriver(TZnGameGoalrun& game) : Game(game) {
-    Game.MessageLog = &FLog;
+    Game.SetMessageLog(&FLog);
 }
 
 bool TZnCliDriver::IsGameCommand(std::string_view line) {
@@ -69,7 +77,7 @@ bool TZnCliDriver::Execute(std::string_view line, std::ostream& out, std::ostrea
         return Play(argument, err);
     } else if (command == "invest") {
         if (Game.CanInvestBuildUp())
-            FBoxText = Game.InvestBuildUp(argument);
+            FBoxText = std::to_string(Game.InvestBuildUp(argument).value_or(0));
     } else if (command == "box") {
         out << FBoxText << '\n';
     } else if (command == "next") {
@@ -146,28 +154,19 @@ bool TZnCliDriver::Fixtures(std::string_view argument, std::ostream& out, std::o
         return false;
     }
     const TZnMatchList& day = Game.Schedule().Matchdays(static_cast<int32_t>(matchday - 1));
-    for (int32_t j = 0; j < day.Count(); ++j) {
-        std::vector<std::string> cells;
-        for (int32_t tag = 0; tag < MatchesColumnCount; ++tag)
-            cells.push_back(FixtureCell(Game, day.Matches(j), tag).value_or(""));
-        PrintCells(out, cells);
-    }
+    for (int32_t j = 0; j < day.Count(); ++j)
+        PrintCells(out, FixtureRow(Game, day.Matches(j)));
     return true;
 }
 
 void TZnCliDriver::PrintTable(std::ostream& out) const {
-    for (int32_t p = 0; p < Game.Clubs().Count(); ++p) {
-        std::vector<std::string> cells;
-        for (int32_t tag = 0; tag < RankTableColumnCount; ++tag)
-            cells.push_back(RankTableCell(Game.Clubs().Items(p), tag).value_or(""));
-        PrintCells(out, cells);
-    }
+    for (int32_t p = 0; p < Game.Clubs().Count(); ++p)
+        PrintCells(out, RankTableRow(Game.Clubs().Items(p)));
 }
 
 void TZnCliDriver::PrintClub(std::ostream& out) const {
-    const auto values = MyClubValues(Game);
-    for (int32_t row = 0; row < MyClubRowCount; ++row)
-        out << MyClubRowCaptions[row] << '\t' << values[row] << '\n';
+    for (const auto& row : MyClubRows(Game))
+        out << row.Caption << '\t' << row.Value << '\n';
 }
 
 void TZnCliDriver::PrintPrizes(std::ostream& out) const {

@@ -14,7 +14,6 @@ inline constexpr std::string_view MakerName = "Vomera";
 inline constexpr std::array<int32_t, 16> PrizeTable = {
     81920, 40960, 20480, 10240, 5120, 2560, 1280, 640, 320, 160, 80, 40, 20, 10, 5, 1};
 
-inline constexpr int32_t StartingMoney = 20000;
 inline constexpr int32_t WinBonus = 100;
 inline constexpr int32_t WinExperience = 3;
 inline constexpr int32_t AttackRounds = 6;

@@ -13,9 +13,27 @@
 #include "ZnSaturate.h"
 #include "ZnStream.h"
 
+namespace {
+
+// Where messages go while no front end listens.
+class TZnNullLog : public TZnMessageLog {
+public:
+    void AddLine(const std::string&) override {}
+    void Clear() override {}
+} NullLog;
+
+// A command of the game called while the enabling rule forbids it is a fault of the caller.
+void Require(bool allowed, const char* command) {
+    if (!allowed)
+        throw std::logic_error(std::string(command) + " called out of turn");
+}
+
+} // namespace
+
 TZnGameGoalrun::TZnGameGoalrun(TZnRandom::TZnSeedSource seedSource)
     : FClubs(std::make_unique<TZnClubList>()), FCoach(std::make_unique<TZnCoach>()),
-      FSchedule(std::make_unique<TZnMatchListList>()), SeedSource(std::move(seedSource)) {
+      FSchedule(std::make_unique<TZnMatchListList>()), SeedSource(std::move(seedSource)),
+      FMessageLog(&NullLog) {
     // Before the window hands over the names, the clubs are A to P.
     FClubs->InitClubs();
     LinkCoach(FClubs->Items(FClubs->Count() - 1));
@@ -30,9 +48,12 @@ void TZnGameGoalrun::LinkCoach(TZnClub& club) {
     club.Coach = FCoach.get();
 }
 
+void TZnGameGoalrun::SetMessageLog(TZnMessageLog* log) {
+    FMessageLog = log != nullptr ? log : &NullLog;
+}
+
 void TZnGameGoalrun::AddMessage(const std::string& text) {
-    if (MessageLog != nullptr)
-        MessageLog->AddLine(text);
+    FMessageLog->AddLine(text);
 }
 
 void TZnGameGoalrun::NewGame() {
@@ -48,10 +69,9 @@ void TZnGameGoalrun::NewGame() {
     Matchday = 0;
     Finished = false;
     Career.Clear();
-    if (MessageLog != nullptr)
-        MessageLog->Clear();
+    FMessageLog->Clear();
     AddMessage("あなたを監督に招いたのは、我がチームを優勝に導いてもらうためです。");
-    AddMessage("そのために、2億円を資金として捻出しました。");
+    AddMessage("そのために、" + MoneyText(StartingMoney) + "円を資金として捻出しました。");
     AddMessage("それでは、健闘を祈ります。");
 }
 
@@ -69,6 +89,7 @@ void SimulateMatch(TZnMatch& match, const TZnClub& home, const TZnClub& away, TZ
 }
 
 void TZnGameGoalrun::PlayMatchday() {
+    Require(CanPlayMatchday(), "PlayMatchday");
     Random.Seed = SeedSource(Random.Seed);
     TZnMatchList& day = FSchedule->Matchdays(Matchday);
     const auto clubs = FClubs->ClubsById();
@@ -132,6 +153,7 @@ void TZnGameGoalrun::SeasonEnd() {
 }
 
 void TZnGameGoalrun::NextSeason() {
+    Require(CanNextSeason(), "NextSeason");
     Season = Saturate(int64_t{Season} + 1);
     Matchday = 0;
     FClubs->ResetRecords();
@@ -140,25 +162,25 @@ void TZnGameGoalrun::NextSeason() {
     FClubs->SortByStanding();
     FSchedule->PutClubFirst(MyClub().ClubId);
     FSchedule->ResetResults();
-    if (MessageLog != nullptr)
-        MessageLog->Clear();
+    FMessageLog->Clear();
     AddMessage(SeasonName(Season) + "です。優勝目指してがんばりましょう。");
 }
 
-std::string TZnGameGoalrun::InvestBuildUp(std::string_view boxText) {
+std::optional<int32_t> TZnGameGoalrun::InvestBuildUp(std::string_view boxText) {
+    Require(CanInvestBuildUp(), "InvestBuildUp");
     const int32_t amount = ParseBuildUpAmount(boxText);
     if (amount <= 0) {
         AddMessage("強化費を指定してください。");
-        return "0";
+        return std::nullopt;
     }
     if (!CanAfford(amount)) {
         AddMessage("強化費が足りません。");
-        return "0";
+        return std::nullopt;
     }
     MyClub().BuildUp = Saturate(int64_t{MyClub().BuildUp} + amount);
     FCoach->Money -= amount;
     AddMessage("強化費を" + MoneyText(amount) + "円投入しました。");
-    return std::to_string(amount);
+    return amount;
 }
 
 std::optional<int32_t> TZnGameGoalrun::AcceptedBuildUp(std::string_view boxText) const {
@@ -260,8 +282,7 @@ void TZnGameGoalrun::LoadFromStream(std::span<const uint8_t> data) {
     Matchday = matchday;
     Finished = false;
     Career = std::move(career);
-    if (MessageLog != nullptr)
-        MessageLog->Clear();
+    FMessageLog->Clear();
     if (trailer == TZnCareer::TZnTrailer::Damaged)
         AddMessage("経歴データが壊れているため読み込めませんでした。");
 }

@@ -12,6 +12,7 @@
 #include "ZnClubList.h"
 #include "ZnCoach.h"
 #include "ZnMatchListList.h"
+#include "ZnMatchesConsts.h"
 #include "ZnRandom.h"
 
 class TZnMessageLog;
@@ -35,29 +36,33 @@ public:
     TZnMatchListList& Schedule() { return *FSchedule; }
     const TZnMatchListList& Schedule() const { return *FSchedule; }
 
-    std::vector<std::string> TeamNames;  // club names (UTF-8), one per line of the name file
-    bool Finished = false;               // the title was won; nothing but a new game or a load
-    int32_t Matchday = 0;                // matchdays played this season, 0..30
-    TZnMessageLog* MessageLog = nullptr; // not owned; messages are dropped while it is unset
-    int32_t Season = 0;                  // 0-based; shown as Season + 1 followed by "季目"
+    std::vector<std::string> TeamNames; // club names (UTF-8), one per line of the name file
+    bool Finished = false;              // the title was won; nothing but a new game or a load
+    int32_t Matchday = 0;               // matchdays played this season, 0..30
+    int32_t Season = 0;                 // 0-based; shown as Season + 1 followed by "季目"
     TZnRandom Random;
     TZnCareer Career; // the seasons this game has completed; emptied by a new game
 
+    // Where messages go; not owned. Null sets a log that drops every message.
+    void SetMessageLog(TZnMessageLog* log);
+    TZnMessageLog& MessageLog() const { return *FMessageLog; }
+
     // The enabling rule of the game commands, shared by every front end.
-    bool CanPlayMatchday() const { return Matchday != 30 && !Finished; }
+    bool CanPlayMatchday() const { return Matchday < MatchdayCount && !Finished; }
     bool CanInvestBuildUp() const { return CanPlayMatchday(); }
-    bool CanNextSeason() const { return Matchday == 30 && !Finished; }
+    bool CanNextSeason() const { return Matchday == MatchdayCount && !Finished; }
 
     // Fresh clubs, coach and schedule, named from TeamNames; clears the log and writes the three
     // opening lines.
     void NewGame();
-    // Plays matchday `Matchday` (allowed only while CanPlayMatchday()).
+    // Plays matchday `Matchday`. Throws std::logic_error unless CanPlayMatchday().
     void PlayMatchday();
-    // Starts the next season (allowed only while CanNextSeason()).
+    // Starts the next season. Throws std::logic_error unless CanNextSeason().
     void NextSeason();
-    // Runs the strengthening command on the text of the amount box and returns the box's new
-    // text (the normalised amount, or "0" after a refusal).
-    std::string InvestBuildUp(std::string_view boxText);
+    // Runs the strengthening command on the text of the amount box: the amount invested, or
+    // nothing when the text is refused (the log says why). Throws std::logic_error unless
+    // CanInvestBuildUp().
+    std::optional<int32_t> InvestBuildUp(std::string_view boxText);
     // The amount InvestBuildUp would invest for this box text: a positive whole number within the
     // coach's funds; nothing for any text it would refuse.
     std::optional<int32_t> AcceptedBuildUp(std::string_view boxText) const;
@@ -103,6 +108,7 @@ private:
     std::unique_ptr<TZnCoach> FCoach;
     std::unique_ptr<TZnMatchListList> FSchedule;
     TZnRandom::TZnSeedSource SeedSource;
+    TZnMessageLog* FMessageLog;
 };
 
 // Plays one fixture: six rounds of a home and an away attack, each a chance draw and, on success,

@@ -1,38 +1,74 @@
 #pragma once
 
 // The texts the player reads in the views (table, fixtures, prizes, club panel), made here once
-// so that the window and the CLI show the same thing.
+// so that the window and the CLI show the same thing. Rows and columns have names: a new one is
+// an enumerator plus its line in the one function that fills it; the front ends show whatever
+// the function returns, in its order.
 
-#include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class TZnClub;
 class TZnGameGoalrun;
 class TZnMatch;
 
-inline constexpr int32_t RankTableColumnCount = 10;
-inline constexpr int32_t MatchesColumnCount = 3;
-inline constexpr int32_t MyClubRowCount = 11;
+// The league table's columns; a column's value is its position in RankTableRow.
+enum class TZnRankColumn : int32_t {
+    Name,
+    Rank,
+    Points,
+    Played,
+    Wins,
+    Draws,
+    Losses,
+    GoalsFor,
+    GoalsAgainst,
+    GoalDifference,
+};
 
-// The cell of the league table column `tag`: 0 name, 1 rank (1-based), 2 points, 3 played,
-// 4 wins, 5 draws, 6 losses, 7 goals for, 8 goals against, 9 goal difference. No text for an
-// unknown tag.
-std::optional<std::string> RankTableCell(const TZnClub& club, int32_t tag);
+// The fixtures' columns; a column's value is its position in FixtureRow.
+enum class TZnFixtureColumn : int32_t { Home, Score, Away };
 
-// The cell of the fixtures column `tag`: 0 home name, 1 the score "%d - %d" once played or "-",
-// 2 away name. Clubs are looked up by id.
-std::optional<std::string> FixtureCell(const TZnGameGoalrun& game, const TZnMatch& match,
-                                       int32_t tag);
+// The club panel's rows; a row's value is its position in MyClubRows.
+enum class TZnMyClubRow : int32_t {
+    Club,
+    LastResult,
+    LastOutcome,
+    Next,
+    Prediction,
+    BuildUp,
+    Separator,
+    Level,
+    Experience,
+    Money,
+    Season,
+};
+
+// One named cell of a view: the row or column it belongs to, that row's or column's caption
+// and the text shown.
+template <class TId> struct TZnViewText {
+    TId Id;
+    std::string_view Caption;
+    std::string Value;
+};
+
+// The position of `id` in the rows of its view.
+template <class TId> constexpr size_t ViewIndex(TId id) {
+    return static_cast<size_t>(id);
+}
+
+// A club's line of the league table, one cell per TZnRankColumn in order; the rank is 1-based.
+std::vector<TZnViewText<TZnRankColumn>> RankTableRow(const TZnClub& club);
+
+// A fixture's line, one cell per TZnFixtureColumn in order: the score "%d - %d" once played,
+// "-" before. Clubs are looked up by id.
+std::vector<TZnViewText<TZnFixtureColumn>> FixtureRow(const TZnGameGoalrun& game,
+                                                      const TZnMatch& match);
+
+// The club panel, one row per TZnMyClubRow in order.
+std::vector<TZnViewText<TZnMyClubRow>> MyClubRows(const TZnGameGoalrun& game);
 
 // "8億1920万円" for rank 0 and so on down to "1万円".
 std::string PrizeText(int32_t rank);
-
-inline constexpr std::array<std::string_view, MyClubRowCount> MyClubRowCaptions = {
-    "担当チーム", "前節結果",   "前節勝敗",   "今節",     "今節予想", "今節強化費",
-    "-",          "監督レベル", "監督経験値", "監督資金", "シーズン"};
-
-// The values of the club panel's rows, in the order of MyClubRowCaptions.
-std::array<std::string, MyClubRowCount> MyClubValues(const TZnGameGoalrun& game);

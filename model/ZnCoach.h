@@ -2,6 +2,9 @@
 
 #include <cstdint>
 
+// The funds of a new coach, in 万円 (2億円).
+inline constexpr int32_t StartingMoney = 20000;
+
 class TZnClub;
 class TZnReadStream;
 class TZnWriteStream;
@@ -11,7 +14,7 @@ class TZnCoach {
 public:
     TZnClub* Club = nullptr; // the player's club; not owned, linked back by TZnClub::Coach
     int32_t Experience = 0;
-    int32_t Money = 20000; // 2億円
+    int32_t Money = StartingMoney;
 
     // Experience 0..9 is level 1, 10..19 level 2, and so on.
     int32_t Level() const { return Experience / 10 + 1; }

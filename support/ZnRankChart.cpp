@@ -1,5 +1,7 @@
 #include "ZnRankChart.h"
 
+#include <algorithm>
+
 #include <QHelpEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -8,8 +10,6 @@
 
 namespace {
 
-constexpr int Matchdays = 30;
-constexpr int Ranks = 16;
 constexpr qreal HitRadius = 6.0;
 
 QString MatchdayText(int day) {
@@ -26,7 +26,9 @@ TZnRankChart::TZnRankChart(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
 }
 
-void TZnRankChart::SetHistory(std::vector<TZnRankSeries> history) {
+void TZnRankChart::SetHistory(TZnRankChartData history) {
+    history.Matchdays = std::max(history.Matchdays, 2);
+    history.Ranks = std::max(history.Ranks, 2);
     FHistory = std::move(history);
     update();
 }
@@ -35,11 +37,11 @@ QRectF TZnRankChart::PlotArea() const {
     const QFontMetricsF metrics(font());
     // Room for the rank numbers on the left, the player's club name on the right and the
     // matchday captions below.
-    const qreal left = metrics.horizontalAdvance(QStringLiteral("16")) + 12;
+    const qreal left = metrics.horizontalAdvance(QString::number(FHistory.Ranks)) + 12;
     qreal right = 12;
-    for (const auto& series : FHistory)
+    for (const auto& series : FHistory.Series)
         if (series.IsMine)
-            right += metrics.horizontalAdvance(QString::fromStdString(series.Name)) + 8;
+            right += metrics.horizontalAdvance(series.Name) + 8;
     const qreal top = metrics.height() / 2 + 6;
     const qreal bottom = metrics.height() + 10;
     return QRectF(left, top, std::max<qreal>(width() - left - right, 10),
@@ -48,19 +50,20 @@ QRectF TZnRankChart::PlotArea() const {
 
 QPointF TZnRankChart::PointPosition(int day, int rank) const {
     const QRectF plot = PlotArea();
-    return {plot.left() + plot.width() * day / (Matchdays - 1),
-            plot.top() + plot.height() * rank / (Ranks - 1)};
+    return {plot.left() + plot.width() * day / (FHistory.Matchdays - 1),
+            plot.top() + plot.height() * rank / (FHistory.Ranks - 1)};
 }
 
 void TZnRankChart::PaintAxes(QPainter& painter, const QRectF& plot) const {
     const QFontMetricsF metrics(font());
     const QColor grid = palette().color(QPalette::Mid);
     const QColor text = palette().color(QPalette::Text);
-    for (int rank = 0; rank < Ranks; ++rank) {
+    const int ranks = FHistory.Ranks;
+    for (int rank = 0; rank < ranks; ++rank) {
         const QPointF at = PointPosition(0, rank);
-        painter.setPen(QPen(grid, rank == 0 || rank == Ranks - 1 ? 1.0 : 0.5, Qt::DotLine));
+        painter.setPen(QPen(grid, rank == 0 || rank == ranks - 1 ? 1.0 : 0.5, Qt::DotLine));
         painter.drawLine(QPointF(plot.left(), at.y()), QPointF(plot.right(), at.y()));
-        if (rank % 3 == 0 || rank == Ranks - 1) { // 1, 4, 7, 10, 13, 16
+        if (rank % 3 == 0 || rank == ranks - 1) { // 1, 4, 7, 10, 13, 16 of sixteen
             painter.setPen(text);
             const QString label = QString::number(rank + 1);
             painter.drawText(QPointF(plot.left() - 6 - metrics.horizontalAdvance(label),
@@ -70,8 +73,8 @@ void TZnRankChart::PaintAxes(QPainter& painter, const QRectF& plot) const {
     }
     painter.setPen(QPen(grid, 1.0));
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
-    for (int day = 0; day < Matchdays; ++day) {
-        const QPointF at = PointPosition(day, Ranks - 1);
+    for (int day = 0; day < FHistory.Matchdays; ++day) {
+        const QPointF at = PointPosition(day, ranks - 1);
         painter.setPen(QPen(grid, 1.0));
         painter.drawLine(at, at + QPointF(0, 3));
         if (day == 0 || (day + 1) % 5 == 0) {
@@ -84,7 +87,7 @@ void TZnRankChart::PaintAxes(QPainter& painter, const QRectF& plot) const {
     }
 }
 
-void TZnRankChart::PaintSeries(QPainter& painter, const TZnRankSeries& series) const {
+void TZnRankChart::PaintSeries(QPainter& painter, const TZnChartSeries& series) const {
     if (series.Points.empty())
         return;
     QPainterPath path(PointPosition(0, series.Points[0].Rank));
@@ -108,8 +111,7 @@ void TZnRankChart::PaintSeries(QPainter& painter, const TZnRankSeries& series) c
     QFont bold = font();
     bold.setBold(true);
     painter.setFont(bold);
-    painter.drawText(last + QPointF(8, QFontMetricsF(bold).ascent() / 2 - 1),
-                     QString::fromStdString(series.Name));
+    painter.drawText(last + QPointF(8, QFontMetricsF(bold).ascent() / 2 - 1), series.Name);
     painter.setFont(font());
 }
 
@@ -118,16 +120,17 @@ void TZnRankChart::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF plot = PlotArea();
     PaintAxes(painter, plot);
-    const bool played = !FHistory.empty() && !FHistory.front().Points.empty();
+    const auto& all = FHistory.Series;
+    const bool played = !all.empty() && !all.front().Points.empty();
     if (!played) {
         painter.setPen(palette().color(QPalette::Text));
         painter.drawText(plot, Qt::AlignCenter, QStringLiteral("なし"));
         return;
     }
-    for (const auto& series : FHistory)
+    for (const auto& series : all)
         if (!series.IsMine)
             PaintSeries(painter, series);
-    for (const auto& series : FHistory)
+    for (const auto& series : all)
         if (series.IsMine)
             PaintSeries(painter, series);
 }
@@ -136,8 +139,8 @@ std::optional<TZnRankChart::THit> TZnRankChart::PointAt(QPointF position) const 
     std::optional<THit> best;
     qreal bestDistance = HitRadius;
     for (int pass = 0; pass < 2; ++pass) { // the player's club wins a tie with a rival
-        for (size_t s = 0; s < FHistory.size(); ++s) {
-            const auto& series = FHistory[s];
+        for (size_t s = 0; s < FHistory.Series.size(); ++s) {
+            const auto& series = FHistory.Series[s];
             if (series.IsMine != (pass == 0))
                 continue;
             for (size_t day = 0; day < series.Points.size(); ++day) {
@@ -157,10 +160,10 @@ QString TZnRankChart::ToolTipAt(QPointF position) const {
     const auto hit = PointAt(position);
     if (!hit)
         return {};
-    const auto& series = FHistory[static_cast<size_t>(hit->Series)];
-    const TZnRankPoint& point = series.Points[static_cast<size_t>(hit->Day)];
+    const auto& series = FHistory.Series[static_cast<size_t>(hit->Series)];
+    const TZnChartPoint& point = series.Points[static_cast<size_t>(hit->Day)];
     return QStringLiteral("%1\n%2 %3位 勝点%4")
-        .arg(QString::fromStdString(series.Name), MatchdayText(hit->Day))
+        .arg(series.Name, MatchdayText(hit->Day))
         .arg(point.Rank + 1)
         .arg(point.Points);
 }

@@ -1,30 +1,50 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
+#include <QString>
 #include <QWidget>
 
-#include "GameRankHistory.h"
+// Where a club stood after one matchday.
+struct TZnChartPoint {
+    int32_t Rank; // 0-based
+    int32_t Points;
+};
 
-// A line chart of every club's rank after each played matchday: rank 1 at the top, 16 at the
-// bottom, 第1節 to 第30節 from left to right. The player's club is drawn bold in a strong colour
-// and labelled; the others thin and muted. A pointer resting on a point shows its club, matchday,
-// rank and points.
+// One club's line: a point per played matchday, the first matchday first.
+struct TZnChartSeries {
+    QString Name;
+    bool IsMine = false; // drawn bold, in front, and labelled
+    std::vector<TZnChartPoint> Points;
+};
+
+// What the chart draws: the axes' extent (at least 2 each) and the lines. Plain data, so any
+// source can feed it.
+struct TZnRankChartData {
+    int32_t Matchdays = 2; // 第1節 .. 第Matchdays節 from left to right
+    int32_t Ranks = 2;     // 1 at the top, Ranks at the bottom
+    std::vector<TZnChartSeries> Series;
+};
+
+// A line chart of every club's rank after each played matchday. The player's club is drawn bold
+// in a strong colour and labelled; the others thin and muted. A pointer resting on a point shows
+// its club, matchday, rank and points.
 class TZnRankChart : public QWidget {
     Q_OBJECT
 
 public:
     explicit TZnRankChart(QWidget* parent = nullptr);
 
-    void SetHistory(std::vector<TZnRankSeries> history);
-    [[nodiscard]] const std::vector<TZnRankSeries>& History() const { return FHistory; }
+    void SetHistory(TZnRankChartData history);
+    [[nodiscard]] const TZnRankChartData& History() const { return FHistory; }
 
     // Where the point of matchday index `day` (0 is 第1節) and 0-based `rank` is drawn.
     [[nodiscard]] QPointF PointPosition(int day, int rank) const;
 
     struct THit {
-        int Series; // index into History()
+        int Series; // index into History().Series
         int Day;    // matchday index
     };
     // The drawn point nearest to `position` within a few pixels, the player's club first.
@@ -47,7 +67,7 @@ protected:
 private:
     [[nodiscard]] QRectF PlotArea() const;
     void PaintAxes(QPainter& painter, const QRectF& plot) const;
-    void PaintSeries(QPainter& painter, const TZnRankSeries& series) const;
+    void PaintSeries(QPainter& painter, const TZnChartSeries& series) const;
 
-    std::vector<TZnRankSeries> FHistory;
+    TZnRankChartData FHistory;
 };

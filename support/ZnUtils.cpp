@@ -35,17 +35,17 @@ QFont SystemIconFont() {
     return font;
 }
 
-void TZnDesktopOpener::OpenUrl(const QUrl& url) {
-    QDesktopServices::openUrl(url);
+bool TZnDesktopOpener::OpenUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
 }
 
-void OpenWithAssociatedProgram(TZnOpener& opener, const QString& file) {
-    opener.OpenUrl(QUrl::fromLocalFile(file));
+bool OpenWithAssociatedProgram(TZnOpener& opener, const QString& file) {
+    return opener.OpenUrl(QUrl::fromLocalFile(file));
 }
 
-void OpenFolder(TZnOpener& opener, const QString& folder) {
+bool OpenFolder(TZnOpener& opener, const QString& folder) {
     QString path = folder;
     if (!path.endsWith(QLatin1Char('/')))
         path += QLatin1Char('/');
-    opener.OpenUrl(QUrl::fromLocalFile(path));
+    return opener.OpenUrl(QUrl::fromLocalFile(path));
 }

@@ -3,8 +3,6 @@
 // Application paths and the shell operations of the window: the only places where the program
 // builds file locations or hands a document, folder or address to the desktop.
 
-#include <vector>
-
 #include <QFont>
 #include <QString>
 #include <QUrl>
@@ -25,28 +23,21 @@ bool IsWritableFolder(const QString& folder);
 // forms.
 QFont SystemIconFont();
 
-// Hands documents, folders and addresses to the desktop. Tests replace it; the real one reports
-// nothing (a missing handler leaves the program as it was).
+// Hands documents, folders and addresses to the desktop. Tests replace it. Each call reports
+// whether the desktop opened the address; a missing handler leaves the program as it was.
 class TZnOpener {
 public:
     virtual ~TZnOpener() = default;
-    virtual void OpenUrl(const QUrl& url) = 0;
+    virtual bool OpenUrl(const QUrl& url) = 0;
 };
 
 // QDesktopServices::openUrl; never a shell.
 class TZnDesktopOpener : public TZnOpener {
 public:
-    void OpenUrl(const QUrl& url) override;
-};
-
-// Records what would have been opened.
-class TZnRecordingOpener : public TZnOpener {
-public:
-    void OpenUrl(const QUrl& url) override { Opened.push_back(url); }
-    std::vector<QUrl> Opened;
+    bool OpenUrl(const QUrl& url) override;
 };
 
 // Opens the document at the full path `file` with the program associated with its type.
-void OpenWithAssociatedProgram(TZnOpener& opener, const QString& file);
+bool OpenWithAssociatedProgram(TZnOpener& opener, const QString& file);
 // Opens `folder` in the file browser; the same whether or not it ends with "/".
-void OpenFolder(TZnOpener& opener, const QString& folder);
+bool OpenFolder(TZnOpener& opener, const QString& folder);

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QMenu>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QPushButton>
@@ -14,17 +15,17 @@
 
 #include "ConstsGoalrun.h"
 #include "GameGoalrun.h"
+#include "GamePage.h"
 #include "MessageLogEdit.h"
 #include "ZnActns.h"
 #include "ZnCopyData.h"
 #include "ZnDialogs.h"
-#include "ZnListView.h"
 #include "ZnTeamNames.h"
 
 namespace {
 
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+QString CopyrightInfo() {
+    return QStringLiteral("Copyright © 2026 Vomera. All rights reserved.");
 }
 
 } // namespace
@@ -34,7 +35,6 @@ TFormMain::TFormMain(TZnGameGoalrun& game, TZnDialogs& dialogs, TZnOpener& opene
     : QMainWindow(parent), Game(game), Dialogs(dialogs), Opener(opener), FAppFolder(appFolder) {
     if (!FAppFolder.endsWith(QLatin1Char('/')))
         FAppFolder += QLatin1Char('/');
-    CreateColumnInfos();
     CreateActions();
     CreateControls();
     CreateMenus();
@@ -48,26 +48,12 @@ TFormMain::TFormMain(TZnGameGoalrun& game, TZnDialogs& dialogs, TZnOpener& opene
 
 TFormMain::~TFormMain() {
     // The game outlives the window; it must not write into a destroyed log.
-    if (Game.MessageLog == RichEdit1)
-        Game.MessageLog = nullptr;
+    if (&Game.MessageLog() == RichEdit1)
+        Game.SetMessageLog(nullptr);
 }
 
 int TFormMain::Scaled(int designPixels) const {
     return static_cast<int>(designPixels * logicalDpiX() / 96.0 + 0.5);
-}
-
-QString TFormMain::CopyrightInfo() {
-    return QStringLiteral("Copyright © 2026 Vomera. All rights reserved.");
-}
-
-QStringList TFormMain::BuildUpAmounts() {
-    QStringList amounts;
-    for (int amount = 0; amount <= 10; ++amount)
-        amounts << QString::number(amount);
-    for (int step : {10, 100, 1000})
-        for (int amount = 2 * step; amount <= 10 * step; amount += step)
-            amounts << QString::number(amount);
-    return amounts;
 }
 
 void TFormMain::FormCreate() {
@@ -76,8 +62,7 @@ void TFormMain::FormCreate() {
     setWindowTitle(title);
     setFont(SystemIconFont());
     resize(Scaled(DesignWidth), Scaled(DesignHeight));
-    BuildPrizeList();
-    Game.MessageLog = RichEdit1;
+    Game.SetMessageLog(RichEdit1);
     const QString nameFile = FAppFolder + QStringLiteral("TeamNameList.txt");
     try {
         // A missing or unreadable file leaves the default names A to P.
@@ -104,10 +89,6 @@ void TFormMain::showEvent(QShowEvent* event) {
 void TFormMain::FormActivate() {
     if (Activated)
         return;
-    ZLVRankTable->SetRowCount(Game.Clubs().Count());
-    ZLVRankTable->RebuildColumns();
-    ZLVMatches->SetRowCount(Game.Schedule().Matchdays(0).Count());
-    ZLVMatches->RebuildColumns();
     ActZLVMyClubData->trigger();
     StartNewGame();
     // The command-line file takes the same road as one handed over by a second copy.
@@ -148,8 +129,9 @@ void TFormMain::CreateActions() {
     const QString loadSave = QStringLiteral("ロードセーブ");
     ActMILoad = NewAction(QStringLiteral("ロード(&L)"), loadSave, QStringLiteral("ActMILoad"));
     ActMISave = NewAction(QStringLiteral("セーブ(&S)"), loadSave, QStringLiteral("ActMISave"));
-    ActDataLoad = NewAction(QStringLiteral("ActDataLoad"), loadSave, QStringLiteral("ActDataLoad"));
-    ActDataSave = NewAction(QStringLiteral("ActDataSave"), loadSave, QStringLiteral("ActDataSave"));
+    // The slot entries run their commands themselves; these two are kept so the list is whole.
+    NewAction(QStringLiteral("ActDataLoad"), loadSave, QStringLiteral("ActDataLoad"));
+    NewAction(QStringLiteral("ActDataSave"), loadSave, QStringLiteral("ActDataSave"));
 
     ZnViewHelpHtmlAction1 = new TZnViewHelpHtmlAction(Opener, this);
     ZnAboutAction1 = new TZnAboutAction(Dialogs, Opener, this);
@@ -193,20 +175,27 @@ void TFormMain::CreateActions() {
 }
 
 void TFormMain::CreateMenus() {
-    G1 = menuBar()->addMenu(QStringLiteral("ゲーム(&G)"));
-    N9 = G1->addAction(QStringLiteral("ニューゲーム(&N)"));
-    N9->setObjectName(QStringLiteral("N9"));
-    connect(N9, &QAction::triggered, this, [this] { RunCommand(nullptr, [this] { N9Click(); }); });
-    G1->addSeparator();
-    G1->addAction(ZnExitAction1);
+    QMenu* g1 = menuBar()->addMenu(QStringLiteral("ゲーム(&G)"));
+    g1->setObjectName(QStringLiteral("G1"));
+    QAction* n9 = g1->addAction(QStringLiteral("ニューゲーム(&N)"));
+    n9->setObjectName(QStringLiteral("N9"));
+    connect(n9, &QAction::triggered, this, [this] { RunCommand(nullptr, [this] { N9Click(); }); });
+    g1->addSeparator();
+    g1->addAction(ZnExitAction1);
 
     MILoad = menuBar()->addMenu(ActMILoad->text());
+    MILoad->setObjectName(QStringLiteral("MILoad"));
     MISave = menuBar()->addMenu(ActMISave->text());
+    MISave->setObjectName(QStringLiteral("MISave"));
     for (int n = 0; n < 10; ++n) {
-        MIDataLoad[n] = MILoad->addAction(QStringLiteral("MIDataLoad%1").arg(n));
-        MIDataLoad[n]->setData(n);
-        MIDataSave[n] = MISave->addAction(QStringLiteral("MIDataSave%1").arg(n));
-        MIDataSave[n]->setData(n);
+        for (auto [entries, menu, name] : {std::tuple{&MIDataLoad, MILoad, "MIDataLoad%1"},
+                                           std::tuple{&MIDataSave, MISave, "MIDataSave%1"}}) {
+            const QString entryName = QString::fromLatin1(name).arg(n);
+            QAction* entry = menu->addAction(entryName);
+            entry->setObjectName(entryName);
+            entry->setData(n);
+            (*entries)[static_cast<size_t>(n)] = entry;
+        }
     }
     // Opening a slot menu runs its action, which sets the entries' captions.
     connect(MILoad, &QMenu::aboutToShow, ActMILoad, &QAction::trigger);
@@ -215,12 +204,13 @@ void TFormMain::CreateMenus() {
         connect(action, &QAction::changed, menu,
                 [menu, action] { menu->menuAction()->setEnabled(action->isEnabled()); });
 
-    H2 = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
-    H2->addAction(ZnViewHelpHtmlAction1);
-    H2->addSeparator();
-    H2->addAction(ZnOpenAppFolderAction1);
-    H2->addSeparator();
-    H2->addAction(ZnAboutAction1);
+    QMenu* h2 = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    h2->setObjectName(QStringLiteral("H2"));
+    h2->addAction(ZnViewHelpHtmlAction1);
+    h2->addSeparator();
+    h2->addAction(ZnOpenAppFolderAction1);
+    h2->addSeparator();
+    h2->addAction(ZnAboutAction1);
 }
 
 void TFormMain::BindButton(QPushButton& button, QAction& action) {
@@ -289,23 +279,21 @@ void TFormMain::OpenPendingPaths() {
 
 void TFormMain::ActGameExecute() {
     Game.PlayMatchday();
-    PageControl1Change();
-    ActZLVMyClubData->trigger();
+    RefreshViews();
 }
 
 void TFormMain::ActNextSeasonExecute() {
     Game.NextSeason();
-    PageControl1Change();
-    ActZLVMyClubData->trigger();
+    RefreshViews();
 }
 
 void TFormMain::ActBuildUpExecute() {
-    const std::string boxText = ComboBoxBuildUp->currentText().toStdString();
-    const std::string newText = Game.InvestBuildUp(boxText);
-    ComboBoxBuildUp->setEditText(QString::fromStdString(newText));
-    // A refused amount comes back as "0"; only an investment changes the panel.
-    if (newText != "0")
-        ActZLVMyClubData->trigger();
+    const std::optional<int32_t> invested =
+        Game.InvestBuildUp(ComboBoxBuildUp->currentText().toStdString());
+    // The box shows the amount invested, "0" after a refusal.
+    ComboBoxBuildUp->setEditText(QString::number(invested.value_or(0)));
+    if (invested)
+        RefreshViews();
 }
 
 void TFormMain::N9Click() {
@@ -319,17 +307,16 @@ void TFormMain::N9Click() {
 void TFormMain::StartNewGame() {
     const TZnBusyCursor busy = Dialogs.Busy();
     Game.NewGame();
-    PageControl1Change();
-    ActZLVMyClubData->trigger();
-    Modified = false;
-    Untitled = true;
+    RefreshViews();
+    Files.Modified = false;
+    Files.Untitled = true;
 }
 
 void TFormMain::BtnGame30Click() {
     // Each click goes the button's normal way, so the enabling rule stops it after matchday 30;
     // the thirty are one command, which a handed-over file does not interrupt.
     RunCommand(nullptr, [this] {
-        for (int i = 0; i < 30; ++i)
+        for (int i = 0; i < MatchdayCount; ++i)
             BtnGame->click();
     });
 }

@@ -1,8 +1,9 @@
 #pragma once
 
-// The main window: league table, fixtures of every matchday, prize list, the player's club panel,
-// the message log, the command panel and the menus. It reads the one game object and keeps no
-// copy of game data: every command calls the game, then redraws.
+// The main window: the pages (league table, fixtures of every matchday, prize list, rank chart),
+// the player's club panel, the message log, the command panel and the menus. It reads the one
+// game object and keeps no copy of game data: every command calls the game, then RefreshViews.
+// Its controls carry their design names as object names; tests find them with findChild.
 
 #include <array>
 #include <cstdint>
@@ -24,7 +25,6 @@ class QPushButton;
 class QSplitter;
 class QTabWidget;
 class QTimer;
-class TMatchdayStrip;
 class TMessageLogEdit;
 class TZnAboutAction;
 class TZnColumnInfos;
@@ -34,8 +34,16 @@ class TFileDropTarget;
 class TZnGameGoalrun;
 class TZnListView;
 class TZnOpenAppFolderAction;
-class TZnRankChart;
 class TZnViewHelpHtmlAction;
+
+// What the file actions know of the current game; read by tests, changed only by the window.
+struct TFormMainFileState {
+    bool Modified = true; // the game is taken to differ from the last file loaded or saved
+    bool Untitled = true; // no file name belongs to the current game yet
+    // The current file of the open and save dialogs: the last file loaded or saved.
+    QString OpenDialogFileName;
+    QString SaveDialogFileName;
+};
 
 class TFormMain : public QMainWindow {
     Q_OBJECT
@@ -46,83 +54,52 @@ public:
               const QString& appFolder = AppFolder(), QWidget* parent = nullptr);
     ~TFormMain() override;
 
-    // Window state shared with the file commands.
-    bool Activated = false;
-    bool Modified = true; // the game is taken to differ from the last file loaded or saved
-    bool Untitled = true; // no file name belongs to the current game yet
-
-    // Controls, owned by the window.
-    QWidget* Panel;
-    QSplitter* Splitter1;
-    QWidget* Panel1;
-    QTabWidget* PageControl1;
-    QWidget* TabSheet1;
-    QWidget* TabSheet2;
-    QWidget* TabSheet3;
-    QWidget* TabSheet4;
-    TZnListView* ZLVRankTable;
-    TMatchdayStrip* TabControl1;
-    TZnListView* ZLVMatches;
-    TZnListView* ZLVPrizes;
-    TZnRankChart* ZRankChart; // the rank of every club after each played matchday
-    QSplitter* Splitter2;
-    TMessageLogEdit* RichEdit1;
-    TZnListView* ZLVMyClub;
-    QSplitter* Splitter3;
-    QWidget* Panel2;
-    QLabel* Label1;
-    QComboBox* ComboBoxBuildUp;
-    QPushButton* BtnBuildUp;
-    QPushButton* BtnGame;
-    QPushButton* BtnNextSeason;
-    QPushButton* BtnGame30;
-    QPushButton* BtnMesClear;
-
-    TZnColumnInfos* ZCIRankTable;
-    TZnColumnInfos* ZCIMatches;
-    TZnColumnInfos* ZnCIMyClub;
-
-    // Actions; ActionList1 holds every action of the window, in creation order.
-    std::vector<QAction*> ActionList1;
-    QAction* ActGame;
-    QAction* ActBuildUp;
-    QAction* ActNextSeason;
-    QAction* ActZLVMyClubData;
-    QAction* ActMILoad;
-    QAction* ActMISave;
-    QAction* ActDataLoad;
-    QAction* ActDataSave;
-    TZnViewHelpHtmlAction* ZnViewHelpHtmlAction1;
-    TZnAboutAction* ZnAboutAction1;
-    TZnExitAction* ZnExitAction1;
-    TZnOpenAppFolderAction* ZnOpenAppFolderAction1;
-    QAction* FileNewAct;
-    QAction* FileOpenAct;
-    QAction* FileSaveAct;
-    QAction* FileSaveAsAct;
-
-    // Accepts save files dropped on the window.
-    TFileDropTarget* FileDropTarget1;
     // The file named on the command line, opened after the new game of the first activation.
-    QString CommandLineFile;
-    // The current file of the open and save dialogs: the last file loaded or saved.
-    QString OpenDialogFileName;
-    QString SaveDialogFileName;
+    void SetCommandLineFile(const QString& fileName) { CommandLineFile = fileName; }
+    // Loads a file handed over from outside (the command line, a second copy); a folder or a
+    // missing path is ignored, a refused file reported in the error box.
+    void OpenPath(const QString& path);
 
-    // Menus.
-    QMenu* G1;
-    QAction* N9;
-    QMenu* MILoad;
-    QMenu* MISave;
-    std::array<QAction*, 10> MIDataLoad{};
-    std::array<QAction*, 10> MIDataSave{};
-    QMenu* H2;
+    [[nodiscard]] bool IsActivated() const { return Activated; }
+    [[nodiscard]] const TFormMainFileState& FileState() const { return Files; }
+    // Every action of the window, in creation order.
+    [[nodiscard]] const std::vector<QAction*>& ActionList() const { return ActionList1; }
 
-    // The first-activation work: list rows and columns, club panel, a fresh game. Runs once.
+protected:
+    void showEvent(QShowEvent* event) override;
+    // Takes copy-data messages: identifier 1 with a path opens that path (OpenPath).
+    bool event(QEvent* event) override;
+
+private:
+    // One page of PageControl1: its tab caption, its widget and how it redraws from the game.
+    struct TPage {
+        QString Caption;
+        QWidget* Widget;
+        std::function<void()> Refresh;
+    };
+
+    void FormCreate();
+    // The first-activation work: club panel, a fresh game, the command-line file. Runs once.
     void FormActivate();
-    // The enabling rule: play and strengthen while the season runs, next season after matchday
-    // 30, none of them once the title is won.
+    void CreateControls();
+    void CreatePages();
+    QWidget* CreateClubPanel();
+    QWidget* CreateCommandPanel();
+    void CreateActions();
+    void CreateMenus();
+    void CreateFileCommands();
+    QAction* NewAction(const QString& caption, const QString& category, const QString& name);
+    void BindButton(QPushButton& button, QAction& action);
+    // Runs `command` when `action` is null or the enabling rule allows it, then applies the rule
+    // again. An error of the command is reported in a box, as the framework's default report.
+    void RunCommand(QAction* action, const std::function<void()>& command);
+    int Scaled(int designPixels) const;
+
+    // The enabling rule: play and strengthen while the season runs, next season after the last
+    // matchday, none of them once the title is won.
     void ActionList1Update();
+    // Redraws what shows the game: the current page and the club panel.
+    void RefreshViews();
 
     // Commands.
     void ActGameExecute();
@@ -135,12 +112,9 @@ public:
 
     // Views.
     void PageControl1Change();
-    void TabControl1Change();
     void ActZLVMyClubDataExecute();
-    QString ZLVRankTableData(int32_t row, int32_t tag) const;
-    QString ZLVMatchesData(int32_t row, int32_t tag) const;
 
-    // Save slots and files.
+    // Save slots and files (FrmGoalrunFiles.cpp).
     void ActMILoadExecute();
     void ActMISaveExecute();
     // `sender` is the clicked slot entry; its data is the slot number.
@@ -152,8 +126,6 @@ public:
     bool SaveGameFile(const QString& fileName);
     bool LoadGameFileWithDialog();
     bool SaveGameFileWithDialog();
-    // Loads a file handed over from outside; a folder or a missing path is ignored.
-    void OpenPath(const QString& path);
     // OpenPath, at once when the window is idle, else once the running command and every box
     // have ended (a file opened under an open box would be what the box's OK then acts on).
     // `keepAlive` is held until the path has been opened.
@@ -163,33 +135,6 @@ public:
     void FileOpenActExecute();
     void FileSaveActExecute();
     void FileSaveAsActExecute();
-    // "00savedata.sav" … "09savedata.sav" in the save folder.
-    QString SlotPath(int slot) const;
-    static QString SlotFileName(int slot);
-
-    // The amounts offered in the strengthening box, in 万円.
-    static QStringList BuildUpAmounts();
-    static QString CopyrightInfo();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    // Takes copy-data messages: identifier 1 with a path opens that path (OpenPath).
-    bool event(QEvent* event) override;
-
-private:
-    void FormCreate();
-    void CreateColumnInfos();
-    void CreateControls();
-    QWidget* CreateCommandPanel();
-    void CreateActions();
-    void CreateMenus();
-    void BuildPrizeList();
-    QAction* NewAction(const QString& caption, const QString& category, const QString& name);
-    void BindButton(QPushButton& button, QAction& action);
-    // Runs `command` when `action` is null or the enabling rule allows it, then applies the rule
-    // again. An error of the command is reported in a box, as the framework's default report.
-    void RunCommand(QAction* action, const std::function<void()>& command);
-    void CreateFileCommands();
     // The question before a file command replaces a changed game. Yes saves through the dialog
     // and goes on only when that succeeds; No goes on; Cancel stops.
     bool SaveQuestionLetsGoOn();
@@ -201,7 +146,8 @@ private:
     // Opens the paths OpenPathWhenIdle has kept, when no command runs and no box is open.
     void OpenPendingPaths();
     void SetSlotCaptions(const std::array<QAction*, 10>& entries, bool enableMissing);
-    int Scaled(int designPixels) const;
+    // "00savedata.sav" … "09savedata.sav" in the save folder.
+    QString SlotPath(int slot) const;
 
     // The window's client area at start, in design pixels (608 x 446 with frame and title).
     static constexpr int DesignWidth = 600;
@@ -220,4 +166,46 @@ private:
     TZnDialogs& Dialogs;
     TZnOpener& Opener;
     QString FAppFolder;
+
+    bool Activated = false;
+    TFormMainFileState Files;
+    QString CommandLineFile;
+
+    // Controls, owned by the window.
+    std::vector<TPage> Pages;
+    QTabWidget* PageControl1;
+    TMessageLogEdit* RichEdit1;
+    TZnColumnInfos* ZnCIMyClub;
+    TZnListView* ZLVMyClub;
+    QLabel* Label1;
+    QComboBox* ComboBoxBuildUp;
+    QPushButton* BtnBuildUp;
+    QPushButton* BtnGame;
+    QPushButton* BtnNextSeason;
+    QPushButton* BtnGame30;
+    QPushButton* BtnMesClear;
+    TFileDropTarget* FileDropTarget1;
+
+    // Actions; ActionList1 holds every action of the window, in creation order.
+    std::vector<QAction*> ActionList1;
+    QAction* ActGame;
+    QAction* ActBuildUp;
+    QAction* ActNextSeason;
+    QAction* ActZLVMyClubData;
+    QAction* ActMILoad;
+    QAction* ActMISave;
+    TZnViewHelpHtmlAction* ZnViewHelpHtmlAction1;
+    TZnAboutAction* ZnAboutAction1;
+    TZnExitAction* ZnExitAction1;
+    TZnOpenAppFolderAction* ZnOpenAppFolderAction1;
+    QAction* FileNewAct;
+    QAction* FileOpenAct;
+    QAction* FileSaveAct;
+    QAction* FileSaveAsAct;
+
+    // Menus.
+    QMenu* MILoad;
+    QMenu* MISave;
+    std::array<QAction*, 10> MIDataLoad{};
+    std::array<QAction*, 10> MIDataSave{};
 };

@@ -11,7 +11,6 @@
 #include <QMenu>
 
 #include "GameGoalrun.h"
-#include "MessageLogEdit.h"
 #include "ZnDialogs.h"
 #include "ZnFileDropTarget.h"
 #include "ZnFileName.h"
@@ -19,6 +18,10 @@
 namespace {
 
 const QString EmptySlot = QStringLiteral("<empty>");
+
+QString SlotFileName(int slot) {
+    return QStringLiteral("%1savedata.sav").arg(slot, 2, 10, QLatin1Char('0'));
+}
 
 std::string FileSystemName(const QString& fileName) {
     return EncodeFileName(fileName).toStdString();
@@ -55,10 +58,6 @@ void TFormMain::CreateFileCommands() {
     FileDropTarget1->SetWinControl(this);
     connect(FileDropTarget1, &TFileDropTarget::fileDrop, this,
             [this] { RunCommand(nullptr, [this] { FileDropTarget1FileDrop(); }); });
-}
-
-QString TFormMain::SlotFileName(int slot) {
-    return QStringLiteral("%1savedata.sav").arg(slot, 2, 10, QLatin1Char('0'));
 }
 
 QString TFormMain::SlotPath(int slot) const {
@@ -111,8 +110,7 @@ bool TFormMain::LoadGameFile(const QString& fileName) {
     const TZnBusyCursor busy = Dialogs.Busy();
     try {
         Game.LoadFromFile(FileSystemName(fileName));
-        PageControl1Change();
-        ActZLVMyClubData->trigger();
+        RefreshViews();
     } catch (const std::exception&) {
         return FileFailed(fileName, QStringLiteral("ファイルは開けません"));
     }
@@ -130,10 +128,10 @@ bool TFormMain::SaveGameFile(const QString& fileName) {
 }
 
 bool TFormMain::FileSucceeded(const QString& fileName) {
-    OpenDialogFileName = fileName;
-    SaveDialogFileName = fileName;
-    Modified = false;
-    Untitled = false;
+    Files.OpenDialogFileName = fileName;
+    Files.SaveDialogFileName = fileName;
+    Files.Modified = false;
+    Files.Untitled = false;
     return true;
 }
 
@@ -145,12 +143,12 @@ bool TFormMain::FileFailed(const QString& fileName, const QString& message) {
 }
 
 bool TFormMain::LoadGameFileWithDialog() {
-    const std::optional<QString> name = Dialogs.OpenFileName(OpenDialogFileName);
+    const std::optional<QString> name = Dialogs.OpenFileName(Files.OpenDialogFileName);
     return name && LoadGameFile(*name);
 }
 
 bool TFormMain::SaveGameFileWithDialog() {
-    const std::optional<QString> name = Dialogs.SaveFileName(SaveDialogFileName);
+    const std::optional<QString> name = Dialogs.SaveFileName(Files.SaveDialogFileName);
     return name && SaveGameFile(*name);
 }
 
@@ -168,7 +166,7 @@ void TFormMain::FileDropTarget1FileDrop() {
 bool TFormMain::SaveQuestionLetsGoOn() {
     const auto answer = Dialogs.MessageBox(
         QStringLiteral("%1\r\nファイルの内容は変更されています。\r\n保存しますか？")
-            .arg(OpenDialogFileName),
+            .arg(Files.OpenDialogFileName),
         QStringLiteral("確認"), QMessageBox::Question,
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (answer == QMessageBox::Yes)
@@ -177,22 +175,22 @@ bool TFormMain::SaveQuestionLetsGoOn() {
 }
 
 void TFormMain::FileNewActExecute() {
-    Modified = true;
+    Files.Modified = true;
     if (SaveQuestionLetsGoOn())
         StartNewGame();
 }
 
 void TFormMain::FileOpenActExecute() {
-    if (Modified && !SaveQuestionLetsGoOn())
+    if (Files.Modified && !SaveQuestionLetsGoOn())
         return;
     LoadGameFileWithDialog();
 }
 
 void TFormMain::FileSaveActExecute() {
-    if (Untitled)
+    if (Files.Untitled)
         SaveGameFileWithDialog();
     else
-        SaveGameFile(SaveDialogFileName);
+        SaveGameFile(Files.SaveDialogFileName);
 }
 
 void TFormMain::FileSaveAsActExecute() {

@@ -1,4 +1,4 @@
-// The window's controls and column definitions, created in code with their design values.
+// The window's controls, created in code with their design values and names.
 
 #include "FrmGoalrun.h"
 
@@ -12,47 +12,15 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "GameViewText.h"
-#include "MatchdayStrip.h"
+#include "GamePage.h"
 #include "MessageLogEdit.h"
-#include "ZnListView.h"
-#include "ZnRankChart.h"
 
 namespace {
 
-struct TColumnDesign {
-    const char* Caption;
-    TZnAlignment Alignment;
-    const char* IdentName;
-    int32_t Width = TZnListColumnInfo::DefaultColumnWidth;
-};
-
-constexpr int32_t ClubNameWidth = 130;
-
-// Adds definitions one by one, as a stored layout loads them: each takes its index as Order.
-void AddColumnInfos(TZnColumnInfos& infos, std::initializer_list<TColumnDesign> designs) {
-    for (const TColumnDesign& design : designs) {
-        TZnListColumnInfo& info = infos.ColumnInfos().Add();
-        info.Caption = QString::fromUtf8(design.Caption);
-        info.Alignment = design.Alignment;
-        info.IdentName = QString::fromLatin1(design.IdentName);
-        info.SetDefaultWidth(design.Width);
-    }
-}
-
-QWidget* PageWith(std::initializer_list<QWidget*> children) {
-    auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    for (QWidget* child : children)
-        layout->addWidget(child);
-    return page;
-}
-
 // `top` over `bottom`; the top one takes the height the window gains.
-QSplitter* VerticalSplit(QWidget* top, QWidget* bottom, int handleWidth) {
+QSplitter* VerticalSplit(const char* name, QWidget* top, QWidget* bottom, int handleWidth) {
     auto* splitter = new QSplitter(Qt::Vertical);
+    splitter->setObjectName(QString::fromLatin1(name));
     splitter->setHandleWidth(handleWidth);
     splitter->setChildrenCollapsible(false);
     splitter->addWidget(top);
@@ -62,109 +30,54 @@ QSplitter* VerticalSplit(QWidget* top, QWidget* bottom, int handleWidth) {
     return splitter;
 }
 
-} // namespace
-
-void TFormMain::CreateColumnInfos() {
-    constexpr auto left = TZnAlignment::taLeftJustify;
-    constexpr auto right = TZnAlignment::taRightJustify;
-    ZCIRankTable = new TZnColumnInfos(this);
-    // The identifiers of "チーム"/"順位" and "分"/"負" are crossed in the stored layout; nothing
-    // reads them, they are only carried.
-    // Club names take more room than the numbers: their columns are wide enough to be read.
-    AddColumnInfos(*ZCIRankTable, {{"チーム", left, "ZnListColumnInfo1", ClubNameWidth},
-                                   {"順位", right, "ZnListColumnInfo0"},
-                                   {"勝点", right, "ZnListColumnInfo2"},
-                                   {"試合数", right, "ZnListColumnInfo3"},
-                                   {"勝", right, "ZnListColumnInfo4"},
-                                   {"分", right, "ZnListColumnInfo6"},
-                                   {"負", right, "ZnListColumnInfo5"},
-                                   {"得点", right, "ZnListColumnInfo7"},
-                                   {"失点", right, "ZnListColumnInfo8"},
-                                   {"得失差", right, "ZnListColumnInfo9"}});
-    ZCIMatches = new TZnColumnInfos(this);
-    AddColumnInfos(*ZCIMatches, {{"Home", left, "ZnListColumnInfo0", ClubNameWidth},
-                                 {"", TZnAlignment::taCenter, "ZnListColumnInfo1"},
-                                 {"Away", left, "ZnListColumnInfo2", ClubNameWidth}});
-    ZnCIMyClub = new TZnColumnInfos(this);
-    AddColumnInfos(*ZnCIMyClub,
-                   {{"項目", left, "ZnListColumnInfo0"}, {"値", left, "ZnListColumnInfo1"}});
+QWidget* PanelWith(const char* name, QWidget* child) {
+    auto* panel = new QWidget;
+    panel->setObjectName(QString::fromLatin1(name));
+    StackOnPage(*panel, {child});
+    return panel;
 }
 
+QStringList BuildUpAmounts() {
+    QStringList amounts;
+    for (int amount = 0; amount <= 10; ++amount)
+        amounts << QString::number(amount);
+    for (int step : {10, 100, 1000})
+        for (int amount = 2 * step; amount <= 10 * step; amount += step)
+            amounts << QString::number(amount);
+    return amounts;
+}
+
+} // namespace
+
 void TFormMain::CreateControls() {
-    ZLVRankTable = new TZnListView;
-    ZLVRankTable->ColumnInfos = ZCIRankTable;
-    ZLVRankTable->SortMarkUse = false;
-    ZLVRankTable->SetOwnerData(
-        [this](int32_t row, int32_t tag) { return ZLVRankTableData(row, tag); });
-    TabControl1 = new TMatchdayStrip(30);
-    ZLVMatches = new TZnListView;
-    ZLVMatches->ColumnInfos = ZCIMatches;
-    ZLVMatches->SortMarkUse = false;
-    ZLVMatches->SetOwnerData([this](int32_t row, int32_t tag) { return ZLVMatchesData(row, tag); });
-    ZLVPrizes = new TZnListView;
-    ZLVPrizes->SortMarkUse = false;
-    TZnListColumn rank;
-    rank.Caption = QStringLiteral("最終順位");
-    rank.Width = 80;
-    TZnListColumn prize;
-    prize.Caption = QStringLiteral("賞金");
-    prize.Width = 100;
-    prize.Alignment = TZnAlignment::taRightJustify;
-    prize.Tag = 1;
-    ZLVPrizes->SetColumns({rank, prize});
-
-    TabSheet1 = PageWith({ZLVRankTable});
-    TabSheet2 = PageWith({TabControl1, ZLVMatches});
-    TabSheet3 = PageWith({ZLVPrizes});
-    ZRankChart = new TZnRankChart;
-    TabSheet4 = PageWith({ZRankChart});
-    PageControl1 = new QTabWidget;
-    PageControl1->addTab(TabSheet1, QStringLiteral("順位表"));
-    PageControl1->addTab(TabSheet2, QStringLiteral("対戦表"));
-    PageControl1->addTab(TabSheet3, QStringLiteral("賞金一覧"));
-    PageControl1->addTab(TabSheet4, QStringLiteral("順位推移"));
-    PageControl1->setCurrentIndex(0);
-    connect(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
-    connect(TabControl1, &TMatchdayStrip::Change, this, &TFormMain::TabControl1Change);
-
+    CreatePages();
     RichEdit1 = new TMessageLogEdit;
-    Splitter2 = VerticalSplit(PageControl1, RichEdit1, Scaled(6));
-    Panel = PageWith({Splitter2});
+    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    QSplitter* splitter2 = VerticalSplit("Splitter2", PageControl1, RichEdit1, Scaled(6));
+    QSplitter* splitter3 =
+        VerticalSplit("Splitter3", CreateClubPanel(), CreateCommandPanel(), Scaled(6));
 
-    ZLVMyClub = new TZnListView;
-    ZLVMyClub->ColumnInfos = ZnCIMyClub;
-    ZLVMyClub->SortMarkUse = false;
-    std::vector<TZnListColumn> myClubColumns(2);
-    for (int32_t i = 0; i < 2; ++i)
-        ZnCIMyClub->ColumnInfos()[i].AssignToColumn(myClubColumns[static_cast<size_t>(i)]);
-    myClubColumns[0].Width = 100;
-    myClubColumns[1].Width = 120;
-    ZLVMyClub->SetColumns(myClubColumns);
-    for (int32_t i = 0; i < MyClubRowCount; ++i)
-        ZLVMyClub->AddItem({QString(), QString()});
-    Panel2 = CreateCommandPanel();
-    Splitter3 = VerticalSplit(ZLVMyClub, Panel2, Scaled(6));
-    Panel1 = PageWith({Splitter3});
-
-    Splitter1 = new QSplitter(Qt::Horizontal, this);
-    Splitter1->setHandleWidth(Scaled(6));
-    Splitter1->setChildrenCollapsible(false);
-    Splitter1->addWidget(Panel);
-    Splitter1->addWidget(Panel1);
-    Splitter1->setStretchFactor(0, 1);
-    Splitter1->setStretchFactor(1, 0);
-    setCentralWidget(Splitter1);
+    auto* splitter1 = new QSplitter(Qt::Horizontal, this);
+    splitter1->setObjectName(QStringLiteral("Splitter1"));
+    splitter1->setHandleWidth(Scaled(6));
+    splitter1->setChildrenCollapsible(false);
+    splitter1->addWidget(PanelWith("Panel", splitter2));
+    splitter1->addWidget(PanelWith("Panel1", splitter3));
+    splitter1->setStretchFactor(0, 1);
+    splitter1->setStretchFactor(1, 0);
+    setCentralWidget(splitter1);
     statusBar()->setSizeGripEnabled(true);
 
     // Initial sizes of the design: the right panel 224 wide, log 125 high, command panel 118.
     const int height = Scaled(DesignHeight - 19 - 22); // less menu and status bar
-    Splitter1->setSizes({Scaled(DesignWidth - 224 - 6), Scaled(224)});
-    Splitter2->setSizes({height - Scaled(125) - Scaled(6), Scaled(125)});
-    Splitter3->setSizes({height - Scaled(118) - Scaled(6), Scaled(118)});
+    splitter1->setSizes({Scaled(DesignWidth - 224 - 6), Scaled(224)});
+    splitter2->setSizes({height - Scaled(125) - Scaled(6), Scaled(125)});
+    splitter3->setSizes({height - Scaled(118) - Scaled(6), Scaled(118)});
 }
 
 QWidget* TFormMain::CreateCommandPanel() {
     auto* panel = new QWidget;
+    panel->setObjectName(QStringLiteral("Panel2"));
     Label1 = new QLabel(QStringLiteral("強化費(万円)"), panel);
     ComboBoxBuildUp = new QComboBox(panel);
     ComboBoxBuildUp->setEditable(true);
@@ -184,6 +97,14 @@ QWidget* TFormMain::CreateCommandPanel() {
     BtnGame30->setVisible(false);
     BtnMesClear = new QPushButton(QStringLiteral("メッセージクリア"), panel);
     BtnMesClear->setMinimumWidth(Scaled(97));
+    for (auto [widget, name] : {std::pair<QWidget*, const char*>{Label1, "Label1"},
+                                {ComboBoxBuildUp, "ComboBoxBuildUp"},
+                                {BtnBuildUp, "BtnBuildUp"},
+                                {BtnGame, "BtnGame"},
+                                {BtnNextSeason, "BtnNextSeason"},
+                                {BtnGame30, "BtnGame30"},
+                                {BtnMesClear, "BtnMesClear"}})
+        widget->setObjectName(QString::fromLatin1(name));
     BindButton(*BtnBuildUp, *ActBuildUp);
     BindButton(*BtnGame, *ActGame);
     BindButton(*BtnNextSeason, *ActNextSeason);

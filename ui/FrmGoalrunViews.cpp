@@ -1,72 +1,84 @@
-// The views: what each list shows, asked of the game state each time it is drawn.
+// The views: the pages, the club panel and the one redraw the commands call.
 
 #include "FrmGoalrun.h"
 
+#include <QAction>
 #include <QTabWidget>
 
-#include "ConstsGoalrun.h"
 #include "GameGoalrun.h"
-#include "GameRankHistory.h"
-#include "GameViewText.h"
-#include "MatchdayStrip.h"
-#include "ZnListView.h"
-#include "ZnRankChart.h"
+#include "GamePage.h"
+#include "PageFixtures.h"
+#include "PagePrizes.h"
+#include "PageRankChart.h"
+#include "PageRankTable.h"
 
 namespace {
 
-QString FromUtf8(const std::optional<std::string>& text) {
-    return text ? QString::fromStdString(*text) : QString();
+// A page of type TWidget over `game`, named by its tab caption.
+template <class TWidget> auto NewPage(const char* caption, const TZnGameGoalrun& game) {
+    auto* widget = new TWidget(game);
+    return std::tuple{QString::fromUtf8(caption), static_cast<QWidget*>(widget),
+                      std::function<void()>([widget] { widget->Refresh(); })};
 }
 
 } // namespace
 
-void TFormMain::BuildPrizeList() {
-    for (int32_t rank = 0; rank < static_cast<int32_t>(PrizeTable.size()); ++rank)
-        ZLVPrizes->AddItem({QString::number(rank + 1), QString::fromStdString(PrizeText(rank))});
-}
-
-QString TFormMain::ZLVRankTableData(int32_t row, int32_t tag) const {
-    return FromUtf8(RankTableCell(Game.Clubs().Items(row), tag));
-}
-
-QString TFormMain::ZLVMatchesData(int32_t row, int32_t tag) const {
-    const TZnMatchList& matchday = Game.Schedule().Matchdays(TabControl1->TabIndex());
-    return FromUtf8(FixtureCell(Game, matchday.Matches(row), tag));
-}
-
-void TFormMain::ActZLVMyClubDataExecute() {
-    const std::array<std::string, MyClubRowCount> values = MyClubValues(Game);
-    for (int32_t row = 0; row < ZLVMyClub->RowCount() && row < MyClubRowCount; ++row) {
-        const std::string_view caption = MyClubRowCaptions[static_cast<size_t>(row)];
-        ZLVMyClub->SetItemText(
-            row, 0, QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
-        ZLVMyClub->SetItemText(row, 1, QString::fromStdString(values[static_cast<size_t>(row)]));
+void TFormMain::CreatePages() {
+    // The tabs of PageControl1, left to right. A new page is a widget unit with a constructor
+    // over the game and a Refresh, and one line here.
+    for (auto [caption, widget, refresh] : {
+             NewPage<TPageRankTable>("順位表", Game),
+             NewPage<TPageFixtures>("対戦表", Game),
+             NewPage<TPagePrizes>("賞金一覧", Game),
+             NewPage<TPageRankChart>("順位推移", Game),
+         })
+        Pages.push_back({caption, widget, refresh});
+    PageControl1 = new QTabWidget;
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    for (size_t i = 0; i < Pages.size(); ++i) {
+        Pages[i].Widget->setObjectName(QStringLiteral("TabSheet%1").arg(i + 1));
+        PageControl1->addTab(Pages[i].Widget, Pages[i].Caption);
     }
+    PageControl1->setCurrentIndex(0);
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
 }
 
 void TFormMain::PageControl1Change() {
-    switch (PageControl1->currentIndex()) {
-    case 0:
-        ZLVRankTable->Redraw();
-        ZLVRankTable->SelectRow(Game.MyClubIndex());
-        break;
-    case 1:
-        // The last matchday played, or the first before any is played.
-        TabControl1->SetTabIndex(Game.Matchday == 0 ? 0 : Game.Matchday - 1);
-        ZLVMatches->Redraw();
-        ZLVMatches->SelectRow(0);
-        break;
-    case 2:
-        ZLVPrizes->SelectRow(Game.MyClub().Rank);
-        break;
-    case 3:
-        ZRankChart->SetHistory(RankHistory(Game));
-        break;
-    default:
-        break;
-    }
+    const int index = PageControl1->currentIndex();
+    if (index >= 0 && static_cast<size_t>(index) < Pages.size())
+        Pages[static_cast<size_t>(index)].Refresh();
 }
 
-void TFormMain::TabControl1Change() {
-    ZLVMatches->Redraw();
+void TFormMain::RefreshViews() {
+    PageControl1Change();
+    ActZLVMyClubData->trigger();
+}
+
+QWidget* TFormMain::CreateClubPanel() {
+    ZnCIMyClub = new TZnColumnInfos(this);
+    ZnCIMyClub->setObjectName(QStringLiteral("ZnCIMyClub"));
+    for (const char* caption : {"項目", "値"})
+        ZnCIMyClub->ColumnInfos().Add().Caption = QString::fromUtf8(caption);
+    ZLVMyClub = new TZnListView;
+    ZLVMyClub->setObjectName(QStringLiteral("ZLVMyClub"));
+    ZLVMyClub->ColumnInfos = ZnCIMyClub;
+    ZLVMyClub->SortMarkUse = false;
+    std::vector<TZnListColumn> columns(2);
+    for (int32_t i = 0; i < 2; ++i)
+        ZnCIMyClub->ColumnInfos()[i].AssignToColumn(columns[static_cast<size_t>(i)]);
+    columns[0].Width = 100;
+    columns[1].Width = 120;
+    ZLVMyClub->SetColumns(columns);
+    for (size_t i = 0; i < MyClubRows(Game).size(); ++i)
+        ZLVMyClub->AddItem({QString(), QString()});
+    return ZLVMyClub;
+}
+
+void TFormMain::ActZLVMyClubDataExecute() {
+    // Each row stands at the position its identifier gives.
+    for (const auto& row : MyClubRows(Game)) {
+        const auto position = static_cast<int32_t>(ViewIndex(row.Id));
+        ZLVMyClub->SetItemText(position, 0, FromView(row.Caption));
+        ZLVMyClub->SetItemText(position, 1, QString::fromStdString(row.Value));
+    }
 }

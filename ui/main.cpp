@@ -10,11 +10,13 @@
 #include "FrmGoalrun.h"
 #include "GameGoalrun.h"
 #include "SingleCopy.h"
-#include "StartupProbe.h"
 #include "WindowOptions.h"
 #include "ZnDialogs.h"
 #include "ZnSingleInstance.h"
 #include "ZnUtils.h"
+#ifdef GOALRUN_STARTUP_PROBE
+#include "StartupProbe.h"
+#endif
 
 namespace {
 
@@ -71,11 +73,13 @@ int main(int argc, char* argv[]) {
     TZnQtDialogs dialogs;
     TFormMain window(game, dialogs, opener);
     dialogs.Parent = &window;
-    window.CommandLineFile = file;
+    window.SetCommandLineFile(file);
     ConnectHandOvers(instance, window);
     if (instance.Role() == TZnSingleInstance::TRole::First && !instance.Listen())
         Complain(instance);
-    InstallStartupProbe(window);
+#ifdef GOALRUN_STARTUP_PROBE
+    InstallStartupProbe(window); // the start-up benchmark's build only
+#endif
     window.show();
     return QApplication::exec();
 }

@@ -10,7 +10,7 @@ class GameTest : public ::testing::Test {
 protected:
     explicit GameTest(uint32_t seed = 1) : Game(KeepSeedSource()) {
         Game.Random.Seed = seed;
-        Game.MessageLog = &Log;
+        Game.SetMessageLog(&Log);
         Game.NewGame();
     }
 

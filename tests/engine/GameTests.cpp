@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <numeric>
+#include <stdexcept>
 
 #include "ConstsGoalrun.h"
 #include "GameTestSupport.h"
@@ -67,32 +69,17 @@ TEST_F(GameTest, MatchdayKeepsTheBooksBalanced) {
 }
 
 TEST_F(GameTest, PlayersResultIsReportedWithItsRewards) {
-    for (int day = 1; day <= 29; ++day) {
-        const int32_t money = Game.Coach().Money, experience = Game.Coach().Experience;
-        Log.Clear();
+    // Seed 1: a win at home, a draw away, then four losses; only the win pays.
+    Log.Clear();
+    for (int day = 1; day <= 6; ++day)
         Game.PlayMatchday();
-        const bool home = Game.MyLastMatchAtHome();
-        const TZnMatch& match = Game.MyLastMatch();
-        const std::string opponent = Game.Clubs().ClubById(home ? match.AwayId : match.HomeId).Name;
-        const std::string where =
-            "第" + std::to_string(day) + "節 " + (home ? "Home" : "Away") + "で、" + opponent;
-        switch (Game.MyLastResult()) {
-        case mrWin:
-            EXPECT_EQ(Log.Lines, (Lines{where + "に勝ちました！", "経験値3を獲得しました。",
-                                        "勝利給100万円を獲得しました。"}));
-            EXPECT_EQ(Game.Coach().Money, money + 100);
-            EXPECT_EQ(Game.Coach().Experience, experience + 3);
-            break;
-        case mrDraw:
-            EXPECT_EQ(Log.Lines, Lines{where + "に引き分けました。"});
-            EXPECT_EQ(Game.Coach().Money, money);
-            break;
-        case mrLose:
-            EXPECT_EQ(Log.Lines, Lines{where + "に負けました。"});
-            EXPECT_EQ(Game.Coach().Experience, experience);
-            break;
-        }
-    }
+    EXPECT_EQ(Log.Lines,
+              (Lines{"第1節 Homeで、Kに勝ちました！", "経験値3を獲得しました。",
+                     "勝利給100万円を獲得しました。", "第2節 Awayで、Fに引き分けました。",
+                     "第3節 Awayで、Oに負けました。", "第4節 Homeで、Cに負けました。",
+                     "第5節 Awayで、Dに負けました。", "第6節 Homeで、Eに負けました。"}));
+    EXPECT_EQ(Game.Coach().Money, StartingMoney + 100);
+    EXPECT_EQ(Game.Coach().Experience, 3);
 }
 
 TEST(SimulateMatch, StrengthLimitsDecideChances) {
@@ -150,4 +137,38 @@ TEST(MoneyText, PrizeTableTexts) {
                            "20万",      "10万",     "5万",      "1万"};
     for (size_t rank = 0; rank < 16; ++rank)
         EXPECT_EQ(MoneyText(PrizeTable[rank]), texts[rank]);
+}
+
+TEST_F(GameTest, CommandsOutOfTurnThrowNamingTheCommandAndChangeNothing) {
+    const auto expectRefused = [&](const std::function<void()>& command, const char* name) {
+        const int32_t matchday = Game.Matchday, season = Game.Season, money = Game.Coach().Money;
+        const size_t lines = Log.Lines.size();
+        try {
+            command();
+            ADD_FAILURE() << name << " ran out of turn";
+        } catch (const std::logic_error& error) {
+            EXPECT_NE(std::string(error.what()).find(name), std::string::npos) << error.what();
+        }
+        EXPECT_EQ(Game.Matchday, matchday) << name;
+        EXPECT_EQ(Game.Season, season) << name;
+        EXPECT_EQ(Game.Coach().Money, money) << name;
+        EXPECT_EQ(Log.Lines.size(), lines) << name;
+    };
+    expectRefused([&] { Game.NextSeason(); }, "NextSeason");
+    PlaySeason();
+    expectRefused([&] { Game.PlayMatchday(); }, "PlayMatchday");
+    expectRefused([&] { Game.InvestBuildUp("100"); }, "InvestBuildUp");
+    Game.Finished = true;
+    expectRefused([&] { Game.NextSeason(); }, "NextSeason");
+}
+
+TEST(GameWithoutLog, PlaysAndWritesNowhere) {
+    TZnGameGoalrun game(KeepSeedSource());
+    game.NewGame();
+    game.PlayMatchday();
+    TZnLineLog log;
+    game.SetMessageLog(&log);
+    game.SetMessageLog(nullptr);
+    EXPECT_EQ(game.InvestBuildUp("1"), 1);
+    EXPECT_TRUE(log.Lines.empty());
 }

@@ -116,12 +116,16 @@ TEST_F(GameTest, SaveAndLoadReturnEveryStoredField) {
         const TZnClub& club = other.Clubs().Items(p);
         EXPECT_EQ(club.Coach, &club == &other.MyClub() ? &other.Coach() : nullptr);
     }
+    ASSERT_FALSE(Log.Lines.empty());
+    Game.LoadFromStream(before);
+    EXPECT_TRUE(Log.Lines.empty()) << "a successful load clears the log";
 }
 
 TEST_F(GameTest, LoaderRefusesDamagedImagesAndKeepsTheGame) {
     for (int i = 0; i < 5; ++i)
         Game.PlayMatchday();
     const auto good = Image(Game);
+    const auto log = Log.Lines;
     using Damage = std::function<void(std::vector<uint8_t>&)>;
     std::vector<std::pair<std::string, Damage>> cases = {
         {"header byte", [](auto& b) { b[3] ^= 1; }},
@@ -166,6 +170,7 @@ TEST_F(GameTest, LoaderRefusesDamagedImagesAndKeepsTheGame) {
         damage(bytes);
         EXPECT_THROW(Game.LoadFromStream(bytes), EZnLoadError) << what;
         EXPECT_EQ(Image(Game), good) << what << ": the running game must stay as it was";
+        EXPECT_EQ(Log.Lines, log) << what << ": the log too";
     }
     // Strengthening money on a rival.
     auto bytes = good;

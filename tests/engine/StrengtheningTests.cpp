@@ -35,23 +35,23 @@ TEST(ParseBuildUpAmount, AcceptsHalfAndFullWidthWholeNumbers) {
 TEST_F(GameTest, InvestmentMovesFundsAndNormalisesTheBox) {
     struct Case {
         const char* text;
-        std::string box;
+        std::optional<int32_t> invested;
         std::string message;
         int32_t buildUp;
     };
     const Case cases[] = {
-        {"abc", "0", "強化費を指定してください。", 0},
-        {"-5", "0", "強化費を指定してください。", 0},
-        {"", "0", "強化費を指定してください。", 0},
-        {"20001", "0", "強化費が足りません。", 0},
-        {"012", "12", "強化費を12万円投入しました。", 12},
-        {"１００", "100", "強化費を100万円投入しました。", 112},
-        {"19888", "19888", "強化費を1億9888万円投入しました。", 20000},
-        {"1", "0", "強化費が足りません。", 20000},
+        {"abc", std::nullopt, "強化費を指定してください。", 0},
+        {"-5", std::nullopt, "強化費を指定してください。", 0},
+        {"", std::nullopt, "強化費を指定してください。", 0},
+        {"20001", std::nullopt, "強化費が足りません。", 0},
+        {"012", 12, "強化費を12万円投入しました。", 12},
+        {"１００", 100, "強化費を100万円投入しました。", 112},
+        {"19888", 19888, "強化費を1億9888万円投入しました。", 20000},
+        {"1", std::nullopt, "強化費が足りません。", 20000},
     };
     for (const Case& c : cases) {
         Log.Clear();
-        EXPECT_EQ(Game.InvestBuildUp(c.text), c.box) << c.text;
+        EXPECT_EQ(Game.InvestBuildUp(c.text), c.invested) << c.text;
         EXPECT_EQ(Log.Lines, std::vector<std::string>{c.message}) << c.text;
         EXPECT_EQ(Game.MyClub().BuildUp, c.buildUp) << c.text;
         EXPECT_EQ(Game.Coach().Money, 20000 - c.buildUp) << c.text;

@@ -3,23 +3,54 @@
 #include "GameTestSupport.h"
 #include "GameViewText.h"
 
+namespace {
+
+// The value of row or column `id` among `texts`, looked up by name rather than position.
+template <class TId> std::string ValueOf(const std::vector<TZnViewText<TId>>& texts, TId id) {
+    for (const auto& text : texts)
+        if (text.Id == id)
+            return text.Value;
+    ADD_FAILURE() << "no text with id " << static_cast<int>(id);
+    return {};
+}
+
+using TShown = std::vector<std::pair<std::string_view, std::string>>;
+
+// Caption and value of each text in order. Every row's or column's position equals its
+// identifier, so a view may address it either way.
+template <class TId> TShown Shown(const std::vector<TZnViewText<TId>>& texts) {
+    TShown shown;
+    for (size_t i = 0; i < texts.size(); ++i) {
+        EXPECT_EQ(ViewIndex(texts[i].Id), i);
+        shown.emplace_back(texts[i].Caption, texts[i].Value);
+    }
+    return shown;
+}
+
+} // namespace
+
 TEST_F(GameTest, ClubPanelBeforeTheFirstMatchday) {
-    const auto rows = MyClubValues(Game);
-    const std::array<std::string, 11> expected = {
-        "P", "なし", "なし", "第1節 P - K", "勝利確率36%", "0円", "-", "1", "0", "2億円", "1季目"};
-    EXPECT_EQ(rows, expected);
+    const TShown expected = {{"担当チーム", "P"},
+                             {"前節結果", "なし"},
+                             {"前節勝敗", "なし"},
+                             {"今節", "第1節 P - K"},
+                             {"今節予想", "勝利確率36%"},
+                             {"今節強化費", "0円"},
+                             {"-", "-"},
+                             {"監督レベル", "1"},
+                             {"監督経験値", "0"},
+                             {"監督資金", "2億円"},
+                             {"シーズン", "1季目"}};
+    EXPECT_EQ(Shown(MyClubRows(Game)), expected);
 }
 
 TEST_F(GameTest, ClubPanelAfterTheSeason) {
     PlaySeason();
-    const auto rows = MyClubValues(Game);
-    const TZnMatch& last = Game.MyLastMatch();
-    EXPECT_EQ(rows[1], "第30節 " + Game.Clubs().ClubById(last.HomeId).Name + " " +
-                           std::to_string(last.HomeGoals) + " - " + std::to_string(last.AwayGoals) +
-                           " " + Game.Clubs().ClubById(last.AwayId).Name);
-    EXPECT_EQ(rows[2], ResultWords[Game.MyLastResult()]);
-    EXPECT_EQ(rows[3], "なし");
-    EXPECT_EQ(rows[4], "なし");
+    const auto rows = MyClubRows(Game);
+    EXPECT_EQ(ValueOf(rows, TZnMyClubRow::LastResult), "第30節 K 3 - 0 P");
+    EXPECT_EQ(ValueOf(rows, TZnMyClubRow::LastOutcome), "負け");
+    EXPECT_EQ(ValueOf(rows, TZnMyClubRow::Next), "なし");
+    EXPECT_EQ(ValueOf(rows, TZnMyClubRow::Prediction), "なし");
 }
 
 TEST_F(GameTest, TableAndFixtureCells) {
@@ -27,21 +58,17 @@ TEST_F(GameTest, TableAndFixtureCells) {
     club.GoalsFor = 2;
     club.GoalsAgainst = 5;
     club.Points = 4;
-    const char* expected[] = {"D", "4", "4", "0", "0", "0", "0", "2", "5", "-3"};
-    for (int32_t tag = 0; tag < 10; ++tag)
-        EXPECT_EQ(RankTableCell(club, tag), expected[tag]) << tag;
-    EXPECT_FALSE(RankTableCell(club, 10).has_value());
-    EXPECT_FALSE(RankTableCell(club, -1).has_value());
+    const TShown expected = {{"チーム", "D"}, {"順位", "4"},   {"勝点", "4"}, {"試合数", "0"},
+                             {"勝", "0"},     {"分", "0"},     {"負", "0"},   {"得点", "2"},
+                             {"失点", "5"},   {"得失差", "-3"}};
+    EXPECT_EQ(Shown(RankTableRow(club)), expected);
 
     TZnMatch& match = Game.Schedule().Matchdays(0).Matches(1); // 1-3
-    EXPECT_EQ(FixtureCell(Game, match, 0), "B");
-    EXPECT_EQ(FixtureCell(Game, match, 1), "-");
-    EXPECT_EQ(FixtureCell(Game, match, 2), "D");
+    EXPECT_EQ(Shown(FixtureRow(Game, match)), (TShown{{"Home", "B"}, {"", "-"}, {"Away", "D"}}));
     match.Played = true;
     match.HomeGoals = 0;
     match.AwayGoals = 3;
-    EXPECT_EQ(FixtureCell(Game, match, 1), "0 - 3");
-    EXPECT_FALSE(FixtureCell(Game, match, 3).has_value());
+    EXPECT_EQ(ValueOf(FixtureRow(Game, match), TZnFixtureColumn::Score), "0 - 3");
     EXPECT_EQ(PrizeText(0), "8億1920万円");
     EXPECT_EQ(PrizeText(4), "5120万円");
     EXPECT_EQ(PrizeText(15), "1万円");

@@ -85,9 +85,10 @@ int LoadAndPlayOn(const uint8_t* data, size_t size) {
     CheckInvariants(game);
     Require(!game.Finished, "a load clears the finished flag");
     // The accepted game must show and play on without fault.
-    MyClubValues(game);
+    MyClubRows(game);
     CheckReloads(game);
-    game.InvestBuildUp("1");
+    if (game.CanInvestBuildUp())
+        game.InvestBuildUp("1");
     while (game.CanPlayMatchday()) {
         game.PlayMatchday();
         CheckReloads(game);

@@ -11,6 +11,8 @@
 
 #include "ZnAbout.h"
 #include "ZnActns.h"
+#include "RecordingOpener.h"
+#include "ScriptedDialogs.h"
 #include "ZnDialogs.h"
 #include "ZnUtils.h"
 

@@ -44,9 +44,9 @@ void DropFiles(QWidget& window, const QStringList& paths) {
     QCoreApplication::sendEvent(&window, &drop);
 }
 
-QStringList Captions(const std::array<QAction*, 10>& entries) {
+QStringList Captions(const QMenu& menu) {
     QStringList captions;
-    for (const QAction* entry : entries)
+    for (const QAction* entry : menu.actions())
         captions << entry->text();
     return captions;
 }
@@ -87,25 +87,24 @@ private slots:
 
 void FrmGoalrunFilesTests::SlotMenusShowEmptySlotsThenTheSavedFile() {
     TWindowRig rig;
-    TFormMain& window = rig.W();
-    emit window.MILoad->aboutToShow();
-    emit window.MISave->aboutToShow();
+    emit rig.Menu("MILoad").aboutToShow();
+    emit rig.Menu("MISave").aboutToShow();
     QStringList empty;
     for (int n = 0; n < 10; ++n)
         empty << QStringLiteral("%1<empty>").arg(n);
-    QCOMPARE(Captions(window.MIDataLoad), empty);
-    QCOMPARE(Captions(window.MIDataSave), empty);
+    QCOMPARE(Captions(rig.Menu("MILoad")), empty);
+    QCOMPARE(Captions(rig.Menu("MISave")), empty);
     for (int n = 0; n < 10; ++n) {
-        QVERIFY(!window.MIDataLoad[n]->isEnabled());
-        QVERIFY(window.MIDataSave[n]->isEnabled());
+        QVERIFY(!rig.Slot("MIDataLoad", n).isEnabled());
+        QVERIFY(rig.Slot("MIDataSave", n).isEnabled());
     }
-    window.MIDataSave[4]->trigger();
-    emit window.MILoad->aboutToShow();
+    rig.Slot("MIDataSave", 4).trigger();
+    emit rig.Menu("MILoad").aboutToShow();
     QStringList filled = empty;
     filled[4] = QStringLiteral("04savedata.sav");
-    QCOMPARE(Captions(window.MIDataLoad), filled);
+    QCOMPARE(Captions(rig.Menu("MILoad")), filled);
     for (int n = 0; n < 10; ++n)
-        QCOMPARE(window.MIDataLoad[n]->isEnabled(), n == 4);
+        QCOMPARE(rig.Slot("MIDataLoad", n).isEnabled(), n == 4);
 }
 
 void FrmGoalrunFilesTests::SaveToSlotCreatesFolderThenAsksBeforeOverwriting() {
@@ -114,18 +113,18 @@ void FrmGoalrunFilesTests::SaveToSlotCreatesFolderThenAsksBeforeOverwriting() {
     const QString folder = rig.Folder.path() + QStringLiteral("/savedata/");
     const QString slot = folder + QStringLiteral("04savedata.sav");
     QVERIFY(!QDir(folder).exists());
-    window.MIDataSave[4]->trigger();
+    rig.Slot("MIDataSave", 4).trigger();
     QVERIFY(rig.Dialogs.Shown.empty());
     QCOMPARE(QFileInfo(slot).size(), 5122);
-    QVERIFY(!window.Modified);
-    QVERIFY(!window.Untitled);
-    QCOMPARE(window.SaveDialogFileName, slot);
-    QCOMPARE(window.OpenDialogFileName, slot);
+    QVERIFY(!window.FileState().Modified);
+    QVERIFY(!window.FileState().Untitled);
+    QCOMPARE(window.FileState().SaveDialogFileName, slot);
+    QCOMPARE(window.FileState().OpenDialogFileName, slot);
     const QByteArray first = ReadAll(slot);
 
     rig.Play(1);
     rig.Dialogs.Answers = {QMessageBox::Cancel};
-    window.MIDataSave[4]->trigger();
+    rig.Slot("MIDataSave", 4).trigger();
     QCOMPARE(rig.Dialogs.Shown.size(), size_t{1});
     const auto& question = rig.Dialogs.Shown[0];
     QCOMPARE(question.Text, QStringLiteral("ファイルを上書きしてよろしいですか？"));
@@ -136,7 +135,7 @@ void FrmGoalrunFilesTests::SaveToSlotCreatesFolderThenAsksBeforeOverwriting() {
     QCOMPARE(ReadAll(slot), first);
 
     rig.Dialogs.Answers = {QMessageBox::Ok};
-    window.MIDataSave[4]->trigger();
+    rig.Slot("MIDataSave", 4).trigger();
     QCOMPARE(rig.Dialogs.Shown.size(), size_t{2});
     QVERIFY(ReadAll(slot) != first);
     QCOMPARE(rig.Dialogs.BusyDepth, 0);
@@ -146,33 +145,33 @@ void FrmGoalrunFilesTests::LoadingASlotClearsLogAndShowsTheLoadedGame() {
     TWindowRig rig;
     TFormMain& window = rig.W();
     rig.Play(3);
-    window.ComboBoxBuildUp->setEditText(QStringLiteral("500"));
-    window.BtnBuildUp->click();
-    window.MIDataSave[2]->trigger();
+    rig.Find<QComboBox>("ComboBoxBuildUp").setEditText(QStringLiteral("500"));
+    rig.Button("BtnBuildUp").click();
+    rig.Slot("MIDataSave", 2).trigger();
     const QStringList table = [&] {
         QStringList cells;
         for (int row = 0; row < 16; ++row)
             for (int p = 0; p < 10; ++p)
-                cells << window.ZLVRankTable->CellText(row, p);
+                cells << rig.List("ZLVRankTable").CellText(row, p);
         return cells;
     }();
     const QString panelFunds = rig.Panel(9);
     rig.Play(20);
-    window.Modified = true;
+    rig.MarkModified();
 
-    emit window.MILoad->aboutToShow();
-    window.MIDataLoad[2]->trigger();
+    emit rig.Menu("MILoad").aboutToShow();
+    rig.Slot("MIDataLoad", 2).trigger();
 
     QCOMPARE(rig.Game.Matchday, 3);
-    QVERIFY(window.RichEdit1->toPlainText().isEmpty());
+    QVERIFY(rig.Log().toPlainText().isEmpty());
     QCOMPARE(rig.Panel(5), QStringLiteral("500万円"));
     QCOMPARE(rig.Panel(9), panelFunds);
     QVERIFY(rig.Panel(1).startsWith(QStringLiteral("第3節 ")));
     for (int row = 0; row < 16; ++row)
         for (int p = 0; p < 10; ++p)
-            QCOMPARE(window.ZLVRankTable->CellText(row, p), table[row * 10 + p]);
-    QVERIFY(!window.Modified);
-    QVERIFY(window.BtnGame->isEnabled());
+            QCOMPARE(rig.List("ZLVRankTable").CellText(row, p), table[row * 10 + p]);
+    QVERIFY(!window.FileState().Modified);
+    QVERIFY(rig.Button("BtnGame").isEnabled());
     QVERIFY(rig.Dialogs.Shown.empty());
 }
 
@@ -186,15 +185,15 @@ void FrmGoalrunFilesTests::RefusedFileShowsErrorAndKeepsTheGame() {
     QFETCH(int, kind);
     TWindowRig rig;
     TFormMain& window = rig.W();
-    window.MIDataSave[0]->trigger();
-    const QString saved = window.SaveDialogFileName;
+    rig.Slot("MIDataSave", 0).trigger();
+    const QString saved = window.FileState().SaveDialogFileName;
     rig.Play(5);
-    window.Modified = true;
+    rig.MarkModified();
     const QString path = rig.Folder.filePath(QStringLiteral("ゲーム データ.sav"));
     WriteAll(path, kind == 0 ? QByteArray("これはセーブファイルではありません")
                              : ReadAll(saved).left(4000));
-    const QString leader = window.ZLVRankTable->CellText(0, 0);
-    const QString log = window.RichEdit1->toPlainText();
+    const QString leader = rig.List("ZLVRankTable").CellText(0, 0);
+    const QString log = rig.Log().toPlainText();
 
     window.OpenPath(path);
 
@@ -208,25 +207,25 @@ void FrmGoalrunFilesTests::RefusedFileShowsErrorAndKeepsTheGame() {
     QCOMPARE(error.BusyDepth, 1); // the normal pointer comes back last
     QCOMPARE(rig.Dialogs.BusyDepth, 0);
     QCOMPARE(rig.Game.Matchday, 5);
-    QCOMPARE(window.ZLVRankTable->CellText(0, 0), leader);
-    QCOMPARE(window.RichEdit1->toPlainText(), log);
-    QVERIFY(window.Modified);
-    QCOMPARE(window.OpenDialogFileName, saved);
+    QCOMPARE(rig.List("ZLVRankTable").CellText(0, 0), leader);
+    QCOMPARE(rig.Log().toPlainText(), log);
+    QVERIFY(window.FileState().Modified);
+    QCOMPARE(window.FileState().OpenDialogFileName, saved);
 }
 
 void FrmGoalrunFilesTests::FailedSaveShowsErrorAndKeepsTheOldFile() {
     TWindowRig rig;
     TFormMain& window = rig.W();
-    window.MIDataSave[7]->trigger();
-    const QString slot = window.SaveDialogFileName;
+    rig.Slot("MIDataSave", 7).trigger();
+    const QString slot = window.FileState().SaveDialogFileName;
     const QByteArray old = ReadAll(slot);
     rig.Play(2);
-    window.Modified = true;
+    rig.MarkModified();
     {
         // Room for the beginning of a save image only: the write fails half way.
         const TFileSizeLimit limit(1000);
         rig.Dialogs.Answers = {QMessageBox::Ok};
-        window.MIDataSave[7]->trigger();
+        rig.Slot("MIDataSave", 7).trigger();
     }
     QCOMPARE(rig.Dialogs.Shown.size(), size_t{2});
     const auto& error = rig.Dialogs.Shown[1];
@@ -236,12 +235,12 @@ void FrmGoalrunFilesTests::FailedSaveShowsErrorAndKeepsTheOldFile() {
     QCOMPARE(ReadAll(slot), old);
     QCOMPARE(QDir(QFileInfo(slot).path()).entryList(QDir::Files),
              QStringList({QStringLiteral("07savedata.sav")}));
-    QVERIFY(window.Modified);
+    QVERIFY(window.FileState().Modified);
 
     // A save folder that cannot be made: its place is taken by a file.
     TWindowRig blocked;
     WriteAll(blocked.Folder.filePath(QStringLiteral("savedata")), QByteArray("x"));
-    blocked.W().MIDataSave[1]->trigger();
+    blocked.Slot("MIDataSave", 1).trigger();
     QCOMPARE(blocked.Dialogs.Shown.size(), size_t{1});
     QVERIFY(
         blocked.Dialogs.Shown[0].Text.endsWith(QStringLiteral("ファイルを作成できませんでした")));
@@ -254,14 +253,16 @@ void FrmGoalrunFilesTests::DropOpensOnlyTheFirstFileAndIgnoresFolders() {
     for (int i = 0; i < 3; ++i) {
         rig.Play(1);
         const QString path = rig.Folder.filePath(QStringLiteral("drop%1.sav").arg(i));
-        QVERIFY(window.SaveGameFile(path));
+        rig.Dialogs.FileAnswers = {path};
+        rig.Action("FileSaveAsAct").trigger();
+        QVERIFY(QFileInfo(path).isFile());
         files << path;
     }
     rig.Play(4);
     std::swap(files[0], files[1]); // the first dropped holds matchday 2
     DropFiles(window, files);
     QCOMPARE(rig.Game.Matchday, 2);
-    QCOMPARE(window.OpenDialogFileName, files[0]);
+    QCOMPARE(window.FileState().OpenDialogFileName, files[0]);
 
     DropFiles(window, {rig.Folder.path()});
     DropFiles(window, {rig.Folder.filePath(QStringLiteral("missing.sav"))});
@@ -274,7 +275,7 @@ void FrmGoalrunFilesTests::DropOpensOnlyTheFirstFileAndIgnoresFolders() {
         QCOMPARE(rig.Game.Matchday, 2);
     };
     rig.Dialogs.Answers = {QMessageBox::Cancel};
-    window.N9->trigger();
+    rig.Action("N9").trigger();
     QCOMPARE(rig.Dialogs.Shown.size(), size_t{1});
     QCOMPARE(rig.Game.Matchday, 3);
 }
@@ -295,7 +296,8 @@ void FrmGoalrunFilesTests::FileNameThatIsNotUtf8OpensByDropAndByPath() {
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&window, &drop);
     QCOMPARE(rig.Game.Matchday, 2);
-    QCOMPARE(EncodeFileName(window.OpenDialogFileName), path); // a later save goes back there
+    QCOMPARE(EncodeFileName(window.FileState().OpenDialogFileName),
+             path); // a later save goes back there
 
     // The command line and a second copy end in OpenPath with the decoded name.
     rig.Play(1);
@@ -310,18 +312,18 @@ void FrmGoalrunFilesTests::FileActionsAskBeforeReplacingAChangedGame() {
     const QString path = rig.Folder.filePath(QStringLiteral("named.sav"));
     rig.Play(2);
     // Untitled: "上書き保存" asks for a name; a cancelled dialog saves nothing.
-    window.FileSaveAct->trigger();
+    rig.Action("FileSaveAct").trigger();
     QCOMPARE(rig.Dialogs.FileDialogCurrents.size(), size_t{1});
     QVERIFY(!QFile::exists(path));
     rig.Dialogs.FileAnswers = {path};
-    window.FileSaveAsAct->trigger();
+    rig.Action("FileSaveAsAct").trigger();
     QVERIFY(QFile::exists(path));
-    QVERIFY(!window.Untitled);
+    QVERIFY(!window.FileState().Untitled);
 
     // "新規": Cancel keeps the game, No starts a new one without saving.
     rig.Play(1);
     rig.Dialogs.Answers = {QMessageBox::Cancel};
-    window.FileNewAct->trigger();
+    rig.Action("FileNewAct").trigger();
     QCOMPARE(rig.Game.Matchday, 3);
     const auto& question = rig.Dialogs.Shown.back();
     QCOMPARE(question.Text,
@@ -329,14 +331,14 @@ void FrmGoalrunFilesTests::FileActionsAskBeforeReplacingAChangedGame() {
     QCOMPARE(question.Buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     QCOMPARE(question.DefaultButton, QMessageBox::Yes);
     rig.Dialogs.Answers = {QMessageBox::No};
-    window.FileNewAct->trigger();
+    rig.Action("FileNewAct").trigger();
     QCOMPARE(rig.Game.Matchday, 0);
-    QVERIFY(window.Untitled);
+    QVERIFY(window.FileState().Untitled);
 
     // "開く": not modified, so no question; the dialog offers the current file.
     const size_t asked = rig.Dialogs.Shown.size();
     rig.Dialogs.FileAnswers = {path};
-    window.FileOpenAct->trigger();
+    rig.Action("FileOpenAct").trigger();
     QCOMPARE(rig.Dialogs.Shown.size(), asked);
     QCOMPARE(rig.Dialogs.FileDialogCurrents.back(), path);
     QCOMPARE(rig.Game.Matchday, 2);

@@ -25,13 +25,13 @@ struct TCommandStates {
     bool NextSeason;
 };
 
-void CheckCommandStates(TFormMain& window, TCommandStates expected) {
-    QCOMPARE(window.BtnGame->isEnabled(), expected.Game);
-    QCOMPARE(window.ActGame->isEnabled(), expected.Game);
-    QCOMPARE(window.BtnBuildUp->isEnabled(), expected.BuildUp);
-    QCOMPARE(window.ActBuildUp->isEnabled(), expected.BuildUp);
-    QCOMPARE(window.BtnNextSeason->isEnabled(), expected.NextSeason);
-    QCOMPARE(window.ActNextSeason->isEnabled(), expected.NextSeason);
+void CheckCommandStates(const TWindowRig& rig, TCommandStates expected) {
+    QCOMPARE(rig.Button("BtnGame").isEnabled(), expected.Game);
+    QCOMPARE(rig.Action("ActGame").isEnabled(), expected.Game);
+    QCOMPARE(rig.Button("BtnBuildUp").isEnabled(), expected.BuildUp);
+    QCOMPARE(rig.Action("ActBuildUp").isEnabled(), expected.BuildUp);
+    QCOMPARE(rig.Button("BtnNextSeason").isEnabled(), expected.NextSeason);
+    QCOMPARE(rig.Action("ActNextSeason").isEnabled(), expected.NextSeason);
 }
 
 QStringList MenuTexts(const QMenu& menu) {
@@ -63,17 +63,17 @@ void FrmGoalrunTests::StartupShowsOpeningMessagesTableInCreationOrderAndFirstMat
     TWindowRig rig;
     TFormMain& window = rig.W();
     QCOMPARE(window.windowTitle(), QStringLiteral("ゴールラン"));
-    QVERIFY(window.Activated);
+    QVERIFY(window.IsActivated());
     QCOMPARE(rig.LogLines(), OpeningLines);
-    QCOMPARE(window.PageControl1->currentIndex(), 0);
-    QCOMPARE(window.ZLVRankTable->RowCount(), 16);
-    QCOMPARE(window.ZLVRankTable->ColumnCount(), 10);
+    QCOMPARE(rig.Find<QTabWidget>("PageControl1").currentIndex(), 0);
+    QCOMPARE(rig.List("ZLVRankTable").RowCount(), 16);
+    QCOMPARE(rig.List("ZLVRankTable").ColumnCount(), 10);
     for (int row = 0; row < 16; ++row) {
-        QCOMPARE(window.ZLVRankTable->CellText(row, 0), QString(QChar(u'A' + row)));
-        QCOMPARE(window.ZLVRankTable->CellText(row, 1), QString::number(row + 1));
+        QCOMPARE(rig.List("ZLVRankTable").CellText(row, 0), QString(QChar(u'A' + row)));
+        QCOMPARE(rig.List("ZLVRankTable").CellText(row, 1), QString::number(row + 1));
     }
     // The player manages the weakest club, created last.
-    QCOMPARE(window.ZLVRankTable->SelectedRow(), 15);
+    QCOMPARE(rig.List("ZLVRankTable").SelectedRow(), 15);
     QCOMPARE(rig.Panel(0), QStringLiteral("P"));
     QCOMPARE(rig.Panel(1), QStringLiteral("なし"));
     QCOMPARE(rig.Panel(2), QStringLiteral("なし"));
@@ -81,14 +81,14 @@ void FrmGoalrunTests::StartupShowsOpeningMessagesTableInCreationOrderAndFirstMat
     QCOMPARE(rig.Panel(5), QStringLiteral("0円"));
     QCOMPARE(rig.Panel(9), QStringLiteral("2億円"));
     QCOMPARE(rig.Panel(10), QStringLiteral("1季目"));
-    CheckCommandStates(window, {true, true, false});
-    QVERIFY(!window.Modified);
-    QVERIFY(window.Untitled);
-    QCOMPARE(window.ComboBoxBuildUp->currentText(), QStringLiteral("0"));
-    QCOMPARE(window.ComboBoxBuildUp->count(), 38);
-    QCOMPARE(window.ComboBoxBuildUp->itemText(10), QStringLiteral("10"));
-    QCOMPARE(window.ComboBoxBuildUp->itemText(11), QStringLiteral("20"));
-    QCOMPARE(window.ComboBoxBuildUp->itemText(37), QStringLiteral("10000"));
+    CheckCommandStates(rig, {true, true, false});
+    QVERIFY(!window.FileState().Modified);
+    QVERIFY(window.FileState().Untitled);
+    QCOMPARE(rig.Find<QComboBox>("ComboBoxBuildUp").currentText(), QStringLiteral("0"));
+    QCOMPARE(rig.Find<QComboBox>("ComboBoxBuildUp").count(), 38);
+    QCOMPARE(rig.Find<QComboBox>("ComboBoxBuildUp").itemText(10), QStringLiteral("10"));
+    QCOMPARE(rig.Find<QComboBox>("ComboBoxBuildUp").itemText(11), QStringLiteral("20"));
+    QCOMPARE(rig.Find<QComboBox>("ComboBoxBuildUp").itemText(37), QStringLiteral("10000"));
 }
 
 void FrmGoalrunTests::SecondActivationStartsNoNewGame() {
@@ -96,47 +96,45 @@ void FrmGoalrunTests::SecondActivationStartsNoNewGame() {
     rig.Play(1);
     rig.W().hide();
     rig.W().show();
-    rig.W().FormActivate();
     QCOMPARE(rig.Game.Matchday, 1);
 }
 
 void FrmGoalrunTests::WholeSeasonFollowsEnablingRuleUntilTheTitle() {
     TWindowRig rig;
-    TFormMain& window = rig.W();
     for (int matchday = 1; matchday <= 30; ++matchday) {
-        CheckCommandStates(window, {true, true, false});
-        window.BtnGame->click();
+        CheckCommandStates(rig, {true, true, false});
+        rig.Button("BtnGame").click();
         QCOMPARE(rig.Game.Matchday, matchday);
     }
-    CheckCommandStates(window, {false, false, true});
+    CheckCommandStates(rig, {false, false, true});
     QCOMPARE(rig.Panel(3), QStringLiteral("なし"));
     QCOMPARE(rig.Panel(4), QStringLiteral("なし"));
     QVERIFY(rig.Panel(1).startsWith(QStringLiteral("第30節 ")));
     // A disabled command does nothing, whichever way it is reached.
-    window.ActGame->trigger();
+    rig.Action("ActGame").trigger();
     QCOMPARE(rig.Game.Matchday, 30);
 
-    window.BtnNextSeason->click();
+    rig.Button("BtnNextSeason").click();
     QCOMPARE(rig.Game.Season, 1);
     QCOMPARE(rig.Game.Matchday, 0);
     QCOMPARE(rig.Panel(10), QStringLiteral("2季目"));
-    CheckCommandStates(window, {true, true, false});
+    CheckCommandStates(rig, {true, true, false});
 
     // A club that never concedes and always attacks wins the title, which ends the game.
     rig.Game.MyClub().Attack = 10000;
     rig.Game.MyClub().Defense = 10000;
-    window.BtnGame30->click();
+    rig.Button("BtnGame30").click();
     QCOMPARE(rig.Game.Matchday, 30);
     QVERIFY(rig.Game.Finished);
     QCOMPARE(rig.Game.MyClub().Rank, 0);
-    CheckCommandStates(window, {false, false, false});
-    window.ActNextSeason->trigger();
+    CheckCommandStates(rig, {false, false, false});
+    rig.Action("ActNextSeason").trigger();
     QCOMPARE(rig.Game.Season, 1);
 
     rig.Dialogs.Answers = {QMessageBox::Ok};
-    window.N9->trigger();
+    rig.Action("N9").trigger();
     QVERIFY(!rig.Game.Finished);
-    CheckCommandStates(window, {true, true, false});
+    CheckCommandStates(rig, {true, true, false});
 }
 
 void FrmGoalrunTests::NewGameQuestion_data() {
@@ -151,14 +149,14 @@ void FrmGoalrunTests::NewGameQuestion() {
     QFETCH(bool, newGame);
     TWindowRig rig;
     rig.Play(2);
-    rig.W().Modified = true;
-    rig.W().Untitled = false;
+    rig.Slot("MIDataSave", 0).trigger(); // the game gets a file name
+    rig.MarkModified();
     const QStringList logBefore = rig.LogLines();
-    const QString tableBefore = rig.W().ZLVRankTable->CellText(0, 0);
+    const QString tableBefore = rig.List("ZLVRankTable").CellText(0, 0);
     const int busyBefore = rig.Dialogs.BusyCount;
     rig.Dialogs.Answers = {static_cast<QMessageBox::StandardButton>(answer)};
 
-    rig.W().N9->trigger();
+    rig.Action("N9").trigger();
 
     QCOMPARE(rig.Dialogs.Shown.size(), size_t{1});
     const auto& shown = rig.Dialogs.Shown.front();
@@ -171,29 +169,29 @@ void FrmGoalrunTests::NewGameQuestion() {
     if (newGame) {
         QCOMPARE(rig.Game.Matchday, 0);
         QCOMPARE(rig.LogLines(), OpeningLines);
-        QCOMPARE(rig.W().ZLVRankTable->CellText(0, 0), QStringLiteral("A"));
+        QCOMPARE(rig.List("ZLVRankTable").CellText(0, 0), QStringLiteral("A"));
         QCOMPARE(rig.Panel(1), QStringLiteral("なし"));
         QCOMPARE(rig.Dialogs.BusyCount, busyBefore + 1);
-        QVERIFY(!rig.W().Modified);
-        QVERIFY(rig.W().Untitled);
+        QVERIFY(!rig.W().FileState().Modified);
+        QVERIFY(rig.W().FileState().Untitled);
     } else {
         QCOMPARE(rig.Game.Matchday, 2);
         QCOMPARE(rig.LogLines(), logBefore);
-        QCOMPARE(rig.W().ZLVRankTable->CellText(0, 0), tableBefore);
+        QCOMPARE(rig.List("ZLVRankTable").CellText(0, 0), tableBefore);
         QCOMPARE(rig.Dialogs.BusyCount, busyBefore);
-        QVERIFY(rig.W().Modified);
-        QVERIFY(!rig.W().Untitled);
+        QVERIFY(rig.W().FileState().Modified);
+        QVERIFY(!rig.W().FileState().Untitled);
     }
 }
 
 void FrmGoalrunTests::HiddenThirtyButtonPlaysTheRestOfTheSeasonAndStops() {
     TWindowRig rig;
     rig.Play(12);
-    QVERIFY(rig.W().BtnGame30->isHidden());
-    QCOMPARE(rig.W().BtnGame30->text(), QStringLiteral("BtnGame30"));
-    rig.W().BtnMesClearClick();
+    QVERIFY(rig.Button("BtnGame30").isHidden());
+    QCOMPARE(rig.Button("BtnGame30").text(), QStringLiteral("BtnGame30"));
+    rig.Button("BtnMesClear").click();
 
-    rig.W().BtnGame30->click();
+    rig.Button("BtnGame30").click();
 
     QCOMPARE(rig.Game.Matchday, 30);
     QCOMPARE(rig.Game.Season, 0);
@@ -205,17 +203,17 @@ void FrmGoalrunTests::HiddenThirtyButtonPlaysTheRestOfTheSeasonAndStops() {
             lines.begin(), lines.end(), [&](const QString& line) { return line.startsWith(head); });
         QCOMPARE(reports, matchday >= 13 && matchday <= 30 ? 1 : 0);
     }
-    CheckCommandStates(rig.W(), {false, false, true});
+    CheckCommandStates(rig, {false, false, true});
 }
 
 void FrmGoalrunTests::MessageClearEmptiesLogAndNextMessageStartsFirstLine() {
     TWindowRig rig;
-    rig.W().BtnMesClear->click();
-    QVERIFY(rig.W().RichEdit1->toPlainText().isEmpty());
+    rig.Button("BtnMesClear").click();
+    QVERIFY(rig.Log().toPlainText().isEmpty());
     QCOMPARE(rig.Game.Matchday, 0);
     rig.Play(1);
-    QVERIFY2(rig.W().RichEdit1->toPlainText().startsWith(QStringLiteral("第1節 ")),
-             qPrintable(rig.W().RichEdit1->toPlainText()));
+    QVERIFY2(rig.Log().toPlainText().startsWith(QStringLiteral("第1節 ")),
+             qPrintable(rig.Log().toPlainText()));
 }
 
 void FrmGoalrunTests::ClubNamesComeFromTheFileBesideTheProgram_data() {
@@ -246,7 +244,7 @@ void FrmGoalrunTests::ClubNamesComeFromTheFileBesideTheProgram() {
     QFETCH(QStringList, expected);
     TWindowRig rig(1, withFile ? &bytes : nullptr);
     for (int row = 0; row < 16; ++row)
-        QCOMPARE(rig.W().ZLVRankTable->CellText(row, 0), expected[row]);
+        QCOMPARE(rig.List("ZLVRankTable").CellText(row, 0), expected[row]);
     QCOMPARE(rig.Panel(0), expected[15]);
 }
 
@@ -258,45 +256,54 @@ void FrmGoalrunTests::MenusHoldTheirEntriesInOrder() {
         titles << action->text();
     QCOMPARE(titles, QStringList({QStringLiteral("ゲーム(&G)"), QStringLiteral("ロード(&L)"),
                                   QStringLiteral("セーブ(&S)"), QStringLiteral("ヘルプ(&H)")}));
-    QCOMPARE(MenuTexts(*window.G1), QStringList({QStringLiteral("ニューゲーム(&N)"),
-                                                 QStringLiteral("-"), QStringLiteral("終了(&X)")}));
-    QCOMPARE(MenuTexts(*window.H2),
+    QCOMPARE(MenuTexts(rig.Menu("G1")),
+             QStringList({QStringLiteral("ニューゲーム(&N)"), QStringLiteral("-"),
+                          QStringLiteral("終了(&X)")}));
+    QCOMPARE(MenuTexts(rig.Menu("H2")),
              QStringList({QStringLiteral("ヘルプ(&H)"), QStringLiteral("-"),
                           QStringLiteral("アプリケーションのフォルダを開く(&O)"),
                           QStringLiteral("-"), QStringLiteral("バージョン情報(&A)")}));
-    QCOMPARE(window.MILoad->actions().size(), 10);
-    QCOMPARE(window.MISave->actions().size(), 10);
+    QCOMPARE(rig.Menu("MILoad").actions().size(), 10);
+    QCOMPARE(rig.Menu("MISave").actions().size(), 10);
     for (int n = 0; n < 10; ++n) {
-        QCOMPARE(window.MIDataLoad[n]->data().toInt(), n);
-        QCOMPARE(window.MIDataSave[n]->data().toInt(), n);
+        QCOMPARE(rig.Slot("MIDataLoad", n).data().toInt(), n);
+        QCOMPARE(rig.Slot("MIDataSave", n).data().toInt(), n);
     }
-    QCOMPARE(window.ZnViewHelpHtmlAction1->statusTip(), QStringLiteral("ヘルプのHTMLを開きます。"));
-    QCOMPARE(window.ZnViewHelpHtmlAction1->shortcut(), QKeySequence(Qt::Key_F1));
-    QCOMPARE(window.FileOpenAct->text(), QStringLiteral("開く(&O)..."));
-    QCOMPARE(window.FileOpenAct->property("Category").toString(), QStringLiteral("ファイル"));
-    QCOMPARE(window.ActMILoad->property("Category").toString(), QStringLiteral("ロードセーブ"));
-    QCOMPARE(window.ZnAboutAction1->property("Category").toString(), QStringLiteral("Vomera"));
-    QCOMPARE(window.ActionList1.size(), size_t{12 + 4 + 6 + 4 + 6});
+    QCOMPARE(rig.Find<TZnViewHelpHtmlAction>("ZnViewHelpHtmlAction1").statusTip(),
+             QStringLiteral("ヘルプのHTMLを開きます。"));
+    QCOMPARE(rig.Find<TZnViewHelpHtmlAction>("ZnViewHelpHtmlAction1").shortcut(),
+             QKeySequence(Qt::Key_F1));
+    QCOMPARE(rig.Action("FileOpenAct").text(), QStringLiteral("開く(&O)..."));
+    QCOMPARE(rig.Action("FileOpenAct").property("Category").toString(), QStringLiteral("ファイル"));
+    QCOMPARE(rig.Action("ActMILoad").property("Category").toString(),
+             QStringLiteral("ロードセーブ"));
+    QCOMPARE(rig.Find<TZnAboutAction>("ZnAboutAction1").property("Category").toString(),
+             QStringLiteral("Vomera"));
+    QCOMPARE(window.ActionList().size(), size_t{12 + 4 + 6 + 4 + 6});
 }
 
 void FrmGoalrunTests::StandardActionsOpenHelpAndFolderAndClose() {
     TWindowRig rig;
     TFormMain& window = rig.W();
     const QString folder = rig.Folder.path() + QLatin1Char('/');
-    QVERIFY(window.ZnViewHelpHtmlAction1->FileName.endsWith(QStringLiteral("_help.html")));
+    QVERIFY(rig.Find<TZnViewHelpHtmlAction>("ZnViewHelpHtmlAction1")
+                .FileName.endsWith(QStringLiteral("_help.html")));
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    QTest::keyClick(window.ZLVRankTable, Qt::Key_F1);
+    QTest::keyClick(&rig.List("ZLVRankTable"), Qt::Key_F1);
     QCOMPARE(rig.Opener.Opened.size(), size_t{1});
     QCOMPARE(rig.Opener.Opened[0],
-             QUrl::fromLocalFile(folder + window.ZnViewHelpHtmlAction1->FileName));
-    window.ZnOpenAppFolderAction1->trigger();
+             QUrl::fromLocalFile(
+                 folder + rig.Find<TZnViewHelpHtmlAction>("ZnViewHelpHtmlAction1").FileName));
+    rig.Find<TZnOpenAppFolderAction>("ZnOpenAppFolderAction1").trigger();
     QCOMPARE(rig.Opener.Opened.back(), QUrl::fromLocalFile(folder));
-    QCOMPARE(window.ZnAboutAction1->ApplicationName, QStringLiteral("ゴールラン"));
-    QCOMPARE(window.ZnAboutAction1->ApplicationVer, QStringLiteral("1.00"));
-    QVERIFY(window.ZnAboutAction1->CopyrightInfo.contains(QStringLiteral("Vomera")));
+    QCOMPARE(rig.Find<TZnAboutAction>("ZnAboutAction1").ApplicationName,
+             QStringLiteral("ゴールラン"));
+    QCOMPARE(rig.Find<TZnAboutAction>("ZnAboutAction1").ApplicationVer, QStringLiteral("1.00"));
+    QVERIFY(rig.Find<TZnAboutAction>("ZnAboutAction1")
+                .CopyrightInfo.contains(QStringLiteral("Vomera")));
     QVERIFY(window.isVisible());
-    window.ZnExitAction1->trigger();
+    rig.Find<TZnExitAction>("ZnExitAction1").trigger();
     QVERIFY(!window.isVisible());
 }
 

@@ -12,6 +12,22 @@
 #include "MatchdayStrip.h"
 #include "WindowRig.h"
 
+namespace {
+
+// Every row of `list` as its cells joined by blanks.
+QStringList Lines(const TZnListView& list) {
+    QStringList lines;
+    for (int row = 0; row < list.RowCount(); ++row) {
+        QStringList cells;
+        for (int p = 0; p < list.ColumnCount(); ++p)
+            cells << list.CellText(row, p);
+        lines << cells.join(QLatin1Char(' '));
+    }
+    return lines;
+}
+
+} // namespace
+
 class FrmGoalrunViewsTests : public QObject {
     Q_OBJECT
 private slots:
@@ -28,7 +44,7 @@ private slots:
 void FrmGoalrunViewsTests::RankTableShowsEveryClubFieldByTagWithNegativeGoalDifference() {
     TWindowRig rig;
     rig.Play(6);
-    TZnListView& table = *rig.W().ZLVRankTable;
+    TZnListView& table = rig.List("ZLVRankTable");
     const QStringList captions = {QStringLiteral("チーム"), QStringLiteral("順位"),
                                   QStringLiteral("勝点"),   QStringLiteral("試合数"),
                                   QStringLiteral("勝"),     QStringLiteral("分"),
@@ -38,31 +54,26 @@ void FrmGoalrunViewsTests::RankTableShowsEveryClubFieldByTagWithNegativeGoalDiff
         QCOMPARE(table.Column(p).Tag, p);
         QCOMPARE(table.model()->headerData(p, Qt::Horizontal).toString(), captions[p]);
     }
-    bool negativeSeen = false;
-    for (int row = 0; row < 16; ++row) {
-        const TZnClub& club = rig.Game.Clubs().Items(row);
-        const QStringList expected = {
-            QString::fromStdString(club.Name),  QString::number(row + 1),
-            QString::number(club.Points),       QString::number(club.Played),
-            QString::number(club.Wins),         QString::number(club.Draws),
-            QString::number(club.Losses),       QString::number(club.GoalsFor),
-            QString::number(club.GoalsAgainst), QString::number(club.GoalsFor - club.GoalsAgainst)};
-        for (int p = 0; p < 10; ++p)
-            QCOMPARE(table.CellText(row, p), expected[p]);
-        if (club.GoalsFor < club.GoalsAgainst) {
-            negativeSeen = true;
-            QVERIFY(table.CellText(row, 9).startsWith(QLatin1Char('-')));
-        }
-    }
-    QVERIFY2(negativeSeen, "six matchdays leave some club with more goals against than for");
+    // Seed 1, six matchdays: every cell as shown, negative goal differences included.
+    QCOMPARE(
+        Lines(table),
+        QStringList(
+            {QStringLiteral("E 1 16 6 5 1 0 12 3 9"), QStringLiteral("C 2 16 6 5 1 0 14 7 7"),
+             QStringLiteral("K 3 13 6 4 1 1 12 8 4"), QStringLiteral("B 4 13 6 4 1 1 11 7 4"),
+             QStringLiteral("D 5 12 6 4 0 2 16 9 7"), QStringLiteral("A 6 12 6 3 3 0 11 4 7"),
+             QStringLiteral("H 7 9 6 3 0 3 7 8 -1"), QStringLiteral("F 8 8 6 2 2 2 8 7 1"),
+             QStringLiteral("O 9 7 6 2 1 3 5 8 -3"), QStringLiteral("I 10 6 6 2 0 4 10 12 -2"),
+             QStringLiteral("L 11 5 6 1 2 3 7 10 -3"), QStringLiteral("J 12 4 6 1 1 4 5 8 -3"),
+             QStringLiteral("G 13 4 6 0 4 2 4 8 -4"), QStringLiteral("M 14 4 6 1 1 4 4 8 -4"),
+             QStringLiteral("P 15 4 6 1 1 4 6 14 -8"), QStringLiteral("N 16 1 6 0 1 5 5 16 -11")}));
     QCOMPARE(table.SelectedRow(), rig.Game.MyClubIndex());
 }
 
 void FrmGoalrunViewsTests::FixturesBeforeTheFirstMatchdayShowDashesAndSelectThePlayersRow() {
     TWindowRig rig;
-    rig.W().PageControl1->setCurrentIndex(1);
-    TZnListView& fixtures = *rig.W().ZLVMatches;
-    QCOMPARE(rig.W().TabControl1->TabIndex(), 0);
+    rig.Find<QTabWidget>("PageControl1").setCurrentIndex(1);
+    TZnListView& fixtures = rig.List("ZLVMatches");
+    QCOMPARE(rig.Find<TMatchdayStrip>("TabControl1").TabIndex(), 0);
     QCOMPARE(fixtures.RowCount(), 8);
     QCOMPARE(fixtures.ColumnCount(), 3);
     QCOMPARE(fixtures.model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Home"));
@@ -78,49 +89,46 @@ void FrmGoalrunViewsTests::FixturesBeforeTheFirstMatchdayShowDashesAndSelectTheP
 void FrmGoalrunViewsTests::FixturesOfAChosenMatchdayShowScoresOnlyOncePlayed() {
     TWindowRig rig;
     rig.Play(3);
-    rig.W().PageControl1->setCurrentIndex(1);
-    TZnListView& fixtures = *rig.W().ZLVMatches;
-    const QRegularExpression score(QStringLiteral("^[0-6] - [0-6]$"));
-    const auto check = [&](int matchdayIndex) {
-        rig.W().TabControl1->Button(matchdayIndex)->click();
-        QCOMPARE(rig.W().TabControl1->TabIndex(), matchdayIndex);
-        const TZnMatchList& day = rig.Game.Schedule().Matchdays(matchdayIndex);
-        for (int row = 0; row < 8; ++row) {
-            const TZnMatch& match = day.Matches(row);
-            QCOMPARE(fixtures.CellText(row, 0),
-                     QString::fromStdString(rig.Game.Clubs().ClubById(match.HomeId).Name));
-            QCOMPARE(fixtures.CellText(row, 2),
-                     QString::fromStdString(rig.Game.Clubs().ClubById(match.AwayId).Name));
-            if (matchdayIndex < 3)
-                QCOMPARE(fixtures.CellText(row, 1),
-                         QStringLiteral("%1 - %2").arg(match.HomeGoals).arg(match.AwayGoals));
-            else
-                QCOMPARE(fixtures.CellText(row, 1), QStringLiteral("-"));
-        }
-    };
-    check(4);
-    check(0);
-    QVERIFY(score.match(fixtures.CellText(0, 1)).hasMatch());
-    check(29);
-    QCOMPARE(fixtures.RowCount(), 8);
+    rig.Find<QTabWidget>("PageControl1").setCurrentIndex(1);
+    auto& strip = rig.Find<TMatchdayStrip>("TabControl1");
+    const TZnListView& fixtures = rig.List("ZLVMatches");
+    // Seed 1 after three matchdays; the player's fixture stands first.
+    const std::pair<int, QStringList> days[] = {
+        {4,
+         {QStringLiteral("D - P"), QStringLiteral("C - I"), QStringLiteral("A - G"),
+          QStringLiteral("E - N"), QStringLiteral("H - B"), QStringLiteral("J - L"),
+          QStringLiteral("K - F"), QStringLiteral("O - M")}},
+        {0,
+         {QStringLiteral("P 3 - 2 K"), QStringLiteral("B 3 - 2 D"), QStringLiteral("G 2 - 2 L"),
+          QStringLiteral("H 1 - 0 O"), QStringLiteral("I 1 - 0 J"), QStringLiteral("M 0 - 1 E"),
+          QStringLiteral("N 0 - 2 F"), QStringLiteral("A 2 - 2 C")}},
+        {29,
+         {QStringLiteral("K - P"), QStringLiteral("D - B"), QStringLiteral("E - M"),
+          QStringLiteral("F - N"), QStringLiteral("J - I"), QStringLiteral("C - A"),
+          QStringLiteral("L - G"), QStringLiteral("O - H")}}};
+    for (const auto& [index, expected] : days) {
+        strip.Button(index)->click();
+        QCOMPARE(strip.TabIndex(), index);
+        QCOMPARE(Lines(fixtures), expected);
+    }
 }
 
 void FrmGoalrunViewsTests::PageChangeSelectsLastPlayedMatchday() {
     TWindowRig rig;
-    rig.W().PageControl1->setCurrentIndex(1);
-    rig.W().TabControl1->Button(9)->click();
+    rig.Find<QTabWidget>("PageControl1").setCurrentIndex(1);
+    rig.Find<TMatchdayStrip>("TabControl1").Button(9)->click();
     rig.Play(5);
     // The command redraws the visible page, which turns the strip to the matchday just played.
-    QCOMPARE(rig.W().TabControl1->TabIndex(), 4);
-    QCOMPARE(rig.W().ZLVMatches->SelectedRow(), 0);
+    QCOMPARE(rig.Find<TMatchdayStrip>("TabControl1").TabIndex(), 4);
+    QCOMPARE(rig.List("ZLVMatches").SelectedRow(), 0);
     rig.Play(25);
-    QCOMPARE(rig.W().TabControl1->TabIndex(), 29);
-    QVERIFY(rig.W().ZLVMatches->CellText(0, 1) != QStringLiteral("-"));
+    QCOMPARE(rig.Find<TMatchdayStrip>("TabControl1").TabIndex(), 29);
+    QVERIFY(rig.List("ZLVMatches").CellText(0, 1) != QStringLiteral("-"));
 }
 
 void FrmGoalrunViewsTests::PrizeListIsFixedAndSelectsThePlayersRank() {
     TWindowRig rig;
-    TZnListView& prizes = *rig.W().ZLVPrizes;
+    TZnListView& prizes = rig.List("ZLVPrizes");
     QCOMPARE(prizes.RowCount(), 16);
     QCOMPARE(prizes.model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("最終順位"));
     QCOMPARE(prizes.model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("賞金"));
@@ -129,30 +137,30 @@ void FrmGoalrunViewsTests::PrizeListIsFixedAndSelectsThePlayersRank() {
     QCOMPARE(prizes.CellText(4, 1), QStringLiteral("5120万円"));
     QCOMPARE(prizes.CellText(15, 0), QStringLiteral("16"));
     QCOMPARE(prizes.CellText(15, 1), QStringLiteral("1万円"));
-    rig.W().PageControl1->setCurrentIndex(2);
+    rig.Find<QTabWidget>("PageControl1").setCurrentIndex(2);
     QCOMPARE(prizes.SelectedRow(), 15);
     rig.Play(8);
-    rig.W().PageControl1->setCurrentIndex(0);
-    rig.W().PageControl1->setCurrentIndex(2);
+    rig.Find<QTabWidget>("PageControl1").setCurrentIndex(0);
+    rig.Find<QTabWidget>("PageControl1").setCurrentIndex(2);
     QCOMPARE(prizes.SelectedRow(), rig.Game.MyClub().Rank);
     QCOMPARE(prizes.CellText(0, 1), QStringLiteral("8億1920万円"));
 }
 
 void FrmGoalrunViewsTests::ClubPanelFollowsInvestmentAndMatch() {
     TWindowRig rig;
-    for (int row = 0; row < MyClubRowCount; ++row)
-        QCOMPARE(rig.W().ZLVMyClub->CellText(row, 0),
-                 QString::fromUtf8(MyClubRowCaptions[static_cast<size_t>(row)].data(),
-                                   static_cast<qsizetype>(MyClubRowCaptions[row].size())));
-    rig.W().ComboBoxBuildUp->setEditText(QStringLiteral("100"));
-    rig.W().BtnBuildUp->click();
-    QCOMPARE(rig.W().ComboBoxBuildUp->currentText(), QStringLiteral("100"));
+    const auto before = MyClubRows(rig.Game);
+    QCOMPARE(rig.List("ZLVMyClub").RowCount(), static_cast<int>(before.size()));
+    for (const auto& row : before)
+        QCOMPARE(rig.List("ZLVMyClub").CellText(static_cast<int>(ViewIndex(row.Id)), 0),
+                 QString::fromUtf8(row.Caption.data(), static_cast<qsizetype>(row.Caption.size())));
+    rig.Find<QComboBox>("ComboBoxBuildUp").setEditText(QStringLiteral("100"));
+    rig.Button("BtnBuildUp").click();
+    QCOMPARE(rig.Find<QComboBox>("ComboBoxBuildUp").currentText(), QStringLiteral("100"));
     QCOMPARE(rig.Panel(5), QStringLiteral("100万円"));
     QCOMPARE(rig.Panel(9), QStringLiteral("1億9900万円"));
     QCOMPARE(rig.LogLines().back(), QStringLiteral("強化費を100万円投入しました。"));
-    const auto values = MyClubValues(rig.Game);
-    for (int row = 0; row < MyClubRowCount; ++row)
-        QCOMPARE(rig.Panel(row), QString::fromStdString(values[static_cast<size_t>(row)]));
+    for (const auto& row : MyClubRows(rig.Game))
+        QCOMPARE(rig.Panel(static_cast<int>(ViewIndex(row.Id))), QString::fromStdString(row.Value));
 
     rig.Play(1);
     QCOMPARE(rig.Panel(5), QStringLiteral("0円"));
@@ -165,12 +173,12 @@ void FrmGoalrunViewsTests::ClubPanelFollowsInvestmentAndMatch() {
 
 void FrmGoalrunViewsTests::RefusedInvestmentLeavesPanelAndResetsBox() {
     TWindowRig rig;
-    rig.W().ComboBoxBuildUp->setEditText(QStringLiteral("abc"));
-    rig.W().BtnBuildUp->click();
-    QCOMPARE(rig.W().ComboBoxBuildUp->currentText(), QStringLiteral("0"));
+    rig.Find<QComboBox>("ComboBoxBuildUp").setEditText(QStringLiteral("abc"));
+    rig.Button("BtnBuildUp").click();
+    QCOMPARE(rig.Find<QComboBox>("ComboBoxBuildUp").currentText(), QStringLiteral("0"));
     QCOMPARE(rig.LogLines().back(), QStringLiteral("強化費を指定してください。"));
-    rig.W().ComboBoxBuildUp->setEditText(QStringLiteral("30000"));
-    rig.W().BtnBuildUp->click();
+    rig.Find<QComboBox>("ComboBoxBuildUp").setEditText(QStringLiteral("30000"));
+    rig.Button("BtnBuildUp").click();
     QCOMPARE(rig.LogLines().back(), QStringLiteral("強化費が足りません。"));
     QCOMPARE(rig.Panel(5), QStringLiteral("0円"));
     QCOMPARE(rig.Panel(9), QStringLiteral("2億円"));
@@ -179,9 +187,9 @@ void FrmGoalrunViewsTests::RefusedInvestmentLeavesPanelAndResetsBox() {
 void FrmGoalrunViewsTests::MatchdayStripShowsAllThirtyMatchdaysAtOnce() {
     TWindowRig rig;
     rig.W().resize(800, 600);
-    rig.W().PageControl1->setCurrentIndex(1);
+    rig.Find<QTabWidget>("PageControl1").setCurrentIndex(1);
     QVERIFY(QTest::qWaitForWindowExposed(rig.Window.get()));
-    TMatchdayStrip& strip = *rig.W().TabControl1;
+    TMatchdayStrip& strip = rig.Find<TMatchdayStrip>("TabControl1");
     QCOMPARE(strip.Count(), 30);
     const QRect visible = strip.rect();
     for (int i = 0; i < 30; ++i) {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -12,10 +13,11 @@
 #include "ConstsGoalrun.h"
 #include "FrmGoalrun.h"
 #include "GameGoalrun.h"
-#include "MessageLogEdit.h"
 #include "SingleCopy.h"
 #include "X11Activation.h"
 #include "ZnCopyData.h"
+#include "RecordingOpener.h"
+#include "ScriptedDialogs.h"
 #include "ZnDialogs.h"
 #include "ZnSingleInstance.h"
 #include "ZnUtils.h"
@@ -49,7 +51,7 @@ private:
 
         explicit TFirstCopy(const QString& commandLineFile = {}) {
             Window = std::make_unique<TFormMain>(Game, Dialogs, Opener, AppFolder.path());
-            Window->CommandLineFile = commandLineFile;
+            Window->SetCommandLineFile(commandLineFile);
             Window->show();
         }
 
@@ -104,9 +106,11 @@ QProcess* SingleCopyTests::StartProgram(const QStringList& arguments, const QStr
 void SingleCopyTests::CommandLineFileOpensAfterTheNewGame() {
     TFirstCopy first(SaveFile);
     QCOMPARE(first.Game.Matchday, 7);
-    QVERIFY2(first.Window->RichEdit1->toPlainText().isEmpty(),
+    QVERIFY2(first.Window->findChild<QPlainTextEdit*>(QStringLiteral("RichEdit1"))
+                 ->toPlainText()
+                 .isEmpty(),
              "the load clears the opening messages of the new game");
-    QCOMPARE(first.Window->OpenDialogFileName, SaveFile);
+    QCOMPARE(first.Window->FileState().OpenDialogFileName, SaveFile);
 
     TFirstCopy missing(Work.filePath(QStringLiteral("none.sav")));
     QCOMPARE(missing.Game.Matchday, 0);
@@ -133,7 +137,9 @@ void SingleCopyTests::SecondCopyHandsItsFileToTheFirstAndEnds() {
     QCOMPARE(second->exitStatus(), QProcess::NormalExit);
     QCOMPARE(second->exitCode(), 0);
     QCOMPARE(first.Game.Matchday, 7);
-    QVERIFY(first.Window->RichEdit1->toPlainText().isEmpty());
+    QVERIFY(first.Window->findChild<QPlainTextEdit*>(QStringLiteral("RichEdit1"))
+                ->toPlainText()
+                .isEmpty());
 
     // After "--" a name that starts with '-' is a file, here one relative to the second's folder.
     QVERIFY(QFile::copy(SaveFile, Work.filePath(QStringLiteral("-dash.sav"))));
@@ -206,11 +212,11 @@ void SingleCopyTests::KilledFirstCopyDoesNotBlockANewStart() {
 void SingleCopyTests::HandOverDuringABoxWaitsForTheBoxAndItsCommand() {
     TFirstCopy first;
     for (int i = 0; i < 3; ++i)
-        first.Window->BtnGame->click();
+        first.Window->findChild<QPushButton*>(QStringLiteral("BtnGame"))->click();
     TZnSingleInstance instance;
     QVERIFY(first.ListenAsFirstCopy(instance));
     QSignalSpy handedOver(&instance, &TZnSingleInstance::copyDataReceived);
-    QAction* slot = first.Window->MIDataSave[0];
+    QAction* slot = first.Window->findChild<QAction*>(QStringLiteral("MIDataSave0"));
     slot->trigger(); // the slot now holds a file, so the next save there asks first
 
     QProcess* second = nullptr;
@@ -230,7 +236,9 @@ void SingleCopyTests::HandOverDuringABoxWaitsForTheBoxAndItsCommand() {
     QCOMPARE(second->exitCode(), 0);
     // OK saved the game the player was asked about.
     TZnGameGoalrun saved(KeepSeedSource());
-    saved.LoadFromFile(QFile::encodeName(first.Window->SlotPath(0)).toStdString());
+    saved.LoadFromFile(
+        QFile::encodeName(SaveDataFolder(first.AppFolder.path()) + QStringLiteral("00savedata.sav"))
+            .toStdString());
     QCOMPARE(saved.Matchday, 3);
 }
 

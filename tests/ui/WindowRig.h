@@ -2,18 +2,25 @@
 
 // A main window on a fixed seed, with scripted dialogs, a recording opener and its own
 // application folder, so every test controls the name file and no real dialog is ever shown.
+// Tests reach the window's controls by their names, as the player reaches them by sight.
 
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 
+#include <QAction>
 #include <QByteArray>
 #include <QFile>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QString>
 #include <QTemporaryDir>
 
 #include "FrmGoalrun.h"
 #include "GameGoalrun.h"
-#include "MessageLogEdit.h"
+#include "RecordingOpener.h"
+#include "ScriptedDialogs.h"
 #include "ZnDialogs.h"
 #include "ZnListView.h"
 #include "ZnUtils.h"
@@ -38,12 +45,41 @@ struct TWindowRig {
     }
 
     TFormMain& W() { return *Window; }
-    QStringList LogLines() const {
-        return Window->RichEdit1->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+
+    // The window's control or action named `name`; a missing one ends the test program, since
+    // no check can go on without it.
+    template <class T> T& Find(const QString& name) const {
+        T* child = Window->findChild<T*>(name);
+        if (child == nullptr) {
+            qCritical("the window has no %s named %s", T::staticMetaObject.className(),
+                      qPrintable(name));
+            std::abort();
+        }
+        return *child;
     }
-    QString Panel(int row) const { return Window->ZLVMyClub->CellText(row, 1); }
+    QPushButton& Button(const QString& name) const { return Find<QPushButton>(name); }
+    QAction& Action(const QString& name) const { return Find<QAction>(name); }
+    TZnListView& List(const QString& name) const { return Find<TZnListView>(name); }
+    QMenu& Menu(const QString& name) const { return Find<QMenu>(name); }
+    // Entry `n` of the slot menu "MIDataLoad" or "MIDataSave".
+    QAction& Slot(const char* menu, int n) const {
+        return Action(QString::fromLatin1(menu) + QString::number(n));
+    }
+    QPlainTextEdit& Log() const { return Find<QPlainTextEdit>(QStringLiteral("RichEdit1")); }
+
+    QStringList LogLines() const {
+        return Log().toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+    QString Panel(int row) const { return List(QStringLiteral("ZLVMyClub")).CellText(row, 1); }
     void Play(int matchdays) {
         for (int i = 0; i < matchdays; ++i)
-            Window->BtnGame->click();
+            Button(QStringLiteral("BtnGame")).click();
+    }
+    // Marks the game changed since its file, as the file command 新規 does before its question;
+    // the question is answered with Cancel and forgotten.
+    void MarkModified() {
+        Dialogs.Answers = {QMessageBox::Cancel};
+        Action(QStringLiteral("FileNewAct")).trigger();
+        Dialogs.Shown.pop_back();
     }
 };

@@ -1,0 +1,83 @@
+// How long the thirty-matchday button takes to play a season with every redraw, and for
+// comparison thirty single matchdays each painted before the next. Prints medians of seven runs.
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QWindow>
+
+#include "FrmGoalrun.h"
+#include "GameGoalrun.h"
+#include "RecordingOpener.h"
+#include "ScriptedDialogs.h"
+
+namespace {
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double Milliseconds(const QElapsedTimer& timer) {
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    constexpr int runs = 7;
+    std::vector<double> oneClick, paintedEach, wholeEach;
+    for (int run = 0; run < runs; ++run) {
+        QTemporaryDir folder;
+        TZnGameGoalrun game(KeepSeedSource());
+        game.Random.Seed = static_cast<uint32_t>(run + 1);
+        TZnScriptedDialogs dialogs; // every box answered with its default button
+        TZnRecordingOpener opener;
+        TFormMain window(game, dialogs, opener, folder.path());
+        window.show();
+        // Paint only happens once the window is on the screen.
+        QElapsedTimer wait;
+        wait.start();
+        while (!window.windowHandle()->isExposed() && wait.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        auto& all = *window.findChild<QPushButton*>(QStringLiteral("BtnGame30"));
+        auto& one = *window.findChild<QPushButton*>(QStringLiteral("BtnGame"));
+
+        // As the player does it: one click, the window painted once afterwards.
+        QElapsedTimer timer;
+        timer.start();
+        all.click();
+        window.repaint();
+        oneClick.push_back(Milliseconds(timer));
+
+        // A new game, then every matchday's redraw painted before the next one: what changed, as
+        // the event loop paints it, and for comparison the whole window.
+        for (auto* times : {&paintedEach, &wholeEach}) {
+            dialogs.Answers = {QMessageBox::Ok};
+            window.findChild<QAction*>(QStringLiteral("N9"))->trigger();
+            QCoreApplication::processEvents();
+            timer.restart();
+            for (int i = 0; i < MatchdayCount; ++i) {
+                one.click();
+                if (times == &paintedEach)
+                    QCoreApplication::processEvents();
+                else
+                    window.repaint();
+            }
+            times->push_back(Milliseconds(timer));
+            if (game.Matchday != MatchdayCount)
+                return 1;
+        }
+    }
+    std::printf("thirty-matchday-ms %.2f, each-matchday-painted-ms %.2f, "
+                "whole-window-repainted-each-ms %.2f (medians of %d runs)\n",
+                Median(oneClick), Median(paintedEach), Median(wholeEach), runs);
+    return 0;
+}

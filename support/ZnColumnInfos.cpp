@@ -1,0 +1,3 @@
+#include "ZnColumnInfos.h"
+
+TZnColumnInfos::TZnColumnInfos(QObject* parent) : QObject(parent) {}

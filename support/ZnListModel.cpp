@@ -1,0 +1,107 @@
+#include "ZnListModel.h"
+
+#include <algorithm>
+#include <utility>
+
+// Every change below is made between begin and end of a reset with nothing in between that can
+// throw, so no view is ever left frozen.
+
+TZnListModel::TZnListModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void TZnListModel::SetColumns(std::vector<TZnListColumn> columns) {
+    beginResetModel();
+    Columns = std::move(columns);
+    endResetModel();
+}
+
+void TZnListModel::SetOwnerData(TZnCellTextFunc cellText) {
+    beginResetModel();
+    OwnerData = std::move(cellText);
+    endResetModel();
+}
+
+void TZnListModel::SetRowCount(int32_t count) {
+    beginResetModel();
+    VirtualRowCount = std::max(0, count);
+    endResetModel();
+}
+
+int32_t TZnListModel::RowCount() const {
+    return OwnerData ? VirtualRowCount : static_cast<int32_t>(Items.size());
+}
+
+int32_t TZnListModel::AddItem(const QStringList& texts) {
+    const int32_t row = static_cast<int32_t>(Items.size());
+    Items.reserve(Items.size() + 1);
+    beginResetModel();
+    Items.push_back(texts);
+    endResetModel();
+    return row;
+}
+
+void TZnListModel::SetItemText(int32_t row, int32_t column, const QString& text) {
+    QStringList& texts = Items.at(static_cast<size_t>(row));
+    while (texts.size() <= column)
+        texts.append(QString());
+    texts[column] = text;
+    if (column < ColumnCount())
+        emit dataChanged(index(row, column), index(row, column), {Qt::DisplayRole});
+}
+
+QString TZnListModel::CellText(int32_t row, int32_t column) const {
+    if (row < 0 || row >= RowCount() || column < 0 || column >= ColumnCount())
+        return {};
+    if (OwnerData)
+        return OwnerData(row, Columns[static_cast<size_t>(column)].Tag);
+    const QStringList& texts = Items[static_cast<size_t>(row)];
+    return column < texts.size() ? texts[column] : QString();
+}
+
+void TZnListModel::Redraw() {
+    if (RowCount() > 0 && ColumnCount() > 0)
+        emit dataChanged(index(0, 0), index(RowCount() - 1, ColumnCount() - 1), {Qt::DisplayRole});
+}
+
+int TZnListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : RowCount();
+}
+
+int TZnListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount();
+}
+
+QVariant TZnListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid())
+        return {};
+    if (role == Qt::DisplayRole)
+        return CellText(index.row(), index.column());
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(AlignmentOf(index.column()));
+    return {};
+}
+
+QVariant TZnListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount())
+        return {};
+    if (role == Qt::DisplayRole)
+        return Column(section).Caption;
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(AlignmentOf(section));
+    return {};
+}
+
+Qt::ItemFlags TZnListModel::flags(const QModelIndex& index) const {
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+Qt::Alignment TZnListModel::AlignmentOf(int column) const {
+    switch (Column(column).Alignment) {
+    case TZnAlignment::taRightJustify:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case TZnAlignment::taCenter:
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    case TZnAlignment::taLeftJustify:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+// What the pages of the main window share: a page is a widget that shows part of the game and
+// redraws it from the game state on Refresh. Its lists take their columns from the engine's view
+// texts, so a column added there appears here with no change.
+
+#include <cstdint>
+#include <initializer_list>
+#include <string_view>
+#include <vector>
+
+#include <QString>
+#include <QWidget>
+
+#include "GameViewText.h"
+#include "ZnListView.h"
+
+class TZnGameGoalrun;
+
+QString FromView(std::string_view text);
+
+// A club name is wider than a number; its columns are wide enough to be read.
+inline constexpr int32_t ClubNameWidth = 130;
+
+// How a column of a view looks: everything the engine's texts leave to the window.
+struct TColumnLook {
+    TZnAlignment Alignment = TZnAlignment::taRightJustify;
+    int32_t Width = TZnListColumnInfo::DefaultColumnWidth;
+};
+
+// Adds a definition per cell of `texts` one by one, as a stored layout loads them: each takes its
+// index, which is its identifier, as tag and Order, and its caption from the engine.
+template <class TId, class TLookOf>
+void AddColumnInfos(TZnColumnInfos& infos, const std::vector<TZnViewText<TId>>& texts,
+                    TLookOf lookOf) {
+    for (const auto& text : texts) {
+        const TColumnLook look = lookOf(text.Id);
+        TZnListColumnInfo& info = infos.ColumnInfos().Add();
+        info.Caption = FromView(text.Caption);
+        info.Alignment = look.Alignment;
+        info.SetDefaultWidth(look.Width);
+    }
+}
+
+// The text of the cell whose column has tag `tag` (the column's identifier).
+template <class TId> QString CellValue(const std::vector<TZnViewText<TId>>& texts, int32_t tag) {
+    if (tag < 0 || static_cast<size_t>(tag) >= texts.size())
+        return {};
+    return QString::fromStdString(texts[static_cast<size_t>(tag)].Value);
+}
+
+// A list named `name` with `rows` rows asked of `cellText`, its columns built from `infos`.
+TZnListView* NewOwnerDataList(const QString& name, TZnColumnInfos& infos, int32_t rows,
+                              TZnCellTextFunc cellText);
+
+// Lays `children` out on `page` top to bottom, without margins.
+void StackOnPage(QWidget& page, std::initializer_list<QWidget*> children);

@@ -1,0 +1,39 @@
+#include "PageFixtures.h"
+
+#include "GameGoalrun.h"
+#include "GamePage.h"
+#include "MatchdayStrip.h"
+
+TPageFixtures::TPageFixtures(const TZnGameGoalrun& game, QWidget* parent)
+    : QWidget(parent), Game(game) {
+    TabControl1 = new TMatchdayStrip(MatchdayCount);
+    TabControl1->setObjectName(QStringLiteral("TabControl1"));
+    ZCIMatches = new TZnColumnInfos(this);
+    ZCIMatches->setObjectName(QStringLiteral("ZCIMatches"));
+    const TZnMatchList& first = Game.Schedule().Matchdays(0);
+    AddColumnInfos(*ZCIMatches, FixtureRow(Game, first.Matches(0)), [](TZnFixtureColumn id) {
+        return id == TZnFixtureColumn::Score
+                   ? TColumnLook{TZnAlignment::taCenter}
+                   : TColumnLook{TZnAlignment::taLeftJustify, ClubNameWidth};
+    });
+    ZLVMatches =
+        NewOwnerDataList(QStringLiteral("ZLVMatches"), *ZCIMatches, first.Count(),
+                         [this](int32_t row, int32_t tag) { return ZLVMatchesData(row, tag); });
+    StackOnPage(*this, {TabControl1, ZLVMatches});
+    connect(TabControl1, &TMatchdayStrip::Change, this, &TPageFixtures::TabControl1Change);
+}
+
+QString TPageFixtures::ZLVMatchesData(int32_t row, int32_t tag) const {
+    const TZnMatchList& matchday = Game.Schedule().Matchdays(TabControl1->TabIndex());
+    return CellValue(FixtureRow(Game, matchday.Matches(row)), tag);
+}
+
+void TPageFixtures::Refresh() {
+    TabControl1->SetTabIndex(Game.Matchday == 0 ? 0 : Game.Matchday - 1);
+    ZLVMatches->Redraw();
+    ZLVMatches->SelectRow(0);
+}
+
+void TPageFixtures::TabControl1Change() {
+    ZLVMatches->Redraw();
+}

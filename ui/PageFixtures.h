@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+
+#include <QWidget>
+
+class TMatchdayStrip;
+class TZnColumnInfos;
+class TZnGameGoalrun;
+class TZnListView;
+
+// "対戦表": the strip of matchdays and the fixtures of the selected one.
+class TPageFixtures : public QWidget {
+    Q_OBJECT
+public:
+    explicit TPageFixtures(const TZnGameGoalrun& game, QWidget* parent = nullptr);
+    // Turns the strip to the last matchday played (the first before any) and shows it.
+    void Refresh();
+
+private:
+    void TabControl1Change();
+    QString ZLVMatchesData(int32_t row, int32_t tag) const;
+
+    const TZnGameGoalrun& Game;
+    TMatchdayStrip* TabControl1;
+    TZnColumnInfos* ZCIMatches;
+    TZnListView* ZLVMatches;
+};

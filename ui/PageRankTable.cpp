@@ -1,0 +1,34 @@
+#include "PageRankTable.h"
+
+#include "GameGoalrun.h"
+#include "GamePage.h"
+
+TPageRankTable::TPageRankTable(const TZnGameGoalrun& game, QWidget* parent)
+    : QWidget(parent), Game(game) {
+    ZCIRankTable = new TZnColumnInfos(this);
+    ZCIRankTable->setObjectName(QStringLiteral("ZCIRankTable"));
+    AddColumnInfos(*ZCIRankTable, RankTableRow(Game.Clubs().Items(0)), [](TZnRankColumn id) {
+        return id == TZnRankColumn::Name ? TColumnLook{TZnAlignment::taLeftJustify, ClubNameWidth}
+                                         : TColumnLook{};
+    });
+    // The stored layout crosses the identifiers of "チーム"/"順位" and "分"/"負"; nothing reads
+    // them, they are only carried.
+    TZnListColumnInfos& infos = ZCIRankTable->ColumnInfos();
+    for (auto [a, b] : {std::pair{TZnRankColumn::Name, TZnRankColumn::Rank},
+                        std::pair{TZnRankColumn::Draws, TZnRankColumn::Losses}})
+        std::swap(infos[static_cast<int32_t>(a)].IdentName,
+                  infos[static_cast<int32_t>(b)].IdentName);
+    ZLVRankTable =
+        NewOwnerDataList(QStringLiteral("ZLVRankTable"), *ZCIRankTable, Game.Clubs().Count(),
+                         [this](int32_t row, int32_t tag) { return ZLVRankTableData(row, tag); });
+    StackOnPage(*this, {ZLVRankTable});
+}
+
+QString TPageRankTable::ZLVRankTableData(int32_t row, int32_t tag) const {
+    return CellValue(RankTableRow(Game.Clubs().Items(row)), tag);
+}
+
+void TPageRankTable::Refresh() {
+    ZLVRankTable->Redraw();
+    ZLVRankTable->SelectRow(Game.MyClubIndex());
+}
