@@ -117,6 +117,8 @@ TZnCareerChart::TZnCareerChart(QWidget* parent)
     setMouseTracking(true);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
+    // A chart draws at any size: it asks the window for no size of its own.
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
 }
 
 void TZnCareerChart::SetSeasons(std::vector<TZnCareerPoint> seasons) {

@@ -4,10 +4,45 @@
 #include <stdexcept>
 
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QPalette>
+#include <QStyledItemDelegate>
+#include <QTextDocument>
+#include <QToolTip>
+
+namespace {
+
+// The room a cell's text gets beside the cell's own margins.
+int CellMargin(const QWidget& view) {
+    return 2 * (view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1) + 2;
+}
+
+// Shows a cell's whole text as a tool tip when the cell cuts it. The tip is plain text, so a
+// name that looks like markup shows its own characters.
+class TElidedTipDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override {
+        if (event == nullptr || view == nullptr || event->type() != QEvent::ToolTip)
+            return QStyledItemDelegate::helpEvent(event, view, option, index);
+        const QString text = index.data(Qt::DisplayRole).toString();
+        const int room = option.rect.width() - CellMargin(*view) + 2;
+        if (text.isEmpty() || option.fontMetrics.horizontalAdvance(text) <= room) {
+            QToolTip::hideText();
+            return true;
+        }
+        QToolTip::showText(event->globalPos(), Qt::convertFromPlainText(text, Qt::WhiteSpaceNoWrap),
+                           view, option.rect);
+        return true;
+    }
+};
+
+} // namespace
 
 TZnListView::TZnListView(QWidget* parent) : QTreeView(parent), FModel(new TZnListModel(this)) {
     setModel(FModel);
+    setItemDelegate(new TElidedTipDelegate(this));
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);
@@ -81,4 +116,80 @@ void TZnListView::SelectRow(int32_t row) {
 int32_t TZnListView::SelectedRow() const {
     const QModelIndexList rows = selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void TZnListView::SetColumnFits(std::function<TColumnFit(int32_t tag)> fitOf) {
+    FitOf = std::move(fitOf);
+}
+
+void TZnListView::FitColumns() {
+    ensurePolished();
+    const QFontMetrics metrics = fontMetrics();
+    const int margin = CellMargin(*this);
+    FittedWidths.assign(static_cast<size_t>(ColumnCount()), 0);
+    for (int32_t p = 0; p < ColumnCount(); ++p) {
+        int width = header()->sectionSizeHint(p);
+        const TColumnFit fit = FitOf ? FitOf(Column(p).Tag) : TColumnFit{};
+        if (fit.Samples)
+            for (const QString& sample : fit.Samples())
+                width = std::max(width, metrics.horizontalAdvance(sample) + margin);
+        for (int32_t row = 0; row < RowCount(); ++row)
+            width = std::max(width, metrics.horizontalAdvance(CellText(row, p)) + margin);
+        FittedWidths[static_cast<size_t>(p)] = width;
+        header()->resizeSection(p, width);
+    }
+    StretchColumns();
+    updateGeometry();
+}
+
+QSize TZnListView::ContentSize() const {
+    int width = 0;
+    for (int32_t p = 0; p < ColumnCount(); ++p)
+        width += p < static_cast<int32_t>(FittedWidths.size())
+                     ? FittedWidths[static_cast<size_t>(p)]
+                     : header()->sectionSize(p);
+    const int rowHeight = RowCount() > 0 ? std::max(sizeHintForRow(0), 1) : 0;
+    const int frame = 2 * frameWidth();
+    return {width + frame, header()->sizeHint().height() + RowCount() * rowHeight + frame};
+}
+
+QSize TZnListView::sizeHint() const {
+    return ShowWhole ? ContentSize() : QTreeView::sizeHint();
+}
+
+void TZnListView::resizeEvent(QResizeEvent* event) {
+    QTreeView::resizeEvent(event);
+    StretchColumns();
+    // The selected row (the player's) stays in sight whatever the size.
+    if (currentIndex().isValid())
+        scrollTo(currentIndex());
+}
+
+void TZnListView::updateGeometries() {
+    QTreeView::updateGeometries();
+    StretchColumns(); // a scroll bar that came or went changed the free width
+}
+
+void TZnListView::StretchColumns() {
+    if (Stretching || !FitOf || FittedWidths.size() != static_cast<size_t>(ColumnCount()))
+        return;
+    Stretching = true;
+    int free = viewport()->width();
+    std::vector<int32_t> stretched;
+    for (int32_t p = 0; p < ColumnCount(); ++p) {
+        free -= FittedWidths[static_cast<size_t>(p)];
+        if (FitOf(Column(p).Tag).Stretch)
+            stretched.push_back(p);
+    }
+    free = std::max(free, 0);
+    for (size_t i = 0; i < stretched.size(); ++i) {
+        // Equal shares; the last column takes what the division leaves.
+        const int share = static_cast<int>(free / static_cast<int>(stretched.size()));
+        const int extra = i + 1 == stretched.size()
+                              ? free - share * static_cast<int>(stretched.size() - 1)
+                              : share;
+        header()->resizeSection(stretched[i],
+                                FittedWidths[static_cast<size_t>(stretched[i])] + extra);
+    }
+    Stretching = false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -55,8 +56,34 @@ public:
     void SelectRow(int32_t row);
     int32_t SelectedRow() const;
 
+    // How a column is fitted: wide enough for its caption, its cells and the texts of `Samples`
+    // (what it must show whole, asked at fitting time); `Stretch` columns share the free width.
+    struct TColumnFit {
+        std::function<QStringList()> Samples;
+        bool Stretch = false;
+    };
+    // The fits by column tag; a tag without one fits its caption and cells.
+    void SetColumnFits(std::function<TColumnFit(int32_t tag)> fitOf);
+    // Sizes every column from the font and the current texts (once the texts are there).
+    void FitColumns();
+    // Whether the size hint is the whole content (every row and column), which a layout then
+    // gives it when there is room.
+    bool ShowWhole = false;
+    QSize sizeHint() const override;
+    // The content size: header, every row and every fitted column, with the frame.
+    QSize ContentSize() const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void updateGeometries() override;
+
 private:
     void ApplyColumnWidths();
+    void StretchColumns();
+
+    std::function<TColumnFit(int32_t tag)> FitOf;
+    std::vector<int> FittedWidths; // by column position; empty until FitColumns
+    bool Stretching = false;
 
     TZnListModel* FModel; // owned by the view (Qt parent)
 };

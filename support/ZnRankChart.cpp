@@ -1,6 +1,8 @@
 #include "ZnRankChart.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include <QHelpEvent>
 #include <QPainter>
@@ -16,6 +18,23 @@ QString MatchdayText(int day) {
     return QStringLiteral("第%1節").arg(day + 1);
 }
 
+// The axis labels drawn so far, as spans along the axis; a label that would come closer than a
+// small gap to one of them is skipped, so labels never overlap however small the chart.
+class TLabelSpans {
+public:
+    bool Take(qreal from, qreal to) {
+        constexpr qreal gap = 3;
+        for (const auto& [a, b] : Spans)
+            if (from < b + gap && a < to + gap)
+                return false;
+        Spans.emplace_back(from, to);
+        return true;
+    }
+
+private:
+    std::vector<std::pair<qreal, qreal>> Spans;
+};
+
 } // namespace
 
 const QColor TZnRankChart::MyClubColor(214, 40, 40);
@@ -24,6 +43,8 @@ TZnRankChart::TZnRankChart(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
+    // A chart draws at any size: it asks the window for no size of its own.
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
 }
 
 void TZnRankChart::SetHistory(TZnRankChartData history) {
@@ -63,16 +84,25 @@ void TZnRankChart::PaintAxes(QPainter& painter, const QRectF& plot) const {
         const QPointF at = PointPosition(0, rank);
         painter.setPen(QPen(grid, rank == 0 || rank == ranks - 1 ? 1.0 : 0.5, Qt::DotLine));
         painter.drawLine(QPointF(plot.left(), at.y()), QPointF(plot.right(), at.y()));
-        if (rank % 3 == 0 || rank == ranks - 1) { // 1, 4, 7, 10, 13, 16 of sixteen
-            painter.setPen(text);
-            const QString label = QString::number(rank + 1);
-            painter.drawText(QPointF(plot.left() - 6 - metrics.horizontalAdvance(label),
-                                     at.y() + metrics.ascent() / 2 - 1),
-                             label);
-        }
+    }
+    // 1, 4, 7, 10, 13, 16 of sixteen, the first and the last before the others.
+    painter.setPen(text);
+    TLabelSpans rankLabels;
+    std::vector<int> labelled{0, ranks - 1};
+    for (int rank = 3; rank < ranks - 1; rank += 3)
+        labelled.push_back(rank);
+    for (int rank : labelled) {
+        const QPointF at = PointPosition(0, rank);
+        const qreal baseline = at.y() + metrics.ascent() / 2 - 1;
+        if (!rankLabels.Take(baseline - metrics.ascent(), baseline + metrics.descent()))
+            continue;
+        const QString label = QString::number(rank + 1);
+        painter.drawText(QPointF(plot.left() - 6 - metrics.horizontalAdvance(label), baseline),
+                         label);
     }
     painter.setPen(QPen(grid, 1.0));
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
+    TLabelSpans dayLabels;
     for (int day = 0; day < FHistory.Matchdays; ++day) {
         const QPointF at = PointPosition(day, ranks - 1);
         painter.setPen(QPen(grid, 1.0));
@@ -80,7 +110,9 @@ void TZnRankChart::PaintAxes(QPainter& painter, const QRectF& plot) const {
         if (day == 0 || (day + 1) % 5 == 0) {
             const QString label = MatchdayText(day);
             const qreal w = metrics.horizontalAdvance(label);
-            const qreal x = std::clamp(at.x() - w / 2, 0.0, width() - w);
+            const qreal x = std::clamp(at.x() - w / 2, 0.0, std::max(width() - w, 0.0));
+            if (!dayLabels.Take(x, x + w))
+                continue;
             painter.setPen(text);
             painter.drawText(QPointF(x, plot.bottom() + 6 + metrics.ascent()), label);
         }

@@ -8,7 +8,9 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QShowEvent>
+#include <QSplitter>
 #include <QScopeGuard>
 #include <QStatusBar>
 #include <QTimer>
@@ -17,6 +19,7 @@
 #include "GameGoalrun.h"
 #include "GamePage.h"
 #include "MessageLogEdit.h"
+#include "WindowState.h"
 #include "ZnActns.h"
 #include "ZnCopyData.h"
 #include "ZnDialogs.h"
@@ -61,7 +64,6 @@ void TFormMain::FormCreate() {
     QApplication::setApplicationDisplayName(title);
     setWindowTitle(title);
     setFont(SystemIconFont());
-    resize(Scaled(DesignWidth), Scaled(DesignHeight));
     Game.SetMessageLog(RichEdit1);
     const QString nameFile = FAppFolder + QStringLiteral("TeamNameList.txt");
     try {
@@ -82,8 +84,15 @@ void TFormMain::FormCreate() {
 void TFormMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // The views are prepared and the game started before the window is first painted.
-    if (!Activated)
+    if (!Activated) {
         RunCommand(nullptr, [this] { FormActivate(); });
+        PlaceWindow();
+    }
+}
+
+void TFormMain::closeEvent(QCloseEvent* event) {
+    SaveWindowState(*OpenWindowSettings(), {*this, *PageControl1, findChildren<QSplitter*>()});
+    QMainWindow::closeEvent(event);
 }
 
 void TFormMain::FormActivate() {

@@ -65,8 +65,15 @@ public:
     // Every action of the window, in creation order.
     [[nodiscard]] const std::vector<QAction*>& ActionList() const { return ActionList1; }
 
+    // The initial size: the smallest at which, in the window's font, the league table, the
+    // fixtures of a matchday and the club panel show whole, within 90% of the screen's available
+    // area and never under the design size. Fits the lists' columns to their texts first.
+    QSize FitInitialSize();
+
 protected:
     void showEvent(QShowEvent* event) override;
+    // Remembers the window's size, place, splitters and page for the next run.
+    void closeEvent(QCloseEvent* event) override;
     // Takes copy-data messages: identifier 1 with a path opens that path (OpenPath).
     bool event(QEvent* event) override;
 
@@ -81,6 +88,8 @@ private:
     void FormCreate();
     // The first-activation work: club panel, a fresh game, the command-line file. Runs once.
     void FormActivate();
+    // Sizes the window at its first show: the initial size, then what the last run left.
+    void PlaceWindow();
     void CreateControls();
     void CreatePages();
     QWidget* CreateClubPanel();
@@ -149,7 +158,7 @@ private:
     // "00savedata.sav" … "09savedata.sav" in the save folder.
     QString SlotPath(int slot) const;
 
-    // The window's client area at start, in design pixels (608 x 446 with frame and title).
+    // The smallest client area at start, in design pixels (608 x 446 with frame and title).
     static constexpr int DesignWidth = 600;
     static constexpr int DesignHeight = 420;
 

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -14,19 +16,22 @@
 
 #include "GamePage.h"
 #include "MessageLogEdit.h"
+#include "WindowState.h"
+#include "ZnListView.h"
 
 namespace {
 
-// `top` over `bottom`; the top one takes the height the window gains.
-QSplitter* VerticalSplit(const char* name, QWidget* top, QWidget* bottom, int handleWidth) {
+// `top` over `bottom`; `grows` takes the height the window gains.
+QSplitter* VerticalSplit(const char* name, QWidget* top, QWidget* bottom, QWidget* grows,
+                         int handleWidth) {
     auto* splitter = new QSplitter(Qt::Vertical);
     splitter->setObjectName(QString::fromLatin1(name));
     splitter->setHandleWidth(handleWidth);
     splitter->setChildrenCollapsible(false);
     splitter->addWidget(top);
     splitter->addWidget(bottom);
-    splitter->setStretchFactor(0, 1);
-    splitter->setStretchFactor(1, 0);
+    splitter->setStretchFactor(0, grows == top ? 1 : 0);
+    splitter->setStretchFactor(1, grows == bottom ? 1 : 0);
     return splitter;
 }
 
@@ -53,9 +58,13 @@ void TFormMain::CreateControls() {
     CreatePages();
     RichEdit1 = new TMessageLogEdit;
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
-    QSplitter* splitter2 = VerticalSplit("Splitter2", PageControl1, RichEdit1, Scaled(6));
+    // The log takes the height the window gains, the club panel the height beside it; the lists
+    // and the panel share the width.
+    QSplitter* splitter2 =
+        VerticalSplit("Splitter2", PageControl1, RichEdit1, RichEdit1, Scaled(6));
+    QWidget* clubPanel = CreateClubPanel();
     QSplitter* splitter3 =
-        VerticalSplit("Splitter3", CreateClubPanel(), CreateCommandPanel(), Scaled(6));
+        VerticalSplit("Splitter3", clubPanel, CreateCommandPanel(), clubPanel, Scaled(6));
 
     auto* splitter1 = new QSplitter(Qt::Horizontal, this);
     splitter1->setObjectName(QStringLiteral("Splitter1"));
@@ -64,15 +73,35 @@ void TFormMain::CreateControls() {
     splitter1->addWidget(PanelWith("Panel", splitter2));
     splitter1->addWidget(PanelWith("Panel1", splitter3));
     splitter1->setStretchFactor(0, 1);
-    splitter1->setStretchFactor(1, 0);
+    splitter1->setStretchFactor(1, 1);
     setCentralWidget(splitter1);
     statusBar()->setSizeGripEnabled(true);
+}
 
-    // Initial sizes of the design: the right panel 224 wide, log 125 high, command panel 118.
-    const int height = Scaled(DesignHeight - 19 - 22); // less menu and status bar
-    splitter1->setSizes({Scaled(DesignWidth - 224 - 6), Scaled(224)});
-    splitter2->setSizes({height - Scaled(125) - Scaled(6), Scaled(125)});
-    splitter3->setSizes({height - Scaled(118) - Scaled(6), Scaled(118)});
+QSize TFormMain::FitInitialSize() {
+    for (TZnListView* list : findChildren<TZnListView*>())
+        list->FitColumns();
+    // The window's size hint is built from the lists' whole contents (the charts ask for none).
+    const QSize wanted = sizeHint();
+    const QSize design(Scaled(DesignWidth), Scaled(DesignHeight));
+    const QSize available = screen()->availableGeometry().size();
+    return wanted.expandedTo(design).boundedTo(available * 0.9);
+}
+
+void TFormMain::PlaceWindow() {
+    resize(FitInitialSize());
+    // Each side of each splitter starts at its wanted size; the splitters' growing sides take
+    // what is left.
+    const QList<QSplitter*> splitters = findChildren<QSplitter*>();
+    for (QSplitter* splitter : splitters) {
+        QList<int> sizes;
+        for (int i = 0; i < splitter->count(); ++i) {
+            const QSize hint = splitter->widget(i)->sizeHint();
+            sizes << (splitter->orientation() == Qt::Horizontal ? hint.width() : hint.height());
+        }
+        splitter->setSizes(sizes);
+    }
+    RestoreWindowState(*OpenWindowSettings(), {*this, *PageControl1, splitters});
 }
 
 QWidget* TFormMain::CreateCommandPanel() {

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QTabWidget>
 
+#include "ConstsGoalrun.h"
 #include "GameGoalrun.h"
 #include "GamePage.h"
 #include "PageFixtures.h"
@@ -69,6 +70,21 @@ QWidget* TFormMain::CreateClubPanel() {
     columns[0].Width = 100;
     columns[1].Width = 120;
     ZLVMyClub->SetColumns(columns);
+    // The value column takes the free width and fits the widest line it can hold: a fixture of
+    // the last matchday between two clubs of the widest name.
+    ZLVMyClub->ShowWhole = true;
+    ZLVMyClub->SetColumnFits([this](int32_t tag) {
+        if (tag == 0)
+            return TZnListView::TColumnFit{};
+        return TZnListView::TColumnFit{
+            [this] {
+                QStringList lines;
+                for (const QString& name : ClubNames(Game))
+                    lines << QStringLiteral("第%1節 %2 88 - 88 %2").arg(MatchdayCount).arg(name);
+                return lines;
+            },
+            true};
+    });
     for (size_t i = 0; i < MyClubRows(Game).size(); ++i)
         ZLVMyClub->AddItem({QString(), QString()});
     return ZLVMyClub;

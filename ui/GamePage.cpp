@@ -4,8 +4,17 @@
 
 #include <QVBoxLayout>
 
+#include "GameGoalrun.h"
+
 QString FromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QStringList ClubNames(const TZnGameGoalrun& game) {
+    QStringList names;
+    for (int32_t i = 0; i < game.Clubs().Count(); ++i)
+        names << QString::fromStdString(game.Clubs().Items(i).Name);
+    return names;
 }
 
 TZnListView* NewOwnerDataList(const QString& name, TZnColumnInfos& infos, int32_t rows,

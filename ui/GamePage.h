@@ -5,6 +5,7 @@
 // texts, so a column added there appears here with no change.
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <string_view>
 #include <vector>
@@ -26,7 +27,24 @@ inline constexpr int32_t ClubNameWidth = 130;
 struct TColumnLook {
     TZnAlignment Alignment = TZnAlignment::taRightJustify;
     int32_t Width = TZnListColumnInfo::DefaultColumnWidth;
+    // The texts the column must show whole besides its current cells (a number column: the
+    // widest number of a season) and whether it takes a share of the free width.
+    std::function<QStringList()> Samples = [] { return QStringList{QStringLiteral("-888")}; };
+    bool Stretch = false;
 };
+
+// Every club name of the game, the samples of a club-name column.
+QStringList ClubNames(const TZnGameGoalrun& game);
+
+// Makes `list` show its whole content where there is room, each column fitted by the look its
+// identifier (the column's tag) gives.
+template <class TId, class TLookOf> void FitByLook(TZnListView& list, TLookOf lookOf) {
+    list.ShowWhole = true;
+    list.SetColumnFits([lookOf](int32_t tag) {
+        const TColumnLook look = lookOf(static_cast<TId>(tag));
+        return TZnListView::TColumnFit{look.Samples, look.Stretch};
+    });
+}
 
 // Adds a definition per cell of `texts` one by one, as a stored layout loads them: each takes its
 // index, which is its identifier, as tag and Order, and its caption from the engine.

@@ -1,5 +1,7 @@
 #include "MatchdayStrip.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QToolButton>
 
@@ -7,26 +9,35 @@
 
 namespace {
 
-// A button as compact as a tab, so that thirty of them take few rows.
+// A button as compact as a tab, all of one width, so that thirty of them take two rows.
 class TMatchdayButton : public QToolButton {
 public:
     explicit TMatchdayButton(QWidget* parent) : QToolButton(parent) {}
     QSize sizeHint() const override {
         const QFontMetrics metrics = fontMetrics();
-        return {metrics.horizontalAdvance(text()) + 10, metrics.height() + 6};
+        const int text = std::max(metrics.horizontalAdvance(QStringLiteral("88")),
+                                  metrics.horizontalAdvance(this->text()));
+        return {text + 12, metrics.height() + 6};
     }
     QSize minimumSizeHint() const override { return sizeHint(); }
 };
+
+constexpr int Gap = 1;
+constexpr int PreferredRows = 2;
 
 } // namespace
 
 TMatchdayStrip::TMatchdayStrip(int count, QWidget* parent)
     : QWidget(parent), Group(new QButtonGroup(this)) {
-    auto* flow = new TZnFlowLayout(this, 1);
+    auto* flow = new TZnFlowLayout(this, Gap);
     Group->setExclusive(true);
     for (int i = 0; i < count; ++i) {
         auto* button = new TMatchdayButton(this);
-        button->setText(QStringLiteral("第%1節").arg(i + 1));
+        // The number on the button, the matchday's name in its tip and for a screen reader.
+        const QString name = QStringLiteral("第%1節").arg(i + 1);
+        button->setText(QString::number(i + 1));
+        button->setToolTip(name);
+        button->setAccessibleName(name);
         button->setCheckable(true);
         button->setFocusPolicy(Qt::TabFocus);
         Group->addButton(button, i);
@@ -55,4 +66,13 @@ void TMatchdayStrip::SetTabIndex(int index) {
     Updating = true;
     Buttons[static_cast<size_t>(index)]->setChecked(true);
     Updating = false;
+}
+
+QSize TMatchdayStrip::sizeHint() const {
+    if (Buttons.empty())
+        return {};
+    // The matchdays in two rows.
+    const QSize button = Buttons.front()->sizeHint();
+    const int perRow = (Count() + PreferredRows - 1) / PreferredRows;
+    return {perRow * (button.width() + Gap) - Gap, PreferredRows * (button.height() + Gap) - Gap};
 }

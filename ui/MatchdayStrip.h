@@ -7,8 +7,9 @@
 class QButtonGroup;
 class QToolButton;
 
-// The strip of the thirty matchdays "第1節" … "第30節": checkable buttons that wrap onto several
-// rows so every matchday is visible at once, exactly one of them selected, like a tab strip.
+// The strip of the thirty matchdays: checkable buttons "1" … "30" (tool tips "第1節" … "第30節")
+// in two rows, wrapping onto more when narrow, so every matchday is visible at once; exactly one
+// of them is selected, like a tab strip.
 class TMatchdayStrip : public QWidget {
     Q_OBJECT
 public:
@@ -20,6 +21,8 @@ public:
     int TabIndex() const;
     // Selects a matchday without emitting Change; an index out of range is ignored.
     void SetTabIndex(int index);
+    // Two rows of buttons.
+    QSize sizeHint() const override;
 
 signals:
     // The player selected another matchday.

@@ -14,3 +14,10 @@ void TMessageLogEdit::AddLine(const std::string& line) {
     moveCursor(QTextCursor::End);
     ensureCursorVisible();
 }
+
+QSize TMessageLogEdit::sizeHint() const {
+    constexpr int lines = 6;
+    const QFontMetrics metrics = fontMetrics();
+    const int margins = 2 * (frameWidth() + static_cast<int>(document()->documentMargin()));
+    return {metrics.averageCharWidth() * 30, lines * metrics.lineSpacing() + margins};
+}

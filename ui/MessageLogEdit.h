@@ -14,4 +14,6 @@ public:
     explicit TMessageLogEdit(QWidget* parent = nullptr);
     void AddLine(const std::string& line) override;
     void Clear() override { clear(); }
+    // Room for a few lines of messages.
+    QSize sizeHint() const override;
 };

@@ -11,14 +11,20 @@ TPageFixtures::TPageFixtures(const TZnGameGoalrun& game, QWidget* parent)
     ZCIMatches = new TZnColumnInfos(this);
     ZCIMatches->setObjectName(QStringLiteral("ZCIMatches"));
     const TZnMatchList& first = Game.Schedule().Matchdays(0);
-    AddColumnInfos(*ZCIMatches, FixtureRow(Game, first.Matches(0)), [](TZnFixtureColumn id) {
+    // Every club plays on every matchday, on either side: both name columns fit every name and
+    // share the free width.
+    const auto lookOf = [this](TZnFixtureColumn id) {
         return id == TZnFixtureColumn::Score
-                   ? TColumnLook{TZnAlignment::taCenter}
-                   : TColumnLook{TZnAlignment::taLeftJustify, ClubNameWidth};
-    });
+                   ? TColumnLook{TZnAlignment::taCenter, TZnListColumnInfo::DefaultColumnWidth,
+                                 [] { return QStringList{QStringLiteral("88 - 88")}; }}
+                   : TColumnLook{TZnAlignment::taLeftJustify, ClubNameWidth,
+                                 [this] { return ClubNames(Game); }, true};
+    };
+    AddColumnInfos(*ZCIMatches, FixtureRow(Game, first.Matches(0)), lookOf);
     ZLVMatches =
         NewOwnerDataList(QStringLiteral("ZLVMatches"), *ZCIMatches, first.Count(),
                          [this](int32_t row, int32_t tag) { return ZLVMatchesData(row, tag); });
+    FitByLook<TZnFixtureColumn>(*ZLVMatches, lookOf);
     StackOnPage(*this, {TabControl1, ZLVMatches});
     connect(TabControl1, &TMatchdayStrip::Change, this, &TPageFixtures::TabControl1Change);
 }

@@ -7,10 +7,13 @@ TPageRankTable::TPageRankTable(const TZnGameGoalrun& game, QWidget* parent)
     : QWidget(parent), Game(game) {
     ZCIRankTable = new TZnColumnInfos(this);
     ZCIRankTable->setObjectName(QStringLiteral("ZCIRankTable"));
-    AddColumnInfos(*ZCIRankTable, RankTableRow(Game.Clubs().Items(0)), [](TZnRankColumn id) {
-        return id == TZnRankColumn::Name ? TColumnLook{TZnAlignment::taLeftJustify, ClubNameWidth}
-                                         : TColumnLook{};
-    });
+    // The club names take the free width; the number columns keep theirs.
+    const auto lookOf = [](TZnRankColumn id) {
+        return id == TZnRankColumn::Name
+                   ? TColumnLook{TZnAlignment::taLeftJustify, ClubNameWidth, {}, true}
+                   : TColumnLook{};
+    };
+    AddColumnInfos(*ZCIRankTable, RankTableRow(Game.Clubs().Items(0)), lookOf);
     // The stored layout crosses the identifiers of "チーム"/"順位" and "分"/"負"; nothing reads
     // them, they are only carried.
     TZnListColumnInfos& infos = ZCIRankTable->ColumnInfos();
@@ -21,6 +24,7 @@ TPageRankTable::TPageRankTable(const TZnGameGoalrun& game, QWidget* parent)
     ZLVRankTable =
         NewOwnerDataList(QStringLiteral("ZLVRankTable"), *ZCIRankTable, Game.Clubs().Count(),
                          [this](int32_t row, int32_t tag) { return ZLVRankTableData(row, tag); });
+    FitByLook<TZnRankColumn>(*ZLVRankTable, lookOf);
     StackOnPage(*this, {ZLVRankTable});
 }
 
