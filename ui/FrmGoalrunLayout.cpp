@@ -2,6 +2,8 @@
 
 #include "FrmGoalrun.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -58,13 +60,14 @@ void TFormMain::CreateControls() {
     CreatePages();
     RichEdit1 = new TMessageLogEdit;
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
-    // The log takes the height the window gains, the club panel the height beside it; the lists
-    // and the panel share the width.
+    // The lists and the club panel keep the height that shows them whole (no half-empty frame);
+    // the log takes the height the window gains, the command panel (buttons at its top) the
+    // height beside it. The two sides share the width the window gains.
     QSplitter* splitter2 =
         VerticalSplit("Splitter2", PageControl1, RichEdit1, RichEdit1, Scaled(6));
-    QWidget* clubPanel = CreateClubPanel();
+    QWidget* commandPanel = CreateCommandPanel();
     QSplitter* splitter3 =
-        VerticalSplit("Splitter3", clubPanel, CreateCommandPanel(), clubPanel, Scaled(6));
+        VerticalSplit("Splitter3", CreateClubPanel(), commandPanel, commandPanel, Scaled(6));
 
     auto* splitter1 = new QSplitter(Qt::Horizontal, this);
     splitter1->setObjectName(QStringLiteral("Splitter1"));
@@ -79,10 +82,25 @@ void TFormMain::CreateControls() {
 }
 
 QSize TFormMain::FitInitialSize() {
-    for (TZnListView* list : findChildren<TZnListView*>())
+    for (TZnListView* list : findChildren<TZnListView*>()) {
         list->FitColumns();
+        // The layouts between the list and the window keep the hints they have read.
+        for (QWidget* widget = list; widget != nullptr && widget != this;
+             widget = widget->parentWidget())
+            widget->updateGeometry();
+    }
     // The window's size hint is built from the lists' whole contents (the charts ask for none).
-    const QSize wanted = sizeHint();
+    // A splitter's hint leaves out its handles: the side-by-side ones add to the width, the
+    // ones of the stacked panes (side by side themselves) to the height.
+    QSize handles;
+    for (const QSplitter* splitter : findChildren<QSplitter*>()) {
+        const int handle = splitter->handleWidth() * (splitter->count() - 1);
+        if (splitter->orientation() == Qt::Horizontal)
+            handles.rwidth() += handle;
+        else
+            handles.setHeight(std::max(handles.height(), handle));
+    }
+    const QSize wanted = sizeHint() + handles;
     const QSize design(Scaled(DesignWidth), Scaled(DesignHeight));
     const QSize available = screen()->availableGeometry().size();
     return wanted.expandedTo(design).boundedTo(available * 0.9);

@@ -1,6 +1,7 @@
 #include "WindowOptions.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "ConstsGoalrun.h"
@@ -62,4 +63,18 @@ int AnswerWithoutWindow(const TWindowOptions& options) {
         break;
     }
     return 0;
+}
+
+bool DisplayNamed() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && value[0] != '\0')
+            return true;
+    }
+    return false;
+}
+
+int AnswerWithoutDisplay() {
+    std::fputs("goalrun: no display found; goalrun-cli plays the game in a terminal\n", stderr);
+    return 1;
 }

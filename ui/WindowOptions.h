@@ -25,3 +25,11 @@ struct TWindowOptions {
 // Prints what Help, Version or Bad asks for (usage and version on standard output, a bad option
 // with the usage on standard error) and returns the exit status: 0, or 2 for Bad.
 int AnswerWithoutWindow(const TWindowOptions& options);
+
+// Whether the environment names a display (X11 or Wayland) or a platform for the window. Without
+// one the window framework would abort.
+[[nodiscard]] bool DisplayNamed();
+
+// Says in one line on standard error that no display was found and that goalrun-cli plays in a
+// terminal; returns the exit status 1.
+int AnswerWithoutDisplay();

@@ -34,22 +34,22 @@ std::unique_ptr<QSettings> OpenWindowSettings() {
 bool RestoreWindowState(QSettings& settings, const TWindowStateParts& parts) {
     if (settings.status() != QSettings::NoError)
         return false;
-    const QVariant sizeValue = settings.value(SizeKey);
-    const QSize size = sizeValue.toSize();
-    if (sizeValue.typeId() != QMetaType::QSize || size.width() <= 0 || size.height() <= 0)
-        return false;
     QMainWindow& window = parts.Window;
-    const QSize screen = window.screen()->availableGeometry().size();
-    window.resize(size.expandedTo(window.minimumSizeHint()).boundedTo(screen));
-    const QVariant position = settings.value(PositionKey);
-    if (position.typeId() == QMetaType::QPoint && OnSomeScreen(position.toPoint()))
-        window.move(position.toPoint());
     for (QSplitter* splitter : parts.Splitters)
         splitter->restoreState(settings.value(SplitterKey(*splitter)).toByteArray());
     bool known = false;
     const int page = settings.value(PageKey).toInt(&known);
     if (known && page >= 0 && page < parts.Pages.count())
         parts.Pages.setCurrentIndex(page);
+    const QVariant sizeValue = settings.value(SizeKey);
+    const QSize size = sizeValue.toSize();
+    if (sizeValue.typeId() != QMetaType::QSize || size.width() <= 0 || size.height() <= 0)
+        return false;
+    const QSize screen = window.screen()->availableGeometry().size();
+    window.resize(size.expandedTo(window.minimumSizeHint()).boundedTo(screen));
+    const QVariant position = settings.value(PositionKey);
+    if (position.typeId() == QMetaType::QPoint && OnSomeScreen(position.toPoint()))
+        window.move(position.toPoint());
     if (settings.value(MaximizedKey).toBool())
         window.setWindowState(window.windowState() | Qt::WindowMaximized);
     return true;

@@ -24,7 +24,7 @@ struct TWindowStateParts {
 // The program's settings: "goalrun/goalrun.conf" in the user's configuration folder.
 [[nodiscard]] std::unique_ptr<QSettings> OpenWindowSettings();
 
-// Puts the remembered state on the window before it is first shown. Returns false, changing
-// nothing, when no usable size is remembered.
+// Puts the remembered state on the window before it is first shown: each part that is there and
+// makes sense. Returns whether a size was remembered; a damaged file changes nothing.
 bool RestoreWindowState(QSettings& settings, const TWindowStateParts& parts);
 void SaveWindowState(QSettings& settings, const TWindowStateParts& parts);

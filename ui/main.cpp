@@ -40,6 +40,8 @@ int main(int argc, char* argv[]) {
     const TWindowOptions options = ParseWindowOptions(argc, argv);
     if (options.Action != TWindowOptions::TAction::Run)
         return AnswerWithoutWindow(options);
+    if (!DisplayNamed())
+        return AnswerWithoutDisplay();
     const QString file = options.File;
     // The window framework sees only the program's name: the command line is the game's, and a
     // file named like one of the framework's options must not be taken by it.

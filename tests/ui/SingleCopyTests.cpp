@@ -34,6 +34,7 @@ private slots:
     void OnlyIdentifierOneWithAPathOpensAFile();
     void SecondCopyHandsItsFileToTheFirstAndEnds();
     void OptionsAnswerAloneAndASecondCopyOnlyRaises();
+    void WithoutADisplayItSaysSoInOneLineAndEnds();
     void KilledFirstCopyDoesNotBlockANewStart();
     void HandOverDuringABoxWaitsForTheBoxAndItsCommand();
     void SecondCopyHandsOverANameThatIsNotUtf8();
@@ -195,6 +196,20 @@ void SingleCopyTests::OptionsAnswerAloneAndASecondCopyOnlyRaises() {
     }
     QCOMPARE(copied.size(), 0);
     QCOMPARE(first.Game.Matchday, 1);
+}
+
+void SingleCopyTests::WithoutADisplayItSaysSoInOneLineAndEnds() {
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(GOALRUN_EXE), {SaveFile});
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 1);
+    QCOMPARE(program.readAllStandardError(),
+             QByteArray("goalrun: no display found; goalrun-cli plays the game in a terminal\n"));
 }
 
 void SingleCopyTests::KilledFirstCopyDoesNotBlockANewStart() {
