@@ -17,7 +17,7 @@ int CellMargin(const QWidget& view) {
     return 2 * (view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1) + 2;
 }
 
-// Shows a cell's whole text as a tool tip when the cell cuts it. The tip is plain text, so a
+// Shows a cell's whole text as a tool tip when it is cut. The tip is plain text, so a
 // name that looks like markup shows its own characters.
 class TElidedTipDelegate : public QStyledItemDelegate {
 public:
@@ -26,8 +26,10 @@ public:
                    const QModelIndex& index) override {
         if (event == nullptr || view == nullptr || event->type() != QEvent::ToolTip)
             return QStyledItemDelegate::helpEvent(event, view, option, index);
+        // A cell is cut when its column is too narrow or the viewport's edge crosses it.
         const QString text = index.data(Qt::DisplayRole).toString();
-        const int room = option.rect.width() - CellMargin(*view) + 2;
+        const QRect shown = option.rect.intersected(view->viewport()->rect());
+        const int room = shown.width() - CellMargin(*view) + 2;
         if (text.isEmpty() || option.fontMetrics.horizontalAdvance(text) <= room) {
             QToolTip::hideText();
             return true;
@@ -158,6 +160,15 @@ QSize TZnListView::sizeHint() const {
 }
 
 void TZnListView::resizeEvent(QResizeEvent* event) {
+    if (ShowWhole) {
+        // Room for the whole content needs no scroll bar; asked of the scroll bars themselves,
+        // one that came while the view was small would keep the other.
+        const QSize content = ContentSize();
+        const bool fits = width() >= content.width() && height() >= content.height();
+        const Qt::ScrollBarPolicy policy = fits ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
+        setHorizontalScrollBarPolicy(policy);
+        setVerticalScrollBarPolicy(policy);
+    }
     QTreeView::resizeEvent(event);
     StretchColumns();
     // The selected row (the player's) stays in sight whatever the size.

@@ -91,10 +91,11 @@ QSize TFormMain::FitInitialSize() {
     }
     // The window's size hint is built from the lists' whole contents (the charts ask for none).
     // A splitter's hint leaves out its handles: the side-by-side ones add to the width, the
-    // ones of the stacked panes (side by side themselves) to the height.
+    // ones of the stacked panes (side by side themselves) to the height. A pixel a pane covers
+    // the rounding of the shares the splitter gives its panes.
     QSize handles;
     for (const QSplitter* splitter : findChildren<QSplitter*>()) {
-        const int handle = splitter->handleWidth() * (splitter->count() - 1);
+        const int handle = (splitter->handleWidth() + 1) * (splitter->count() - 1) + 1;
         if (splitter->orientation() == Qt::Horizontal)
             handles.rwidth() += handle;
         else

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QSettings>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -74,6 +75,7 @@ private:
 
 void SingleCopyTests::initTestCase() {
     QVERIFY(Work.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Work.path());
     TZnGameGoalrun game(KeepSeedSource());
     game.NewGame();
     for (int i = 0; i < 7; ++i)
@@ -96,6 +98,7 @@ QProcess* SingleCopyTests::StartProgram(const QStringList& arguments, const QStr
     auto* process = new QProcess(this);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Work.path()); // not the user's settings
     process->setProcessEnvironment(environment);
     process->setWorkingDirectory(Work.path());
     process->setProgram(program);

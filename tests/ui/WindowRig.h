@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -32,8 +33,12 @@ struct TWindowRig {
     TZnRecordingOpener Opener;
     std::unique_ptr<TFormMain> Window;
 
-    // `nameFile`: the bytes of TeamNameList.txt, or no file when null.
-    explicit TWindowRig(uint32_t seed = 1, const QByteArray* nameFile = nullptr) {
+    // `nameFile`: the bytes of TeamNameList.txt, or no file when null. The window's settings
+    // live in `settingsFolder` (the rig's own folder when empty), never in the user's.
+    explicit TWindowRig(uint32_t seed = 1, const QByteArray* nameFile = nullptr,
+                        const QString& settingsFolder = {}) {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           settingsFolder.isEmpty() ? Folder.path() : settingsFolder);
         Game.Random.Seed = seed;
         if (nameFile != nullptr) {
             QFile file(Folder.filePath(QStringLiteral("TeamNameList.txt")));

@@ -1,0 +1,167 @@
+// The window's size: everything whole at the initial size, the player's row in sight at any
+// size, cut texts as tool tips, and the size, place, splitters and page kept between runs.
+
+#include <algorithm>
+#include <vector>
+
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+#include <QToolTip>
+
+#include "MatchdayStrip.h"
+#include "WindowRig.h"
+
+namespace {
+
+// Club names wider than any default column width.
+QByteArray LongNames() {
+    QByteArray names;
+    for (int i = 1; i <= 16; ++i)
+        names += "紅葉谷ウォリアーズ東" + QByteArray::number(i) + "\n";
+    return names;
+}
+
+// Whether `list` shows every row and column whole: no scroll bar, the last row inside the
+// viewport, every cell's text within its column.
+bool ShowsWhole(const TZnListView& list) {
+    if (list.verticalScrollBar()->isVisible() || list.horizontalScrollBar()->isVisible())
+        return false;
+    const QModelIndex last = list.model()->index(list.RowCount() - 1, list.ColumnCount() - 1);
+    if (!list.viewport()->rect().contains(list.visualRect(last)))
+        return false;
+    const int margin =
+        2 * (list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1);
+    for (int32_t row = 0; row < list.RowCount(); ++row)
+        for (int32_t column = 0; column < list.ColumnCount(); ++column)
+            if (list.fontMetrics().horizontalAdvance(list.CellText(row, column)) + margin >
+                list.columnWidth(column))
+                return false;
+    return true;
+}
+
+QList<int> SplitterSizes(const TWindowRig& rig, const char* name) {
+    return rig.Find<QSplitter>(QString::fromLatin1(name)).sizes();
+}
+
+} // namespace
+
+class WindowLayoutTests : public QObject {
+    Q_OBJECT
+private slots:
+    void InitialSizeShowsTableFixturesAndPanelWhole();
+    void PlayersRowStaysInSightAndCutTextsShowAsTips();
+    void StateIsKeptBetweenRunsAndBadSettingsGiveTheDefaults();
+};
+
+void WindowLayoutTests::InitialSizeShowsTableFixturesAndPanelWhole() {
+    const QByteArray names = LongNames();
+    TWindowRig rig(1, &names);
+    QVERIFY(QTest::qWaitForWindowExposed(rig.Window.get()));
+    rig.Play(12); // a last result in the panel: its widest line
+    QCoreApplication::processEvents();
+    const QSize size = rig.W().size();
+    const QSize available = rig.W().screen()->availableGeometry().size();
+    QVERIFY2(size.width() >= 600 && size.height() >= 420,
+             qPrintable(QString::number(size.width())));
+    QVERIFY(size.width() <= available.width() * 0.9 && size.height() <= available.height() * 0.9);
+    QVERIFY(ShowsWhole(rig.List("ZLVRankTable")));
+    QVERIFY(ShowsWhole(rig.List("ZLVMyClub")));
+    rig.Find<QTabWidget>("PageControl1").setCurrentIndex(1);
+    QCoreApplication::processEvents();
+    QVERIFY(ShowsWhole(rig.List("ZLVMatches")));
+    const TMatchdayStrip& strip = rig.Find<TMatchdayStrip>("TabControl1");
+    QVERIFY(strip.height() < 3 * strip.Button(0)->height());
+    QVERIFY(strip.rect().contains(strip.Button(29)->geometry()));
+
+    // Computing it is cheap: the best of a few runs, against a loaded machine.
+    qint64 best = -1;
+    for (int i = 0; i < 10; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(rig.W().FitInitialSize(), size);
+        const qint64 spent = timer.nsecsElapsed();
+        best = best < 0 ? spent : std::min(best, spent);
+    }
+    qInfo("initial size %dx%d computed in %.3f ms", size.width(), size.height(), best / 1e6);
+    QVERIFY(best < 2'000'000);
+}
+
+void WindowLayoutTests::PlayersRowStaysInSightAndCutTextsShowAsTips() {
+    const QByteArray names = LongNames();
+    TWindowRig rig(1, &names);
+    QVERIFY(QTest::qWaitForWindowExposed(rig.Window.get()));
+    rig.Play(6);
+    for (const QSize size : {QSize(1200, 700), QSize(420, 260)}) {
+        rig.W().resize(size);
+        QCoreApplication::processEvents();
+        const TZnListView& table = rig.List("ZLVRankTable");
+        const QModelIndex mine = table.model()->index(rig.Game.MyClubIndex(), 0);
+        QCOMPARE(table.SelectedRow(), rig.Game.MyClubIndex());
+        QVERIFY2(table.viewport()->rect().contains(table.visualRect(mine)),
+                 qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height())));
+    }
+    // At the last, small size the panel's edge cuts the club's name; its tip shows it whole.
+    TZnListView& panel = rig.List("ZLVMyClub");
+    const QRect cell = panel.visualRect(panel.model()->index(0, 1));
+    QHelpEvent help(QEvent::ToolTip, cell.center(), panel.viewport()->mapToGlobal(cell.center()));
+    QApplication::sendEvent(panel.viewport(), &help);
+    QVERIFY(QToolTip::isVisible());
+    QVERIFY(QToolTip::text().contains(rig.Panel(0)));
+}
+
+void WindowLayoutTests::StateIsKeptBetweenRunsAndBadSettingsGiveTheDefaults() {
+    QTemporaryDir settings;
+    QSize initial;
+    QList<int> splitter;
+    {
+        TWindowRig first(1, nullptr, settings.path());
+        initial = first.W().size();
+        first.W().resize(900, 610);
+        first.W().move(30, 40);
+        first.Find<QSplitter>("Splitter1").setSizes({500, 400});
+        first.Find<QTabWidget>("PageControl1").setCurrentIndex(2);
+        QCoreApplication::processEvents();
+        splitter = SplitterSizes(first, "Splitter1");
+        first.W().close();
+    }
+    {
+        TWindowRig second(1, nullptr, settings.path());
+        QCoreApplication::processEvents();
+        QCOMPARE(second.W().size(), QSize(900, 610));
+        QCOMPARE(second.W().pos(), QPoint(30, 40));
+        QCOMPARE(second.Find<QTabWidget>("PageControl1").currentIndex(), 2);
+        QCOMPARE(SplitterSizes(second, "Splitter1"), splitter);
+    }
+    const QString file = settings.filePath(QStringLiteral("goalrun/goalrun.conf"));
+    const struct {
+        QByteArray Text;
+        QSize Size; // empty: the initial size
+        QPoint Position;
+    } cases[] = {
+        // Damaged: nothing usable, and nothing taken from it.
+        {"\xff\xfe[Window\nSize=@Size(oops\nPage=99\n\x00\x01", {}, {}},
+        {"[Window]\nSize=@Size(-5 12)\nPosition=@Point(30 40)\n", {}, {}},
+        // A place outside every screen is ignored; the size is kept.
+        {"[Window]\nSize=@Size(700 500)\nPosition=@Point(5000 5000)\n", {700, 500}, {}},
+    };
+    for (const auto& c : cases) {
+        QFile settingsFile(file);
+        QVERIFY(settingsFile.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        settingsFile.write(c.Text);
+        settingsFile.close();
+        TWindowRig rig(1, nullptr, settings.path());
+        QCOMPARE(rig.W().size(), c.Size.isEmpty() ? initial : c.Size);
+        QVERIFY(rig.W().pos() != QPoint(5000, 5000));
+        QCOMPARE(rig.Find<QTabWidget>("PageControl1").currentIndex(), 0);
+    }
+}
+
+QTEST_MAIN(WindowLayoutTests)
+#include "WindowLayoutTests.moc"
