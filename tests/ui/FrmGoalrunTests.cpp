@@ -258,6 +258,8 @@ void FrmGoalrunTests::MenusHoldTheirEntriesInOrder() {
                                   QStringLiteral("セーブ(&S)"), QStringLiteral("ヘルプ(&H)")}));
     QCOMPARE(MenuTexts(rig.Menu("G1")),
              QStringList({QStringLiteral("ニューゲーム(&N)"), QStringLiteral("-"),
+                          QStringLiteral("開く(&O)..."), QStringLiteral("上書き保存(&S)"),
+                          QStringLiteral("名前を付けて保存(&A)..."), QStringLiteral("-"),
                           QStringLiteral("終了(&X)")}));
     QCOMPARE(MenuTexts(rig.Menu("H2")),
              QStringList({QStringLiteral("ヘルプ(&H)"), QStringLiteral("-"),
