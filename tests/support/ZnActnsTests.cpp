@@ -98,9 +98,9 @@ void ZnActnsTests::AboutBoxShowsNameVersionAndAddresses() {
         auto& box = static_cast<TZnAboutBox&>(dialog);
         ++shown;
         box.show();
-        fixedSize = box.minimumSize() == box.maximumSize() && box.size() == box.minimumSize() &&
-                    !(box.windowFlags() &
-                      (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint));
+        fixedSize =
+            box.minimumSize() == box.maximumSize() && box.size() == box.minimumSize() &&
+            !(box.windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint));
         iconGap = box.ProductName->x() - box.ProgramIcon->geometry().right();
         box.hide();
         caption = box.windowTitle();

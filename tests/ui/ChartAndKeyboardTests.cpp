@@ -102,10 +102,10 @@ void ChartAndKeyboardTests::OddsLineFollowsTheTypedAmount() {
         combo.lineEdit()->clear();
         combo.lineEdit()->insert(QString::fromUtf8(typed.Typed));
         const QString expected =
-            typed.Amount == 0 ? QString()
-                              : QStringLiteral("この額なら ") +
-                                    QString::fromStdString(
-                                        OddsText(*NextMatchOdds(rig.Game, typed.Amount)));
+            typed.Amount == 0
+                ? QString()
+                : QStringLiteral("この額なら ") +
+                      QString::fromStdString(OddsText(*NextMatchOdds(rig.Game, typed.Amount)));
         QCOMPARE(line.text(), expected);
     }
     // Investing changes the odds the line adds to; the end of the season clears it.
