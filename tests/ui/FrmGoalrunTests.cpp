@@ -30,6 +30,7 @@ void CheckCommandStates(const TWindowRig& rig, TCommandStates expected) {
     QCOMPARE(rig.Action("ActGame").isEnabled(), expected.Game);
     QCOMPARE(rig.Button("BtnBuildUp").isEnabled(), expected.BuildUp);
     QCOMPARE(rig.Action("ActBuildUp").isEnabled(), expected.BuildUp);
+    QCOMPARE(rig.Find<QWidget>("ComboBoxBuildUp").isEnabled(), expected.BuildUp);
     QCOMPARE(rig.Button("BtnNextSeason").isEnabled(), expected.NextSeason);
     QCOMPARE(rig.Action("ActNextSeason").isEnabled(), expected.NextSeason);
 }
