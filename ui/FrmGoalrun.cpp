@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QShowEvent>
 #include <QScopeGuard>
 #include <QStatusBar>
@@ -26,6 +27,16 @@ namespace {
 
 QString CopyrightInfo() {
     return QStringLiteral("Copyright © 2026 Vomera. All rights reserved.");
+}
+
+// "試合開始 (F5)": the command's name, and its key when it has one.
+QString ToolTipWithKey(const QAction& action) {
+    QString name = action.text();
+    name.remove(QRegularExpression(QStringLiteral("\\(&.\\)|&|\\.\\.\\.$")));
+    if (action.shortcut().isEmpty())
+        return name;
+    return QStringLiteral("%1 (%2)").arg(name,
+                                         action.shortcut().toString(QKeySequence::NativeText));
 }
 
 } // namespace
@@ -147,7 +158,8 @@ void TFormMain::CreateActions() {
     // F1 anywhere in the window.
     addAction(ZnViewHelpHtmlAction1);
 
-    // Actions that no menu entry, button or shortcut reaches; kept so the action list is whole.
+    // The file actions stand in the ゲーム menu; the editing, search and window actions are
+    // reached by nothing and kept so the action list is whole.
     const QString file = QStringLiteral("ファイル");
     FileNewAct = NewAction(QStringLiteral("新規(&N)"), file, QStringLiteral("FileNewAct"));
     FileOpenAct = NewAction(QStringLiteral("開く(&O)..."), file, QStringLiteral("FileOpenAct"));
@@ -165,6 +177,29 @@ void TFormMain::CreateActions() {
         NewAction(QString::fromLatin1(name), QStringLiteral("ウィンドウ"),
                   QString::fromLatin1(name));
 
+    // Shortcuts and hints: the tool tip names the command and its key, the status tip says what
+    // it does. Every window-wide key is an action of the window, so it works from any control.
+    const std::tuple<QAction*, QKeySequence, const char*> hints[] = {
+        {ActGame, QKeySequence(Qt::Key_F5), "今節の試合を行います。"},
+        {ActBuildUp, {}, "入力した額を強化費として今節に投入します。"},
+        {ActNextSeason, QKeySequence(Qt::Key_F6), "次のシーズンを始めます。"},
+        {ActMILoad, {}, "セーブしたゲームをスロットからロードします。"},
+        {ActMISave, {}, "ゲームをスロットにセーブします。"},
+        {FileOpenAct, QKeySequence(Qt::CTRL | Qt::Key_O), "ゲームのファイルを選んで開きます。"},
+        {FileSaveAct, QKeySequence(Qt::CTRL | Qt::Key_S),
+         "ゲームを今のファイルに上書きして保存します。"},
+        {FileSaveAsAct, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+         "ゲームを新しい名前のファイルに保存します。"},
+        {ZnExitAction1, QKeySequence(Qt::CTRL | Qt::Key_Q), nullptr},
+    };
+    for (const auto& [action, key, statusTip] : hints) {
+        action->setShortcut(key);
+        if (statusTip != nullptr)
+            action->setStatusTip(QString::fromUtf8(statusTip));
+        action->setToolTip(ToolTipWithKey(*action));
+        addAction(action);
+    }
+
     connect(ActGame, &QAction::triggered, this,
             [this] { RunCommand(ActGame, [this] { ActGameExecute(); }); });
     connect(ActBuildUp, &QAction::triggered, this,
@@ -179,7 +214,12 @@ void TFormMain::CreateMenus() {
     g1->setObjectName(QStringLiteral("G1"));
     QAction* n9 = g1->addAction(QStringLiteral("ニューゲーム(&N)"));
     n9->setObjectName(QStringLiteral("N9"));
+    n9->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    n9->setStatusTip(QStringLiteral("新しいゲームを始めます。"));
+    n9->setToolTip(ToolTipWithKey(*n9));
     connect(n9, &QAction::triggered, this, [this] { RunCommand(nullptr, [this] { N9Click(); }); });
+    g1->addSeparator();
+    g1->addActions({FileOpenAct, FileSaveAct, FileSaveAsAct});
     g1->addSeparator();
     g1->addAction(ZnExitAction1);
 
@@ -197,6 +237,11 @@ void TFormMain::CreateMenus() {
             (*entries)[static_cast<size_t>(n)] = entry;
         }
     }
+    g1->menuAction()->setStatusTip(QStringLiteral("ゲームを始める、開く、保存する、終了します。"));
+    MILoad->menuAction()->setStatusTip(ActMILoad->statusTip());
+    MISave->menuAction()->setStatusTip(ActMISave->statusTip());
+    MILoad->setToolTipsVisible(true);
+    MISave->setToolTipsVisible(true);
     // Opening a slot menu runs its action, which sets the entries' captions.
     connect(MILoad, &QMenu::aboutToShow, ActMILoad, &QAction::trigger);
     connect(MISave, &QMenu::aboutToShow, ActMISave, &QAction::trigger);
@@ -211,6 +256,7 @@ void TFormMain::CreateMenus() {
     h2->addAction(ZnOpenAppFolderAction1);
     h2->addSeparator();
     h2->addAction(ZnAboutAction1);
+    h2->menuAction()->setStatusTip(QStringLiteral("ヘルプとバージョン情報を見ます。"));
 }
 
 void TFormMain::BindButton(QPushButton& button, QAction& action) {
@@ -229,6 +275,8 @@ void TFormMain::BindButton(QPushButton& button, QAction& action) {
 
 void TFormMain::ActionList1Update() {
     ActBuildUp->setEnabled(Game.CanInvestBuildUp());
+    // The box serves only the strengthening command.
+    ComboBoxBuildUp->setEnabled(ActBuildUp->isEnabled());
     ActGame->setEnabled(Game.CanPlayMatchday());
     ActNextSeason->setEnabled(Game.CanNextSeason());
     ActMILoad->setEnabled(true);

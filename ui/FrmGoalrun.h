@@ -113,6 +113,9 @@ private:
     // Views.
     void PageControl1Change();
     void ActZLVMyClubDataExecute();
+    // The line under the box: the next match's odds with the typed amount added, or nothing when
+    // the text is not an amount the strengthening command would take now.
+    void ShowBuildUpOdds();
 
     // Save slots and files (FrmGoalrunFiles.cpp).
     void ActMILoadExecute();
@@ -145,6 +148,8 @@ private:
     bool FileFailed(const QString& fileName, const QString& message);
     // Opens the paths OpenPathWhenIdle has kept, when no command runs and no box is open.
     void OpenPendingPaths();
+    // Captions and tips of the slot entries: the file's name and a summary of its game, or
+    // "<empty>" and "空き".
     void SetSlotCaptions(const std::array<QAction*, 10>& entries, bool enableMissing);
     // "00savedata.sav" … "09savedata.sav" in the save folder.
     QString SlotPath(int slot) const;
@@ -179,6 +184,7 @@ private:
     TZnListView* ZLVMyClub;
     QLabel* Label1;
     QComboBox* ComboBoxBuildUp;
+    QLabel* LabelBuildUpOdds;
     QPushButton* BtnBuildUp;
     QPushButton* BtnGame;
     QPushButton* BtnNextSeason;

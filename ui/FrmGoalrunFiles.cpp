@@ -7,13 +7,16 @@
 #include <sys/stat.h>
 
 #include <QAction>
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 
 #include "GameGoalrun.h"
 #include "ZnDialogs.h"
 #include "ZnFileDropTarget.h"
 #include "ZnFileName.h"
+#include "ZnMoneyText.h"
 
 namespace {
 
@@ -30,6 +33,28 @@ std::string FileSystemName(const QString& fileName) {
 bool IsFile(const QString& path) {
     struct stat status {};
     return ::stat(EncodeFileName(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
+// What a slot entry's tips say of a save file: "3季目 第12節まで 5位 資金1億2000万円
+// (2026/12/07 10:31)". The file is read by the game's own loader into a game of its own, so the
+// running game is untouched and a file it would refuse says so.
+QString SlotSummary(const QString& path) {
+    const QString date =
+        QFileInfo(path).lastModified().toString(QStringLiteral("yyyy/MM/dd HH:mm"));
+    TZnGameGoalrun game(KeepSeedSource());
+    try {
+        game.LoadFromFile(FileSystemName(path));
+    } catch (const std::exception&) {
+        return QStringLiteral("読み込めないファイル (%1)").arg(date);
+    }
+    const std::string matchday = game.Finished ? "優勝"
+                                 : game.Matchday == 0
+                                     ? "開幕前"
+                                     : "第" + std::to_string(game.Matchday) + "節まで";
+    const std::string summary = SeasonName(game.Season) + " " + matchday + " " +
+                                std::to_string(int64_t{game.MyClub().Rank} + 1) + "位 資金" +
+                                MoneyText(game.Coach().Money) + "円";
+    return QStringLiteral("%1 (%2)").arg(QString::fromStdString(summary), date);
 }
 
 } // namespace
@@ -68,6 +93,9 @@ void TFormMain::SetSlotCaptions(const std::array<QAction*, 10>& entries, bool en
     for (int n = 0; n < 10; ++n) {
         const bool exists = IsFile(SlotPath(n));
         entries[n]->setText(exists ? SlotFileName(n) : QString::number(n) + EmptySlot);
+        const QString tip = exists ? SlotSummary(SlotPath(n)) : QStringLiteral("空き");
+        entries[n]->setToolTip(tip);
+        entries[n]->setStatusTip(tip);
         entries[n]->setEnabled(exists || enableMissing);
     }
 }

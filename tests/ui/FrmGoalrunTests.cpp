@@ -30,6 +30,7 @@ void CheckCommandStates(const TWindowRig& rig, TCommandStates expected) {
     QCOMPARE(rig.Action("ActGame").isEnabled(), expected.Game);
     QCOMPARE(rig.Button("BtnBuildUp").isEnabled(), expected.BuildUp);
     QCOMPARE(rig.Action("ActBuildUp").isEnabled(), expected.BuildUp);
+    QCOMPARE(rig.Find<QWidget>("ComboBoxBuildUp").isEnabled(), expected.BuildUp);
     QCOMPARE(rig.Button("BtnNextSeason").isEnabled(), expected.NextSeason);
     QCOMPARE(rig.Action("ActNextSeason").isEnabled(), expected.NextSeason);
 }
@@ -258,6 +259,8 @@ void FrmGoalrunTests::MenusHoldTheirEntriesInOrder() {
                                   QStringLiteral("セーブ(&S)"), QStringLiteral("ヘルプ(&H)")}));
     QCOMPARE(MenuTexts(rig.Menu("G1")),
              QStringList({QStringLiteral("ニューゲーム(&N)"), QStringLiteral("-"),
+                          QStringLiteral("開く(&O)..."), QStringLiteral("上書き保存(&S)"),
+                          QStringLiteral("名前を付けて保存(&A)..."), QStringLiteral("-"),
                           QStringLiteral("終了(&X)")}));
     QCOMPARE(MenuTexts(rig.Menu("H2")),
              QStringList({QStringLiteral("ヘルプ(&H)"), QStringLiteral("-"),
