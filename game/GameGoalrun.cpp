@@ -255,10 +255,13 @@ void TZnGameGoalrun::LoadFromStream(std::span<const uint8_t> data) {
     int32_t myClubId = 0;
     int32_t season = 0;
     int32_t matchday = 0;
+    // A file that differs from the header within its first bytes is another kind of file, however
+    // short; one that only ends too soon is a cut save file.
+    const auto headerPart = data.first(std::min(data.size(), SaveHeaderSize));
+    if (!std::equal(headerPart.begin(), headerPart.end(), SaveHeader().begin()))
+        throw EZnLoadError("not a save file of this game", TZnFileErrorReason::NotSaveFile);
     try {
-        const auto header = stream.ReadBytes(SaveHeaderSize);
-        if (!std::equal(header.begin(), header.end(), SaveHeader().begin()))
-            throw EZnLoadError("not a save file of this game", TZnFileErrorReason::NotSaveFile);
+        stream.ReadBytes(SaveHeaderSize);
         clubs->InitClubs();
         clubs->ReadFromStream(stream);
         coach->ReadFromStream(stream);

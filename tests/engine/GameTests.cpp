@@ -168,7 +168,7 @@ TEST_F(GameTest, ProgressIsUnsavedFromEachCommandUntilALoadOrNewGame) {
         EXPECT_TRUE(Game.UnsavedProgress()) << what;
         reload(Game);
         EXPECT_FALSE(Game.UnsavedProgress()) << what << ": a load starts clean";
-        command(Game);
+        Game.PlayMatchday();
         Game.NewGame();
         EXPECT_FALSE(Game.UnsavedProgress()) << what << ": so does a new game";
     }
