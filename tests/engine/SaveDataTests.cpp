@@ -183,16 +183,6 @@ TEST_F(GameTest, LoaderRefusesDamagedImagesAndKeepsTheGame) {
         EXPECT_EQ(Image(Game), good) << what << ": the running game must stay as it was";
         EXPECT_EQ(Log.Lines, log) << what << ": the log too";
     }
-    using enum TZnFileErrorReason;
-    for (const auto& [what, reason] : {std::pair{"header byte", NotSaveFile},
-                                       {"5121 bytes", TooShort},
-                                       {"season -1", Damaged}}) {
-        auto bytes = good;
-        std::find_if(cases.begin(), cases.end(), [&](auto& c) {
-            return c.first == what;
-        })->second(bytes);
-        EXPECT_EQ(ReasonOf([&] { Game.LoadFromStream(bytes); }), reason) << what;
-    }
     // Strengthening money on a rival.
     auto bytes = good;
     const int rival = Int32At(good, ClubField(0, 8)) == Game.MyClub().ClubId ? 1 : 0;
