@@ -3,7 +3,9 @@
 #include <exception>
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QMenu>
 #include <QFileInfo>
 #include <QMenuBar>
@@ -13,10 +15,12 @@
 #include <QScopeGuard>
 #include <QStatusBar>
 #include <QTimer>
+#include <QWindow>
 
 #include "ConstsGoalrun.h"
 #include "GameGoalrun.h"
 #include "GamePage.h"
+#include "HelpViewer.h"
 #include "MessageLogEdit.h"
 #include "ZnActns.h"
 #include "ZnCopyData.h"
@@ -50,6 +54,7 @@ TFormMain::TFormMain(TZnGameGoalrun& game, TZnDialogs& dialogs, TZnOpener& opene
     CreateControls();
     CreateMenus();
     CreateFileCommands();
+    ConnectOpenFallbacks();
     PendingOpenRetry = new QTimer(this);
     PendingOpenRetry->setSingleShot(true);
     PendingOpenRetry->setInterval(100);
@@ -68,8 +73,8 @@ int TFormMain::Scaled(int designPixels) const {
 }
 
 void TFormMain::FormCreate() {
+    // No application display name: the desktop would append it to every box's caption.
     const QString title = FromView(ProductTitle);
-    QApplication::setApplicationDisplayName(title);
     setWindowTitle(title);
     setFont(SystemIconFont());
     resize(Scaled(DesignWidth), Scaled(DesignHeight));
@@ -102,9 +107,35 @@ void TFormMain::FormActivate() {
         return;
     ActZLVMyClubData->trigger();
     StartNewGame();
-    // The command-line file takes the same road as one handed over by a second copy.
-    SendCopyData(this, CommandLineFile, CopyDataOpenPath);
+    // The command-line file takes the same road as one handed over by a second copy, once the
+    // window is on the screen, so that its error box stands over the window.
+    if (!CommandLineFile.isEmpty()) {
+        if (QWindow* handle = windowHandle(); handle != nullptr && !handle->isExposed())
+            handle->installEventFilter(this);
+        else
+            SendCopyData(this, CommandLineFile, CopyDataOpenPath);
+    }
     Activated = true;
+}
+
+bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
+    auto* handle = qobject_cast<QWindow*>(watched);
+    if (event->type() == QEvent::Expose && handle != nullptr && handle->isExposed()) {
+        handle->removeEventFilter(this);
+        // After the expose has been handled and the window painted.
+        QMetaObject::invokeMethod(
+            this, [this] { SendCopyData(this, CommandLineFile, CopyDataOpenPath); },
+            Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TFormMain::closeEvent(QCloseEvent* event) {
+    if (!UnsavedProgressMayGo()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 bool TFormMain::event(QEvent* event) {
@@ -259,6 +290,23 @@ void TFormMain::CreateMenus() {
     h2->menuAction()->setStatusTip(QStringLiteral("ヘルプとバージョン情報を見ます。"));
 }
 
+void TFormMain::ConnectOpenFallbacks() {
+    connect(ZnViewHelpHtmlAction1, &TZnViewHelpHtmlAction::openFailed, this,
+            [this](const QString& file) {
+                THelpViewer::Show(this, file,
+                                  [this](const QUrl& url) { return Opener.OpenUrl(url); });
+            });
+    connect(ZnOpenAppFolderAction1, &TZnOpenAppFolderAction::openFailed, this,
+            [this](const QString& folder) {
+                RunCommand(nullptr, [this, &folder] {
+                    Dialogs.MessageBox(QDir::toNativeSeparators(folder) +
+                                           QStringLiteral("\r\nフォルダを開けませんでした"),
+                                       QStringLiteral("エラー"), QMessageBox::Critical,
+                                       QMessageBox::Ok, QMessageBox::Ok);
+                });
+            });
+}
+
 void TFormMain::BindButton(QPushButton& button, QAction& action) {
     auto update = [&button, &action] {
         button.setText(action.text());
@@ -293,9 +341,8 @@ void TFormMain::RunCommand(QAction* action, const std::function<void()>& command
         try {
             command();
         } catch (const std::exception& error) {
-            Dialogs.MessageBox(QString::fromUtf8(error.what()),
-                               QApplication::applicationDisplayName(), QMessageBox::Critical,
-                               QMessageBox::Ok, QMessageBox::Ok);
+            Dialogs.MessageBox(QString::fromUtf8(error.what()), windowTitle(),
+                               QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok);
         }
     }
     ActionList1Update();
@@ -345,9 +392,12 @@ void TFormMain::ActBuildUpExecute() {
 }
 
 void TFormMain::N9Click() {
-    const auto answer = Dialogs.MessageBox(
-        QStringLiteral("新しくゲームを始めます。よろしいですか？"), QStringLiteral("確認"),
-        QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
+    QString question = QStringLiteral("新しくゲームを始めます。よろしいですか？");
+    if (Game.UnsavedProgress())
+        question += QStringLiteral("\r\n保存していない進行は失われます。");
+    const auto answer =
+        Dialogs.MessageBox(question, QStringLiteral("確認"), QMessageBox::Question,
+                           QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
     if (answer == QMessageBox::Ok)
         StartNewGame();
 }
