@@ -69,6 +69,7 @@ void TZnGameGoalrun::NewGame() {
     Matchday = 0;
     Finished = false;
     Career.Clear();
+    FUnsavedProgress = false;
     FMessageLog->Clear();
     AddMessage("あなたを監督に招いたのは、我がチームを優勝に導いてもらうためです。");
     AddMessage("そのために、" + MoneyText(StartingMoney) + "円を資金として捻出しました。");
@@ -103,6 +104,7 @@ void TZnGameGoalrun::PlayMatchday() {
         match.Played = true;
     }
     ++Matchday;
+    FUnsavedProgress = true;
     FClubs->SortByStanding();
     ReportMyResult();
 }
@@ -162,6 +164,7 @@ void TZnGameGoalrun::NextSeason() {
     FClubs->SortByStanding();
     FSchedule->PutClubFirst(MyClub().ClubId);
     FSchedule->ResetResults();
+    FUnsavedProgress = true;
     FMessageLog->Clear();
     AddMessage(SeasonName(Season) + "です。優勝目指してがんばりましょう。");
 }
@@ -179,6 +182,7 @@ std::optional<int32_t> TZnGameGoalrun::InvestBuildUp(std::string_view boxText) {
     }
     MyClub().BuildUp = Saturate(int64_t{MyClub().BuildUp} + amount);
     FCoach->Money -= amount;
+    FUnsavedProgress = true;
     AddMessage("強化費を" + MoneyText(amount) + "円投入しました。");
     return amount;
 }
@@ -251,10 +255,13 @@ void TZnGameGoalrun::LoadFromStream(std::span<const uint8_t> data) {
     int32_t myClubId = 0;
     int32_t season = 0;
     int32_t matchday = 0;
+    // A file that differs from the header within its first bytes is another kind of file, however
+    // short; one that only ends too soon is a cut save file.
+    const auto headerPart = data.first(std::min(data.size(), SaveHeaderSize));
+    if (!std::equal(headerPart.begin(), headerPart.end(), SaveHeader().begin()))
+        throw EZnLoadError("not a save file of this game", TZnFileErrorReason::NotSaveFile);
     try {
-        const auto header = stream.ReadBytes(SaveHeaderSize);
-        if (!std::equal(header.begin(), header.end(), SaveHeader().begin()))
-            throw EZnLoadError("not a save file of this game");
+        stream.ReadBytes(SaveHeaderSize);
         clubs->InitClubs();
         clubs->ReadFromStream(stream);
         coach->ReadFromStream(stream);
@@ -263,7 +270,7 @@ void TZnGameGoalrun::LoadFromStream(std::span<const uint8_t> data) {
         season = stream.ReadInt32();
         matchday = stream.ReadInt32();
     } catch (const EZnReadError&) {
-        throw EZnLoadError("the file is shorter than a save file");
+        throw EZnLoadError("the file is shorter than a save file", TZnFileErrorReason::TooShort);
     }
     ValidateSaveState(*clubs, *schedule, myClubId, season, matchday);
     TZnCareer career;
@@ -282,15 +289,17 @@ void TZnGameGoalrun::LoadFromStream(std::span<const uint8_t> data) {
     Matchday = matchday;
     Finished = false;
     Career = std::move(career);
+    FUnsavedProgress = false;
     FMessageLog->Clear();
     if (trailer == TZnCareer::TZnTrailer::Damaged)
         AddMessage("経歴データが壊れているため読み込めませんでした。");
 }
 
-void TZnGameGoalrun::SaveToFile(const std::string& path) const {
+void TZnGameGoalrun::SaveToFile(const std::string& path) {
     TZnWriteStream stream;
     SaveToStream(stream);
     WriteFileAtomically(path, stream.Bytes);
+    FUnsavedProgress = false;
 }
 
 void TZnGameGoalrun::LoadFromFile(const std::string& path) {

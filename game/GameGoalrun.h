@@ -52,6 +52,11 @@ public:
     bool CanInvestBuildUp() const { return CanPlayMatchday(); }
     bool CanNextSeason() const { return Matchday == MatchdayCount && !Finished; }
 
+    // True once a matchday has been played, money invested or a season started since the last
+    // new game, successful load or successful SaveToFile: what closing or loading would lose.
+    // Independent of any front end's own notion of a changed file.
+    [[nodiscard]] bool UnsavedProgress() const { return FUnsavedProgress; }
+
     // Fresh clubs, coach and schedule, named from TeamNames; clears the log and writes the three
     // opening lines.
     void NewGame();
@@ -93,8 +98,8 @@ public:
     // trailer leaves the career empty and says so in the log.
     void LoadFromStream(std::span<const uint8_t> data);
     // Writes the save image with WriteFileAtomically: an existing file is replaced whole or not at
-    // all, never damaged. Throws EZnSaveError.
-    void SaveToFile(const std::string& path) const;
+    // all, never damaged. Throws EZnSaveError; a successful save ends UnsavedProgress.
+    void SaveToFile(const std::string& path);
     // Throws EZnLoadError when the file cannot be read or is refused.
     void LoadFromFile(const std::string& path);
 
@@ -109,6 +114,7 @@ private:
     std::unique_ptr<TZnMatchListList> FSchedule;
     TZnRandom::TZnSeedSource SeedSource;
     TZnMessageLog* FMessageLog;
+    bool FUnsavedProgress = false;
 };
 
 // Plays one fixture: six rounds of a home and an away attack, each a chance draw and, on success,

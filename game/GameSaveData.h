@@ -39,17 +39,48 @@ inline constexpr size_t SaveImageSize = 5122;
 // The image and the largest career trailer that may follow it (GameCareer.h).
 inline constexpr size_t SaveFileMaxSize = SaveImageSize + CareerTrailerMaxSize;
 
-// A save file that cannot be read or that the loader refuses; what() says why (in English, for
-// logs and the CLI); the window shows its own message.
-class EZnLoadError : public std::runtime_error {
+// Why a file could not be loaded or saved, for a front end that words it for the player.
+enum class TZnFileErrorReason {
+    BadName,        // empty, or holding a NUL byte
+    NotFound,       // the file, or a folder on its path, does not exist
+    NoPermission,   // the user may not read or write it
+    ReadOnly,       // it lies on a read-only file system
+    NoSpace,        // the disk or the user's quota is full
+    NotRegularFile, // a folder, FIFO, device or socket
+    NotSaveFile,    // the header is not this game's
+    TooShort,       // shorter than the save image
+    Damaged,        // a value or a state the game could not have produced
+    SystemError,    // any other failure of the system
+};
+
+// The reason an errno value stands for.
+TZnFileErrorReason FileErrorReason(int error);
+
+// A file that could not be loaded or saved; what() says why in English (for logs and the CLI),
+// Reason() in a form a front end can word itself.
+class EZnFileError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    EZnFileError(const std::string& what, TZnFileErrorReason reason)
+        : std::runtime_error(what), FReason(reason) {}
+    [[nodiscard]] TZnFileErrorReason Reason() const { return FReason; }
+
+private:
+    TZnFileErrorReason FReason;
+};
+
+// A save file that cannot be read or that the loader refuses; a refusal of its contents is
+// Damaged unless the thrower says otherwise.
+class EZnLoadError : public EZnFileError {
+public:
+    explicit EZnLoadError(const std::string& what,
+                          TZnFileErrorReason reason = TZnFileErrorReason::Damaged)
+        : EZnFileError(what, reason) {}
 };
 
 // A save file that could not be written.
-class EZnSaveError : public std::runtime_error {
+class EZnSaveError : public EZnFileError {
 public:
-    using std::runtime_error::runtime_error;
+    EZnSaveError(const std::string& what, TZnFileErrorReason reason) : EZnFileError(what, reason) {}
 };
 
 // The 126 header bytes every save file begins with.

@@ -17,8 +17,11 @@
 
 namespace {
 
-std::string SystemError(const std::string& what, const std::string& path, int error = errno) {
-    return what + " " + path + ": " + std::strerror(error);
+// Throws `Error` for a failed system call: what was done, on which path, and errno's reason.
+template <typename Error>
+[[noreturn]] void ThrowSystemError(const std::string& what, const std::string& path,
+                                   int error = errno) {
+    throw Error(what + " " + path + ": " + std::strerror(error), FileErrorReason(error));
 }
 
 // Closes a descriptor when it leaves scope.
@@ -40,9 +43,9 @@ public:
 // A path the C library can take whole: not empty and without NUL bytes, which would cut it short.
 template <typename Error> void CheckPath(const std::string& path) {
     if (path.empty())
-        throw Error("the file name is empty");
+        throw Error("the file name is empty", TZnFileErrorReason::BadName);
     if (path.find('\0') != std::string::npos)
-        throw Error("the file name holds a NUL byte");
+        throw Error("the file name holds a NUL byte", TZnFileErrorReason::BadName);
 }
 
 std::string FolderOf(const std::string& path) {
@@ -84,7 +87,7 @@ TZnTarget ResolveTarget(const std::string& path) {
     for (int hops = 0; hops < 40; ++hops) {
         if (::lstat(target.Path.c_str(), &target.Info) != 0) {
             if (errno != ENOENT)
-                throw EZnSaveError(SystemError("cannot reach", path));
+                ThrowSystemError<EZnSaveError>("cannot reach", path);
             return target; // a new file, or the missing target of a dangling link
         }
         if (!S_ISLNK(target.Info.st_mode)) {
@@ -94,11 +97,11 @@ TZnTarget ResolveTarget(const std::string& path) {
         std::string link(4096, '\0');
         const ssize_t n = ::readlink(target.Path.c_str(), link.data(), link.size());
         if (n < 0 || static_cast<size_t>(n) >= link.size())
-            throw EZnSaveError(SystemError("cannot follow the link", path));
+            ThrowSystemError<EZnSaveError>("cannot follow the link", path);
         link.resize(static_cast<size_t>(n));
         target.Path = link[0] == '/' ? link : FolderOf(target.Path) + "/" + link;
     }
-    throw EZnSaveError(SystemError("cannot follow the link", path, ELOOP));
+    ThrowSystemError<EZnSaveError>("cannot follow the link", path, ELOOP);
 }
 
 bool WriteAll(int fd, std::span<const uint8_t> bytes) {
@@ -154,9 +157,9 @@ std::string LinkTemporary(int fd, const std::string& folder) {
             ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
             return name;
         if (errno != EEXIST)
-            throw EZnSaveError(SystemError("cannot create a file in", folder));
+            ThrowSystemError<EZnSaveError>("cannot create a file in", folder);
     }
-    throw EZnSaveError(SystemError("cannot create a file in", folder, EEXIST));
+    ThrowSystemError<EZnSaveError>("cannot create a file in", folder, EEXIST);
 }
 
 // Opens the temporary file: unnamed where the file system allows it, else a named one, whose
@@ -183,15 +186,37 @@ void SyncFolder(const std::string& folder) {
 
 } // namespace
 
+TZnFileErrorReason FileErrorReason(int error) {
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+        return TZnFileErrorReason::NotFound;
+    case EACCES:
+    case EPERM:
+        return TZnFileErrorReason::NoPermission;
+    case EROFS:
+        return TZnFileErrorReason::ReadOnly;
+    case ENOSPC:
+    case EDQUOT:
+        return TZnFileErrorReason::NoSpace;
+    case EISDIR:
+        return TZnFileErrorReason::NotRegularFile;
+    case ENAMETOOLONG:
+        return TZnFileErrorReason::BadName;
+    default:
+        return TZnFileErrorReason::SystemError;
+    }
+}
+
 std::vector<uint8_t> ReadSaveFile(const std::string& path) {
     CheckPath<EZnLoadError>(path);
     // Without blocking: a FIFO or a terminal is refused below, never waited on.
     TZnFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.Fd < 0)
-        throw EZnLoadError(SystemError("cannot open", path));
+        ThrowSystemError<EZnLoadError>("cannot open", path);
     struct stat info {};
     if (::fstat(fd.Fd, &info) != 0 || !S_ISREG(info.st_mode))
-        throw EZnLoadError(path + " is not a regular file");
+        throw EZnLoadError(path + " is not a regular file", TZnFileErrorReason::NotRegularFile);
     // Bytes beyond the image and the largest career are never read, so a huge file costs nothing.
     std::vector<uint8_t> bytes(std::min(
         SaveFileMaxSize, std::max<size_t>(SaveImageSize, static_cast<size_t>(info.st_size))));
@@ -201,7 +226,7 @@ std::vector<uint8_t> ReadSaveFile(const std::string& path) {
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            throw EZnLoadError(SystemError("cannot read", path));
+            ThrowSystemError<EZnLoadError>("cannot read", path);
         if (n == 0)
             break;
         filled += static_cast<size_t>(n);
@@ -214,9 +239,9 @@ void WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes
     CheckPath<EZnSaveError>(path);
     const TZnTarget target = ResolveTarget(path);
     if (target.Exists && !S_ISREG(target.Info.st_mode))
-        throw EZnSaveError(path + " is not a regular file");
+        throw EZnSaveError(path + " is not a regular file", TZnFileErrorReason::NotRegularFile);
     if (target.Exists && ::access(target.Path.c_str(), W_OK) != 0)
-        throw EZnSaveError(SystemError("cannot write", path));
+        ThrowSystemError<EZnSaveError>("cannot write", path);
     const mode_t mode = target.Exists ? target.Info.st_mode & 07777 : 0666 & ~StartUmask;
 
     const std::string folder = FolderOf(target.Path);
@@ -224,19 +249,19 @@ void WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes
     std::string temp; // empty while the file has no name
     TZnFd fd(OpenTemporary(folder, temp));
     if (fd.Fd < 0)
-        throw EZnSaveError(SystemError("cannot create a file in", folder));
+        ThrowSystemError<EZnSaveError>("cannot create a file in", folder);
     try {
         // The group first: changing it may clear set-id bits, which the mode then restores.
         if (target.Exists)
             (void)::fchown(fd.Fd, static_cast<uid_t>(-1), target.Info.st_gid);
         if (::fchmod(fd.Fd, mode) != 0 || !WriteAll(fd.Fd, bytes) || ::fsync(fd.Fd) != 0)
-            throw EZnSaveError(SystemError("cannot write", path));
+            ThrowSystemError<EZnSaveError>("cannot write", path);
         if (temp.empty())
             temp = LinkTemporary(fd.Fd, folder);
         if (!fd.Close())
-            throw EZnSaveError(SystemError("cannot write", path));
+            ThrowSystemError<EZnSaveError>("cannot write", path);
         if (::rename(temp.c_str(), target.Path.c_str()) != 0)
-            throw EZnSaveError(SystemError("cannot replace", path));
+            ThrowSystemError<EZnSaveError>("cannot replace", path);
     } catch (const EZnSaveError&) {
         if (!temp.empty())
             ::unlink(temp.c_str());

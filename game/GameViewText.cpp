@@ -2,6 +2,7 @@
 
 #include "ConstsGoalrun.h"
 #include "GameGoalrun.h"
+#include "GameOdds.h"
 #include "ZnMatchesConsts.h"
 #include "ZnMoneyText.h"
 
@@ -63,6 +64,7 @@ std::vector<TZnViewText<TZnMyClubRow>> MyClubRows(const TZnGameGoalrun& game) {
                clubs.ClubById(match.AwayId).Name;
         prediction = TZnGameGoalrun::WinPredictionText(game.WinPrediction());
     }
+    const std::optional<TZnMatchOdds> odds = NextMatchOdds(game);
     using enum TZnMyClubRow;
     return {{Club, "担当チーム", club.Name},
             {LastResult, "前節結果", lastResult},
@@ -74,5 +76,6 @@ std::vector<TZnViewText<TZnMyClubRow>> MyClubRows(const TZnGameGoalrun& game) {
             {Level, "監督レベル", std::to_string(game.Coach().Level())},
             {Experience, "監督経験値", std::to_string(game.Coach().Experience)},
             {Money, "監督資金", Yen(game.Coach().Money)},
-            {Season, "シーズン", SeasonName(game.Season)}};
+            {Season, "シーズン", SeasonName(game.Season)},
+            {Odds, "勝敗見込み", odds ? OddsText(*odds) : "なし"}};
 }

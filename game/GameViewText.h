@@ -44,6 +44,7 @@ enum class TZnMyClubRow : int32_t {
     Experience,
     Money,
     Season,
+    Odds, // the exact chances of the next match, beside the rough prediction
 };
 
 // One named cell of a view: the row or column it belongs to, that row's or column's caption

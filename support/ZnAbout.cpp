@@ -22,6 +22,9 @@ TZnAboutBox::TZnAboutBox(TZnOpener& opener, QWidget* parent)
         return static_cast<int>(designPixels * scale + 0.5);
     };
     setMinimumSize(scaled(480), scaled(280));
+    // A box of fixed size: a title bar with its close button only.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
     ProgramIcon->setFixedSize(scaled(32), scaled(32));
     ProgramIcon->setScaledContents(true);
@@ -52,8 +55,10 @@ TZnAboutBox::TZnAboutBox(TZnOpener& opener, QWidget* parent)
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(scaled(8), scaled(8), scaled(8), scaled(8));
-    grid->setColumnMinimumWidth(0, scaled(88));
-    grid->addWidget(ProgramIcon, 0, 0, 4, 1, Qt::AlignCenter);
+    // The icon stands just left of the texts.
+    grid->setHorizontalSpacing(scaled(12));
+    grid->setColumnStretch(1, 1);
+    grid->addWidget(ProgramIcon, 0, 0, 4, 1, Qt::AlignLeft | Qt::AlignVCenter);
     grid->addWidget(ProductName, 0, 1);
     grid->addWidget(Copyright, 1, 1);
     grid->addWidget(Url, 2, 1);
@@ -64,6 +69,12 @@ TZnAboutBox::TZnAboutBox(TZnOpener& opener, QWidget* parent)
 
     setTabOrder(OKButton, Memo1);
     OKButton->setFocus();
+}
+
+void TZnAboutBox::showEvent(QShowEvent* event) {
+    // Fixed at the size its texts, set after construction, need, never below the design size.
+    setFixedSize(sizeHint().expandedTo(minimumSize()));
+    QDialog::showEvent(event);
 }
 
 void TZnAboutBox::UrlClick() {

@@ -33,7 +33,9 @@ TZnViewHelpHtmlAction::TZnViewHelpHtmlAction(TZnOpener& opener, QObject* parent)
 }
 
 void TZnViewHelpHtmlAction::ExecuteTarget() {
-    OpenWithAssociatedProgram(Opener, Folder + FileName);
+    const QString file = Folder + FileName;
+    if (!OpenWithAssociatedProgram(Opener, file))
+        emit openFailed(file);
 }
 
 TZnAboutAction::TZnAboutAction(TZnDialogs& dialogs, TZnOpener& opener, QObject* parent)
@@ -75,5 +77,6 @@ TZnOpenAppFolderAction::TZnOpenAppFolderAction(TZnOpener& opener, QObject* paren
 }
 
 void TZnOpenAppFolderAction::ExecuteTarget() {
-    OpenFolder(Opener, Folder);
+    if (!OpenFolder(Opener, Folder))
+        emit openFailed(Folder);
 }

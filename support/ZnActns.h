@@ -34,6 +34,10 @@ public:
     QString Folder;   // the application folder unless the owner says otherwise
     void ExecuteTarget() override;
 
+signals:
+    // The desktop could not open the page at `file`; the owner may show it another way.
+    void openFailed(const QString& file);
+
 private:
     TZnOpener& Opener;
 };
@@ -75,6 +79,10 @@ public:
     TZnOpenAppFolderAction(TZnOpener& opener, QObject* parent);
     QString Folder; // the application folder unless the owner says otherwise
     void ExecuteTarget() override;
+
+signals:
+    // The desktop could not open `folder`.
+    void openFailed(const QString& folder);
 
 private:
     TZnOpener& Opener;

@@ -6,8 +6,8 @@
 
 #include <QHelpEvent>
 #include <QPainter>
-#include <QTextDocument>
-#include <QToolTip>
+
+#include "ZnToolTip.h"
 
 namespace {
 
@@ -332,14 +332,5 @@ bool TZnCareerChart::event(QEvent* event) {
     if (event->type() != QEvent::ToolTip)
         return QWidget::event(event);
     auto* help = static_cast<QHelpEvent*>(event);
-    const QString text = ToolTipAt(help->pos());
-    if (text.isEmpty()) {
-        QToolTip::hideText();
-        event->ignore();
-    } else {
-        // The line may hold names read from a file: escaped, so it never reads as markup.
-        QToolTip::showText(help->globalPos(), Qt::convertFromPlainText(text, Qt::WhiteSpaceNoWrap),
-                           this);
-    }
-    return true;
+    return AnswerToolTip(help, this, ToolTipAt(help->pos()));
 }

@@ -18,21 +18,25 @@ std::unique_ptr<QMessageBox> MakeMessageBox(const QString& text, const QString& 
                                             QMessageBox::Icon icon,
                                             QMessageBox::StandardButtons buttons,
                                             QMessageBox::StandardButton defaultButton,
-                                            QWidget* parent) {
+                                            QWidget* parent, const QString& details) {
     auto box = std::make_unique<QMessageBox>(icon, caption, QString(), buttons, parent);
     box->setTextFormat(Qt::PlainText);
     // The boxes part their lines with CR LF; a plain-text label breaks lines at LF.
     box->setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     box->setDefaultButton(defaultButton);
+    // The details pane shows its text as plain text in any case.
+    if (!details.isEmpty())
+        box->setDetailedText(details);
     return box;
 }
 
 QMessageBox::StandardButton TZnQtDialogs::MessageBox(const QString& text, const QString& caption,
                                                      QMessageBox::Icon icon,
                                                      QMessageBox::StandardButtons buttons,
-                                                     QMessageBox::StandardButton defaultButton) {
+                                                     QMessageBox::StandardButton defaultButton,
+                                                     const QString& details) {
     const std::unique_ptr<QMessageBox> box =
-        MakeMessageBox(text, caption, icon, buttons, defaultButton, Parent);
+        MakeMessageBox(text, caption, icon, buttons, defaultButton, Parent, details);
     // A box shown while the busy pointer is up still takes the normal pointer.
     const bool busy = QGuiApplication::overrideCursor() != nullptr;
     if (busy)

@@ -28,11 +28,13 @@ private:
 class TZnDialogs {
 public:
     virtual ~TZnDialogs() = default;
-    // The button the player chose; `defaultButton` is the one Enter presses.
+    // The button the player chose; `defaultButton` is the one Enter presses. `details`, when
+    // not empty, is offered behind the box's "details" button.
     virtual QMessageBox::StandardButton MessageBox(const QString& text, const QString& caption,
                                                    QMessageBox::Icon icon,
                                                    QMessageBox::StandardButtons buttons,
-                                                   QMessageBox::StandardButton defaultButton) = 0;
+                                                   QMessageBox::StandardButton defaultButton,
+                                                   const QString& details = {}) = 0;
     // The chosen file, or nothing when the player cancels. `current` is offered first.
     virtual std::optional<QString> OpenFileName(const QString& current) = 0;
     virtual std::optional<QString> SaveFileName(const QString& current) = 0;
@@ -48,11 +50,12 @@ protected:
 };
 
 // The message box the real dialogs show. Its text is plain text, whatever it holds (a file or
-// club name may look like markup); its line breaks, CR LF included, stay line breaks.
+// club name may look like markup); its line breaks, CR LF included, stay line breaks. Empty
+// `details` give no details button.
 [[nodiscard]] std::unique_ptr<QMessageBox>
 MakeMessageBox(const QString& text, const QString& caption, QMessageBox::Icon icon,
                QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton,
-               QWidget* parent);
+               QWidget* parent, const QString& details = {});
 
 // The real dialogs, owned by `parent` (may be null).
 class TZnQtDialogs : public TZnDialogs {
@@ -63,7 +66,8 @@ public:
     QMessageBox::StandardButton MessageBox(const QString& text, const QString& caption,
                                            QMessageBox::Icon icon,
                                            QMessageBox::StandardButtons buttons,
-                                           QMessageBox::StandardButton defaultButton) override;
+                                           QMessageBox::StandardButton defaultButton,
+                                           const QString& details = {}) override;
     std::optional<QString> OpenFileName(const QString& current) override;
     std::optional<QString> SaveFileName(const QString& current) override;
     int ExecDialog(QDialog& dialog) override;

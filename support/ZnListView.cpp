@@ -7,8 +7,8 @@
 #include <QHelpEvent>
 #include <QPalette>
 #include <QStyledItemDelegate>
-#include <QTextDocument>
-#include <QToolTip>
+
+#include "ZnToolTip.h"
 
 namespace {
 
@@ -17,8 +17,7 @@ int CellMargin(const QWidget& view) {
     return 2 * (view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1) + 2;
 }
 
-// Shows a cell's whole text as a tool tip when it is cut. The tip is plain text, so a
-// name that looks like markup shows its own characters.
+// Shows a cell's whole text as a (plain-text) tool tip when it is cut.
 class TElidedTipDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -30,13 +29,8 @@ public:
         const QString text = index.data(Qt::DisplayRole).toString();
         const QRect shown = option.rect.intersected(view->viewport()->rect());
         const int room = shown.width() - CellMargin(*view) + 2;
-        if (text.isEmpty() || option.fontMetrics.horizontalAdvance(text) <= room) {
-            QToolTip::hideText();
-            return true;
-        }
-        QToolTip::showText(event->globalPos(), Qt::convertFromPlainText(text, Qt::WhiteSpaceNoWrap),
-                           view, option.rect);
-        return true;
+        const bool cut = option.fontMetrics.horizontalAdvance(text) > room;
+        return AnswerToolTip(event, view, cut ? text : QString());
     }
 };
 
@@ -125,13 +119,15 @@ void TZnListView::SetColumnFits(std::function<TColumnFit(int32_t tag)> fitOf) {
 }
 
 void TZnListView::FitColumns() {
+    if (!FitOf)
+        return;
     ensurePolished();
     const QFontMetrics metrics = fontMetrics();
     const int margin = CellMargin(*this);
     FittedWidths.assign(static_cast<size_t>(ColumnCount()), 0);
     for (int32_t p = 0; p < ColumnCount(); ++p) {
         int width = header()->sectionSizeHint(p);
-        const TColumnFit fit = FitOf ? FitOf(Column(p).Tag) : TColumnFit{};
+        const TColumnFit fit = FitOf(Column(p).Tag);
         if (fit.Samples)
             for (const QString& sample : fit.Samples())
                 width = std::max(width, metrics.horizontalAdvance(sample) + margin);

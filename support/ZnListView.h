@@ -62,9 +62,10 @@ public:
         std::function<QStringList()> Samples;
         bool Stretch = false;
     };
-    // The fits by column tag; a tag without one fits its caption and cells.
+    // The fits by column tag.
     void SetColumnFits(std::function<TColumnFit(int32_t tag)> fitOf);
-    // Sizes every column from the font and the current texts (once the texts are there).
+    // Sizes every column from the font and the current texts (once the texts are there), when
+    // the fits are set.
     void FitColumns();
     // Whether the size hint is the whole content (every row and column), which a layout then
     // gives it when there is room.

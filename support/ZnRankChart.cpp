@@ -7,8 +7,8 @@
 #include <QHelpEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QTextDocument>
-#include <QToolTip>
+
+#include "ZnToolTip.h"
 
 namespace {
 
@@ -201,20 +201,12 @@ QString TZnRankChart::ToolTipAt(QPointF position) const {
 }
 
 QString TZnRankChart::ToolTipMarkupAt(QPointF position) const {
-    const QString text = ToolTipAt(position);
-    return text.isEmpty() ? text : Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal);
+    return PlainToolTipMarkup(ToolTipAt(position));
 }
 
 bool TZnRankChart::event(QEvent* event) {
     if (event->type() != QEvent::ToolTip)
         return QWidget::event(event);
     auto* help = static_cast<QHelpEvent*>(event);
-    const QString text = ToolTipMarkupAt(help->pos());
-    if (text.isEmpty()) {
-        QToolTip::hideText();
-        event->ignore();
-    } else {
-        QToolTip::showText(help->globalPos(), text, this);
-    }
-    return true;
+    return AnswerToolTip(help, this, ToolTipAt(help->pos()));
 }

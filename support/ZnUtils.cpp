@@ -21,7 +21,8 @@ QString SaveDataFolder(const QString& appFolder) {
     QString folder = appFolder;
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
-    if (!IsWritableFolder(folder)) {
+    if (!IsWritableFolder(folder) ||
+        QFileInfo::exists(folder + QStringLiteral("goalrun.installed"))) {
         const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
         if (!data.isEmpty())
             return data + QStringLiteral("/goalrun/savedata/");

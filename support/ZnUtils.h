@@ -10,8 +10,10 @@
 // The folder of the running executable, with a trailing "/".
 QString AppFolder();
 // Where the save slots live: `appFolder` followed by "savedata/" while the program's folder is
-// writable (the build folder, a portable copy); for an installation in a folder the player may
-// not write (under /usr or /usr/local), the per-user "$XDG_DATA_HOME/goalrun/savedata/".
+// writable (the build folder, a portable copy); for an installation, the per-user
+// "$XDG_DATA_HOME/goalrun/savedata/": the install rules put the marker "goalrun.installed" beside
+// the program, so even root, who may write /usr/lib/goalrun, never saves there; a folder the
+// player may not write counts as installed too.
 // Only builds the path; neither tests nor creates the savedata folder itself.
 QString SaveDataFolder(const QString& appFolder = AppFolder());
 

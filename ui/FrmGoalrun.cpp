@@ -3,21 +3,26 @@
 #include <exception>
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QMenu>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QShowEvent>
 #include <QSplitter>
 #include <QScopeGuard>
 #include <QStatusBar>
 #include <QTimer>
+#include <QWindow>
 
 #include "ConstsGoalrun.h"
 #include "GameGoalrun.h"
 #include "GamePage.h"
+#include "HelpViewer.h"
 #include "MessageLogEdit.h"
 #include "WindowState.h"
 #include "ZnActns.h"
@@ -31,6 +36,16 @@ QString CopyrightInfo() {
     return QStringLiteral("Copyright © 2026 Vomera. All rights reserved.");
 }
 
+// "試合開始 (F5)": the command's name, and its key when it has one.
+QString ToolTipWithKey(const QAction& action) {
+    QString name = action.text();
+    name.remove(QRegularExpression(QStringLiteral("\\(&.\\)|&|\\.\\.\\.$")));
+    if (action.shortcut().isEmpty())
+        return name;
+    return QStringLiteral("%1 (%2)").arg(name,
+                                         action.shortcut().toString(QKeySequence::NativeText));
+}
+
 } // namespace
 
 TFormMain::TFormMain(TZnGameGoalrun& game, TZnDialogs& dialogs, TZnOpener& opener,
@@ -42,6 +57,7 @@ TFormMain::TFormMain(TZnGameGoalrun& game, TZnDialogs& dialogs, TZnOpener& opene
     CreateControls();
     CreateMenus();
     CreateFileCommands();
+    ConnectOpenFallbacks();
     PendingOpenRetry = new QTimer(this);
     PendingOpenRetry->setSingleShot(true);
     PendingOpenRetry->setInterval(100);
@@ -60,8 +76,8 @@ int TFormMain::Scaled(int designPixels) const {
 }
 
 void TFormMain::FormCreate() {
+    // No application display name: the desktop would append it to every box's caption.
     const QString title = FromView(ProductTitle);
-    QApplication::setApplicationDisplayName(title);
     setWindowTitle(title);
     setFont(SystemIconFont());
     Game.SetMessageLog(RichEdit1);
@@ -90,19 +106,41 @@ void TFormMain::showEvent(QShowEvent* event) {
     }
 }
 
-void TFormMain::closeEvent(QCloseEvent* event) {
-    SaveWindowState(*OpenWindowSettings(), {*this, *PageControl1, findChildren<QSplitter*>()});
-    QMainWindow::closeEvent(event);
-}
-
 void TFormMain::FormActivate() {
     if (Activated)
         return;
     ActZLVMyClubData->trigger();
     StartNewGame();
-    // The command-line file takes the same road as one handed over by a second copy.
-    SendCopyData(this, CommandLineFile, CopyDataOpenPath);
+    // The command-line file takes the same road as one handed over by a second copy, once the
+    // window is on the screen, so that its error box stands over the window.
+    if (!CommandLineFile.isEmpty()) {
+        if (QWindow* handle = windowHandle(); handle != nullptr && !handle->isExposed())
+            handle->installEventFilter(this);
+        else
+            SendCopyData(this, CommandLineFile, CopyDataOpenPath);
+    }
     Activated = true;
+}
+
+bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
+    auto* handle = qobject_cast<QWindow*>(watched);
+    if (event->type() == QEvent::Expose && handle != nullptr && handle->isExposed()) {
+        handle->removeEventFilter(this);
+        // After the expose has been handled and the window painted.
+        QMetaObject::invokeMethod(
+            this, [this] { SendCopyData(this, CommandLineFile, CopyDataOpenPath); },
+            Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TFormMain::closeEvent(QCloseEvent* event) {
+    if (!UnsavedProgressMayGo()) {
+        event->ignore();
+        return;
+    }
+    SaveWindowState(*OpenWindowSettings(), {*this, *PageControl1, findChildren<QSplitter*>()});
+    QMainWindow::closeEvent(event);
 }
 
 bool TFormMain::event(QEvent* event) {
@@ -156,7 +194,8 @@ void TFormMain::CreateActions() {
     // F1 anywhere in the window.
     addAction(ZnViewHelpHtmlAction1);
 
-    // Actions that no menu entry, button or shortcut reaches; kept so the action list is whole.
+    // The file actions stand in the ゲーム menu; the editing, search and window actions are
+    // reached by nothing and kept so the action list is whole.
     const QString file = QStringLiteral("ファイル");
     FileNewAct = NewAction(QStringLiteral("新規(&N)"), file, QStringLiteral("FileNewAct"));
     FileOpenAct = NewAction(QStringLiteral("開く(&O)..."), file, QStringLiteral("FileOpenAct"));
@@ -174,6 +213,29 @@ void TFormMain::CreateActions() {
         NewAction(QString::fromLatin1(name), QStringLiteral("ウィンドウ"),
                   QString::fromLatin1(name));
 
+    // Shortcuts and hints: the tool tip names the command and its key, the status tip says what
+    // it does. Every window-wide key is an action of the window, so it works from any control.
+    const std::tuple<QAction*, QKeySequence, const char*> hints[] = {
+        {ActGame, QKeySequence(Qt::Key_F5), "今節の試合を行います。"},
+        {ActBuildUp, {}, "入力した額を強化費として今節に投入します。"},
+        {ActNextSeason, QKeySequence(Qt::Key_F6), "次のシーズンを始めます。"},
+        {ActMILoad, {}, "セーブしたゲームをスロットからロードします。"},
+        {ActMISave, {}, "ゲームをスロットにセーブします。"},
+        {FileOpenAct, QKeySequence(Qt::CTRL | Qt::Key_O), "ゲームのファイルを選んで開きます。"},
+        {FileSaveAct, QKeySequence(Qt::CTRL | Qt::Key_S),
+         "ゲームを今のファイルに上書きして保存します。"},
+        {FileSaveAsAct, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+         "ゲームを新しい名前のファイルに保存します。"},
+        {ZnExitAction1, QKeySequence(Qt::CTRL | Qt::Key_Q), nullptr},
+    };
+    for (const auto& [action, key, statusTip] : hints) {
+        action->setShortcut(key);
+        if (statusTip != nullptr)
+            action->setStatusTip(QString::fromUtf8(statusTip));
+        action->setToolTip(ToolTipWithKey(*action));
+        addAction(action);
+    }
+
     connect(ActGame, &QAction::triggered, this,
             [this] { RunCommand(ActGame, [this] { ActGameExecute(); }); });
     connect(ActBuildUp, &QAction::triggered, this,
@@ -188,7 +250,12 @@ void TFormMain::CreateMenus() {
     g1->setObjectName(QStringLiteral("G1"));
     QAction* n9 = g1->addAction(QStringLiteral("ニューゲーム(&N)"));
     n9->setObjectName(QStringLiteral("N9"));
+    n9->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    n9->setStatusTip(QStringLiteral("新しいゲームを始めます。"));
+    n9->setToolTip(ToolTipWithKey(*n9));
     connect(n9, &QAction::triggered, this, [this] { RunCommand(nullptr, [this] { N9Click(); }); });
+    g1->addSeparator();
+    g1->addActions({FileOpenAct, FileSaveAct, FileSaveAsAct});
     g1->addSeparator();
     g1->addAction(ZnExitAction1);
 
@@ -206,6 +273,11 @@ void TFormMain::CreateMenus() {
             (*entries)[static_cast<size_t>(n)] = entry;
         }
     }
+    g1->menuAction()->setStatusTip(QStringLiteral("ゲームを始める、開く、保存する、終了します。"));
+    MILoad->menuAction()->setStatusTip(ActMILoad->statusTip());
+    MISave->menuAction()->setStatusTip(ActMISave->statusTip());
+    MILoad->setToolTipsVisible(true);
+    MISave->setToolTipsVisible(true);
     // Opening a slot menu runs its action, which sets the entries' captions.
     connect(MILoad, &QMenu::aboutToShow, ActMILoad, &QAction::trigger);
     connect(MISave, &QMenu::aboutToShow, ActMISave, &QAction::trigger);
@@ -220,6 +292,24 @@ void TFormMain::CreateMenus() {
     h2->addAction(ZnOpenAppFolderAction1);
     h2->addSeparator();
     h2->addAction(ZnAboutAction1);
+    h2->menuAction()->setStatusTip(QStringLiteral("ヘルプとバージョン情報を見ます。"));
+}
+
+void TFormMain::ConnectOpenFallbacks() {
+    connect(ZnViewHelpHtmlAction1, &TZnViewHelpHtmlAction::openFailed, this,
+            [this](const QString& file) {
+                THelpViewer::Show(this, file,
+                                  [this](const QUrl& url) { return Opener.OpenUrl(url); });
+            });
+    connect(ZnOpenAppFolderAction1, &TZnOpenAppFolderAction::openFailed, this,
+            [this](const QString& folder) {
+                RunCommand(nullptr, [this, &folder] {
+                    Dialogs.MessageBox(QDir::toNativeSeparators(folder) +
+                                           QStringLiteral("\r\nフォルダを開けませんでした"),
+                                       QStringLiteral("エラー"), QMessageBox::Critical,
+                                       QMessageBox::Ok, QMessageBox::Ok);
+                });
+            });
 }
 
 void TFormMain::BindButton(QPushButton& button, QAction& action) {
@@ -238,6 +328,8 @@ void TFormMain::BindButton(QPushButton& button, QAction& action) {
 
 void TFormMain::ActionList1Update() {
     ActBuildUp->setEnabled(Game.CanInvestBuildUp());
+    // The box serves only the strengthening command.
+    ComboBoxBuildUp->setEnabled(ActBuildUp->isEnabled());
     ActGame->setEnabled(Game.CanPlayMatchday());
     ActNextSeason->setEnabled(Game.CanNextSeason());
     ActMILoad->setEnabled(true);
@@ -254,9 +346,8 @@ void TFormMain::RunCommand(QAction* action, const std::function<void()>& command
         try {
             command();
         } catch (const std::exception& error) {
-            Dialogs.MessageBox(QString::fromUtf8(error.what()),
-                               QApplication::applicationDisplayName(), QMessageBox::Critical,
-                               QMessageBox::Ok, QMessageBox::Ok);
+            Dialogs.MessageBox(QString::fromUtf8(error.what()), windowTitle(),
+                               QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok);
         }
     }
     ActionList1Update();
@@ -306,9 +397,12 @@ void TFormMain::ActBuildUpExecute() {
 }
 
 void TFormMain::N9Click() {
-    const auto answer = Dialogs.MessageBox(
-        QStringLiteral("新しくゲームを始めます。よろしいですか？"), QStringLiteral("確認"),
-        QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
+    QString question = QStringLiteral("新しくゲームを始めます。よろしいですか？");
+    if (Game.UnsavedProgress())
+        question += QStringLiteral("\r\n保存していない進行は失われます。");
+    const auto answer =
+        Dialogs.MessageBox(question, QStringLiteral("確認"), QMessageBox::Question,
+                           QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
     if (answer == QMessageBox::Ok)
         StartNewGame();
 }

@@ -72,8 +72,11 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    // Remembers the window's size, place, splitters and page for the next run.
+    // With unsaved progress the player is asked first; Cancel keeps the window open. A window
+    // that closes remembers its size, place, splitters and page for the next run.
     void closeEvent(QCloseEvent* event) override;
+    // Waits for the window's first expose to open the command-line file.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // Takes copy-data messages: identifier 1 with a path opens that path (OpenPath).
     bool event(QEvent* event) override;
 
@@ -97,6 +100,9 @@ private:
     void CreateActions();
     void CreateMenus();
     void CreateFileCommands();
+    // The help page in the program's own window, the folder's path in a box, when the desktop
+    // cannot open them.
+    void ConnectOpenFallbacks();
     QAction* NewAction(const QString& caption, const QString& category, const QString& name);
     void BindButton(QPushButton& button, QAction& action);
     // Runs `command` when `action` is null or the enabling rule allows it, then applies the rule
@@ -122,6 +128,9 @@ private:
     // Views.
     void PageControl1Change();
     void ActZLVMyClubDataExecute();
+    // The line under the box: the next match's odds with the typed amount added, or nothing when
+    // the text is not an amount the strengthening command would take now.
+    void ShowBuildUpOdds();
 
     // Save slots and files (FrmGoalrunFiles.cpp).
     void ActMILoadExecute();
@@ -144,16 +153,21 @@ private:
     void FileOpenActExecute();
     void FileSaveActExecute();
     void FileSaveAsActExecute();
+    // With unsaved progress, asks whether it may be discarded; true when there is none or the
+    // player answers OK.
+    bool UnsavedProgressMayGo();
     // The question before a file command replaces a changed game. Yes saves through the dialog
     // and goes on only when that succeeds; No goes on; Cancel stops.
     bool SaveQuestionLetsGoOn();
-    // The end of a successful load or save: the file becomes the dialogs' current file. Returns
-    // true.
-    bool FileSucceeded(const QString& fileName);
-    // The error box of a failed load or save. Returns false.
-    bool FileFailed(const QString& fileName, const QString& message);
+    // The end of a successful load or save: the file becomes the dialogs' current file, and the
+    // status bar shows `report` with the file's name for a few seconds. Returns true.
+    bool FileSucceeded(const QString& fileName, const QString& report);
+    // The error box of a failed load or save, with `reason` as its details. Returns false.
+    bool FileFailed(const QString& fileName, const QString& message, const QString& reason);
     // Opens the paths OpenPathWhenIdle has kept, when no command runs and no box is open.
     void OpenPendingPaths();
+    // Captions and tips of the slot entries: the file's name and a summary of its game, or
+    // "<empty>" and "空き".
     void SetSlotCaptions(const std::array<QAction*, 10>& entries, bool enableMissing);
     // "00savedata.sav" … "09savedata.sav" in the save folder.
     QString SlotPath(int slot) const;
@@ -188,6 +202,7 @@ private:
     TZnListView* ZLVMyClub;
     QLabel* Label1;
     QComboBox* ComboBoxBuildUp;
+    QLabel* LabelBuildUpOdds;
     QPushButton* BtnBuildUp;
     QPushButton* BtnGame;
     QPushButton* BtnNextSeason;

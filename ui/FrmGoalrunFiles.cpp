@@ -7,13 +7,18 @@
 #include <sys/stat.h>
 
 #include <QAction>
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
+#include <QStatusBar>
 
 #include "GameGoalrun.h"
+#include "GameSaveData.h"
 #include "ZnDialogs.h"
 #include "ZnFileDropTarget.h"
 #include "ZnFileName.h"
+#include "ZnMoneyText.h"
 
 namespace {
 
@@ -27,9 +32,61 @@ std::string FileSystemName(const QString& fileName) {
     return EncodeFileName(fileName).toStdString();
 }
 
+// How long the status bar reports a finished load or save.
+constexpr int FileReportMs = 5000;
+
+// The reason of a failed load or save as the player reads it.
+QString ReasonText(TZnFileErrorReason reason) {
+    switch (reason) {
+    case TZnFileErrorReason::BadName:
+        return QStringLiteral("ファイル名が正しくありません。");
+    case TZnFileErrorReason::NotFound:
+        return QStringLiteral("ファイルまたはフォルダが見つかりません。");
+    case TZnFileErrorReason::NoPermission:
+        return QStringLiteral("アクセスする権限がありません。");
+    case TZnFileErrorReason::ReadOnly:
+        return QStringLiteral("読み取り専用の場所です。");
+    case TZnFileErrorReason::NoSpace:
+        return QStringLiteral("ディスクの空き容量が足りません。");
+    case TZnFileErrorReason::NotRegularFile:
+        return QStringLiteral("通常のファイルではありません。");
+    case TZnFileErrorReason::NotSaveFile:
+        return QStringLiteral("このゲームのセーブファイルではありません。");
+    case TZnFileErrorReason::TooShort:
+        return QStringLiteral("ファイルが短すぎます。");
+    case TZnFileErrorReason::Damaged:
+        return QStringLiteral("セーブデータの記録が壊れています。");
+    case TZnFileErrorReason::SystemError:
+        break;
+    }
+    return QStringLiteral("ファイルの読み書きでエラーが発生しました。");
+}
+
 bool IsFile(const QString& path) {
     struct stat status {};
     return ::stat(EncodeFileName(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
+// What a slot entry's tips say of a save file: "3季目 第12節まで 5位 資金1億2000万円
+// (2026/12/07 10:31)". The file is read by the game's own loader into a game of its own, so the
+// running game is untouched and a file it would refuse says so.
+QString SlotSummary(const QString& path) {
+    const QString date =
+        QFileInfo(path).lastModified().toString(QStringLiteral("yyyy/MM/dd HH:mm"));
+    TZnGameGoalrun game(KeepSeedSource());
+    try {
+        game.LoadFromFile(FileSystemName(path));
+    } catch (const std::exception&) {
+        return QStringLiteral("読み込めないファイル (%1)").arg(date);
+    }
+    const std::string matchday = game.Finished ? "優勝"
+                                 : game.Matchday == 0
+                                     ? "開幕前"
+                                     : "第" + std::to_string(game.Matchday) + "節まで";
+    const std::string summary = SeasonName(game.Season) + " " + matchday + " " +
+                                std::to_string(int64_t{game.MyClub().Rank} + 1) + "位 資金" +
+                                MoneyText(game.Coach().Money) + "円";
+    return QStringLiteral("%1 (%2)").arg(QString::fromStdString(summary), date);
 }
 
 } // namespace
@@ -68,6 +125,9 @@ void TFormMain::SetSlotCaptions(const std::array<QAction*, 10>& entries, bool en
     for (int n = 0; n < 10; ++n) {
         const bool exists = IsFile(SlotPath(n));
         entries[n]->setText(exists ? SlotFileName(n) : QString::number(n) + EmptySlot);
+        const QString tip = exists ? SlotSummary(SlotPath(n)) : QStringLiteral("空き");
+        entries[n]->setToolTip(tip);
+        entries[n]->setStatusTip(tip);
         entries[n]->setEnabled(exists || enableMissing);
     }
 }
@@ -107,39 +167,58 @@ void TFormMain::ActDataSaveExecute(QObject* sender) {
 }
 
 bool TFormMain::LoadGameFile(const QString& fileName) {
+    // Every way into a load comes here, so each asks before the progress is replaced.
+    if (!UnsavedProgressMayGo())
+        return false;
     const TZnBusyCursor busy = Dialogs.Busy();
+    const QString failed = QStringLiteral("ファイルは開けません");
     try {
         Game.LoadFromFile(FileSystemName(fileName));
         RefreshViews();
+    } catch (const EZnFileError& error) {
+        return FileFailed(fileName, failed, ReasonText(error.Reason()));
     } catch (const std::exception&) {
-        return FileFailed(fileName, QStringLiteral("ファイルは開けません"));
+        return FileFailed(fileName, failed, {});
     }
-    return FileSucceeded(fileName);
+    return FileSucceeded(fileName, QStringLiteral("%1をロードしました"));
 }
 
 bool TFormMain::SaveGameFile(const QString& fileName) {
     const TZnBusyCursor busy = Dialogs.Busy();
+    const QString failed = QStringLiteral("ファイルを作成できませんでした");
     try {
         Game.SaveToFile(FileSystemName(fileName));
+    } catch (const EZnFileError& error) {
+        return FileFailed(fileName, failed, ReasonText(error.Reason()));
     } catch (const std::exception&) {
-        return FileFailed(fileName, QStringLiteral("ファイルを作成できませんでした"));
+        return FileFailed(fileName, failed, {});
     }
-    return FileSucceeded(fileName);
+    return FileSucceeded(fileName, QStringLiteral("%1にセーブしました"));
 }
 
-bool TFormMain::FileSucceeded(const QString& fileName) {
+bool TFormMain::FileSucceeded(const QString& fileName, const QString& report) {
     Files.OpenDialogFileName = fileName;
     Files.SaveDialogFileName = fileName;
     Files.Modified = false;
     Files.Untitled = false;
+    statusBar()->showMessage(report.arg(QFileInfo(fileName).fileName()), FileReportMs);
     return true;
 }
 
-bool TFormMain::FileFailed(const QString& fileName, const QString& message) {
+bool TFormMain::FileFailed(const QString& fileName, const QString& message, const QString& reason) {
     // The path stands on the first line of the box.
     Dialogs.MessageBox(fileName + QStringLiteral("\r\n") + message, QStringLiteral("エラー"),
-                       QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok);
+                       QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok, reason);
     return false;
+}
+
+bool TFormMain::UnsavedProgressMayGo() {
+    if (!Game.UnsavedProgress())
+        return true;
+    return Dialogs.MessageBox(
+               QStringLiteral("保存していない進行があります。破棄してよろしいですか？"),
+               QStringLiteral("確認"), QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel,
+               QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
 bool TFormMain::LoadGameFileWithDialog() {

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -60,6 +61,7 @@ void TFormMain::CreateControls() {
     CreatePages();
     RichEdit1 = new TMessageLogEdit;
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1->setAccessibleName(QStringLiteral("メッセージ"));
     // The lists and the club panel keep the height that shows them whole (no half-empty frame);
     // the log takes the height the window gains, the command panel (buttons at its top) the
     // height beside it. The two sides share the width the window gains.
@@ -134,6 +136,25 @@ QWidget* TFormMain::CreateCommandPanel() {
     ComboBoxBuildUp->addItems(BuildUpAmounts());
     ComboBoxBuildUp->setEditText(QStringLiteral("0"));
     ComboBoxBuildUp->setFixedWidth(Scaled(97));
+    // The label names the box, for a screen reader too (on the box and on its edit field, which
+    // is what has the focus).
+    Label1->setBuddy(ComboBoxBuildUp);
+    for (QWidget* box : {static_cast<QWidget*>(ComboBoxBuildUp),
+                         static_cast<QWidget*>(ComboBoxBuildUp->lineEdit())})
+        box->setAccessibleName(Label1->text());
+    auto* focusBox = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this);
+    focusBox->setObjectName(QStringLiteral("ShortcutBuildUp"));
+    connect(focusBox, &QShortcut::activated, ComboBoxBuildUp, [this] {
+        ComboBoxBuildUp->setFocus(Qt::ShortcutFocusReason);
+        ComboBoxBuildUp->lineEdit()->selectAll();
+    });
+    ComboBoxBuildUp->setToolTip(QStringLiteral("%1 (%2)").arg(
+        Label1->text(), focusBox->key().toString(QKeySequence::NativeText)));
+    ComboBoxBuildUp->setStatusTip(QStringLiteral("今節に投入する強化費を万円単位で入力します。"));
+    // What the typed amount would make of the next match, updated as the player types.
+    LabelBuildUpOdds = new QLabel(panel);
+    LabelBuildUpOdds->setTextFormat(Qt::PlainText);
+    connect(ComboBoxBuildUp, &QComboBox::editTextChanged, this, [this] { ShowBuildUpOdds(); });
     // Enter invests, exactly as the button does (and only while the command is enabled).
     connect(ComboBoxBuildUp->lineEdit(), &QLineEdit::returnPressed, ActBuildUp, &QAction::trigger);
     // A file dropped on the box opens like one dropped anywhere else on the window.
@@ -141,9 +162,13 @@ QWidget* TFormMain::CreateCommandPanel() {
     BtnBuildUp = new QPushButton(panel);
     BtnGame = new QPushButton(panel);
     BtnNextSeason = new QPushButton(panel);
-    BtnGame30 = new QPushButton(QStringLiteral("BtnGame30"), panel);
-    BtnGame30->setVisible(false);
+    // The hidden thirty-matchday button is a window of its own that is never shown: no layout,
+    // no focus chain and no screen reader finds it; only a direct click reaches it.
+    BtnGame30 = new QPushButton(QStringLiteral("BtnGame30"), this);
+    BtnGame30->setWindowFlags(Qt::Window);
+    BtnGame30->setAccessibleName(QStringLiteral("30節まとめて試合"));
     BtnMesClear = new QPushButton(QStringLiteral("メッセージクリア"), panel);
+    BtnMesClear->setStatusTip(QStringLiteral("メッセージをすべて消します。"));
     BtnMesClear->setMinimumWidth(Scaled(97));
     for (auto [widget, name] : {std::pair<QWidget*, const char*>{Label1, "Label1"},
                                 {ComboBoxBuildUp, "ComboBoxBuildUp"},
@@ -151,18 +176,22 @@ QWidget* TFormMain::CreateCommandPanel() {
                                 {BtnGame, "BtnGame"},
                                 {BtnNextSeason, "BtnNextSeason"},
                                 {BtnGame30, "BtnGame30"},
-                                {BtnMesClear, "BtnMesClear"}})
+                                {BtnMesClear, "BtnMesClear"},
+                                {LabelBuildUpOdds, "LabelBuildUpOdds"}})
         widget->setObjectName(QString::fromLatin1(name));
     BindButton(*BtnBuildUp, *ActBuildUp);
     BindButton(*BtnGame, *ActGame);
     BindButton(*BtnNextSeason, *ActNextSeason);
-    for (QPushButton* button : {BtnBuildUp, BtnGame, BtnNextSeason})
+    for (QPushButton* button : {BtnBuildUp, BtnGame, BtnNextSeason}) {
         button->setMinimumWidth(Scaled(81));
+        // Enter on a focused command button runs it, as Space does.
+        button->setAutoDefault(true);
+    }
     connect(BtnGame30, &QPushButton::clicked, this, &TFormMain::BtnGame30Click);
     connect(BtnMesClear, &QPushButton::clicked, this, &TFormMain::BtnMesClearClick);
 
     // Box and label on the left, the three buttons in a column on the right, the message-clear
-    // button under the box; the hidden button keeps its place between them.
+    // button under the box, the odds line for the typed amount below them all.
     auto* grid = new QGridLayout(panel);
     grid->setContentsMargins(Scaled(16), Scaled(8), Scaled(8), Scaled(4));
     grid->setHorizontalSpacing(Scaled(7));
@@ -170,16 +199,15 @@ QWidget* TFormMain::CreateCommandPanel() {
     grid->addWidget(Label1, 0, 0);
     grid->addWidget(ComboBoxBuildUp, 1, 0);
     grid->addWidget(BtnBuildUp, 1, 1);
-    grid->addWidget(BtnGame30, 2, 0);
     grid->addWidget(BtnGame, 2, 1);
     grid->addWidget(BtnMesClear, 3, 0);
     grid->addWidget(BtnNextSeason, 3, 1);
+    grid->addWidget(LabelBuildUpOdds, 4, 0, 1, 3);
     grid->setColumnStretch(2, 1);
-    grid->setRowStretch(4, 1);
+    grid->setRowStretch(5, 1);
     setTabOrder(ComboBoxBuildUp, BtnBuildUp);
     setTabOrder(BtnBuildUp, BtnGame);
     setTabOrder(BtnGame, BtnNextSeason);
     setTabOrder(BtnNextSeason, BtnMesClear);
-    setTabOrder(BtnMesClear, BtnGame30);
     return panel;
 }

@@ -2,11 +2,18 @@
 
 #include "FrmGoalrun.h"
 
-#include <QAction>
-#include <QTabWidget>
+#include <type_traits>
 
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QTabWidget>
+#include <QAbstractItemView>
+
+#include "CareerPage.h"
 #include "ConstsGoalrun.h"
 #include "GameGoalrun.h"
+#include "GameOdds.h"
 #include "GamePage.h"
 #include "PageFixtures.h"
 #include "PagePrizes.h"
@@ -15,11 +22,25 @@
 
 namespace {
 
-// A page of type TWidget over `game`, named by its tab caption.
+// A page of type TWidget over `game`, named by its tab caption: one built over the game, or one
+// handed the game on each refresh.
 template <class TWidget> auto NewPage(const char* caption, const TZnGameGoalrun& game) {
-    auto* widget = new TWidget(game);
-    return std::tuple{QString::fromUtf8(caption), static_cast<QWidget*>(widget),
-                      std::function<void()>([widget] { widget->Refresh(); })};
+    if constexpr (std::is_constructible_v<TWidget, const TZnGameGoalrun&>) {
+        auto* widget = new TWidget(game);
+        return std::tuple{QString::fromUtf8(caption), static_cast<QWidget*>(widget),
+                          std::function<void()>([widget] { widget->Refresh(); })};
+    } else {
+        auto* widget = new TWidget;
+        return std::tuple{QString::fromUtf8(caption), static_cast<QWidget*>(widget),
+                          std::function<void()>([widget, &game] { widget->Refresh(game); })};
+    }
+}
+
+// A screen reader names a page's lists by the page's caption, unless the page names them itself.
+void NameListsAfterPage(QWidget& page, const QString& caption) {
+    for (QAbstractItemView* list : page.findChildren<QAbstractItemView*>())
+        if (list->accessibleName().isEmpty())
+            list->setAccessibleName(caption);
 }
 
 } // namespace
@@ -32,6 +53,7 @@ void TFormMain::CreatePages() {
              NewPage<TPageFixtures>("対戦表", Game),
              NewPage<TPagePrizes>("賞金一覧", Game),
              NewPage<TPageRankChart>("順位推移", Game),
+             NewPage<TCareerPage>("監督経歴", Game),
          })
         Pages.push_back({caption, widget, refresh});
     PageControl1 = new QTabWidget;
@@ -39,6 +61,7 @@ void TFormMain::CreatePages() {
     for (size_t i = 0; i < Pages.size(); ++i) {
         Pages[i].Widget->setObjectName(QStringLiteral("TabSheet%1").arg(i + 1));
         PageControl1->addTab(Pages[i].Widget, Pages[i].Caption);
+        NameListsAfterPage(*Pages[i].Widget, Pages[i].Caption);
     }
     PageControl1->setCurrentIndex(0);
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
@@ -53,6 +76,16 @@ void TFormMain::PageControl1Change() {
 void TFormMain::RefreshViews() {
     PageControl1Change();
     ActZLVMyClubData->trigger();
+    ShowBuildUpOdds();
+}
+
+void TFormMain::ShowBuildUpOdds() {
+    std::optional<TZnMatchOdds> odds;
+    if (Game.CanInvestBuildUp())
+        if (const auto amount = Game.AcceptedBuildUp(ComboBoxBuildUp->currentText().toStdString()))
+            odds = NextMatchOdds(Game, *amount);
+    LabelBuildUpOdds->setText(odds ? QStringLiteral("この額なら ") + FromView(OddsText(*odds))
+                                   : QString());
 }
 
 QWidget* TFormMain::CreateClubPanel() {
@@ -62,6 +95,7 @@ QWidget* TFormMain::CreateClubPanel() {
         ZnCIMyClub->ColumnInfos().Add().Caption = QString::fromUtf8(caption);
     ZLVMyClub = new TZnListView;
     ZLVMyClub->setObjectName(QStringLiteral("ZLVMyClub"));
+    ZLVMyClub->setAccessibleName(QStringLiteral("担当チーム"));
     ZLVMyClub->ColumnInfos = ZnCIMyClub;
     ZLVMyClub->SortMarkUse = false;
     std::vector<TZnListColumn> columns(2);

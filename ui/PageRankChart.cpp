@@ -9,6 +9,7 @@ TPageRankChart::TPageRankChart(const TZnGameGoalrun& game, QWidget* parent)
     : QWidget(parent), Game(game) {
     ZRankChart = new TZnRankChart;
     ZRankChart->setObjectName(QStringLiteral("ZRankChart"));
+    ZRankChart->setAccessibleName(QStringLiteral("順位推移のグラフ"));
     StackOnPage(*this, {ZRankChart});
 }
 
@@ -26,8 +27,28 @@ TZnRankChartData ChartData(const TZnGameGoalrun& game) {
     return data;
 }
 
+// The player's line in one sentence, for a screen reader: where the club stands after the last
+// matchday played.
+QString PlayersLine(const TZnRankChartData& data) {
+    for (const TZnChartSeries& series : data.Series) {
+        if (!series.IsMine)
+            continue;
+        if (series.Points.empty())
+            return series.Name + QStringLiteral(": まだ試合がありません。");
+        const TZnChartPoint& last = series.Points.back();
+        return QStringLiteral("%1: 第%2節 %3位 勝点%4")
+            .arg(series.Name)
+            .arg(series.Points.size())
+            .arg(last.Rank + 1)
+            .arg(last.Points);
+    }
+    return {};
+}
+
 } // namespace
 
 void TPageRankChart::Refresh() {
-    ZRankChart->SetHistory(ChartData(Game));
+    TZnRankChartData data = ChartData(Game);
+    ZRankChart->setAccessibleDescription(PlayersLine(data));
+    ZRankChart->SetHistory(std::move(data));
 }

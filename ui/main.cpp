@@ -13,6 +13,7 @@
 #include "WindowOptions.h"
 #include "ZnDialogs.h"
 #include "ZnSingleInstance.h"
+#include "ZnTranslation.h"
 #include "ZnUtils.h"
 #ifdef GOALRUN_STARTUP_PROBE
 #include "StartupProbe.h"
@@ -70,6 +71,8 @@ int main(int argc, char* argv[]) {
         break;
     }
 
+    // Without the translation the standard buttons stay English; the game plays the same.
+    InstallQtTranslation(app);
     QApplication::setWindowIcon(ApplicationIcon());
     TZnDesktopOpener opener;
     TZnQtDialogs dialogs;

@@ -35,12 +35,12 @@ check "play stops at 30" "今節	なし" "$(printf '%s\n' "$out" | grep '^今節
 out=$(printf 'play 30\nnext\nclub\n' | run --seed 9)
 check "next season" "シーズン	2季目" "$(printf '%s\n' "$out" | grep '^シーズン')"
 
-# The views: 16 table rows of 10 cells, 8 fixtures of 3 cells, 11 club rows, 16 prizes.
+# The views: 16 table rows of 10 cells, 8 fixtures of 3 cells, 12 club rows, 16 prizes.
 out=$(printf 'table\n' | run --seed 1)
 check "table rows" 16 "$(printf '%s\n' "$out" | wc -l)"
 check "table cells" 10 "$(printf '%s\n' "$out" | head -1 | awk -F'\t' '{print NF}')"
 check "first matchday" $'P\t-\tK' "$(printf 'fixtures 1\n' | run --seed 1 | head -1)"
-check "club rows" 11 "$(printf 'club\n' | run | wc -l)"
+check "club rows" 12 "$(printf 'club\n' | run | wc -l)"
 check "prizes" $'1\t8億1920万円' "$(printf 'prizes\n' | run | head -1)"
 check "last prize" $'16\t1万円' "$(printf 'prizes\n' | run | tail -1)"
 

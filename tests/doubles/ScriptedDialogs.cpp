@@ -5,8 +5,8 @@
 QMessageBox::StandardButton
 TZnScriptedDialogs::MessageBox(const QString& text, const QString& caption, QMessageBox::Icon icon,
                                QMessageBox::StandardButtons buttons,
-                               QMessageBox::StandardButton defaultButton) {
-    Shown.push_back({text, caption, icon, buttons, defaultButton, BusyDepth});
+                               QMessageBox::StandardButton defaultButton, const QString& details) {
+    Shown.push_back({text, caption, icon, buttons, defaultButton, BusyDepth, details});
     if (OnMessageBox)
         OnMessageBox(TZnShownMessage(Shown.back()));
     if (Answers.empty())

@@ -23,6 +23,7 @@ public:
         QMessageBox::StandardButtons Buttons;
         QMessageBox::StandardButton DefaultButton;
         int BusyDepth; // busy pointers held while the box was up
+        QString Details;
     };
 
     std::deque<QMessageBox::StandardButton> Answers;
@@ -41,7 +42,8 @@ public:
     QMessageBox::StandardButton MessageBox(const QString& text, const QString& caption,
                                            QMessageBox::Icon icon,
                                            QMessageBox::StandardButtons buttons,
-                                           QMessageBox::StandardButton defaultButton) override;
+                                           QMessageBox::StandardButton defaultButton,
+                                           const QString& details = {}) override;
     std::optional<QString> OpenFileName(const QString& current) override;
     std::optional<QString> SaveFileName(const QString& current) override;
     int ExecDialog(QDialog& dialog) override;

@@ -7,6 +7,7 @@
 #include "ConstsGoalrun.h"
 #include "GameTestSupport.h"
 #include "ZnMoneyText.h"
+#include "ZnStream.h"
 
 using Lines = std::vector<std::string>;
 
@@ -137,6 +138,40 @@ TEST(MoneyText, PrizeTableTexts) {
                            "20万",      "10万",     "5万",      "1万"};
     for (size_t rank = 0; rank < 16; ++rank)
         EXPECT_EQ(MoneyText(PrizeTable[rank]), texts[rank]);
+}
+
+TEST_F(GameTest, ProgressIsUnsavedFromEachCommandUntilALoadOrNewGame) {
+    using Step = std::function<void(TZnGameGoalrun&)>;
+    const auto reload = [](TZnGameGoalrun& g) {
+        TZnWriteStream image;
+        g.SaveToStream(image);
+        EXPECT_TRUE(g.UnsavedProgress()) << "an image in memory is no save";
+        g.LoadFromStream(image.Bytes);
+    };
+    const std::tuple<const char*, Step, Step> cases[] = {
+        {"matchday", [](auto&) {}, [](auto& g) { g.PlayMatchday(); }},
+        {"investment", [](auto& g) { g.InvestBuildUp("0"); }, // refused: no progress
+         [](auto& g) { g.InvestBuildUp("300"); }},
+        {"next season",
+         [&](auto& g) {
+             while (g.CanPlayMatchday())
+                 g.PlayMatchday();
+             reload(g);
+         },
+         [](auto& g) { g.NextSeason(); }},
+    };
+    for (const auto& [what, prepare, command] : cases) {
+        Game.NewGame();
+        prepare(Game);
+        EXPECT_FALSE(Game.UnsavedProgress()) << what;
+        command(Game);
+        EXPECT_TRUE(Game.UnsavedProgress()) << what;
+        reload(Game);
+        EXPECT_FALSE(Game.UnsavedProgress()) << what << ": a load starts clean";
+        Game.PlayMatchday();
+        Game.NewGame();
+        EXPECT_FALSE(Game.UnsavedProgress()) << what << ": so does a new game";
+    }
 }
 
 TEST_F(GameTest, CommandsOutOfTurnThrowNamingTheCommandAndChangeNothing) {

@@ -33,6 +33,17 @@ void PutInt32(std::vector<uint8_t>& bytes, size_t offset, int32_t value) {
     std::copy(stream.Bytes.begin(), stream.Bytes.end(), bytes.begin() + static_cast<long>(offset));
 }
 
+// The reason of the file error `action` throws.
+TZnFileErrorReason ReasonOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const EZnFileError& error) {
+        return error.Reason();
+    }
+    ADD_FAILURE() << "no file error";
+    return TZnFileErrorReason::SystemError;
+}
+
 size_t ClubField(int club, int field) {
     return 126 + 56 * static_cast<size_t>(club) + 4 * static_cast<size_t>(field);
 }
@@ -204,7 +215,9 @@ TEST_F(GameTest, FilesAreReplacedWholeOrNotAtAll) {
     EXPECT_EQ(Image(loaded), Image(Game));
 
     Game.PlayMatchday();
+    ASSERT_TRUE(Game.UnsavedProgress());
     Game.SaveToFile(path); // replaces
+    EXPECT_FALSE(Game.UnsavedProgress());
     loaded.LoadFromFile(path);
     EXPECT_EQ(loaded.Matchday, 1);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1)
@@ -214,12 +227,19 @@ TEST_F(GameTest, FilesAreReplacedWholeOrNotAtAll) {
     EXPECT_THROW(Game.SaveToFile(folder.string()), EZnSaveError) << "a folder is not a file";
     EXPECT_THROW(loaded.LoadFromFile((folder / "none.sav").string()), EZnLoadError);
     EXPECT_THROW(loaded.LoadFromFile(folder.string()), EZnLoadError);
+    using enum TZnFileErrorReason;
+    EXPECT_EQ(ReasonOf([&] { Game.SaveToFile((folder / "missing" / "x.sav").string()); }),
+              NotFound);
+    EXPECT_EQ(ReasonOf([&] { Game.SaveToFile(folder.string()); }), NotRegularFile);
+    EXPECT_EQ(ReasonOf([&] { loaded.LoadFromFile((folder / "none.sav").string()); }), NotFound);
+    EXPECT_EQ(ReasonOf([&] { loaded.LoadFromFile(""); }), BadName);
 
     if (::geteuid() != 0) { // root may write anywhere
         std::filesystem::permissions(folder, std::filesystem::perms::owner_read |
                                                  std::filesystem::perms::owner_exec);
         Game.PlayMatchday();
-        EXPECT_THROW(Game.SaveToFile(path), EZnSaveError);
+        EXPECT_EQ(ReasonOf([&] { Game.SaveToFile(path); }), NoPermission);
+        EXPECT_TRUE(Game.UnsavedProgress()) << "a failed save saves nothing";
         std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
         loaded.LoadFromFile(path);
         EXPECT_EQ(loaded.Matchday, 1) << "the old file is intact";

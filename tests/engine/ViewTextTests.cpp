@@ -40,7 +40,8 @@ TEST_F(GameTest, ClubPanelBeforeTheFirstMatchday) {
                              {"監督レベル", "1"},
                              {"監督経験値", "0"},
                              {"監督資金", "2億円"},
-                             {"シーズン", "1季目"}};
+                             {"シーズン", "1季目"},
+                             {"勝敗見込み", "勝15% 分26% 負59%"}};
     EXPECT_EQ(Shown(MyClubRows(Game)), expected);
 }
 
@@ -51,6 +52,7 @@ TEST_F(GameTest, ClubPanelAfterTheSeason) {
     EXPECT_EQ(ValueOf(rows, TZnMyClubRow::LastOutcome), "負け");
     EXPECT_EQ(ValueOf(rows, TZnMyClubRow::Next), "なし");
     EXPECT_EQ(ValueOf(rows, TZnMyClubRow::Prediction), "なし");
+    EXPECT_EQ(ValueOf(rows, TZnMyClubRow::Odds), "なし");
 }
 
 TEST_F(GameTest, TableAndFixtureCells) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix, makes the program's folder read-only as under
-# /usr/local, starts the installed program on a virtual screen, saves to slot 4 with the keyboard
-# as a player would, and expects the file in the per-user data folder.
+# Installs the build into a temporary prefix, starts the installed program on a virtual screen,
+# saves to slot 4 with the keyboard as a player would, and expects the file in the per-user data
+# folder, although the program's folder stays writable, as /usr/lib/goalrun is for root.
 set -euo pipefail
 build=$1
 work=$(mktemp -d)
@@ -17,7 +17,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 prefix="$work/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 app="$prefix/lib/goalrun"
-for file in goalrun goalrun-cli TeamNameList.txt goalrun_help.html goalrun.png; do
+for file in goalrun goalrun-cli TeamNameList.txt goalrun_help.html goalrun.png goalrun.installed; do
     [ -f "$app/$file" ] || fail "missing $app/$file"
 done
 [ "$(readlink -f "$prefix/bin/goalrun")" = "$(readlink -f "$app/goalrun")" ] || fail "bin/goalrun link"
@@ -27,7 +27,6 @@ grep -qx "Exec=$prefix/bin/goalrun %f" "$desktop" || fail "desktop entry command
 grep -q 'MimeType=application/x-goalrun-save;' "$desktop" || fail "desktop entry file type"
 grep -q 'value="Vomera"' "$prefix/share/mime/packages/goalrun.xml" || fail "save file type"
 [ -f "$prefix/share/icons/hicolor/48x48/apps/goalrun.png" ] || fail "themed icon"
-chmod -R a-w "$app"
 
 # The installed command-line program runs from the read-only folder with the shipped names.
 out=$(printf 'club\n' | "$prefix/bin/goalrun-cli" | head -1)

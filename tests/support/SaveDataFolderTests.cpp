@@ -34,6 +34,14 @@ private slots:
         QVERIFY(IsWritableFolder(app.path()));
     }
 
+    void InstalledProgramFolderUsesThePerUserFolderEvenWhenWritable() {
+        QTemporaryDir app;
+        QFile marker(app.filePath(QStringLiteral("goalrun.installed")));
+        QVERIFY(marker.open(QIODevice::WriteOnly));
+        QCOMPARE(SaveDataFolder(app.path()),
+                 Home.path() + QStringLiteral("/data/goalrun/savedata/"));
+    }
+
     void MissingProgramFolderIsNotWritable() {
         QVERIFY(!IsWritableFolder(Home.path() + QStringLiteral("/none")));
     }

@@ -92,9 +92,17 @@ void ZnActnsTests::AboutBoxShowsNameVersionAndAddresses() {
     int shown = 0;
     bool readOnly = false;
     bool okDefault = false;
+    bool fixedSize = false;
+    int iconGap = -1;
     dialogs.OnExecDialog = [&](QDialog& dialog) {
         auto& box = static_cast<TZnAboutBox&>(dialog);
         ++shown;
+        box.show();
+        fixedSize =
+            box.minimumSize() == box.maximumSize() && box.size() == box.minimumSize() &&
+            !(box.windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint));
+        iconGap = box.ProductName->x() - box.ProgramIcon->geometry().right();
+        box.hide();
         caption = box.windowTitle();
         product = box.ProductName->text();
         copyright = box.Copyright->text();
@@ -109,6 +117,8 @@ void ZnActnsTests::AboutBoxShowsNameVersionAndAddresses() {
     QCOMPARE(shown, 1);
     QVERIFY(readOnly);
     QVERIFY(okDefault);
+    QVERIFY(fixedSize);
+    QVERIFY2(iconGap > 0 && iconGap <= 20, qPrintable(QString::number(iconGap)));
     QCOMPARE(caption, QStringLiteral("ゴールラン のバージョン情報"));
     QCOMPARE(product, QStringLiteral("ゴールラン  Version 1.00"));
     QCOMPARE(copyright, QStringLiteral("Copyright © 2026 Vomera"));

@@ -1,16 +1,21 @@
 // The message box the real dialogs show, built without being shown.
 
+#include <QFileInfo>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QPushButton>
 #include <QTest>
 
 #include "ZnDialogs.h"
+#include "ZnTranslation.h"
 
 class ZnDialogsTests : public QObject {
     Q_OBJECT
 
 private slots:
     void MessageBoxShowsMarkupAsTextOnItsOwnLines();
+    void DetailsAreOfferedOnlyWhenGiven();
+    void QtTranslationMakesStandardButtonsJapanese();
 };
 
 void ZnDialogsTests::MessageBoxShowsMarkupAsTextOnItsOwnLines() {
@@ -26,6 +31,30 @@ void ZnDialogsTests::MessageBoxShowsMarkupAsTextOnItsOwnLines() {
     QCOMPARE(label->textFormat(), Qt::PlainText);
     QCOMPARE(label->text(), box->text());
     QCOMPARE(static_cast<QAbstractButton*>(box->defaultButton()), box->button(QMessageBox::Ok));
+}
+
+void ZnDialogsTests::DetailsAreOfferedOnlyWhenGiven() {
+    const QString reason = QStringLiteral("<b>ファイルが短すぎます。</b>");
+    const auto with =
+        MakeMessageBox(QStringLiteral("x"), QStringLiteral("エラー"), QMessageBox::Critical,
+                       QMessageBox::Ok, QMessageBox::Ok, nullptr, reason);
+    QCOMPARE(with->detailedText(), reason);
+    const auto without =
+        MakeMessageBox(QStringLiteral("x"), QStringLiteral("エラー"), QMessageBox::Critical,
+                       QMessageBox::Ok, QMessageBox::Ok, nullptr);
+    QVERIFY(without->detailedText().isEmpty());
+}
+
+void ZnDialogsTests::QtTranslationMakesStandardButtonsJapanese() {
+    const QString file =
+        QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_ja.qm");
+    if (!QFileInfo::exists(file))
+        QSKIP("Qt's Japanese translation is not installed");
+    QVERIFY(InstallQtTranslation(*QCoreApplication::instance()));
+    const auto box =
+        MakeMessageBox(QStringLiteral("x"), QStringLiteral("確認"), QMessageBox::Question,
+                       QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel, nullptr);
+    QCOMPARE(box->button(QMessageBox::Cancel)->text(), QStringLiteral("キャンセル"));
 }
 
 QTEST_MAIN(ZnDialogsTests)

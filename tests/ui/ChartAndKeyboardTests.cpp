@@ -1,12 +1,17 @@
-// The rank chart page and investing with Enter in the strengthening box.
+// The rank chart and career pages, investing with Enter in the strengthening box and the odds
+// line beside it.
 
 #include <QComboBox>
+#include <QLabel>
+#include <QTableView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 
+#include "GameOdds.h"
 #include "WindowRig.h"
+#include "ZnCareerChart.h"
 #include "ZnRankChart.h"
 
 class ChartAndKeyboardTests : public QObject {
@@ -14,12 +19,14 @@ class ChartAndKeyboardTests : public QObject {
 private slots:
     void ChartPageFollowsThePlayedMatchdays();
     void EnterInTheBoxInvestsOnlyWhileTheCommandIsEnabled();
+    void CareerPageIsTheFifthAndFollowsTheSeasons();
+    void OddsLineFollowsTheTypedAmount();
 };
 
 void ChartAndKeyboardTests::ChartPageFollowsThePlayedMatchdays() {
     TWindowRig rig;
     QTabWidget& pages = rig.Find<QTabWidget>("PageControl1");
-    QCOMPARE(pages.count(), 4);
+    QCOMPARE(pages.count(), 5);
     QCOMPARE(pages.tabText(3), QStringLiteral("順位推移"));
 
     pages.setCurrentIndex(3);
@@ -60,6 +67,45 @@ void ChartAndKeyboardTests::EnterInTheBoxInvestsOnlyWhileTheCommandIsEnabled() {
     QTest::keyClick(&combo, Qt::Key_Enter);
     QCOMPARE(rig.Game.Coach().Money, money);
     QCOMPARE(static_cast<int>(rig.LogLines().size()), lines);
+}
+
+void ChartAndKeyboardTests::CareerPageIsTheFifthAndFollowsTheSeasons() {
+    TWindowRig rig;
+    QTabWidget& pages = rig.Find<QTabWidget>("PageControl1");
+    QCOMPARE(pages.tabText(4), QStringLiteral("監督経歴"));
+    pages.setCurrentIndex(4);
+    auto& chart = rig.Find<TZnCareerChart>("ZCareerChart");
+    QCOMPARE(chart.accessibleDescription(), TZnCareerChart::EmptyText);
+    QCOMPARE(TZnCareerChart::EmptyText, QStringLiteral("まだ終えたシーズンはありません。"));
+
+    for (int season = 0; season < 2; ++season) {
+        rig.Play(30);
+        rig.Button("BtnNextSeason").click();
+    }
+    QCOMPARE(chart.Seasons().size(), size_t{2});
+    QCOMPARE(rig.Find<QTableView>("ListViewCareer").model()->rowCount(), 2);
+}
+
+void ChartAndKeyboardTests::OddsLineFollowsTheTypedAmount() {
+    TWindowRig rig;
+    QLineEdit& box = *rig.Find<QComboBox>("ComboBoxBuildUp").lineEdit();
+    QLabel& line = rig.Find<QLabel>("LabelBuildUpOdds");
+    auto oddsWith = [&rig](int32_t amount) {
+        return QStringLiteral("この額なら ") +
+               QString::fromStdString(OddsText(*NextMatchOdds(rig.Game, amount)));
+    };
+    QCOMPARE(line.text(), QString()); // "0" is no amount to invest
+    QTest::keyClicks(&box, QStringLiteral("5"));
+    QCOMPARE(line.text(), oddsWith(5)); // "05", read as the box reads it
+    // Full-width digits as an input method hands them over; refused texts clear the line.
+    for (const auto& [typed, amount] : {std::pair{"１００", 100}, {"abc", 0}, {"20001", 0}}) {
+        box.clear();
+        box.insert(QString::fromUtf8(typed));
+        QCOMPARE(line.text(), amount == 0 ? QString() : oddsWith(amount));
+    }
+    rig.Play(30);
+    box.setText(QStringLiteral("100"));
+    QCOMPARE(line.text(), QString()); // nothing to invest in
 }
 
 QTEST_MAIN(ChartAndKeyboardTests)

@@ -13,9 +13,11 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 
 #include "WindowRig.h"
+#include "ZnCopyData.h"
 #include "ZnFileName.h"
 
 namespace {
@@ -83,6 +85,8 @@ private slots:
     void DropOpensOnlyTheFirstFileAndIgnoresFolders();
     void FileNameThatIsNotUtf8OpensByDropAndByPath();
     void FileActionsAskBeforeReplacingAChangedGame();
+    void UnsavedProgressIsAskedForBeforeCloseAndHandOver_data();
+    void UnsavedProgressIsAskedForBeforeCloseAndHandOver();
 };
 
 void FrmGoalrunFilesTests::SlotMenusShowEmptySlotsThenTheSavedFile() {
@@ -148,6 +152,8 @@ void FrmGoalrunFilesTests::LoadingASlotClearsLogAndShowsTheLoadedGame() {
     rig.Find<QComboBox>("ComboBoxBuildUp").setEditText(QStringLiteral("500"));
     rig.Button("BtnBuildUp").click();
     rig.Slot("MIDataSave", 2).trigger();
+    QCOMPARE(window.statusBar()->currentMessage(),
+             QStringLiteral("02savedata.savにセーブしました"));
     const QStringList table = [&] {
         QStringList cells;
         for (int row = 0; row < 16; ++row)
@@ -159,10 +165,26 @@ void FrmGoalrunFilesTests::LoadingASlotClearsLogAndShowsTheLoadedGame() {
     rig.Play(20);
     rig.MarkModified();
 
+    // Twenty matchdays since the save: Cancel keeps them, OK loads.
     emit rig.Menu("MILoad").aboutToShow();
+    rig.Dialogs.Answers = {QMessageBox::Cancel};
     rig.Slot("MIDataLoad", 2).trigger();
+    QCOMPARE(rig.Game.Matchday, 23);
+    QCOMPARE(rig.Dialogs.Shown.size(), size_t{1});
+    rig.Dialogs.Answers = {QMessageBox::Ok};
+    rig.Slot("MIDataLoad", 2).trigger();
+    QCOMPARE(rig.Dialogs.Shown.size(), size_t{2});
+    for (const auto& question : rig.Dialogs.Shown) {
+        QCOMPARE(question.Text,
+                 QStringLiteral("保存していない進行があります。破棄してよろしいですか？"));
+        QCOMPARE(question.Caption, QStringLiteral("確認"));
+        QCOMPARE(question.Buttons, QMessageBox::Ok | QMessageBox::Cancel);
+        QCOMPARE(question.DefaultButton, QMessageBox::Cancel);
+    }
 
     QCOMPARE(rig.Game.Matchday, 3);
+    QCOMPARE(window.statusBar()->currentMessage(),
+             QStringLiteral("02savedata.savをロードしました"));
     QVERIFY(rig.Log().toPlainText().isEmpty());
     QCOMPARE(rig.Panel(5), QStringLiteral("500万円"));
     QCOMPARE(rig.Panel(9), panelFunds);
@@ -172,17 +194,21 @@ void FrmGoalrunFilesTests::LoadingASlotClearsLogAndShowsTheLoadedGame() {
             QCOMPARE(rig.List("ZLVRankTable").CellText(row, p), table[row * 10 + p]);
     QVERIFY(!window.FileState().Modified);
     QVERIFY(rig.Button("BtnGame").isEnabled());
-    QVERIFY(rig.Dialogs.Shown.empty());
+    rig.Slot("MIDataLoad", 2).trigger();
+    QCOMPARE(rig.Dialogs.Shown.size(), size_t{2}); // nothing unsaved: no question
 }
 
 void FrmGoalrunFilesTests::RefusedFileShowsErrorAndKeepsTheGame_data() {
     QTest::addColumn<int>("kind");
-    QTest::newRow("not a save file") << 0;
-    QTest::newRow("truncated save file") << 1;
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("not a save file")
+        << 0 << QStringLiteral("このゲームのセーブファイルではありません。");
+    QTest::newRow("truncated save file") << 1 << QStringLiteral("ファイルが短すぎます。");
 }
 
 void FrmGoalrunFilesTests::RefusedFileShowsErrorAndKeepsTheGame() {
     QFETCH(int, kind);
+    QFETCH(QString, reason);
     TWindowRig rig;
     TFormMain& window = rig.W();
     rig.Slot("MIDataSave", 0).trigger();
@@ -195,10 +221,12 @@ void FrmGoalrunFilesTests::RefusedFileShowsErrorAndKeepsTheGame() {
     const QString leader = rig.List("ZLVRankTable").CellText(0, 0);
     const QString log = rig.Log().toPlainText();
 
+    rig.Dialogs.Answers = {QMessageBox::Ok}; // the five matchdays may go
     window.OpenPath(path);
 
-    QCOMPARE(rig.Dialogs.Shown.size(), size_t{1});
-    const auto& error = rig.Dialogs.Shown[0];
+    QCOMPARE(rig.Dialogs.Shown.size(), size_t{2});
+    const auto& error = rig.Dialogs.Shown[1];
+    QCOMPARE(error.Details, reason);
     QCOMPARE(error.Text.split(QStringLiteral("\r\n")),
              QStringList({path, QStringLiteral("ファイルは開けません")}));
     QCOMPARE(error.Caption, QStringLiteral("エラー"));
@@ -260,8 +288,11 @@ void FrmGoalrunFilesTests::DropOpensOnlyTheFirstFileAndIgnoresFolders() {
     }
     rig.Play(4);
     std::swap(files[0], files[1]); // the first dropped holds matchday 2
+    rig.Dialogs.Answers = {QMessageBox::Ok};
     DropFiles(window, files);
     QCOMPARE(rig.Game.Matchday, 2);
+    QCOMPARE(rig.Dialogs.Shown.size(), size_t{1}); // the four matchdays may go
+    rig.Dialogs.Shown.clear();
     QCOMPARE(window.FileState().OpenDialogFileName, files[0]);
 
     DropFiles(window, {rig.Folder.path()});
@@ -287,6 +318,7 @@ void FrmGoalrunFilesTests::FileNameThatIsNotUtf8OpensByDropAndByPath() {
     rig.Play(2);
     rig.Game.SaveToFile(path.toStdString());
     rig.Play(3);
+    rig.Dialogs.Answers = {QMessageBox::Ok, QMessageBox::Ok}; // the matchdays played may go
 
     // A file manager sends the name's bytes percent-encoded.
     QMimeData data;
@@ -303,7 +335,7 @@ void FrmGoalrunFilesTests::FileNameThatIsNotUtf8OpensByDropAndByPath() {
     rig.Play(1);
     window.OpenPath(DecodeFileName(path));
     QCOMPARE(rig.Game.Matchday, 2);
-    QVERIFY(rig.Dialogs.Shown.empty());
+    QCOMPARE(rig.Dialogs.Shown.size(), size_t{2}); // the questions, no error
 }
 
 void FrmGoalrunFilesTests::FileActionsAskBeforeReplacingAChangedGame() {
@@ -342,6 +374,39 @@ void FrmGoalrunFilesTests::FileActionsAskBeforeReplacingAChangedGame() {
     QCOMPARE(rig.Dialogs.Shown.size(), asked);
     QCOMPARE(rig.Dialogs.FileDialogCurrents.back(), path);
     QCOMPARE(rig.Game.Matchday, 2);
+}
+
+void FrmGoalrunFilesTests::UnsavedProgressIsAskedForBeforeCloseAndHandOver_data() {
+    QTest::addColumn<bool>("close");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("close, Cancel") << true << int(QMessageBox::Cancel);
+    QTest::newRow("close, OK") << true << int(QMessageBox::Ok);
+    QTest::newRow("hand-over, Cancel") << false << int(QMessageBox::Cancel);
+    QTest::newRow("hand-over, OK") << false << int(QMessageBox::Ok);
+}
+
+void FrmGoalrunFilesTests::UnsavedProgressIsAskedForBeforeCloseAndHandOver() {
+    QFETCH(bool, close);
+    QFETCH(int, answer);
+    const bool ok = answer == QMessageBox::Ok;
+    TWindowRig rig;
+    TFormMain& window = rig.W();
+    rig.Play(2);
+    rig.Slot("MIDataSave", 0).trigger();
+    const QString saved = window.FileState().SaveDialogFileName;
+    rig.Play(3);
+    rig.Dialogs.Answers = {static_cast<QMessageBox::StandardButton>(answer)};
+
+    if (close)
+        window.close();
+    else // the road of a second copy's file
+        SendCopyData(&window, saved, CopyDataOpenPath);
+
+    QCOMPARE(rig.Dialogs.Shown.size(), size_t{1});
+    QCOMPARE(rig.Dialogs.Shown[0].Text,
+             QStringLiteral("保存していない進行があります。破棄してよろしいですか？"));
+    QCOMPARE(window.isVisible(), !(close && ok));
+    QCOMPARE(rig.Game.Matchday, !close && ok ? 2 : 5);
 }
 
 QTEST_MAIN(FrmGoalrunFilesTests)

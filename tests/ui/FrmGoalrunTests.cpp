@@ -9,6 +9,7 @@
 #include <QStringEncoder>
 #include <QTest>
 
+#include "HelpViewer.h"
 #include "WindowRig.h"
 #include "ZnActns.h"
 
@@ -30,6 +31,7 @@ void CheckCommandStates(const TWindowRig& rig, TCommandStates expected) {
     QCOMPARE(rig.Action("ActGame").isEnabled(), expected.Game);
     QCOMPARE(rig.Button("BtnBuildUp").isEnabled(), expected.BuildUp);
     QCOMPARE(rig.Action("ActBuildUp").isEnabled(), expected.BuildUp);
+    QCOMPARE(rig.Find<QWidget>("ComboBoxBuildUp").isEnabled(), expected.BuildUp);
     QCOMPARE(rig.Button("BtnNextSeason").isEnabled(), expected.NextSeason);
     QCOMPARE(rig.Action("ActNextSeason").isEnabled(), expected.NextSeason);
 }
@@ -57,6 +59,7 @@ private slots:
     void ClubNamesComeFromTheFileBesideTheProgram();
     void MenusHoldTheirEntriesInOrder();
     void StandardActionsOpenHelpAndFolderAndClose();
+    void HelpAndFolderReachThePlayerWhenTheDesktopCannotOpenThem();
 };
 
 void FrmGoalrunTests::StartupShowsOpeningMessagesTableInCreationOrderAndFirstMatchday() {
@@ -140,16 +143,20 @@ void FrmGoalrunTests::WholeSeasonFollowsEnablingRuleUntilTheTitle() {
 void FrmGoalrunTests::NewGameQuestion_data() {
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("newGame");
-    QTest::newRow("Cancel keeps the game") << int(QMessageBox::Cancel) << false;
-    QTest::newRow("OK starts a new game") << int(QMessageBox::Ok) << true;
+    QTest::addColumn<bool>("unsaved");
+    QTest::newRow("Cancel keeps the game") << int(QMessageBox::Cancel) << false << false;
+    QTest::newRow("OK starts a new game") << int(QMessageBox::Ok) << true << false;
+    QTest::newRow("unsaved progress is named") << int(QMessageBox::Cancel) << false << true;
 }
 
 void FrmGoalrunTests::NewGameQuestion() {
     QFETCH(int, answer);
     QFETCH(bool, newGame);
+    QFETCH(bool, unsaved);
     TWindowRig rig;
-    rig.Play(2);
+    rig.Play(unsaved ? 1 : 2);
     rig.Slot("MIDataSave", 0).trigger(); // the game gets a file name
+    rig.Play(unsaved ? 1 : 0);
     rig.MarkModified();
     const QStringList logBefore = rig.LogLines();
     const QString tableBefore = rig.List("ZLVRankTable").CellText(0, 0);
@@ -160,7 +167,10 @@ void FrmGoalrunTests::NewGameQuestion() {
 
     QCOMPARE(rig.Dialogs.Shown.size(), size_t{1});
     const auto& shown = rig.Dialogs.Shown.front();
-    QCOMPARE(shown.Text, QStringLiteral("新しくゲームを始めます。よろしいですか？"));
+    // One question only, which names the progress a new game would throw away.
+    QCOMPARE(shown.Text,
+             QStringLiteral("新しくゲームを始めます。よろしいですか？") +
+                 (unsaved ? QStringLiteral("\r\n保存していない進行は失われます。") : QString()));
     QCOMPARE(shown.Caption, QStringLiteral("確認"));
     QCOMPARE(shown.Icon, QMessageBox::Question);
     QCOMPARE(shown.Buttons, QMessageBox::Ok | QMessageBox::Cancel);
@@ -258,6 +268,8 @@ void FrmGoalrunTests::MenusHoldTheirEntriesInOrder() {
                                   QStringLiteral("セーブ(&S)"), QStringLiteral("ヘルプ(&H)")}));
     QCOMPARE(MenuTexts(rig.Menu("G1")),
              QStringList({QStringLiteral("ニューゲーム(&N)"), QStringLiteral("-"),
+                          QStringLiteral("開く(&O)..."), QStringLiteral("上書き保存(&S)"),
+                          QStringLiteral("名前を付けて保存(&A)..."), QStringLiteral("-"),
                           QStringLiteral("終了(&X)")}));
     QCOMPARE(MenuTexts(rig.Menu("H2")),
              QStringList({QStringLiteral("ヘルプ(&H)"), QStringLiteral("-"),
@@ -305,6 +317,25 @@ void FrmGoalrunTests::StandardActionsOpenHelpAndFolderAndClose() {
     QVERIFY(window.isVisible());
     rig.Find<TZnExitAction>("ZnExitAction1").trigger();
     QVERIFY(!window.isVisible());
+    QVERIFY2(QGuiApplication::applicationDisplayName() == QCoreApplication::applicationName(),
+             "a display name would be appended to every box's caption");
+}
+
+void FrmGoalrunTests::HelpAndFolderReachThePlayerWhenTheDesktopCannotOpenThem() {
+    TWindowRig rig;
+    rig.Opener.Opens = false;
+    const QString folder = rig.Folder.path() + QLatin1Char('/');
+    auto& help = rig.Find<TZnViewHelpHtmlAction>("ZnViewHelpHtmlAction1");
+    help.trigger();
+    const auto* viewer = rig.W().findChild<THelpViewer*>(QStringLiteral("HelpViewer"));
+    QVERIFY(viewer != nullptr);
+    QVERIFY(viewer->isVisible());
+    QCOMPARE(viewer->Browser()->source(), QUrl::fromLocalFile(folder + help.FileName));
+
+    rig.Find<TZnOpenAppFolderAction>("ZnOpenAppFolderAction1").trigger();
+    QCOMPARE(rig.Dialogs.Shown.size(), size_t{1});
+    QCOMPARE(rig.Dialogs.Shown[0].Text, folder + QStringLiteral("\r\nフォルダを開けませんでした"));
+    QCOMPARE(rig.Dialogs.Shown[0].Caption, QStringLiteral("エラー"));
 }
 
 QTEST_MAIN(FrmGoalrunTests)

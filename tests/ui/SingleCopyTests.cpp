@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 #include "ConstsGoalrun.h"
 #include "FrmGoalrun.h"
@@ -109,7 +110,7 @@ QProcess* SingleCopyTests::StartProgram(const QStringList& arguments, const QStr
 
 void SingleCopyTests::CommandLineFileOpensAfterTheNewGame() {
     TFirstCopy first(SaveFile);
-    QCOMPARE(first.Game.Matchday, 7);
+    QTRY_COMPARE(first.Game.Matchday, 7);
     QVERIFY2(first.Window->findChild<QPlainTextEdit*>(QStringLiteral("RichEdit1"))
                  ->toPlainText()
                  .isEmpty(),
@@ -117,8 +118,20 @@ void SingleCopyTests::CommandLineFileOpensAfterTheNewGame() {
     QCOMPARE(first.Window->FileState().OpenDialogFileName, SaveFile);
 
     TFirstCopy missing(Work.filePath(QStringLiteral("none.sav")));
+    QVERIFY(QTest::qWaitForWindowExposed(missing.Window.get()));
+    QCoreApplication::processEvents();
     QCOMPARE(missing.Game.Matchday, 0);
     QVERIFY2(missing.Dialogs.Shown.empty(), "a missing path is ignored silently");
+
+    // A refused file's box stands over the window, which is on the screen by then.
+    TFirstCopy refused(QCoreApplication::applicationFilePath());
+    bool exposed = false;
+    refused.Dialogs.OnMessageBox = [&](const TZnScriptedDialogs::TZnShownMessage&) {
+        exposed = refused.Window->windowHandle()->isExposed();
+    };
+    QVERIFY(refused.Dialogs.Shown.empty());
+    QTRY_COMPARE(refused.Dialogs.Shown.size(), size_t{1});
+    QVERIFY(exposed);
 }
 
 void SingleCopyTests::OnlyIdentifierOneWithAPathOpensAFile() {
@@ -148,6 +161,7 @@ void SingleCopyTests::SecondCopyHandsItsFileToTheFirstAndEnds() {
     // After "--" a name that starts with '-' is a file, here one relative to the second's folder.
     QVERIFY(QFile::copy(SaveFile, Work.filePath(QStringLiteral("-dash.sav"))));
     first.Game.PlayMatchday();
+    first.Dialogs.Answers = {QMessageBox::Ok}; // the matchday played may go
     second = StartProgram({QStringLiteral("--"), QStringLiteral("-dash.sav")});
     QTRY_COMPARE_WITH_TIMEOUT(second->state(), QProcess::NotRunning, 20000);
     QCOMPARE(second->exitCode(), 0);
@@ -162,7 +176,7 @@ void SingleCopyTests::SecondCopyHandsItsFileToTheFirstAndEnds() {
     second = StartProgram({broken});
     QTRY_COMPARE_WITH_TIMEOUT(second->state(), QProcess::NotRunning, 20000);
     QCOMPARE(second->exitCode(), 0);
-    QCOMPARE(first.Dialogs.Shown.size(), size_t{1});
+    QCOMPARE(first.Dialogs.Shown.size(), size_t{2});
     QVERIFY(first.Dialogs.Shown.back().Text.startsWith(broken + QStringLiteral("\r\n")));
     QCOMPARE(first.Game.Matchday, 7);
 }

@@ -1,0 +1,131 @@
+// The window's keys, hints and names: shortcuts and their tool tips, the file entries of the
+// ゲーム menu, the slot entries' tips, and the names a screen reader speaks.
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QTest>
+
+#include "WindowRig.h"
+#include "ZnMoneyText.h"
+
+class WindowKeysTests : public QObject {
+    Q_OBJECT
+private slots:
+    void ShortcutsTriggerTheirCommandsAndShowInTips();
+    void FileEntriesRunTheFileCommands();
+    void SlotTipsDescribeTheSavedGameOrSayEmpty();
+    void ScreenReaderNamesEveryVisibleControlAndNoHiddenOne();
+};
+
+void WindowKeysTests::ShortcutsTriggerTheirCommandsAndShowInTips() {
+    TWindowRig rig;
+    const std::pair<const char*, const char*> keys[] = {
+        {"N9", "Ctrl+N"},           {"ActGame", "F5"},         {"ActNextSeason", "F6"},
+        {"FileOpenAct", "Ctrl+O"},  {"FileSaveAct", "Ctrl+S"}, {"FileSaveAsAct", "Ctrl+Shift+S"},
+        {"ZnExitAction1", "Ctrl+Q"}};
+    for (const auto& [name, key] : keys) {
+        QCOMPARE(rig.Action(QString::fromLatin1(name)).shortcut(), QKeySequence(key));
+        QVERIFY(!rig.Action(QString::fromLatin1(name)).statusTip().isEmpty());
+    }
+    QCOMPARE(rig.Find<QShortcut>("ShortcutBuildUp").key(), QKeySequence(QStringLiteral("Ctrl+B")));
+    QCOMPARE(rig.Button("BtnGame").toolTip(), QStringLiteral("試合開始 (F5)"));
+    QCOMPARE(rig.Find<QComboBox>("ComboBoxBuildUp").toolTip(),
+             QStringLiteral("強化費(万円) (Ctrl+B)"));
+
+    TFormMain& window = rig.W();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F5);
+    QCOMPARE(rig.Game.Matchday, 1);
+    QTest::keyClick(&window, Qt::Key_B, Qt::ControlModifier);
+    QVERIFY(rig.Find<QComboBox>("ComboBoxBuildUp").lineEdit()->hasFocus());
+    rig.Button("BtnGame").setFocus();
+    QTest::keyClick(&rig.Button("BtnGame"), Qt::Key_Return);
+    QCOMPARE(rig.Game.Matchday, 2);
+    QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier); // an entry of the menu bar
+    QVERIFY(!window.isVisible());
+}
+
+void WindowKeysTests::FileEntriesRunTheFileCommands() {
+    TWindowRig rig;
+    const QString path = rig.Folder.filePath(QStringLiteral("mine.sav"));
+    rig.Play(3);
+    // 上書き保存 of an untitled game asks for a name, then saves there.
+    rig.Dialogs.FileAnswers = {path};
+    rig.Action("FileSaveAct").trigger();
+    QVERIFY(QFileInfo(path).isFile());
+    rig.Play(2);
+    // 開く of an unchanged game asks no question and loads the file chosen.
+    rig.Dialogs.FileAnswers = {path};
+    rig.Action("FileOpenAct").trigger();
+    QCOMPARE(rig.Game.Matchday, 3);
+    QVERIFY(rig.Dialogs.Shown.empty());
+}
+
+void WindowKeysTests::SlotTipsDescribeTheSavedGameOrSayEmpty() {
+    TWindowRig rig;
+    rig.Play(4);
+    rig.Slot("MIDataSave", 3).trigger();
+    rig.Action("ActMILoad").trigger();
+    const QString summary = rig.Slot("MIDataLoad", 3).statusTip();
+    QVERIFY2(
+        summary.startsWith(QStringLiteral("1季目 第4節まで %1位 資金%2円 (")
+                               .arg(rig.Game.MyClub().Rank + 1)
+                               .arg(QString::fromStdString(MoneyText(rig.Game.Coach().Money)))),
+        qPrintable(summary));
+    QCOMPARE(rig.Slot("MIDataLoad", 3).toolTip(), summary);
+    QCOMPARE(rig.Slot("MIDataLoad", 0).toolTip(), QStringLiteral("空き"));
+}
+
+namespace {
+
+// The names of every accessible object under `iface`.
+void CollectNames(QAccessibleInterface& iface, QStringList& names) {
+    for (int i = 0; i < iface.childCount(); ++i) {
+        if (QAccessibleInterface* child = iface.child(i)) {
+            names << child->text(QAccessible::Name);
+            CollectNames(*child, names);
+        }
+    }
+}
+
+} // namespace
+
+void WindowKeysTests::ScreenReaderNamesEveryVisibleControlAndNoHiddenOne() {
+    TWindowRig rig;
+    // The box's field, which takes the focus, speaks the label's text; on this desktop the combo
+    // box itself speaks its value and points to its label.
+    auto& combo = rig.Find<QComboBox>("ComboBoxBuildUp");
+    const auto labels =
+        QAccessible::queryAccessibleInterface(&combo)->relations(QAccessible::Label);
+    QCOMPARE(labels.size(), 1);
+    QCOMPARE(labels.front().first->object(), &rig.Find<QLabel>("Label1"));
+    const std::pair<QWidget*, QString> named[] = {
+        {combo.lineEdit(), QStringLiteral("強化費(万円)")},
+        {&rig.Find<QWidget>("RichEdit1"), QStringLiteral("メッセージ")},
+        {&rig.Find<QWidget>("ZLVMyClub"), QStringLiteral("担当チーム")},
+        {&rig.Find<QWidget>("ZLVRankTable"), QStringLiteral("順位表")},
+        {&rig.Find<QWidget>("ZRankChart"), QStringLiteral("順位推移のグラフ")},
+    };
+    for (const auto& [widget, expected] : named)
+        QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), expected);
+    rig.Find<QTabWidget>("PageControl1").setCurrentIndex(3);
+    rig.Play(3);
+    QCOMPARE(rig.Find<QWidget>("ZRankChart").accessibleDescription(),
+             QStringLiteral("P: 第3節 %1位 勝点%2")
+                 .arg(rig.Game.MyClub().Rank + 1)
+                 .arg(rig.Game.MyClub().Points));
+
+    QStringList names;
+    CollectNames(*QAccessible::queryAccessibleInterface(&rig.W()), names);
+    QVERIFY(names.contains(QStringLiteral("メッセージ")));
+    QVERIFY(!names.contains(QStringLiteral("BtnGame30")));
+}
+
+QTEST_MAIN(WindowKeysTests)
+#include "WindowKeysTests.moc"
