@@ -51,21 +51,34 @@ void TZnFlowLayout::setGeometry(const QRect& rect) {
 }
 
 int TZnFlowLayout::DoLayout(const QRect& rect, bool place) const {
+    // As many rows as the width needs, the items spread evenly over them (thirty in two rows
+    // are two rows of fifteen, not twenty-nine and one).
+    const int rows = Wrap(rect, count(), false).Rows;
+    const int perRow = rows > 1 ? (count() + rows - 1) / rows : count();
+    return Wrap(rect, perRow, place).Height;
+}
+
+TZnFlowLayout::TWrapped TZnFlowLayout::Wrap(const QRect& rect, int perRow, bool place) const {
     const QRect area = rect.marginsRemoved(contentsMargins());
     int x = area.x();
     int y = area.y();
     int rowHeight = 0;
+    int inRow = 0;
+    int rows = 1;
     for (QLayoutItem* item : Items) {
         const QSize hint = item->sizeHint();
-        if (x + hint.width() > area.right() + 1 && rowHeight > 0) {
+        if ((x + hint.width() > area.right() + 1 || inRow == perRow) && rowHeight > 0) {
             x = area.x();
             y += rowHeight + Gap;
             rowHeight = 0;
+            inRow = 0;
+            ++rows;
         }
         if (place)
             item->setGeometry(QRect(QPoint(x, y), hint));
         x += hint.width() + Gap;
         rowHeight = std::max(rowHeight, hint.height());
+        ++inRow;
     }
-    return y + rowHeight - rect.y() + contentsMargins().bottom();
+    return {rows, y + rowHeight - rect.y() + contentsMargins().bottom()};
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 // A layout that places its items left to right and wraps onto further rows, like a tab strip
-// whose tabs wrap; its height follows its width.
+// whose tabs wrap, spreading them evenly over the rows; its height follows its width.
 
 #include <vector>
 
@@ -25,6 +25,12 @@ public:
 
 private:
     int DoLayout(const QRect& rect, bool place) const;
+    struct TWrapped {
+        int Rows;
+        int Height;
+    };
+    // Places (when `place`) the items in rows of at most `perRow` that fit `rect`'s width.
+    TWrapped Wrap(const QRect& rect, int perRow, bool place) const;
 
     std::vector<QLayoutItem*> Items; // owned
     int Gap;
