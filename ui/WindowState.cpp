@@ -28,7 +28,11 @@ bool OnSomeScreen(const QPoint& position) {
 } // namespace
 
 std::unique_ptr<QSettings> OpenWindowSettings() {
-    return std::make_unique<QSettings>(QStringLiteral("goalrun"), QStringLiteral("goalrun"));
+    auto settings =
+        std::make_unique<QSettings>(QStringLiteral("goalrun"), QStringLiteral("goalrun"));
+    // Only the user's own file: no system-wide or organisation-wide files to look for.
+    settings->setFallbacksEnabled(false);
+    return settings;
 }
 
 bool RestoreWindowState(QSettings& settings, const TWindowStateParts& parts) {
@@ -36,7 +40,8 @@ bool RestoreWindowState(QSettings& settings, const TWindowStateParts& parts) {
         return false;
     QMainWindow& window = parts.Window;
     for (QSplitter* splitter : parts.Splitters)
-        splitter->restoreState(settings.value(SplitterKey(*splitter)).toByteArray());
+        if (settings.contains(SplitterKey(*splitter)))
+            splitter->restoreState(settings.value(SplitterKey(*splitter)).toByteArray());
     bool known = false;
     const int page = settings.value(PageKey).toInt(&known);
     if (known && page >= 0 && page < parts.Pages.count())
