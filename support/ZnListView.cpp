@@ -162,8 +162,10 @@ void TZnListView::resizeEvent(QResizeEvent* event) {
         const QSize content = ContentSize();
         const bool fits = width() >= content.width() && height() >= content.height();
         const Qt::ScrollBarPolicy policy = fits ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
-        setHorizontalScrollBarPolicy(policy);
-        setVerticalScrollBarPolicy(policy);
+        if (policy != verticalScrollBarPolicy()) {
+            setHorizontalScrollBarPolicy(policy);
+            setVerticalScrollBarPolicy(policy);
+        }
     }
     QTreeView::resizeEvent(event);
     StretchColumns();
