@@ -39,7 +39,7 @@ bool Plausible(const TZnSeasonRecord& r) {
 
 void TZnCareer::Append(const TZnSeasonRecord& record) {
     if (Seasons.size() == CareerCapacity)
-        Seasons.erase(Seasons.begin());
+        Seasons.pop_front();
     Seasons.push_back(record);
 }
 
@@ -64,7 +64,7 @@ TZnCareer::TZnTrailer TZnCareer::ReadTrailer(std::span<const uint8_t> bytes) {
     if (bytes.size() < CareerMagic.size() ||
         !std::equal(CareerMagic.begin(), CareerMagic.end(), bytes.begin()))
         return TZnTrailer::None;
-    std::vector<TZnSeasonRecord> seasons;
+    std::deque<TZnSeasonRecord> seasons;
     try {
         TZnReadStream stream(bytes);
         stream.ReadBytes(CareerMagic.size());
@@ -72,7 +72,6 @@ TZnCareer::TZnTrailer TZnCareer::ReadTrailer(std::span<const uint8_t> bytes) {
         const int32_t count = stream.ReadInt32();
         if (version != CareerVersion || count < 0 || static_cast<size_t>(count) > CareerCapacity)
             return TZnTrailer::Damaged;
-        seasons.reserve(static_cast<size_t>(count));
         for (int32_t i = 0; i < count; ++i) {
             TZnSeasonRecord record;
             ForEachField(record, [&](int32_t& value) { value = stream.ReadInt32(); });

@@ -19,8 +19,8 @@
 // it but fails any other check is damaged: the game loads without a career.
 
 #include <cstdint>
+#include <deque>
 #include <span>
-#include <vector>
 
 class TZnWriteStream;
 
@@ -61,7 +61,9 @@ public:
     // Reads the bytes that follow the image. On None and Damaged the career is left empty.
     TZnTrailer ReadTrailer(std::span<const uint8_t> bytes);
 
-    std::vector<TZnSeasonRecord> Seasons;
+    // A deque: at capacity every season drops the oldest record, which a vector would pay for by
+    // moving all the others.
+    std::deque<TZnSeasonRecord> Seasons;
 };
 
 // CRC-32 as zlib's crc32() computes it.

@@ -96,7 +96,7 @@ QString CareerSeasonLine(const TZnSeasonRecord& season) {
 
 void TCareerModel::Reset(const TZnCareer& career) {
     beginResetModel();
-    FSeasons = career.Seasons;
+    FSeasons.assign(career.Seasons.begin(), career.Seasons.end());
     endResetModel();
 }
 
