@@ -5,6 +5,7 @@
 #include <exception>
 #include <ostream>
 
+#include "CliInput.h"
 #include "CliState.h"
 #include "GameOdds.h"
 #include "GameSaveData.h"
@@ -112,7 +113,7 @@ bool TZnCliDriver::Execute(std::string_view line, std::ostream& out, std::ostrea
     } else if (command == "help") {
         PrintHelp(out);
     } else {
-        err << "unknown command or missing argument: " << line;
+        err << "unknown command or missing argument: " << QuoteShort(line);
         return false;
     }
     return true;
@@ -121,7 +122,7 @@ bool TZnCliDriver::Execute(std::string_view line, std::ostream& out, std::ostrea
 bool TZnCliDriver::Play(std::string_view argument, std::ostream& err) {
     int64_t runs = 1;
     if (!argument.empty() && !ParseNumber(argument, 0, 1000000, runs)) {
-        err << "play: the count must be a whole number from 0 to 1000000: " << argument;
+        err << "play: the count must be a whole number from 0 to 1000000: " << QuoteShort(argument);
         return false;
     }
     for (int64_t i = 0; i < runs && Game.CanPlayMatchday(); ++i)
@@ -150,7 +151,8 @@ bool TZnCliDriver::Save(const std::string& path, std::ostream& err) {
 bool TZnCliDriver::Fixtures(std::string_view argument, std::ostream& out, std::ostream& err) const {
     int64_t matchday = 0;
     if (!ParseNumber(argument, 1, MatchdayCount, matchday)) {
-        err << "fixtures: the matchday must be a whole number from 1 to 30: " << argument;
+        err << "fixtures: the matchday must be a whole number from 1 to 30: "
+            << QuoteShort(argument);
         return false;
     }
     const TZnMatchList& day = Game.Schedule().Matchdays(static_cast<int32_t>(matchday - 1));
@@ -182,7 +184,7 @@ bool TZnCliDriver::Odds(std::string_view argument, std::ostream& out, std::ostre
     if (!odds) {
         err << (extra ? "odds: no match is next"
                       : "odds: not an amount the strengthening command accepts: ")
-            << (extra ? "" : argument);
+            << (extra ? "" : QuoteShort(argument));
         return false;
     }
     char line[64];

@@ -8,15 +8,18 @@
 #include "GameGoalrun.h"
 #include "ZnMessageLog.h"
 
-// The log of the CLI: every line of the current log, plus the lines written since the last
-// time a person at the terminal was shown them.
+// The log of the CLI: every line of the current log, plus, while KeepFresh is set (a person at
+// the terminal), the lines written since that person was last shown them. A script never sees
+// the fresh lines, so they are not kept for it: its memory stays flat over any number of seasons.
 class TZnCliLog : public TZnLineLog {
 public:
     void AddLine(const std::string& line) override {
         TZnLineLog::AddLine(line);
-        Fresh.push_back(line);
+        if (KeepFresh)
+            Fresh.push_back(line);
     }
 
+    bool KeepFresh = false;
     std::vector<std::string> Fresh;
 };
 

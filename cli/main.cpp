@@ -2,8 +2,10 @@
 // terminal. Commands come from standard input, one per line.
 
 #include <charconv>
-#include <sstream>
+#include <cstdio>
 #include <filesystem>
+#include <new>
+#include <sstream>
 #include <iostream>
 #include <string>
 #include <unistd.h>
@@ -11,6 +13,7 @@
 #include <QString>
 
 #include "CliDriver.h"
+#include "CliInput.h"
 #include "ConstsGoalrun.h"
 #include "GameGoalrun.h"
 #include "ZnFileName.h"
@@ -89,9 +92,10 @@ int Run(int argc, char** argv) {
     if (!names.empty())
         game.TeamNames = ReadTeamNameFile(DecodeFileName(names));
     TZnCliDriver driver(game);
+    const bool person = ::isatty(STDIN_FILENO) != 0;
+    driver.Log().KeepFresh = person;
     game.NewGame();
 
-    const bool person = ::isatty(STDIN_FILENO) != 0;
     if (person) {
         std::cout << "ゴールラン — type help for the commands.\n";
         ShowFresh(driver);
@@ -101,8 +105,20 @@ int Run(int argc, char** argv) {
     for (uint64_t number = 1;; ++number) {
         if (person)
             std::cout << "> " << std::flush;
-        if (!std::getline(std::cin, line))
+        const TZnLineRead read = ReadCommandLine(stdin, line);
+        if (read == TZnLineRead::End)
             break;
+        if (read == TZnLineRead::Error) {
+            failed = true;
+            std::cerr << "goalrun-cli: line " << number << ": cannot read the input\n";
+            break;
+        }
+        if (read == TZnLineRead::TooLong) {
+            failed = true;
+            std::cerr << "goalrun-cli: line " << number << ": longer than " << CommandLineLimit
+                      << " bytes, not run: " << QuoteShort(line) << '\n';
+            continue;
+        }
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         if (line.empty() || line[0] == '#')
@@ -119,16 +135,23 @@ int Run(int argc, char** argv) {
     }
     if (person)
         std::cout << '\n';
+    // Output that could not be written is a failure like any other.
+    if (!std::cout.flush()) {
+        std::cerr << "goalrun-cli: cannot write the output\n";
+        return 1;
+    }
     return failed ? 1 : 0;
 }
 
 } // namespace
 
-// Any failure the commands do not report themselves ends the program with a message, never with
-// an uncaught exception.
+// Any failure the commands do not report themselves, running out of memory included, ends the
+// program with a message and status 1, never with an uncaught exception.
 int main(int argc, char** argv) {
     try {
         return Run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "goalrun-cli: out of memory\n";
     } catch (const std::exception& error) {
         std::cerr << "goalrun-cli: " << error.what() << '\n';
     } catch (...) {

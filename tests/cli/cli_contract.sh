@@ -61,6 +61,17 @@ check "failures name their lines" "2 3 4 5" "$(printf '%s\n' "$err" | sed -n 's/
 out=$(printf 'save %s\n' "$work/missing/x.sav" | run 2>&1 >/dev/null)
 check "save failure" "ファイルを作成できませんでした" "$(printf '%s\n' "$out" | tail -1)"
 
+# Hostile input: a line over 64 KiB is refused unread, the commands after it still run, and a
+# refused line is quoted to 80 characters; output that cannot be written fails the run.
+err=$({ printf 'x%.0s' $(seq 70000); printf '\nbox\n'; printf 'é%.0s' $(seq 81); echo; } | run 2>&1 >"$work/box")
+check "long line status" 1 "$?"
+check "after a long line" 0 "$(cat "$work/box")"
+check "refused lines quoted short" "goalrun-cli: line 1: longer than 65536 bytes, not run: $(printf 'x%.0s' $(seq 80))…
+goalrun-cli: line 3: unknown command or missing argument: $(printf 'é%.0s' $(seq 80))…" "$err"
+rm "$work/box"
+printf 'table\n' | run >/dev/full 2>/dev/null
+check "unwritable output" 1 "$?"
+
 # Paths the file system cannot take whole, and what is not a regular file, are refused at once.
 mkfifo "$work/fifo"
 err=$(printf 'save %s\0b\nload %s\0b\nsave  \nload\nsave %s\nload %s\n' "$work/a" "$work/a" \
