@@ -1,11 +1,14 @@
 // Speed of the engine: one matchday, one season, a save and load of one image, and the floor
-// every season stands on: the generator draws and table sorts a season needs. Also the exact
+// every season stands on: the generator draws and table sorts a season needs. A bare loop of a
+// season's rules is the mark for a season through goalrun-cli (CliSeasonBench.cpp). Also the exact
 // odds of the next match and a save and load with the longest career.
 
 #include <benchmark/benchmark.h>
 
+#include "ConstsGoalrun.h"
 #include "GameGoalrun.h"
 #include "GameOdds.h"
+#include "ZnMatchListList.h"
 #include "ZnStream.h"
 
 namespace {
@@ -74,6 +77,47 @@ void BM_SeasonFloor(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SeasonFloor);
+
+// The seasons of BM_CliSeason as a bare loop of the rules: the matches, the table, the funds and
+// the next season's draw, without messages, career or the game's checks.
+void BM_SeasonBare(benchmark::State& state) {
+    TZnRandom random(1);
+    TZnClubList clubs;
+    clubs.InitClubs();
+    TZnMatchListList schedule;
+    TZnClub& mine = clubs.Items(ClubCount - 1);
+    schedule.PutClubFirst(mine.ClubId);
+    int64_t money = StartingMoney;
+    for (auto _ : state) {
+        for (int32_t d = 0; d < MatchdayCount; ++d) {
+            const auto byId = clubs.ClubsById();
+            TZnMatchList& day = schedule.Matchdays(d);
+            for (int32_t j = 0; j < day.Count(); ++j) {
+                TZnMatch& match = day.Matches(j);
+                TZnClub& home = *byId[static_cast<size_t>(match.HomeId)];
+                TZnClub& away = *byId[static_cast<size_t>(match.AwayId)];
+                SimulateMatch(match, home, away, random);
+                home.RecordMatch(match.HomeGoals, match.AwayGoals);
+                away.RecordMatch(match.AwayGoals, match.HomeGoals);
+                match.Played = true;
+            }
+            clubs.SortByStanding();
+            if (day.Matches(0).ResultFor(mine.ClubId) == mrWin)
+                money += WinBonus;
+        }
+        money += PrizeTable[static_cast<size_t>(mine.Rank)];
+        clubs.ResetRecords();
+        clubs.StorePrevRanks();
+        clubs.ShuffleIds(random);
+        clubs.SortByStanding();
+        schedule.PutClubFirst(mine.ClubId);
+        schedule.ResetResults();
+    }
+    benchmark::DoNotOptimize(money);
+}
+BENCHMARK(BM_SeasonBare);
+// 3000 seasons in one go, the mark of bench/cli_seasons.sh.
+BENCHMARK(BM_SeasonBare)->Iterations(3000);
 
 void BM_NextMatchOdds(benchmark::State& state) {
     TZnGameGoalrun game(KeepSeedSource());

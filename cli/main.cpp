@@ -102,6 +102,7 @@ int Run(int argc, char** argv) {
     }
     bool failed = false;
     std::string line;
+    std::ostringstream errorStream; // one for every line: a stream costs more to make than a line
     for (uint64_t number = 1;; ++number) {
         if (person)
             std::cout << "> " << std::flush;
@@ -125,7 +126,7 @@ int Run(int argc, char** argv) {
             continue;
         if (line == "quit" || line == "exit")
             break;
-        std::ostringstream errorStream;
+        errorStream.str({});
         if (!driver.Execute(line, std::cout, errorStream)) {
             failed = true;
             std::cerr << "goalrun-cli: line " << number << ": " << errorStream.str() << '\n';

@@ -1,6 +1,7 @@
 #include "GameGoalrun.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <stdexcept>
 #include <utility>
@@ -112,22 +113,32 @@ void TZnGameGoalrun::PlayMatchday() {
 void TZnGameGoalrun::ReportMyResult() {
     const TZnMatch& match = MyLastMatch();
     const bool atHome = MyLastMatchAtHome();
-    const std::string venue = atHome ? "Home" : "Away";
     const std::string& opponent = FClubs->ClubById(atHome ? match.AwayId : match.HomeId).Name;
-    const std::string where = "第" + std::to_string(Matchday) + "節 " + venue + "で、" + opponent;
+    // Every matchday writes this line: it is composed in place, in one allocation.
+    char number[12];
+    const auto digits =
+        static_cast<size_t>(std::to_chars(number, number + sizeof number, Matchday).ptr - number);
+    std::string line;
+    line.reserve(64 + opponent.size());
+    line.append("第").append(number, digits).append(atHome ? "節 Homeで、" : "節 Awayで、");
+    line.append(opponent);
     switch (MyLastResult()) {
-    case mrWin:
+    case mrWin: {
+        static const std::string experience =
+            "経験値" + std::to_string(WinExperience) + "を獲得しました。";
+        static const std::string bonus = "勝利給" + MoneyText(WinBonus) + "円を獲得しました。";
         FCoach->Money = Saturate(int64_t{FCoach->Money} + WinBonus);
         FCoach->Experience = Saturate(int64_t{FCoach->Experience} + WinExperience);
-        AddMessage(where + "に勝ちました！");
-        AddMessage("経験値" + std::to_string(WinExperience) + "を獲得しました。");
-        AddMessage("勝利給" + MoneyText(WinBonus) + "円を獲得しました。");
+        AddMessage(line.append("に勝ちました！"));
+        AddMessage(experience);
+        AddMessage(bonus);
         break;
+    }
     case mrDraw:
-        AddMessage(where + "に引き分けました。");
+        AddMessage(line.append("に引き分けました。"));
         break;
     case mrLose:
-        AddMessage(where + "に負けました。");
+        AddMessage(line.append("に負けました。"));
         break;
     }
     if (Matchday == MatchdayCount)
