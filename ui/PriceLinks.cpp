@@ -28,8 +28,10 @@ TPriceLinks::TPriceLinks(QWidget* parent) : QWidget(parent) {
         button->setFlat(true);
         button->setAutoDefault(true); // Enter on a focused price chooses it, as Space does
         button->setCursor(Qt::PointingHandCursor);
+        // Link-coloured while it can be chosen; greyed as any button when the funds fall short.
         QPalette palette = button->palette();
-        palette.setColor(QPalette::ButtonText, palette.color(QPalette::Link));
+        for (const auto group : {QPalette::Active, QPalette::Inactive})
+            palette.setColor(group, QPalette::ButtonText, palette.color(group, QPalette::Link));
         button->setPalette(palette);
         button->setToolTip(QStringLiteral("この額を強化費の欄に入れます(投入はしません)"));
         connect(button, &QPushButton::clicked, this, [this, i] { emit AmountChosen(Amounts[i]); });

@@ -21,7 +21,6 @@ public:
     // At least as high as the rows the prices wrap onto at the present width, so that the column
     // makes room for every price rather than cutting the last ones off.
     QSize minimumSizeHint() const override;
-    QPushButton* Button(size_t index) const { return Buttons.at(index); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
