@@ -1,13 +1,15 @@
 // Speed of the engine: one matchday, one season, a save and load of one image, and the floor
 // every season stands on: the generator draws and table sorts a season needs. A bare loop of a
 // season's rules is the mark for a season through goalrun-cli (CliSeasonBench.cpp). Also the exact
-// odds of the next match and a save and load with the longest career.
+// odds of the next match, the three prices of a win chance, and a save and load with the longest
+// career.
 
 #include <benchmark/benchmark.h>
 
 #include "ConstsGoalrun.h"
 #include "GameGoalrun.h"
 #include "GameOdds.h"
+#include "GamePrice.h"
 #include "ZnMatchListList.h"
 #include "ZnStream.h"
 
@@ -129,6 +131,18 @@ void BM_NextMatchOdds(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_NextMatchOdds);
+
+// The three prices the window shows, with funds so large that only the strengths bound the
+// search.
+void BM_WinPrices(benchmark::State& state) {
+    TZnGameGoalrun game(KeepSeedSource());
+    game.NewGame();
+    game.Coach().Money = 2000000000;
+    for (auto _ : state)
+        for (int32_t percent : PriceChances)
+            benchmark::DoNotOptimize(WinPrice(game, percent));
+}
+BENCHMARK(BM_WinPrices);
 
 void BM_SaveAndLoadLongestCareer(benchmark::State& state) {
     TZnGameGoalrun game(KeepSeedSource());

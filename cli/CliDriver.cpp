@@ -1,5 +1,6 @@
 #include "CliDriver.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <exception>
@@ -8,6 +9,7 @@
 #include "CliInput.h"
 #include "CliState.h"
 #include "GameOdds.h"
+#include "GamePrice.h"
 #include "GameSaveData.h"
 #include "GameViewText.h"
 #include "ZnMatchesConsts.h"
@@ -110,6 +112,8 @@ bool TZnCliDriver::Execute(std::string_view line, std::ostream& out, std::ostrea
         PrintHistory(out);
     } else if (command == "odds") {
         return Odds(argument, out, err);
+    } else if (command == "price") {
+        return Price(argument, out, err);
     } else if (command == "help") {
         PrintHelp(out);
     } else {
@@ -194,6 +198,32 @@ bool TZnCliDriver::Odds(std::string_view argument, std::ostream& out, std::ostre
     return true;
 }
 
+bool TZnCliDriver::Price(std::string_view argument, std::ostream& out, std::ostream& err) const {
+    std::vector<int32_t> percents;
+    for (size_t start = 0; (start = argument.find_first_not_of(' ', start)) != argument.npos;) {
+        const size_t end = std::min(argument.find(' ', start), argument.size());
+        const std::string_view word = argument.substr(start, end - start);
+        start = end;
+        int64_t percent = 0;
+        if (!ParseNumber(word, 1, 99, percent)) {
+            err << "price: the chance must be a whole number from 1 to 99: " << word;
+            return false;
+        }
+        percents.push_back(static_cast<int32_t>(percent));
+    }
+    if (percents.empty())
+        percents.assign(PriceChances.begin(), PriceChances.end());
+    if (!Game.CanPlayMatchday()) {
+        err << "price: no match is next";
+        return false;
+    }
+    for (int32_t percent : percents) {
+        const auto price = WinPrice(Game, percent);
+        out << percent << '\t' << (price ? std::to_string(*price) : "-") << '\n';
+    }
+    return true;
+}
+
 void TZnCliDriver::PrintHistory(std::ostream& out) const {
     for (const TZnSeasonRecord& r : Game.Career.Seasons)
         PrintCells(out, {std::to_string(int64_t{r.Season} + 1), std::to_string(r.Rank + 1),
@@ -222,6 +252,9 @@ void TZnCliDriver::PrintHelp(std::ostream& out) {
            "  history        one line per completed season: season, rank, points, wins,\n"
            "                 draws, losses, goals for, against, prize, funds, level, title\n"
            "  odds [TEXT]    the exact odds of the next match, with TEXT 万円 more invested\n"
+           "  price [P ...]  for each win chance P% (whole, 1-99; default 50 70 90) the\n"
+           "                 smallest further 万円 that reaches it in the next match,\n"
+           "                 0 when none is needed, - when the funds cannot reach it\n"
            "  help           this list\n"
            "  quit           end (as does the end of input, Ctrl+D)\n";
 }

@@ -51,6 +51,7 @@ private:
     void PrintPrizes(std::ostream& out) const;
     void PrintHistory(std::ostream& out) const;
     bool Odds(std::string_view argument, std::ostream& out, std::ostream& err) const;
+    bool Price(std::string_view argument, std::ostream& out, std::ostream& err) const;
 
     TZnGameGoalrun& Game;
     TZnCliLog FLog;

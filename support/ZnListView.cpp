@@ -17,7 +17,8 @@ int CellMargin(const QWidget& view) {
     return 2 * (view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1) + 2;
 }
 
-// Shows a cell's whole text as a (plain-text) tool tip when it is cut.
+// Shows a cell's whole text as a (plain-text) tool tip when it is cut, and the list's own tip,
+// if it has one, anywhere else.
 class TElidedTipDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -30,7 +31,7 @@ public:
         const QRect shown = option.rect.intersected(view->viewport()->rect());
         const int room = shown.width() - CellMargin(*view) + 2;
         const bool cut = option.fontMetrics.horizontalAdvance(text) > room;
-        return AnswerToolTip(event, view, cut ? text : QString());
+        return AnswerToolTip(event, view, cut ? text : view->toolTip());
     }
 };
 

@@ -26,6 +26,7 @@ class QSplitter;
 class QTabWidget;
 class QTimer;
 class TMessageLogEdit;
+class TPriceLinks;
 class TZnAboutAction;
 class TZnColumnInfos;
 class TZnDialogs;
@@ -203,6 +204,7 @@ private:
     QLabel* Label1;
     QComboBox* ComboBoxBuildUp;
     QLabel* LabelBuildUpOdds;
+    TPriceLinks* PriceLinks;
     QPushButton* BtnBuildUp;
     QPushButton* BtnGame;
     QPushButton* BtnNextSeason;

@@ -19,6 +19,7 @@
 
 #include "GamePage.h"
 #include "MessageLogEdit.h"
+#include "PriceLinks.h"
 #include "WindowState.h"
 #include "ZnListView.h"
 
@@ -189,9 +190,15 @@ QWidget* TFormMain::CreateCommandPanel() {
     }
     connect(BtnGame30, &QPushButton::clicked, this, &TFormMain::BtnGame30Click);
     connect(BtnMesClear, &QPushButton::clicked, this, &TFormMain::BtnMesClearClick);
+    // The prices of a win in the next match; choosing one only fills the box.
+    PriceLinks = new TPriceLinks(panel);
+    PriceLinks->setObjectName(QStringLiteral("PriceLinks"));
+    connect(PriceLinks, &TPriceLinks::AmountChosen, this,
+            [this](int amount) { ComboBoxBuildUp->setEditText(QString::number(amount)); });
 
     // Box and label on the left, the three buttons in a column on the right, the message-clear
-    // button under the box, the odds line for the typed amount below them all.
+    // button under the box, the odds line for the typed amount below them all and the prices of
+    // a win under it.
     auto* grid = new QGridLayout(panel);
     grid->setContentsMargins(Scaled(16), Scaled(8), Scaled(8), Scaled(4));
     grid->setHorizontalSpacing(Scaled(7));
@@ -203,8 +210,9 @@ QWidget* TFormMain::CreateCommandPanel() {
     grid->addWidget(BtnMesClear, 3, 0);
     grid->addWidget(BtnNextSeason, 3, 1);
     grid->addWidget(LabelBuildUpOdds, 4, 0, 1, 3);
+    grid->addWidget(PriceLinks, 5, 0, 1, 3);
     grid->setColumnStretch(2, 1);
-    grid->setRowStretch(5, 1);
+    grid->setRowStretch(6, 1);
     setTabOrder(ComboBoxBuildUp, BtnBuildUp);
     setTabOrder(BtnBuildUp, BtnGame);
     setTabOrder(BtnGame, BtnNextSeason);

@@ -19,6 +19,7 @@
 #include "PagePrizes.h"
 #include "PageRankChart.h"
 #include "PageRankTable.h"
+#include "PriceLinks.h"
 
 namespace {
 
@@ -131,4 +132,12 @@ void TFormMain::ActZLVMyClubDataExecute() {
         ZLVMyClub->SetItemText(position, 0, FromView(row.Caption));
         ZLVMyClub->SetItemText(position, 1, QString::fromStdString(row.Value));
     }
+    // Every investment raises attack and defense by the coach's level for each 万円.
+    const int32_t level = Game.Coach().Level();
+    const QString gain = QStringLiteral("1万円で攻撃・守備 %1%2")
+                             .arg(level < 0 ? QString() : QStringLiteral("+"))
+                             .arg(level);
+    ZLVMyClub->setToolTip(gain);
+    ZLVMyClub->setAccessibleDescription(gain);
+    PriceLinks->Refresh(Game);
 }

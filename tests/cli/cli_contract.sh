@@ -96,6 +96,14 @@ check "odds beyond the funds" 1 "$?"
 printf 'play 30\nodds\n' | run >/dev/null 2>&1
 check "odds without a next match" 1 "$?"
 
+# The price of a win chance: one line per chance, a whole amount (0 when none is needed) or "-".
+price=$(printf 'price\nprice 1\n' | run --seed 1)
+[[ $price =~ ^(([579]0)$'\t'([0-9]+|-)$'\n'){3}1$'\t'0$ ]] || check "price lines" "P<tab>amount" "$price"
+for input in 'price 0' 'price 50 abc' 'price 100' 'play 30\nprice'; do
+    printf "$input\n" | run >/dev/null 2>&1
+    check "price refused: $input" 1 "$?"
+done
+
 # Options: bad ones give status 2.
 for options in "--seed" "--seed abc" "--seed 4294967296" "--seed -1" "--bogus"; do
     echo | "$cli" $options >/dev/null 2>&1

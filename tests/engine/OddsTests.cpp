@@ -2,6 +2,7 @@
 
 #include "ConstsGoalrun.h"
 #include "GameOdds.h"
+#include "GamePrice.h"
 #include "GameTestSupport.h"
 
 namespace {
@@ -96,4 +97,42 @@ TEST(MatchOdds, WholePercentsAddUpToAHundred) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(OddsText(c.odds), c.text);
+}
+
+TEST_F(GameTest, WinPriceIsTheSmallestAffordableAmountThatReachesTheChance) {
+    const auto win = [&](int32_t extra) { return NextMatchOdds(Game, extra)->Win * 100; };
+    // Matchdays played, experience, funds and money already invested.
+    const struct {
+        int32_t played, experience, money, buildUp;
+    } situations[] = {
+        {0, 0, 20000, 0},    {3, 0, 0, 0},      {5, 0, 20000, 0},    {8, 0, 25, 10},
+        {11, 37, 20000, 30}, {17, 395, 900, 0}, {23, 0, 1000000, 0}, {29, 1000, 20000, 0},
+    };
+    bool seenNone = false, seenFree = false;
+    for (const auto& s : situations) {
+        while (Game.Matchday < s.played)
+            Game.PlayMatchday();
+        Game.Coach().Experience = s.experience;
+        Game.Coach().Money = s.money;
+        Game.MyClub().BuildUp = s.buildUp;
+        for (int32_t percent : {1, 50, 70, 90, 99}) {
+            const std::string what = std::to_string(s.played) + "/" + std::to_string(percent);
+            const auto price = WinPrice(Game, percent);
+            if (!price) {
+                seenNone = true;
+                EXPECT_LT(win(std::max(s.money, 0)), percent) << what;
+                continue;
+            }
+            seenFree = seenFree || *price == 0;
+            EXPECT_LE(*price, std::max(s.money, 0)) << what;
+            EXPECT_GE(win(*price), percent) << what;
+            if (*price > 0) {
+                EXPECT_LT(win(*price - 1), percent) << what;
+                EXPECT_EQ(Game.AcceptedBuildUp(std::to_string(*price)), price) << what;
+            }
+        }
+    }
+    EXPECT_TRUE(seenNone && seenFree);
+    PlaySeason();
+    EXPECT_FALSE(WinPrice(Game, 50).has_value());
 }

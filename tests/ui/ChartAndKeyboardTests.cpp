@@ -1,5 +1,5 @@
 // The rank chart and career pages, investing with Enter in the strengthening box and the odds
-// line beside it.
+// line and the prices of a win beside it.
 
 #include <QComboBox>
 #include <QLabel>
@@ -10,7 +10,9 @@
 #include <QTest>
 
 #include "GameOdds.h"
+#include "GamePrice.h"
 #include "WindowRig.h"
+#include "ZnMoneyText.h"
 #include "ZnCareerChart.h"
 #include "ZnRankChart.h"
 
@@ -21,6 +23,7 @@ private slots:
     void EnterInTheBoxInvestsOnlyWhileTheCommandIsEnabled();
     void CareerPageIsTheFifthAndFollowsTheSeasons();
     void OddsLineFollowsTheTypedAmount();
+    void APriceFillsTheBoxWithoutInvesting();
 };
 
 void ChartAndKeyboardTests::ChartPageFollowsThePlayedMatchdays() {
@@ -106,6 +109,26 @@ void ChartAndKeyboardTests::OddsLineFollowsTheTypedAmount() {
     rig.Play(30);
     box.setText(QStringLiteral("100"));
     QCOMPARE(line.text(), QString()); // nothing to invest in
+}
+
+void ChartAndKeyboardTests::APriceFillsTheBoxWithoutInvesting() {
+    TWindowRig rig;
+    QComboBox& box = rig.Find<QComboBox>("ComboBoxBuildUp");
+    QPushButton& seventy = rig.Button("BtnPrice70");
+    const int32_t price = WinPrice(rig.Game, 70).value();
+    QCOMPARE(seventy.text(), QStringLiteral("70%: ") + QString::fromStdString(MoneyText(price)) +
+                                 QStringLiteral("円"));
+    QCOMPARE(rig.List("ZLVMyClub").toolTip(), QStringLiteral("1万円で攻撃・守備 +1"));
+    seventy.setFocus();
+    QTest::keyClick(&seventy, Qt::Key_Return);
+    QCOMPARE(box.currentText(), QString::number(price));
+    QCOMPARE(rig.Game.Coach().Money, 20000);
+    rig.Button("BtnBuildUp").click();
+    QCOMPARE(seventy.text(), QStringLiteral("70%: 不要"));
+    rig.Game.Coach().Money = 0;
+    rig.Action("ActZLVMyClubData").trigger();
+    QCOMPARE(rig.Button("BtnPrice90").text(), QStringLiteral("90%: 資金不足"));
+    QVERIFY(!rig.Button("BtnPrice90").isEnabled());
 }
 
 QTEST_MAIN(ChartAndKeyboardTests)

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include <QWidget>
+
+class QPushButton;
+class TZnGameGoalrun;
+
+// The price of a win in the next match, one link-like button for each chance of PriceChances:
+// "勝率50%: 120万円 / 70%: 480万円 / 90%: 1450万円", "不要" when no investment is needed,
+// "資金不足" when the funds cannot reach the chance. A click or Enter on a price hands its amount
+// on; nothing is invested here. Without a next match the prices hide and keep their room.
+class TPriceLinks : public QWidget {
+    Q_OBJECT
+public:
+    explicit TPriceLinks(QWidget* parent = nullptr);
+
+    void Refresh(const TZnGameGoalrun& game);
+    // At least as high as the rows the prices wrap onto at the present width, so that the column
+    // makes room for every price rather than cutting the last ones off.
+    QSize minimumSizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+signals:
+    // The amount of 万円 of the price the player chose (0 for "不要").
+    void AmountChosen(int amount);
+
+private:
+    std::array<QPushButton*, 3> Buttons{};
+    std::array<int32_t, 3> Amounts{};
+};
