@@ -2,6 +2,7 @@
 #include <QHelpEvent>
 #include <QImage>
 #include <QPainter>
+#include <QPicture>
 #include <QTest>
 #include <QToolTip>
 
@@ -25,6 +26,16 @@ std::vector<TZnCareerPoint> Career(int seasons) {
         career.push_back(
             {s, 15 - s % 16, 20000 + s * 10, false, QStringLiteral("%1季").arg(s + 1)});
     return career;
+}
+
+// Whether the chart draws exactly `text` somewhere: painted into a picture, which records each
+// text with its length.
+bool Draws(TZnCareerChart& chart, const QString& text) {
+    QPicture picture;
+    chart.render(&picture);
+    QByteArray recorded;
+    QDataStream(&recorded, QIODevice::WriteOnly) << text;
+    return QByteArray(picture.data(), picture.size()).contains(recorded);
 }
 
 } // namespace
@@ -65,6 +76,10 @@ void CareerChartTests::TitleSeasonsAreStarredAndEachColumnShowsItsLine() {
     QCOMPARE(chart.ToolTipAt(chart.RankPosition(2)), QStringLiteral("3季"));
     QCOMPARE(chart.ToolTipAt(chart.MoneyPosition(0) + QPointF(3, 0)), QStringLiteral("1季"));
     QVERIFY(chart.ToolTipAt(QPointF(1, 1)).isEmpty());
+    // The last season a save can hold is labelled beyond 32 bits.
+    chart.SetSeasons({{std::numeric_limits<int>::max(), 0, 100, false, QString()}});
+    QVERIFY(Draws(chart, QStringLiteral("2147483648季")));
+    chart.SetSeasons(career);
 
     // A line that looks like markup is shown as the text it is.
     chart.show();
