@@ -1,3 +1,5 @@
+#include <QDataStream>
+#include <QtEndian>
 #include <QElapsedTimer>
 #include <QHelpEvent>
 #include <QImage>
@@ -28,14 +30,20 @@ std::vector<TZnCareerPoint> Career(int seasons) {
     return career;
 }
 
-// Whether the chart draws exactly `text` somewhere: painted into a picture, which records each
-// text with its length.
-bool Draws(TZnCareerChart& chart, const QString& text) {
+// Whether the chart draws a run of text that begins with `text`: painted into a picture, which
+// records each run (a change of font or script starts a new one) after its length in bytes.
+bool DrawsRunStarting(TZnCareerChart& chart, const QString& text) {
     QPicture picture;
     chart.render(&picture);
-    QByteArray recorded;
-    QDataStream(&recorded, QIODevice::WriteOnly) << text;
-    return QByteArray(picture.data(), picture.size()).contains(recorded);
+    const QByteArray data(picture.data(), picture.size());
+    QByteArray chars;
+    QDataStream stream(&chars, QIODevice::WriteOnly);
+    stream << text;
+    chars.remove(0, 4); // its own length
+    for (qsizetype at = data.indexOf(chars); at >= 4; at = data.indexOf(chars, at + 1))
+        if (qFromBigEndian<quint32>(data.constData() + at - 4) <= 1024)
+            return true;
+    return false;
 }
 
 } // namespace
@@ -78,7 +86,7 @@ void CareerChartTests::TitleSeasonsAreStarredAndEachColumnShowsItsLine() {
     QVERIFY(chart.ToolTipAt(QPointF(1, 1)).isEmpty());
     // The last season a save can hold is labelled beyond 32 bits.
     chart.SetSeasons({{std::numeric_limits<int>::max(), 0, 100, false, QString()}});
-    QVERIFY(Draws(chart, QStringLiteral("2147483648季")));
+    QVERIFY(DrawsRunStarting(chart, QStringLiteral("2147483648")));
     chart.SetSeasons(career);
 
     // A line that looks like markup is shown as the text it is.
