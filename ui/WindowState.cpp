@@ -65,7 +65,8 @@ TWindowSettings::TWindowSettings(QString path) : FPath(std::move(path)) {
         const std::vector<uint8_t> bytes =
             ReadRegularFile(FileName(FPath), static_cast<size_t>(WindowSettingsLimit) + 1);
         if (bytes.size() > static_cast<size_t>(WindowSettingsLimit))
-            throw EZnLoadError(FileName(FPath) + " is larger than 64 KiB");
+            throw EZnLoadError(FileName(FPath) + " is larger than " +
+                               std::to_string(WindowSettingsLimit) + " bytes");
         FRead = QByteArray(reinterpret_cast<const char*>(bytes.data()),
                            static_cast<qsizetype>(bytes.size()));
     } catch (const EZnLoadError& error) {
@@ -91,9 +92,8 @@ TWindowSettings::~TWindowSettings() = default;
 void TWindowSettings::Write() {
     if (!FValues)
         return;
+    // A damaged file is replaced by the values the window gave.
     FValues->sync();
-    if (FValues->status() != QSettings::NoError)
-        return;
     try {
         const std::vector<uint8_t> bytes = ReadRegularFile(
             FileName(FValues->fileName()), static_cast<size_t>(WindowSettingsLimit) + 1);

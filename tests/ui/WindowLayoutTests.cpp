@@ -3,7 +3,6 @@
 // settings file that is only ever replaced as a save file is.
 
 #include <algorithm>
-#include <functional>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -199,12 +198,11 @@ void WindowLayoutTests::StateIsKeptBetweenRunsAndBadSettingsGiveTheDefaults() {
 }
 
 void WindowLayoutTests::SettingsFileNotOursToWriteStaysAsItWas() {
-    using TMake = std::function<bool(const char*)>;
-    const TMake fifo = [](const char* path) { return ::mkfifo(path, 0644) == 0; };
+    bool (*const fifo)(const char*) = [](const char* path) { return ::mkfifo(path, 0644) == 0; };
     const struct {
         const char* What;
         bool Link; // the settings file is a link to "target", else "target" is the settings file
-        TMake Make;
+        bool (*Make)(const char* path);
     } cases[] = {
         {"link to a FIFO", true, fifo},
         {"FIFO", false, fifo},
