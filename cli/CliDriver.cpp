@@ -226,7 +226,7 @@ bool TZnCliDriver::Price(std::string_view argument, std::ostream& out, std::ostr
 
 void TZnCliDriver::PrintHistory(std::ostream& out) const {
     for (const TZnSeasonRecord& r : Game.Career.Seasons)
-        PrintCells(out, {std::to_string(int64_t{r.Season} + 1), std::to_string(r.Rank + 1),
+        PrintCells(out, {std::to_string(int64_t{r.Season} + 1), std::to_string(int64_t{r.Rank} + 1),
                          std::to_string(r.Points), std::to_string(r.Wins), std::to_string(r.Draws),
                          std::to_string(r.Losses), std::to_string(r.GoalsFor),
                          std::to_string(r.GoalsAgainst), std::to_string(r.Prize),

@@ -96,16 +96,19 @@ const std::array<uint8_t, SaveHeaderSize>& SaveHeader();
 void ValidateSaveState(const TZnClubList& clubs, const TZnMatchListList& schedule, int32_t myClubId,
                        int32_t season, int32_t matchday);
 
-// Reads the first SaveFileMaxSize bytes of a regular file (fewer when it is shorter). The file is
-// opened without blocking and checked on the open descriptor, so a FIFO, device, socket or folder
-// is refused at once. Throws EZnLoadError when it cannot be opened or read, is not a regular file,
-// or the path is empty or holds a NUL byte.
+// Reads the first `limit` bytes of a regular file (fewer when it is shorter). The file is opened
+// without blocking and checked on the open descriptor, so a FIFO, device, socket or folder is
+// refused at once. Throws EZnLoadError when it cannot be opened or read (a missing file:
+// NotFound), is not a regular file (NotRegularFile), or the path is empty or holds a NUL byte.
+std::vector<uint8_t> ReadRegularFile(const std::string& path, size_t limit);
+// ReadRegularFile of the first SaveFileMaxSize bytes.
 std::vector<uint8_t> ReadSaveFile(const std::string& path);
 
 // Replaces the file at `path` with `bytes`, whole or not at all:
 // - a symbolic link is followed to the file it names (a dangling one creates it); the link stays;
-// - a target that is not a regular file, or an existing file access(W_OK) refuses, is refused
-//   before anything is written, and nothing at the path changes;
+// - a target that is not a regular file, or an existing file without any write permission bit
+//   (for root too) or that access(W_OK) refuses, is refused before anything is written, and
+//   nothing at the path changes;
 // - an existing file keeps its permission bits and, where the user may set it, its group; a new
 //   file gets 0666 less the umask the process started with;
 // - the bytes go to an unnamed temporary file (O_TMPFILE) in the target's folder, or a named one

@@ -208,20 +208,30 @@ TZnFileErrorReason FileErrorReason(int error) {
     }
 }
 
-std::vector<uint8_t> ReadSaveFile(const std::string& path) {
+std::vector<uint8_t> ReadRegularFile(const std::string& path, size_t limit) {
     CheckPath<EZnLoadError>(path);
+    const auto notRegular = [&] {
+        return EZnLoadError(path + " is not a regular file", TZnFileErrorReason::NotRegularFile);
+    };
+    // A device is not even opened, since opening one may act on it; the descriptor is checked
+    // again for a file swapped in meanwhile.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
+        throw notRegular();
     // Without blocking: a FIFO or a terminal is refused below, never waited on.
     TZnFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.Fd < 0)
         ThrowSystemError<EZnLoadError>("cannot open", path);
-    struct stat info {};
     if (::fstat(fd.Fd, &info) != 0 || !S_ISREG(info.st_mode))
-        throw EZnLoadError(path + " is not a regular file", TZnFileErrorReason::NotRegularFile);
-    // Bytes beyond the image and the largest career are never read, so a huge file costs nothing.
-    std::vector<uint8_t> bytes(std::min(
-        SaveFileMaxSize, std::max<size_t>(SaveImageSize, static_cast<size_t>(info.st_size))));
+        throw notRegular();
+    // Room for what the file holds now, growing while it gives more; bytes beyond the limit are
+    // never read, so a huge file costs nothing.
+    std::vector<uint8_t> bytes(
+        std::min(limit, std::max<size_t>(SaveImageSize, static_cast<size_t>(info.st_size))));
     size_t filled = 0;
-    while (filled < bytes.size()) {
+    while (filled < limit) {
+        if (filled == bytes.size())
+            bytes.resize(std::min(limit, bytes.size() * 2));
         const ssize_t n = ::read(fd.Fd, bytes.data() + filled, bytes.size() - filled);
         if (n < 0 && errno == EINTR)
             continue;
@@ -235,11 +245,19 @@ std::vector<uint8_t> ReadSaveFile(const std::string& path) {
     return bytes;
 }
 
+std::vector<uint8_t> ReadSaveFile(const std::string& path) {
+    return ReadRegularFile(path, SaveFileMaxSize);
+}
+
 void WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes) {
     CheckPath<EZnSaveError>(path);
     const TZnTarget target = ResolveTarget(path);
     if (target.Exists && !S_ISREG(target.Info.st_mode))
         throw EZnSaveError(path + " is not a regular file", TZnFileErrorReason::NotRegularFile);
+    // A file without any write permission bit is locked for every user: access() would let
+    // root through.
+    if (target.Exists && (target.Info.st_mode & 0222) == 0)
+        ThrowSystemError<EZnSaveError>("cannot write", path, EACCES);
     if (target.Exists && ::access(target.Path.c_str(), W_OK) != 0)
         ThrowSystemError<EZnSaveError>("cannot write", path);
     const mode_t mode = target.Exists ? target.Info.st_mode & 07777 : 0666 & ~StartUmask;

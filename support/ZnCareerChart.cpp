@@ -121,6 +121,10 @@ TZnCareerChart::TZnCareerChart(QWidget* parent)
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
 }
 
+QString TZnCareerChart::SeasonLabel(int season) {
+    return QString::number(qint64{season} + 1) + QStringLiteral("季");
+}
+
 void TZnCareerChart::SetSeasons(std::vector<TZnCareerPoint> seasons) {
     FSeasons = std::move(seasons);
     const auto [low, high] = std::minmax_element(
@@ -239,17 +243,16 @@ void TZnCareerChart::PaintSeasonLabels(QPainter& painter, const QRectF& plot) co
     // Every k-th season, k a round number that leaves room for the widest label.
     const QFontMetricsF metrics(font());
     const int n = static_cast<int>(FSeasons.size());
-    const qreal widest = metrics.horizontalAdvance(QString::number(FSeasons.back().Season + 1) +
-                                                   QStringLiteral("季"));
+    const qreal widest = metrics.horizontalAdvance(SeasonLabel(FSeasons.back().Season));
     const qint64 every =
         NiceCeil(static_cast<qint64>(std::ceil((widest + Gap * 2) * n / plot.width())));
     painter.setPen(palette().color(QPalette::Text));
     TZnLabelRow labels(painter);
     for (int i = 0; i < n; ++i) {
-        const int season = FSeasons[static_cast<size_t>(i)].Season + 1;
+        const qint64 season = qint64{FSeasons[static_cast<size_t>(i)].Season} + 1;
         if (i != 0 && season % every != 0)
             continue;
-        const QString text = QString::number(season) + QStringLiteral("季");
+        const QString text = SeasonLabel(FSeasons[static_cast<size_t>(i)].Season);
         const qreal w = metrics.horizontalAdvance(text);
         const qreal x = std::clamp(ColumnX(plot, i) - w / 2, 0.0, width() - w);
         labels.Draw(QRectF(x, plot.bottom() + Gap, w, metrics.height()), Qt::AlignCenter, text);

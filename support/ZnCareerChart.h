@@ -32,6 +32,8 @@ public:
     // `seasons` oldest first.
     void SetSeasons(std::vector<TZnCareerPoint> seasons);
     [[nodiscard]] const std::vector<TZnCareerPoint>& Seasons() const { return FSeasons; }
+    // The label of a 0-based season under the chart: its number from 1, then "季".
+    [[nodiscard]] static QString SeasonLabel(int season);
     // The labels of the funds axis; plain "N万円" until set.
     void SetMoneyFormat(TZnMoneyFormat format);
 

@@ -1,11 +1,23 @@
 #include "WindowState.h"
 
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <stdexcept>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QScreen>
 #include <QSettings>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QTabWidget>
+#include <QTemporaryDir>
+
+#include "GameSaveData.h"
 
 namespace {
 
@@ -14,61 +26,132 @@ const QString PositionKey = QStringLiteral("Window/Position");
 const QString MaximizedKey = QStringLiteral("Window/Maximized");
 const QString PageKey = QStringLiteral("Window/Page");
 
+// The part of a restored window that must stay on a screen for the player to take hold of it.
+constexpr QSize TitleBar(100, 40);
+
 QString SplitterKey(const QSplitter& splitter) {
     return QStringLiteral("Splitters/") + splitter.objectName();
 }
 
-bool OnSomeScreen(const QPoint& position) {
-    for (const QScreen* screen : QGuiApplication::screens())
-        if (screen->availableGeometry().contains(position))
+// Whether the title bar of a window `width` wide at `position` shows at least TitleBar (or its
+// whole width, when narrower) on some screen.
+bool TitleBarOnSomeScreen(const QPoint& position, int width) {
+    const QRect titleBar(position, QSize(width, TitleBar.height()));
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect shown = screen->availableGeometry() & titleBar;
+        if (shown.width() >= std::min(TitleBar.width(), width) &&
+            shown.height() >= TitleBar.height())
             return true;
+    }
     return false;
+}
+
+std::string FileName(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+// One line on stderr about the settings, once a run: a file the start refused is not reported
+// again at the close.
+void Report(const char* what, const std::exception& error) {
+    static std::atomic<bool> refused = false;
+    if (!refused.exchange(true))
+        std::fprintf(stderr, "goalrun: the window's settings are %s: %s\n", what, error.what());
 }
 
 } // namespace
 
-std::unique_ptr<QSettings> OpenWindowSettings() {
-    auto settings =
-        std::make_unique<QSettings>(QStringLiteral("goalrun"), QStringLiteral("goalrun"));
-    // Only the user's own file: no system-wide or organisation-wide files to look for.
-    settings->setFallbacksEnabled(false);
-    return settings;
+TWindowSettings::TWindowSettings(QString path) : FPath(std::move(path)) {
+    try {
+        const std::vector<uint8_t> bytes =
+            ReadRegularFile(FileName(FPath), static_cast<size_t>(WindowSettingsLimit) + 1);
+        if (bytes.size() > static_cast<size_t>(WindowSettingsLimit))
+            throw EZnLoadError(FileName(FPath) + " is larger than " +
+                               std::to_string(WindowSettingsLimit) + " bytes");
+        FRead = QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                           static_cast<qsizetype>(bytes.size()));
+    } catch (const EZnLoadError& error) {
+        if (error.Reason() != TZnFileErrorReason::NotFound) {
+            Report("not used", error);
+            return;
+        }
+    }
+    FScratch = std::make_unique<QTemporaryDir>();
+    const QString copy = FScratch->filePath(QStringLiteral("goalrun.conf"));
+    QFile scratch(copy);
+    if (!FScratch->isValid() || !scratch.open(QIODevice::WriteOnly) ||
+        scratch.write(FRead) != FRead.size() || !scratch.flush()) {
+        Report("not used", std::runtime_error("no scratch copy in " + FileName(QDir::tempPath())));
+        return;
+    }
+    scratch.close();
+    FValues = std::make_unique<QSettings>(copy, QSettings::IniFormat);
 }
 
-bool RestoreWindowState(QSettings& settings, const TWindowStateParts& parts) {
-    if (settings.status() != QSettings::NoError)
+TWindowSettings::~TWindowSettings() = default;
+
+void TWindowSettings::Write() {
+    if (!FValues)
+        return;
+    // A damaged file is replaced by the values the window gave.
+    FValues->sync();
+    try {
+        const std::vector<uint8_t> bytes = ReadRegularFile(
+            FileName(FValues->fileName()), static_cast<size_t>(WindowSettingsLimit) + 1);
+        if (bytes.size() > static_cast<size_t>(WindowSettingsLimit) ||
+            QByteArrayView(bytes) == QByteArrayView(FRead))
+            return;
+        QDir().mkpath(QFileInfo(FPath).path());
+        WriteFileAtomically(FileName(FPath), bytes);
+    } catch (const EZnFileError& error) {
+        Report("not kept", error);
+    }
+}
+
+std::unique_ptr<TWindowSettings> OpenWindowSettings() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return std::make_unique<TWindowSettings>(
+        folder.isEmpty() ? QString() : folder + QStringLiteral("/goalrun/goalrun.conf"));
+}
+
+bool RestoreWindowState(TWindowSettings& file, const TWindowStateParts& parts) {
+    QSettings* settings = file.Values();
+    if (settings == nullptr || settings->status() != QSettings::NoError)
         return false;
     QMainWindow& window = parts.Window;
     for (QSplitter* splitter : parts.Splitters)
-        if (settings.contains(SplitterKey(*splitter)))
-            splitter->restoreState(settings.value(SplitterKey(*splitter)).toByteArray());
+        if (settings->contains(SplitterKey(*splitter)))
+            splitter->restoreState(settings->value(SplitterKey(*splitter)).toByteArray());
     bool known = false;
-    const int page = settings.value(PageKey).toInt(&known);
+    const int page = settings->value(PageKey).toInt(&known);
     if (known && page >= 0 && page < parts.Pages.count())
         parts.Pages.setCurrentIndex(page);
-    const QVariant sizeValue = settings.value(SizeKey);
+    const QVariant sizeValue = settings->value(SizeKey);
     const QSize size = sizeValue.toSize();
     if (sizeValue.typeId() != QMetaType::QSize || size.width() <= 0 || size.height() <= 0)
         return false;
     const QSize screen = window.screen()->availableGeometry().size();
     window.resize(size.expandedTo(window.minimumSizeHint()).boundedTo(screen));
-    const QVariant position = settings.value(PositionKey);
-    if (position.typeId() == QMetaType::QPoint && OnSomeScreen(position.toPoint()))
+    const QVariant position = settings->value(PositionKey);
+    if (position.typeId() == QMetaType::QPoint &&
+        TitleBarOnSomeScreen(position.toPoint(), window.width()))
         window.move(position.toPoint());
-    if (settings.value(MaximizedKey).toBool())
+    if (settings->value(MaximizedKey).toBool())
         window.setWindowState(window.windowState() | Qt::WindowMaximized);
     return true;
 }
 
-void SaveWindowState(QSettings& settings, const TWindowStateParts& parts) {
+void SaveWindowState(TWindowSettings& file, const TWindowStateParts& parts) {
+    QSettings* settings = file.Values();
+    if (settings == nullptr)
+        return;
     const QMainWindow& window = parts.Window;
     const bool maximized = window.isMaximized();
     // A maximised window keeps the size and place it returns to.
-    settings.setValue(SizeKey, maximized ? window.normalGeometry().size() : window.size());
-    settings.setValue(PositionKey, maximized ? window.normalGeometry().topLeft() : window.pos());
-    settings.setValue(MaximizedKey, maximized);
-    settings.setValue(PageKey, parts.Pages.currentIndex());
+    settings->setValue(SizeKey, maximized ? window.normalGeometry().size() : window.size());
+    settings->setValue(PositionKey, maximized ? window.normalGeometry().topLeft() : window.pos());
+    settings->setValue(MaximizedKey, maximized);
+    settings->setValue(PageKey, parts.Pages.currentIndex());
     for (const QSplitter* splitter : parts.Splitters)
-        settings.setValue(SplitterKey(*splitter), splitter->saveState());
-    settings.sync();
+        settings->setValue(SplitterKey(*splitter), splitter->saveState());
+    file.Write();
 }

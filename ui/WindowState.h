@@ -2,17 +2,20 @@
 
 // The window's size, position and state, its splitter positions and its current page, kept
 // between runs in the user's configuration folder. A missing or damaged settings file, or a
-// value that makes no sense, leaves the window as it is; a position outside every screen is
-// ignored.
+// value that makes no sense, leaves the window as it is; a position that leaves less than the
+// title bar on every screen is ignored.
 
 #include <memory>
 
+#include <QByteArray>
 #include <QList>
+#include <QString>
 
 class QMainWindow;
 class QSettings;
 class QSplitter;
 class QTabWidget;
+class QTemporaryDir;
 
 // What is remembered: the window, its page control and its splitters (by object name).
 struct TWindowStateParts {
@@ -21,10 +24,39 @@ struct TWindowStateParts {
     QList<QSplitter*> Splitters;
 };
 
-// The program's settings: "goalrun/goalrun.conf" in the user's configuration folder.
-[[nodiscard]] std::unique_ptr<QSettings> OpenWindowSettings();
+// A settings file under the save files' rules. It is read only when it is a regular file (after
+// following links) of at most WindowSettingsLimit bytes, opened without blocking, or missing;
+// anything else is left untouched, no values are offered and one line on stderr says why. The
+// values are held in a private scratch copy, and written back only through the save files'
+// writer: a link is followed to its file, the file keeps its mode, and a file the user may not
+// write (or one without any write permission bit) is refused.
+class TWindowSettings {
+public:
+    explicit TWindowSettings(QString path);
+    ~TWindowSettings();
+    TWindowSettings(const TWindowSettings&) = delete;
+    TWindowSettings& operator=(const TWindowSettings&) = delete;
+
+    // The values, or null when the file is not one to use.
+    [[nodiscard]] QSettings* Values() const { return FValues.get(); }
+    // Writes the values to the file when they differ from what it held; a failure is a line on
+    // stderr.
+    void Write();
+
+private:
+    QString FPath;
+    QByteArray FRead; // the file's bytes as read
+    std::unique_ptr<QTemporaryDir> FScratch;
+    std::unique_ptr<QSettings> FValues;
+};
+
+inline constexpr qsizetype WindowSettingsLimit = 64 * 1024;
+
+// The program's settings: "goalrun/goalrun.conf" in the user's configuration folder
+// ($XDG_CONFIG_HOME, else ~/.config).
+[[nodiscard]] std::unique_ptr<TWindowSettings> OpenWindowSettings();
 
 // Puts the remembered state on the window before it is first shown: each part that is there and
 // makes sense. Returns whether a size was remembered; a damaged file changes nothing.
-bool RestoreWindowState(QSettings& settings, const TWindowStateParts& parts);
-void SaveWindowState(QSettings& settings, const TWindowStateParts& parts);
+bool RestoreWindowState(TWindowSettings& settings, const TWindowStateParts& parts);
+void SaveWindowState(TWindowSettings& settings, const TWindowStateParts& parts);

@@ -292,30 +292,33 @@ TEST_F(GameTest, SavingAndLoadingRefuseWhatIsNotARegularFile) {
 }
 
 TEST_F(GameTest, SavingRefusesAFileTheUserMayNotWrite) {
-    const auto folder = TempFolder();
-    const std::string path = (folder / "locked.sav").string();
-    std::ofstream(path) << "old";
-    ::chmod(path.c_str(), 0444);
-    ::chmod(folder.c_str(), 0777); // the folder would let the file be replaced
-    // Root may write any file, so the save runs as an ordinary user in a child process.
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(2);
-        try {
-            Game.SaveToFile(path);
-        } catch (const EZnSaveError&) {
-            ::_exit(0);
+    // A file without any write permission bit is refused for an ordinary user and for root, who
+    // may write any file (the save runs in a child process that drops root for the first case).
+    for (const bool asRoot : {false, true}) {
+        const auto folder = TempFolder();
+        const std::string path = (folder / "locked.sav").string();
+        std::ofstream(path) << "old";
+        ::chmod(path.c_str(), 0444);
+        ::chmod(folder.c_str(), 0777); // the folder would let the file be replaced
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            if (!asRoot && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                ::_exit(2);
+            try {
+                Game.SaveToFile(path);
+            } catch (const EZnSaveError& error) {
+                ::_exit(error.Reason() == TZnFileErrorReason::NoPermission ? 0 : 3);
+            }
+            ::_exit(1);
         }
-        ::_exit(1);
+        int status = -1;
+        ::waitpid(child, &status, 0);
+        EXPECT_EQ(status, 0) << "the save must be refused; as root: " << asRoot;
+        EXPECT_EQ(FileBytes(path), std::vector<uint8_t>({'o', 'l', 'd'}));
+        EXPECT_EQ(EntryCount(folder), 1u);
+        std::filesystem::remove_all(folder);
     }
-    int status = -1;
-    ::waitpid(child, &status, 0);
-    EXPECT_EQ(status, 0) << "the save must be refused";
-    EXPECT_EQ(FileBytes(path), std::vector<uint8_t>({'o', 'l', 'd'}));
-    EXPECT_EQ(EntryCount(folder), 1u);
-    std::filesystem::remove_all(folder);
 }
 
 TEST_F(GameTest, SavingFollowsLinksAndKeepsModeAndGroup) {

@@ -1,7 +1,10 @@
+#include <QDataStream>
+#include <QtEndian>
 #include <QElapsedTimer>
 #include <QHelpEvent>
 #include <QImage>
 #include <QPainter>
+#include <QPicture>
 #include <QTest>
 #include <QToolTip>
 
@@ -25,6 +28,22 @@ std::vector<TZnCareerPoint> Career(int seasons) {
         career.push_back(
             {s, 15 - s % 16, 20000 + s * 10, false, QStringLiteral("%1季").arg(s + 1)});
     return career;
+}
+
+// Whether the chart draws a run of text that begins with `text`: painted into a picture, which
+// records each run (a change of font or script starts a new one) after its length in bytes.
+bool DrawsRunStarting(TZnCareerChart& chart, const QString& text) {
+    QPicture picture;
+    chart.render(&picture);
+    const QByteArray data(picture.data(), picture.size());
+    QByteArray chars;
+    QDataStream stream(&chars, QIODevice::WriteOnly);
+    stream << text;
+    chars.remove(0, 4); // its own length
+    for (qsizetype at = data.indexOf(chars); at >= 4; at = data.indexOf(chars, at + 1))
+        if (qFromBigEndian<quint32>(data.constData() + at - 4) <= 1024)
+            return true;
+    return false;
 }
 
 } // namespace
@@ -65,6 +84,10 @@ void CareerChartTests::TitleSeasonsAreStarredAndEachColumnShowsItsLine() {
     QCOMPARE(chart.ToolTipAt(chart.RankPosition(2)), QStringLiteral("3季"));
     QCOMPARE(chart.ToolTipAt(chart.MoneyPosition(0) + QPointF(3, 0)), QStringLiteral("1季"));
     QVERIFY(chart.ToolTipAt(QPointF(1, 1)).isEmpty());
+    // The last season a save can hold is labelled beyond 32 bits.
+    chart.SetSeasons({{std::numeric_limits<int>::max(), 0, 100, false, QString()}});
+    QVERIFY(DrawsRunStarting(chart, QStringLiteral("2147483648")));
+    chart.SetSeasons(career);
 
     // A line that looks like markup is shown as the text it is.
     chart.show();

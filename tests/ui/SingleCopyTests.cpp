@@ -77,6 +77,7 @@ private:
 void SingleCopyTests::initTestCase() {
     QVERIFY(Work.isValid());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Work.path());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(Work.path()));
     TZnGameGoalrun game(KeepSeedSource());
     game.NewGame();
     for (int i = 0; i < 7; ++i)

@@ -1,9 +1,14 @@
 // The window's size: everything whole at the initial size, the player's row in sight at any
-// size, cut texts as tool tips, and the size, place, splitters and page kept between runs.
+// size, cut texts as tool tips, and the size, place, splitters and page kept between runs in a
+// settings file that is only ever replaced as a save file is.
 
 #include <algorithm>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 #include <vector>
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QHelpEvent>
@@ -46,6 +51,24 @@ bool ShowsWhole(const TZnListView& list) {
     return true;
 }
 
+// What stands at `path`: the inode, mode and device number of the entry and of what it leads to,
+// and a regular file's bytes.
+QByteArray Standing(const QByteArray& path) {
+    QByteArray text;
+    struct stat info {};
+    for (const auto status : {::lstat, ::stat}) {
+        if (status(path.constData(), &info) != 0)
+            return text + "missing";
+        text += QByteArray::number(static_cast<quint64>(info.st_ino)) + ' ' +
+                QByteArray::number(info.st_mode, 8) + ' ' +
+                QByteArray::number(static_cast<quint64>(info.st_rdev)) + '\n';
+    }
+    QFile file(QFile::decodeName(path));
+    if (S_ISREG(info.st_mode) && file.open(QIODevice::ReadOnly))
+        text += file.readAll();
+    return text;
+}
+
 QList<int> SplitterSizes(const TWindowRig& rig, const char* name) {
     return rig.Find<QSplitter>(QString::fromLatin1(name)).sizes();
 }
@@ -58,6 +81,7 @@ private slots:
     void InitialSizeShowsTableFixturesAndPanelWhole();
     void PlayersRowStaysInSightAndCutTextsShowAsTips();
     void StateIsKeptBetweenRunsAndBadSettingsGiveTheDefaults();
+    void SettingsFileNotOursToWriteStaysAsItWas();
 };
 
 void WindowLayoutTests::InitialSizeShowsTableFixturesAndPanelWhole() {
@@ -141,16 +165,25 @@ void WindowLayoutTests::StateIsKeptBetweenRunsAndBadSettingsGiveTheDefaults() {
         QCOMPARE(SplitterSizes(second, "Splitter1"), splitter);
     }
     const QString file = settings.filePath(QStringLiteral("goalrun/goalrun.conf"));
+    const auto placed = [](QPoint at) {
+        return "[Window]\nSize=@Size(700 500)\nPosition=@Point(" + QByteArray::number(at.x()) +
+               ' ' + QByteArray::number(at.y()) + ")\n";
+    };
     const struct {
         QByteArray Text;
         QSize Size; // empty: the initial size
         QPoint Position;
+        bool Used; // whether the window stands at Position
     } cases[] = {
         // Damaged: nothing usable, and nothing taken from it.
-        {"\xff\xfe[Window\nSize=@Size(oops\nPage=99\n\x00\x01", {}, {}},
-        {"[Window]\nSize=@Size(-5 12)\nPosition=@Point(30 40)\n", {}, {}},
-        // A place outside every screen is ignored; the size is kept.
-        {"[Window]\nSize=@Size(700 500)\nPosition=@Point(5000 5000)\n", {700, 500}, {}},
+        {"\xff\xfe[Window\nSize=@Size(oops\nPage=99\n\x00\x01", {}, {30, 40}, false},
+        {"[Window]\nSize=@Size(-5 12)\nPosition=@Point(30 40)\n", {}, {30, 40}, false},
+        // A place that leaves less than the title bar (100x40) on every screen is ignored; the
+        // size is kept.
+        {placed({5000, 5000}), {700, 500}, {5000, 5000}, false},
+        {placed({1366 - 6, 768 - 8}), {700, 500}, {1366 - 6, 768 - 8}, false},
+        {placed({1366 - 99, 100}), {700, 500}, {1366 - 99, 100}, false},
+        {placed({-200, 768 - 40}), {700, 500}, {-200, 768 - 40}, true},
     };
     for (const auto& c : cases) {
         QFile settingsFile(file);
@@ -159,8 +192,48 @@ void WindowLayoutTests::StateIsKeptBetweenRunsAndBadSettingsGiveTheDefaults() {
         settingsFile.close();
         TWindowRig rig(1, nullptr, settings.path());
         QCOMPARE(rig.W().size(), c.Size.isEmpty() ? initial : c.Size);
-        QVERIFY(rig.W().pos() != QPoint(5000, 5000));
+        QVERIFY2((rig.W().pos() == c.Position) == c.Used, c.Text.constData());
         QCOMPARE(rig.Find<QTabWidget>("PageControl1").currentIndex(), 0);
+    }
+}
+
+void WindowLayoutTests::SettingsFileNotOursToWriteStaysAsItWas() {
+    bool (*const fifo)(const char*) = [](const char* path) { return ::mkfifo(path, 0644) == 0; };
+    const struct {
+        const char* What;
+        bool Link; // the settings file is a link to "target", else "target" is the settings file
+        bool (*Make)(const char* path);
+    } cases[] = {
+        {"link to a FIFO", true, fifo},
+        {"FIFO", false, fifo},
+        // A copy of /dev/null where the user may make one, else a link to it.
+        {"link to a device", true,
+         [](const char* path) {
+             return ::mknod(path, S_IFCHR | 0666, makedev(1, 3)) == 0 ||
+                    ::symlink("/dev/null", path) == 0;
+         }},
+        {"link to a read-only file", true,
+         [](const char* path) {
+             QFile file(QFile::decodeName(path));
+             return file.open(QIODevice::WriteOnly) && file.write("[Window]\nPage=2\n") > 0 &&
+                    file.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+         }},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir settings;
+        const QString folder = settings.filePath(QStringLiteral("goalrun"));
+        QVERIFY(QDir().mkpath(folder));
+        const QByteArray target = QFile::encodeName(folder + QStringLiteral("/target"));
+        const QByteArray file = QFile::encodeName(folder + QStringLiteral("/goalrun.conf"));
+        QVERIFY2(c.Make(c.Link ? target.constData() : file.constData()), c.What);
+        QVERIFY(!c.Link || ::symlink("target", file.constData()) == 0);
+        const QByteArray before = Standing(file);
+        {
+            TWindowRig rig(1, nullptr, settings.path());
+            rig.W().resize(900, 610);
+            rig.W().close();
+        }
+        QCOMPARE(Standing(file), before);
     }
 }
 

@@ -37,8 +37,9 @@ struct TWindowRig {
     // live in `settingsFolder` (the rig's own folder when empty), never in the user's.
     explicit TWindowRig(uint32_t seed = 1, const QByteArray* nameFile = nullptr,
                         const QString& settingsFolder = {}) {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                           settingsFolder.isEmpty() ? Folder.path() : settingsFolder);
+        const QString settings = settingsFolder.isEmpty() ? Folder.path() : settingsFolder;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings);
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings));
         Game.Random.Seed = seed;
         if (nameFile != nullptr) {
             QFile file(Folder.filePath(QStringLiteral("TeamNameList.txt")));
