@@ -7,6 +7,10 @@
 #include "ConstsGoalrun.h"
 #include "ZnFileName.h"
 
+#ifdef GOALRUN_HAVE_XCB
+#include <xcb/xcb.h>
+#endif
+
 namespace {
 
 constexpr const char* Usage =
@@ -17,6 +21,33 @@ constexpr const char* Usage =
     "  --help     show this help and exit\n"
     "  --version  show the version and exit\n"
     "  --         end of the options: FILE may start with '-'\n";
+
+bool Named(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value != nullptr && value[0] != '\0';
+}
+
+// The platform the window framework will choose: the one asked for, else Wayland when its display
+// is named, else X11.
+bool WindowGoesToX11() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform != nullptr && platform[0] != '\0')
+        return std::strcmp(platform, "xcb") == 0 || std::strncmp(platform, "xcb:", 4) == 0;
+    return !Named("WAYLAND_DISPLAY");
+}
+
+// The window framework aborts with a page of text when the X11 display does not answer; asking
+// first costs one connection to the display.
+bool X11DisplayAnswers() {
+#ifdef GOALRUN_HAVE_XCB
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const bool answers = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return answers;
+#else
+    return true;
+#endif
+}
 
 } // namespace
 
@@ -66,15 +97,24 @@ int AnswerWithoutWindow(const TWindowOptions& options) {
 }
 
 bool DisplayNamed() {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        const char* value = std::getenv(name);
-        if (value != nullptr && value[0] != '\0')
-            return true;
-    }
-    return false;
+    if (!Named("DISPLAY") && !Named("WAYLAND_DISPLAY") && !Named("QT_QPA_PLATFORM"))
+        return false;
+    return !WindowGoesToX11() || X11DisplayAnswers();
 }
 
 int AnswerWithoutDisplay() {
-    std::fputs("goalrun: no display found; goalrun-cli plays the game in a terminal\n", stderr);
+    if (!Named("DISPLAY")) {
+        std::fputs("goalrun: no display found; goalrun-cli plays the game in a terminal\n", stderr);
+        return 1;
+    }
+    // One line, whatever the variable holds.
+    QByteArray display(std::getenv("DISPLAY"));
+    for (char& c : display) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            c = '?';
+    }
+    std::fprintf(stderr,
+                 "goalrun: cannot open display %s; goalrun-cli plays the game in a terminal\n",
+                 display.constData());
     return 1;
 }
