@@ -8,6 +8,8 @@
 #include "ZnFileName.h"
 
 #ifdef GOALRUN_HAVE_XCB
+#include <fcntl.h>
+#include <unistd.h>
 #include <xcb/xcb.h>
 #endif
 
@@ -36,13 +38,43 @@ bool WindowGoesToX11() {
     return !Named("WAYLAND_DISPLAY");
 }
 
+#ifdef GOALRUN_HAVE_XCB
+// Kept open until the program ends: a server that resets when its last client leaves (Xvfb as
+// tests and benchmarks run it) would otherwise be resetting, and refusing, just when the window
+// framework connects.
+struct TKeptConnection {
+    xcb_connection_t* Connection = nullptr;
+    TKeptConnection() = default;
+    TKeptConnection(const TKeptConnection&) = delete;
+    TKeptConnection& operator=(const TKeptConnection&) = delete;
+    ~TKeptConnection() {
+        if (Connection != nullptr)
+            xcb_disconnect(Connection);
+    }
+};
+#endif
+
 // The window framework aborts with a page of text when the X11 display does not answer; asking
-// first costs one connection to the display.
+// first costs one connection to the display. The client library writes a refusing server's
+// reason (several lines) to standard error: that is silenced while it asks, which is safe only
+// while no other thread runs.
 bool X11DisplayAnswers() {
 #ifdef GOALRUN_HAVE_XCB
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    const bool answers = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
+    static TKeptConnection kept;
+    if (kept.Connection != nullptr)
+        return xcb_connection_has_error(kept.Connection) == 0;
+    const int quiet = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    const int saved = quiet >= 0 ? ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0) : -1;
+    if (saved >= 0)
+        ::dup2(quiet, STDERR_FILENO);
+    kept.Connection = xcb_connect(nullptr, nullptr);
+    const bool answers = xcb_connection_has_error(kept.Connection) == 0;
+    if (saved >= 0) {
+        ::dup2(saved, STDERR_FILENO);
+        ::close(saved);
+    }
+    if (quiet >= 0)
+        ::close(quiet);
     return answers;
 #else
     return true;

@@ -28,7 +28,7 @@ int AnswerWithoutWindow(const TWindowOptions& options);
 
 // Whether the window has somewhere to go: the environment names a display (X11 or Wayland) or a
 // platform for the window, and an X11 display the window would go to answers. Without that the
-// window framework would abort.
+// window framework would abort. Called before any other thread starts.
 [[nodiscard]] bool DisplayNamed();
 
 // Says in one line on standard error that no display was found, or that the display named cannot
