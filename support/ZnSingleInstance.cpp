@@ -72,7 +72,8 @@ QByteArray NormalDisplay(const QByteArray& display) {
         return display;
     QByteArray host = display.left(colon);
     QByteArray number = display.mid(colon + 1);
-    number.truncate(number.indexOf('.') < 0 ? number.size() : number.indexOf('.'));
+    if (const qsizetype dot = number.indexOf('.'); dot >= 0)
+        number.truncate(dot); // the screen
     if (number.isEmpty() || number.size() > 9 ||
         !std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return display;
