@@ -2,15 +2,13 @@
 
 #include "ZnCopyData.h"
 #include "ZnFileName.h"
+#include "ZnLockFile.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdlib>
 #include <limits>
 
 #include <fcntl.h>
-#include <signal.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,7 +17,6 @@
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QLockFile>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QThread>
@@ -47,23 +44,49 @@ bool IsOwnPrivateFolder(const QString& folder) {
            (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
 
-// Removes a lock file no living copy holds: a living one keeps an flock on it, and the file
-// removed must still be the one examined. An unreadable file in our own folder cannot be a
-// living copy's lock, which is always readable.
-bool RemoveDeadLock(const QString& path) {
-    const QByteArray name = EncodeFileName(path);
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+// Our own folder under the cache folder, made for this user alone whatever the umask. Found open
+// to others (a umask or a hand made it so), it is closed again when it is ours: a real folder,
+// not a link, owned by this user.
+bool MakeOwnPrivateFolder(const QString& folder) {
+    const QByteArray name = EncodeFileName(folder);
+    ::mkdir(name.constData(), S_IRWXU);
+    const int fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
-        return errno == EACCES && ::unlink(name.constData()) == 0;
+        return false;
     const auto closer = qScopeGuard([fd] { ::close(fd); });
-    struct stat opened {};
-    struct stat named {};
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::fstat(fd, &opened) != 0 ||
-        ::lstat(name.constData(), &named) != 0)
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::geteuid())
         return false;
-    if (opened.st_dev != named.st_dev || opened.st_ino != named.st_ino)
+    if ((info.st_mode & 07777) != S_IRWXU && ::fchmod(fd, S_IRWXU) != 0)
         return false;
-    return ::unlink(name.constData()) == 0;
+    return IsOwnPrivateFolder(folder);
+}
+
+// An X11 display name is [protocol/][host]:number[.screen]. The local display is reached the same
+// way whether named ":0", ":0.0", "unix:0" or "unix/:0", so all of them become ":0"; a host, even
+// "localhost", is reached over the network and stays a display of its own. Anything else is
+// kept as it is.
+QByteArray NormalDisplay(const QByteArray& display) {
+    const qsizetype colon = display.lastIndexOf(':');
+    if (colon < 0 || display.startsWith('/'))
+        return display;
+    QByteArray host = display.left(colon);
+    QByteArray number = display.mid(colon + 1);
+    if (const qsizetype dot = number.indexOf('.'); dot >= 0)
+        number.truncate(dot); // the screen
+    if (number.isEmpty() || number.size() > 9 ||
+        !std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return display;
+    QByteArray protocol;
+    if (const qsizetype slash = host.indexOf('/'); slash >= 0) {
+        protocol = host.left(slash);
+        host = host.mid(slash + 1);
+    }
+    if (protocol == "unix" || (protocol.isEmpty() && host == "unix"))
+        host.clear();
+    else if (!protocol.isEmpty() && protocol != "tcp")
+        host = protocol + '/' + host;
+    return host + ':' + QByteArray::number(number.toInt());
 }
 
 // `path` against the working folder, both as the system names them: neither need be valid in
@@ -113,7 +136,7 @@ TZnSingleInstance::~TZnSingleInstance() {
 QString TZnSingleInstance::SessionName(const QString& base) {
     QByteArray display = qgetenv("WAYLAND_DISPLAY");
     if (display.isEmpty())
-        display = qgetenv("DISPLAY");
+        display = NormalDisplay(qgetenv("DISPLAY"));
     if (display.isEmpty())
         return base;
     // Percent-encoding keeps distinct displays distinct and leaves only [A-Za-z0-9%._~-].
@@ -124,19 +147,19 @@ QString TZnSingleInstance::SessionName(const QString& base) {
 }
 
 QString TZnSingleInstance::ChannelFolder() {
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (IsOwnPrivateFolder(runtime))
+    // Not Qt's runtime location: without the variable it makes a folder in /tmp, whose name
+    // anybody could have taken first.
+    const QString runtime = DecodeFileName(qgetenv("XDG_RUNTIME_DIR"));
+    if (runtime.startsWith(QLatin1Char('/')) && IsOwnPrivateFolder(runtime))
         return runtime;
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
     if (cache.isEmpty() || !QDir().mkpath(cache))
         return {};
     const QString own = cache + QStringLiteral("/hVomeraGoalrun");
-    // Made for this user alone, whatever the umask.
-    ::mkdir(EncodeFileName(own).constData(), S_IRWXU);
-    return IsOwnPrivateFolder(own) ? own : QString();
+    return MakeOwnPrivateFolder(own) ? own : QString();
 }
 
-TZnSingleInstance::TRole TZnSingleInstance::Claim(std::chrono::milliseconds takeOverTimeout) {
+TZnSingleInstance::TRole TZnSingleInstance::Claim() {
     if (CurrentRole != TRole::Undecided)
         return CurrentRole;
     const QString folder = ChannelFolder();
@@ -147,42 +170,23 @@ TZnSingleInstance::TRole TZnSingleInstance::Claim(std::chrono::milliseconds take
     }
     LockPath = folder + QLatin1Char('/') + Name + QStringLiteral(".lock");
     SocketPath = folder + QLatin1Char('/') + Name + QStringLiteral(".socket");
-    Lock = std::make_unique<QLockFile>(LockPath);
-    // Only a living holder counts: the lock of a crashed or killed copy is taken over at once.
-    Lock->setStaleLockTime(0);
-    if (Lock->tryLock(0))
-        return CurrentRole = TRole::First;
-    if (Lock->error() == QLockFile::LockFailedError) {
-        // Qt keeps a lock it cannot read. Whoever holds it must answer on the socket or be named
-        // in it, or the lock is taken over.
-        const QDeadlineTimer deadline(takeOverTimeout);
-        for (;;) {
-            if (LockNamesLiveProcess() || AnyCopyAnswers())
-                return CurrentRole = TRole::Second;
-            if (deadline.hasExpired())
-                break;
-            QThread::msleep(
-                static_cast<unsigned long>(std::min(RemainingMs(deadline), RetryPauseMs)));
-        }
-        if (RemoveDeadLock(LockPath) && Lock->tryLock(0))
+    Lock = std::make_unique<TZnLockFile>(LockPath);
+    switch (Lock->TryLock()) {
+    case TZnLockFile::TResult::Taken:
+        // A copy whose lock file somebody removed still runs, and still answers.
+        if (!AnyCopyAnswers())
             return CurrentRole = TRole::First;
-        if (Lock->error() == QLockFile::LockFailedError)
-            return CurrentRole = TRole::Second;
+        Lock.reset();
+        return CurrentRole = TRole::Second;
+    case TZnLockFile::TResult::Held:
+        Lock.reset();
+        return CurrentRole = TRole::Second;
+    case TZnLockFile::TResult::Blocked:
+        break;
     }
-    Error = QStringLiteral("ロックファイル %1 を作成できないため、二重起動を確かめられません")
-                .arg(LockPath);
+    Error = Lock->ErrorString();
     Lock.reset();
     return CurrentRole = TRole::Unavailable;
-}
-
-bool TZnSingleInstance::LockNamesLiveProcess() const {
-    qint64 pid = 0;
-    QString host;
-    QString application;
-    if (!Lock->getLockInfo(&pid, &host, &application) || pid <= 0 ||
-        pid > std::numeric_limits<pid_t>::max())
-        return false;
-    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
 }
 
 bool TZnSingleInstance::AnyCopyAnswers() const {

@@ -1,10 +1,10 @@
 #pragma once
 
 // Only one copy of the program runs per user and graphical session. The first copy holds a lock
-// file and listens on a local socket, both in a folder only this user can write (the runtime
-// folder, else a folder of our own in the cache folder); a later copy finds the lock taken, hands
-// its file (or only a request to come to the front) to the first copy, waits until the first copy
-// has handled it, and ends. The message itself is ZnHandOverMessage.h.
+// file (ZnLockFile.h) and listens on a local socket, both in a folder only this user can write (the
+// runtime folder, else a folder of our own in the cache folder); a later copy finds the lock held,
+// hands its file (or only a request to come to the front) to the first copy, waits until the first
+// copy has handled it, and ends. The message itself is ZnHandOverMessage.h.
 //
 // Intended use in main():
 //
@@ -14,7 +14,7 @@
 //     switch (instance.Claim()) {
 //     case TZnSingleInstance::TRole::Second:                // blocks until the first answered
 //         return instance.HandOver(file, launch) ? 0 : 1;   // no window of our own
-//     case TZnSingleInstance::TRole::Unavailable:           // no usable folder: run unguarded
+//     case TZnSingleInstance::TRole::Unavailable:           // no usable folder or lock: unguarded
 //     case ...First:
 //     }
 //     TFormMain window(...);
@@ -36,8 +36,8 @@
 
 class QLocalServer;
 class QLocalSocket;
-class QLockFile;
 class QTimer;
+class TZnLockFile;
 
 class TZnSingleInstance : public QObject {
     Q_OBJECT
@@ -51,9 +51,6 @@ public:
 
     static constexpr qsizetype MaxMessageSize = HandOverMaxBodySize;
     static constexpr std::chrono::milliseconds DefaultConnectTimeout{10000};
-    // How long a lock that names no living copy is given to start answering before it is taken
-    // over (the copy that made it may be between creating it and writing its number).
-    static constexpr std::chrono::milliseconds DefaultTakeOverTimeout{2000};
     // How long a connection may take to send its whole message.
     static constexpr std::chrono::milliseconds DefaultReadTimeout{5000};
 
@@ -65,18 +62,22 @@ public:
     TZnSingleInstance& operator=(const TZnSingleInstance&) = delete;
 
     // `base` and the graphical session of the environment (WAYLAND_DISPLAY, else DISPLAY), in
-    // characters safe in a file name, so each display has its own running copy.
+    // characters safe in a file name, so each display has its own running copy. An X11 display
+    // counts by host and number: ":0", ":0.0", "unix:0" and "unix/:0" are one display, while
+    // "localhost:0" (reached over the network) is another.
     [[nodiscard]] static QString SessionName(const QString& base);
-    // The folder of the lock and the socket: the runtime folder when it is a folder of this user
-    // that nobody else may write, else a folder of our own under the cache folder, made for this
-    // user alone. Empty when neither can be had.
+    // The folder of the lock and the socket: $XDG_RUNTIME_DIR when it is an absolute path to a
+    // folder of this user that nobody else may write, else hVomeraGoalrun in the cache folder,
+    // made for this user alone (a folder of ours found open to others is closed to mode 0700;
+    // one of anybody else, or a symbolic link, is refused). Empty when neither can be had.
     [[nodiscard]] static QString ChannelFolder();
 
-    // Decides, once, which copy this is. The first copy keeps the lock until this object is
-    // destroyed. The lock of a copy that crashed or was killed is taken over at once; one that
-    // cannot be read or names no living process is taken over when no copy answers on the socket
-    // within `takeOverTimeout`.
-    TRole Claim(std::chrono::milliseconds takeOverTimeout = DefaultTakeOverTimeout);
+    // Decides, once, without waiting, which copy this is. The first copy keeps the lock until this
+    // object is destroyed. A lock no living process holds (a crashed or killed copy's, whatever
+    // number it names) is taken over at once, unless a copy still answers on the socket. Something
+    // at the lock path that is no lock file is removed (a FIFO, a link, an empty folder), or makes
+    // the copy Unavailable with an ErrorString naming it.
+    TRole Claim();
     [[nodiscard]] TRole Role() const { return CurrentRole; }
 
     // First copy only: replaces any socket a dead copy left and starts answering hand-overs,
@@ -119,7 +120,6 @@ private:
     };
 
     [[nodiscard]] bool AnyCopyAnswers() const;
-    [[nodiscard]] bool LockNamesLiveProcess() const;
     void AcceptConnections();
     void ReadMessage(QLocalSocket* socket);
     void HandlePending();
@@ -130,7 +130,7 @@ private:
     QString SocketPath;
     TRole CurrentRole = TRole::Undecided;
     QString Error;
-    std::unique_ptr<QLockFile> Lock;
+    std::unique_ptr<TZnLockFile> Lock;
     QLocalServer* Server = nullptr; // owned as a child
     QTimer* Watchdog = nullptr;     // owned as a child
     std::chrono::milliseconds ReadTimeout = DefaultReadTimeout;

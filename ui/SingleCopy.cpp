@@ -2,12 +2,15 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QStatusBar>
 #include <QWidget>
 
 #include "FrmGoalrun.h"
 #include "X11Activation.h"
 #include "ZnCopyData.h"
 #include "ZnSingleInstance.h"
+#include "ZnToolTip.h"
 
 void ConnectHandOvers(TZnSingleInstance& instance, TFormMain& window) {
     QObject::connect(&instance, &TZnSingleInstance::raiseRequested, &window,
@@ -16,6 +19,14 @@ void ConnectHandOvers(TZnSingleInstance& instance, TFormMain& window) {
                      [&instance, &window](int identifier, const QByteArray& bytes) {
                          DeliverCopyData(&window, identifier, bytes, instance.DeferAnswer());
                      });
+    if (instance.Role() != TZnSingleInstance::TRole::Unavailable)
+        return;
+    // Starting the game again would open a second window: the player is told once, for good.
+    auto* note = new QLabel(QStringLiteral("二重起動の確認なしで動いています"));
+    note->setObjectName(QStringLiteral("SingleCopyNote"));
+    note->setTextFormat(Qt::PlainText);
+    note->setToolTip(PlainToolTipMarkup(instance.ErrorString()));
+    window.statusBar()->addPermanentWidget(note);
 }
 
 void RaiseWindow(QWidget* window, const TZnLaunchTokens& launch) {

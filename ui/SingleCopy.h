@@ -11,7 +11,8 @@ struct TZnLaunchTokens;
 // Connects the first copy's hand-overs to its window: a request to come to the front raises the
 // window, and a copy-data message reaches the window's event() exactly as the window's own
 // command-line file does. The second copy is answered once the window has opened the file,
-// which waits for a running command and its boxes.
+// which waits for a running command and its boxes. A copy that runs without the single-copy
+// guard (Unavailable) says so in the window's status bar, the reason in its tool tip.
 void ConnectHandOvers(TZnSingleInstance& instance, TFormMain& window);
 
 // Brings `window` to the front: out of the minimised state, raised and activated, but never

@@ -7,6 +7,12 @@
 #include "ConstsGoalrun.h"
 #include "ZnFileName.h"
 
+#ifdef GOALRUN_HAVE_XCB
+#include <fcntl.h>
+#include <unistd.h>
+#include <xcb/xcb.h>
+#endif
+
 namespace {
 
 constexpr const char* Usage =
@@ -17,6 +23,63 @@ constexpr const char* Usage =
     "  --help     show this help and exit\n"
     "  --version  show the version and exit\n"
     "  --         end of the options: FILE may start with '-'\n";
+
+bool Named(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value != nullptr && value[0] != '\0';
+}
+
+// The platform the window framework will choose: the one asked for, else Wayland when its display
+// is named, else X11.
+bool WindowGoesToX11() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform != nullptr && platform[0] != '\0')
+        return std::strcmp(platform, "xcb") == 0 || std::strncmp(platform, "xcb:", 4) == 0;
+    return !Named("WAYLAND_DISPLAY");
+}
+
+#ifdef GOALRUN_HAVE_XCB
+// Kept open until the program ends: a server that resets when its last client leaves (Xvfb as
+// tests and benchmarks run it) would otherwise be resetting, and refusing, just when the window
+// framework connects.
+struct TKeptConnection {
+    xcb_connection_t* Connection = nullptr;
+    TKeptConnection() = default;
+    TKeptConnection(const TKeptConnection&) = delete;
+    TKeptConnection& operator=(const TKeptConnection&) = delete;
+    ~TKeptConnection() {
+        if (Connection != nullptr)
+            xcb_disconnect(Connection);
+    }
+};
+#endif
+
+// The window framework aborts with a page of text when the X11 display does not answer; asking
+// first costs one connection to the display. The client library writes a refusing server's
+// reason (several lines) to standard error: that is silenced while it asks, which is safe only
+// while no other thread runs.
+bool X11DisplayAnswers() {
+#ifdef GOALRUN_HAVE_XCB
+    static TKeptConnection kept;
+    if (kept.Connection != nullptr)
+        return xcb_connection_has_error(kept.Connection) == 0;
+    const int quiet = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    const int saved = quiet >= 0 ? ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0) : -1;
+    if (saved >= 0)
+        ::dup2(quiet, STDERR_FILENO);
+    kept.Connection = xcb_connect(nullptr, nullptr);
+    const bool answers = xcb_connection_has_error(kept.Connection) == 0;
+    if (saved >= 0) {
+        ::dup2(saved, STDERR_FILENO);
+        ::close(saved);
+    }
+    if (quiet >= 0)
+        ::close(quiet);
+    return answers;
+#else
+    return true;
+#endif
+}
 
 } // namespace
 
@@ -66,15 +129,24 @@ int AnswerWithoutWindow(const TWindowOptions& options) {
 }
 
 bool DisplayNamed() {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        const char* value = std::getenv(name);
-        if (value != nullptr && value[0] != '\0')
-            return true;
-    }
-    return false;
+    if (!Named("DISPLAY") && !Named("WAYLAND_DISPLAY") && !Named("QT_QPA_PLATFORM"))
+        return false;
+    return !WindowGoesToX11() || X11DisplayAnswers();
 }
 
 int AnswerWithoutDisplay() {
-    std::fputs("goalrun: no display found; goalrun-cli plays the game in a terminal\n", stderr);
+    if (!Named("DISPLAY")) {
+        std::fputs("goalrun: no display found; goalrun-cli plays the game in a terminal\n", stderr);
+        return 1;
+    }
+    // One line, whatever the variable holds.
+    QByteArray display(std::getenv("DISPLAY"));
+    for (char& c : display) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            c = '?';
+    }
+    std::fprintf(stderr,
+                 "goalrun: cannot open display %s; goalrun-cli plays the game in a terminal\n",
+                 display.constData());
     return 1;
 }

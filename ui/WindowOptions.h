@@ -26,10 +26,11 @@ struct TWindowOptions {
 // with the usage on standard error) and returns the exit status: 0, or 2 for Bad.
 int AnswerWithoutWindow(const TWindowOptions& options);
 
-// Whether the environment names a display (X11 or Wayland) or a platform for the window. Without
-// one the window framework would abort.
+// Whether the window has somewhere to go: the environment names a display (X11 or Wayland) or a
+// platform for the window, and an X11 display the window would go to answers. Without that the
+// window framework would abort. Called before any other thread starts.
 [[nodiscard]] bool DisplayNamed();
 
-// Says in one line on standard error that no display was found and that goalrun-cli plays in a
-// terminal; returns the exit status 1.
+// Says in one line on standard error that no display was found, or that the display named cannot
+// be opened, and that goalrun-cli plays in a terminal; returns the exit status 1.
 int AnswerWithoutDisplay();

@@ -1,6 +1,8 @@
 // Another copy of the program for SingleInstanceTests, run as a process of its own. It uses the
 // runtime folder of its environment (XDG_RUNTIME_DIR), as the game would.
 //
+//   single_instance_peer claim             prints the role it got: "first", "second" or
+//                                          "unavailable: " and the reason
 //   single_instance_peer hand-over [path]  must be a second copy: hands `path` over (nothing:
 //                                          only the raise request), prints "second"
 //   single_instance_peer hold              must be the first copy: listens, prints "first", then
@@ -70,6 +72,15 @@ int main(int argc, char** argv) {
     const QString mode = args.value(1);
     TZnSingleInstance instance;
 
+    if (mode == QLatin1String("claim")) {
+        const TZnSingleInstance::TRole role = instance.Claim();
+        PrintLine(role == TZnSingleInstance::TRole::First ? QByteArray("first")
+                  : role == TZnSingleInstance::TRole::Second
+                      ? QByteArray("second")
+                      : "unavailable: " + instance.ErrorString().toUtf8());
+        return 0;
+    }
+
     if (mode == QLatin1String("hand-over")) {
         if (instance.Claim() != TZnSingleInstance::TRole::Second)
             return 3;
@@ -137,8 +148,7 @@ int main(int argc, char** argv) {
         return QCoreApplication::exec();
     }
 
-    std::fprintf(
-        stderr,
-        "usage: single_instance_peer hand-over [path] | hold | starve MS | race COUNT WHEN\n");
+    std::fprintf(stderr, "usage: single_instance_peer claim | hand-over [path] | hold | starve MS "
+                         "| race COUNT WHEN\n");
     return 64;
 }

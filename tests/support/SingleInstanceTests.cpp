@@ -379,21 +379,41 @@ void SingleInstanceTests::ServerListensAgainAfterAFailedAccept() {
 }
 
 void SingleInstanceTests::LockNamingNoLiveCopyIsTakenOver_data() {
-    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("kind");       // at the lock path: file, fifo, link or folder
+    QTest::addColumn<QByteArray>("content"); // of the file; for a folder, of a file in it
     QTest::addColumn<bool>("readable");
-    QTest::addColumn<bool>("answering"); // something listens on the socket
-    QTest::addColumn<bool>("first");
-    QTest::newRow("garbage") << QByteArray("no number here\n") << true << false << true;
-    QTest::newRow("empty") << QByteArray() << true << false << true;
-    QTest::newRow("unreadable") << QByteArray("1\n") << false << false << true;
-    QTest::newRow("garbage, but a copy answers") << QByteArray("?") << true << true << false;
+    QTest::addColumn<bool>("answering");  // something listens on the socket
+    QTest::addColumn<QByteArray>("role"); // the start of what the claiming copy prints
+    const QString file = QStringLiteral("file");
+    // As a crashed copy leaves it, its number now taken by a process that is not the game (this
+    // test), the machine renamed since.
+    const QByteArray taken =
+        QByteArray::number(QCoreApplication::applicationPid()) + "\ngoalrun\nthe-old-host-name\n";
+    QTest::newRow("garbage") << file << QByteArray("no number here\n") << true << false
+                             << QByteArray("first");
+    QTest::newRow("empty") << file << QByteArray() << true << false << QByteArray("first");
+    QTest::newRow("unreadable") << file << QByteArray("1\n") << false << false
+                                << QByteArray("first");
+    QTest::newRow("garbage, but a copy answers")
+        << file << QByteArray("?") << true << true << QByteArray("second");
+    QTest::newRow("a living process that is not the game")
+        << file << taken << true << false << QByteArray("first");
+    QTest::newRow("FIFO") << QStringLiteral("fifo") << QByteArray() << true << false
+                          << QByteArray("first");
+    QTest::newRow("link") << QStringLiteral("link") << QByteArray("?") << true << false
+                          << QByteArray("first");
+    QTest::newRow("empty folder") << QStringLiteral("folder") << QByteArray() << true << false
+                                  << QByteArray("first");
+    QTest::newRow("folder with a file") << QStringLiteral("folder") << QByteArray("x") << true
+                                        << false << QByteArray("unavailable: ");
 }
 
 void SingleInstanceTests::LockNamingNoLiveCopyIsTakenOver() {
+    QFETCH(QString, kind);
     QFETCH(QByteArray, content);
     QFETCH(bool, readable);
     QFETCH(bool, answering);
-    QFETCH(bool, first);
+    QFETCH(QByteArray, role);
     QString lockPath;
     QString serverName;
     {
@@ -402,33 +422,50 @@ void SingleInstanceTests::LockNamingNoLiveCopyIsTakenOver() {
         lockPath = scout.LockFilePath();
         serverName = scout.ServerName();
     }
-    QFile lock(lockPath);
-    QVERIFY(lock.open(QIODevice::WriteOnly));
-    lock.write(content);
-    lock.close();
-    if (!readable)
-        QVERIFY(lock.setPermissions({}));
+    QTemporaryDir elsewhere;
+    const QString target = kind == QLatin1String("link")     ? elsewhere.filePath("target")
+                           : kind == QLatin1String("folder") ? lockPath + QStringLiteral("/x")
+                                                             : lockPath;
+    if (kind == QLatin1String("fifo"))
+        QVERIFY(::mkfifo(QFile::encodeName(lockPath).constData(), 0600) == 0);
+    if (kind == QLatin1String("folder"))
+        QVERIFY(QDir().mkdir(lockPath));
+    QFile lock(target);
+    if (kind != QLatin1String("fifo") && (kind != QLatin1String("folder") || !content.isEmpty())) {
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write(content);
+        lock.close();
+        QVERIFY(readable || lock.setPermissions({}));
+    }
+    if (kind == QLatin1String("link"))
+        QVERIFY(QFile::link(target, lockPath));
     QLocalServer other;
     if (answering)
         QVERIFY(other.listen(serverName));
 
-    TZnSingleInstance next;
-    QCOMPARE(next.Claim(std::chrono::milliseconds(300)) == TZnSingleInstance::TRole::First, first);
-    if (first)
-        QVERIFY2(next.Listen(), qPrintable(next.ErrorString()));
+    // Claimed by another process, so a lock path that makes it wait for ever hangs no test.
+    auto peer = StartPeer({QStringLiteral("claim")});
+    QVERIFY2(peer->waitForFinished(5000), "the claim waited");
+    const QByteArray said = peer->readAllStandardOutput();
+    QVERIFY2(said.startsWith(role), said.constData());
+    QVERIFY(!lock.exists() || lock.size() == content.size()); // a link's file is left alone
 }
 
 void SingleInstanceTests::ChannelFallsBackToAPrivateCacheFolder_data() {
-    QTest::addColumn<bool>("folder"); // a folder of another user, else a file
-    QTest::newRow("another user's folder") << true;
-    QTest::newRow("a file") << false;
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<bool>("usable");
+    QTest::newRow("no runtime folder") << QStringLiteral("none") << true;
+    QTest::newRow("another user's runtime folder") << QStringLiteral("foreign runtime") << true;
+    QTest::newRow("our cache folder left open to all") << QStringLiteral("open cache") << true;
+    QTest::newRow("another user's cache folder") << QStringLiteral("foreign cache") << false;
 }
 
 void SingleInstanceTests::ChannelFallsBackToAPrivateCacheFolder() {
-    QFETCH(bool, folder);
-    if (folder && ::geteuid() != 0)
+    QFETCH(QString, setup);
+    QFETCH(bool, usable);
+    if (setup.startsWith(QLatin1String("foreign")) && ::geteuid() != 0)
         QSKIP("only root can give a folder to another user");
-    // Without XDG_RUNTIME_DIR, Qt uses TMPDIR/runtime-USER, which anybody could have made first.
+    // Without XDG_RUNTIME_DIR, Qt would use TMPDIR/runtime-USER, which anybody could make first.
     QTemporaryDir tmp;
     QTemporaryDir cache;
     const QByteArray oldTmp = qgetenv("TMPDIR");
@@ -439,22 +476,25 @@ void SingleInstanceTests::ChannelFallsBackToAPrivateCacheFolder() {
     qunsetenv("XDG_RUNTIME_DIR");
     qputenv("TMPDIR", QFile::encodeName(tmp.path()));
     qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
-    const QByteArray planted =
-        QFile::encodeName(tmp.path()) + "/runtime-" + ::getpwuid(::geteuid())->pw_name;
-    if (folder)
-        QVERIFY(::mkdir(planted.constData(), 0777) == 0 &&
-                ::chown(planted.constData(), 65534, 0) == 0 &&
-                ::chmod(planted.constData(), 0777) == 0);
-    else
-        QVERIFY(QFile(QFile::decodeName(planted)).open(QIODevice::WriteOnly));
+    const QString own = cache.filePath(QStringLiteral("hVomeraGoalrun"));
+    const QByteArray planted = QFile::encodeName(
+        setup == QLatin1String("foreign runtime") ? tmp.filePath(QStringLiteral("run")) : own);
+    if (setup != QLatin1String("none"))
+        QVERIFY(::mkdir(planted.constData(), 0777) == 0 && ::chmod(planted.constData(), 0777) == 0);
+    if (setup.startsWith(QLatin1String("foreign")))
+        QVERIFY(::chown(planted.constData(), 65534, 0) == 0);
+    if (setup == QLatin1String("foreign runtime"))
+        qputenv("XDG_RUNTIME_DIR", planted);
 
     TZnSingleInstance first;
-    QCOMPARE(first.Claim(), TZnSingleInstance::TRole::First);
-    const QString own = cache.filePath(QStringLiteral("hVomeraGoalrun"));
+    QCOMPARE(first.Claim() == TZnSingleInstance::TRole::First, usable);
+    if (!usable)
+        return;
     QCOMPARE(QFileInfo(first.LockFilePath()).path(), own);
     struct stat info {};
     QCOMPARE(::stat(QFile::encodeName(own).constData(), &info), 0);
-    QCOMPARE(info.st_mode & 0777, 0700U);
+    QCOMPARE(info.st_mode & 07777, 0700U);
+    QVERIFY(QDir(tmp.path()).entryList({QStringLiteral("runtime-*")}, QDir::AllEntries).isEmpty());
     QVERIFY(first.Listen());
 }
 
@@ -463,8 +503,13 @@ void SingleInstanceTests::EachDisplayHasItsOwnFirstCopy_data() {
     QTest::addColumn<QByteArray>("x11");
     QTest::addColumn<QString>("name");
     QTest::newRow("no display") << QByteArray() << QByteArray() << QStringLiteral("base");
-    QTest::newRow("X11") << QByteArray() << QByteArray("localhost:10.0")
-                         << QStringLiteral("base-localhost%3A10.0");
+    // The local display however written, and a display over the network.
+    for (const char* local : {":72", ":72.0", "unix:72", "unix/:72"})
+        QTest::newRow(local) << QByteArray() << QByteArray(local) << QStringLiteral("base-%3A72");
+    QTest::newRow("localhost") << QByteArray() << QByteArray("localhost:72.0")
+                               << QStringLiteral("base-localhost%3A72");
+    QTest::newRow("tcp/") << QByteArray() << QByteArray("tcp/localhost:72")
+                          << QStringLiteral("base-localhost%3A72");
     QTest::newRow("Wayland first")
         << QByteArray("wayland-1") << QByteArray(":0") << QStringLiteral("base-wayland-1");
     QTest::newRow("a path") << QByteArray("/run/../x") << QByteArray()

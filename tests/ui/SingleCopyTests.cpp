@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QSettings>
@@ -36,7 +37,9 @@ private slots:
     void OnlyIdentifierOneWithAPathOpensAFile();
     void SecondCopyHandsItsFileToTheFirstAndEnds();
     void OptionsAnswerAloneAndASecondCopyOnlyRaises();
+    void WithoutADisplayItSaysSoInOneLineAndEnds_data();
     void WithoutADisplayItSaysSoInOneLineAndEnds();
+    void UnguardedCopySaysSoInTheStatusBar();
     void KilledFirstCopyDoesNotBlockANewStart();
     void HandOverDuringABoxWaitsForTheBoxAndItsCommand();
     void SecondCopyHandsOverANameThatIsNotUtf8();
@@ -216,18 +219,55 @@ void SingleCopyTests::OptionsAnswerAloneAndASecondCopyOnlyRaises() {
     QCOMPARE(first.Game.Matchday, 1);
 }
 
+void SingleCopyTests::WithoutADisplayItSaysSoInOneLineAndEnds_data() {
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("platform");
+    QTest::addColumn<QByteArray>("said");
+    const QByteArray tail = "; goalrun-cli plays the game in a terminal\n";
+    QTest::newRow("none") << QString() << QString() << "goalrun: no display found" + tail;
+    QTest::newRow("not answering")
+        << QStringLiteral(":987") << QString() << "goalrun: cannot open display :987" + tail;
+    QTest::newRow("not answering, X11 asked for")
+        << QStringLiteral("unix/:987\n") << QStringLiteral("xcb")
+        << "goalrun: cannot open display unix/:987?" + tail;
+}
+
 void SingleCopyTests::WithoutADisplayItSaysSoInOneLineAndEnds() {
+    QFETCH(QString, display);
+    QFETCH(QString, platform);
+    QFETCH(QByteArray, said);
+#ifndef GOALRUN_HAVE_XCB
+    if (!display.isEmpty())
+        QSKIP("built without the X11 client library");
+#endif
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
+    if (!display.isEmpty())
+        environment.insert(QStringLiteral("DISPLAY"), display);
+    if (!platform.isEmpty())
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(GOALRUN_EXE), {SaveFile});
     QVERIFY(program.waitForFinished(20000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 1);
-    QCOMPARE(program.readAllStandardError(),
-             QByteArray("goalrun: no display found; goalrun-cli plays the game in a terminal\n"));
+    QCOMPARE(program.readAllStandardError(), said);
+}
+
+void SingleCopyTests::UnguardedCopySaysSoInTheStatusBar() {
+    TFirstCopy first;
+    const QString lock = qEnvironmentVariable("XDG_RUNTIME_DIR") + QLatin1Char('/') +
+                         TZnSingleInstance::SessionName(QStringLiteral("hVomeraGoalrun")) +
+                         QStringLiteral(".lock");
+    QVERIFY(QDir().mkpath(lock + QStringLiteral("/in the way")));
+    TZnSingleInstance instance;
+    QCOMPARE(instance.Claim(), TZnSingleInstance::TRole::Unavailable);
+    QVERIFY(instance.ErrorString().contains(lock));
+    ConnectHandOvers(instance, *first.Window);
+    const auto* note = first.Window->findChild<QLabel*>(QStringLiteral("SingleCopyNote"));
+    QVERIFY(note != nullptr && note->isVisible());
 }
 
 void SingleCopyTests::KilledFirstCopyDoesNotBlockANewStart() {
