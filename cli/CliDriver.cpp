@@ -5,6 +5,7 @@
 #include <exception>
 #include <ostream>
 
+#include "CliRecords.h"
 #include "CliState.h"
 #include "GameOdds.h"
 #include "GameSaveData.h"
@@ -109,6 +110,12 @@ bool TZnCliDriver::Execute(std::string_view line, std::ostream& out, std::ostrea
         PrintHistory(out);
     } else if (command == "odds") {
         return Odds(argument, out, err);
+    } else if (command == "report") {
+        return PrintReport(Game, argument, out, err);
+    } else if (command == "review") {
+        PrintReview(Game, out);
+    } else if (command == "records") {
+        PrintRecords(Game, out);
     } else if (command == "help") {
         PrintHelp(out);
     } else {
@@ -220,6 +227,11 @@ void TZnCliDriver::PrintHelp(std::ostream& out) {
            "  history        one line per completed season: season, rank, points, wins,\n"
            "                 draws, losses, goals for, against, prize, funds, level, title\n"
            "  odds [TEXT]    the exact odds of the next match, with TEXT 万円 more invested\n"
+           "  report [N]     the fixtures of played matchday N (default the last), each as\n"
+           "                 home, score, away, then its six rounds: - no chance,\n"
+           "                 x chance stopped, G goal (when the game has them)\n"
+           "  review         the current season so far, one key=value a line\n"
+           "  records        the records book of the completed seasons, key=value\n"
            "  help           this list\n"
            "  quit           end (as does the end of input, Ctrl+D)\n";
 }
