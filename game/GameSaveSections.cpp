@@ -124,9 +124,11 @@ bool AnyRounds(const TZnSeasonLog& log, int32_t matchday) {
     return false;
 }
 
+// Before the first matchday the image tells the start itself (ReadRecords).
 bool AnyMine(const TZnSeasonLog& log, int32_t matchday) {
-    return log.StartKnown || std::any_of(log.Mine.begin(), log.Mine.begin() + matchday,
-                                         [](const auto& m) { return m.Recorded; });
+    return matchday > 0 &&
+           (log.StartKnown || std::any_of(log.Mine.begin(), log.Mine.begin() + matchday,
+                                          [](const auto& m) { return m.Recorded; }));
 }
 
 void WriteRounds(TZnWriteStream& stream, const TZnSeasonLog& log, int32_t matchday) {
@@ -312,8 +314,7 @@ void WriteRecords(TZnWriteStream& stream, const TZnCareer& career, const TZnSeas
     stream.WriteInt32(static_cast<int32_t>(Crc32(std::span(stream.Bytes).subspan(start))));
 }
 
-TZnRecords ReadRecords(std::span<const uint8_t> bytes, const TZnLoadedImage& image) {
-    TZnRecords records;
+static void ReadAll(std::span<const uint8_t> bytes, const TZnLoadedImage& image, TZnRecords& records) {
     const auto lose = [&](TZnRecordKind kind) { records.Lost.push_back(kind); };
     if (!(bytes.size() >= RecordsMagic.size() &&
           std::equal(RecordsMagic.begin(), RecordsMagic.end(), bytes.begin()))) {
@@ -325,13 +326,13 @@ TZnRecords ReadRecords(std::span<const uint8_t> bytes, const TZnLoadedImage& ima
             records.Career.Clear();
             lose(TZnRecordKind::Career);
         }
-        return records;
+        return;
     }
     std::array<std::optional<std::span<const uint8_t>>, RecordKindCount> sections;
     if (!ReadFrame(bytes, sections)) {
         for (size_t k = 0; k < RecordKindCount; ++k)
             lose(static_cast<TZnRecordKind>(k));
-        return records;
+        return;
     }
     TZnCareer& career = records.Career;
     if (sections[0] && !career.ReadSection(*sections[0], image.Season))
@@ -351,6 +352,18 @@ TZnRecords ReadRecords(std::span<const uint8_t> bytes, const TZnLoadedImage& ima
         log.MoneyStart = log.LevelStart = 0;
         log.Mine = {};
         lose(TZnRecordKind::PlayerMatches);
+    }
+}
+
+TZnRecords ReadRecords(std::span<const uint8_t> bytes, const TZnLoadedImage& image) {
+    TZnRecords records;
+    ReadAll(bytes, image, records);
+    // Before the first matchday the funds the season began with are the coach's and the amount
+    // invested for the coming match; the level cannot have changed.
+    if (image.Matchday == 0) {
+        const int32_t buildUp = image.Clubs.ClubById(image.MyClubId).BuildUp;
+        records.SeasonLog.Start(Saturate(int64_t{image.Coach.Money} + buildUp),
+                                image.Coach.Level());
     }
     return records;
 }
