@@ -314,7 +314,8 @@ void WriteRecords(TZnWriteStream& stream, const TZnCareer& career, const TZnSeas
     stream.WriteInt32(static_cast<int32_t>(Crc32(std::span(stream.Bytes).subspan(start))));
 }
 
-static void ReadAll(std::span<const uint8_t> bytes, const TZnLoadedImage& image, TZnRecords& records) {
+static void ReadAll(std::span<const uint8_t> bytes, const TZnLoadedImage& image,
+                    TZnRecords& records) {
     const auto lose = [&](TZnRecordKind kind) { records.Lost.push_back(kind); };
     if (!(bytes.size() >= RecordsMagic.size() &&
           std::equal(RecordsMagic.begin(), RecordsMagic.end(), bytes.begin()))) {
