@@ -2,7 +2,8 @@
 // every season stands on: the generator draws and table sorts a season needs. A bare loop of a
 // season's rules is the mark for a season through goalrun-cli (CliSeasonBench.cpp). Also the exact
 // odds of the next match, the three prices of a win chance, and a save and load with the longest
-// career.
+// career; the views of the records: a matchday's report, a season's review and the records book
+// of the longest career.
 
 #include <benchmark/benchmark.h>
 
@@ -10,6 +11,8 @@
 #include "GameGoalrun.h"
 #include "GameOdds.h"
 #include "GamePrice.h"
+#include "GameRecords.h"
+#include "GameSeasonRecord.h"
 #include "ZnMatchListList.h"
 #include "ZnStream.h"
 
@@ -143,21 +146,72 @@ void BM_WinPrices(benchmark::State& state) {
             benchmark::DoNotOptimize(WinPrice(game, percent));
 }
 BENCHMARK(BM_WinPrices);
+// The longest career, every season with its detail, and the current season at matchday 12.
+void PlayLongestCareer(TZnGameGoalrun& game) {
+    game.NewGame();
+    for (int i = 0; i < 12; ++i)
+        game.PlayMatchday();
+    TZnSeasonDetail detail = CurrentSeasonDetail(game);
+    for (int32_t s = 0; s < static_cast<int32_t>(CareerCapacity); ++s) {
+        const int32_t rank = s % 16;
+        game.Career.Append(
+            {s, rank, 40, 10, 10, 10, 30, 30, PrizeTable.at(size_t(rank)), 5000, 2, rank == 0});
+        detail.Ranks.back() = static_cast<uint8_t>(rank);
+        detail.LongestUnbeaten = 20;
+        detail.LongestWinning = 10;
+        detail.BestWin = TZnResultLine{3, 4, 1, 5};
+        detail.WorstDefeat = TZnResultLine{7, 0, 2, 6};
+        game.Career.Details.back() = detail;
+    }
+    game.Season = static_cast<int32_t>(CareerCapacity);
+}
 
 void BM_SaveAndLoadLongestCareer(benchmark::State& state) {
     TZnGameGoalrun game(KeepSeedSource());
-    game.NewGame();
-    for (int32_t s = 0; s < static_cast<int32_t>(CareerCapacity); ++s)
-        game.Career.Append({s, s % 16, 40, 10, 10, 10, 30, 30, 10240, 5000, 2, s % 16 == 0});
+    PlayLongestCareer(game);
+    size_t bytes = 0;
     for (auto _ : state) {
         TZnWriteStream stream;
         game.SaveToStream(stream);
         game.LoadFromStream(stream.Bytes);
         benchmark::DoNotOptimize(stream.Bytes.data());
+        bytes = stream.Bytes.size();
     }
-    state.SetLabel(std::to_string(game.Career.Seasons.size()) + " seasons");
+    state.SetLabel(std::to_string(game.Career.Details.size()) + " seasons with details, " +
+                   std::to_string(bytes) + " bytes");
 }
 BENCHMARK(BM_SaveAndLoadLongestCareer)->Unit(benchmark::kMillisecond);
+
+void BM_MatchdayReport(benchmark::State& state) {
+    TZnGameGoalrun game(KeepSeedSource());
+    game.NewGame();
+    for (int i = 0; i < 12; ++i)
+        game.PlayMatchday();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(MatchdayReport(game, 12));
+}
+BENCHMARK(BM_MatchdayReport)->Unit(benchmark::kMicrosecond);
+
+// The current season's review after a load of a file without records, which replays the table
+// for the ranks: the slowest review.
+void BM_SeasonReview(benchmark::State& state) {
+    TZnGameGoalrun game(KeepSeedSource());
+    game.NewGame();
+    for (int i = 0; i < 29; ++i)
+        game.PlayMatchday();
+    game.SeasonLog.Clear();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CurrentSeasonReview(game));
+}
+BENCHMARK(BM_SeasonReview)->Unit(benchmark::kMicrosecond);
+
+void BM_RecordsBookLongestCareer(benchmark::State& state) {
+    TZnGameGoalrun game(KeepSeedSource());
+    PlayLongestCareer(game);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RecordsBook(game));
+}
+BENCHMARK(BM_RecordsBookLongestCareer)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "CliInput.h"
+#include "CliRecords.h"
 #include "CliState.h"
 #include "GameOdds.h"
 #include "GamePrice.h"
@@ -114,6 +115,12 @@ bool TZnCliDriver::Execute(std::string_view line, std::ostream& out, std::ostrea
         return Odds(argument, out, err);
     } else if (command == "price") {
         return Price(argument, out, err);
+    } else if (command == "report") {
+        return PrintReport(Game, argument, out, err);
+    } else if (command == "review") {
+        PrintReview(Game, out);
+    } else if (command == "records") {
+        PrintRecords(Game, out);
     } else if (command == "help") {
         PrintHelp(out);
     } else {
@@ -255,6 +262,11 @@ void TZnCliDriver::PrintHelp(std::ostream& out) {
            "  price [P ...]  for each win chance P% (whole, 1-99; default 50 70 90) the\n"
            "                 smallest further 万円 that reaches it in the next match,\n"
            "                 0 when none is needed, - when the funds cannot reach it\n"
+           "  report [N]     the fixtures of played matchday N (default the last), each as\n"
+           "                 home, score, away, then its six rounds: - no chance,\n"
+           "                 x chance stopped, G goal (when the game has them)\n"
+           "  review         the current season so far, one key=value a line\n"
+           "  records        the records book of the completed seasons, key=value\n"
            "  help           this list\n"
            "  quit           end (as does the end of input, Ctrl+D)\n";
 }

@@ -40,7 +40,8 @@ int Help() {
                  "  --version     show the version and exit\n"
                  "\n"
                  "Exit status: 0 when every command succeeded, 1 when any failed, 2 for bad\n"
-                 "options. The command help lists the commands.\n";
+                 "options. The command help lists the commands; among them report [N], review and\n"
+                 "records print a matchday's rounds, the season so far and the records book.\n";
     return 0;
 }
 

@@ -28,19 +28,84 @@ template <typename Record, typename Visit> void ForEachField(Record& r, Visit vi
     visit(r.Level);
 }
 
-// Values no season the game plays can end with.
 bool Plausible(const TZnSeasonRecord& r) {
+    constexpr int32_t maxGoals = 6 * MatchdayCount;
     return r.Season >= 0 && r.Rank >= 0 && r.Rank < ClubCount && r.Wins >= 0 && r.Draws >= 0 &&
            r.Losses >= 0 && r.Wins + int64_t{r.Draws} + r.Losses == MatchdayCount &&
-           r.GoalsFor >= 0 && r.GoalsAgainst >= 0 && (!r.Title || r.Rank == 0);
+           r.Points == 3 * r.Wins + r.Draws && r.GoalsFor >= 0 && r.GoalsFor <= maxGoals &&
+           r.GoalsAgainst >= 0 && r.GoalsAgainst <= maxGoals && r.Prize >= 0 && r.Money >= 0 &&
+           r.Level >= 1 && (!r.Title || r.Rank == 0);
 }
 
 } // namespace
 
+bool PlausibleSeasons(const std::deque<TZnSeasonRecord>& seasons) {
+    for (size_t i = 0; i < seasons.size(); ++i)
+        if (!Plausible(seasons[i]) || (i > 0 && seasons[i].Season <= seasons[i - 1].Season))
+            return false;
+    return true;
+}
+
 void TZnCareer::Append(const TZnSeasonRecord& record) {
-    if (Seasons.size() == CareerCapacity)
+    if (Seasons.size() == CareerCapacity) {
         Seasons.pop_front();
+        Details.pop_front();
+    }
     Seasons.push_back(record);
+    Details.emplace_back();
+}
+
+void TZnCareer::Clear() {
+    Seasons.clear();
+    Details.clear();
+}
+
+void TZnCareer::WriteSection(TZnWriteStream& stream) const {
+    stream.WriteInt32(static_cast<int32_t>(Seasons.size()));
+    for (const TZnSeasonRecord& r : Seasons) {
+        stream.WriteInt32(r.Season);
+        // Plausible records fit a byte each: ranks below 16, at most 90 points and 180 goals.
+        for (const int32_t small : {r.Rank, r.Points, r.Wins, r.Draws, r.Losses, r.GoalsFor,
+                                    r.GoalsAgainst, r.Title ? 1 : 0})
+            stream.WriteByte(static_cast<uint8_t>(small));
+        stream.WriteInt32(r.Prize);
+        stream.WriteInt32(r.Money);
+        stream.WriteInt32(r.Level);
+    }
+}
+
+bool TZnCareer::ReadSection(std::span<const uint8_t> bytes, int32_t currentSeason) {
+    Clear();
+    std::deque<TZnSeasonRecord> seasons;
+    try {
+        TZnReadStream stream(bytes);
+        const int32_t count = stream.ReadInt32();
+        if (count < 0 || static_cast<size_t>(count) > CareerCapacity ||
+            bytes.size() != 4 + CareerSectionRecordSize * static_cast<size_t>(count))
+            return false;
+        for (int32_t i = 0; i < count; ++i) {
+            TZnSeasonRecord r;
+            r.Season = stream.ReadInt32();
+            for (int32_t* small :
+                 {&r.Rank, &r.Points, &r.Wins, &r.Draws, &r.Losses, &r.GoalsFor, &r.GoalsAgainst})
+                *small = stream.ReadByte();
+            const uint8_t title = stream.ReadByte();
+            r.Title = title == 1;
+            r.Prize = stream.ReadInt32();
+            r.Money = stream.ReadInt32();
+            r.Level = stream.ReadInt32();
+            if (title > 1 || r.Season > currentSeason)
+                return false;
+            seasons.push_back(r);
+        }
+    } catch (const EZnReadError&) {
+        return false;
+    }
+    if (!PlausibleSeasons(seasons))
+        return false;
+    Seasons = std::move(seasons);
+    Details.resize(Seasons.size());
+    return true;
 }
 
 void TZnCareer::WriteTrailer(TZnWriteStream& stream) const {
@@ -77,34 +142,47 @@ TZnCareer::TZnTrailer TZnCareer::ReadTrailer(std::span<const uint8_t> bytes) {
             ForEachField(record, [&](int32_t& value) { value = stream.ReadInt32(); });
             const int32_t title = stream.ReadInt32();
             record.Title = title == 1;
-            if ((title != 0 && title != 1) || !Plausible(record))
+            if (title != 0 && title != 1)
                 return TZnTrailer::Damaged;
             seasons.push_back(record);
         }
         const size_t checked = stream.Position();
         const auto crc = static_cast<uint32_t>(stream.ReadInt32());
-        if (crc != Crc32(bytes.first(checked)))
+        if (crc != Crc32(bytes.first(checked)) || !PlausibleSeasons(seasons))
             return TZnTrailer::Damaged;
     } catch (const EZnReadError&) {
         return TZnTrailer::Damaged;
     }
     Seasons = std::move(seasons);
+    Details.resize(Seasons.size());
     return TZnTrailer::Read;
 }
 
 uint32_t Crc32(std::span<const uint8_t> bytes) {
-    static const std::array<uint32_t, 256> table = [] {
-        std::array<uint32_t, 256> t{};
+    // Slicing by four: table k gives the CRC of a byte followed by k zero bytes, so four bytes
+    // are folded in at once; the records of a long career are checked at every save and load.
+    static const std::array<std::array<uint32_t, 256>, 4> tables = [] {
+        std::array<std::array<uint32_t, 256>, 4> t{};
         for (uint32_t n = 0; n < 256; ++n) {
             uint32_t c = n;
             for (int k = 0; k < 8; ++k)
                 c = (c & 1) != 0 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[n] = c;
+            t[0][n] = c;
         }
+        for (size_t k = 1; k < t.size(); ++k)
+            for (uint32_t n = 0; n < 256; ++n)
+                t[k][n] = t[0][t[k - 1][n] & 0xFFu] ^ (t[k - 1][n] >> 8);
         return t;
     }();
     uint32_t crc = 0xFFFFFFFFu;
-    for (const uint8_t byte : bytes)
-        crc = table[(crc ^ byte) & 0xFFu] ^ (crc >> 8);
+    size_t i = 0;
+    for (; i + 4 <= bytes.size(); i += 4) {
+        crc ^= uint32_t{bytes[i]} | uint32_t{bytes[i + 1]} << 8 | uint32_t{bytes[i + 2]} << 16 |
+               uint32_t{bytes[i + 3]} << 24;
+        crc = tables[3][crc & 0xFFu] ^ tables[2][(crc >> 8) & 0xFFu] ^
+              tables[1][(crc >> 16) & 0xFFu] ^ tables[0][crc >> 24];
+    }
+    for (; i < bytes.size(); ++i)
+        crc = tables[0][(crc ^ bytes[i]) & 0xFFu] ^ (crc >> 8);
     return crc ^ 0xFFFFFFFFu;
 }

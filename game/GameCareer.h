@@ -1,10 +1,11 @@
 #pragma once
 
-// The coach's career: one record for every completed season, kept by the game and carried in a
-// trailer after the 5122-byte save image. Readers of the plain image ignore the trailer; a file
-// without one loads with an empty career.
+// The coach's career: one record for every completed season, kept by the game and carried after
+// the 5122-byte save image in the career section of the records (GameSaveSections.h). Readers of
+// the plain image ignore what follows it; a file without records loads with an empty career.
 //
-// The trailer, every number a little-endian two's complement int32:
+// Files of earlier releases carry the career in a trailer of its own, which still loads; every
+// number a little-endian two's complement int32:
 //
 //   offset  size  field
 //        0     8  magic "ZnCareer"
@@ -15,13 +16,20 @@
 //                 GoalsAgainst, Prize (万円), Money after the prize (万円), Level, Title (0 or 1)
 //  16+48n     4  CRC-32 (IEEE 802.3, as zlib computes it) of the bytes from offset 0 to 16+48n
 //
-// Bytes after the image that do not begin with the magic are ignored. A trailer that begins with
-// it but fails any other check is damaged: the game loads without a career.
+// A trailer that begins with the magic but fails any other check is damaged: the game loads
+// without a career. Records no season can end with (PlausibleSeasons) damage it too.
+//
+// The career section of the records: a count (int32, 0..CareerCapacity), then per record 24
+// bytes: Season (int32), Rank, Points, Wins, Draws, Losses, GoalsFor, GoalsAgainst and Title
+// (one byte each), Prize, Money and Level (int32 each).
 
 #include <cstdint>
 #include <deque>
 #include <span>
 
+#include "GameSeasonRecord.h"
+
+class TZnReadStream;
 class TZnWriteStream;
 
 inline constexpr size_t CareerCapacity = 10000;
@@ -29,6 +37,8 @@ inline constexpr size_t CareerHeaderSize = 16;
 inline constexpr size_t CareerRecordSize = 48;
 inline constexpr size_t CareerTrailerMaxSize =
     CareerHeaderSize + CareerRecordSize * CareerCapacity + 4;
+inline constexpr size_t CareerSectionRecordSize = 24;
+inline constexpr size_t CareerSectionMaxSize = 4 + CareerSectionRecordSize * CareerCapacity;
 
 struct TZnSeasonRecord {
     int32_t Season = 0;
@@ -50,21 +60,36 @@ struct TZnSeasonRecord {
 // The completed seasons, oldest first; at most CareerCapacity, the oldest dropped beyond that.
 class TZnCareer {
 public:
+    // Appends a season without its detail; the game fills Details.back() when it has one.
     void Append(const TZnSeasonRecord& record);
-    void Clear() { Seasons.clear(); }
+    void Clear();
 
-    // Writes the trailer; nothing at all for an empty career, so such a game saves as the plain
-    // image.
+    // Writes the trailer of earlier releases; nothing at all for an empty career.
     void WriteTrailer(TZnWriteStream& stream) const;
 
     enum class TZnTrailer { None, Read, Damaged };
-    // Reads the bytes that follow the image. On None and Damaged the career is left empty.
+    // Reads a trailer of earlier releases from the bytes that follow the image. On None and
+    // Damaged the career is left empty. Seasons read have no detail.
     TZnTrailer ReadTrailer(std::span<const uint8_t> bytes);
+
+    // The career section of the records (the layout above). ReadSection leaves the career empty
+    // and returns false for a section that fails any check or holds bytes beyond its records;
+    // `currentSeason` is the loaded game's season, which no record may come after.
+    void WriteSection(TZnWriteStream& stream) const;
+    bool ReadSection(std::span<const uint8_t> bytes, int32_t currentSeason);
 
     // A deque: at capacity every season drops the oldest record, which a vector would pay for by
     // moving all the others.
     std::deque<TZnSeasonRecord> Seasons;
+    // Beside every record, what the review and the records book need; Known is false for
+    // seasons completed before records were kept.
+    std::deque<TZnSeasonDetail> Details;
 };
+
+// Records a season can end with: ranks 0..15, wins, draws and losses adding up to 30 and points
+// agreeing with them, goals within six a match, funds not negative, level at least 1, the title
+// only at rank 0, seasons in strictly ascending order.
+bool PlausibleSeasons(const std::deque<TZnSeasonRecord>& seasons);
 
 // CRC-32 as zlib's crc32() computes it.
 uint32_t Crc32(std::span<const uint8_t> bytes);

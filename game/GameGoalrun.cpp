@@ -1,6 +1,7 @@
 #include "GameGoalrun.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <stdexcept>
@@ -8,6 +9,7 @@
 
 #include "ConstsGoalrun.h"
 #include "GameSaveData.h"
+#include "GameSaveSections.h"
 #include "ZnMatchesConsts.h"
 #include "ZnMessageLog.h"
 #include "ZnMoneyText.h"
@@ -70,6 +72,7 @@ void TZnGameGoalrun::NewGame() {
     Matchday = 0;
     Finished = false;
     Career.Clear();
+    SeasonLog.Start(FCoach->Money, FCoach->Level());
     FUnsavedProgress = false;
     FMessageLog->Clear();
     AddMessage("あなたを監督に招いたのは、我がチームを優勝に導いてもらうためです。");
@@ -77,29 +80,45 @@ void TZnGameGoalrun::NewGame() {
     AddMessage("それでは、健闘を祈ります。");
 }
 
-void SimulateMatch(TZnMatch& match, const TZnClub& home, const TZnClub& away, TZnRandom& random) {
+uint32_t SimulateMatch(TZnMatch& match, const TZnClub& home, const TZnClub& away,
+                       TZnRandom& random) {
     const double homeAttack = home.EffectiveAttack() * HomeFactor;
     const double homeDefense = home.EffectiveDefense() * HomeFactor;
     const int32_t awayAttack = away.EffectiveAttack();
     const int32_t awayDefense = away.EffectiveDefense();
+    // The goal draw is taken only after a chance, exactly as the draws have always been taken.
+    // A chance marks the round Stopped (1); a goal adds 1 more, making it Goal (2).
+    uint32_t rounds = FixtureRounds::RecordedBit;
     for (int32_t round = 0; round < AttackRounds; ++round) {
-        if (random.Below(DrawRange) < homeAttack && random.Below(DrawRange) > awayDefense)
-            ++match.HomeGoals;
-        if (random.Below(DrawRange) < awayAttack && random.Below(DrawRange) > homeDefense)
-            ++match.AwayGoals;
+        const int32_t shift = 2 * round;
+        if (random.Below(DrawRange) < homeAttack) {
+            const bool goal = random.Below(DrawRange) > awayDefense;
+            match.HomeGoals += goal ? 1 : 0;
+            rounds += (1u + (goal ? 1u : 0u)) << shift;
+        }
+        if (random.Below(DrawRange) < awayAttack) {
+            const bool goal = random.Below(DrawRange) > homeDefense;
+            match.AwayGoals += goal ? 1 : 0;
+            rounds += (1u + (goal ? 1u : 0u)) << (12 + shift);
+        }
     }
+    return rounds;
 }
 
 void TZnGameGoalrun::PlayMatchday() {
     Require(CanPlayMatchday(), "PlayMatchday");
     Random.Seed = SeedSource(Random.Seed);
+    TZnPlayerMatchRecord kickOff;
+    auto& rounds = SeasonLog.Rounds.at(static_cast<size_t>(Matchday));
     TZnMatchList& day = FSchedule->Matchdays(Matchday);
     const auto clubs = FClubs->ClubsById();
     for (int32_t j = 0; j < day.Count(); ++j) {
         TZnMatch& match = day.Matches(j);
         TZnClub& home = *clubs.at(static_cast<size_t>(match.HomeId));
         TZnClub& away = *clubs.at(static_cast<size_t>(match.AwayId));
-        SimulateMatch(match, home, away, Random);
+        if (j == 0) // the player's fixture
+            kickOff = KickOffRecord(*this, home, away);
+        rounds.at(static_cast<size_t>(j)) = SimulateMatch(match, home, away, Random);
         home.RecordMatch(match.HomeGoals, match.AwayGoals);
         away.RecordMatch(match.AwayGoals, match.HomeGoals);
         match.Played = true;
@@ -108,6 +127,15 @@ void TZnGameGoalrun::PlayMatchday() {
     FUnsavedProgress = true;
     FClubs->SortByStanding();
     ReportMyResult();
+    RecordMatchday(kickOff);
+}
+
+void TZnGameGoalrun::RecordMatchday(TZnPlayerMatchRecord kickOff) {
+    kickOff.RankAfter = MyClub().Rank;
+    kickOff.MoneyAfter = FCoach->Money;
+    SeasonLog.Mine.at(static_cast<size_t>(Matchday - 1)) = kickOff;
+    if (Matchday == MatchdayCount && !Career.Details.empty())
+        Career.Details.back() = CurrentSeasonDetail(*this);
 }
 
 void TZnGameGoalrun::ReportMyResult() {
@@ -175,6 +203,7 @@ void TZnGameGoalrun::NextSeason() {
     FClubs->SortByStanding();
     FSchedule->PutClubFirst(MyClub().ClubId);
     FSchedule->ResetResults();
+    SeasonLog.Start(FCoach->Money, FCoach->Level());
     FUnsavedProgress = true;
     FMessageLog->Clear();
     AddMessage(SeasonName(Season) + "です。優勝目指してがんばりましょう。");
@@ -255,7 +284,7 @@ void TZnGameGoalrun::SaveToStream(TZnWriteStream& stream) const {
     stream.WriteInt32(MyClub().ClubId);
     stream.WriteInt32(Season);
     stream.WriteInt32(Matchday);
-    Career.WriteTrailer(stream);
+    WriteRecords(stream, Career, SeasonLog, Matchday);
 }
 
 void TZnGameGoalrun::LoadFromStream(std::span<const uint8_t> data) {
@@ -284,8 +313,8 @@ void TZnGameGoalrun::LoadFromStream(std::span<const uint8_t> data) {
         throw EZnLoadError("the file is shorter than a save file", TZnFileErrorReason::TooShort);
     }
     ValidateSaveState(*clubs, *schedule, myClubId, season, matchday);
-    TZnCareer career;
-    const auto trailer = career.ReadTrailer(data.subspan(stream.Position()));
+    TZnRecords records = ReadRecords(data.subspan(stream.Position()),
+                                     {*clubs, *coach, *schedule, myClubId, season, matchday});
 
     // Accepted: swap the new state in; nothing below can fail.
     clubs->NameList = &TeamNames;
@@ -299,11 +328,18 @@ void TZnGameGoalrun::LoadFromStream(std::span<const uint8_t> data) {
     Season = season;
     Matchday = matchday;
     Finished = false;
-    Career = std::move(career);
+    Career = std::move(records.Career);
+    SeasonLog = records.SeasonLog;
     FUnsavedProgress = false;
     FMessageLog->Clear();
-    if (trailer == TZnCareer::TZnTrailer::Damaged)
-        AddMessage("経歴データが壊れているため読み込めませんでした。");
+    if (records.Lost.empty())
+        return;
+    static constexpr std::array<const char*, RecordKindCount> names = {
+        "経歴データ", "過去のシーズンの記録", "今季の試合経過", "今季の自チームの試合記録"};
+    std::string lost;
+    for (const TZnRecordKind kind : records.Lost)
+        lost += (lost.empty() ? "" : "、") + std::string(names.at(static_cast<size_t>(kind)));
+    AddMessage(lost + "が壊れているため読み込めませんでした。");
 }
 
 void TZnGameGoalrun::SaveToFile(const std::string& path) {

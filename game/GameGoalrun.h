@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "GameCareer.h"
+#include "GameMatchRecord.h"
 #include "ZnClubList.h"
 #include "ZnCoach.h"
 #include "ZnMatchListList.h"
@@ -41,7 +42,8 @@ public:
     int32_t Matchday = 0;               // matchdays played this season, 0..30
     int32_t Season = 0;                 // 0-based; shown as Season + 1 followed by "季目"
     TZnRandom Random;
-    TZnCareer Career; // the seasons this game has completed; emptied by a new game
+    TZnCareer Career;       // the seasons this game has completed; emptied by a new game
+    TZnSeasonLog SeasonLog; // the rounds and the player's fixtures of the current season
 
     // Where messages go; not owned. Null sets a log that drops every message.
     void SetMessageLog(TZnMessageLog* log);
@@ -89,13 +91,13 @@ public:
     // Appends one line to the message log.
     void AddMessage(const std::string& text);
 
-    // The 5122-byte save image of the current game, followed by the career trailer when the
-    // career holds a season.
+    // The 5122-byte save image of the current game, followed by the records (GameSaveSections.h)
+    // when the game holds any.
     void SaveToStream(TZnWriteStream& stream) const;
-    // Replaces the game with a save image and the career trailer that may follow it. Reads into a
+    // Replaces the game with a save image and the records that may follow it. Reads into a
     // separate state and swaps it in only when the whole image is accepted; throws EZnLoadError
-    // otherwise, leaving the game unchanged. An accepted load clears the log; a damaged career
-    // trailer leaves the career empty and says so in the log.
+    // otherwise, leaving the game unchanged. An accepted load clears the log; records that cannot
+    // be read are left out, and one log line names the kinds lost.
     void LoadFromStream(std::span<const uint8_t> data);
     // Writes the save image with WriteFileAtomically: an existing file is replaced whole or not at
     // all, never damaged. Throws EZnSaveError; a successful save ends UnsavedProgress.
@@ -107,6 +109,7 @@ private:
     void LinkCoach(TZnClub& club);
     void ReportMyResult();
     void SeasonEnd();
+    void RecordMatchday(TZnPlayerMatchRecord kickOff);
     bool CanAfford(int32_t amount) const { return int64_t{FCoach->Money} - amount >= 0; }
 
     std::unique_ptr<TZnClubList> FClubs;
@@ -118,8 +121,10 @@ private:
 };
 
 // Plays one fixture: six rounds of a home and an away attack, each a chance draw and, on success,
-// a goal draw. Adds goals to the fixture and changes nothing else.
-void SimulateMatch(TZnMatch& match, const TZnClub& home, const TZnClub& away, TZnRandom& random);
+// a goal draw. Adds goals to the fixture and changes nothing else. Returns the rounds packed as
+// FixtureRounds describes, the recorded bit set.
+uint32_t SimulateMatch(TZnMatch& match, const TZnClub& home, const TZnClub& away,
+                       TZnRandom& random);
 
 // The season as the player reads it: "1季目" for Season 0. Season 2147483647 gives 2147483648.
 std::string SeasonName(int32_t season);

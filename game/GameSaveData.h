@@ -17,7 +17,7 @@
 //     5118     4  Matchday
 //
 // Names, the message log and the finished flag are not stored. Bytes after 5122 are ignored by
-// the image's reader; the coach's career may follow there (GameCareer.h).
+// the image's reader; the game's records may follow there (GameSaveSections.h).
 
 #include <array>
 #include <cstdint>
@@ -26,7 +26,7 @@
 #include <string>
 #include <vector>
 
-#include "GameCareer.h"
+#include "GameSaveSections.h"
 
 class TZnClubList;
 class TZnMatchListList;
@@ -36,8 +36,9 @@ inline constexpr size_t ClubRecordSize = 56;
 inline constexpr size_t CoachRecordSize = 8;
 inline constexpr size_t MatchRecordSize = 17;
 inline constexpr size_t SaveImageSize = 5122;
-// The image and the largest career trailer that may follow it (GameCareer.h).
-inline constexpr size_t SaveFileMaxSize = SaveImageSize + CareerTrailerMaxSize;
+// The image and the largest records that may follow it (GameSaveSections.h, GameCareer.h).
+inline constexpr size_t SaveFileMaxSize =
+    SaveImageSize + (RecordsMaxSize > CareerTrailerMaxSize ? RecordsMaxSize : CareerTrailerMaxSize);
 
 // Why a file could not be loaded or saved, for a front end that words it for the player.
 enum class TZnFileErrorReason {

@@ -46,7 +46,7 @@ check "last prize" $'16\t1万円' "$(printf 'prizes\n' | run | tail -1)"
 
 # Save and load: the game comes back, the log is cleared.
 printf 'play 11\ninvest 250\nsave %s\n' "$work/a.sav" | run --seed 5
-check "save file size" 5122 "$(stat -c %s "$work/a.sav")"
+check "the image, then the records" "ZnRecord" "$(tail -c +5123 "$work/a.sav" | head -c 8)"
 saved=$(printf 'play 11\ninvest 250\nstate\n' | run --seed 5 | sed 's/"seed":[0-9]*,//; s/"box":"[^"]*",//')
 loaded=$(printf 'load %s\nstate\nlog\n' "$work/a.sav" | run --seed 77 | sed 's/"seed":[0-9]*,//; s/"box":"[^"]*",//')
 check "load restores the state and clears the log" "$saved" "$loaded"
@@ -103,6 +103,23 @@ for input in 'price 0' 'price 50 abc' 'price 100' 'play 30\nprice'; do
     printf "$input\n" | run >/dev/null 2>&1
     check "price refused: $input" 1 "$?"
 done
+# The record views. A report: eight fixtures, each a score line and six rounds whose G's are the
+# goals; the review's keys in order; the records book of completed seasons.
+report=$(printf 'invest 900\nplay 3\nreport 2\n' | run --seed 4)
+check "report lines" "8 48" "$(printf '%s\n' "$report" | awk -F'\t' '/ - /{s++} /^[1-6]\t[-xG]\t[-xG]$/{r++} END{print s, r}')"
+check "report goals are the G's" 0 "$(printf '%s\n' "$report" | awk -F'\t' '/ - /{split($2,g," - "); if (NR>1) bad+=(h!=hg||a!=ag); hg=g[1]; ag=g[2]; h=a=0; next} {h+=$2=="G"; a+=$3=="G"} END{print bad+(h!=hg||a!=ag)}')"
+keys="season played rank points wins draws losses goals_for goals_against money_start invested bonuses prize money_now level_start level_now best_win worst_defeat longest_unbeaten longest_winning"
+check "review keys" "$keys" "$(printf 'invest 900\nplay 5\nreview\n' | run --seed 4 | cut -d= -f1 | tr '\n' ' ' | sed 's/ $//')"
+check "review sums" "money_start=20000 invested=900" "$(printf 'invest 900\nplay 5\nreview\n' | run --seed 4 | grep -E '^(money_start|invested)=' | tr '\n' ' ' | sed 's/ $//')"
+head -c 5122 "$work/a.sav" >"$work/plain.sav"
+check "review after a file without records" "$(printf '%s\n' "$keys" | sed 's/money_start invested //; s/level_start //')" \
+    "$(printf 'load %s\nreview\n' "$work/plain.sav" | run | cut -d= -f1 | tr '\n' ' ' | sed 's/ $//')"
+check "report without rounds" 8 "$(printf 'load %s\nreport\n' "$work/plain.sav" | run | wc -l)"
+printf 'report\nplay 2\nreport 3\nreport 0\n' | run >/dev/null 2>&1
+check "report out of range" 1 "$?"
+check "no records yet" $'seasons=0\ntitles=0' "$(printf 'records\n' | run)"
+check "records keys" "seasons=2 titles best_rank most_points most_goals fewest_conceded biggest_win longest_unbeaten highest_money" \
+    "$(printf 'play 30\nnext\nplay 30\nnext\nrecords\n' | run --seed 9 | sed '/^seasons=/!s/=.*//' | tr '\n' ' ' | sed 's/ $//')"
 
 # Options: bad ones give status 2.
 for options in "--seed" "--seed abc" "--seed 4294967296" "--seed -1" "--bogus"; do
@@ -112,7 +129,9 @@ done
 echo | "$cli" --seed 4294967295 --names /dev/null >/dev/null
 check "largest seed" 0 "$?"
 # --help answers on standard output and plays nothing, even with commands waiting.
-out=$(printf 'play\nstate\n' | "$cli" --seed 1 --help)
+# (The commands come from a file: --help may end before a pipe's writer has written.)
+printf 'play\nstate\n' >"$work/commands"
+out=$("$cli" --seed 1 --help <"$work/commands")
 check "help status" 0 "$?"
 check "help" "usage: goalrun-cli [--seed N] [--names FILE]" "$(printf '%s\n' "$out" | head -1)"
 case "$out" in *'"matchday"'*) check "help starts no game" "" "$out" ;; esac

@@ -17,6 +17,27 @@ std::vector<uint8_t> Image(const TZnGameGoalrun& game) {
 
 constexpr const char* DamagedLine = "経歴データが壊れているため読み込めませんでした。";
 
+// The file an earlier release wrote: the image, then the career trailer.
+std::vector<uint8_t> OldFile(const TZnGameGoalrun& game) {
+    auto bytes = Image(game);
+    bytes.resize(SaveImageSize);
+    TZnWriteStream trailer;
+    game.Career.WriteTrailer(trailer);
+    bytes.insert(bytes.end(), trailer.Bytes.begin(), trailer.Bytes.end());
+    return bytes;
+}
+
+// Field `field` of record `record` of an earlier release's trailer set to `value`, the checksum
+// made right again so that only the value is wrong.
+void PutTrailerField(std::vector<uint8_t>& b, size_t record, size_t field, int32_t value) {
+    const size_t at = SaveImageSize + 16 + 48 * record + 4 * field;
+    for (size_t i = 0; i < 4; ++i)
+        b[at + i] = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i));
+    const uint32_t crc = Crc32(std::span(b).subspan(SaveImageSize, b.size() - SaveImageSize - 4));
+    for (size_t i = 0; i < 4; ++i)
+        b[b.size() - 4 + i] = static_cast<uint8_t>(crc >> (8 * i));
+}
+
 } // namespace
 
 class CareerTest : public GameTest {
@@ -61,9 +82,9 @@ TEST_F(CareerTest, CareerKeepsTheLatestTenThousandSeasons) {
     EXPECT_EQ(career.Seasons.back().Season, 10001);
 }
 
-TEST_F(CareerTest, TrailerRoundTripsAndDamageLosesOnlyTheCareer) {
+TEST_F(CareerTest, EarlierTrailerLoadsAndDamageLosesOnlyTheCareer) {
     PlayFourSeasons();
-    const auto saved = Image(Game);
+    const auto saved = OldFile(Game);
     ASSERT_EQ(saved.size(), SaveImageSize + 16 + 48 * 4 + 4);
     const auto career = Game.Career.Seasons;
 
@@ -82,6 +103,15 @@ TEST_F(CareerTest, TrailerRoundTripsAndDamageLosesOnlyTheCareer) {
         {"cut short", [](auto& b) { b.pop_back(); }, 0, true},
         {"version", [](auto& b) { b[SaveImageSize + 8] = 2; }, 0, true},
         {"count too large", [](auto& b) { b[SaveImageSize + 15] = 0x7F; }, 0, true},
+        // Values no season can end with, under a right checksum.
+        {"negative funds", [](auto& b) { PutTrailerField(b, 1, 9, -1); }, 0, true},
+        {"points 2^31-1", [](auto& b) { PutTrailerField(b, 1, 2, INT32_MAX); }, 0, true},
+        {"points -2^31", [](auto& b) { PutTrailerField(b, 1, 2, INT32_MIN); }, 0, true},
+        {"level -5", [](auto& b) { PutTrailerField(b, 2, 10, -5); }, 0, true},
+        {"rank 0 as shown", [](auto& b) { PutTrailerField(b, 0, 1, -1); }, 0, true},
+        {"rank 17 as shown", [](auto& b) { PutTrailerField(b, 0, 1, 16); }, 0, true},
+        {"seasons out of order", [](auto& b) { PutTrailerField(b, 2, 0, 0); }, 0, true},
+        {"a season after the game's", [](auto& b) { PutTrailerField(b, 3, 0, 9); }, 0, true},
     };
     for (const auto& c : cases) {
         auto bytes = saved;
@@ -94,7 +124,7 @@ TEST_F(CareerTest, TrailerRoundTripsAndDamageLosesOnlyTheCareer) {
         EXPECT_EQ(Log.Lines.size(), c.damaged ? 1u : 0u) << c.name;
         if (c.seasons != 0) {
             EXPECT_EQ(Game.Career.Seasons, career);
-            EXPECT_EQ(Image(Game), saved) << c.name;
+            EXPECT_EQ(OldFile(Game), saved) << c.name;
         }
     }
 }

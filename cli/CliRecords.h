@@ -1,0 +1,17 @@
+#pragma once
+
+#include <iosfwd>
+#include <string_view>
+
+class TZnGameGoalrun;
+
+// The record views of goalrun-cli, in the key=value and tab-separated forms scripts read.
+
+// `report [N]`: the fixtures of played matchday N (default the last played), each with its six
+// rounds when the game has them. False, with a message on `err`, for N out of range.
+bool PrintReport(const TZnGameGoalrun& game, std::string_view argument, std::ostream& out,
+                 std::ostream& err);
+// `review`: the current season so far.
+void PrintReview(const TZnGameGoalrun& game, std::ostream& out);
+// `records`: the records book of the completed seasons.
+void PrintRecords(const TZnGameGoalrun& game, std::ostream& out);
