@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QWidget>
 
 #include "ZnAbout.h"
@@ -34,7 +35,12 @@ TZnViewHelpHtmlAction::TZnViewHelpHtmlAction(TZnOpener& opener, QObject* parent)
 
 void TZnViewHelpHtmlAction::ExecuteTarget() {
     const QString file = Folder + FileName;
-    if (!OpenWithAssociatedProgram(Opener, file))
+    // The handler may fail after it has started; the action may be gone by then.
+    const QPointer<TZnViewHelpHtmlAction> self(this);
+    if (!OpenWithAssociatedProgram(Opener, file, [self, file] {
+            if (self)
+                emit self->openFailed(file);
+        }))
         emit openFailed(file);
 }
 
@@ -77,6 +83,11 @@ TZnOpenAppFolderAction::TZnOpenAppFolderAction(TZnOpener& opener, QObject* paren
 }
 
 void TZnOpenAppFolderAction::ExecuteTarget() {
-    if (!OpenFolder(Opener, Folder))
-        emit openFailed(Folder);
+    const QPointer<TZnOpenAppFolderAction> self(this);
+    const QString folder = Folder;
+    if (!OpenFolder(Opener, folder, [self, folder] {
+            if (self)
+                emit self->openFailed(folder);
+        }))
+        emit openFailed(folder);
 }

@@ -1,8 +1,12 @@
 #include "ZnDialogs.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <QDialog>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QPushButton>
 
 TZnBusyCursor::TZnBusyCursor(TZnDialogs& dialogs) : Dialogs(dialogs) {
     Dialogs.BeginBusy();
@@ -30,6 +34,21 @@ std::unique_ptr<QMessageBox> MakeMessageBox(const QString& text, const QString& 
     return box;
 }
 
+namespace {
+
+// Runs `box`; a box shown while the busy pointer is up still takes the normal pointer.
+int ExecWithArrow(QMessageBox& box) {
+    const bool busy = QGuiApplication::overrideCursor() != nullptr;
+    if (busy)
+        QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int answer = box.exec();
+    if (busy)
+        QGuiApplication::restoreOverrideCursor();
+    return answer;
+}
+
+} // namespace
+
 QMessageBox::StandardButton TZnQtDialogs::MessageBox(const QString& text, const QString& caption,
                                                      QMessageBox::Icon icon,
                                                      QMessageBox::StandardButtons buttons,
@@ -37,14 +56,26 @@ QMessageBox::StandardButton TZnQtDialogs::MessageBox(const QString& text, const 
                                                      const QString& details) {
     const std::unique_ptr<QMessageBox> box =
         MakeMessageBox(text, caption, icon, buttons, defaultButton, Parent, details);
-    // A box shown while the busy pointer is up still takes the normal pointer.
-    const bool busy = QGuiApplication::overrideCursor() != nullptr;
-    if (busy)
-        QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
-    const auto answer = static_cast<QMessageBox::StandardButton>(box->exec());
-    if (busy)
-        QGuiApplication::restoreOverrideCursor();
-    return answer;
+    return static_cast<QMessageBox::StandardButton>(ExecWithArrow(*box));
+}
+
+int TZnQtDialogs::Choose(const QString& text, const QString& caption, QMessageBox::Icon icon,
+                         const QStringList& buttons, int defaultIndex, int escapeIndex) {
+    const std::unique_ptr<QMessageBox> box =
+        MakeMessageBox(text, caption, icon, QMessageBox::NoButton, QMessageBox::NoButton, Parent);
+    // The default button goes ahead, the escape button steps back; any other goes ahead
+    // without what the question is about.
+    std::vector<QPushButton*> added;
+    for (int i = 0; i < buttons.size(); ++i)
+        added.push_back(box->addButton(buttons[i], i == defaultIndex ? QMessageBox::AcceptRole
+                                                   : i == escapeIndex
+                                                       ? QMessageBox::RejectRole
+                                                       : QMessageBox::DestructiveRole));
+    box->setDefaultButton(added.at(static_cast<size_t>(defaultIndex)));
+    box->setEscapeButton(added.at(static_cast<size_t>(escapeIndex)));
+    ExecWithArrow(*box);
+    const auto chosen = std::find(added.begin(), added.end(), box->clickedButton());
+    return chosen == added.end() ? escapeIndex : static_cast<int>(chosen - added.begin());
 }
 
 std::optional<QString> TZnQtDialogs::OpenFileName(const QString& current) {

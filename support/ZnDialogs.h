@@ -8,6 +8,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 class QDialog;
 class QWidget;
@@ -35,6 +36,11 @@ public:
                                                    QMessageBox::StandardButtons buttons,
                                                    QMessageBox::StandardButton defaultButton,
                                                    const QString& details = {}) = 0;
+    // A question whose buttons carry the texts of `buttons`, left to right as the desktop orders
+    // them: the index of the one chosen. Enter presses `defaultIndex`; Escape or closing the box
+    // chooses `escapeIndex`.
+    virtual int Choose(const QString& text, const QString& caption, QMessageBox::Icon icon,
+                       const QStringList& buttons, int defaultIndex, int escapeIndex) = 0;
     // The chosen file, or nothing when the player cancels. `current` is offered first.
     virtual std::optional<QString> OpenFileName(const QString& current) = 0;
     virtual std::optional<QString> SaveFileName(const QString& current) = 0;
@@ -68,6 +74,8 @@ public:
                                            QMessageBox::StandardButtons buttons,
                                            QMessageBox::StandardButton defaultButton,
                                            const QString& details = {}) override;
+    int Choose(const QString& text, const QString& caption, QMessageBox::Icon icon,
+               const QStringList& buttons, int defaultIndex, int escapeIndex) override;
     std::optional<QString> OpenFileName(const QString& current) override;
     std::optional<QString> SaveFileName(const QString& current) override;
     int ExecDialog(QDialog& dialog) override;

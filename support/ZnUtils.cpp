@@ -1,9 +1,12 @@
 #include "ZnUtils.h"
 
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QProcess>
 #include <QStandardPaths>
 
 QString AppFolder() {
@@ -36,17 +39,40 @@ QFont SystemIconFont() {
     return font;
 }
 
-bool TZnDesktopOpener::OpenUrl(const QUrl& url) {
-    return QDesktopServices::openUrl(url);
+bool TZnDesktopOpener::OpenUrl(const QUrl& url, TFailed failed) {
+    const QString program = QStandardPaths::findExecutable(Program);
+    if (program.isEmpty())
+        return QDesktopServices::openUrl(url);
+    // Owned by the application, so one still running at exit is ended with it.
+    auto* process = new QProcess(QCoreApplication::instance());
+    process->setProgram(program);
+    // The encoded address is plain ASCII: a path's bytes reach the handler unchanged.
+    process->setArguments({QString::fromLatin1(url.toEncoded())});
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    process->setChildProcessModifier([] { ::setsid(); });
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, failed = std::move(failed)](int code, QProcess::ExitStatus status) {
+                         process->deleteLater();
+                         if ((status != QProcess::NormalExit || code != 0) && failed)
+                             failed();
+                     });
+    process->start();
+    // Only the start is waited for (fork and exec), never the handler.
+    if (process->waitForStarted())
+        return true;
+    delete process;
+    return false;
 }
 
-bool OpenWithAssociatedProgram(TZnOpener& opener, const QString& file) {
-    return opener.OpenUrl(QUrl::fromLocalFile(file));
+bool OpenWithAssociatedProgram(TZnOpener& opener, const QString& file, TZnOpener::TFailed failed) {
+    return opener.OpenUrl(QUrl::fromLocalFile(file), std::move(failed));
 }
 
-bool OpenFolder(TZnOpener& opener, const QString& folder) {
+bool OpenFolder(TZnOpener& opener, const QString& folder, TZnOpener::TFailed failed) {
     QString path = folder;
     if (!path.endsWith(QLatin1Char('/')))
         path += QLatin1Char('/');
-    return opener.OpenUrl(QUrl::fromLocalFile(path));
+    return opener.OpenUrl(QUrl::fromLocalFile(path), std::move(failed));
 }

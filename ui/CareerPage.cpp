@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QHeaderView>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -53,8 +54,9 @@ TCareerPage::TCareerPage(QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(FChart, 2);
-    layout->addWidget(FTable, 3);
+    // The chart takes the larger share of a growing page: its ranks need the height to part.
+    layout->addWidget(FChart, 3);
+    layout->addWidget(FTable, 2);
     Refresh(TZnCareer{});
 }
 
@@ -78,18 +80,32 @@ void TCareerPage::Refresh(const TZnCareer& career) {
                  CareerCellText(last, TCareerColumn::Rank),
                  CareerCellText(last, TCareerColumn::Money)));
 
-    // Each column as wide as its caption or the widest text its largest number could give.
-    const QFontMetrics metrics(FTable->font());
-    const QFontMetrics header(FTable->horizontalHeader()->font());
-    for (int c = 0; c < static_cast<int>(TCareerColumn::Count) - 1; ++c) {
+    for (int c = 0; c < static_cast<int>(TCareerColumn::Count); ++c) {
         const auto column = static_cast<TCareerColumn>(c);
         qint64 largest = 0;
         for (const TZnSeasonRecord& season : career.Seasons)
             largest = std::max(largest, CareerCellValue(season, column));
-        const QString widest = CareerValueText(Nines(largest), column);
-        FTable->horizontalHeader()->resizeSection(
-            c, std::max(header.horizontalAdvance(CareerColumnCaption(column)),
-                        metrics.horizontalAdvance(widest)) +
-                   16);
+        FTable->horizontalHeader()->resizeSection(c, ColumnWidth(column, largest));
     }
+}
+
+int TCareerPage::ColumnWidth(TCareerColumn column, qint64 largest) const {
+    // As wide as the caption or the widest text a number of as many digits could give.
+    const QFontMetrics metrics(FTable->font());
+    const QFontMetrics header(FTable->horizontalHeader()->font());
+    return std::max(header.horizontalAdvance(CareerColumnCaption(column)),
+                    metrics.horizontalAdvance(CareerValueText(Nines(largest), column))) +
+           16;
+}
+
+QSize TCareerPage::sizeHint() const {
+    // Wide enough for every column of a long career (two-digit seasons and levels, funds in the
+    // billions), so the window's initial size shows the whole table.
+    const qint64 largest[] = {99, 16, 90, 30, 30, 30, 99, 99, 81920, 999999, 99, 1};
+    int width = 2 * FTable->frameWidth() +
+                style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, FTable);
+    for (int c = 0; c < static_cast<int>(TCareerColumn::Count); ++c)
+        width += std::max(ColumnWidth(static_cast<TCareerColumn>(c), largest[c]),
+                          FTable->horizontalHeader()->minimumSectionSize());
+    return {std::max(width, QWidget::sizeHint().width()), QWidget::sizeHint().height()};
 }

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include "CareerModel.h"
 #include "ZnCareerChart.h"
 
 class QTableView;
@@ -27,7 +28,11 @@ public:
     void Refresh(const TZnGameGoalrun& game);
     void Refresh(const TZnCareer& career);
 
+    QSize sizeHint() const override;
+
 private:
+    [[nodiscard]] int ColumnWidth(TCareerColumn column, qint64 largest) const;
+
     TZnCareerChart* FChart;
     QTableView* FTable;
     TCareerModel* FModel;

@@ -28,6 +28,7 @@
 #include "ZnActns.h"
 #include "ZnCopyData.h"
 #include "ZnDialogs.h"
+#include "ZnMoneyText.h"
 #include "ZnTeamNames.h"
 
 namespace {
@@ -327,6 +328,7 @@ void TFormMain::BindButton(QPushButton& button, QAction& action) {
 // ---- The enabling rule and the commands --------------------------------------------------------
 
 void TFormMain::ActionList1Update() {
+    QWidget* const focused = focusWidget();
     ActBuildUp->setEnabled(Game.CanInvestBuildUp());
     // The box serves only the strengthening command.
     ComboBoxBuildUp->setEnabled(ActBuildUp->isEnabled());
@@ -334,6 +336,16 @@ void TFormMain::ActionList1Update() {
     ActNextSeason->setEnabled(Game.CanNextSeason());
     ActMILoad->setEnabled(true);
     ActMISave->setEnabled(true);
+    // A command control that had the focus and has just been switched off hands it to the next
+    // step (試合開始 or 次季へ), not on along the chain to メッセージクリア, where Space would wipe
+    // the lines the step has just written.
+    if (focused != nullptr && !focused->isEnabled() &&
+        BtnGame->parentWidget()->isAncestorOf(focused))
+        for (QPushButton* next : {BtnGame, BtnNextSeason})
+            if (next->isEnabled()) {
+                next->setFocus(Qt::TabFocusReason);
+                break;
+            }
 }
 
 void TFormMain::RunCommand(QAction* action, const std::function<void()>& command) {
@@ -378,8 +390,30 @@ void TFormMain::OpenPendingPaths() {
 }
 
 void TFormMain::ActGameExecute() {
+    if (!BuildUpSettled())
+        return;
     Game.PlayMatchday();
     RefreshViews();
+}
+
+bool TFormMain::BuildUpSettled() {
+    const QString text = ComboBoxBuildUp->currentText();
+    const std::optional<int32_t> amount = Game.AcceptedBuildUp(text.toStdString());
+    if (text == BuildUpSettledText || !amount)
+        return true;
+    enum { Invest, Skip, Cancel };
+    const int choice =
+        Dialogs.Choose(QStringLiteral("強化費%1円がまだ投入されていません。")
+                           .arg(QString::fromStdString(MoneyText(*amount))),
+                       QStringLiteral("確認"), QMessageBox::Question,
+                       {QStringLiteral("投入して試合開始"), QStringLiteral("投入せずに試合開始"),
+                        QStringLiteral("キャンセル")},
+                       Invest, Cancel);
+    if (choice == Invest)
+        ActBuildUpExecute();
+    else if (choice == Skip)
+        BuildUpSettledText = text; // not asked again for the same text
+    return choice != Cancel;
 }
 
 void TFormMain::ActNextSeasonExecute() {
@@ -391,9 +425,13 @@ void TFormMain::ActBuildUpExecute() {
     const std::optional<int32_t> invested =
         Game.InvestBuildUp(ComboBoxBuildUp->currentText().toStdString());
     // The box shows the amount invested, "0" after a refusal.
-    ComboBoxBuildUp->setEditText(QString::number(invested.value_or(0)));
+    BuildUpSettledText = QString::number(invested.value_or(0));
+    ComboBoxBuildUp->setEditText(BuildUpSettledText);
+    // Only the club panel and the odds line show the investment; the page keeps the matchday or
+    // row the player is looking at.
     if (invested)
-        RefreshViews();
+        ActZLVMyClubData->trigger();
+    ShowBuildUpOdds();
 }
 
 void TFormMain::N9Click() {

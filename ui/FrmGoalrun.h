@@ -120,6 +120,10 @@ private:
     // Commands.
     void ActGameExecute();
     void ActBuildUpExecute();
+    // Before a match: an amount typed in the box (not the last written-back one) that could be
+    // invested is not silently dropped; the player chooses to invest it, play without it, or
+    // cancel. False on cancel.
+    bool BuildUpSettled();
     void ActNextSeasonExecute();
     void N9Click();
     void StartNewGame();
@@ -205,6 +209,9 @@ private:
     QComboBox* ComboBoxBuildUp;
     QLabel* LabelBuildUpOdds;
     TPriceLinks* PriceLinks;
+    // The box text the player has settled: the amount last written back, or a typed one the
+    // player chose to play without.
+    QString BuildUpSettledText = QStringLiteral("0");
     QPushButton* BtnBuildUp;
     QPushButton* BtnGame;
     QPushButton* BtnNextSeason;

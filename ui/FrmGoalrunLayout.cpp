@@ -25,17 +25,17 @@
 
 namespace {
 
-// `top` over `bottom`; `grows` takes the height the window gains.
-QSplitter* VerticalSplit(const char* name, QWidget* top, QWidget* bottom, QWidget* grows,
-                         int handleWidth) {
+// `top` over `bottom`, sharing the height the window gains in the ratio of their stretches.
+QSplitter* VerticalSplit(const char* name, QWidget* top, int topStretch, QWidget* bottom,
+                         int bottomStretch, int handleWidth) {
     auto* splitter = new QSplitter(Qt::Vertical);
     splitter->setObjectName(QString::fromLatin1(name));
     splitter->setHandleWidth(handleWidth);
     splitter->setChildrenCollapsible(false);
     splitter->addWidget(top);
     splitter->addWidget(bottom);
-    splitter->setStretchFactor(0, grows == top ? 1 : 0);
-    splitter->setStretchFactor(1, grows == bottom ? 1 : 0);
+    splitter->setStretchFactor(0, topStretch);
+    splitter->setStretchFactor(1, bottomStretch);
     return splitter;
 }
 
@@ -63,14 +63,14 @@ void TFormMain::CreateControls() {
     RichEdit1 = new TMessageLogEdit;
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
     RichEdit1->setAccessibleName(QStringLiteral("メッセージ"));
-    // The lists and the club panel keep the height that shows them whole (no half-empty frame);
-    // the log takes the height the window gains, the command panel (buttons at its top) the
-    // height beside it. The two sides share the width the window gains.
-    QSplitter* splitter2 =
-        VerticalSplit("Splitter2", PageControl1, RichEdit1, RichEdit1, Scaled(6));
+    // The page takes most of the height the window gains (charts and the career grow with it),
+    // the log a third; the club panel keeps the height that shows it whole, and the command
+    // panel (buttons at its top) takes the height beside it. The two sides share the width the
+    // window gains.
+    QSplitter* splitter2 = VerticalSplit("Splitter2", PageControl1, 2, RichEdit1, 1, Scaled(6));
     QWidget* commandPanel = CreateCommandPanel();
     QSplitter* splitter3 =
-        VerticalSplit("Splitter3", CreateClubPanel(), commandPanel, commandPanel, Scaled(6));
+        VerticalSplit("Splitter3", CreateClubPanel(), 0, commandPanel, 1, Scaled(6));
 
     auto* splitter1 = new QSplitter(Qt::Horizontal, this);
     splitter1->setObjectName(QStringLiteral("Splitter1"));
@@ -212,6 +212,7 @@ QWidget* TFormMain::CreateCommandPanel() {
     grid->addWidget(LabelBuildUpOdds, 4, 0, 1, 3);
     grid->addWidget(PriceLinks, 5, 0, 1, 3);
     grid->setColumnStretch(2, 1);
+    // The free area under the buttons, kept for a view of the last match.
     grid->setRowStretch(6, 1);
     setTabOrder(ComboBoxBuildUp, BtnBuildUp);
     setTabOrder(BtnBuildUp, BtnGame);

@@ -9,8 +9,10 @@ class QUrl;
 
 // The help page in a window of the program's own, for a desktop that cannot open it. Links
 // within the page and to other local files are followed here; any other address (http, https,
-// mailto, ...) goes to the desktop through the caller's opener. Local files are read as every
-// file of the program is: without blocking, regular files only, at most 4 MiB.
+// mailto, ...) goes to the desktop through the caller's opener. Back, forward and home (the
+// first page shown) walk the pages seen; the page is laid out with a style sheet of the viewer's
+// own, in what the rich-text engine draws, over the page's own (browser) styles. Local files are
+// read as every file of the program is: without blocking, regular files only, at most 4 MiB.
 class THelpViewer : public QDialog {
     Q_OBJECT
 
@@ -27,6 +29,13 @@ public:
     static THelpViewer* Show(QWidget* parent, const QString& helpFile, TOpenExternal openExternal);
 
     [[nodiscard]] QTextBrowser* Browser() const { return FBrowser; }
+
+    // The smallest size the window opens at; it never opens larger than the screen.
+    static QSize MinimumOpenSize() { return {720, 560}; }
+
+protected:
+    // The window's size is remembered for the next opening, in this and later runs.
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void FollowLink(const QUrl& url);

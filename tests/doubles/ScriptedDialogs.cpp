@@ -6,7 +6,7 @@ QMessageBox::StandardButton
 TZnScriptedDialogs::MessageBox(const QString& text, const QString& caption, QMessageBox::Icon icon,
                                QMessageBox::StandardButtons buttons,
                                QMessageBox::StandardButton defaultButton, const QString& details) {
-    Shown.push_back({text, caption, icon, buttons, defaultButton, BusyDepth, details});
+    Shown.push_back({text, caption, icon, buttons, defaultButton, BusyDepth, details, {}});
     if (OnMessageBox)
         OnMessageBox(TZnShownMessage(Shown.back()));
     if (Answers.empty())
@@ -14,6 +14,25 @@ TZnScriptedDialogs::MessageBox(const QString& text, const QString& caption, QMes
     const QMessageBox::StandardButton answer = Answers.front();
     Answers.pop_front();
     return answer;
+}
+
+int TZnScriptedDialogs::Choose(const QString& text, const QString& caption, QMessageBox::Icon icon,
+                               const QStringList& buttons, int defaultIndex, int /*escapeIndex*/) {
+    Shown.push_back({text,
+                     caption,
+                     icon,
+                     QMessageBox::NoButton,
+                     QMessageBox::NoButton,
+                     BusyDepth,
+                     {},
+                     buttons});
+    if (OnMessageBox)
+        OnMessageBox(TZnShownMessage(Shown.back()));
+    if (Choices.empty())
+        return defaultIndex;
+    const int choice = Choices.front();
+    Choices.pop_front();
+    return choice;
 }
 
 std::optional<QString> TZnScriptedDialogs::NextFile(const QString& current) {

@@ -9,6 +9,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 #include "ZnDialogs.h"
 
@@ -24,9 +25,11 @@ public:
         QMessageBox::StandardButton DefaultButton;
         int BusyDepth; // busy pointers held while the box was up
         QString Details;
+        QStringList ButtonTexts; // a question's own buttons (Choose)
     };
 
     std::deque<QMessageBox::StandardButton> Answers;
+    std::deque<int> Choices;         // answers to Choose; none: its default
     std::deque<QString> FileAnswers; // an empty name answers with a cancel
     // Called with each modal box instead of showing it, so a test can read its contents.
     std::function<int(QDialog&)> OnExecDialog;
@@ -44,6 +47,8 @@ public:
                                            QMessageBox::StandardButtons buttons,
                                            QMessageBox::StandardButton defaultButton,
                                            const QString& details = {}) override;
+    int Choose(const QString& text, const QString& caption, QMessageBox::Icon icon,
+               const QStringList& buttons, int defaultIndex, int escapeIndex) override;
     std::optional<QString> OpenFileName(const QString& current) override;
     std::optional<QString> SaveFileName(const QString& current) override;
     int ExecDialog(QDialog& dialog) override;

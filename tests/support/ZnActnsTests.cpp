@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include <QFile>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPlainTextEdit>
@@ -22,6 +23,7 @@ private slots:
     void StandardActionsCarryTheirTexts();
     void HelpOpensThePageInTheApplicationFolder();
     void OpenFolderGivesTheSamePathWithOrWithoutDelimiter();
+    void DesktopOpenerReportsAHandlerThatFails();
     void AboutBoxShowsNameVersionAndAddresses();
     void AboutLinksOpenHomePageAndMail();
     void ExitClosesTheOwningWindow();
@@ -79,6 +81,26 @@ void ZnActnsTests::OpenFolderGivesTheSamePathWithOrWithoutDelimiter() {
     TZnOpenAppFolderAction action(opener, nullptr);
     action.trigger();
     QCOMPARE(opener.Opened.back(), QUrl::fromLocalFile(AppFolder()));
+}
+
+void ZnActnsTests::DesktopOpenerReportsAHandlerThatFails() {
+    // Stand-ins for the desktop's opener: one without a handler (as on a plain machine), one
+    // that opens.
+    QTemporaryDir folder;
+    for (const auto& [exitStatus, fails] : {std::pair{3, true}, std::pair{0, false}}) {
+        const QString program = folder.filePath(QStringLiteral("open%1").arg(exitStatus));
+        QFile script(program);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\ntouch \"$0.ran\"\nexit " + QByteArray::number(exitStatus) + "\n");
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        TZnDesktopOpener opener(program);
+        bool failed = false;
+        QVERIFY(opener.OpenUrl(QUrl::fromLocalFile(folder.path()), [&failed] { failed = true; }));
+        QTRY_VERIFY(QFile::exists(program + QStringLiteral(".ran")));
+        QTest::qWait(200); // its exit status arrives
+        QCOMPARE(failed, fails);
+    }
 }
 
 void ZnActnsTests::AboutBoxShowsNameVersionAndAddresses() {

@@ -5,9 +5,11 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPixmap>
+#include <QSettings>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include "CareerPage.h"
 #include "GameCareer.h"
@@ -89,6 +91,7 @@ void CareerPageTests::TenThousandSeasonsShowAndDrawInTime() {
 
 void CareerPageTests::HelpLinksStayInsideAndAddressesGoToTheDesktop() {
     QTemporaryDir folder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
     auto write = [&folder](const char* name, const char* html) {
         QFile file(folder.filePath(QString::fromLatin1(name)));
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -119,6 +122,17 @@ void CareerPageTests::HelpLinksStayInsideAndAddressesGoToTheDesktop() {
     emit browser.anchorClicked(QUrl(QStringLiteral("more.html")));
     QVERIFY(browser.toPlainText().contains(QStringLiteral("続きのページ")));
     QCOMPARE(opened.size(), size_t{2});
+    viewer->findChild<QToolButton*>(QStringLiteral("HelpBack"))->click();
+    QVERIFY(browser.toPlainText().contains(QStringLiteral("目次")));
+    viewer->findChild<QToolButton*>(QStringLiteral("HelpForward"))->click();
+    QVERIFY(browser.toPlainText().contains(QStringLiteral("続きのページ")));
+
+    // A readable size at first, the player's own size after.
+    QVERIFY(viewer->width() >= 720 && viewer->height() >= 560);
+    viewer->resize(760, 580);
+    viewer->close();
+    QWidget second;
+    QCOMPARE(THelpViewer::Show(&second, help, opener)->size(), QSize(760, 580));
 
     // The window is reused, and a pipe in place of the page is refused without waiting on it.
     const QString pipe = folder.filePath(QStringLiteral("pipe.html"));

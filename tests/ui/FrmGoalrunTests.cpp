@@ -323,12 +323,15 @@ void FrmGoalrunTests::StandardActionsOpenHelpAndFolderAndClose() {
 
 void FrmGoalrunTests::HelpAndFolderReachThePlayerWhenTheDesktopCannotOpenThem() {
     TWindowRig rig;
-    rig.Opener.Opens = false;
     const QString folder = rig.Folder.path() + QLatin1Char('/');
     auto& help = rig.Find<TZnViewHelpHtmlAction>("ZnViewHelpHtmlAction1");
+    // The desktop's handler starts, then reports that it could not open the page.
     help.trigger();
+    QVERIFY(rig.W().findChild<THelpViewer*>(QStringLiteral("HelpViewer")) == nullptr);
+    rig.Opener.Failures.back()();
     const auto* viewer = rig.W().findChild<THelpViewer*>(QStringLiteral("HelpViewer"));
     QVERIFY(viewer != nullptr);
+    rig.Opener.Opens = false;
     QVERIFY(viewer->isVisible());
     QCOMPARE(viewer->Browser()->source(), QUrl::fromLocalFile(folder + help.FileName));
 

@@ -2,6 +2,7 @@
 // club panel, each read from the game state when drawn.
 
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -35,6 +36,7 @@ private slots:
     void FixturesBeforeTheFirstMatchdayShowDashesAndSelectThePlayersRow();
     void FixturesOfAChosenMatchdayShowScoresOnlyOncePlayed();
     void PageChangeSelectsLastPlayedMatchday();
+    void TypedAmountIsInvestedOrNotAsThePlayerChooses();
     void PrizeListIsFixedAndSelectsThePlayersRank();
     void ClubPanelFollowsInvestmentAndMatch();
     void RefusedInvestmentLeavesPanelAndResetsBox();
@@ -121,9 +123,49 @@ void FrmGoalrunViewsTests::PageChangeSelectsLastPlayedMatchday() {
     // The command redraws the visible page, which turns the strip to the matchday just played.
     QCOMPARE(rig.Find<TMatchdayStrip>("TabControl1").TabIndex(), 4);
     QCOMPARE(rig.List("ZLVMatches").SelectedRow(), 0);
+    // Investing redraws the club panel and the odds line only: the chosen matchday stays.
+    rig.Find<TMatchdayStrip>("TabControl1").Button(2)->click();
+    rig.Find<QComboBox>("ComboBoxBuildUp").setEditText(QStringLiteral("100"));
+    const QString odds = rig.Find<QLabel>("LabelBuildUpOdds").text();
+    rig.Button("BtnBuildUp").click();
+    QCOMPARE(rig.Find<TMatchdayStrip>("TabControl1").TabIndex(), 2);
+    QCOMPARE(rig.Panel(5), QStringLiteral("100万円"));
+    QVERIFY(rig.Find<QLabel>("LabelBuildUpOdds").text() != odds);
     rig.Play(25);
     QCOMPARE(rig.Find<TMatchdayStrip>("TabControl1").TabIndex(), 29);
     QVERIFY(rig.List("ZLVMatches").CellText(0, 1) != QStringLiteral("-"));
+}
+
+void FrmGoalrunViewsTests::TypedAmountIsInvestedOrNotAsThePlayerChooses() {
+    // Choice: invest and play, play without it, cancel.
+    const struct {
+        int Choice;
+        int Matchday;
+        bool Invested;
+    } cases[] = {{0, 1, true}, {1, 1, false}, {2, 0, false}};
+    for (const auto& c : cases) {
+        TWindowRig rig;
+        rig.Find<QComboBox>("ComboBoxBuildUp").setEditText(QStringLiteral("3000"));
+        rig.Dialogs.Choices = {c.Choice};
+        rig.Button("BtnGame").click();
+        QCOMPARE(rig.Dialogs.Shown.size(), size_t{1});
+        const auto& shown = rig.Dialogs.Shown[0];
+        QCOMPARE(shown.Text, QStringLiteral("強化費3000万円がまだ投入されていません。"));
+        QCOMPARE(shown.Caption, QStringLiteral("確認"));
+        QCOMPARE(shown.ButtonTexts,
+                 (QStringList{QStringLiteral("投入して試合開始"),
+                              QStringLiteral("投入せずに試合開始"), QStringLiteral("キャンセル")}));
+        QCOMPARE(rig.Game.Matchday, c.Matchday);
+        QCOMPARE(rig.LogLines().contains(QStringLiteral("強化費を3000万円投入しました。")),
+                 c.Invested);
+    }
+    // The written-back amount is not asked about.
+    TWindowRig rig;
+    rig.Find<QComboBox>("ComboBoxBuildUp").setEditText(QStringLiteral("100"));
+    rig.Button("BtnBuildUp").click();
+    rig.Play(2);
+    QVERIFY(rig.Dialogs.Shown.empty());
+    QCOMPARE(rig.Game.Matchday, 2);
 }
 
 void FrmGoalrunViewsTests::PrizeListIsFixedAndSelectsThePlayersRank() {

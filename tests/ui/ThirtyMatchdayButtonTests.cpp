@@ -25,11 +25,17 @@ void ThirtyMatchdayButtonTests::ThirtyClicksPlayTheSeasonWithEveryRedraw() {
 
         rig.Dialogs.Answers = {QMessageBox::Ok};
         rig.Action("N9").trigger();
+        // The focus goes from the button switched off to the next step, never to the
+        // message-clear button.
+        rig.Button("BtnGame").setFocus();
         for (int i = 0; i < 30; ++i) {
             rig.Button("BtnGame").click();
             QCoreApplication::processEvents();
         }
         QCOMPARE(rig.Game.Matchday, 30);
+        QCOMPARE(rig.W().focusWidget(), &rig.Button("BtnNextSeason"));
+        rig.Button("BtnNextSeason").click();
+        QCOMPARE(rig.W().focusWidget(), &rig.Button("BtnGame"));
     }
 }
 

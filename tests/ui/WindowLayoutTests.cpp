@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 #include <QToolTip>
@@ -79,6 +80,7 @@ class WindowLayoutTests : public QObject {
     Q_OBJECT
 private slots:
     void InitialSizeShowsTableFixturesAndPanelWhole();
+    void PageTakesMostOfTheHeightAndTheCareerShowsWhole();
     void PlayersRowStaysInSightAndCutTextsShowAsTips();
     void StateIsKeptBetweenRunsAndBadSettingsGiveTheDefaults();
     void SettingsFileNotOursToWriteStaysAsItWas();
@@ -116,6 +118,26 @@ void WindowLayoutTests::InitialSizeShowsTableFixturesAndPanelWhole() {
     }
     qInfo("initial size %dx%d computed in %.3f ms", size.width(), size.height(), best / 1e6);
     QVERIFY(best < 5'000'000);
+}
+
+void WindowLayoutTests::PageTakesMostOfTheHeightAndTheCareerShowsWhole() {
+    TWindowRig rig;
+    for (int s = 0; s < 3; ++s)
+        rig.Game.Career.Append({s, 12 + s, 30, 8, 6, 16, 30, 45, 1, 120000, 9, false});
+    rig.Find<QTabWidget>("PageControl1").setCurrentIndex(4);
+    QCoreApplication::processEvents();
+    const auto& table = rig.Find<QTableView>("ListViewCareer");
+    QVERIFY(table.horizontalHeader()->length() <= table.viewport()->width());
+    // The chart parts ranks 13 and 16 at the initial size and takes a good share of the height
+    // the window gains; the log takes at most a third.
+    const int chart = rig.Find<QWidget>("ZCareerChart").height();
+    const int height = rig.W().height();
+    QVERIFY2(chart >= 150, qPrintable(QString::number(chart)));
+    rig.W().resize(rig.W().screen()->availableGeometry().size());
+    QCoreApplication::processEvents();
+    const QList<int> split = SplitterSizes(rig, "Splitter2");
+    QVERIFY2(split[1] * 3 <= split[0] + split[1], qPrintable(QString::number(split[1])));
+    QVERIFY((rig.Find<QWidget>("ZCareerChart").height() - chart) * 3 > rig.W().height() - height);
 }
 
 void WindowLayoutTests::PlayersRowStaysInSightAndCutTextsShowAsTips() {
