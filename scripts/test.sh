@@ -7,7 +7,7 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
 "$top/scripts/ensure-packages.sh" cmake g++ make qt6-base-dev pkg-config libxcb1-dev \
-    fonts-noto-cjk qt6-translations-l10n libgtest-dev \
+    fonts-noto-cjk qt6-translations-l10n qt6-l10n-tools qt6-tools-dev libgtest-dev \
     libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xfonts-base xdotool dpkg-dev file lintian \
     appstream desktop-file-utils
 

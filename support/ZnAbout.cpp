@@ -39,9 +39,9 @@ TZnAboutBox::TZnAboutBox(TZnOpener& opener, QWidget* parent)
     for (QLabel* label : {ProductName, Copyright, Url, Email})
         label->setTextFormat(Qt::PlainText);
     Url->setText(ZnMakerUrl);
-    Url->setToolTip(QStringLiteral("ホームページ"));
+    Url->setToolTip(tr("ホームページ"));
     Email->setText(ZnMakerEmail);
-    Email->setToolTip(QStringLiteral("メール"));
+    Email->setToolTip(tr("メール"));
     for (QLabel* link : {Url, Email}) {
         link->setCursor(Qt::PointingHandCursor);
         QPalette colours = link->palette();

@@ -21,7 +21,7 @@ public:
     TZnAboutBox(TZnOpener& opener, QWidget* parent = nullptr);
 
     // "%s のバージョン情報": the caption, as a format of the program name.
-    static QString CaptionFormat() { return QStringLiteral("%1 のバージョン情報"); }
+    static QString CaptionFormat() { return tr("%1 のバージョン情報"); }
 
     QPushButton* OKButton;
     QLabel* ProgramIcon;

@@ -28,9 +28,13 @@ void TZnBaseAction::UpdateTarget() {
 
 TZnViewHelpHtmlAction::TZnViewHelpHtmlAction(TZnOpener& opener, QObject* parent)
     : TZnBaseAction(parent), Folder(AppFolder()), Opener(opener) {
-    setText(QStringLiteral("ヘルプ(&H)"));
-    SetActionHint(*this, QStringLiteral("ヘルプ|ヘルプのHTMLを開きます。"));
+    TZnViewHelpHtmlAction::Retranslate();
     setShortcut(QKeySequence(Qt::Key_F1));
+}
+
+void TZnViewHelpHtmlAction::Retranslate() {
+    setText(tr("ヘルプ(&H)"));
+    SetActionHint(*this, tr("ヘルプ|ヘルプのHTMLを開きます。"));
 }
 
 void TZnViewHelpHtmlAction::ExecuteTarget() {
@@ -46,8 +50,12 @@ void TZnViewHelpHtmlAction::ExecuteTarget() {
 
 TZnAboutAction::TZnAboutAction(TZnDialogs& dialogs, TZnOpener& opener, QObject* parent)
     : TZnBaseAction(parent), Dialogs(dialogs), Opener(opener) {
-    setText(QStringLiteral("バージョン情報(&A)"));
-    SetActionHint(*this, QStringLiteral("バージョン情報|バージョン情報を表示します。"));
+    TZnAboutAction::Retranslate();
+}
+
+void TZnAboutAction::Retranslate() {
+    setText(tr("バージョン情報(&A)"));
+    SetActionHint(*this, tr("バージョン情報|バージョン情報を表示します。"));
 }
 
 void TZnAboutAction::ExecuteTarget() {
@@ -66,8 +74,12 @@ void TZnAboutAction::ExecuteTarget() {
 
 TZnExitAction::TZnExitAction(QWidget* mainWindow)
     : TZnBaseAction(mainWindow), MainWindow(mainWindow) {
-    setText(QStringLiteral("終了(&X)"));
-    SetActionHint(*this, QStringLiteral("終了|アプリケーションを終了します。"));
+    TZnExitAction::Retranslate();
+}
+
+void TZnExitAction::Retranslate() {
+    setText(tr("終了(&X)"));
+    SetActionHint(*this, tr("終了|アプリケーションを終了します。"));
 }
 
 void TZnExitAction::ExecuteTarget() {
@@ -77,9 +89,12 @@ void TZnExitAction::ExecuteTarget() {
 
 TZnOpenAppFolderAction::TZnOpenAppFolderAction(TZnOpener& opener, QObject* parent)
     : TZnBaseAction(parent), Folder(AppFolder()), Opener(opener) {
-    setText(QStringLiteral("アプリケーションのフォルダを開く(&O)"));
-    SetActionHint(
-        *this, QStringLiteral("アプリケーションのフォルダを開く|アプリケーションのフォルダを開く"));
+    TZnOpenAppFolderAction::Retranslate();
+}
+
+void TZnOpenAppFolderAction::Retranslate() {
+    setText(tr("アプリケーションのフォルダを開く(&O)"));
+    SetActionHint(*this, tr("アプリケーションのフォルダを開く|アプリケーションのフォルダを開く"));
 }
 
 void TZnOpenAppFolderAction::ExecuteTarget() {

@@ -23,6 +23,9 @@ public:
     virtual void ExecuteTarget() = 0;
     // Enabled whenever the application object exists, which is always while windows exist.
     void UpdateTarget();
+    // Sets the caption and hints in the application's language; the owner calls it again when
+    // the language changes.
+    virtual void Retranslate() = 0;
 };
 
 // Opens Folder + FileName with the program associated with HTML files. F1.
@@ -33,6 +36,7 @@ public:
     QString FileName; // relative to Folder; the file's existence is not tested
     QString Folder;   // the application folder unless the owner says otherwise
     void ExecuteTarget() override;
+    void Retranslate() override;
 
 signals:
     // The desktop could not open the page at `file`; the owner may show it another way.
@@ -52,6 +56,7 @@ public:
     QString CopyrightInfo;
     QStringList Comment; // extra lines after the two addresses and an empty line
     void ExecuteTarget() override;
+    void Retranslate() override;
 
     // "%s  Version %s": two blanks before "Version".
     static QString VersionFormat() { return QStringLiteral("%1  Version %2"); }
@@ -67,6 +72,7 @@ class TZnExitAction : public TZnBaseAction {
 public:
     explicit TZnExitAction(QWidget* mainWindow);
     void ExecuteTarget() override;
+    void Retranslate() override;
 
 private:
     QWidget* MainWindow; // not owned
@@ -79,6 +85,7 @@ public:
     TZnOpenAppFolderAction(TZnOpener& opener, QObject* parent);
     QString Folder; // the application folder unless the owner says otherwise
     void ExecuteTarget() override;
+    void Retranslate() override;
 
 signals:
     // The desktop could not open `folder`.

@@ -106,14 +106,17 @@ QPolygonF Star(QPointF centre, qreal radius) {
 
 } // namespace
 
-const QString TZnCareerChart::EmptyText = QStringLiteral("まだ終えたシーズンはありません。");
+QString TZnCareerChart::EmptyText() {
+    return tr("まだ終えたシーズンはありません。");
+}
+
 const QColor TZnCareerChart::RankColor(214, 40, 40);
 const QColor TZnCareerChart::MoneyColor(30, 110, 200);
 const QColor TZnCareerChart::TitleColor(235, 175, 0);
 
 TZnCareerChart::TZnCareerChart(QWidget* parent)
     : QWidget(parent),
-      FMoneyFormat([](qint64 money) { return QString::number(money) + QStringLiteral("万円"); }) {
+      FMoneyFormat([](qint64 money) { return QString::number(money) + tr("万円"); }) {
     setMouseTracking(true);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
@@ -122,7 +125,7 @@ TZnCareerChart::TZnCareerChart(QWidget* parent)
 }
 
 QString TZnCareerChart::SeasonLabel(int season) {
-    return QString::number(qint64{season} + 1) + QStringLiteral("季");
+    return tr("%1季").arg(qint64{season} + 1);
 }
 
 void TZnCareerChart::SetSeasons(std::vector<TZnCareerPoint> seasons) {
@@ -160,7 +163,7 @@ QRectF TZnCareerChart::PlotArea() const {
     // Room for the rank numbers on the left, the funds on the right, the axis captions above and
     // the seasons below. The widest funds label bounds the right margin whatever the steps are.
     const QFontMetricsF metrics(font());
-    const qreal left = metrics.horizontalAdvance(QStringLiteral("順位")) + Gap * 2;
+    const qreal left = metrics.horizontalAdvance(tr("順位")) + Gap * 2;
     const qreal right = std::max(metrics.horizontalAdvance(FMoneyFormat(FMoneyMax)),
                                  metrics.horizontalAdvance(FMoneyFormat(FMoneyMin))) +
                         Gap * 2;
@@ -210,11 +213,11 @@ void TZnCareerChart::PaintAxes(QPainter& painter, const QRectF& plot,
     painter.drawRect(plot);
     painter.setPen(RankColor);
     painter.drawText(QRectF(Gap / 2, 0, plot.left() + line * 2, line),
-                     Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("順位"));
+                     Qt::AlignLeft | Qt::AlignVCenter, tr("順位"));
     painter.setPen(MoneyColor);
     painter.drawText(
         QRectF(plot.right() - line * 2, 0, width() - plot.right() + line * 2 - Gap / 2, line),
-        Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("資金"));
+        Qt::AlignRight | Qt::AlignVCenter, tr("資金"));
 
     // Ranks 1, 1 + k, ..., 16 with k a divisor of 15 as small as the height allows.
     const qreal need = line * 1.2 * (Ranks - 1) / plot.height();
@@ -307,7 +310,7 @@ void TZnCareerChart::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     if (FSeasons.empty()) {
         painter.setPen(palette().color(QPalette::Text));
-        painter.drawText(rect(), Qt::AlignCenter, EmptyText);
+        painter.drawText(rect(), Qt::AlignCenter, EmptyText());
         return;
     }
     const QRectF plot = PlotArea();

@@ -48,7 +48,7 @@ public:
     QSize sizeHint() const override { return {480, 240}; }
     QSize minimumSizeHint() const override { return {240, 140}; }
 
-    static const QString EmptyText;
+    static QString EmptyText();
     static const QColor RankColor;
     static const QColor MoneyColor;
     static const QColor TitleColor;

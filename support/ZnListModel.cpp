@@ -14,6 +14,13 @@ void TZnListModel::SetColumns(std::vector<TZnListColumn> columns) {
     endResetModel();
 }
 
+void TZnListModel::SetCaptions(const std::function<QString(int32_t tag)>& captionOf) {
+    for (TZnListColumn& column : Columns)
+        column.Caption = captionOf(column.Tag);
+    if (!Columns.empty())
+        emit headerDataChanged(Qt::Horizontal, 0, ColumnCount() - 1);
+}
+
 void TZnListModel::SetOwnerData(TZnCellTextFunc cellText) {
     beginResetModel();
     OwnerData = std::move(cellText);

@@ -26,6 +26,8 @@ public:
     // Throws std::out_of_range outside 0 .. ColumnCount() - 1.
     const TZnListColumn& Column(int32_t position) const { return Columns.at(position); }
     void SetColumns(std::vector<TZnListColumn> columns);
+    // Renames each column to captionOf(its tag); widths, order and rows stay.
+    void SetCaptions(const std::function<QString(int32_t tag)>& captionOf);
 
     // Rows on demand: the model asks `cellText` for every cell it shows.
     void SetOwnerData(TZnCellTextFunc cellText);

@@ -21,12 +21,12 @@ constexpr int MaxRounds = 5;
 
 QString KindOf(mode_t mode) {
     if (S_ISDIR(mode))
-        return QStringLiteral("中身のあるフォルダ");
+        return QCoreApplication::translate("TZnLockFile", "中身のあるフォルダ");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("デバイス");
+        return QCoreApplication::translate("TZnLockFile", "デバイス");
     if (S_ISSOCK(mode))
-        return QStringLiteral("ソケット");
-    return QStringLiteral("ロックファイルでないもの");
+        return QCoreApplication::translate("TZnLockFile", "ソケット");
+    return QCoreApplication::translate("TZnLockFile", "ロックファイルでないもの");
 }
 
 bool SameFile(const struct stat& a, const struct stat& b) {
@@ -48,7 +48,8 @@ TZnLockFile::~TZnLockFile() {
 }
 
 TZnLockFile::TResult TZnLockFile::Blocked(const QString& reason) {
-    Error = QStringLiteral("ロックファイル %1 を使えないため、二重起動を確かめられません: %2")
+    Error = QCoreApplication::translate(
+                "TZnLockFile", "ロックファイル %1 を使えないため、二重起動を確かめられません: %2")
                 .arg(Path, reason);
     return TResult::Blocked;
 }
@@ -72,7 +73,7 @@ bool TZnLockFile::ClearPath(const QByteArray& name) {
         if (removed == 0 || errno == ENOENT)
             return true;
     }
-    Blocked(QStringLiteral("%1があります").arg(KindOf(info.st_mode)));
+    Blocked(QCoreApplication::translate("TZnLockFile", "%1があります").arg(KindOf(info.st_mode)));
     return false;
 }
 
@@ -123,5 +124,5 @@ TZnLockFile::TResult TZnLockFile::TryLock() {
         Fd = fd;
         return TResult::Taken;
     }
-    return Blocked(QStringLiteral("置き換えられ続けています"));
+    return Blocked(QCoreApplication::translate("TZnLockFile", "置き換えられ続けています"));
 }

@@ -15,7 +15,7 @@ namespace {
 constexpr qreal HitRadius = 6.0;
 
 QString MatchdayText(int day) {
-    return QStringLiteral("第%1節").arg(day + 1);
+    return TZnRankChart::tr("第%1節").arg(day + 1);
 }
 
 // The axis labels drawn so far, as spans along the axis; a label that would come closer than a
@@ -156,7 +156,7 @@ void TZnRankChart::paintEvent(QPaintEvent*) {
     const bool played = !all.empty() && !all.front().Points.empty();
     if (!played) {
         painter.setPen(palette().color(QPalette::Text));
-        painter.drawText(plot, Qt::AlignCenter, QStringLiteral("なし"));
+        painter.drawText(plot, Qt::AlignCenter, tr("なし"));
         return;
     }
     for (const auto& series : all)
@@ -194,7 +194,7 @@ QString TZnRankChart::ToolTipAt(QPointF position) const {
         return {};
     const auto& series = FHistory.Series[static_cast<size_t>(hit->Series)];
     const TZnChartPoint& point = series.Points[static_cast<size_t>(hit->Day)];
-    return QStringLiteral("%1\n%2 %3位 勝点%4")
+    return tr("%1\n%2 %3位 勝点%4")
         .arg(series.Name, MatchdayText(hit->Day))
         .arg(point.Rank + 1)
         .arg(point.Points);

@@ -164,8 +164,7 @@ TZnSingleInstance::TRole TZnSingleInstance::Claim() {
         return CurrentRole;
     const QString folder = ChannelFolder();
     if (folder.isEmpty()) {
-        Error =
-            QStringLiteral("自分だけが書き込めるフォルダがないため、二重起動を確かめられません");
+        Error = tr("自分だけが書き込めるフォルダがないため、二重起動を確かめられません");
         return CurrentRole = TRole::Unavailable;
     }
     LockPath = folder + QLatin1Char('/') + Name + QStringLiteral(".lock");
@@ -199,7 +198,7 @@ bool TZnSingleInstance::AnyCopyAnswers() const {
 
 bool TZnSingleInstance::Listen() {
     if (CurrentRole != TRole::First) {
-        Error = QStringLiteral("最初に起動したコピーだけがファイルを受け取れます");
+        Error = tr("最初に起動したコピーだけがファイルを受け取れます");
         return false;
     }
     if (Server != nullptr)
@@ -209,7 +208,7 @@ bool TZnSingleInstance::Listen() {
     // Holding the lock, this copy may remove what a dead copy left behind.
     QLocalServer::removeServer(SocketPath);
     if (!server->listen(SocketPath)) {
-        Error = QStringLiteral("ファイル受け取り用のソケット %1 を開けません: %2")
+        Error = tr("ファイル受け取り用のソケット %1 を開けません: %2")
                     .arg(SocketPath, server->errorString());
         return false;
     }
@@ -235,7 +234,7 @@ void TZnSingleInstance::ListenAgainIfStopped() {
 bool TZnSingleInstance::HandOver(const QString& path, const TZnLaunchTokens& launch,
                                  std::chrono::milliseconds connectTimeout) {
     if (CurrentRole != TRole::Second) {
-        Error = QStringLiteral("既に起動しているゴールランがありません");
+        Error = tr("既に起動しているゴールランがありません");
         return false;
     }
     TZnHandOverMessage message;
@@ -247,7 +246,7 @@ bool TZnSingleInstance::HandOver(const QString& path, const TZnLaunchTokens& lau
     message.Launch = launch;
     const QByteArray bytes = EncodeHandOver(message);
     if (bytes.size() - HandOverHeaderSize > MaxMessageSize) {
-        Error = QStringLiteral("ファイル名が長すぎるため、起動中のゴールランに渡せません");
+        Error = tr("ファイル名が長すぎるため、起動中のゴールランに渡せません");
         return false;
     }
 
@@ -259,14 +258,13 @@ bool TZnSingleInstance::HandOver(const QString& path, const TZnLaunchTokens& lau
             break;
         socket.abort();
         if (deadline.hasExpired()) {
-            Error = QStringLiteral("既に起動しているゴールランに接続できませんでした");
+            Error = tr("既に起動しているゴールランに接続できませんでした");
             return false;
         }
         QThread::msleep(static_cast<unsigned long>(std::min(RemainingMs(deadline), RetryPauseMs)));
     }
 
-    const QString goneAway =
-        QStringLiteral("既に起動しているゴールランが、受け取りを終える前に終了しました");
+    const QString goneAway = tr("既に起動しているゴールランが、受け取りを終える前に終了しました");
     socket.write(bytes);
     while (socket.bytesToWrite() > 0) {
         if (!socket.waitForBytesWritten(-1)) {

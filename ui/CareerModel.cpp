@@ -4,7 +4,8 @@
 #include <array>
 #include <cstdint>
 
-#include "ZnMoneyText.h"
+#include "WindowWords.h"
+#include "ZnTranslation.h"
 
 namespace {
 
@@ -18,12 +19,14 @@ QVariant Alignment(TCareerColumn column) {
 } // namespace
 
 QString CareerColumnCaption(TCareerColumn column) {
-    static const std::array<QString, static_cast<size_t>(TCareerColumn::Count)> captions = {
-        QStringLiteral("季"),   QStringLiteral("順位"),   QStringLiteral("勝点"),
-        QStringLiteral("勝"),   QStringLiteral("分"),     QStringLiteral("負"),
-        QStringLiteral("得点"), QStringLiteral("失点"),   QStringLiteral("賞金"),
-        QStringLiteral("資金"), QStringLiteral("レベル"), QStringLiteral("優勝")};
-    return captions.at(static_cast<size_t>(column));
+    static constexpr std::array<const char*, static_cast<size_t>(TCareerColumn::Count)> captions = {
+        QT_TRANSLATE_NOOP("TCareerModel", "季"),     QT_TRANSLATE_NOOP("TCareerModel", "順位"),
+        QT_TRANSLATE_NOOP("TCareerModel", "勝点"),   QT_TRANSLATE_NOOP("TCareerModel", "勝"),
+        QT_TRANSLATE_NOOP("TCareerModel", "分"),     QT_TRANSLATE_NOOP("TCareerModel", "負"),
+        QT_TRANSLATE_NOOP("TCareerModel", "得点"),   QT_TRANSLATE_NOOP("TCareerModel", "失点"),
+        QT_TRANSLATE_NOOP("TCareerModel", "賞金"),   QT_TRANSLATE_NOOP("TCareerModel", "資金"),
+        QT_TRANSLATE_NOOP("TCareerModel", "レベル"), QT_TRANSLATE_NOOP("TCareerModel", "優勝")};
+    return TCareerModel::tr(captions.at(static_cast<size_t>(column)));
 }
 
 qint64 CareerCellValue(const TZnSeasonRecord& season, TCareerColumn column) {
@@ -61,9 +64,7 @@ QString CareerValueText(qint64 value, TCareerColumn column) {
     if (column == TCareerColumn::Title)
         return value != 0 ? QStringLiteral("★") : QString();
     if (column == TCareerColumn::Prize || column == TCareerColumn::Money)
-        return QString::fromStdString(MoneyText(
-                   static_cast<int32_t>(std::clamp<qint64>(value, INT32_MIN, INT32_MAX)))) +
-               QStringLiteral("円");
+        return WindowMoney(std::clamp<qint64>(value, INT32_MIN, INT32_MAX));
     return QString::number(value);
 }
 
@@ -72,25 +73,25 @@ QString CareerCellText(const TZnSeasonRecord& season, TCareerColumn column) {
 }
 
 QString CareerSeasonLine(const TZnSeasonRecord& season) {
-    // Appended piece by piece: a page of ten thousand seasons builds ten thousand of these.
-    struct TPart {
-        QStringView Before;
-        TCareerColumn Column;
-        QStringView After;
-    };
-    static constexpr TPart parts[] = {
-        {u"", TCareerColumn::Season, u"季 "},     {u"", TCareerColumn::Rank, u"位 "},
-        {u"勝点", TCareerColumn::Points, u" "},   {u"", TCareerColumn::Wins, u"勝"},
-        {u"", TCareerColumn::Draws, u"分"},       {u"", TCareerColumn::Losses, u"敗 "},
-        {u"得点", TCareerColumn::GoalsFor, u" "}, {u"失点", TCareerColumn::GoalsAgainst, u"\n"},
-        {u"賞金", TCareerColumn::Prize, u" "},    {u"資金", TCareerColumn::Money, u" "},
-        {u"レベル", TCareerColumn::Level, u""}};
-    QString line;
-    line.reserve(96);
-    for (const TPart& part : parts)
-        line.append(part.Before).append(CareerCellText(season, part.Column)).append(part.After);
+    // The pattern is translated once per language, not once per line: a page of ten thousand
+    // seasons builds ten thousand of these.
+    static QString language;
+    static QString pattern;
+    static QString title;
+    if (pattern.isEmpty() || language != WindowLanguage()) {
+        language = WindowLanguage();
+        pattern = TCareerModel::tr(
+            "%1季 %2位 勝点%3 %4勝%5分%6敗 得点%7 失点%8\n賞金%9 資金%10 レベル%11");
+        title = TCareerModel::tr(" 優勝");
+    }
+    const auto cell = [&season](TCareerColumn column) { return CareerCellText(season, column); };
+    QString line = pattern.arg(
+        cell(TCareerColumn::Season), cell(TCareerColumn::Rank), cell(TCareerColumn::Points),
+        cell(TCareerColumn::Wins), cell(TCareerColumn::Draws), cell(TCareerColumn::Losses),
+        cell(TCareerColumn::GoalsFor), cell(TCareerColumn::GoalsAgainst),
+        cell(TCareerColumn::Prize), cell(TCareerColumn::Money), cell(TCareerColumn::Level));
     if (season.Title)
-        line.append(u" 優勝");
+        line.append(title);
     return line;
 }
 

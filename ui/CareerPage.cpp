@@ -1,5 +1,7 @@
 #include "CareerPage.h"
 
+#include <QEvent>
+
 #include <algorithm>
 
 #include <QHeaderView>
@@ -36,11 +38,9 @@ TCareerPage::TCareerPage(QWidget* parent)
       FModel(new TCareerModel(this)) {
     setObjectName(QStringLiteral("CareerPage"));
     FChart->setObjectName(QStringLiteral("ZCareerChart"));
-    FChart->setAccessibleName(QStringLiteral("監督経歴のグラフ"));
     FChart->SetMoneyFormat(
         [](qint64 money) { return CareerValueText(money, TCareerColumn::Money); });
     FTable->setObjectName(QStringLiteral("ListViewCareer"));
-    FTable->setAccessibleName(QStringLiteral("監督経歴"));
     FTable->setModel(FModel);
     FTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     FTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -57,7 +57,21 @@ TCareerPage::TCareerPage(QWidget* parent)
     // The chart takes the larger share of a growing page: its ranks need the height to part.
     layout->addWidget(FChart, 3);
     layout->addWidget(FTable, 2);
+    Retranslate();
     Refresh(TZnCareer{});
+}
+
+void TCareerPage::Retranslate() {
+    FChart->setAccessibleName(tr("監督経歴のグラフ"));
+    FTable->setAccessibleName(tr("監督経歴"));
+    // The values follow at the window's next refresh of the page.
+    emit FModel->headerDataChanged(Qt::Horizontal, 0, FModel->columnCount() - 1);
+}
+
+void TCareerPage::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
 }
 
 void TCareerPage::Refresh(const TZnGameGoalrun& game) {
@@ -69,12 +83,12 @@ void TCareerPage::Refresh(const TZnCareer& career) {
     FChart->SetSeasons(CareerChartSeries(career));
     FTable->setVisible(!career.Seasons.empty());
     if (career.Seasons.empty()) {
-        FChart->setAccessibleDescription(TZnCareerChart::EmptyText);
+        FChart->setAccessibleDescription(TZnCareerChart::EmptyText());
         return;
     }
     const TZnSeasonRecord& last = career.Seasons.back();
     FChart->setAccessibleDescription(
-        QStringLiteral("%1季から%2季までの最終順位と資金。最新の%2季は%3位、資金%4。")
+        tr("%1季から%2季までの最終順位と資金。最新の%2季は%3位、資金%4。")
             .arg(CareerCellText(career.Seasons.front(), TCareerColumn::Season),
                  CareerCellText(last, TCareerColumn::Season),
                  CareerCellText(last, TCareerColumn::Rank),

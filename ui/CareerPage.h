@@ -30,7 +30,11 @@ public:
 
     QSize sizeHint() const override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void Retranslate();
     [[nodiscard]] int ColumnWidth(TCareerColumn column, qint64 largest) const;
 
     TZnCareerChart* FChart;

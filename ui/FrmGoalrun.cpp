@@ -10,7 +10,6 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QShowEvent>
 #include <QSplitter>
@@ -28,23 +27,13 @@
 #include "ZnActns.h"
 #include "ZnCopyData.h"
 #include "ZnDialogs.h"
-#include "ZnMoneyText.h"
+#include "WindowWords.h"
 #include "ZnTeamNames.h"
 
 namespace {
 
 QString CopyrightInfo() {
     return QStringLiteral("Copyright © 2026 Vomera. All rights reserved.");
-}
-
-// "試合開始 (F5)": the command's name, and its key when it has one.
-QString ToolTipWithKey(const QAction& action) {
-    QString name = action.text();
-    name.remove(QRegularExpression(QStringLiteral("\\(&.\\)|&|\\.\\.\\.$")));
-    if (action.shortcut().isEmpty())
-        return name;
-    return QStringLiteral("%1 (%2)").arg(name,
-                                         action.shortcut().toString(QKeySequence::NativeText));
 }
 
 } // namespace
@@ -77,9 +66,6 @@ int TFormMain::Scaled(int designPixels) const {
 }
 
 void TFormMain::FormCreate() {
-    // No application display name: the desktop would append it to every box's caption.
-    const QString title = FromView(ProductTitle);
-    setWindowTitle(title);
     setFont(SystemIconFont());
     Game.SetMessageLog(RichEdit1);
     const QString nameFile = FAppFolder + QStringLiteral("TeamNameList.txt");
@@ -89,13 +75,11 @@ void TFormMain::FormCreate() {
             Game.TeamNames = ReadTeamNameFile(nameFile);
     } catch (const std::exception&) {
     }
-    const QFileInfo executable(QCoreApplication::applicationFilePath());
-    ZnViewHelpHtmlAction1->FileName = executable.completeBaseName() + QStringLiteral("_help.html");
     ZnViewHelpHtmlAction1->Folder = FAppFolder;
     ZnOpenAppFolderAction1->Folder = FAppFolder;
-    ZnAboutAction1->ApplicationName = title;
     ZnAboutAction1->ApplicationVer = FromView(ProductVersion);
     ZnAboutAction1->CopyrightInfo = CopyrightInfo();
+    Retranslate();
 }
 
 void TFormMain::showEvent(QShowEvent* event) {
@@ -168,15 +152,16 @@ QAction* TFormMain::NewAction(const QString& caption, const QString& category,
 }
 
 void TFormMain::CreateActions() {
-    ActGame = NewAction(QStringLiteral("試合開始"), {}, QStringLiteral("ActGame"));
-    ActBuildUp = NewAction(QStringLiteral("強化費投入"), {}, QStringLiteral("ActBuildUp"));
-    ActNextSeason = NewAction(QStringLiteral("次季へ"), {}, QStringLiteral("ActNextSeason"));
+    // Captions and hints are set by Retranslate (FrmGoalrunTexts.cpp).
+    ActGame = NewAction({}, {}, QStringLiteral("ActGame"));
+    ActBuildUp = NewAction({}, {}, QStringLiteral("ActBuildUp"));
+    ActNextSeason = NewAction({}, {}, QStringLiteral("ActNextSeason"));
     ActNextSeason->setEnabled(false);
     ActZLVMyClubData =
         NewAction(QStringLiteral("ActZLVMyClubData"), {}, QStringLiteral("ActZLVMyClubData"));
     const QString loadSave = QStringLiteral("ロードセーブ");
-    ActMILoad = NewAction(QStringLiteral("ロード(&L)"), loadSave, QStringLiteral("ActMILoad"));
-    ActMISave = NewAction(QStringLiteral("セーブ(&S)"), loadSave, QStringLiteral("ActMISave"));
+    ActMILoad = NewAction({}, loadSave, QStringLiteral("ActMILoad"));
+    ActMISave = NewAction({}, loadSave, QStringLiteral("ActMISave"));
     // The slot entries run their commands themselves; these two are kept so the list is whole.
     NewAction(QStringLiteral("ActDataLoad"), loadSave, QStringLiteral("ActDataLoad"));
     NewAction(QStringLiteral("ActDataSave"), loadSave, QStringLiteral("ActDataSave"));
@@ -198,11 +183,10 @@ void TFormMain::CreateActions() {
     // The file actions stand in the ゲーム menu; the editing, search and window actions are
     // reached by nothing and kept so the action list is whole.
     const QString file = QStringLiteral("ファイル");
-    FileNewAct = NewAction(QStringLiteral("新規(&N)"), file, QStringLiteral("FileNewAct"));
-    FileOpenAct = NewAction(QStringLiteral("開く(&O)..."), file, QStringLiteral("FileOpenAct"));
-    FileSaveAct = NewAction(QStringLiteral("上書き保存(&S)"), file, QStringLiteral("FileSaveAct"));
-    FileSaveAsAct =
-        NewAction(QStringLiteral("名前を付けて保存(&A)..."), file, QStringLiteral("FileSaveAsAct"));
+    FileNewAct = NewAction({}, file, QStringLiteral("FileNewAct"));
+    FileOpenAct = NewAction({}, file, QStringLiteral("FileOpenAct"));
+    FileSaveAct = NewAction({}, file, QStringLiteral("FileSaveAct"));
+    FileSaveAsAct = NewAction({}, file, QStringLiteral("FileSaveAsAct"));
     for (const char* name : {"EditCutAct", "EditCopyAct", "EditPasteAct", "EditSelectAllAct",
                              "EditUndoAct", "EditDeleteAct"})
         NewAction(QString::fromLatin1(name), QStringLiteral("編集"), QString::fromLatin1(name));
@@ -214,26 +198,20 @@ void TFormMain::CreateActions() {
         NewAction(QString::fromLatin1(name), QStringLiteral("ウィンドウ"),
                   QString::fromLatin1(name));
 
-    // Shortcuts and hints: the tool tip names the command and its key, the status tip says what
-    // it does. Every window-wide key is an action of the window, so it works from any control.
-    const std::tuple<QAction*, QKeySequence, const char*> hints[] = {
-        {ActGame, QKeySequence(Qt::Key_F5), "今節の試合を行います。"},
-        {ActBuildUp, {}, "入力した額を強化費として今節に投入します。"},
-        {ActNextSeason, QKeySequence(Qt::Key_F6), "次のシーズンを始めます。"},
-        {ActMILoad, {}, "セーブしたゲームをスロットからロードします。"},
-        {ActMISave, {}, "ゲームをスロットにセーブします。"},
-        {FileOpenAct, QKeySequence(Qt::CTRL | Qt::Key_O), "ゲームのファイルを選んで開きます。"},
-        {FileSaveAct, QKeySequence(Qt::CTRL | Qt::Key_S),
-         "ゲームを今のファイルに上書きして保存します。"},
-        {FileSaveAsAct, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-         "ゲームを新しい名前のファイルに保存します。"},
-        {ZnExitAction1, QKeySequence(Qt::CTRL | Qt::Key_Q), nullptr},
+    // Every window-wide key is an action of the window, so it works from any control.
+    const std::pair<QAction*, QKeySequence> keys[] = {
+        {ActGame, QKeySequence(Qt::Key_F5)},
+        {ActBuildUp, {}},
+        {ActNextSeason, QKeySequence(Qt::Key_F6)},
+        {ActMILoad, {}},
+        {ActMISave, {}},
+        {FileOpenAct, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {FileSaveAct, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {FileSaveAsAct, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {ZnExitAction1, QKeySequence(Qt::CTRL | Qt::Key_Q)},
     };
-    for (const auto& [action, key, statusTip] : hints) {
+    for (const auto& [action, key] : keys) {
         action->setShortcut(key);
-        if (statusTip != nullptr)
-            action->setStatusTip(QString::fromUtf8(statusTip));
-        action->setToolTip(ToolTipWithKey(*action));
         addAction(action);
     }
 
@@ -247,22 +225,23 @@ void TFormMain::CreateActions() {
 }
 
 void TFormMain::CreateMenus() {
-    QMenu* g1 = menuBar()->addMenu(QStringLiteral("ゲーム(&G)"));
+    // Titles and hints are set by Retranslate (FrmGoalrunTexts.cpp).
+    QMenu* g1 = G1 = menuBar()->addMenu(QString());
     g1->setObjectName(QStringLiteral("G1"));
-    QAction* n9 = g1->addAction(QStringLiteral("ニューゲーム(&N)"));
+    QAction* n9 = N9 = g1->addAction(QString());
     n9->setObjectName(QStringLiteral("N9"));
     n9->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    n9->setStatusTip(QStringLiteral("新しいゲームを始めます。"));
-    n9->setToolTip(ToolTipWithKey(*n9));
     connect(n9, &QAction::triggered, this, [this] { RunCommand(nullptr, [this] { N9Click(); }); });
     g1->addSeparator();
     g1->addActions({FileOpenAct, FileSaveAct, FileSaveAsAct});
     g1->addSeparator();
+    g1->addMenu(CreateLanguageMenu());
+    g1->addSeparator();
     g1->addAction(ZnExitAction1);
 
-    MILoad = menuBar()->addMenu(ActMILoad->text());
+    MILoad = menuBar()->addMenu(QString());
     MILoad->setObjectName(QStringLiteral("MILoad"));
-    MISave = menuBar()->addMenu(ActMISave->text());
+    MISave = menuBar()->addMenu(QString());
     MISave->setObjectName(QStringLiteral("MISave"));
     for (int n = 0; n < 10; ++n) {
         for (auto [entries, menu, name] : {std::tuple{&MIDataLoad, MILoad, "MIDataLoad%1"},
@@ -274,9 +253,6 @@ void TFormMain::CreateMenus() {
             (*entries)[static_cast<size_t>(n)] = entry;
         }
     }
-    g1->menuAction()->setStatusTip(QStringLiteral("ゲームを始める、開く、保存する、終了します。"));
-    MILoad->menuAction()->setStatusTip(ActMILoad->statusTip());
-    MISave->menuAction()->setStatusTip(ActMISave->statusTip());
     MILoad->setToolTipsVisible(true);
     MISave->setToolTipsVisible(true);
     // Opening a slot menu runs its action, which sets the entries' captions.
@@ -286,14 +262,13 @@ void TFormMain::CreateMenus() {
         connect(action, &QAction::changed, menu,
                 [menu, action] { menu->menuAction()->setEnabled(action->isEnabled()); });
 
-    QMenu* h2 = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    QMenu* h2 = H2 = menuBar()->addMenu(QString());
     h2->setObjectName(QStringLiteral("H2"));
     h2->addAction(ZnViewHelpHtmlAction1);
     h2->addSeparator();
     h2->addAction(ZnOpenAppFolderAction1);
     h2->addSeparator();
     h2->addAction(ZnAboutAction1);
-    h2->menuAction()->setStatusTip(QStringLiteral("ヘルプとバージョン情報を見ます。"));
 }
 
 void TFormMain::ConnectOpenFallbacks() {
@@ -305,10 +280,10 @@ void TFormMain::ConnectOpenFallbacks() {
     connect(ZnOpenAppFolderAction1, &TZnOpenAppFolderAction::openFailed, this,
             [this](const QString& folder) {
                 RunCommand(nullptr, [this, &folder] {
-                    Dialogs.MessageBox(QDir::toNativeSeparators(folder) +
-                                           QStringLiteral("\r\nフォルダを開けませんでした"),
-                                       QStringLiteral("エラー"), QMessageBox::Critical,
-                                       QMessageBox::Ok, QMessageBox::Ok);
+                    Dialogs.MessageBox(QDir::toNativeSeparators(folder) + QStringLiteral("\r\n") +
+                                           tr("フォルダを開けませんでした"),
+                                       tr("エラー"), QMessageBox::Critical, QMessageBox::Ok,
+                                       QMessageBox::Ok);
                 });
             });
 }
@@ -402,13 +377,10 @@ bool TFormMain::BuildUpSettled() {
     if (text == BuildUpSettledText || !amount)
         return true;
     enum { Invest, Skip, Cancel };
-    const int choice =
-        Dialogs.Choose(QStringLiteral("強化費%1円がまだ投入されていません。")
-                           .arg(QString::fromStdString(MoneyText(*amount))),
-                       QStringLiteral("確認"), QMessageBox::Question,
-                       {QStringLiteral("投入して試合開始"), QStringLiteral("投入せずに試合開始"),
-                        QStringLiteral("キャンセル")},
-                       Invest, Cancel);
+    const int choice = Dialogs.Choose(
+        tr("強化費%1がまだ投入されていません。").arg(WindowMoney(*amount)), tr("確認"),
+        QMessageBox::Question, {tr("投入して試合開始"), tr("投入せずに試合開始"), tr("キャンセル")},
+        Invest, Cancel);
     if (choice == Invest)
         ActBuildUpExecute();
     else if (choice == Skip)
@@ -435,11 +407,11 @@ void TFormMain::ActBuildUpExecute() {
 }
 
 void TFormMain::N9Click() {
-    QString question = QStringLiteral("新しくゲームを始めます。よろしいですか？");
+    QString question = tr("新しくゲームを始めます。よろしいですか？");
     if (Game.UnsavedProgress())
-        question += QStringLiteral("\r\n保存していない進行は失われます。");
+        question += QStringLiteral("\r\n") + tr("保存していない進行は失われます。");
     const auto answer =
-        Dialogs.MessageBox(question, QStringLiteral("確認"), QMessageBox::Question,
+        Dialogs.MessageBox(question, tr("確認"), QMessageBox::Question,
                            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
     if (answer == QMessageBox::Ok)
         StartNewGame();

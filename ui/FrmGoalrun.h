@@ -22,6 +22,7 @@ class QComboBox;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QShortcut;
 class QSplitter;
 class QTabWidget;
 class QTimer;
@@ -80,11 +81,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Takes copy-data messages: identifier 1 with a path opens that path (OpenPath).
     bool event(QEvent* event) override;
+    // A change of the application's language retranslates the window at once.
+    void changeEvent(QEvent* event) override;
 
 private:
     // One page of PageControl1: its tab caption, its widget and how it redraws from the game.
     struct TPage {
-        QString Caption;
+        const char* Caption; // the source text of tr()
         QWidget* Widget;
         std::function<void()> Refresh;
     };
@@ -101,6 +104,11 @@ private:
     void CreateActions();
     void CreateMenus();
     void CreateFileCommands();
+    // The 表示言語 submenu: one checkable entry per language, named in that language.
+    QMenu* CreateLanguageMenu();
+    // Sets every text of the window in the application's language (FrmGoalrunTexts.cpp) and
+    // redraws the views, which word the game's values in it.
+    void Retranslate();
     // The help page in the program's own window, the folder's path in a box, when the desktop
     // cannot open them.
     void ConnectOpenFallbacks();
@@ -217,6 +225,7 @@ private:
     QPushButton* BtnNextSeason;
     QPushButton* BtnGame30;
     QPushButton* BtnMesClear;
+    QShortcut* ShortcutBuildUp;
     TFileDropTarget* FileDropTarget1;
 
     // Actions; ActionList1 holds every action of the window, in creation order.
@@ -237,6 +246,10 @@ private:
     QAction* FileSaveAsAct;
 
     // Menus.
+    QMenu* G1;
+    QAction* N9;
+    QMenu* MenuLanguage;
+    QMenu* H2;
     QMenu* MILoad;
     QMenu* MISave;
     std::array<QAction*, 10> MIDataLoad{};

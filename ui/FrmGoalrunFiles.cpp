@@ -18,7 +18,7 @@
 #include "ZnDialogs.h"
 #include "ZnFileDropTarget.h"
 #include "ZnFileName.h"
-#include "ZnMoneyText.h"
+#include "WindowWords.h"
 
 namespace {
 
@@ -39,27 +39,27 @@ constexpr int FileReportMs = 5000;
 QString ReasonText(TZnFileErrorReason reason) {
     switch (reason) {
     case TZnFileErrorReason::BadName:
-        return QStringLiteral("ファイル名が正しくありません。");
+        return TFormMain::tr("ファイル名が正しくありません。");
     case TZnFileErrorReason::NotFound:
-        return QStringLiteral("ファイルまたはフォルダが見つかりません。");
+        return TFormMain::tr("ファイルまたはフォルダが見つかりません。");
     case TZnFileErrorReason::NoPermission:
-        return QStringLiteral("アクセスする権限がありません。");
+        return TFormMain::tr("アクセスする権限がありません。");
     case TZnFileErrorReason::ReadOnly:
-        return QStringLiteral("読み取り専用の場所です。");
+        return TFormMain::tr("読み取り専用の場所です。");
     case TZnFileErrorReason::NoSpace:
-        return QStringLiteral("ディスクの空き容量が足りません。");
+        return TFormMain::tr("ディスクの空き容量が足りません。");
     case TZnFileErrorReason::NotRegularFile:
-        return QStringLiteral("通常のファイルではありません。");
+        return TFormMain::tr("通常のファイルではありません。");
     case TZnFileErrorReason::NotSaveFile:
-        return QStringLiteral("このゲームのセーブファイルではありません。");
+        return TFormMain::tr("このゲームのセーブファイルではありません。");
     case TZnFileErrorReason::TooShort:
-        return QStringLiteral("ファイルが短すぎます。");
+        return TFormMain::tr("ファイルが短すぎます。");
     case TZnFileErrorReason::Damaged:
-        return QStringLiteral("セーブデータの記録が壊れています。");
+        return TFormMain::tr("セーブデータの記録が壊れています。");
     case TZnFileErrorReason::SystemError:
         break;
     }
-    return QStringLiteral("ファイルの読み書きでエラーが発生しました。");
+    return TFormMain::tr("ファイルの読み書きでエラーが発生しました。");
 }
 
 bool IsFile(const QString& path) {
@@ -77,16 +77,16 @@ QString SlotSummary(const QString& path) {
     try {
         game.LoadFromFile(FileSystemName(path));
     } catch (const std::exception&) {
-        return QStringLiteral("読み込めないファイル (%1)").arg(date);
+        return TFormMain::tr("読み込めないファイル (%1)").arg(date);
     }
-    const std::string matchday = game.Finished ? "優勝"
-                                 : game.Matchday == 0
-                                     ? "開幕前"
-                                     : "第" + std::to_string(game.Matchday) + "節まで";
-    const std::string summary = SeasonName(game.Season) + " " + matchday + " " +
-                                std::to_string(int64_t{game.MyClub().Rank} + 1) + "位 資金" +
-                                MoneyText(game.Coach().Money) + "円";
-    return QStringLiteral("%1 (%2)").arg(QString::fromStdString(summary), date);
+    const QString matchday = game.Finished        ? TFormMain::tr("優勝")
+                             : game.Matchday == 0 ? TFormMain::tr("開幕前")
+                                                  : TFormMain::tr("第%1節まで").arg(game.Matchday);
+    const QString summary = TFormMain::tr("%1 %2 %3位 資金%4")
+                                .arg(QString::fromStdString(SeasonName(game.Season)), matchday)
+                                .arg(int64_t{game.MyClub().Rank} + 1)
+                                .arg(WindowMoney(game.Coach().Money));
+    return QStringLiteral("%1 (%2)").arg(summary, date);
 }
 
 } // namespace
@@ -125,7 +125,7 @@ void TFormMain::SetSlotCaptions(const std::array<QAction*, 10>& entries, bool en
     for (int n = 0; n < 10; ++n) {
         const bool exists = IsFile(SlotPath(n));
         entries[n]->setText(exists ? SlotFileName(n) : QString::number(n) + EmptySlot);
-        const QString tip = exists ? SlotSummary(SlotPath(n)) : QStringLiteral("空き");
+        const QString tip = exists ? SlotSummary(SlotPath(n)) : tr("空き");
         entries[n]->setToolTip(tip);
         entries[n]->setStatusTip(tip);
         entries[n]->setEnabled(exists || enableMissing);
@@ -158,8 +158,8 @@ void TFormMain::ActDataSaveExecute(QObject* sender) {
     QDir().mkpath(SaveDataFolder(FAppFolder));
     if (IsFile(path)) {
         const auto answer = Dialogs.MessageBox(
-            QStringLiteral("ファイルを上書きしてよろしいですか？"), QStringLiteral("確認"),
-            QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
+            tr("ファイルを上書きしてよろしいですか？"), tr("確認"), QMessageBox::Question,
+            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
         if (answer != QMessageBox::Ok)
             return;
     }
@@ -171,7 +171,7 @@ bool TFormMain::LoadGameFile(const QString& fileName) {
     if (!UnsavedProgressMayGo())
         return false;
     const TZnBusyCursor busy = Dialogs.Busy();
-    const QString failed = QStringLiteral("ファイルは開けません");
+    const QString failed = tr("ファイルは開けません");
     try {
         Game.LoadFromFile(FileSystemName(fileName));
         RefreshViews();
@@ -180,12 +180,12 @@ bool TFormMain::LoadGameFile(const QString& fileName) {
     } catch (const std::exception&) {
         return FileFailed(fileName, failed, {});
     }
-    return FileSucceeded(fileName, QStringLiteral("%1をロードしました"));
+    return FileSucceeded(fileName, tr("%1をロードしました"));
 }
 
 bool TFormMain::SaveGameFile(const QString& fileName) {
     const TZnBusyCursor busy = Dialogs.Busy();
-    const QString failed = QStringLiteral("ファイルを作成できませんでした");
+    const QString failed = tr("ファイルを作成できませんでした");
     try {
         Game.SaveToFile(FileSystemName(fileName));
     } catch (const EZnFileError& error) {
@@ -193,7 +193,7 @@ bool TFormMain::SaveGameFile(const QString& fileName) {
     } catch (const std::exception&) {
         return FileFailed(fileName, failed, {});
     }
-    return FileSucceeded(fileName, QStringLiteral("%1にセーブしました"));
+    return FileSucceeded(fileName, tr("%1にセーブしました"));
 }
 
 bool TFormMain::FileSucceeded(const QString& fileName, const QString& report) {
@@ -207,7 +207,7 @@ bool TFormMain::FileSucceeded(const QString& fileName, const QString& report) {
 
 bool TFormMain::FileFailed(const QString& fileName, const QString& message, const QString& reason) {
     // The path stands on the first line of the box.
-    Dialogs.MessageBox(fileName + QStringLiteral("\r\n") + message, QStringLiteral("エラー"),
+    Dialogs.MessageBox(fileName + QStringLiteral("\r\n") + message, tr("エラー"),
                        QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok, reason);
     return false;
 }
@@ -215,10 +215,10 @@ bool TFormMain::FileFailed(const QString& fileName, const QString& message, cons
 bool TFormMain::UnsavedProgressMayGo() {
     if (!Game.UnsavedProgress())
         return true;
-    return Dialogs.MessageBox(
-               QStringLiteral("保存していない進行があります。破棄してよろしいですか？"),
-               QStringLiteral("確認"), QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel,
-               QMessageBox::Cancel) == QMessageBox::Ok;
+    return Dialogs.MessageBox(tr("保存していない進行があります。破棄してよろしいですか？"),
+                              tr("確認"), QMessageBox::Question,
+                              QMessageBox::Ok | QMessageBox::Cancel,
+                              QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
 bool TFormMain::LoadGameFileWithDialog() {
@@ -243,11 +243,12 @@ void TFormMain::FileDropTarget1FileDrop() {
 }
 
 bool TFormMain::SaveQuestionLetsGoOn() {
-    const auto answer = Dialogs.MessageBox(
-        QStringLiteral("%1\r\nファイルの内容は変更されています。\r\n保存しますか？")
-            .arg(Files.OpenDialogFileName),
-        QStringLiteral("確認"), QMessageBox::Question,
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    const auto answer = Dialogs.MessageBox(Files.OpenDialogFileName + QStringLiteral("\r\n") +
+                                               tr("ファイルの内容は変更されています。") +
+                                               QStringLiteral("\r\n") + tr("保存しますか？"),
+                                           tr("確認"), QMessageBox::Question,
+                                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                           QMessageBox::Yes);
     if (answer == QMessageBox::Yes)
         return SaveGameFileWithDialog();
     return answer == QMessageBox::No;

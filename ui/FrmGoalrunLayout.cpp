@@ -62,7 +62,6 @@ void TFormMain::CreateControls() {
     CreatePages();
     RichEdit1 = new TMessageLogEdit;
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
-    RichEdit1->setAccessibleName(QStringLiteral("メッセージ"));
     // The page takes most of the height the window gains (charts and the career grow with it),
     // the log a third; the club panel keeps the height that shows it whole, and the command
     // panel (buttons at its top) takes the height beside it. The two sides share the width the
@@ -129,7 +128,8 @@ void TFormMain::PlaceWindow() {
 QWidget* TFormMain::CreateCommandPanel() {
     auto* panel = new QWidget;
     panel->setObjectName(QStringLiteral("Panel2"));
-    Label1 = new QLabel(QStringLiteral("強化費(万円)"), panel);
+    // Texts, tips and accessible names are set by Retranslate (FrmGoalrunTexts.cpp).
+    Label1 = new QLabel(panel);
     ComboBoxBuildUp = new QComboBox(panel);
     ComboBoxBuildUp->setEditable(true);
     ComboBoxBuildUp->setInsertPolicy(QComboBox::NoInsert);
@@ -137,21 +137,13 @@ QWidget* TFormMain::CreateCommandPanel() {
     ComboBoxBuildUp->addItems(BuildUpAmounts());
     ComboBoxBuildUp->setEditText(QStringLiteral("0"));
     ComboBoxBuildUp->setFixedWidth(Scaled(97));
-    // The label names the box, for a screen reader too (on the box and on its edit field, which
-    // is what has the focus).
     Label1->setBuddy(ComboBoxBuildUp);
-    for (QWidget* box : {static_cast<QWidget*>(ComboBoxBuildUp),
-                         static_cast<QWidget*>(ComboBoxBuildUp->lineEdit())})
-        box->setAccessibleName(Label1->text());
-    auto* focusBox = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this);
+    auto* focusBox = ShortcutBuildUp = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this);
     focusBox->setObjectName(QStringLiteral("ShortcutBuildUp"));
     connect(focusBox, &QShortcut::activated, ComboBoxBuildUp, [this] {
         ComboBoxBuildUp->setFocus(Qt::ShortcutFocusReason);
         ComboBoxBuildUp->lineEdit()->selectAll();
     });
-    ComboBoxBuildUp->setToolTip(QStringLiteral("%1 (%2)").arg(
-        Label1->text(), focusBox->key().toString(QKeySequence::NativeText)));
-    ComboBoxBuildUp->setStatusTip(QStringLiteral("今節に投入する強化費を万円単位で入力します。"));
     // What the typed amount would make of the next match, updated as the player types.
     LabelBuildUpOdds = new QLabel(panel);
     LabelBuildUpOdds->setTextFormat(Qt::PlainText);
@@ -167,9 +159,7 @@ QWidget* TFormMain::CreateCommandPanel() {
     // no focus chain and no screen reader finds it; only a direct click reaches it.
     BtnGame30 = new QPushButton(QStringLiteral("BtnGame30"), this);
     BtnGame30->setWindowFlags(Qt::Window);
-    BtnGame30->setAccessibleName(QStringLiteral("30節まとめて試合"));
-    BtnMesClear = new QPushButton(QStringLiteral("メッセージクリア"), panel);
-    BtnMesClear->setStatusTip(QStringLiteral("メッセージをすべて消します。"));
+    BtnMesClear = new QPushButton(panel);
     BtnMesClear->setMinimumWidth(Scaled(97));
     for (auto [widget, name] : {std::pair<QWidget*, const char*>{Label1, "Label1"},
                                 {ComboBoxBuildUp, "ComboBoxBuildUp"},

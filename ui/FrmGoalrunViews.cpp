@@ -23,25 +23,18 @@
 
 namespace {
 
-// A page of type TWidget over `game`, named by its tab caption: one built over the game, or one
-// handed the game on each refresh.
+// A page of type TWidget over `game`, named by its tab caption (the source text, translated when
+// shown): one built over the game, or one handed the game on each refresh.
 template <class TWidget> auto NewPage(const char* caption, const TZnGameGoalrun& game) {
     if constexpr (std::is_constructible_v<TWidget, const TZnGameGoalrun&>) {
         auto* widget = new TWidget(game);
-        return std::tuple{QString::fromUtf8(caption), static_cast<QWidget*>(widget),
+        return std::tuple{caption, static_cast<QWidget*>(widget),
                           std::function<void()>([widget] { widget->Refresh(); })};
     } else {
         auto* widget = new TWidget;
-        return std::tuple{QString::fromUtf8(caption), static_cast<QWidget*>(widget),
+        return std::tuple{caption, static_cast<QWidget*>(widget),
                           std::function<void()>([widget, &game] { widget->Refresh(game); })};
     }
-}
-
-// A screen reader names a page's lists by the page's caption, unless the page names them itself.
-void NameListsAfterPage(QWidget& page, const QString& caption) {
-    for (QAbstractItemView* list : page.findChildren<QAbstractItemView*>())
-        if (list->accessibleName().isEmpty())
-            list->setAccessibleName(caption);
 }
 
 } // namespace
@@ -50,19 +43,18 @@ void TFormMain::CreatePages() {
     // The tabs of PageControl1, left to right. A new page is a widget unit with a constructor
     // over the game and a Refresh, and one line here.
     for (auto [caption, widget, refresh] : {
-             NewPage<TPageRankTable>("順位表", Game),
-             NewPage<TPageFixtures>("対戦表", Game),
-             NewPage<TPagePrizes>("賞金一覧", Game),
-             NewPage<TPageRankChart>("順位推移", Game),
-             NewPage<TCareerPage>("監督経歴", Game),
+             NewPage<TPageRankTable>(QT_TR_NOOP("順位表"), Game),
+             NewPage<TPageFixtures>(QT_TR_NOOP("対戦表"), Game),
+             NewPage<TPagePrizes>(QT_TR_NOOP("賞金一覧"), Game),
+             NewPage<TPageRankChart>(QT_TR_NOOP("順位推移"), Game),
+             NewPage<TCareerPage>(QT_TR_NOOP("監督経歴"), Game),
          })
         Pages.push_back({caption, widget, refresh});
     PageControl1 = new QTabWidget;
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     for (size_t i = 0; i < Pages.size(); ++i) {
         Pages[i].Widget->setObjectName(QStringLiteral("TabSheet%1").arg(i + 1));
-        PageControl1->addTab(Pages[i].Widget, Pages[i].Caption);
-        NameListsAfterPage(*Pages[i].Widget, Pages[i].Caption);
+        PageControl1->addTab(Pages[i].Widget, QString());
     }
     PageControl1->setCurrentIndex(0);
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
@@ -85,18 +77,17 @@ void TFormMain::ShowBuildUpOdds() {
     if (Game.CanInvestBuildUp())
         if (const auto amount = Game.AcceptedBuildUp(ComboBoxBuildUp->currentText().toStdString()))
             odds = NextMatchOdds(Game, *amount);
-    LabelBuildUpOdds->setText(odds ? QStringLiteral("この額なら ") + FromView(OddsText(*odds))
-                                   : QString());
+    LabelBuildUpOdds->setText(odds ? tr("この額なら ") + FromView(OddsText(*odds)) : QString());
 }
 
 QWidget* TFormMain::CreateClubPanel() {
     ZnCIMyClub = new TZnColumnInfos(this);
     ZnCIMyClub->setObjectName(QStringLiteral("ZnCIMyClub"));
-    for (const char* caption : {"項目", "値"})
-        ZnCIMyClub->ColumnInfos().Add().Caption = QString::fromUtf8(caption);
+    // The captions and the accessible name are set by Retranslate (FrmGoalrunTexts.cpp).
+    for (int column = 0; column < 2; ++column)
+        ZnCIMyClub->ColumnInfos().Add();
     ZLVMyClub = new TZnListView;
     ZLVMyClub->setObjectName(QStringLiteral("ZLVMyClub"));
-    ZLVMyClub->setAccessibleName(QStringLiteral("担当チーム"));
     ZLVMyClub->ColumnInfos = ZnCIMyClub;
     ZLVMyClub->SortMarkUse = false;
     std::vector<TZnListColumn> columns(2);
@@ -115,7 +106,7 @@ QWidget* TFormMain::CreateClubPanel() {
             [this] {
                 QStringList lines;
                 for (const QString& name : ClubNames(Game))
-                    lines << QStringLiteral("第%1節 %2 88 - 88 %2").arg(MatchdayCount).arg(name);
+                    lines << tr("第%1節 %2 88 - 88 %2").arg(MatchdayCount).arg(name);
                 return lines;
             },
             true};
@@ -134,9 +125,8 @@ void TFormMain::ActZLVMyClubDataExecute() {
     }
     // Every investment raises attack and defense by the coach's level for each 万円.
     const int32_t level = Game.Coach().Level();
-    const QString gain = QStringLiteral("1万円で攻撃・守備 %1%2")
-                             .arg(level < 0 ? QString() : QStringLiteral("+"))
-                             .arg(level);
+    const QString gain =
+        tr("1万円で攻撃・守備 %1%2").arg(level < 0 ? QString() : QStringLiteral("+")).arg(level);
     ZLVMyClub->setToolTip(gain);
     ZLVMyClub->setAccessibleDescription(gain);
     PriceLinks->Refresh(Game);

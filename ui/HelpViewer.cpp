@@ -108,17 +108,17 @@ QVariant THelpViewer::TBrowser::loadResource(int type, const QUrl& name) {
         return type == QTextDocument::HtmlResource ? WithEngineBlocks(*bytes) : *bytes;
     if (type != QTextDocument::HtmlResource)
         return {};
-    return QStringLiteral("<p>ヘルプを読み込めませんでした。</p><p>%1</p>")
+    return tr("<p>ヘルプを読み込めませんでした。</p><p>%1</p>")
         .arg(QDir::toNativeSeparators(path).toHtmlEscaped());
 }
 
 THelpViewer::THelpViewer(TOpenExternal openExternal, QWidget* parent)
     : QDialog(parent), FBrowser(new TBrowser(this)), FOpenExternal(std::move(openExternal)) {
     setObjectName(QStringLiteral("HelpViewer"));
-    setWindowTitle(QStringLiteral("ゴールラン ヘルプ"));
+    setWindowTitle(tr("ゴールラン ヘルプ"));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     FBrowser->setObjectName(QStringLiteral("HelpBrowser"));
-    FBrowser->setAccessibleName(QStringLiteral("ヘルプ"));
+    FBrowser->setAccessibleName(tr("ヘルプ"));
     // Every link comes to FollowLink, which decides what stays inside.
     FBrowser->setOpenLinks(false);
     FBrowser->setOpenExternalLinks(false);
@@ -127,22 +127,23 @@ THelpViewer::THelpViewer(TOpenExternal openExternal, QWidget* parent)
     FBrowser->document()->setDefaultStyleSheet(ViewerStyleSheet());
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("閉じる"));
+    buttons->button(QDialogButtonBox::Close)->setText(tr("閉じる"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* bar = new QHBoxLayout;
     const std::tuple<const char*, const char*, QStyle::StandardPixmap, QKeySequence,
                      void (QTextBrowser::*)()>
         moves[] = {
-            {"HelpBack", "戻る", QStyle::SP_ArrowBack, QKeySequence::Back, &QTextBrowser::backward},
-            {"HelpForward", "進む", QStyle::SP_ArrowForward, QKeySequence::Forward,
+            {"HelpBack", QT_TR_NOOP("戻る"), QStyle::SP_ArrowBack, QKeySequence::Back,
+             &QTextBrowser::backward},
+            {"HelpForward", QT_TR_NOOP("進む"), QStyle::SP_ArrowForward, QKeySequence::Forward,
              &QTextBrowser::forward},
-            {"HelpHome", "目次", QStyle::SP_DirHomeIcon, QKeySequence(Qt::ALT | Qt::Key_Home),
-             &QTextBrowser::home},
+            {"HelpHome", QT_TR_NOOP("目次"), QStyle::SP_DirHomeIcon,
+             QKeySequence(Qt::ALT | Qt::Key_Home), &QTextBrowser::home},
         };
     for (const auto& [name, caption, icon, key, move] : moves) {
         auto* button = new QToolButton(this);
         button->setObjectName(QString::fromLatin1(name));
-        button->setText(QString::fromUtf8(caption));
+        button->setText(tr(caption));
         button->setIcon(style()->standardIcon(icon));
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         button->setShortcut(key);

@@ -6,6 +6,7 @@
 #include <QToolButton>
 
 #include "ZnFlowLayout.h"
+#include "ZnTranslation.h"
 
 namespace {
 
@@ -33,11 +34,7 @@ TMatchdayStrip::TMatchdayStrip(int count, QWidget* parent)
     Group->setExclusive(true);
     for (int i = 0; i < count; ++i) {
         auto* button = new TMatchdayButton(this);
-        // The number on the button, the matchday's name in its tip and for a screen reader.
-        const QString name = QStringLiteral("第%1節").arg(i + 1);
         button->setText(QString::number(i + 1));
-        button->setToolTip(name);
-        button->setAccessibleName(name);
         button->setCheckable(true);
         button->setFocusPolicy(Qt::TabFocus);
         Group->addButton(button, i);
@@ -46,6 +43,14 @@ TMatchdayStrip::TMatchdayStrip(int count, QWidget* parent)
     }
     if (count > 0)
         Buttons.front()->setChecked(true);
+    // The number on the button, the matchday's name in its tip and for a screen reader.
+    KeepTranslated(*this, [this] {
+        for (size_t i = 0; i < Buttons.size(); ++i) {
+            const QString name = tr("第%1節").arg(i + 1);
+            Buttons[i]->setToolTip(name);
+            Buttons[i]->setAccessibleName(name);
+        }
+    });
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);

@@ -4,13 +4,14 @@
 #include "GamePage.h"
 #include "GameRankHistory.h"
 #include "ZnRankChart.h"
+#include "ZnTranslation.h"
 
 TPageRankChart::TPageRankChart(const TZnGameGoalrun& game, QWidget* parent)
     : QWidget(parent), Game(game) {
     ZRankChart = new TZnRankChart;
     ZRankChart->setObjectName(QStringLiteral("ZRankChart"));
-    ZRankChart->setAccessibleName(QStringLiteral("順位推移のグラフ"));
     StackOnPage(*this, {ZRankChart});
+    KeepTranslated(*this, [this] { ZRankChart->setAccessibleName(tr("順位推移のグラフ")); });
 }
 
 namespace {
@@ -34,9 +35,9 @@ QString PlayersLine(const TZnRankChartData& data) {
         if (!series.IsMine)
             continue;
         if (series.Points.empty())
-            return series.Name + QStringLiteral(": まだ試合がありません。");
+            return series.Name + TPageRankChart::tr(": まだ試合がありません。");
         const TZnChartPoint& last = series.Points.back();
-        return QStringLiteral("%1: 第%2節 %3位 勝点%4")
+        return TPageRankChart::tr("%1: 第%2節 %3位 勝点%4")
             .arg(series.Name)
             .arg(series.Points.size())
             .arg(last.Rank + 1)

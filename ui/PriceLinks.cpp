@@ -9,7 +9,7 @@
 #include "GamePage.h"
 #include "GamePrice.h"
 #include "ZnFlowLayout.h"
-#include "ZnMoneyText.h"
+#include "WindowWords.h"
 
 TPriceLinks::TPriceLinks(QWidget* parent) : QWidget(parent) {
     // The prices wrap onto further rows when the column is narrow; each after the first brings
@@ -33,7 +33,6 @@ TPriceLinks::TPriceLinks(QWidget* parent) : QWidget(parent) {
         for (const auto group : {QPalette::Active, QPalette::Inactive})
             palette.setColor(group, QPalette::ButtonText, palette.color(group, QPalette::Link));
         button->setPalette(palette);
-        button->setToolTip(QStringLiteral("この額を強化費の欄に入れます(投入はしません)"));
         connect(button, &QPushButton::clicked, this, [this, i] { emit AmountChosen(Amounts[i]); });
         row->addWidget(button);
         flow->addWidget(item);
@@ -61,16 +60,16 @@ void TPriceLinks::Refresh(const TZnGameGoalrun& game) {
         const int32_t percent = PriceChances[i];
         const auto price = next ? WinPrice(game, percent) : std::nullopt;
         Amounts[i] = price.value_or(0);
-        const QString amount = !price        ? QStringLiteral("資金不足")
-                               : *price == 0 ? QStringLiteral("不要")
-                                             : FromView(MoneyText(*price) + "円");
+        const QString amount = !price        ? tr("資金不足")
+                               : *price == 0 ? tr("不要")
+                                             : WindowMoney(*price);
         // The text has no '&': a price is plain text, never a mnemonic.
         Buttons[i]->setText(QStringLiteral("%1%2%: %3")
-                                .arg(i == 0 ? QStringLiteral("勝率") : QString())
+                                .arg(i == 0 ? tr("勝率") : QString())
                                 .arg(percent)
                                 .arg(amount));
-        Buttons[i]->setAccessibleName(
-            QStringLiteral("勝率%1%の強化費: %2").arg(percent).arg(amount));
+        Buttons[i]->setAccessibleName(tr("勝率%1%の強化費: %2").arg(percent).arg(amount));
+        Buttons[i]->setToolTip(tr("この額を強化費の欄に入れます(投入はしません)"));
         Buttons[i]->setEnabled(next && price.has_value());
     }
     setVisible(next);

@@ -22,7 +22,8 @@ void ConnectHandOvers(TZnSingleInstance& instance, TFormMain& window) {
     if (instance.Role() != TZnSingleInstance::TRole::Unavailable)
         return;
     // Starting the game again would open a second window: the player is told once, for good.
-    auto* note = new QLabel(QStringLiteral("二重起動の確認なしで動いています"));
+    auto* note =
+        new QLabel(QCoreApplication::translate("TFormMain", "二重起動の確認なしで動いています"));
     note->setObjectName(QStringLiteral("SingleCopyNote"));
     note->setTextFormat(Qt::PlainText);
     note->setToolTip(PlainToolTipMarkup(instance.ErrorString()));

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QMainWindow>
 #include <QScreen>
 #include <QSettings>
@@ -18,6 +19,7 @@
 #include <QTemporaryDir>
 
 #include "GameSaveData.h"
+#include "ZnTranslation.h"
 
 namespace {
 
@@ -25,6 +27,7 @@ const QString SizeKey = QStringLiteral("Window/Size");
 const QString PositionKey = QStringLiteral("Window/Position");
 const QString MaximizedKey = QStringLiteral("Window/Maximized");
 const QString PageKey = QStringLiteral("Window/Page");
+const QString LanguageKey = QStringLiteral("Language");
 
 // The part of a restored window that must stay on a screen for the player to take hold of it.
 constexpr QSize TitleBar(100, 40);
@@ -154,4 +157,21 @@ void SaveWindowState(TWindowSettings& file, const TWindowStateParts& parts) {
     for (const QSplitter* splitter : parts.Splitters)
         settings->setValue(SplitterKey(*splitter), splitter->saveState());
     file.Write();
+}
+
+QString StartLanguage(TWindowSettings& file) {
+    if (const QSettings* settings = file.Values();
+        settings != nullptr && settings->status() == QSettings::NoError) {
+        const QString chosen = settings->value(LanguageKey).toString();
+        if (WindowLanguages().contains(chosen))
+            return chosen;
+    }
+    return LanguageOfLocale(QLocale::system().uiLanguages());
+}
+
+void RememberLanguage(TWindowSettings& file, const QString& code) {
+    if (QSettings* settings = file.Values()) {
+        settings->setValue(LanguageKey, code);
+        file.Write();
+    }
 }

@@ -60,3 +60,9 @@ inline constexpr qsizetype WindowSettingsLimit = 64 * 1024;
 // makes sense. Returns whether a size was remembered; a damaged file changes nothing.
 bool RestoreWindowState(TWindowSettings& settings, const TWindowStateParts& parts);
 void SaveWindowState(TWindowSettings& settings, const TWindowStateParts& parts);
+
+// The window's language ("Language" in the settings): the one the player chose in the menu,
+// else the desktop's (LanguageOfLocale).
+[[nodiscard]] QString StartLanguage(TWindowSettings& settings);
+// Keeps the player's choice of language for the next runs.
+void RememberLanguage(TWindowSettings& settings, const QString& code);

@@ -11,6 +11,7 @@
 #include "GameGoalrun.h"
 #include "SingleCopy.h"
 #include "WindowOptions.h"
+#include "WindowState.h"
 #include "ZnDialogs.h"
 #include "ZnSingleInstance.h"
 #include "ZnTranslation.h"
@@ -71,8 +72,9 @@ int main(int argc, char* argv[]) {
         break;
     }
 
-    // Without the translation the standard buttons stay English; the game plays the same.
-    InstallQtTranslation(app);
+    // The language the player chose, else the desktop's. Without Qt's own translation its
+    // standard buttons stay English; the game plays the same.
+    SetWindowLanguage(StartLanguage(*OpenWindowSettings()));
     QApplication::setWindowIcon(ApplicationIcon());
     TZnDesktopOpener opener;
     TZnQtDialogs dialogs;

@@ -50,7 +50,7 @@ void ZnDialogsTests::QtTranslationMakesStandardButtonsJapanese() {
         QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_ja.qm");
     if (!QFileInfo::exists(file))
         QSKIP("Qt's Japanese translation is not installed");
-    QVERIFY(InstallQtTranslation(*QCoreApplication::instance()));
+    QVERIFY(SetWindowLanguage(QStringLiteral("ja")));
     const auto box =
         MakeMessageBox(QStringLiteral("x"), QStringLiteral("確認"), QMessageBox::Question,
                        QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel, nullptr);

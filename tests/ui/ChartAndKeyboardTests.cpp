@@ -78,8 +78,8 @@ void ChartAndKeyboardTests::CareerPageIsTheFifthAndFollowsTheSeasons() {
     QCOMPARE(pages.tabText(4), QStringLiteral("監督経歴"));
     pages.setCurrentIndex(4);
     auto& chart = rig.Find<TZnCareerChart>("ZCareerChart");
-    QCOMPARE(chart.accessibleDescription(), TZnCareerChart::EmptyText);
-    QCOMPARE(TZnCareerChart::EmptyText, QStringLiteral("まだ終えたシーズンはありません。"));
+    QCOMPARE(chart.accessibleDescription(), TZnCareerChart::EmptyText());
+    QCOMPARE(TZnCareerChart::EmptyText(), QStringLiteral("まだ終えたシーズンはありません。"));
 
     for (int season = 0; season < 2; ++season) {
         rig.Play(30);

@@ -1,0 +1,128 @@
+// The window's language: an English desktop gets an English window, with no Japanese character
+// in any text it shows or names, and the menu's switch back gives exactly the Japanese texts.
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QDialog>
+#include <QLabel>
+#include <QMap>
+#include <QMenu>
+#include <QTabWidget>
+#include <QTest>
+
+#include "WindowRig.h"
+#include "WindowState.h"
+#include "ZnTranslation.h"
+
+namespace {
+
+bool HasJapanese(const QString& text) {
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if ((u >= 0x3000 && u <= 0x30ff) || (u >= 0x4e00 && u <= 0x9fff) ||
+            (u >= 0xff00 && u <= 0xffef))
+            return true;
+    }
+    return false;
+}
+
+// Every text the window shows or names, keyed by the object it belongs to and what it is.
+QMap<QString, QString> WindowTexts(TFormMain& window) {
+    QMap<QString, QString> texts{{QStringLiteral("title"), window.windowTitle()}};
+    int n = 0;
+    const auto add = [&texts, &n](const QObject& object, const QString& what, const QString& text) {
+        texts.insert(QStringLiteral("%1 %2 %3 %4")
+                         .arg(n)
+                         .arg(object.metaObject()->className(), object.objectName(), what),
+                     text);
+    };
+    for (const QWidget* widget : window.findChildren<QWidget*>()) {
+        ++n;
+        add(*widget, QStringLiteral("name"), widget->accessibleName());
+        add(*widget, QStringLiteral("tip"), widget->toolTip() + widget->statusTip());
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+            add(*widget, QStringLiteral("text"), button->text());
+        if (const auto* label = qobject_cast<const QLabel*>(widget))
+            add(*widget, QStringLiteral("text"), label->text());
+        if (const auto* menu = qobject_cast<const QMenu*>(widget))
+            add(*widget, QStringLiteral("text"), menu->title());
+        if (const auto* tabs = qobject_cast<const QTabWidget*>(widget))
+            for (int i = 0; i < tabs->count(); ++i)
+                add(*widget, QStringLiteral("tab%1").arg(i), tabs->tabText(i));
+        if (const auto* list = qobject_cast<const QAbstractItemView*>(widget);
+            list != nullptr && list->model() != nullptr)
+            for (int c = 0; c < list->model()->columnCount(); ++c)
+                add(*widget, QStringLiteral("column%1").arg(c),
+                    list->model()->headerData(c, Qt::Horizontal).toString());
+    }
+    const TZnListView& panel = *window.findChild<TZnListView*>(QStringLiteral("ZLVMyClub"));
+    for (int32_t row = 0; row < panel.RowCount(); ++row)
+        add(panel, QStringLiteral("row%1").arg(row), panel.CellText(row, 0));
+    for (const QAction* action : window.findChildren<QAction*>()) {
+        ++n;
+        // Each language is named in itself.
+        if (!action->objectName().startsWith(QStringLiteral("MenuLanguage_")))
+            add(*action, QStringLiteral("text"),
+                action->text() + action->toolTip() + action->statusTip());
+    }
+    return texts;
+}
+
+// The texts of the boxes a new game, the about entry and a failed load show.
+QStringList BoxTexts(TWindowRig& rig) {
+    QStringList texts;
+    rig.Dialogs.OnExecDialog = [&texts](QDialog& box) {
+        texts << box.windowTitle();
+        for (const QWidget* child : box.findChildren<QWidget*>())
+            texts << child->toolTip() << child->accessibleName();
+        return QDialog::Accepted;
+    };
+    rig.Dialogs.Shown.clear();
+    // No new game; the changed game is not saved before the load.
+    rig.Dialogs.Answers = {QMessageBox::Cancel, QMessageBox::No};
+    rig.Action(QStringLiteral("N9")).trigger();
+    rig.Action(QStringLiteral("ZnAboutAction1")).trigger();
+    rig.Dialogs.FileAnswers.push_back(rig.Folder.filePath(QStringLiteral("missing.sav")));
+    rig.Action(QStringLiteral("FileOpenAct")).trigger();
+    for (const auto& shown : rig.Dialogs.Shown)
+        texts << shown.Text << shown.Caption << shown.Details << shown.ButtonTexts;
+    return texts;
+}
+
+} // namespace
+
+class WindowLanguageTests : public QObject {
+    Q_OBJECT
+private slots:
+    void EnglishDesktopGetsEnglishWindowAndTheMenuBringsJapaneseBack();
+};
+
+void WindowLanguageTests::EnglishDesktopGetsEnglishWindowAndTheMenuBringsJapaneseBack() {
+    // Run under LANGUAGE=en LANG=en_US.UTF-8; the window starts in Japanese, as under C.UTF-8.
+    TWindowRig rig;
+    rig.Play(3);
+    const QMap<QString, QString> japanese = WindowTexts(rig.W());
+    const QStringList japaneseBoxes = BoxTexts(rig);
+    QCOMPARE(rig.W().windowTitle(), QStringLiteral("ゴールラン"));
+
+    QCOMPARE(StartLanguage(*OpenWindowSettings()), QStringLiteral("en"));
+    SetWindowLanguage(QStringLiteral("en"));
+    QCoreApplication::processEvents();
+    const QMap<QString, QString> english = WindowTexts(rig.W());
+    QCOMPARE(english.keys(), japanese.keys());
+    for (auto text = english.begin(); text != english.end(); ++text)
+        QVERIFY2(!HasJapanese(*text), qPrintable(text.key() + QStringLiteral(": ") + *text));
+    for (const QString& text : BoxTexts(rig))
+        QVERIFY2(!HasJapanese(text), qPrintable(text));
+    QVERIFY(rig.Action(QStringLiteral("MenuLanguage_en")).isChecked());
+
+    // The menu switches back at once, and the choice wins over the desktop's from then on.
+    rig.Action(QStringLiteral("MenuLanguage_ja")).trigger();
+    QCoreApplication::processEvents();
+    QCOMPARE(WindowTexts(rig.W()), japanese);
+    QCOMPARE(BoxTexts(rig), japaneseBoxes);
+    QCOMPARE(StartLanguage(*OpenWindowSettings()), QStringLiteral("ja"));
+}
+
+QTEST_MAIN(WindowLanguageTests)
+#include "WindowLanguageTests.moc"

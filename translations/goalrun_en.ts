@@ -1,0 +1,635 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>TCareerModel</name>
+    <message>
+        <source>季</source>
+        <translation>Season</translation>
+    </message>
+    <message>
+        <source>順位</source>
+        <translation>Rank</translation>
+    </message>
+    <message>
+        <source>勝点</source>
+        <translation>Pts</translation>
+    </message>
+    <message>
+        <source>勝</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>分</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>負</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>得点</source>
+        <translation>GF</translation>
+    </message>
+    <message>
+        <source>失点</source>
+        <translation>GA</translation>
+    </message>
+    <message>
+        <source>賞金</source>
+        <translation>Prize</translation>
+    </message>
+    <message>
+        <source>資金</source>
+        <translation>Funds</translation>
+    </message>
+    <message>
+        <source>レベル</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>優勝</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>%1季 %2位 勝点%3 %4勝%5分%6敗 得点%7 失点%8
+賞金%9 資金%10 レベル%11</source>
+        <translation>Season %1 rank %2 %3 pts %4W %5D %6L GF %7 GA %8
+Prize %9 funds %10 level %11</translation>
+    </message>
+    <message>
+        <source> 優勝</source>
+        <translation> Champion</translation>
+    </message>
+</context>
+<context>
+    <name>TCareerPage</name>
+    <message>
+        <source>監督経歴のグラフ</source>
+        <translation>Career chart</translation>
+    </message>
+    <message>
+        <source>監督経歴</source>
+        <translation>Career</translation>
+    </message>
+    <message>
+        <source>%1季から%2季までの最終順位と資金。最新の%2季は%3位、資金%4。</source>
+        <translation>Final rank and funds from season %1 to season %2. In season %2, the latest, rank %3, funds %4.</translation>
+    </message>
+</context>
+<context>
+    <name>TFormMain</name>
+    <message>
+        <source>フォルダを開けませんでした</source>
+        <translation>The folder could not be opened</translation>
+    </message>
+    <message>
+        <source>エラー</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>強化費%1がまだ投入されていません。</source>
+        <translation>The strengthening of %1 has not been invested yet.</translation>
+    </message>
+    <message>
+        <source>確認</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>投入して試合開始</source>
+        <translation>Invest and Play</translation>
+    </message>
+    <message>
+        <source>投入せずに試合開始</source>
+        <translation>Play without Investing</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>新しくゲームを始めます。よろしいですか？</source>
+        <translation>Start a new game?</translation>
+    </message>
+    <message>
+        <source>保存していない進行は失われます。</source>
+        <translation>Unsaved progress will be lost.</translation>
+    </message>
+    <message>
+        <source>ファイル名が正しくありません。</source>
+        <translation>The file name is not valid.</translation>
+    </message>
+    <message>
+        <source>ファイルまたはフォルダが見つかりません。</source>
+        <translation>The file or folder was not found.</translation>
+    </message>
+    <message>
+        <source>アクセスする権限がありません。</source>
+        <translation>You have no permission to access it.</translation>
+    </message>
+    <message>
+        <source>読み取り専用の場所です。</source>
+        <translation>The place is read-only.</translation>
+    </message>
+    <message>
+        <source>ディスクの空き容量が足りません。</source>
+        <translation>There is not enough free disk space.</translation>
+    </message>
+    <message>
+        <source>通常のファイルではありません。</source>
+        <translation>It is not a regular file.</translation>
+    </message>
+    <message>
+        <source>このゲームのセーブファイルではありません。</source>
+        <translation>It is not a save file of this game.</translation>
+    </message>
+    <message>
+        <source>ファイルが短すぎます。</source>
+        <translation>The file is too short.</translation>
+    </message>
+    <message>
+        <source>セーブデータの記録が壊れています。</source>
+        <translation>The save data is damaged.</translation>
+    </message>
+    <message>
+        <source>ファイルの読み書きでエラーが発生しました。</source>
+        <translation>An error occurred while reading or writing the file.</translation>
+    </message>
+    <message>
+        <source>読み込めないファイル (%1)</source>
+        <translation>Unreadable file (%1)</translation>
+    </message>
+    <message>
+        <source>優勝</source>
+        <translation>champion</translation>
+    </message>
+    <message>
+        <source>開幕前</source>
+        <translation>before the first matchday</translation>
+    </message>
+    <message>
+        <source>第%1節まで</source>
+        <translation>after matchday %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3位 資金%4</source>
+        <translation>%1, %2, rank %3, funds %4</translation>
+    </message>
+    <message>
+        <source>空き</source>
+        <translation>Empty</translation>
+    </message>
+    <message>
+        <source>ファイルを上書きしてよろしいですか？</source>
+        <translation>Overwrite the file?</translation>
+    </message>
+    <message>
+        <source>ファイルは開けません</source>
+        <translation>The file cannot be opened</translation>
+    </message>
+    <message>
+        <source>%1をロードしました</source>
+        <translation>Loaded %1</translation>
+    </message>
+    <message>
+        <source>ファイルを作成できませんでした</source>
+        <translation>The file could not be created</translation>
+    </message>
+    <message>
+        <source>%1にセーブしました</source>
+        <translation>Saved to %1</translation>
+    </message>
+    <message>
+        <source>保存していない進行があります。破棄してよろしいですか？</source>
+        <translation>There is unsaved progress. Discard it?</translation>
+    </message>
+    <message>
+        <source>ファイルの内容は変更されています。</source>
+        <translation>The game has changed.</translation>
+    </message>
+    <message>
+        <source>保存しますか？</source>
+        <translation>Save it?</translation>
+    </message>
+    <message>
+        <source>試合開始</source>
+        <translation>Play Match</translation>
+    </message>
+    <message>
+        <source>今節の試合を行います。</source>
+        <translation>Plays this matchday&apos;s matches.</translation>
+    </message>
+    <message>
+        <source>強化費投入</source>
+        <translation>Invest</translation>
+    </message>
+    <message>
+        <source>入力した額を強化費として今節に投入します。</source>
+        <translation>Invests the amount entered as strengthening for this matchday.</translation>
+    </message>
+    <message>
+        <source>次季へ</source>
+        <translation>Next Season</translation>
+    </message>
+    <message>
+        <source>次のシーズンを始めます。</source>
+        <translation>Starts the next season.</translation>
+    </message>
+    <message>
+        <source>ロード(&amp;L)</source>
+        <translation>&amp;Load</translation>
+    </message>
+    <message>
+        <source>セーブしたゲームをスロットからロードします。</source>
+        <translation>Loads a saved game from a slot.</translation>
+    </message>
+    <message>
+        <source>セーブ(&amp;S)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>ゲームをスロットにセーブします。</source>
+        <translation>Saves the game in a slot.</translation>
+    </message>
+    <message>
+        <source>新規(&amp;N)</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>開く(&amp;O)...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>ゲームのファイルを選んで開きます。</source>
+        <translation>Chooses a game file and opens it.</translation>
+    </message>
+    <message>
+        <source>上書き保存(&amp;S)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>ゲームを今のファイルに上書きして保存します。</source>
+        <translation>Saves the game over the current file.</translation>
+    </message>
+    <message>
+        <source>名前を付けて保存(&amp;A)...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>ゲームを新しい名前のファイルに保存します。</source>
+        <translation>Saves the game in a file of a new name.</translation>
+    </message>
+    <message>
+        <source>ニューゲーム(&amp;N)</source>
+        <translation>&amp;New Game</translation>
+    </message>
+    <message>
+        <source>新しいゲームを始めます。</source>
+        <translation>Starts a new game.</translation>
+    </message>
+    <message>
+        <source>ゲーム(&amp;G)</source>
+        <translation>&amp;Game</translation>
+    </message>
+    <message>
+        <source>ゲームを始める、開く、保存する、終了します。</source>
+        <translation>Starts, opens, saves or ends the game.</translation>
+    </message>
+    <message>
+        <source>表示言語(&amp;L)</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>ウィンドウの言葉を選びます。</source>
+        <translation>Chooses the window&apos;s language.</translation>
+    </message>
+    <message>
+        <source>ヘルプ(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>ヘルプとバージョン情報を見ます。</source>
+        <translation>Shows the help and the version.</translation>
+    </message>
+    <message>
+        <source>項目</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>値</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>担当チーム</source>
+        <translation>Your club</translation>
+    </message>
+    <message>
+        <source>メッセージ</source>
+        <translation>Messages</translation>
+    </message>
+    <message>
+        <source>強化費(万円)</source>
+        <translation>Strengthening (×¥10,000)</translation>
+    </message>
+    <message>
+        <source>今節に投入する強化費を万円単位で入力します。</source>
+        <translation>Enter the strengthening for this matchday, in units of ¥10,000.</translation>
+    </message>
+    <message>
+        <source>30節まとめて試合</source>
+        <translation>Play 30 matchdays at once</translation>
+    </message>
+    <message>
+        <source>メッセージクリア</source>
+        <translation>Clear Messages</translation>
+    </message>
+    <message>
+        <source>メッセージをすべて消します。</source>
+        <translation>Clears all messages.</translation>
+    </message>
+    <message>
+        <source>順位表</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>対戦表</source>
+        <translation>Fixtures</translation>
+    </message>
+    <message>
+        <source>賞金一覧</source>
+        <translation>Prizes</translation>
+    </message>
+    <message>
+        <source>順位推移</source>
+        <translation>Rank History</translation>
+    </message>
+    <message>
+        <source>監督経歴</source>
+        <translation>Career</translation>
+    </message>
+    <message>
+        <source>この額なら </source>
+        <translation>With this amount: </translation>
+    </message>
+    <message>
+        <source>第%1節 %2 88 - 88 %2</source>
+        <translation>Matchday %1 %2 88 - 88 %2</translation>
+    </message>
+    <message>
+        <source>1万円で攻撃・守備 %1%2</source>
+        <translation>Attack and defense %1%2 per ¥10,000</translation>
+    </message>
+    <message>
+        <source>二重起動の確認なしで動いています</source>
+        <translation>Running without the single-copy check</translation>
+    </message>
+</context>
+<context>
+    <name>THelpViewer</name>
+    <message>
+        <source>&lt;p&gt;ヘルプを読み込めませんでした。&lt;/p&gt;&lt;p&gt;%1&lt;/p&gt;</source>
+        <translation>&lt;p&gt;The help could not be read.&lt;/p&gt;&lt;p&gt;%1&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>ゴールラン ヘルプ</source>
+        <translation>Goalrun Help</translation>
+    </message>
+    <message>
+        <source>ヘルプ</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>戻る</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>進む</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>目次</source>
+        <translation>Contents</translation>
+    </message>
+</context>
+<context>
+    <name>TMatchdayStrip</name>
+    <message>
+        <source>第%1節</source>
+        <translation>Matchday %1</translation>
+    </message>
+</context>
+<context>
+    <name>TPagePrizes</name>
+    <message>
+        <source>最終順位</source>
+        <translation>Final rank</translation>
+    </message>
+    <message>
+        <source>賞金</source>
+        <translation>Prize</translation>
+    </message>
+</context>
+<context>
+    <name>TPageRankChart</name>
+    <message>
+        <source>順位推移のグラフ</source>
+        <translation>Rank history chart</translation>
+    </message>
+    <message>
+        <source>: まだ試合がありません。</source>
+        <translation>: no match played yet.</translation>
+    </message>
+    <message>
+        <source>%1: 第%2節 %3位 勝点%4</source>
+        <translation>%1: matchday %2, rank %3, %4 pts</translation>
+    </message>
+</context>
+<context>
+    <name>TPriceLinks</name>
+    <message>
+        <source>資金不足</source>
+        <translation>Short of funds</translation>
+    </message>
+    <message>
+        <source>不要</source>
+        <translation>Not needed</translation>
+    </message>
+    <message>
+        <source>勝率</source>
+        <translation>Win </translation>
+    </message>
+    <message>
+        <source>勝率%1%の強化費: %2</source>
+        <translation>Strengthening for a %1% win chance: %2</translation>
+    </message>
+    <message>
+        <source>この額を強化費の欄に入れます(投入はしません)</source>
+        <translation>Puts this amount in the strengthening box (does not invest it)</translation>
+    </message>
+</context>
+<context>
+    <name>TZnAboutAction</name>
+    <message>
+        <source>バージョン情報(&amp;A)</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>バージョン情報|バージョン情報を表示します。</source>
+        <translation>About|Shows the version information.</translation>
+    </message>
+</context>
+<context>
+    <name>TZnAboutBox</name>
+    <message>
+        <source>ホームページ</source>
+        <translation>Home page</translation>
+    </message>
+    <message>
+        <source>メール</source>
+        <translation>Mail</translation>
+    </message>
+    <message>
+        <source>%1 のバージョン情報</source>
+        <translation>About %1</translation>
+    </message>
+</context>
+<context>
+    <name>TZnCareerChart</name>
+    <message>
+        <source>まだ終えたシーズンはありません。</source>
+        <translation>No season finished yet.</translation>
+    </message>
+    <message>
+        <source>万円</source>
+        <translation> ×¥10,000</translation>
+    </message>
+    <message>
+        <source>%1季</source>
+        <translation>S%1</translation>
+    </message>
+    <message>
+        <source>順位</source>
+        <translation>Rank</translation>
+    </message>
+    <message>
+        <source>資金</source>
+        <translation>Funds</translation>
+    </message>
+</context>
+<context>
+    <name>TZnExitAction</name>
+    <message>
+        <source>終了(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>終了|アプリケーションを終了します。</source>
+        <translation>Exit|Quits the application.</translation>
+    </message>
+</context>
+<context>
+    <name>TZnLockFile</name>
+    <message>
+        <source>中身のあるフォルダ</source>
+        <translation>a folder with contents</translation>
+    </message>
+    <message>
+        <source>デバイス</source>
+        <translation>a device</translation>
+    </message>
+    <message>
+        <source>ソケット</source>
+        <translation>a socket</translation>
+    </message>
+    <message>
+        <source>ロックファイルでないもの</source>
+        <translation>something that is not a lock file</translation>
+    </message>
+    <message>
+        <source>ロックファイル %1 を使えないため、二重起動を確かめられません: %2</source>
+        <translation>The lock file %1 cannot be used, so a second copy cannot be detected: %2</translation>
+    </message>
+    <message>
+        <source>%1があります</source>
+        <translation>there is %1</translation>
+    </message>
+    <message>
+        <source>置き換えられ続けています</source>
+        <translation>it keeps being replaced</translation>
+    </message>
+</context>
+<context>
+    <name>TZnOpenAppFolderAction</name>
+    <message>
+        <source>アプリケーションのフォルダを開く(&amp;O)</source>
+        <translation>&amp;Open Application Folder</translation>
+    </message>
+    <message>
+        <source>アプリケーションのフォルダを開く|アプリケーションのフォルダを開く</source>
+        <translation>Open Application Folder|Opens the application folder.</translation>
+    </message>
+</context>
+<context>
+    <name>TZnRankChart</name>
+    <message>
+        <source>第%1節</source>
+        <translation>Matchday %1</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>%1
+%2 %3位 勝点%4</source>
+        <translation>%1
+%2: rank %3, %4 pts</translation>
+    </message>
+</context>
+<context>
+    <name>TZnSingleInstance</name>
+    <message>
+        <source>自分だけが書き込めるフォルダがないため、二重起動を確かめられません</source>
+        <translation>There is no folder only you can write to, so a second copy cannot be detected</translation>
+    </message>
+    <message>
+        <source>最初に起動したコピーだけがファイルを受け取れます</source>
+        <translation>Only the copy started first can receive files</translation>
+    </message>
+    <message>
+        <source>ファイル受け取り用のソケット %1 を開けません: %2</source>
+        <translation>The socket %1 for receiving files cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>既に起動しているゴールランがありません</source>
+        <translation>No Goalrun is running yet</translation>
+    </message>
+    <message>
+        <source>ファイル名が長すぎるため、起動中のゴールランに渡せません</source>
+        <translation>The file name is too long to hand to the running Goalrun</translation>
+    </message>
+    <message>
+        <source>既に起動しているゴールランに接続できませんでした</source>
+        <translation>Could not connect to the running Goalrun</translation>
+    </message>
+    <message>
+        <source>既に起動しているゴールランが、受け取りを終える前に終了しました</source>
+        <translation>The running Goalrun ended before it had received the file</translation>
+    </message>
+</context>
+<context>
+    <name>TZnViewHelpHtmlAction</name>
+    <message>
+        <source>ヘルプ(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>ヘルプ|ヘルプのHTMLを開きます。</source>
+        <translation>Help|Opens the help page.</translation>
+    </message>
+</context>
+</TS>
