@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QLocale>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
@@ -23,6 +24,7 @@
 
 #include "MatchdayStrip.h"
 #include "WindowRig.h"
+#include "ZnTranslation.h"
 
 namespace {
 
@@ -79,6 +81,8 @@ QList<int> SplitterSizes(const TWindowRig& rig, const char* name) {
 class WindowLayoutTests : public QObject {
     Q_OBJECT
 private slots:
+    // The desktop's language, as at a start without a remembered choice.
+    void initTestCase() { SetWindowLanguage(LanguageOfLocale(QLocale::system().uiLanguages())); }
     void InitialSizeShowsTableFixturesAndPanelWhole();
     void PageTakesMostOfTheHeightAndTheCareerShowsWhole();
     void PlayersRowStaysInSightAndCutTextsShowAsTips();
