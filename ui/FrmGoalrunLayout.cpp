@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "GamePage.h"
+#include "MatchReportView.h"
 #include "MessageLogEdit.h"
 #include "WindowState.h"
 #include "ZnListView.h"
@@ -203,6 +204,7 @@ QWidget* TFormMain::CreateCommandPanel() {
     grid->addWidget(BtnMesClear, 3, 0);
     grid->addWidget(BtnNextSeason, 3, 1);
     grid->addWidget(LabelBuildUpOdds, 4, 0, 1, 3);
+    grid->addWidget(MatchReport, 5, 0, 1, 3);
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(5, 1);
     setTabOrder(ComboBoxBuildUp, BtnBuildUp);
