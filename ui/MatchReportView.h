@@ -27,6 +27,10 @@ public:
     // (1-based); false, and the view unchanged, when that matchday has not been played.
     bool ShowFixture(const TZnGameGoalrun& game, int32_t matchday, int32_t fixture);
 
+    // The wrapped heading fits whatever width the view is given; the window's size is never
+    // asked to grow for it.
+    bool hasHeightForWidth() const override { return false; }
+
 private:
     void ShowRounds(const TZnFixtureReport& fixture);
     void ShowMine(const TZnPlayerMatchReport& mine);
