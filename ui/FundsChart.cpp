@@ -71,8 +71,10 @@ void TFundsChart::paintEvent(QPaintEvent*) {
         Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("資金の推移"));
     if (!range || plot.width() < 4 || plot.height() < 4)
         return;
-    painter.drawText(QRectF(0, plot.top() - metrics.height() / 2, left - 4, metrics.height()),
-                     Qt::AlignRight | Qt::AlignVCenter, high);
+    // A flat line lies on the bottom edge and takes the one label there.
+    if (range->first != range->second)
+        painter.drawText(QRectF(0, plot.top() - metrics.height() / 2, left - 4, metrics.height()),
+                         Qt::AlignRight | Qt::AlignVCenter, high);
     painter.drawText(QRectF(0, plot.bottom() - metrics.height() / 2, left - 4, metrics.height()),
                      Qt::AlignRight | Qt::AlignVCenter, low);
     const double span = std::max<double>(1.0, static_cast<double>(range->second - range->first));

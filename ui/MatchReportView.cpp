@@ -1,6 +1,8 @@
 #include "MatchReportView.h"
 
+#include <QHeaderView>
 #include <QLabel>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -54,14 +56,32 @@ TMatchReportView::TMatchReportView(QWidget* parent)
                      PlainItem(QStringLiteral("チャンス計")));
     FRounds->setItem(static_cast<int>(TTotalRow::Goals), 0, PlainItem(QStringLiteral("得点")));
     FRounds->resizeColumnToContents(0);
+    // The two clubs share the width.
+    for (int side = 1; side <= 2; ++side)
+        FRounds->horizontalHeader()->setSectionResizeMode(side, QHeaderView::Stretch);
     FDetails = NewReportTable(QStringLiteral("TableReportDetails"), QStringLiteral("試合の内容"),
                               {QStringLiteral("項目"), QStringLiteral("値")});
+    for (QTableWidget* table : {FRounds, FDetails})
+        table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The report scrolls as one page where the room is short.
+    auto* content = new QWidget;
+    auto* column = new QVBoxLayout(content);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(FHeading);
+    column->addWidget(FNote);
+    column->addWidget(FRounds);
+    column->addWidget(FDetails);
+    column->addStretch(1);
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("ScrollReport"));
+    scroll->setWidget(content);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(FHeading);
-    layout->addWidget(FNote);
-    layout->addWidget(FRounds, 1);
-    layout->addWidget(FDetails, 1);
+    layout->addWidget(scroll);
+    FitTableHeight(*FRounds);
 }
 
 void TMatchReportView::ShowLatest(const TZnGameGoalrun& game) {
@@ -110,6 +130,7 @@ void TMatchReportView::ShowRounds(const TZnFixtureReport& f) {
         FRounds->setItem(static_cast<int>(TTotalRow::Goals), side + 1,
                          PlainItem(QString::number(side == 0 ? f.HomeGoals : f.AwayGoals)));
     }
+    FitTableHeight(*FRounds);
 }
 
 void TMatchReportView::ShowMine(const TZnPlayerMatchReport& m) {
@@ -129,4 +150,5 @@ void TMatchReportView::ShowMine(const TZnPlayerMatchReport& m) {
          {QStringLiteral("順位"),
           QStringLiteral("%1 → %2").arg(RankText(m.RankBefore), RankText(m.RankAfter))},
          {QStringLiteral("資金"), YenText(m.MoneyAfter)}});
+    FitTableHeight(*FDetails);
 }

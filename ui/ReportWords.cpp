@@ -47,6 +47,14 @@ void FillCaptionValueRows(QTableWidget& table, const QList<std::pair<QString, QS
     table.resizeColumnToContents(0);
 }
 
+void FitTableHeight(QTableWidget& table) {
+    table.resizeRowsToContents();
+    int height = table.horizontalHeader()->sizeHint().height() + 2 * table.frameWidth();
+    for (int r = 0; r < table.rowCount(); ++r)
+        height += table.rowHeight(r);
+    table.setFixedHeight(height);
+}
+
 QTableWidget* NewReportTable(const QString& name, const QString& accessibleName,
                              const QStringList& columns) {
     auto* table = new QTableWidget(0, static_cast<int>(columns.size()));

@@ -24,6 +24,9 @@ QString SeasonText(int32_t season);
 // Fills `table` with one row per pair of caption and value, as plain text, each row read by a
 // screen reader as "caption: value". The table keeps its columns.
 void FillCaptionValueRows(QTableWidget& table, const QList<std::pair<QString, QString>>& rows);
+// Makes `table` exactly as high as its header and rows: it never scrolls on its own, the view
+// around it does.
+void FitTableHeight(QTableWidget& table);
 // A read-only table of `columns` captions that fits its rows' height and is reached by Tab.
 QTableWidget* NewReportTable(const QString& name, const QString& accessibleName,
                              const QStringList& columns);

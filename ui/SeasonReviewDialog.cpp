@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QHeaderView>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -33,11 +34,12 @@ TSeasonReviewDialog::TSeasonReviewDialog(QWidget* parent)
                             {QStringLiteral("項目"), QStringLiteral("値")});
     FChart->setObjectName(QStringLiteral("ZReviewRankChart"));
     FChart->setAccessibleName(QStringLiteral("今季の順位推移"));
-    FChart->setMinimumHeight(120);
+    FChart->setFixedHeight(170);
+    FTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(FTable, 3);
-    layout->addWidget(FChart, 2);
-    resize(380, 560);
+    layout->addWidget(FTable);
+    layout->addWidget(FChart);
+    layout->addStretch(1);
 }
 
 void TSeasonReviewDialog::ShowReview(const TZnSeasonReview& r, const QString& clubName) {
@@ -72,6 +74,9 @@ void TSeasonReviewDialog::ShowReview(const TZnSeasonReview& r, const QString& cl
          {QStringLiteral("最大の敗戦"), known(r.ResultsKnown, ResultLineText(r.WorstDefeat))},
          {QStringLiteral("最長無敗"), known(r.ResultsKnown, games(r.LongestUnbeaten))},
          {QStringLiteral("最長連勝"), known(r.ResultsKnown, games(r.LongestWinning))}});
+    FitTableHeight(*FTable);
+    FTable->resizeColumnToContents(1);
+    resize(std::max(width(), FTable->horizontalHeader()->length() + 40), sizeHint().height());
 
     TZnRankChartData data{MatchdayCount, ClubCount, {}};
     TZnChartSeries series{clubName, true, {}};
