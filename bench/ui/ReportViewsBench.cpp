@@ -48,8 +48,14 @@ int main(int argc, char* argv[]) {
         report.repaint();
     });
 
+    // The first opening builds the window too.
+    QElapsedTimer first;
+    first.start();
     TSeasonReviewDialog review;
+    review.ShowReview(CurrentSeasonReview(game), QStringLiteral("ゴールランFC"));
     review.show();
+    review.repaint();
+    const double firstReviewMs = static_cast<double>(first.nsecsElapsed()) / 1e6;
     const double reviewMs = MedianMs(21, [&] {
         review.ShowReview(CurrentSeasonReview(game), QStringLiteral("ゴールランFC"));
         review.repaint();
@@ -69,8 +75,8 @@ int main(int argc, char* argv[]) {
         career.Refresh(game);
         career.repaint();
     });
-    std::printf("match-report-ms %.2f, season-review-ms %.2f, career-page-10000-seasons-ms %.2f "
-                "(medians; opened, filled and painted)\n",
-                reportMs, reviewMs, careerMs);
+    std::printf("match-report-ms %.2f, season-review-ms %.2f (first opening %.2f), "
+                "career-page-10000-seasons-ms %.2f (medians; filled and painted)\n",
+                reportMs, reviewMs, firstReviewMs, careerMs);
     return 0;
 }
