@@ -23,6 +23,9 @@ void TFormMain::CreateReportViews() {
         NewAction(QStringLiteral("シーズンレビュー(&R)"), {}, QStringLiteral("ActSeasonReview"));
     ActSeasonReview->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     ActSeasonReview->setStatusTip(QStringLiteral("今シーズンの成績をまとめて見ます。"));
+    ActSeasonReview->setToolTip(
+        QStringLiteral("シーズンレビュー (%1)")
+            .arg(ActSeasonReview->shortcut().toString(QKeySequence::NativeText)));
     addAction(ActSeasonReview);
     connect(ActSeasonReview, &QAction::triggered, this, [this] {
         RunCommand(nullptr, [this] { ShowSeasonReview(CurrentSeasonReview(Game), true); });
