@@ -78,6 +78,9 @@ TMatchReportView::TMatchReportView(QWidget* parent)
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Tab reaches the rounds, then the details; the scrolling frame is no stop of its own.
+    scroll->setFocusPolicy(Qt::NoFocus);
+    setFocusProxy(FRounds);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll);

@@ -78,6 +78,12 @@ void ReportViewsTests::ReportShowsTheEngineRoundsAndFixturesOpenTheirDay() {
         }
     };
     checkFixture(2, 0);
+    // The report is the next stop of Tab after the command buttons.
+    rig.W().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&rig.W()));
+    rig.Button(QStringLiteral("BtnMesClear")).setFocus();
+    QTest::keyClick(&rig.Button(QStringLiteral("BtnMesClear")), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), &rounds);
     const auto mine = *MatchdayReport(rig.Game, 2)->Mine;
     auto& details = rig.Find<QTableWidget>(QStringLiteral("TableReportDetails"));
     QCOMPARE(ValueOf(details, QStringLiteral("試合前の予想")),
