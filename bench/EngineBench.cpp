@@ -1,11 +1,15 @@
 // Speed of the engine: one matchday, one season, a save and load of one image, and the floor
 // every season stands on: the generator draws and table sorts a season needs. Also the exact
-// odds of the next match and a save and load with the longest career.
+// odds of the next match and a save and load with the longest career; the views of the records:
+// a matchday's report, a season's review and the records book of the longest career.
 
 #include <benchmark/benchmark.h>
 
+#include "ConstsGoalrun.h"
 #include "GameGoalrun.h"
 #include "GameOdds.h"
+#include "GameRecords.h"
+#include "GameSeasonRecord.h"
 #include "ZnStream.h"
 
 namespace {
@@ -86,20 +90,72 @@ void BM_NextMatchOdds(benchmark::State& state) {
 }
 BENCHMARK(BM_NextMatchOdds);
 
+// The longest career, every season with its detail, and the current season at matchday 12.
+void PlayLongestCareer(TZnGameGoalrun& game) {
+    game.NewGame();
+    for (int i = 0; i < 12; ++i)
+        game.PlayMatchday();
+    TZnSeasonDetail detail = CurrentSeasonDetail(game);
+    for (int32_t s = 0; s < static_cast<int32_t>(CareerCapacity); ++s) {
+        const int32_t rank = s % 16;
+        game.Career.Append(
+            {s, rank, 40, 10, 10, 10, 30, 30, PrizeTable.at(size_t(rank)), 5000, 2, rank == 0});
+        detail.Ranks.back() = static_cast<uint8_t>(rank);
+        detail.LongestUnbeaten = 20;
+        detail.LongestWinning = 10;
+        detail.BestWin = TZnResultLine{3, 4, 1, 5};
+        detail.WorstDefeat = TZnResultLine{7, 0, 2, 6};
+        game.Career.Details.back() = detail;
+    }
+    game.Season = static_cast<int32_t>(CareerCapacity);
+}
+
 void BM_SaveAndLoadLongestCareer(benchmark::State& state) {
     TZnGameGoalrun game(KeepSeedSource());
-    game.NewGame();
-    for (int32_t s = 0; s < static_cast<int32_t>(CareerCapacity); ++s)
-        game.Career.Append({s, s % 16, 40, 10, 10, 10, 30, 30, 10240, 5000, 2, s % 16 == 0});
+    PlayLongestCareer(game);
+    size_t bytes = 0;
     for (auto _ : state) {
         TZnWriteStream stream;
         game.SaveToStream(stream);
         game.LoadFromStream(stream.Bytes);
         benchmark::DoNotOptimize(stream.Bytes.data());
+        bytes = stream.Bytes.size();
     }
-    state.SetLabel(std::to_string(game.Career.Seasons.size()) + " seasons");
+    state.SetLabel(std::to_string(game.Career.Details.size()) + " seasons with details, " +
+                   std::to_string(bytes) + " bytes");
 }
 BENCHMARK(BM_SaveAndLoadLongestCareer)->Unit(benchmark::kMillisecond);
+
+void BM_MatchdayReport(benchmark::State& state) {
+    TZnGameGoalrun game(KeepSeedSource());
+    game.NewGame();
+    for (int i = 0; i < 12; ++i)
+        game.PlayMatchday();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(MatchdayReport(game, 12));
+}
+BENCHMARK(BM_MatchdayReport)->Unit(benchmark::kMicrosecond);
+
+// The current season's review after a load of a file without records, which replays the table
+// for the ranks: the slowest review.
+void BM_SeasonReview(benchmark::State& state) {
+    TZnGameGoalrun game(KeepSeedSource());
+    game.NewGame();
+    for (int i = 0; i < 29; ++i)
+        game.PlayMatchday();
+    game.SeasonLog.Clear();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CurrentSeasonReview(game));
+}
+BENCHMARK(BM_SeasonReview)->Unit(benchmark::kMicrosecond);
+
+void BM_RecordsBookLongestCareer(benchmark::State& state) {
+    TZnGameGoalrun game(KeepSeedSource());
+    PlayLongestCareer(game);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RecordsBook(game));
+}
+BENCHMARK(BM_RecordsBookLongestCareer)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

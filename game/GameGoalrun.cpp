@@ -86,19 +86,20 @@ uint32_t SimulateMatch(TZnMatch& match, const TZnClub& home, const TZnClub& away
     const int32_t awayAttack = away.EffectiveAttack();
     const int32_t awayDefense = away.EffectiveDefense();
     // The goal draw is taken only after a chance, exactly as the draws have always been taken.
-    auto attack = [&](double attackLimit, double defenseLimit) {
-        if (!(random.Below(DrawRange) < attackLimit))
-            return TZnRound::NoChance;
-        return random.Below(DrawRange) > defenseLimit ? TZnRound::Goal : TZnRound::Stopped;
-    };
+    // A chance marks the round Stopped (1); a goal adds 1 more, making it Goal (2).
     uint32_t rounds = FixtureRounds::RecordedBit;
     for (int32_t round = 0; round < AttackRounds; ++round) {
-        const TZnRound homeRound = attack(homeAttack, awayDefense);
-        match.HomeGoals += homeRound == TZnRound::Goal ? 1 : 0;
-        const TZnRound awayRound = attack(awayAttack, homeDefense);
-        match.AwayGoals += awayRound == TZnRound::Goal ? 1 : 0;
-        rounds |= FixtureRounds::Pack(false, round, homeRound) |
-                  FixtureRounds::Pack(true, round, awayRound);
+        const int32_t shift = 2 * round;
+        if (random.Below(DrawRange) < homeAttack) {
+            const bool goal = random.Below(DrawRange) > awayDefense;
+            match.HomeGoals += goal ? 1 : 0;
+            rounds += (1u + (goal ? 1u : 0u)) << shift;
+        }
+        if (random.Below(DrawRange) < awayAttack) {
+            const bool goal = random.Below(DrawRange) > homeDefense;
+            match.AwayGoals += goal ? 1 : 0;
+            rounds += (1u + (goal ? 1u : 0u)) << (12 + shift);
+        }
     }
     return rounds;
 }
@@ -106,7 +107,7 @@ uint32_t SimulateMatch(TZnMatch& match, const TZnClub& home, const TZnClub& away
 void TZnGameGoalrun::PlayMatchday() {
     Require(CanPlayMatchday(), "PlayMatchday");
     Random.Seed = SeedSource(Random.Seed);
-    const TZnPlayerMatchRecord kickOff = KickOffRecord(*this);
+    TZnPlayerMatchRecord kickOff;
     auto& rounds = SeasonLog.Rounds.at(static_cast<size_t>(Matchday));
     TZnMatchList& day = FSchedule->Matchdays(Matchday);
     const auto clubs = FClubs->ClubsById();
@@ -114,6 +115,8 @@ void TZnGameGoalrun::PlayMatchday() {
         TZnMatch& match = day.Matches(j);
         TZnClub& home = *clubs.at(static_cast<size_t>(match.HomeId));
         TZnClub& away = *clubs.at(static_cast<size_t>(match.AwayId));
+        if (j == 0) // the player's fixture
+            kickOff = KickOffRecord(*this, home, away);
         rounds.at(static_cast<size_t>(j)) = SimulateMatch(match, home, away, Random);
         home.RecordMatch(match.HomeGoals, match.AwayGoals);
         away.RecordMatch(match.AwayGoals, match.HomeGoals);

@@ -10,17 +10,18 @@ void TZnSeasonLog::Start(int32_t money, int32_t level) {
     LevelStart = level;
 }
 
-TZnPlayerMatchRecord KickOffRecord(const TZnGameGoalrun& game) {
-    const TZnMatch& match = game.Schedule().Matchdays(game.Matchday).Matches(0);
-    const TZnClub& me = game.MyClub();
-    const TZnClub& other =
-        game.Clubs().ClubById(match.HomeId == me.ClubId ? match.AwayId : match.HomeId);
+TZnPlayerMatchRecord KickOffRecord(const TZnGameGoalrun& game, const TZnClub& home,
+                                   const TZnClub& away) {
+    const bool atHome = &home == &game.MyClub();
+    const TZnClub& me = atHome ? home : away;
+    const TZnClub& other = atHome ? away : home;
     TZnPlayerMatchRecord record;
     record.Recorded = true;
     record.BuildUp = me.BuildUp;
     record.Level = game.Coach().Level();
-    record.MyAttack = me.EffectiveAttack();
-    record.MyDefense = me.EffectiveDefense();
+    const int32_t added = Saturate(int64_t{record.Level} * me.BuildUp);
+    record.MyAttack = Saturate(int64_t{me.Attack} + added);
+    record.MyDefense = Saturate(int64_t{me.Defense} + added);
     record.OppAttack = other.EffectiveAttack();
     record.OppDefense = other.EffectiveDefense();
     record.RankBefore = me.Rank;

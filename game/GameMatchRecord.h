@@ -13,6 +13,7 @@
 
 #include "ConstsGoalrun.h"
 #include "GameOdds.h"
+#include "ZnClubList.h"
 #include "ZnMatchList.h"
 #include "ZnMatchesConsts.h"
 
@@ -115,5 +116,7 @@ struct TZnMatchdayReport {
 // outside 1..game.Matchday.
 std::optional<TZnMatchdayReport> MatchdayReport(const TZnGameGoalrun& game, int32_t matchday);
 
-// Notes the player's fixture of matchday `game.Matchday` as it stands before kick-off.
-TZnPlayerMatchRecord KickOffRecord(const TZnGameGoalrun& game);
+// Notes the player's fixture of matchday `game.Matchday`, between `home` and `away`, as it stands
+// before kick-off; RankAfter and MoneyAfter are left for the end of the matchday.
+TZnPlayerMatchRecord KickOffRecord(const TZnGameGoalrun& game, const TZnClub& home,
+                                   const TZnClub& away);

@@ -292,6 +292,8 @@ void WriteRecords(TZnWriteStream& stream, const TZnCareer& career, const TZnSeas
         AnyRounds(log, matchday), AnyMine(log, matchday)};
     if (std::none_of(present.begin(), present.end(), [](bool p) { return p; }))
         return;
+    bodies[0].Bytes.reserve(CareerSectionMaxSize);
+    bodies[1].Bytes.reserve(4 + SeasonDetailSize * career.Details.size());
     if (present[0])
         career.WriteSection(bodies[0]);
     if (present[1])
@@ -301,6 +303,8 @@ void WriteRecords(TZnWriteStream& stream, const TZnCareer& career, const TZnSeas
     if (present[3])
         WriteMine(bodies[3], log, matchday);
     const size_t start = stream.Bytes.size();
+    stream.Bytes.reserve(start + 20 + 8 * RecordKindCount + bodies[0].Bytes.size() +
+                         bodies[1].Bytes.size() + bodies[2].Bytes.size() + bodies[3].Bytes.size());
     stream.WriteBytes(RecordsMagic);
     stream.WriteInt32(RecordsVersion);
     stream.WriteInt32(static_cast<int32_t>(std::count(present.begin(), present.end(), true)));
@@ -314,7 +318,8 @@ void WriteRecords(TZnWriteStream& stream, const TZnCareer& career, const TZnSeas
     stream.WriteInt32(static_cast<int32_t>(Crc32(std::span(stream.Bytes).subspan(start))));
 }
 
-static void ReadAll(std::span<const uint8_t> bytes, const TZnLoadedImage& image, TZnRecords& records) {
+static void ReadAll(std::span<const uint8_t> bytes, const TZnLoadedImage& image,
+                    TZnRecords& records) {
     const auto lose = [&](TZnRecordKind kind) { records.Lost.push_back(kind); };
     if (!(bytes.size() >= RecordsMagic.size() &&
           std::equal(RecordsMagic.begin(), RecordsMagic.end(), bytes.begin()))) {

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "GameGoalrun.h"
+#include "GameRecords.h"
 #include "GameSaveData.h"
 #include "GameViewText.h"
 #include "ZnStream.h"
@@ -59,8 +60,8 @@ void CheckReloads(const TZnGameGoalrun& game) {
     Require(Image(again) == saved, "save, load and save again gives the same image");
 }
 
-// The input with a correct checksum at the end of a career trailer, so that the records behind
-// it are read too; nothing when the input holds no trailer.
+// The input with a correct checksum at its end, so that the records (or the career trailer)
+// before it are read too; nothing when the input holds neither.
 std::vector<uint8_t> WithTrailerChecksum(const uint8_t* data, size_t size) {
     if (size < SaveImageSize + CareerHeaderSize + 4 || data[SaveImageSize] != 'Z')
         return {};
@@ -86,6 +87,12 @@ int LoadAndPlayOn(const uint8_t* data, size_t size) {
     Require(!game.Finished, "a load clears the finished flag");
     // The accepted game must show and play on without fault.
     MyClubRows(game);
+    for (int32_t d = 1; d <= game.Matchday; ++d)
+        Require(MatchdayReport(game, d).has_value(), "every played matchday has a report");
+    CurrentSeasonReview(game);
+    for (size_t i = 0; i < game.Career.Seasons.size(); ++i)
+        CompletedSeasonReview(game, i);
+    RecordsBook(game);
     CheckReloads(game);
     if (game.CanInvestBuildUp())
         game.InvestBuildUp("1");
