@@ -15,6 +15,7 @@
 #include "GameGoalrun.h"
 #include "GameOdds.h"
 #include "GamePage.h"
+#include "MatchReportView.h"
 #include "PageFixtures.h"
 #include "PagePrizes.h"
 #include "PageRankChart.h"
@@ -63,6 +64,7 @@ void TFormMain::CreatePages() {
         Pages[i].Widget->setObjectName(QStringLiteral("TabSheet%1").arg(i + 1));
         PageControl1->addTab(Pages[i].Widget, Pages[i].Caption);
         NameListsAfterPage(*Pages[i].Widget, Pages[i].Caption);
+        ConnectReportPage(*Pages[i].Widget);
     }
     PageControl1->setCurrentIndex(0);
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
@@ -77,6 +79,7 @@ void TFormMain::PageControl1Change() {
 void TFormMain::RefreshViews() {
     PageControl1Change();
     ActZLVMyClubData->trigger();
+    MatchReport->ShowLatest(Game);
     ShowBuildUpOdds();
 }
 
