@@ -217,8 +217,7 @@ void TZnCliDriver::PrintHelp(std::ostream& out) {
            "  club           show the club panel\n"
            "  prizes         show the prize list\n"
            "  state          print the whole game state as JSON\n"
-           "  history        one line per completed season: season, rank, points, wins,\n"
-           "                 draws, losses, goals for, against, prize, funds, level, title\n"
+           "  history        one line per completed season (rank, points, ..., title)\n"
            "  odds [TEXT]    the exact odds of the next match, with TEXT 万円 more invested\n"
            "  help           this list\n"
            "  quit           end (as does the end of input, Ctrl+D)\n";

@@ -35,9 +35,11 @@ int Help() {
                  "                beside the program)\n"
                  "  --help        show this help and exit\n"
                  "  --version     show the version and exit\n"
-                 "\n"
+                 "\n";
+    TZnCliDriver::PrintHelp(std::cout);
+    std::cout << "\n"
                  "Exit status: 0 when every command succeeded, 1 when any failed, 2 for bad\n"
-                 "options. The command help lists the commands.\n";
+                 "options.\n";
     return 0;
 }
 
