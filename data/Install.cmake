@@ -46,9 +46,11 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/goalrun.6.gz
         DESTINATION share/man/man6)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION share/doc/goalrun)
 
-# The links and the desktop entry name the prefix chosen at install time, which may differ from
-# the one known at configure time (`cmake --install build --prefix DIR`).
 install(FILES lintian-overrides DESTINATION share/lintian/overrides RENAME goalrun)
+
+# The links and the desktop entry name the prefix chosen at install time, which may differ from
+# the one known at configure time (`cmake --install build --prefix DIR`); a stripping installation
+# (the package's) strips as Debian does.
 install(CODE "set(GOALRUN_STRIP \"${CMAKE_STRIP}\")")
 install(CODE "set(GOALRUN_DESKTOP \"${goalrun_id}.desktop\")
               set(GOALRUN_DESKTOP_IN \"${CMAKE_CURRENT_SOURCE_DIR}/desktop/\${GOALRUN_DESKTOP}.in\")")
