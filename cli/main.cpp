@@ -38,10 +38,11 @@ int Help() {
                  "                beside the program)\n"
                  "  --help        show this help and exit\n"
                  "  --version     show the version and exit\n"
-                 "\n"
+                 "\n";
+    TZnCliDriver::PrintHelp(std::cout);
+    std::cout << "\n"
                  "Exit status: 0 when every command succeeded, 1 when any failed, 2 for bad\n"
-                 "options. The command help lists the commands; among them report [N], review and\n"
-                 "records print a matchday's rounds, the season so far and the records book.\n";
+                 "options.\n";
     return 0;
 }
 

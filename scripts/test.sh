@@ -9,7 +9,8 @@ jobs=$(nproc)
 "$top/scripts/ensure-packages.sh" cmake g++ make qt6-base-dev pkg-config libxcb1-dev \
     fonts-noto-cjk qt6-translations-l10n qt6-l10n-tools qt6-tools-dev libgtest-dev \
     libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xfonts-base xdotool dpkg-dev file lintian \
-    appstream desktop-file-utils
+    appstream desktop-file-utils devscripts shared-mime-info xdg-utils libfile-mimeinfo-perl \
+    libglib2.0-bin x11-utils
 
 step() { printf '\n== %s ==\n' "$*"; }
 

@@ -21,6 +21,7 @@
 #include "ConstsGoalrun.h"
 #include "GameGoalrun.h"
 #include "GamePage.h"
+#include "GameSeasonRecord.h"
 #include "HelpViewer.h"
 #include "MessageLogEdit.h"
 #include "WindowState.h"
@@ -44,6 +45,7 @@ TFormMain::TFormMain(TZnGameGoalrun& game, TZnDialogs& dialogs, TZnOpener& opene
     if (!FAppFolder.endsWith(QLatin1Char('/')))
         FAppFolder += QLatin1Char('/');
     CreateActions();
+    CreateReportViews();
     CreateControls();
     CreateMenus();
     CreateFileCommands();
@@ -232,6 +234,7 @@ void TFormMain::CreateMenus() {
     n9->setObjectName(QStringLiteral("N9"));
     n9->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(n9, &QAction::triggered, this, [this] { RunCommand(nullptr, [this] { N9Click(); }); });
+    g1->addAction(ActSeasonReview);
     g1->addSeparator();
     g1->addActions({FileOpenAct, FileSaveAct, FileSaveAsAct});
     g1->addSeparator();
@@ -369,6 +372,9 @@ void TFormMain::ActGameExecute() {
         return;
     Game.PlayMatchday();
     RefreshViews();
+    // The season's last matchday opens its review, once: nothing plays after it this season.
+    if (Game.Matchday == MatchdayCount)
+        ShowSeasonReview(CurrentSeasonReview(Game), false);
 }
 
 bool TFormMain::BuildUpSettled() {

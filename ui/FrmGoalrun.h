@@ -26,8 +26,11 @@ class QShortcut;
 class QSplitter;
 class QTabWidget;
 class QTimer;
+class TMatchReportView;
 class TMessageLogEdit;
 class TPriceLinks;
+class TSeasonReviewDialog;
+struct TZnSeasonReview;
 class TZnAboutAction;
 class TZnColumnInfos;
 class TZnDialogs;
@@ -145,6 +148,15 @@ private:
     // the text is not an amount the strengthening command would take now.
     void ShowBuildUpOdds();
 
+    // The match report and the season review (FrmGoalrunReports.cpp).
+    void CreateReportViews();
+    // Lets the fixtures page open a fixture's report and the career page a season's review.
+    void ConnectReportPage(QWidget& page);
+    void ShowFixtureReport(int32_t matchday, int32_t fixture);
+    // Shows `review` in the review window, created at its first use; `activate` gives it the
+    // keyboard.
+    void ShowSeasonReview(const TZnSeasonReview& review, bool activate);
+
     // Save slots and files (FrmGoalrunFiles.cpp).
     void ActMILoadExecute();
     void ActMISaveExecute();
@@ -227,6 +239,8 @@ private:
     QPushButton* BtnMesClear;
     QShortcut* ShortcutBuildUp;
     TFileDropTarget* FileDropTarget1;
+    TMatchReportView* MatchReport;
+    TSeasonReviewDialog* ReviewDialog = nullptr;
 
     // Actions; ActionList1 holds every action of the window, in creation order.
     std::vector<QAction*> ActionList1;
@@ -234,6 +248,7 @@ private:
     QAction* ActBuildUp;
     QAction* ActNextSeason;
     QAction* ActZLVMyClubData;
+    QAction* ActSeasonReview;
     QAction* ActMILoad;
     QAction* ActMISave;
     TZnViewHelpHtmlAction* ZnViewHelpHtmlAction1;

@@ -15,6 +15,7 @@
 #include "GameGoalrun.h"
 #include "GameOdds.h"
 #include "GamePage.h"
+#include "MatchReportView.h"
 #include "PageFixtures.h"
 #include "PagePrizes.h"
 #include "PageRankChart.h"
@@ -55,6 +56,7 @@ void TFormMain::CreatePages() {
     for (size_t i = 0; i < Pages.size(); ++i) {
         Pages[i].Widget->setObjectName(QStringLiteral("TabSheet%1").arg(i + 1));
         PageControl1->addTab(Pages[i].Widget, QString());
+        ConnectReportPage(*Pages[i].Widget);
     }
     PageControl1->setCurrentIndex(0);
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
@@ -69,6 +71,7 @@ void TFormMain::PageControl1Change() {
 void TFormMain::RefreshViews() {
     PageControl1Change();
     ActZLVMyClubData->trigger();
+    MatchReport->ShowLatest(Game);
     ShowBuildUpOdds();
 }
 

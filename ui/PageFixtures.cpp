@@ -27,6 +27,10 @@ TPageFixtures::TPageFixtures(const TZnGameGoalrun& game, QWidget* parent)
     FitByLook<TZnFixtureColumn>(*ZLVMatches, lookOf);
     StackOnPage(*this, {TabControl1, ZLVMatches});
     connect(TabControl1, &TMatchdayStrip::Change, this, &TPageFixtures::TabControl1Change);
+    connect(ZLVMatches, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
+        if (index.isValid())
+            emit FixtureActivated(TabControl1->TabIndex() + 1, index.row());
+    });
 }
 
 QString TPageFixtures::ZLVMatchesData(int32_t row, int32_t tag) const {

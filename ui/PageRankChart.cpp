@@ -1,8 +1,13 @@
 #include "PageRankChart.h"
 
+#include <QBoxLayout>
+
 #include "GameGoalrun.h"
 #include "GamePage.h"
 #include "GameRankHistory.h"
+#include "GameSeasonRecord.h"
+#include "FundsChart.h"
+#include "ReportWords.h"
 #include "ZnRankChart.h"
 #include "ZnTranslation.h"
 
@@ -10,8 +15,19 @@ TPageRankChart::TPageRankChart(const TZnGameGoalrun& game, QWidget* parent)
     : QWidget(parent), Game(game) {
     ZRankChart = new TZnRankChart;
     ZRankChart->setObjectName(QStringLiteral("ZRankChart"));
-    StackOnPage(*this, {ZRankChart});
-    KeepTranslated(*this, [this] { ZRankChart->setAccessibleName(tr("順位推移のグラフ")); });
+    // The coach's funds after each matchday, in small under the ranks.
+    ZFundsChart = new TFundsChart;
+    ZFundsChart->setObjectName(QStringLiteral("ZFundsChart"));
+    ZFundsChart->SetMoneyFormat([](int64_t money) { return YenText(money); });
+    StackOnPage(*this, {ZRankChart, ZFundsChart});
+    if (auto* box = qobject_cast<QBoxLayout*>(layout())) {
+        box->setStretchFactor(ZRankChart, 3);
+        box->setStretchFactor(ZFundsChart, 1);
+    }
+    KeepTranslated(*this, [this] {
+        ZRankChart->setAccessibleName(tr("順位推移のグラフ"));
+        ZFundsChart->setAccessibleName(tr("資金の推移のグラフ"));
+    });
 }
 
 namespace {
@@ -52,4 +68,10 @@ void TPageRankChart::Refresh() {
     TZnRankChartData data = ChartData(Game);
     ZRankChart->setAccessibleDescription(PlayersLine(data));
     ZRankChart->SetHistory(std::move(data));
+    const TZnSeasonReview review = CurrentSeasonReview(Game);
+    std::vector<std::optional<int64_t>> funds{
+        review.StartKnown ? std::optional<int64_t>(review.MoneyStart) : std::nullopt};
+    for (const auto& after : review.Funds)
+        funds.push_back(after ? std::optional<int64_t>(*after) : std::nullopt);
+    ZFundsChart->SetFunds(std::move(funds), MatchdayCount);
 }

@@ -54,6 +54,7 @@ int main(int argc, char* argv[]) {
     // Read before the QApplication exists: its platform plugin takes them out of the environment.
     const TZnLaunchTokens launch = TZnLaunchTokens::FromEnvironment();
     QApplication app(frameworkArgc, argv);
+    QApplication::setDesktopFileName(QStringLiteral("example.vomera.goalrun")); // the app id
 
     TZnSingleInstance instance;
     switch (instance.Claim()) {

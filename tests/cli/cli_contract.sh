@@ -135,6 +135,10 @@ out=$("$cli" --seed 1 --help <"$work/commands")
 check "help status" 0 "$?"
 check "help" "usage: goalrun-cli [--seed N] [--names FILE]" "$(printf '%s\n' "$out" | head -1)"
 case "$out" in *'"matchday"'*) check "help starts no game" "" "$out" ;; esac
+# ... and lists every command on a line of its own, as the command help does.
+commands=$(printf '%s\n' "$out" | sed -n '/^commands:/,/^$/p' | sed '/^$/d')
+check "help lists the commands" "$(printf 'help\n' | run)" "$commands"
+printf '%s\n' "$commands" | grep -q '^   ' && check "one line per command" "" "$commands"
 
 # Names from a code page 932 file.
 for i in $(seq 1 16); do printf 'クラブ%d\r\n' "$i"; done | iconv -f utf-8 -t cp932 >"$work/names.txt"

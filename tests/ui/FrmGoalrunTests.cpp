@@ -266,11 +266,12 @@ void FrmGoalrunTests::MenusHoldTheirEntriesInOrder() {
         titles << action->text();
     QCOMPARE(titles, QStringList({QStringLiteral("ゲーム(&G)"), QStringLiteral("ロード(&L)"),
                                   QStringLiteral("セーブ(&S)"), QStringLiteral("ヘルプ(&H)")}));
-    QCOMPARE(MenuTexts(rig.Menu("G1")),
-             QStringList({QStringLiteral("ニューゲーム(&N)"), QStringLiteral("-"),
-                          QStringLiteral("開く(&O)..."), QStringLiteral("上書き保存(&S)"),
-                          QStringLiteral("名前を付けて保存(&A)..."), QStringLiteral("-"),
-                          QStringLiteral("終了(&X)")}));
+    QCOMPARE(
+        MenuTexts(rig.Menu("G1")),
+        QStringList({QStringLiteral("ニューゲーム(&N)"), QStringLiteral("シーズンレビュー(&R)"),
+                     QStringLiteral("-"), QStringLiteral("開く(&O)..."),
+                     QStringLiteral("上書き保存(&S)"), QStringLiteral("名前を付けて保存(&A)..."),
+                     QStringLiteral("-"), QStringLiteral("終了(&X)")}));
     QCOMPARE(MenuTexts(rig.Menu("H2")),
              QStringList({QStringLiteral("ヘルプ(&H)"), QStringLiteral("-"),
                           QStringLiteral("アプリケーションのフォルダを開く(&O)"),
@@ -291,7 +292,7 @@ void FrmGoalrunTests::MenusHoldTheirEntriesInOrder() {
              QStringLiteral("ロードセーブ"));
     QCOMPARE(rig.Find<TZnAboutAction>("ZnAboutAction1").property("Category").toString(),
              QStringLiteral("Vomera"));
-    QCOMPARE(window.ActionList().size(), size_t{12 + 4 + 6 + 4 + 6});
+    QCOMPARE(window.ActionList().size(), size_t{13 + 4 + 6 + 4 + 6});
 }
 
 void FrmGoalrunTests::StandardActionsOpenHelpAndFolderAndClose() {
