@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -82,7 +83,8 @@ namespace {
 
 // The types the file boxes offer: the game's saves first, then any file.
 QString SaveFileFilter() {
-    return QStringLiteral("ゴールランのセーブデータ (*.sav);;すべてのファイル (*)");
+    return QCoreApplication::translate("TZnQtDialogs",
+                                       "ゴールランのセーブデータ (*.sav);;すべてのファイル (*)");
 }
 
 } // namespace

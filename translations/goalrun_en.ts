@@ -383,6 +383,45 @@ Prize %9 funds %10 level %11</translation>
         <source>二重起動の確認なしで動いています</source>
         <translation>Running without the single-copy check</translation>
     </message>
+    <message>
+        <source>第%1節はまだ行われていません。</source>
+        <translation>Matchday %1 has not been played yet.</translation>
+    </message>
+    <message>
+        <source>シーズンレビュー(&amp;R)</source>
+        <translation>Season &amp;Review</translation>
+    </message>
+    <message>
+        <source>今シーズンの成績をまとめて見ます。</source>
+        <translation>Shows this season&apos;s results at a glance.</translation>
+    </message>
+</context>
+<context>
+    <name>TFundsChart</name>
+    <message>
+        <source>資金: まだ記録がありません。</source>
+        <translation>Funds: nothing recorded yet.</translation>
+    </message>
+    <message>
+        <source>開幕 %1</source>
+        <translation>start %1</translation>
+    </message>
+    <message>
+        <source>第%1節後 %2</source>
+        <translation>after matchday %1 %2</translation>
+    </message>
+    <message>
+        <source>資金: %1 (最高 %2、最低 %3)</source>
+        <translation>Funds: %1 (highest %2, lowest %3)</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>資金の推移</source>
+        <translation>Funds</translation>
+    </message>
 </context>
 <context>
     <name>THelpViewer</name>
@@ -413,6 +452,133 @@ Prize %9 funds %10 level %11</translation>
     <message>
         <source>目次</source>
         <translation>Contents</translation>
+    </message>
+</context>
+<context>
+    <name>TMatchReportView</name>
+    <message>
+        <source>－</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>チャンス</source>
+        <translation>Chance</translation>
+    </message>
+    <message>
+        <source>ゴール</source>
+        <translation>Goal</translation>
+    </message>
+    <message>
+        <source>チャンスなし</source>
+        <translation>no chance</translation>
+    </message>
+    <message>
+        <source>チャンス、止められた</source>
+        <translation>chance, stopped</translation>
+    </message>
+    <message>
+        <source>試合の流れ</source>
+        <translation>Course of the match</translation>
+    </message>
+    <message>
+        <source>時間</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>%1–%2分</source>
+        <translation>%1-%2 min</translation>
+    </message>
+    <message>
+        <source>チャンス計</source>
+        <translation>Chances</translation>
+    </message>
+    <message>
+        <source>得点</source>
+        <translation>Goals</translation>
+    </message>
+    <message>
+        <source>試合の内容</source>
+        <translation>Match details</translation>
+    </message>
+    <message>
+        <source>項目</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>値</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>試合レポート: まだ試合がありません。</source>
+        <translation>Match report: no match played yet.</translation>
+    </message>
+    <message>
+        <source>第%1節 %2 %3 - %4 %5</source>
+        <translation>Matchday %1 %2 %3 - %4 %5</translation>
+    </message>
+    <message>
+        <source>この試合の詳しい記録はありません。</source>
+        <translation>There is no detailed record of this match.</translation>
+    </message>
+    <message>
+        <source>場所</source>
+        <translation>Venue</translation>
+    </message>
+    <message>
+        <source>ホーム</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>アウェイ</source>
+        <translation>Away</translation>
+    </message>
+    <message>
+        <source>強化費</source>
+        <translation>Strengthening</translation>
+    </message>
+    <message>
+        <source>強化の効果</source>
+        <translation>Effect of strengthening</translation>
+    </message>
+    <message>
+        <source>攻守+%1 (レベル%2)</source>
+        <translation>attack and defense +%1 (level %2)</translation>
+    </message>
+    <message>
+        <source>戦力</source>
+        <translation>Strength</translation>
+    </message>
+    <message>
+        <source>攻%1 守%2</source>
+        <translation>attack %1 defense %2</translation>
+    </message>
+    <message>
+        <source>相手の戦力</source>
+        <translation>Opponent&apos;s strength</translation>
+    </message>
+    <message>
+        <source>試合前の予想</source>
+        <translation>Odds before the match</translation>
+    </message>
+    <message>
+        <source>結果</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>ボーナス</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>経験値</source>
+        <translation>Experience</translation>
+    </message>
+    <message>
+        <source>順位</source>
+        <translation>Rank</translation>
+    </message>
+    <message>
+        <source>資金</source>
+        <translation>Funds</translation>
     </message>
 </context>
 <context>
@@ -447,6 +613,10 @@ Prize %9 funds %10 level %11</translation>
         <source>%1: 第%2節 %3位 勝点%4</source>
         <translation>%1: matchday %2, rank %3, %4 pts</translation>
     </message>
+    <message>
+        <source>資金の推移のグラフ</source>
+        <translation>Funds chart</translation>
+    </message>
 </context>
 <context>
     <name>TPriceLinks</name>
@@ -469,6 +639,219 @@ Prize %9 funds %10 level %11</translation>
     <message>
         <source>この額を強化費の欄に入れます(投入はしません)</source>
         <translation>Puts this amount in the strengthening box (does not invest it)</translation>
+    </message>
+</context>
+<context>
+    <name>TRecordsBookView</name>
+    <message>
+        <source>記録</source>
+        <translation>Records</translation>
+    </message>
+    <message>
+        <source>値 (季)</source>
+        <translation>Value (season)</translation>
+    </message>
+    <message>
+        <source>不明</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>終えたシーズン</source>
+        <translation>Seasons finished</translation>
+    </message>
+    <message>
+        <source>%1季</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>優勝</source>
+        <translation>Titles</translation>
+    </message>
+    <message>
+        <source>%1回</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>最高順位</source>
+        <translation>Best finish</translation>
+    </message>
+    <message>
+        <source>最多勝点</source>
+        <translation>Most points</translation>
+    </message>
+    <message>
+        <source>最多得点</source>
+        <translation>Most goals</translation>
+    </message>
+    <message>
+        <source>最少失点</source>
+        <translation>Fewest conceded</translation>
+    </message>
+    <message>
+        <source>最大の勝利</source>
+        <translation>Biggest win</translation>
+    </message>
+    <message>
+        <source>最長無敗</source>
+        <translation>Longest unbeaten run</translation>
+    </message>
+    <message>
+        <source>%1試合</source>
+        <translation>%1 matches</translation>
+    </message>
+    <message>
+        <source>シーズン終了時の最高資金</source>
+        <translation>Highest funds at a season&apos;s end</translation>
+    </message>
+</context>
+<context>
+    <name>TReportWords</name>
+    <message>
+        <source>%1位</source>
+        <translation>#%1</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>第%1節 %2-%3 %4</source>
+        <translation>matchday %1 %2-%3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>TSeasonReviewDialog</name>
+    <message>
+        <source>まだ試合がありません。</source>
+        <translation>No match played yet.</translation>
+    </message>
+    <message>
+        <source>第1節 %1から第%2節 %3まで、最高%4</source>
+        <translation>From %1 after matchday 1 to %3 after matchday %2, best %4</translation>
+    </message>
+    <message>
+        <source>シーズンレビュー</source>
+        <translation>Season review</translation>
+    </message>
+    <message>
+        <source>項目</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>値</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>今季の順位推移</source>
+        <translation>This season&apos;s ranks</translation>
+    </message>
+    <message>
+        <source>不明</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>%1試合</source>
+        <translation>%1 matches</translation>
+    </message>
+    <message>
+        <source>シーズンレビュー %1</source>
+        <translation>Season review %1</translation>
+    </message>
+    <message>
+        <source>シーズン</source>
+        <translation>Season</translation>
+    </message>
+    <message>
+        <source>%1 (第%2節まで)</source>
+        <translation>%1 (to matchday %2)</translation>
+    </message>
+    <message>
+        <source>チーム</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>最終順位</source>
+        <translation>Final rank</translation>
+    </message>
+    <message>
+        <source>順位</source>
+        <translation>Rank</translation>
+    </message>
+    <message>
+        <source>勝点</source>
+        <translation>Pts</translation>
+    </message>
+    <message>
+        <source>成績</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>%1勝%2分%3敗</source>
+        <translation>%1W %2D %3L</translation>
+    </message>
+    <message>
+        <source>得点・失点</source>
+        <translation>Goals</translation>
+    </message>
+    <message>
+        <source>得点%1 失点%2</source>
+        <translation>for %1 against %2</translation>
+    </message>
+    <message>
+        <source>賞金</source>
+        <translation>Prize</translation>
+    </message>
+    <message>
+        <source>シーズン終了後</source>
+        <translation>after the season</translation>
+    </message>
+    <message>
+        <source>開幕時の資金</source>
+        <translation>Funds at the start</translation>
+    </message>
+    <message>
+        <source>終了時の資金</source>
+        <translation>Funds at the end</translation>
+    </message>
+    <message>
+        <source>今の資金</source>
+        <translation>Funds now</translation>
+    </message>
+    <message>
+        <source>強化費の合計</source>
+        <translation>Total strengthening</translation>
+    </message>
+    <message>
+        <source>勝利ボーナスの合計</source>
+        <translation>Total win bonuses</translation>
+    </message>
+    <message>
+        <source>開幕時のレベル</source>
+        <translation>Level at the start</translation>
+    </message>
+    <message>
+        <source>終了時のレベル</source>
+        <translation>Level at the end</translation>
+    </message>
+    <message>
+        <source>今のレベル</source>
+        <translation>Level now</translation>
+    </message>
+    <message>
+        <source>最大の勝利</source>
+        <translation>Biggest win</translation>
+    </message>
+    <message>
+        <source>最大の敗戦</source>
+        <translation>Worst defeat</translation>
+    </message>
+    <message>
+        <source>最長無敗</source>
+        <translation>Longest unbeaten run</translation>
+    </message>
+    <message>
+        <source>最長連勝</source>
+        <translation>Longest winning run</translation>
     </message>
 </context>
 <context>
@@ -574,6 +957,13 @@ Prize %9 funds %10 level %11</translation>
     </message>
 </context>
 <context>
+    <name>TZnQtDialogs</name>
+    <message>
+        <source>ゴールランのセーブデータ (*.sav);;すべてのファイル (*)</source>
+        <translation>Goalrun save data (*.sav);;All files (*)</translation>
+    </message>
+</context>
+<context>
     <name>TZnRankChart</name>
     <message>
         <source>第%1節</source>
@@ -585,9 +975,13 @@ Prize %9 funds %10 level %11</translation>
     </message>
     <message>
         <source>%1
-%2 %3位 勝点%4</source>
+%2 %3位</source>
         <translation>%1
-%2: rank %3, %4 pts</translation>
+%2: rank %3</translation>
+    </message>
+    <message>
+        <source> 勝点%1</source>
+        <translation>, %1 pts</translation>
     </message>
 </context>
 <context>

@@ -19,13 +19,9 @@ void TFormMain::CreateReportViews() {
     // The report takes what the right column has left and asks for no size of its own, so the
     // window's initial size does not change with it.
     MatchReport->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    ActSeasonReview =
-        NewAction(QStringLiteral("シーズンレビュー(&R)"), {}, QStringLiteral("ActSeasonReview"));
+    // Its caption and hints are set by Retranslate (FrmGoalrunTexts.cpp).
+    ActSeasonReview = NewAction({}, {}, QStringLiteral("ActSeasonReview"));
     ActSeasonReview->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    ActSeasonReview->setStatusTip(QStringLiteral("今シーズンの成績をまとめて見ます。"));
-    ActSeasonReview->setToolTip(
-        QStringLiteral("シーズンレビュー (%1)")
-            .arg(ActSeasonReview->shortcut().toString(QKeySequence::NativeText)));
     addAction(ActSeasonReview);
     connect(ActSeasonReview, &QAction::triggered, this, [this] {
         RunCommand(nullptr, [this] { ShowSeasonReview(CurrentSeasonReview(Game), true); });
@@ -46,8 +42,7 @@ void TFormMain::ConnectReportPage(QWidget& page) {
 
 void TFormMain::ShowFixtureReport(int32_t matchday, int32_t fixture) {
     if (!MatchReport->ShowFixture(Game, matchday, fixture)) {
-        statusBar()->showMessage(QStringLiteral("第%1節はまだ行われていません。").arg(matchday),
-                                 5000);
+        statusBar()->showMessage(tr("第%1節はまだ行われていません。").arg(matchday), 5000);
         return;
     }
     // The report speaks next: the keyboard goes to its rounds (or, without them, its details).

@@ -98,6 +98,8 @@ void TFormMain::Retranslate() {
         {FileSaveAsAct, QT_TR_NOOP("名前を付けて保存(&A)..."),
          QT_TR_NOOP("ゲームを新しい名前のファイルに保存します。")},
         {N9, QT_TR_NOOP("ニューゲーム(&N)"), QT_TR_NOOP("新しいゲームを始めます。")},
+        {ActSeasonReview, QT_TR_NOOP("シーズンレビュー(&R)"),
+         QT_TR_NOOP("今シーズンの成績をまとめて見ます。")},
     };
     for (const auto& [action, caption, statusTip] : actions) {
         action->setText(tr(caption));
@@ -108,8 +110,9 @@ void TFormMain::Retranslate() {
              ZnViewHelpHtmlAction1, ZnAboutAction1, ZnExitAction1, ZnOpenAppFolderAction1})
         action->Retranslate();
     // The tool tip names the command and its key, the status tip says what it does.
-    for (QAction* action : {ActGame, ActBuildUp, ActNextSeason, ActMILoad, ActMISave, FileOpenAct,
-                            FileSaveAct, FileSaveAsAct, N9, static_cast<QAction*>(ZnExitAction1)})
+    for (QAction* action :
+         {ActGame, ActBuildUp, ActNextSeason, ActMILoad, ActMISave, FileOpenAct, FileSaveAct,
+          FileSaveAsAct, N9, ActSeasonReview, static_cast<QAction*>(ZnExitAction1)})
         action->setToolTip(ToolTipWithKey(*action));
 
     G1->setTitle(tr("ゲーム(&G)"));

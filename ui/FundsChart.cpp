@@ -41,15 +41,15 @@ void TFundsChart::SetFunds(std::vector<std::optional<int64_t>> funds, int32_t ma
 QString TFundsChart::Summary() const {
     const auto range = Range(FFunds);
     if (!range)
-        return QStringLiteral("資金: まだ記録がありません。");
+        return tr("資金: まだ記録がありません。");
     QStringList parts;
     if (FFunds.front())
-        parts << QStringLiteral("開幕 %1").arg(FFormat(*FFunds.front()));
+        parts << tr("開幕 %1").arg(FFormat(*FFunds.front()));
     const size_t last = FFunds.size() - 1;
     if (last > 0 && FFunds[last])
-        parts << QStringLiteral("第%1節後 %2").arg(last).arg(FFormat(*FFunds[last]));
-    return QStringLiteral("資金: %1 (最高 %2、最低 %3)")
-        .arg(parts.join(QStringLiteral("、")), FFormat(range->second), FFormat(range->first));
+        parts << tr("第%1節後 %2").arg(last).arg(FFormat(*FFunds[last]));
+    return tr("資金: %1 (最高 %2、最低 %3)")
+        .arg(parts.join(tr("、")), FFormat(range->second), FFormat(range->first));
 }
 
 void TFundsChart::paintEvent(QPaintEvent*) {
@@ -68,7 +68,7 @@ void TFundsChart::paintEvent(QPaintEvent*) {
     painter.setPen(palette().color(QPalette::Text));
     painter.drawText(
         QRectF(0, 0, width(), height() - plot.bottom() - 2).translated(0, plot.bottom() + 2),
-        Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("資金の推移"));
+        Qt::AlignHCenter | Qt::AlignTop, tr("資金の推移"));
     if (!range || plot.width() < 4 || plot.height() < 4)
         return;
     // A flat line lies on the bottom edge and takes the one label there.

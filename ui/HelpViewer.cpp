@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include "WindowState.h"
+#include "ZnTranslation.h"
 
 namespace {
 
@@ -115,10 +116,8 @@ QVariant THelpViewer::TBrowser::loadResource(int type, const QUrl& name) {
 THelpViewer::THelpViewer(TOpenExternal openExternal, QWidget* parent)
     : QDialog(parent), FBrowser(new TBrowser(this)), FOpenExternal(std::move(openExternal)) {
     setObjectName(QStringLiteral("HelpViewer"));
-    setWindowTitle(tr("ゴールラン ヘルプ"));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     FBrowser->setObjectName(QStringLiteral("HelpBrowser"));
-    FBrowser->setAccessibleName(tr("ヘルプ"));
     // Every link comes to FollowLink, which decides what stays inside.
     FBrowser->setOpenLinks(false);
     FBrowser->setOpenExternalLinks(false);
@@ -127,11 +126,10 @@ THelpViewer::THelpViewer(TOpenExternal openExternal, QWidget* parent)
     FBrowser->document()->setDefaultStyleSheet(ViewerStyleSheet());
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(tr("閉じる"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* bar = new QHBoxLayout;
-    const std::tuple<const char*, const char*, QStyle::StandardPixmap, QKeySequence,
-                     void (QTextBrowser::*)()>
+    static const std::tuple<const char*, const char*, QStyle::StandardPixmap, QKeySequence,
+                            void (QTextBrowser::*)()>
         moves[] = {
             {"HelpBack", QT_TR_NOOP("戻る"), QStyle::SP_ArrowBack, QKeySequence::Back,
              &QTextBrowser::backward},
@@ -143,12 +141,9 @@ THelpViewer::THelpViewer(TOpenExternal openExternal, QWidget* parent)
     for (const auto& [name, caption, icon, key, move] : moves) {
         auto* button = new QToolButton(this);
         button->setObjectName(QString::fromLatin1(name));
-        button->setText(tr(caption));
         button->setIcon(style()->standardIcon(icon));
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         button->setShortcut(key);
-        button->setToolTip(
-            QStringLiteral("%1 (%2)").arg(button->text(), key.toString(QKeySequence::NativeText)));
         connect(button, &QToolButton::clicked, FBrowser, move);
         bar->addWidget(button);
         if (move == &QTextBrowser::backward)
@@ -158,6 +153,17 @@ THelpViewer::THelpViewer(TOpenExternal openExternal, QWidget* parent)
         button->setEnabled(move == &QTextBrowser::home);
     }
     bar->addStretch();
+    KeepTranslated(*this, [this, buttons] {
+        setWindowTitle(tr("ゴールラン ヘルプ"));
+        FBrowser->setAccessibleName(tr("ヘルプ"));
+        buttons->button(QDialogButtonBox::Close)->setText(tr("閉じる"));
+        for (const auto& [name, caption, icon, key, move] : moves) {
+            auto* button = findChild<QToolButton*>(QString::fromLatin1(name));
+            button->setText(tr(caption));
+            button->setToolTip(QStringLiteral("%1 (%2)").arg(
+                button->text(), key.toString(QKeySequence::NativeText)));
+        }
+    });
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(FBrowser);

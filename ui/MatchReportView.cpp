@@ -11,6 +11,7 @@
 #include "GameOdds.h"
 #include "GamePage.h"
 #include "ReportWords.h"
+#include "ZnTranslation.h"
 
 namespace {
 
@@ -18,13 +19,15 @@ namespace {
 enum class TTotalRow { Chances = AttackRounds, Goals, Count };
 
 QTableWidgetItem* RoundItem(TZnRound round) {
-    static const QString shown[] = {QStringLiteral("－"), QStringLiteral("チャンス"),
-                                    QStringLiteral("ゴール")};
-    static const QString spoken[] = {QStringLiteral("チャンスなし"),
-                                     QStringLiteral("チャンス、止められた"),
-                                     QStringLiteral("ゴール")};
-    auto* item = new QTableWidgetItem(shown[static_cast<int>(round)]);
-    item->setData(Qt::AccessibleTextRole, spoken[static_cast<int>(round)]);
+    static const char* const shown[] = {QT_TRANSLATE_NOOP("TMatchReportView", "－"),
+                                        QT_TRANSLATE_NOOP("TMatchReportView", "チャンス"),
+                                        QT_TRANSLATE_NOOP("TMatchReportView", "ゴール")};
+    static const char* const spoken[] = {
+        QT_TRANSLATE_NOOP("TMatchReportView", "チャンスなし"),
+        QT_TRANSLATE_NOOP("TMatchReportView", "チャンス、止められた"),
+        QT_TRANSLATE_NOOP("TMatchReportView", "ゴール")};
+    auto* item = new QTableWidgetItem(TMatchReportView::tr(shown[static_cast<int>(round)]));
+    item->setData(Qt::AccessibleTextRole, TMatchReportView::tr(spoken[static_cast<int>(round)]));
     item->setTextAlignment(Qt::AlignCenter);
     return item;
 }
@@ -46,21 +49,15 @@ TMatchReportView::TMatchReportView(QWidget* parent)
     FNote->setObjectName(QStringLiteral("LabelReportNote"));
     FNote->setTextFormat(Qt::PlainText);
     FNote->setWordWrap(true);
-    FRounds = NewReportTable(QStringLiteral("TableReportRounds"), QStringLiteral("試合の流れ"),
-                             {QStringLiteral("時間"), QString(), QString()});
+    // Names, captions and the rounds' times are set by Retranslate.
+    FRounds = NewReportTable(QStringLiteral("TableReportRounds"), QString(),
+                             {QString(), QString(), QString()});
     FRounds->setRowCount(static_cast<int>(TTotalRow::Count));
-    for (int k = 0; k < AttackRounds; ++k)
-        FRounds->setItem(k, 0,
-                         PlainItem(QStringLiteral("%1–%2分").arg(15 * k + 1).arg(15 * k + 15)));
-    FRounds->setItem(static_cast<int>(TTotalRow::Chances), 0,
-                     PlainItem(QStringLiteral("チャンス計")));
-    FRounds->setItem(static_cast<int>(TTotalRow::Goals), 0, PlainItem(QStringLiteral("得点")));
-    FRounds->resizeColumnToContents(0);
     // The two clubs share the width.
     for (int side = 1; side <= 2; ++side)
         FRounds->horizontalHeader()->setSectionResizeMode(side, QHeaderView::Stretch);
-    FDetails = NewReportTable(QStringLiteral("TableReportDetails"), QStringLiteral("試合の内容"),
-                              {QStringLiteral("項目"), QStringLiteral("値")});
+    FDetails =
+        NewReportTable(QStringLiteral("TableReportDetails"), QString(), {QString(), QString()});
     for (QTableWidget* table : {FRounds, FDetails})
         table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The report scrolls as one page where the room is short.
@@ -84,12 +81,25 @@ TMatchReportView::TMatchReportView(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll);
+    KeepTranslated(*this, [this] { Retranslate(); });
+}
+
+void TMatchReportView::Retranslate() {
+    FRounds->setAccessibleName(tr("試合の流れ"));
+    FRounds->setHorizontalHeaderItem(0, new QTableWidgetItem(tr("時間")));
+    for (int k = 0; k < AttackRounds; ++k)
+        FRounds->setItem(k, 0, PlainItem(tr("%1–%2分").arg(15 * k + 1).arg(15 * k + 15)));
+    FRounds->setItem(static_cast<int>(TTotalRow::Chances), 0, PlainItem(tr("チャンス計")));
+    FRounds->setItem(static_cast<int>(TTotalRow::Goals), 0, PlainItem(tr("得点")));
+    FRounds->resizeColumnToContents(0);
     FitTableHeight(*FRounds);
+    FDetails->setAccessibleName(tr("試合の内容"));
+    FDetails->setHorizontalHeaderLabels({tr("項目"), tr("値")});
 }
 
 void TMatchReportView::ShowLatest(const TZnGameGoalrun& game) {
     if (game.Matchday == 0 || !ShowFixture(game, game.Matchday, 0)) {
-        FHeading->setText(QStringLiteral("試合レポート: まだ試合がありません。"));
+        FHeading->setText(tr("試合レポート: まだ試合がありません。"));
         FNote->hide();
         FRounds->hide();
         FDetails->hide();
@@ -101,7 +111,7 @@ bool TMatchReportView::ShowFixture(const TZnGameGoalrun& game, int32_t matchday,
     if (!report || fixture < 0 || static_cast<size_t>(fixture) >= report->Fixtures.size())
         return false;
     const TZnFixtureReport& f = report->Fixtures[static_cast<size_t>(fixture)];
-    const QString heading = QStringLiteral("第%1節 %2 %3 - %4 %5")
+    const QString heading = tr("第%1節 %2 %3 - %4 %5")
                                 .arg(matchday)
                                 .arg(FromView(f.HomeName))
                                 .arg(f.HomeGoals)
@@ -109,7 +119,7 @@ bool TMatchReportView::ShowFixture(const TZnGameGoalrun& game, int32_t matchday,
                                 .arg(FromView(f.AwayName));
     FHeading->setText(heading);
     FRounds->setAccessibleDescription(heading);
-    FNote->setText(QStringLiteral("この試合の詳しい記録はありません。"));
+    FNote->setText(tr("この試合の詳しい記録はありません。"));
     FNote->setVisible(!f.HasRounds);
     FRounds->setVisible(f.HasRounds);
     if (f.HasRounds)
@@ -122,8 +132,7 @@ bool TMatchReportView::ShowFixture(const TZnGameGoalrun& game, int32_t matchday,
 }
 
 void TMatchReportView::ShowRounds(const TZnFixtureReport& f) {
-    FRounds->setHorizontalHeaderLabels(
-        {QStringLiteral("時間"), FromView(f.HomeName), FromView(f.AwayName)});
+    FRounds->setHorizontalHeaderLabels({tr("時間"), FromView(f.HomeName), FromView(f.AwayName)});
     for (int side = 0; side < 2; ++side) {
         const auto& rounds = side == 0 ? f.HomeRounds : f.AwayRounds;
         for (int k = 0; k < AttackRounds; ++k)
@@ -139,19 +148,16 @@ void TMatchReportView::ShowRounds(const TZnFixtureReport& f) {
 void TMatchReportView::ShowMine(const TZnPlayerMatchReport& m) {
     FillCaptionValueRows(
         *FDetails,
-        {{QStringLiteral("場所"), m.AtHome ? QStringLiteral("ホーム") : QStringLiteral("アウェイ")},
-         {QStringLiteral("強化費"), YenText(m.BuildUp)},
-         {QStringLiteral("強化の効果"),
-          QStringLiteral("攻守+%1 (レベル%2)").arg(m.Added).arg(m.Level)},
-         {QStringLiteral("戦力"), QStringLiteral("攻%1 守%2").arg(m.MyAttack).arg(m.MyDefense)},
-         {QStringLiteral("相手の戦力"),
-          QStringLiteral("攻%1 守%2").arg(m.OppAttack).arg(m.OppDefense)},
-         {QStringLiteral("試合前の予想"), FromView(OddsText(m.Odds))},
-         {QStringLiteral("結果"), FromView(ResultWords[static_cast<size_t>(m.Result)])},
-         {QStringLiteral("ボーナス"), YenText(m.Bonus)},
-         {QStringLiteral("経験値"), QStringLiteral("+%1").arg(m.Experience)},
-         {QStringLiteral("順位"),
-          QStringLiteral("%1 → %2").arg(RankText(m.RankBefore), RankText(m.RankAfter))},
-         {QStringLiteral("資金"), YenText(m.MoneyAfter)}});
+        {{tr("場所"), m.AtHome ? tr("ホーム") : tr("アウェイ")},
+         {tr("強化費"), YenText(m.BuildUp)},
+         {tr("強化の効果"), tr("攻守+%1 (レベル%2)").arg(m.Added).arg(m.Level)},
+         {tr("戦力"), tr("攻%1 守%2").arg(m.MyAttack).arg(m.MyDefense)},
+         {tr("相手の戦力"), tr("攻%1 守%2").arg(m.OppAttack).arg(m.OppDefense)},
+         {tr("試合前の予想"), FromView(OddsText(m.Odds))},
+         {tr("結果"), FromView(ResultWords[static_cast<size_t>(m.Result)])},
+         {tr("ボーナス"), YenText(m.Bonus)},
+         {tr("経験値"), QStringLiteral("+%1").arg(m.Experience)},
+         {tr("順位"), QStringLiteral("%1 → %2").arg(RankText(m.RankBefore), RankText(m.RankAfter))},
+         {tr("資金"), YenText(m.MoneyAfter)}});
     FitTableHeight(*FDetails);
 }

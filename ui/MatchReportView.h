@@ -32,6 +32,8 @@ public:
     bool hasHeightForWidth() const override { return false; }
 
 private:
+    // The captions, names and the rounds' times in the application's language.
+    void Retranslate();
     void ShowRounds(const TZnFixtureReport& fixture);
     void ShowMine(const TZnPlayerMatchReport& mine);
 

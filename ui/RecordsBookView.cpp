@@ -5,11 +5,15 @@
 
 #include "GameRecords.h"
 #include "ReportWords.h"
+#include "ZnTranslation.h"
 
 TRecordsBookView::TRecordsBookView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("RecordsBookView"));
-    FTable = NewReportTable(QStringLiteral("TableRecords"), QStringLiteral("記録"),
-                            {QStringLiteral("記録"), QStringLiteral("値 (季)")});
+    FTable = NewReportTable(QStringLiteral("TableRecords"), QString(), {QString(), QString()});
+    KeepTranslated(*this, [this] {
+        FTable->setAccessibleName(tr("記録"));
+        FTable->setHorizontalHeaderLabels({tr("記録"), tr("値 (季)")});
+    });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(FTable);
@@ -19,29 +23,26 @@ void TRecordsBookView::ShowRecords(const TZnRecordsBook& book) {
     // "70 (2季目)": a record and the season that set it.
     const auto entry = [](const std::optional<TZnRecordEntry>& e, auto word) {
         return e ? QStringLiteral("%1 (%2)").arg(word(e->Value), SeasonText(e->Season))
-                 : QStringLiteral("不明");
+                 : tr("不明");
     };
     const auto number = [](int64_t v) { return QString::number(v); };
-    QList<std::pair<QString, QString>> rows{
-        {QStringLiteral("終えたシーズン"), QStringLiteral("%1季").arg(book.Seasons)},
-        {QStringLiteral("優勝"), QStringLiteral("%1回").arg(book.Titles)}};
+    QList<std::pair<QString, QString>> rows{{tr("終えたシーズン"), tr("%1季").arg(book.Seasons)},
+                                            {tr("優勝"), tr("%1回").arg(book.Titles)}};
     if (book.Seasons > 0) {
         rows.append({
-            {QStringLiteral("最高順位"),
+            {tr("最高順位"),
              entry(book.BestRank, [](int64_t v) { return RankText(static_cast<int32_t>(v)); })},
-            {QStringLiteral("最多勝点"), entry(book.MostPoints, number)},
-            {QStringLiteral("最多得点"), entry(book.MostGoals, number)},
-            {QStringLiteral("最少失点"), entry(book.FewestConceded, number)},
+            {tr("最多勝点"), entry(book.MostPoints, number)},
+            {tr("最多得点"), entry(book.MostGoals, number)},
+            {tr("最少失点"), entry(book.FewestConceded, number)},
         });
         if (book.BiggestWin)
-            rows.append({QStringLiteral("最大の勝利"),
-                         SeasonText(book.BiggestWin->Season) + QLatin1Char(' ') +
-                             ResultLineText(book.BiggestWin->Result)});
+            rows.append({tr("最大の勝利"), SeasonText(book.BiggestWin->Season) + QLatin1Char(' ') +
+                                               ResultLineText(book.BiggestWin->Result)});
         rows.append({
-            {QStringLiteral("最長無敗"),
-             entry(book.LongestUnbeaten,
-                   [](int64_t v) { return QStringLiteral("%1試合").arg(v); })},
-            {QStringLiteral("シーズン終了時の最高資金"), entry(book.HighestMoney, YenText)},
+            {tr("最長無敗"),
+             entry(book.LongestUnbeaten, [](int64_t v) { return tr("%1試合").arg(v); })},
+            {tr("シーズン終了時の最高資金"), entry(book.HighestMoney, YenText)},
         });
     }
     FillCaptionValueRows(*FTable, rows);

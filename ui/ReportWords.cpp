@@ -2,27 +2,27 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QTableWidget>
 
 #include "GameGoalrun.h"
 #include "GamePage.h"
 #include "GameSeasonRecord.h"
-#include "ZnMoneyText.h"
+#include "WindowWords.h"
 
 QString YenText(int64_t amount) {
-    const auto clamped = static_cast<int32_t>(std::clamp<int64_t>(amount, INT32_MIN, INT32_MAX));
-    return FromView(MoneyText(clamped)) + QStringLiteral("円");
+    return WindowMoney(amount);
 }
 
 QString RankText(int32_t rank) {
-    return QStringLiteral("%1位").arg(int64_t{rank} + 1);
+    return QCoreApplication::translate("TReportWords", "%1位").arg(int64_t{rank} + 1);
 }
 
 QString ResultLineText(const std::optional<TZnNamedResult>& result) {
     if (!result)
-        return QStringLiteral("なし");
-    return QStringLiteral("第%1節 %2-%3 %4")
+        return QCoreApplication::translate("TReportWords", "なし");
+    return QCoreApplication::translate("TReportWords", "第%1節 %2-%3 %4")
         .arg(result->Line.Matchday)
         .arg(result->Line.For)
         .arg(result->Line.Against)

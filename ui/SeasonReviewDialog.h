@@ -1,10 +1,15 @@
 #pragma once
 
+#include <optional>
+#include <utility>
+
 #include <QDialog>
+#include <QString>
+
+#include "GameSeasonRecord.h"
 
 class QTableWidget;
 class TZnRankChart;
-struct TZnSeasonReview;
 
 // The season review: a window of its own beside the main window, never modal, so every key of
 // the game still works while it is open (the main window hands it its actions). A table names
@@ -22,4 +27,6 @@ public:
 private:
     QTableWidget* FTable;
     TZnRankChart* FChart;
+    // What is shown, worded anew when the language changes.
+    std::optional<std::pair<TZnSeasonReview, QString>> FShown;
 };
