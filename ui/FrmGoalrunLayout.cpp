@@ -194,7 +194,9 @@ QWidget* TFormMain::CreateCommandPanel() {
     grid->setContentsMargins(Scaled(16), Scaled(8), Scaled(8), Scaled(4));
     grid->setHorizontalSpacing(Scaled(7));
     grid->setVerticalSpacing(Scaled(4));
-    grid->addWidget(Label1, 0, 0);
+    // The caption may run on over the buttons' column: a longer one (English) does not widen the
+    // box.
+    grid->addWidget(Label1, 0, 0, 1, 3);
     grid->addWidget(ComboBoxBuildUp, 1, 0);
     grid->addWidget(BtnBuildUp, 1, 1);
     grid->addWidget(BtnGame, 2, 1);
