@@ -5,6 +5,14 @@
 #include "GameOdds.h"
 #include "ZnMatchesConsts.h"
 
+// Each view's captions in a wording: one per row or column.
+static_assert(std::tuple_size_v<decltype(TZnWording::RankCaptions)> ==
+              ViewIndex(TZnRankColumn::GoalDifference) + 1);
+static_assert(std::tuple_size_v<decltype(TZnWording::FixtureCaptions)> ==
+              ViewIndex(TZnFixtureColumn::Away) + 1);
+static_assert(std::tuple_size_v<decltype(TZnWording::ClubCaptions)> ==
+              ViewIndex(TZnMyClubRow::Odds) + 1);
+
 namespace {
 
 std::string Score(const TZnMatch& match) {
