@@ -80,7 +80,7 @@ int TFormMain::Scaled(int designPixels) const {
 
 void TFormMain::FormCreate() {
     // No application display name: the desktop would append it to every box's caption.
-    const QString title = FromView(ProductTitle);
+    const QString title = FromView(Japanese().ProductTitle);
     setWindowTitle(title);
     setFont(SystemIconFont());
     Game.SetMessageLog(RichEdit1);

@@ -19,6 +19,7 @@
 #include "ZnFileDropTarget.h"
 #include "ZnFileName.h"
 #include "ZnMoneyText.h"
+#include "ZnWording.h"
 
 namespace {
 
@@ -83,7 +84,7 @@ QString SlotSummary(const QString& path) {
                                  : game.Matchday == 0
                                      ? "開幕前"
                                      : "第" + std::to_string(game.Matchday) + "節まで";
-    const std::string summary = SeasonName(game.Season) + " " + matchday + " " +
+    const std::string summary = SeasonName(Japanese(), game.Season) + " " + matchday + " " +
                                 std::to_string(int64_t{game.MyClub().Rank} + 1) + "位 資金" +
                                 MoneyText(game.Coach().Money) + "円";
     return QStringLiteral("%1 (%2)").arg(QString::fromStdString(summary), date);

@@ -88,8 +88,8 @@ void TFormMain::ShowBuildUpOdds() {
     if (Game.CanInvestBuildUp())
         if (const auto amount = Game.AcceptedBuildUp(ComboBoxBuildUp->currentText().toStdString()))
             odds = NextMatchOdds(Game, *amount);
-    LabelBuildUpOdds->setText(odds ? QStringLiteral("この額なら ") + FromView(OddsText(*odds))
-                                   : QString());
+    LabelBuildUpOdds->setText(
+        odds ? QStringLiteral("この額なら ") + FromView(OddsText(Japanese(), *odds)) : QString());
 }
 
 QWidget* TFormMain::CreateClubPanel() {
@@ -123,14 +123,14 @@ QWidget* TFormMain::CreateClubPanel() {
             },
             true};
     });
-    for (size_t i = 0; i < MyClubRows(Game).size(); ++i)
+    for (size_t i = 0; i < MyClubRows(Japanese(), Game).size(); ++i)
         ZLVMyClub->AddItem({QString(), QString()});
     return ZLVMyClub;
 }
 
 void TFormMain::ActZLVMyClubDataExecute() {
     // Each row stands at the position its identifier gives.
-    for (const auto& row : MyClubRows(Game)) {
+    for (const auto& row : MyClubRows(Japanese(), Game)) {
         const auto position = static_cast<int32_t>(ViewIndex(row.Id));
         ZLVMyClub->SetItemText(position, 0, FromView(row.Caption));
         ZLVMyClub->SetItemText(position, 1, QString::fromStdString(row.Value));

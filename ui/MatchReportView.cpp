@@ -11,6 +11,7 @@
 #include "GameOdds.h"
 #include "GamePage.h"
 #include "ReportWords.h"
+#include "ZnWording.h"
 
 namespace {
 
@@ -146,8 +147,8 @@ void TMatchReportView::ShowMine(const TZnPlayerMatchReport& m) {
          {QStringLiteral("戦力"), QStringLiteral("攻%1 守%2").arg(m.MyAttack).arg(m.MyDefense)},
          {QStringLiteral("相手の戦力"),
           QStringLiteral("攻%1 守%2").arg(m.OppAttack).arg(m.OppDefense)},
-         {QStringLiteral("試合前の予想"), FromView(OddsText(m.Odds))},
-         {QStringLiteral("結果"), FromView(ResultWords[static_cast<size_t>(m.Result)])},
+         {QStringLiteral("試合前の予想"), FromView(OddsText(Japanese(), m.Odds))},
+         {QStringLiteral("結果"), FromView(Japanese().Outcomes.at(static_cast<size_t>(m.Result)))},
          {QStringLiteral("ボーナス"), YenText(m.Bonus)},
          {QStringLiteral("経験値"), QStringLiteral("+%1").arg(m.Experience)},
          {QStringLiteral("順位"),

@@ -20,7 +20,7 @@ TPageFixtures::TPageFixtures(const TZnGameGoalrun& game, QWidget* parent)
                    : TColumnLook{TZnAlignment::taLeftJustify, ClubNameWidth,
                                  [this] { return ClubNames(Game); }, true};
     };
-    AddColumnInfos(*ZCIMatches, FixtureRow(Game, first.Matches(0)), lookOf);
+    AddColumnInfos(*ZCIMatches, FixtureRow(Japanese(), Game, first.Matches(0)), lookOf);
     ZLVMatches =
         NewOwnerDataList(QStringLiteral("ZLVMatches"), *ZCIMatches, first.Count(),
                          [this](int32_t row, int32_t tag) { return ZLVMatchesData(row, tag); });
@@ -35,7 +35,7 @@ TPageFixtures::TPageFixtures(const TZnGameGoalrun& game, QWidget* parent)
 
 QString TPageFixtures::ZLVMatchesData(int32_t row, int32_t tag) const {
     const TZnMatchList& matchday = Game.Schedule().Matchdays(TabControl1->TabIndex());
-    return CellValue(FixtureRow(Game, matchday.Matches(row)), tag);
+    return CellValue(FixtureRow(Japanese(), Game, matchday.Matches(row)), tag);
 }
 
 void TPageFixtures::Refresh() {

@@ -9,6 +9,7 @@
 #include "GamePage.h"
 #include "GameSeasonRecord.h"
 #include "ZnMoneyText.h"
+#include "ZnWording.h"
 
 QString YenText(int64_t amount) {
     const auto clamped = static_cast<int32_t>(std::clamp<int64_t>(amount, INT32_MIN, INT32_MAX));
@@ -30,7 +31,7 @@ QString ResultLineText(const std::optional<TZnNamedResult>& result) {
 }
 
 QString SeasonText(int32_t season) {
-    return FromView(SeasonName(season));
+    return FromView(SeasonName(Japanese(), season));
 }
 
 void FillCaptionValueRows(QTableWidget& table, const QList<std::pair<QString, QString>>& rows) {
