@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything with warnings as errors and runs every test: the engine, window and CLI
-# tests, the installation and the Debian package (built, checked by lintian and the metadata
-# validators, unpacked and run); the engine tests again under AddressSanitizer and
+# Builds everything with warnings as errors and runs every test: the shipped programs and the
+# benchmarks in the release build, where the installation and the Debian package are checked
+# (built, checked by lintian and the metadata validators, unpacked and run); every other test
+# (engine, support, window and CLI) built once, under AddressSanitizer and
 # UndefinedBehaviorSanitizer; and a bounded fuzzing run of the save loader.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -13,19 +14,26 @@ jobs=$(nproc)
 
 step() { printf '\n== %s ==\n' "$*"; }
 
-step "Build and test (warnings are errors)"
+step "Build the programs and the benchmarks; installation and package tests (warnings are errors)"
 cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGOALRUN_WERROR=ON \
     -DGOALRUN_TESTS=ON -DGOALRUN_BENCH=ON >/dev/null
-cmake --build "$top/build" -j"$jobs"
-ctest --test-dir "$top/build" -j"$jobs" --output-on-failure
+# The test programs are built once, in the sanitizer build below.
+cmake --build "$top/build" -j"$jobs" --target goalrun goalrun-cli goalrun_data engine_bench \
+    goalrun_startup_probe thirty_matchday_bench
+ctest --test-dir "$top/build" -j"$jobs" --output-on-failure -L install
 
-step "Engine tests with AddressSanitizer and UndefinedBehaviorSanitizer"
+step "Every other test with AddressSanitizer and UndefinedBehaviorSanitizer"
 sanitize="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 cmake -S "$top" -B "$top/build-asan" -DCMAKE_BUILD_TYPE=Debug -DGOALRUN_WERROR=ON \
-    -DGOALRUN_ENGINE_ONLY=ON -DGOALRUN_BENCH=OFF \
+    -DGOALRUN_TESTS=ON -DGOALRUN_BENCH=OFF \
     -DCMAKE_CXX_FLAGS="$sanitize" -DCMAKE_EXE_LINKER_FLAGS="$sanitize" >/dev/null
 cmake --build "$top/build-asan" -j"$jobs"
-ctest --test-dir "$top/build-asan" -j"$jobs" --output-on-failure
+# Leaks of the libraries under the window framework are known and reported nowhere else; the
+# file names each and why. The timing bounds of the tests are widened for the slower code.
+ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+    LSAN_OPTIONS="suppressions=$top/scripts/lsan-suppressions.txt:print_suppressions=0" \
+    UBSAN_OPTIONS=print_stacktrace=1 GOALRUN_TIME_SCALE=6 \
+    ctest --test-dir "$top/build-asan" -j"$jobs" --output-on-failure -LE install
 
 step "Fuzzing the save loader for ${GOALRUN_FUZZ_SECONDS:=30} s"
 CXX=clang++ cmake -S "$top" -B "$top/build-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
