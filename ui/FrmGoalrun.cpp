@@ -53,6 +53,8 @@ TFormMain::TFormMain(TZnGameGoalrun& game, TZnDialogs& dialogs, TZnOpener& opene
     : QMainWindow(parent), Game(game), Dialogs(dialogs), Opener(opener), FAppFolder(appFolder) {
     if (!FAppFolder.endsWith(QLatin1Char('/')))
         FAppFolder += QLatin1Char('/');
+    // Before the controls, which take it as they are made.
+    setFont(SystemIconFont());
     CreateActions();
     CreateControls();
     CreateMenus();
@@ -79,7 +81,6 @@ void TFormMain::FormCreate() {
     // No application display name: the desktop would append it to every box's caption.
     const QString title = FromView(ProductTitle);
     setWindowTitle(title);
-    setFont(SystemIconFont());
     Game.SetMessageLog(RichEdit1);
     const QString nameFile = FAppFolder + QStringLiteral("TeamNameList.txt");
     try {

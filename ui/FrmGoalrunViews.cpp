@@ -85,7 +85,9 @@ QWidget* TFormMain::Page(int index) {
         page.Make = nullptr;
         page.Refresh = std::move(refresh);
         page.Widget->layout()->addWidget(widget);
-        widget->show();
+        // On a sheet not yet on screen it shows with the sheet (and is polished only then).
+        if (page.Widget->isVisible())
+            widget->show();
         NameListsAfterPage(*widget, page.Caption);
     }
     return page.Widget;
