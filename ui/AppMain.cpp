@@ -24,11 +24,9 @@ void Complain(const TZnSingleInstance& instance) {
     std::fprintf(stderr, "goalrun: %s\n", qPrintable(instance.ErrorString()));
 }
 
-// The sizes a window's icon is drawn at (title bar, task bar); the larger pictures of the program
-// come from its desktop entry's themed icon, and decoding them would only delay the window.
 QIcon ApplicationIcon() {
     QIcon icon;
-    for (int size : {16, 24, 32, 48}) {
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
         const QString path = QStringLiteral(":/icons/goalrun-%1.png").arg(size);
         if (QFile::exists(path))
             icon.addFile(path, QSize(size, size));

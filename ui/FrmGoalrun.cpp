@@ -53,8 +53,6 @@ TFormMain::TFormMain(TZnGameGoalrun& game, TZnDialogs& dialogs, TZnOpener& opene
     : QMainWindow(parent), Game(game), Dialogs(dialogs), Opener(opener), FAppFolder(appFolder) {
     if (!FAppFolder.endsWith(QLatin1Char('/')))
         FAppFolder += QLatin1Char('/');
-    // Before the controls, which take it as they are made.
-    setFont(SystemIconFont());
     CreateActions();
     CreateControls();
     CreateMenus();
@@ -81,6 +79,7 @@ void TFormMain::FormCreate() {
     // No application display name: the desktop would append it to every box's caption.
     const QString title = FromView(ProductTitle);
     setWindowTitle(title);
+    setFont(SystemIconFont());
     Game.SetMessageLog(RichEdit1);
     const QString nameFile = FAppFolder + QStringLiteral("TeamNameList.txt");
     try {
