@@ -25,7 +25,7 @@ ctest --test-dir "$top/build" -j"$jobs" --output-on-failure -L install
 step "Every other test with AddressSanitizer and UndefinedBehaviorSanitizer"
 sanitize="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 cmake -S "$top" -B "$top/build-asan" -DCMAKE_BUILD_TYPE=Debug -DGOALRUN_WERROR=ON \
-    -DGOALRUN_TESTS=ON -DGOALRUN_BENCH=OFF \
+    -DGOALRUN_ENGINE_ONLY=OFF -DGOALRUN_TESTS=ON -DGOALRUN_BENCH=OFF \
     -DCMAKE_CXX_FLAGS="$sanitize" -DCMAKE_EXE_LINKER_FLAGS="$sanitize" >/dev/null
 cmake --build "$top/build-asan" -j"$jobs"
 # Leak detection stays on (the window framework leaks nothing the tests reach); the timing
