@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything with warnings as errors and runs every test: the shipped programs and the
-# benchmarks in the release build, where the installation and the Debian package are checked
-# (built, checked by lintian and the metadata validators, unpacked and run); every other test
-# (engine, support, window and CLI) built once, under AddressSanitizer and
-# UndefinedBehaviorSanitizer; and a bounded fuzzing run of the save loader.
+# Builds everything with warnings as errors and runs every test: in the release build, the
+# installation and the Debian package (built, checked by lintian and the metadata validators,
+# unpacked and run); every other test (engine, support, window and CLI) in the build under
+# AddressSanitizer and UndefinedBehaviorSanitizer; and a bounded fuzzing run of the save loader.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
@@ -14,12 +13,10 @@ jobs=$(nproc)
 
 step() { printf '\n== %s ==\n' "$*"; }
 
-step "Build the programs and the benchmarks; installation and package tests (warnings are errors)"
+step "Build everything; installation and package tests (warnings are errors)"
 cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGOALRUN_WERROR=ON \
     -DGOALRUN_TESTS=ON -DGOALRUN_BENCH=ON >/dev/null
-# The test programs are built once, in the sanitizer build below.
-cmake --build "$top/build" -j"$jobs" --target goalrun goalrun-cli goalrun_data engine_bench \
-    goalrun_startup_probe thirty_matchday_bench
+cmake --build "$top/build" -j"$jobs"
 ctest --test-dir "$top/build" -j"$jobs" --output-on-failure -L install
 
 step "Every other test with AddressSanitizer and UndefinedBehaviorSanitizer"
