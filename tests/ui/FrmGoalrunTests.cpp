@@ -70,6 +70,8 @@ void FrmGoalrunTests::StartupShowsOpeningMessagesTableInCreationOrderAndFirstMat
     QVERIFY(window.IsActivated());
     QCOMPARE(rig.LogLines(), OpeningLines);
     QCOMPARE(rig.Find<QTabWidget>("PageControl1").currentIndex(), 0);
+    // A page not on screen is built when first shown.
+    QVERIFY(window.findChild<QWidget*>(QStringLiteral("CareerPage")) == nullptr);
     QCOMPARE(rig.List("ZLVRankTable").RowCount(), 16);
     QCOMPARE(rig.List("ZLVRankTable").ColumnCount(), 10);
     for (int row = 0; row < 16; ++row) {
