@@ -184,16 +184,8 @@ Prize %9 funds %10 level %11</translation>
         <translation>Overwrite the file?</translation>
     </message>
     <message>
-        <source>ファイルは開けません</source>
-        <translation>The file cannot be opened</translation>
-    </message>
-    <message>
         <source>%1をロードしました</source>
         <translation>Loaded %1</translation>
-    </message>
-    <message>
-        <source>ファイルを作成できませんでした</source>
-        <translation>The file could not be created</translation>
     </message>
     <message>
         <source>%1にセーブしました</source>
@@ -370,10 +362,6 @@ Prize %9 funds %10 level %11</translation>
     <message>
         <source>この額なら </source>
         <translation>With this amount: </translation>
-    </message>
-    <message>
-        <source>第%1節 %2 88 - 88 %2</source>
-        <translation>Matchday %1 %2 88 - 88 %2</translation>
     </message>
     <message>
         <source>1万円で攻撃・守備 %1%2</source>

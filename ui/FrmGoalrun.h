@@ -10,6 +10,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include <QMainWindow>
@@ -70,6 +71,10 @@ public:
     // Every action of the window, in creation order.
     [[nodiscard]] const std::vector<QAction*>& ActionList() const { return ActionList1; }
 
+    // The tab sheet of page `index` of PageControl1, its page built now if it has not been shown
+    // yet (a page is built when first shown); null outside the pages.
+    QWidget* Page(int index);
+
     // The initial size: the smallest at which, in the window's font, the league table, the
     // fixtures of a matchday and the club panel show whole, within 90% of the screen's available
     // area and never under the design size. Fits the lists' columns to their texts first.
@@ -88,10 +93,12 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // One page of PageControl1: its tab caption, its widget and how it redraws from the game.
+    // One page of PageControl1: its tab caption, the tab's sheet, how the page is built (until
+    // it is) and how it redraws from the game (once it is built).
     struct TPage {
         const char* Caption; // the source text of tr()
         QWidget* Widget;
+        std::function<std::pair<QWidget*, std::function<void()>>()> Make;
         std::function<void()> Refresh;
     };
 

@@ -14,11 +14,13 @@
 #include <QStatusBar>
 
 #include "GameGoalrun.h"
+#include "GamePage.h"
 #include "GameSaveData.h"
 #include "ZnDialogs.h"
 #include "ZnFileDropTarget.h"
 #include "ZnFileName.h"
 #include "WindowWords.h"
+#include "ZnWording.h"
 
 namespace {
 
@@ -82,10 +84,11 @@ QString SlotSummary(const QString& path) {
     const QString matchday = game.Finished        ? TFormMain::tr("優勝")
                              : game.Matchday == 0 ? TFormMain::tr("開幕前")
                                                   : TFormMain::tr("第%1節まで").arg(game.Matchday);
-    const QString summary = TFormMain::tr("%1 %2 %3位 資金%4")
-                                .arg(QString::fromStdString(SeasonName(game.Season)), matchday)
-                                .arg(int64_t{game.MyClub().Rank} + 1)
-                                .arg(WindowMoney(game.Coach().Money));
+    const QString summary =
+        TFormMain::tr("%1 %2 %3位 資金%4")
+            .arg(QString::fromStdString(SeasonName(WindowWording(), game.Season)), matchday)
+            .arg(int64_t{game.MyClub().Rank} + 1)
+            .arg(WindowMoney(game.Coach().Money));
     return QStringLiteral("%1 (%2)").arg(summary, date);
 }
 
@@ -171,7 +174,7 @@ bool TFormMain::LoadGameFile(const QString& fileName) {
     if (!UnsavedProgressMayGo())
         return false;
     const TZnBusyCursor busy = Dialogs.Busy();
-    const QString failed = tr("ファイルは開けません");
+    const QString failed = FromView(WindowWording().CannotOpen);
     try {
         Game.LoadFromFile(FileSystemName(fileName));
         RefreshViews();
@@ -185,7 +188,7 @@ bool TFormMain::LoadGameFile(const QString& fileName) {
 
 bool TFormMain::SaveGameFile(const QString& fileName) {
     const TZnBusyCursor busy = Dialogs.Busy();
-    const QString failed = tr("ファイルを作成できませんでした");
+    const QString failed = FromView(WindowWording().CannotCreate);
     try {
         Game.SaveToFile(FileSystemName(fileName));
     } catch (const EZnFileError& error) {

@@ -23,6 +23,7 @@
 #include "ZnColumnInfos.h"
 #include "ZnListView.h"
 #include "ZnTranslation.h"
+#include "ZnWording.h"
 
 namespace {
 
@@ -146,6 +147,8 @@ void TFormMain::Retranslate() {
         [this](int32_t tag) { return ZnCIMyClub->ColumnInfos()[tag].Caption; });
     ZLVMyClub->setAccessibleName(tr("担当チーム"));
     RichEdit1->setAccessibleName(tr("メッセージ"));
+    if (&RichEdit1->Wording() != &WindowWording())
+        RichEdit1->SetWording(WindowWording());
 
     Label1->setText(tr("強化費(万円)"));
     // The label names the box, for a screen reader too (on the box and on its edit field, which

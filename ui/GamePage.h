@@ -60,6 +60,17 @@ void AddColumnInfos(TZnColumnInfos& infos, const std::vector<TZnViewText<TId>>& 
     }
 }
 
+// Gives the columns of `list` and their definitions in `infos` the captions of `texts` (in the
+// window's language), each column by its tag (its identifier), and shows the cells anew.
+template <class TId>
+void RenameColumns(TZnListView& list, TZnColumnInfos& infos,
+                   const std::vector<TZnViewText<TId>>& texts) {
+    for (size_t i = 0; i < texts.size(); ++i)
+        infos.ColumnInfos()[static_cast<int32_t>(i)].Caption = FromView(texts[i].Caption);
+    list.Model().SetCaptions([&infos](int32_t tag) { return infos.ColumnInfos()[tag].Caption; });
+    list.Redraw();
+}
+
 // The text of the cell whose column has tag `tag` (the column's identifier).
 template <class TId> QString CellValue(const std::vector<TZnViewText<TId>>& texts, int32_t tag) {
     if (tag < 0 || static_cast<size_t>(tag) >= texts.size())

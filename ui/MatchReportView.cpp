@@ -12,6 +12,7 @@
 #include "GamePage.h"
 #include "ReportWords.h"
 #include "ZnTranslation.h"
+#include "ZnWording.h"
 
 namespace {
 
@@ -153,8 +154,8 @@ void TMatchReportView::ShowMine(const TZnPlayerMatchReport& m) {
          {tr("強化の効果"), tr("攻守+%1 (レベル%2)").arg(m.Added).arg(m.Level)},
          {tr("戦力"), tr("攻%1 守%2").arg(m.MyAttack).arg(m.MyDefense)},
          {tr("相手の戦力"), tr("攻%1 守%2").arg(m.OppAttack).arg(m.OppDefense)},
-         {tr("試合前の予想"), FromView(OddsText(m.Odds))},
-         {tr("結果"), FromView(ResultWords[static_cast<size_t>(m.Result)])},
+         {tr("試合前の予想"), FromView(OddsText(WindowWording(), m.Odds))},
+         {tr("結果"), FromView(WindowWording().Outcomes.at(static_cast<size_t>(m.Result)))},
          {tr("ボーナス"), YenText(m.Bonus)},
          {tr("経験値"), QStringLiteral("+%1").arg(m.Experience)},
          {tr("順位"), QStringLiteral("%1 → %2").arg(RankText(m.RankBefore), RankText(m.RankAfter))},

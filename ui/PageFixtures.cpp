@@ -3,6 +3,8 @@
 #include "GameGoalrun.h"
 #include "GamePage.h"
 #include "MatchdayStrip.h"
+#include "WindowWords.h"
+#include "ZnTranslation.h"
 
 TPageFixtures::TPageFixtures(const TZnGameGoalrun& game, QWidget* parent)
     : QWidget(parent), Game(game) {
@@ -20,12 +22,16 @@ TPageFixtures::TPageFixtures(const TZnGameGoalrun& game, QWidget* parent)
                    : TColumnLook{TZnAlignment::taLeftJustify, ClubNameWidth,
                                  [this] { return ClubNames(Game); }, true};
     };
-    AddColumnInfos(*ZCIMatches, FixtureRow(Game, first.Matches(0)), lookOf);
+    AddColumnInfos(*ZCIMatches, FixtureRow(WindowWording(), Game, first.Matches(0)), lookOf);
     ZLVMatches =
         NewOwnerDataList(QStringLiteral("ZLVMatches"), *ZCIMatches, first.Count(),
                          [this](int32_t row, int32_t tag) { return ZLVMatchesData(row, tag); });
     FitByLook<TZnFixtureColumn>(*ZLVMatches, lookOf);
     StackOnPage(*this, {TabControl1, ZLVMatches});
+    KeepTranslated(*this, [this] {
+        RenameColumns(*ZLVMatches, *ZCIMatches,
+                      FixtureRow(WindowWording(), Game, Game.Schedule().Matchdays(0).Matches(0)));
+    });
     connect(TabControl1, &TMatchdayStrip::Change, this, &TPageFixtures::TabControl1Change);
     connect(ZLVMatches, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
         if (index.isValid())
@@ -35,7 +41,7 @@ TPageFixtures::TPageFixtures(const TZnGameGoalrun& game, QWidget* parent)
 
 QString TPageFixtures::ZLVMatchesData(int32_t row, int32_t tag) const {
     const TZnMatchList& matchday = Game.Schedule().Matchdays(TabControl1->TabIndex());
-    return CellValue(FixtureRow(Game, matchday.Matches(row)), tag);
+    return CellValue(FixtureRow(WindowWording(), Game, matchday.Matches(row)), tag);
 }
 
 void TPageFixtures::Refresh() {

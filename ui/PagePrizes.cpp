@@ -3,6 +3,7 @@
 #include "ConstsGoalrun.h"
 #include "GameGoalrun.h"
 #include "GamePage.h"
+#include "WindowWords.h"
 #include "ZnTranslation.h"
 
 TPagePrizes::TPagePrizes(const TZnGameGoalrun& game, QWidget* parent)
@@ -24,7 +25,7 @@ TPagePrizes::TPagePrizes(const TZnGameGoalrun& game, QWidget* parent)
         prize.Tag = 1;
         ZLVPrizes->SetColumns({rank, prize});
         for (int32_t r = 0; r < static_cast<int32_t>(PrizeTable.size()); ++r)
-            ZLVPrizes->SetItemText(r, 1, QString::fromStdString(PrizeText(r)));
+            ZLVPrizes->SetItemText(r, 1, QString::fromStdString(PrizeText(WindowWording(), r)));
         Refresh();
     });
 }

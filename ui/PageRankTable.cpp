@@ -2,6 +2,8 @@
 
 #include "GameGoalrun.h"
 #include "GamePage.h"
+#include "WindowWords.h"
+#include "ZnTranslation.h"
 
 TPageRankTable::TPageRankTable(const TZnGameGoalrun& game, QWidget* parent)
     : QWidget(parent), Game(game) {
@@ -13,7 +15,7 @@ TPageRankTable::TPageRankTable(const TZnGameGoalrun& game, QWidget* parent)
                    ? TColumnLook{TZnAlignment::taLeftJustify, ClubNameWidth, {}, true}
                    : TColumnLook{};
     };
-    AddColumnInfos(*ZCIRankTable, RankTableRow(Game.Clubs().Items(0)), lookOf);
+    AddColumnInfos(*ZCIRankTable, RankTableRow(WindowWording(), Game.Clubs().Items(0)), lookOf);
     // The stored layout crosses the identifiers of "チーム"/"順位" and "分"/"負"; nothing reads
     // them, they are only carried.
     TZnListColumnInfos& infos = ZCIRankTable->ColumnInfos();
@@ -26,10 +28,14 @@ TPageRankTable::TPageRankTable(const TZnGameGoalrun& game, QWidget* parent)
                          [this](int32_t row, int32_t tag) { return ZLVRankTableData(row, tag); });
     FitByLook<TZnRankColumn>(*ZLVRankTable, lookOf);
     StackOnPage(*this, {ZLVRankTable});
+    KeepTranslated(*this, [this] {
+        RenameColumns(*ZLVRankTable, *ZCIRankTable,
+                      RankTableRow(WindowWording(), Game.Clubs().Items(0)));
+    });
 }
 
 QString TPageRankTable::ZLVRankTableData(int32_t row, int32_t tag) const {
-    return CellValue(RankTableRow(Game.Clubs().Items(row)), tag);
+    return CellValue(RankTableRow(WindowWording(), Game.Clubs().Items(row)), tag);
 }
 
 void TPageRankTable::Refresh() {

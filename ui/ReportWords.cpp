@@ -10,6 +10,7 @@
 #include "GamePage.h"
 #include "GameSeasonRecord.h"
 #include "WindowWords.h"
+#include "ZnWording.h"
 
 QString YenText(int64_t amount) {
     return WindowMoney(amount);
@@ -30,7 +31,7 @@ QString ResultLineText(const std::optional<TZnNamedResult>& result) {
 }
 
 QString SeasonText(int32_t season) {
-    return FromView(SeasonName(season));
+    return FromView(SeasonName(WindowWording(), season));
 }
 
 void FillCaptionValueRows(QTableWidget& table, const QList<std::pair<QString, QString>>& rows) {

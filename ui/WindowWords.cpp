@@ -2,15 +2,20 @@
 
 #include <algorithm>
 
-#include "ConstsGoalrun.h"
-#include "ZnMoneyText.h"
 #include "GamePage.h"
+#include "ZnTranslation.h"
+#include "ZnWording.h"
+
+const TZnWording& WindowWording() {
+    const TZnWording* wording = WordingFor(WindowLanguage().toStdString());
+    return wording != nullptr ? *wording : Japanese();
+}
 
 QString WindowMoney(int64_t amount) {
     const auto clamped = static_cast<int32_t>(std::clamp<int64_t>(amount, INT32_MIN, INT32_MAX));
-    return QString::fromStdString(MoneyText(clamped) + "円");
+    return QString::fromStdString(WindowWording().Money(clamped));
 }
 
 QString WindowTitle() {
-    return FromView(ProductTitle);
+    return FromView(WindowWording().ProductTitle);
 }

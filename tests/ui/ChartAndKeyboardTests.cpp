@@ -15,6 +15,7 @@
 #include "ZnMoneyText.h"
 #include "ZnCareerChart.h"
 #include "ZnRankChart.h"
+#include "ZnWording.h"
 
 class ChartAndKeyboardTests : public QObject {
     Q_OBJECT
@@ -95,7 +96,7 @@ void ChartAndKeyboardTests::OddsLineFollowsTheTypedAmount() {
     QLabel& line = rig.Find<QLabel>("LabelBuildUpOdds");
     auto oddsWith = [&rig](int32_t amount) {
         return QStringLiteral("この額なら ") +
-               QString::fromStdString(OddsText(*NextMatchOdds(rig.Game, amount)));
+               QString::fromStdString(OddsText(Japanese(), *NextMatchOdds(rig.Game, amount)));
     };
     QCOMPARE(line.text(), QString()); // "0" is no amount to invest
     QTest::keyClicks(&box, QStringLiteral("5"));

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "HelpViewer.h"
+#include "MessageLogEdit.h"
 #include "WindowRig.h"
 #include "ZnActns.h"
 
@@ -69,6 +70,8 @@ void FrmGoalrunTests::StartupShowsOpeningMessagesTableInCreationOrderAndFirstMat
     QVERIFY(window.IsActivated());
     QCOMPARE(rig.LogLines(), OpeningLines);
     QCOMPARE(rig.Find<QTabWidget>("PageControl1").currentIndex(), 0);
+    // A page not on screen is built when first shown.
+    QVERIFY(window.findChild<QWidget*>(QStringLiteral("CareerPage")) == nullptr);
     QCOMPARE(rig.List("ZLVRankTable").RowCount(), 16);
     QCOMPARE(rig.List("ZLVRankTable").ColumnCount(), 10);
     for (int row = 0; row < 16; ++row) {
@@ -224,6 +227,14 @@ void FrmGoalrunTests::MessageClearEmptiesLogAndNextMessageStartsFirstLine() {
     rig.Play(1);
     QVERIFY2(rig.Log().toPlainText().startsWith(QStringLiteral("第1節 ")),
              qPrintable(rig.Log().toPlainText()));
+    // The log keeps its messages and words them anew in another language; a clear drops them.
+    auto& log = dynamic_cast<TMessageLogEdit&>(rig.Log());
+    log.SetWording(English());
+    QVERIFY2(rig.Log().toPlainText().startsWith(QStringLiteral("Matchday 1, ")),
+             qPrintable(rig.Log().toPlainText()));
+    rig.Button("BtnMesClear").click();
+    log.SetWording(Japanese());
+    QVERIFY(rig.Log().toPlainText().isEmpty());
 }
 
 void FrmGoalrunTests::ClubNamesComeFromTheFileBesideTheProgram_data() {

@@ -190,7 +190,7 @@ void FrmGoalrunViewsTests::PrizeListIsFixedAndSelectsThePlayersRank() {
 
 void FrmGoalrunViewsTests::ClubPanelFollowsInvestmentAndMatch() {
     TWindowRig rig;
-    const auto before = MyClubRows(rig.Game);
+    const auto before = MyClubRows(Japanese(), rig.Game);
     QCOMPARE(rig.List("ZLVMyClub").RowCount(), static_cast<int>(before.size()));
     for (const auto& row : before)
         QCOMPARE(rig.List("ZLVMyClub").CellText(static_cast<int>(ViewIndex(row.Id)), 0),
@@ -201,7 +201,7 @@ void FrmGoalrunViewsTests::ClubPanelFollowsInvestmentAndMatch() {
     QCOMPARE(rig.Panel(5), QStringLiteral("100万円"));
     QCOMPARE(rig.Panel(9), QStringLiteral("1億9900万円"));
     QCOMPARE(rig.LogLines().back(), QStringLiteral("強化費を100万円投入しました。"));
-    for (const auto& row : MyClubRows(rig.Game))
+    for (const auto& row : MyClubRows(Japanese(), rig.Game))
         QCOMPARE(rig.Panel(static_cast<int>(ViewIndex(row.Id))), QString::fromStdString(row.Value));
 
     rig.Play(1);

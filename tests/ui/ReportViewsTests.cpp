@@ -13,6 +13,7 @@
 #include "MatchdayStrip.h"
 #include "SeasonReviewDialog.h"
 #include "WindowRig.h"
+#include "ZnWording.h"
 
 namespace {
 
@@ -88,7 +89,7 @@ void ReportViewsTests::ReportShowsTheEngineRoundsAndFixturesOpenTheirDay() {
     const auto mine = *MatchdayReport(rig.Game, 2)->Mine;
     auto& details = rig.Find<QTableWidget>(QStringLiteral("TableReportDetails"));
     QCOMPARE(ValueOf(details, QStringLiteral("試合前の予想")),
-             QString::fromStdString(OddsText(mine.Odds)));
+             QString::fromStdString(OddsText(Japanese(), mine.Odds)));
     QCOMPARE(ValueOf(details, QStringLiteral("順位")),
              QStringLiteral("%1位 → %2位").arg(mine.RankBefore + 1).arg(mine.RankAfter + 1));
     // The funds line: the start and each matchday, the last as the report has it.

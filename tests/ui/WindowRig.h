@@ -52,10 +52,12 @@ struct TWindowRig {
 
     TFormMain& W() { return *Window; }
 
-    // The window's control or action named `name`; a missing one ends the test program, since
-    // no check can go on without it.
+    // The window's control or action named `name`, on a page not shown yet too (asking builds
+    // the pages); a missing one ends the test program, since no check can go on without it.
     template <class T> T& Find(const QString& name) const {
         T* child = Window->findChild<T*>(name);
+        for (int page = 0; child == nullptr && Window->Page(page) != nullptr; ++page)
+            child = Window->findChild<T*>(name);
         if (child == nullptr) {
             qCritical("the window has no %s named %s", T::staticMetaObject.className(),
                       qPrintable(name));
