@@ -101,6 +101,8 @@ private:
         std::function<std::pair<QWidget*, std::function<void()>>()> Make;
         std::function<void()> Refresh;
     };
+    // A screen reader names a page's lists by its caption, unless the page names them itself.
+    void NameListsAfterPage(const TPage& page);
 
     void FormCreate();
     // The first-activation work: club panel, a fresh game, the command-line file. Runs once.

@@ -130,15 +130,8 @@ void TFormMain::Retranslate() {
     H2->menuAction()->setStatusTip(tr("ヘルプとバージョン情報を見ます。"));
 
     for (size_t i = 0; i < Pages.size(); ++i) {
-        const QString caption = tr(Pages[i].Caption);
-        PageControl1->setTabText(static_cast<int>(i), caption);
-        // A screen reader names a page's lists by the page's caption, unless the page names
-        // them itself.
-        for (QAbstractItemView* list : Pages[i].Widget->findChildren<QAbstractItemView*>())
-            if (list->accessibleName().isEmpty() || list->property("NamedByPage").toBool()) {
-                list->setAccessibleName(caption);
-                list->setProperty("NamedByPage", true);
-            }
+        PageControl1->setTabText(static_cast<int>(i), tr(Pages[i].Caption));
+        NameListsAfterPage(Pages[i]);
     }
     const char* clubCaptions[] = {QT_TR_NOOP("項目"), QT_TR_NOOP("値")};
     for (int32_t column = 0; column < 2; ++column)

@@ -91,8 +91,6 @@ QWidget* TFormMain::Page(int index) {
 }
 
 void TFormMain::NameListsAfterPage(const TPage& page) {
-    // A screen reader names a page's lists by the page's caption, unless the page names them
-    // itself.
     for (QAbstractItemView* list : page.Widget->findChildren<QAbstractItemView*>())
         if (list->accessibleName().isEmpty() || list->property("NamedByPage").toBool()) {
             list->setAccessibleName(tr(page.Caption));

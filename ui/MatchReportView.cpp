@@ -11,6 +11,7 @@
 #include "GameOdds.h"
 #include "GamePage.h"
 #include "ReportWords.h"
+#include "WindowWords.h"
 #include "ZnTranslation.h"
 #include "ZnWording.h"
 

@@ -57,7 +57,10 @@ QMap<QString, QString> WindowTexts(TFormMain& window) {
     }
     const TZnListView& panel = *window.findChild<TZnListView*>(QStringLiteral("ZLVMyClub"));
     for (int32_t row = 0; row < panel.RowCount(); ++row)
-        add(panel, QStringLiteral("row%1").arg(row), panel.CellText(row, 0));
+        add(panel, QStringLiteral("row%1").arg(row),
+            panel.CellText(row, 0) + panel.CellText(row, 1));
+    texts.insert(QStringLiteral("log"),
+                 window.findChild<QPlainTextEdit*>(QStringLiteral("RichEdit1"))->toPlainText());
     for (const QAction* action : window.findChildren<QAction*>()) {
         ++n;
         // Each language is named in itself.
