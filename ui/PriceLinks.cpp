@@ -48,6 +48,14 @@ QSize TPriceLinks::minimumSizeHint() const {
     return {layout()->minimumSize().width(), layout()->heightForWidth(width())};
 }
 
+QSize TPriceLinks::sizeHint() const {
+    const QLayout& flow = *layout();
+    int width = flow.contentsMargins().left() + flow.contentsMargins().right();
+    for (int i = 0; i < flow.count(); ++i)
+        width += flow.itemAt(i)->sizeHint().width() + (i > 0 ? flow.spacing() : 0);
+    return {width, flow.heightForWidth(width)};
+}
+
 void TPriceLinks::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (event->size().width() != event->oldSize().width())

@@ -21,6 +21,9 @@ public:
     // At least as high as the rows the prices wrap onto at the present width, so that the column
     // makes room for every price rather than cutting the last ones off.
     QSize minimumSizeHint() const override;
+    // The prices in one row: the window's initial size makes room for them unwrapped where it
+    // can, whatever the length of the language's amounts.
+    QSize sizeHint() const override;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

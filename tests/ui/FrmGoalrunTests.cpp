@@ -282,7 +282,10 @@ void FrmGoalrunTests::MenusHoldTheirEntriesInOrder() {
         QStringList({QStringLiteral("ニューゲーム(&N)"), QStringLiteral("シーズンレビュー(&R)"),
                      QStringLiteral("-"), QStringLiteral("開く(&O)..."),
                      QStringLiteral("上書き保存(&S)"), QStringLiteral("名前を付けて保存(&A)..."),
-                     QStringLiteral("-"), QStringLiteral("終了(&X)")}));
+                     QStringLiteral("-"), QStringLiteral("表示言語(&L)"), QStringLiteral("-"),
+                     QStringLiteral("終了(&X)")}));
+    QCOMPARE(MenuTexts(rig.Menu("MenuLanguage")),
+             QStringList({QStringLiteral("日本語"), QStringLiteral("English")}));
     QCOMPARE(MenuTexts(rig.Menu("H2")),
              QStringList({QStringLiteral("ヘルプ(&H)"), QStringLiteral("-"),
                           QStringLiteral("アプリケーションのフォルダを開く(&O)"),
