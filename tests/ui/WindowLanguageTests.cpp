@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMap>
 #include <QMenu>
@@ -118,6 +119,19 @@ void WindowLanguageTests::EnglishDesktopGetsEnglishWindowAndTheMenuBringsJapanes
     for (const QString& text : BoxTexts(rig))
         QVERIFY2(!HasJapanese(text), qPrintable(text));
     QVERIFY(rig.Action(QStringLiteral("MenuLanguage_en")).isChecked());
+    // F1 opens the English help page, the Japanese one while there is none.
+    const QString base = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    for (const bool english : {false, true}) {
+        if (english) {
+            QFile page(rig.Folder.filePath(base + QStringLiteral("_help_en.html")));
+            QVERIFY(page.open(QIODevice::WriteOnly));
+            SetWindowLanguage(QStringLiteral("en"));
+            QCoreApplication::processEvents();
+        }
+        rig.Action(QStringLiteral("ZnViewHelpHtmlAction1")).trigger();
+        QCOMPARE(rig.Opener.Opened.back().fileName(),
+                 base + (english ? QStringLiteral("_help_en.html") : QStringLiteral("_help.html")));
+    }
 
     // The menu switches back at once, and the choice wins over the desktop's from then on.
     rig.Action(QStringLiteral("MenuLanguage_ja")).trigger();
