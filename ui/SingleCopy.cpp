@@ -11,6 +11,7 @@
 #include "ZnCopyData.h"
 #include "ZnSingleInstance.h"
 #include "ZnToolTip.h"
+#include "ZnTranslation.h"
 
 void ConnectHandOvers(TZnSingleInstance& instance, TFormMain& window) {
     QObject::connect(&instance, &TZnSingleInstance::raiseRequested, &window,
@@ -22,8 +23,10 @@ void ConnectHandOvers(TZnSingleInstance& instance, TFormMain& window) {
     if (instance.Role() != TZnSingleInstance::TRole::Unavailable)
         return;
     // Starting the game again would open a second window: the player is told once, for good.
-    auto* note =
-        new QLabel(QCoreApplication::translate("TFormMain", "二重起動の確認なしで動いています"));
+    auto* note = new QLabel;
+    KeepTranslated(*note, [note] {
+        note->setText(QCoreApplication::translate("TFormMain", "二重起動の確認なしで動いています"));
+    });
     note->setObjectName(QStringLiteral("SingleCopyNote"));
     note->setTextFormat(Qt::PlainText);
     note->setToolTip(PlainToolTipMarkup(instance.ErrorString()));
