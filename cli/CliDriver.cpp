@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <exception>
 #include <ostream>
+#include <string_view>
 
 #include "CliInput.h"
 #include "CliRecords.h"
@@ -56,7 +57,7 @@ void PrintCells(std::ostream& out, const std::vector<TZnViewText<TId>>& cells) {
 // Describes a failed load or save: the reason, then the path and the window's message on lines of
 // their own. Returns false.
 bool FileFailure(std::ostream& err, const char* verb, const std::exception& error,
-                 const std::string& path, const char* message) {
+                 const std::string& path, std::string_view message) {
     err << "cannot " << verb << " (" << error.what() << ")\n" << path << '\n' << message;
     return false;
 }
@@ -145,7 +146,7 @@ bool TZnCliDriver::Load(const std::string& path, std::ostream& err) {
     try {
         Game.LoadFromFile(path);
     } catch (const EZnLoadError& error) {
-        return FileFailure(err, "load", error, path, "ファイルは開けません");
+        return FileFailure(err, "load", error, path, LoadFailedText);
     }
     return true;
 }

@@ -8,8 +8,12 @@
 
 namespace {
 
+std::string Score(int32_t homeGoals, int32_t awayGoals) {
+    return std::to_string(homeGoals) + " - " + std::to_string(awayGoals);
+}
+
 std::string Score(const TZnMatch& match) {
-    return std::to_string(match.HomeGoals) + " - " + std::to_string(match.AwayGoals);
+    return Score(match.HomeGoals, match.AwayGoals);
 }
 
 std::string Yen(int32_t amount) {
@@ -44,6 +48,12 @@ std::string PrizeText(int32_t rank) {
     return Yen(PrizeTable.at(static_cast<size_t>(rank)));
 }
 
+std::string MatchdayResultText(int32_t matchday, std::string_view home, int32_t homeGoals,
+                               int32_t awayGoals, std::string_view away) {
+    return "第" + std::to_string(matchday) + "節 " + std::string(home) + " " +
+           Score(homeGoals, awayGoals) + " " + std::string(away);
+}
+
 std::vector<TZnViewText<TZnMyClubRow>> MyClubRows(const TZnGameGoalrun& game) {
     const int32_t n = game.Matchday;
     const TZnClub& club = game.MyClub();
@@ -52,8 +62,8 @@ std::vector<TZnViewText<TZnMyClubRow>> MyClubRows(const TZnGameGoalrun& game) {
     std::string lastOutcome = "なし";
     if (n > 0) {
         const TZnMatch& last = game.MyLastMatch();
-        lastResult = "第" + std::to_string(n) + "節 " + clubs.ClubById(last.HomeId).Name + " " +
-                     Score(last) + " " + clubs.ClubById(last.AwayId).Name;
+        lastResult = MatchdayResultText(n, clubs.ClubById(last.HomeId).Name, last.HomeGoals,
+                                        last.AwayGoals, clubs.ClubById(last.AwayId).Name);
         lastOutcome = ResultWords[game.MyLastResult()];
     }
     std::string next = "なし";

@@ -71,5 +71,13 @@ std::vector<TZnViewText<TZnFixtureColumn>> FixtureRow(const TZnGameGoalrun& game
 // The club panel, one row per TZnMyClubRow in order.
 std::vector<TZnViewText<TZnMyClubRow>> MyClubRows(const TZnGameGoalrun& game);
 
+// A played match as the club panel's last result words it: "第12節 A 3 - 1 B". The window
+// measures the panel's width with it.
+std::string MatchdayResultText(int32_t matchday, std::string_view home, int32_t homeGoals,
+                               int32_t awayGoals, std::string_view away);
+
+// The line under a file's name when it cannot be loaded, in the window's box and the CLI alike.
+inline constexpr std::string_view LoadFailedText = "ファイルは開けません";
+
 // "8億1920万円" for rank 0 and so on down to "1万円".
 std::string PrizeText(int32_t rank);

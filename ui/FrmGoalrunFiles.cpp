@@ -14,6 +14,7 @@
 #include <QStatusBar>
 
 #include "GameGoalrun.h"
+#include "GamePage.h"
 #include "GameSaveData.h"
 #include "ZnDialogs.h"
 #include "ZnFileDropTarget.h"
@@ -171,7 +172,7 @@ bool TFormMain::LoadGameFile(const QString& fileName) {
     if (!UnsavedProgressMayGo())
         return false;
     const TZnBusyCursor busy = Dialogs.Busy();
-    const QString failed = QStringLiteral("ファイルは開けません");
+    const QString failed = FromView(LoadFailedText);
     try {
         Game.LoadFromFile(FileSystemName(fileName));
         RefreshViews();

@@ -23,18 +23,23 @@
 
 namespace {
 
-// A page of type TWidget over `game`, named by its tab caption: one built over the game, or one
-// handed the game on each refresh.
-template <class TWidget> auto NewPage(const char* caption, const TZnGameGoalrun& game) {
+// A page of type TWidget over `game`, with its tab caption: one built over the game, or one
+// handed the game on each refresh. The page is known by its object name (the settings file keeps
+// the current page by it): `name`, or the one the page gives itself.
+template <class TWidget>
+auto NewPage(const char* caption, const TZnGameGoalrun& game, const char* name = nullptr) {
+    TWidget* widget = nullptr;
+    std::function<void()> refresh;
     if constexpr (std::is_constructible_v<TWidget, const TZnGameGoalrun&>) {
-        auto* widget = new TWidget(game);
-        return std::tuple{QString::fromUtf8(caption), static_cast<QWidget*>(widget),
-                          std::function<void()>([widget] { widget->Refresh(); })};
+        widget = new TWidget(game);
+        refresh = [widget] { widget->Refresh(); };
     } else {
-        auto* widget = new TWidget;
-        return std::tuple{QString::fromUtf8(caption), static_cast<QWidget*>(widget),
-                          std::function<void()>([widget, &game] { widget->Refresh(game); })};
+        widget = new TWidget;
+        refresh = [widget, &game] { widget->Refresh(game); };
     }
+    if (name != nullptr)
+        widget->setObjectName(QString::fromLatin1(name));
+    return std::tuple{QString::fromUtf8(caption), static_cast<QWidget*>(widget), refresh};
 }
 
 // A screen reader names a page's lists by the page's caption, unless the page names them itself.
@@ -48,19 +53,19 @@ void NameListsAfterPage(QWidget& page, const QString& caption) {
 
 void TFormMain::CreatePages() {
     // The tabs of PageControl1, left to right. A new page is a widget unit with a constructor
-    // over the game and a Refresh, and one line here.
+    // over the game and a Refresh, and one line here; its object name (its own or the one given
+    // here) stays when pages are added.
     for (auto [caption, widget, refresh] : {
-             NewPage<TPageRankTable>("順位表", Game),
-             NewPage<TPageFixtures>("対戦表", Game),
-             NewPage<TPagePrizes>("賞金一覧", Game),
-             NewPage<TPageRankChart>("順位推移", Game),
+             NewPage<TPageRankTable>("順位表", Game, "TabSheet1"),
+             NewPage<TPageFixtures>("対戦表", Game, "TabSheet2"),
+             NewPage<TPagePrizes>("賞金一覧", Game, "TabSheet3"),
+             NewPage<TPageRankChart>("順位推移", Game, "PageRankChart"),
              NewPage<TCareerPage>("監督経歴", Game),
          })
         Pages.push_back({caption, widget, refresh});
     PageControl1 = new QTabWidget;
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     for (size_t i = 0; i < Pages.size(); ++i) {
-        Pages[i].Widget->setObjectName(QStringLiteral("TabSheet%1").arg(i + 1));
         PageControl1->addTab(Pages[i].Widget, Pages[i].Caption);
         NameListsAfterPage(*Pages[i].Widget, Pages[i].Caption);
     }
@@ -115,7 +120,8 @@ QWidget* TFormMain::CreateClubPanel() {
             [this] {
                 QStringList lines;
                 for (const QString& name : ClubNames(Game))
-                    lines << QStringLiteral("第%1節 %2 88 - 88 %2").arg(MatchdayCount).arg(name);
+                    lines << QString::fromStdString(MatchdayResultText(
+                        MatchdayCount, name.toStdString(), 88, 88, name.toStdString()));
                 return lines;
             },
             true};
