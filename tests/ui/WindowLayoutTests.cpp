@@ -192,6 +192,7 @@ void WindowLayoutTests::StateIsKeptBetweenRunsAndBadSettingsGiveTheDefaults() {
         QCOMPARE(SplitterSizes(second, "Splitter1"), splitter);
     }
     const QString file = settings.filePath(QStringLiteral("goalrun/goalrun.conf"));
+    QVERIFY(Standing(QFile::encodeName(file)).contains("\nPage=TabSheet3\n"));
     const auto placed = [](QPoint at) {
         return "[Window]\nSize=@Size(700 500)\nPosition=@Point(" + QByteArray::number(at.x()) +
                ' ' + QByteArray::number(at.y()) + ")\n";
