@@ -14,6 +14,7 @@
 #include <QStatusBar>
 
 #include "GameGoalrun.h"
+#include "GamePage.h"
 #include "GameSaveData.h"
 #include "ZnDialogs.h"
 #include "ZnFileDropTarget.h"
@@ -172,7 +173,7 @@ bool TFormMain::LoadGameFile(const QString& fileName) {
     if (!UnsavedProgressMayGo())
         return false;
     const TZnBusyCursor busy = Dialogs.Busy();
-    const QString failed = QStringLiteral("ファイルは開けません");
+    const QString failed = FromView(Japanese().CannotOpen);
     try {
         Game.LoadFromFile(FileSystemName(fileName));
         RefreshViews();

@@ -143,7 +143,8 @@ QWidget* TFormMain::CreateClubPanel() {
             [this] {
                 QStringList lines;
                 for (const QString& name : ClubNames(Game))
-                    lines << QStringLiteral("第%1節 %2 88 - 88 %2").arg(MatchdayCount).arg(name);
+                    lines << QString::fromStdString(MatchdayResultText(
+                        Japanese(), MatchdayCount, name.toStdString(), 88, 88, name.toStdString()));
                 return lines;
             },
             true};
