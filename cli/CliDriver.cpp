@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <exception>
 #include <ostream>
+#include <string_view>
 
 #include "CliInput.h"
 #include "CliRecords.h"

@@ -177,6 +177,7 @@ bool TFormMain::LoadGameFile(const QString& fileName) {
     const QString failed = FromView(WindowWording().CannotOpen);
     try {
         Game.LoadFromFile(FileSystemName(fileName));
+        CloseSeasonReview();
         RefreshViews();
     } catch (const EZnFileError& error) {
         return FileFailed(fileName, failed, ReasonText(error.Reason()));

@@ -54,7 +54,7 @@ void TFormMain::CreatePages() {
             {QT_TR_NOOP("対戦表"), PageMaker<TPageFixtures>(Game), true},
             {QT_TR_NOOP("賞金一覧"), PageMaker<TPagePrizes>(Game), false},
             {QT_TR_NOOP("順位推移"), PageMaker<TPageRankChart>(Game), false},
-            {QT_TR_NOOP("監督経歴"), PageMaker<TCareerPage>(Game), false},
+            {QT_TR_NOOP("監督経歴"), PageMaker<TCareerPage>(Game), true},
         };
     PageControl1 = new QTabWidget;
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
@@ -145,10 +145,8 @@ QWidget* TFormMain::CreateClubPanel() {
             [this] {
                 QStringList lines;
                 for (const QString& name : ClubNames(Game))
-                    lines << QString::fromStdString(
-                        FillTemplate(WindowWording().LastResult,
-                                     {std::to_string(MatchdayCount), name.toStdString(), "88 - 88",
-                                      name.toStdString()}));
+                    lines << QString::fromStdString(MatchdayResultText(
+                        WindowWording(), MatchdayCount, name.toStdString(), 88, 88, name.toStdString()));
                 return lines;
             },
             true};

@@ -15,11 +15,21 @@ static_assert(std::tuple_size_v<decltype(TZnWording::ClubCaptions)> ==
 
 namespace {
 
+std::string Score(int32_t homeGoals, int32_t awayGoals) {
+    return std::to_string(homeGoals) + " - " + std::to_string(awayGoals);
+}
+
 std::string Score(const TZnMatch& match) {
-    return std::to_string(match.HomeGoals) + " - " + std::to_string(match.AwayGoals);
+    return Score(match.HomeGoals, match.AwayGoals);
 }
 
 } // namespace
+
+std::string MatchdayResultText(const TZnWording& wording, int32_t matchday, std::string_view home,
+                               int32_t homeGoals, int32_t awayGoals, std::string_view away) {
+    return FillTemplate(wording.LastResult, {std::to_string(matchday), std::string(home),
+                                             Score(homeGoals, awayGoals), std::string(away)});
+}
 
 std::vector<TZnViewText<TZnRankColumn>> RankTableRow(const TZnWording& wording,
                                                      const TZnClub& club) {
@@ -61,8 +71,8 @@ std::vector<TZnViewText<TZnMyClubRow>> MyClubRows(const TZnWording& wording,
     if (n > 0) {
         const TZnMatch& last = game.MyLastMatch();
         lastResult =
-            FillTemplate(wording.LastResult, {std::to_string(n), clubs.ClubById(last.HomeId).Name,
-                                              Score(last), clubs.ClubById(last.AwayId).Name});
+            MatchdayResultText(wording, n, clubs.ClubById(last.HomeId).Name, last.HomeGoals,
+                               last.AwayGoals, clubs.ClubById(last.AwayId).Name);
         lastOutcome = wording.Outcomes.at(static_cast<size_t>(game.MyLastResult()));
     }
     std::string next = none;

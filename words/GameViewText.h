@@ -77,3 +77,8 @@ std::vector<TZnViewText<TZnMyClubRow>> MyClubRows(const TZnWording& wording,
 
 // "8億1920万円" for rank 0 and so on down to "1万円" in Japanese.
 std::string PrizeText(const TZnWording& wording, int32_t rank);
+
+// A played match as the club panel's last result words it ("第12節 A 3 - 1 B"); the window
+// measures the panel's width with it.
+std::string MatchdayResultText(const TZnWording& wording, int32_t matchday, std::string_view home,
+                               int32_t homeGoals, int32_t awayGoals, std::string_view away);
