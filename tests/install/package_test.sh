@@ -30,7 +30,7 @@ printf '%s\n' "$lint" | grep -v ': package-section-games-but-has-usr-bin$' | gre
 root="$work/root"
 dpkg -x "$deb" "$root"
 share="$root/usr/share"
-for file in lib/goalrun/TeamNameList.txt lib/goalrun/goalrun_help.html games/goalrun \
+for file in lib/goalrun/TeamNameList.txt lib/goalrun/goalrun_help{,_en}.html games/goalrun \
     share/icons/hicolor/scalable/apps/goalrun.svg share/mime/packages/goalrun.xml \
     share/man/man6/goalrun.6.gz share/man/man6/goalrun-cli.6.gz share/doc/goalrun/copyright; do
     [ -e "$root/usr/$file" ] || fail "missing /usr/$file"
