@@ -180,12 +180,13 @@ void DataFilesTests::HelpPagesAreSelfContainedUtf8_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("words");
     QTest::newRow("Japanese") << QStringLiteral("goalrun_help.html") << QStringLiteral("ja")
-                              << QStringList{"順位表", "対戦表", "賞金一覧", "順位推移", "強化費投入",
-                                             "試合開始", "次季へ", "メッセージクリア",
-                                             "8億1920万円", "1万円", "savedata"};
+                              << QStringList{"順位表",   "対戦表",           "賞金一覧",
+                                             "順位推移", "強化費投入",       "試合開始",
+                                             "次季へ",   "メッセージクリア", "8億1920万円",
+                                             "1万円",    "savedata"};
     QTest::newRow("English") << QStringLiteral("goalrun_help_en.html") << QStringLiteral("en")
-                             << QStringList{"Invest", "Play match", "Next season",
-                                            "¥819,200,000", "¥10,000", "savedata"};
+                             << QStringList{"Invest",       "Play match", "Next season",
+                                            "¥819,200,000", "¥10,000",    "savedata"};
 }
 
 // Each page is whole in itself, and the translation keeps the Japanese page's sections and links
