@@ -5,7 +5,8 @@
 #   share/icons/hicolor/    the icon
 #   share/mime/packages/    the save file type: *.sav, or files that start with "Vomera"
 #   share/metainfo/         the software-centre description
-#   share/man/man6/         the manual pages goalrun(6) and goalrun-cli(6)
+#   share/man/man6/         the manual pages goalrun(6) and goalrun-cli(6), in English
+#   share/man/ja/man6/      the same manual pages in Japanese
 #   share/doc/goalrun/      the copyright notice and the change log
 # The desktop entry and the description are named by the id example.vomera.goalrun, the maker's
 # address reversed.
@@ -28,23 +29,27 @@ install(FILES desktop/${goalrun_id}.metainfo.xml DESTINATION share/metainfo)
 install(FILES doc/copyright DESTINATION share/doc/goalrun)
 
 # Manual pages and the change log are installed compressed, as Debian's policy asks; -n leaves
-# out the time stamp so that the same sources give the same bytes.
+# out the time stamp so that the same sources give the same bytes. The manual pages are in
+# English in man/ and in Japanese in man/ja/, where man finds them for a Japanese reader.
 set(goalrun_compressed)
-foreach(file man/goalrun.6 man/goalrun-cli.6 doc/changelog)
-    get_filename_component(name ${file} NAME)
-    set(output ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz)
+foreach(file man/goalrun.6 man/goalrun-cli.6 man/ja/goalrun.6 man/ja/goalrun-cli.6 doc/changelog)
+    set(output ${CMAKE_CURRENT_BINARY_DIR}/${file}.gz)
+    get_filename_component(folder ${output} DIRECTORY)
     add_custom_command(
         OUTPUT ${output}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
         COMMAND gzip -9nc ${CMAKE_CURRENT_SOURCE_DIR}/${file} > ${output}
         DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${file}
         COMMENT "Compressing ${file}")
     list(APPEND goalrun_compressed ${output})
 endforeach()
 add_custom_target(goalrun_compressed ALL DEPENDS ${goalrun_compressed})
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/goalrun.6.gz
-              ${CMAKE_CURRENT_BINARY_DIR}/goalrun-cli.6.gz
+set(compressed ${CMAKE_CURRENT_BINARY_DIR})
+install(FILES ${compressed}/man/goalrun.6.gz ${compressed}/man/goalrun-cli.6.gz
         DESTINATION share/man/man6)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION share/doc/goalrun)
+install(FILES ${compressed}/man/ja/goalrun.6.gz ${compressed}/man/ja/goalrun-cli.6.gz
+        DESTINATION share/man/ja/man6)
+install(FILES ${compressed}/doc/changelog.gz DESTINATION share/doc/goalrun)
 
 # The links and the desktop entry name the prefix chosen at install time, which may differ from
 # the one known at configure time (`cmake --install build --prefix DIR`).
