@@ -32,7 +32,7 @@ dpkg -x "$deb" "$root"
 share="$root/usr/share"
 for file in lib/goalrun/TeamNameList.txt lib/goalrun/goalrun_help{,_en}.html games/goalrun \
     share/icons/hicolor/scalable/apps/goalrun.svg share/mime/packages/goalrun.xml \
-    share/man/man6/goalrun.6.gz share/man/man6/goalrun-cli.6.gz share/doc/goalrun/copyright; do
+    share/man/{,ja/}man6/goalrun{,-cli}.6.gz share/doc/goalrun/copyright; do
     [ -e "$root/usr/$file" ] || fail "missing /usr/$file"
 done
 metainfo="$share/metainfo/example.vomera.goalrun.metainfo.xml"
