@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <exception>
 #include <ostream>
+#include <string_view>
 
 #include "CliInput.h"
 #include "CliRecords.h"
@@ -14,6 +15,7 @@
 #include "GameSaveData.h"
 #include "GameViewText.h"
 #include "ZnMatchesConsts.h"
+#include "ZnMessageText.h"
 
 namespace {
 
@@ -56,14 +58,15 @@ void PrintCells(std::ostream& out, const std::vector<TZnViewText<TId>>& cells) {
 // Describes a failed load or save: the reason, then the path and the window's message on lines of
 // their own. Returns false.
 bool FileFailure(std::ostream& err, const char* verb, const std::exception& error,
-                 const std::string& path, const char* message) {
+                 const std::string& path, std::string_view message) {
     err << "cannot " << verb << " (" << error.what() << ")\n" << path << '\n' << message;
     return false;
 }
 
 } // namespace
 
-TZnCliDriver::TZnCliDriver(TZnGameGoalrun& game) : Game(game) {
+TZnCliDriver::TZnCliDriver(TZnGameGoalrun& game, const TZnWording& wording)
+    : Game(game), FWording(wording) {
     Game.SetMessageLog(&FLog);
 }
 
@@ -97,8 +100,7 @@ bool TZnCliDriver::Execute(std::string_view line, std::ostream& out, std::ostrea
     } else if (command == "clear") {
         FLog.Clear();
     } else if (command == "log") {
-        for (const auto& text : FLog.Lines)
-            out << text << '\n';
+        PrintMessages(out, FLog.Messages);
     } else if (command == "table") {
         PrintTable(out);
     } else if (command == "fixtures") {
@@ -122,7 +124,7 @@ bool TZnCliDriver::Execute(std::string_view line, std::ostream& out, std::ostrea
     } else if (command == "records") {
         PrintRecords(Game, out);
     } else if (command == "help") {
-        PrintHelp(out);
+        PrintHelp(out, FWording);
     } else {
         err << "unknown command or missing argument: " << QuoteShort(line);
         return false;
@@ -145,7 +147,7 @@ bool TZnCliDriver::Load(const std::string& path, std::ostream& err) {
     try {
         Game.LoadFromFile(path);
     } catch (const EZnLoadError& error) {
-        return FileFailure(err, "load", error, path, "ファイルは開けません");
+        return FileFailure(err, "load", error, path, FWording.CannotOpen);
     }
     return true;
 }
@@ -154,7 +156,7 @@ bool TZnCliDriver::Save(const std::string& path, std::ostream& err) {
     try {
         Game.SaveToFile(path);
     } catch (const EZnSaveError& error) {
-        return FileFailure(err, "save", error, path, "ファイルを作成できませんでした");
+        return FileFailure(err, "save", error, path, FWording.CannotCreate);
     }
     return true;
 }
@@ -168,23 +170,28 @@ bool TZnCliDriver::Fixtures(std::string_view argument, std::ostream& out, std::o
     }
     const TZnMatchList& day = Game.Schedule().Matchdays(static_cast<int32_t>(matchday - 1));
     for (int32_t j = 0; j < day.Count(); ++j)
-        PrintCells(out, FixtureRow(Game, day.Matches(j)));
+        PrintCells(out, FixtureRow(FWording, Game, day.Matches(j)));
     return true;
 }
 
 void TZnCliDriver::PrintTable(std::ostream& out) const {
     for (int32_t p = 0; p < Game.Clubs().Count(); ++p)
-        PrintCells(out, RankTableRow(Game.Clubs().Items(p)));
+        PrintCells(out, RankTableRow(FWording, Game.Clubs().Items(p)));
 }
 
 void TZnCliDriver::PrintClub(std::ostream& out) const {
-    for (const auto& row : MyClubRows(Game))
+    for (const auto& row : MyClubRows(FWording, Game))
         out << row.Caption << '\t' << row.Value << '\n';
+}
+
+void TZnCliDriver::PrintMessages(std::ostream& out, const std::vector<TZnMessage>& messages) const {
+    for (const TZnMessage& message : messages)
+        out << MessageText(FWording, message) << '\n';
 }
 
 void TZnCliDriver::PrintPrizes(std::ostream& out) const {
     for (int32_t rank = 0; rank < ClubCount; ++rank)
-        out << rank + 1 << '\t' << PrizeText(rank) << '\n';
+        out << rank + 1 << '\t' << PrizeText(FWording, rank) << '\n';
 }
 
 bool TZnCliDriver::Odds(std::string_view argument, std::ostream& out, std::ostream& err) const {
@@ -237,36 +244,34 @@ void TZnCliDriver::PrintHistory(std::ostream& out) const {
                          std::to_string(r.Points), std::to_string(r.Wins), std::to_string(r.Draws),
                          std::to_string(r.Losses), std::to_string(r.GoalsFor),
                          std::to_string(r.GoalsAgainst), std::to_string(r.Prize),
-                         std::to_string(r.Money), std::to_string(r.Level), r.Title ? "優勝" : "-"});
+                         std::to_string(r.Money), std::to_string(r.Level),
+                         r.Title ? std::string(FWording.Title) : "-"});
 }
 
-void TZnCliDriver::PrintHelp(std::ostream& out) {
-    out << "commands:\n"
-           "  new            start a new game\n"
-           "  play [N]       play N matchdays (default 1) while the season allows it\n"
-           "  invest TEXT    invest TEXT 万円 of the coach's funds in the next match\n"
-           "  box            show the strengthening box's text\n"
-           "  next           start the next season after matchday 30\n"
-           "  save PATH      save the game to PATH\n"
-           "  load PATH      load a saved game from PATH\n"
-           "  clear          clear the message log\n"
-           "  log            show the message log\n"
-           "  table          show the league table\n"
-           "  fixtures M     show the fixtures of matchday M (1-30)\n"
-           "  club           show the club panel\n"
-           "  prizes         show the prize list\n"
-           "  state          print the whole game state as JSON\n"
-           "  history        one line per completed season: season, rank, points, wins,\n"
-           "                 draws, losses, goals for, against, prize, funds, level, title\n"
-           "  odds [TEXT]    the exact odds of the next match, with TEXT 万円 more invested\n"
-           "  price [P ...]  for each win chance P% (whole, 1-99; default 50 70 90) the\n"
-           "                 smallest further 万円 that reaches it in the next match,\n"
-           "                 0 when none is needed, - when the funds cannot reach it\n"
-           "  report [N]     the fixtures of played matchday N (default the last), each as\n"
-           "                 home, score, away, then its six rounds: - no chance,\n"
-           "                 x chance stopped, G goal (when the game has them)\n"
-           "  review         the current season so far, one key=value a line\n"
-           "  records        the records book of the completed seasons, key=value\n"
-           "  help           this list\n"
-           "  quit           end (as does the end of input, Ctrl+D)\n";
+void TZnCliDriver::PrintHelp(std::ostream& out, const TZnWording& wording) {
+    out << FillTemplate(
+        "commands:\n"
+        "  new            start a new game\n"
+        "  play [N]       play N matchdays (default 1) while the season allows it\n"
+        "  invest TEXT    invest TEXT {0} of the coach's funds in the next match\n"
+        "  box            show the strengthening box's text\n"
+        "  next           start the next season after matchday 30\n"
+        "  save PATH      save the game to PATH\n"
+        "  load PATH      load a saved game from PATH\n"
+        "  clear          clear the message log\n"
+        "  log            show the message log\n"
+        "  table          show the league table\n"
+        "  fixtures M     show the fixtures of matchday M (1-30)\n"
+        "  club           show the club panel\n"
+        "  prizes         show the prize list\n"
+        "  state          print the whole game state as JSON\n"
+        "  history        one line per completed season (rank, points, ..., title)\n"
+        "  odds [TEXT]    the exact odds of the next match, with TEXT {0} more invested\n"
+        "  price [P ...]  the least further {0} reaching a win chance of P% (50 70 90)\n"
+        "  report [N]     matchday N's scores and rounds (- no chance, x stopped, G goal)\n"
+        "  review         the current season so far, one key=value a line\n"
+        "  records        the records book of the completed seasons, key=value\n"
+        "  help           this list\n"
+        "  quit           end (as does the end of input, Ctrl+D)\n",
+        {wording.AmountUnit});
 }

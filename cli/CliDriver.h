@@ -7,27 +7,31 @@
 
 #include "GameGoalrun.h"
 #include "ZnMessageLog.h"
+#include "ZnWording.h"
 
-// The log of the CLI: every line of the current log, plus, while KeepFresh is set (a person at
-// the terminal), the lines written since that person was last shown them. A script never sees
-// the fresh lines, so they are not kept for it: its memory stays flat over any number of seasons.
-class TZnCliLog : public TZnLineLog {
+// The log of the CLI: every message of the current log, plus, while KeepFresh is set (a person
+// at the terminal), the messages written since that person was last shown them. A script never
+// sees the fresh ones, so they are not kept for it: its memory stays flat over any number of
+// seasons. Messages are worded only when printed.
+class TZnCliLog : public TZnMessageList {
 public:
-    void AddLine(const std::string& line) override {
-        TZnLineLog::AddLine(line);
+    void Add(const TZnMessage& message) override {
+        TZnMessageList::Add(message);
         if (KeepFresh)
-            Fresh.push_back(line);
+            Fresh.push_back(message);
     }
 
     bool KeepFresh = false;
-    std::vector<std::string> Fresh;
+    std::vector<TZnMessage> Fresh;
 };
 
 // Runs the commands of goalrun-cli on one game, the way the window runs its commands: each game
-// command only while the enabling rule allows it.
+// command only while the enabling rule allows it. Everything it prints for the player is in the
+// language of `wording`; the record views (report, review, records, state, history's numbers)
+// are the same in every language.
 class TZnCliDriver {
 public:
-    explicit TZnCliDriver(TZnGameGoalrun& game);
+    explicit TZnCliDriver(TZnGameGoalrun& game, const TZnWording& wording = Japanese());
 
     // Runs one command line. Printing commands write to `out`; a failure is described on `err`
     // (without the line number, which the caller adds) and returns false.
@@ -37,10 +41,14 @@ public:
     static bool IsGameCommand(std::string_view line);
 
     TZnCliLog& Log() { return FLog; }
+    const TZnWording& Wording() const { return FWording; }
     const std::string& BoxText() const { return FBoxText; }
 
-    static void PrintHelp(std::ostream& out);
+    // The command list, one line a command, with the amounts in `wording`'s unit.
+    static void PrintHelp(std::ostream& out, const TZnWording& wording);
     void PrintClub(std::ostream& out) const;
+    // Prints each message, one line each.
+    void PrintMessages(std::ostream& out, const std::vector<TZnMessage>& messages) const;
 
 private:
     bool Play(std::string_view argument, std::ostream& err);
@@ -54,6 +62,7 @@ private:
     bool Price(std::string_view argument, std::ostream& out, std::ostream& err) const;
 
     TZnGameGoalrun& Game;
+    const TZnWording& FWording;
     TZnCliLog FLog;
     std::string FBoxText = "0";
 };

@@ -36,12 +36,17 @@ int Help() {
                  "  --seed N      make the run reproducible (N from 0 to 4294967295)\n"
                  "  --names FILE  read the club names from FILE (default: TeamNameList.txt\n"
                  "                beside the program)\n"
+                 "  --lang L      the language of what the game says: ja (Japanese, the default\n"
+                 "                whatever the locale) or en (English); every command works in\n"
+                 "                both, and the record views (report, review, records, state)\n"
+                 "                are the same in both\n"
                  "  --help        show this help and exit\n"
                  "  --version     show the version and exit\n"
-                 "\n"
+                 "\n";
+    TZnCliDriver::PrintHelp(std::cout, Japanese());
+    std::cout << "\n"
                  "Exit status: 0 when every command succeeded, 1 when any failed, 2 for bad\n"
-                 "options. The command help lists the commands; among them report [N], review and\n"
-                 "records print a matchday's rounds, the season so far and the records book.\n";
+                 "options.\n";
     return 0;
 }
 
@@ -53,8 +58,7 @@ std::string DefaultNameFile() {
 }
 
 void ShowFresh(TZnCliDriver& driver) {
-    for (const auto& line : driver.Log().Fresh)
-        std::cout << line << '\n';
+    driver.PrintMessages(std::cout, driver.Log().Fresh);
     driver.Log().Fresh.clear();
     std::cout << "----\n";
     driver.PrintClub(std::cout);
@@ -64,6 +68,7 @@ int Run(int argc, char** argv) {
     bool seeded = false;
     uint32_t seed = 0;
     std::string names = DefaultNameFile();
+    const TZnWording* wording = &Japanese();
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
         if (option == "--help")
@@ -72,7 +77,7 @@ int Run(int argc, char** argv) {
             std::cout << "goalrun-cli " << ProductVersion << '\n';
             return 0;
         }
-        if ((option == "--seed" || option == "--names") && i + 1 >= argc)
+        if ((option == "--seed" || option == "--names" || option == "--lang") && i + 1 >= argc)
             return Usage("missing value after an option");
         if (option == "--seed") {
             const std::string value = argv[++i];
@@ -83,6 +88,14 @@ int Run(int argc, char** argv) {
             seeded = true;
         } else if (option == "--names") {
             names = argv[++i];
+        } else if (option == "--lang") {
+            wording = WordingFor(argv[++i]);
+            if (wording == nullptr) {
+                std::string codes;
+                for (const TZnWording* known : Languages())
+                    codes += " " + std::string(known->Code);
+                return Usage(("--lang takes one of:" + codes).c_str());
+            }
         } else {
             return Usage("unknown option");
         }
@@ -92,13 +105,13 @@ int Run(int argc, char** argv) {
     game.Random.Seed = seeded ? seed : ClockSeedSource()(0);
     if (!names.empty())
         game.TeamNames = ReadTeamNameFile(DecodeFileName(names));
-    TZnCliDriver driver(game);
+    TZnCliDriver driver(game, *wording);
     const bool person = ::isatty(STDIN_FILENO) != 0;
     driver.Log().KeepFresh = person;
     game.NewGame();
 
     if (person) {
-        std::cout << "ゴールラン — type help for the commands.\n";
+        std::cout << wording->ProductTitle << " — type help for the commands.\n";
         ShowFresh(driver);
     }
     bool failed = false;

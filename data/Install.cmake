@@ -8,6 +8,7 @@
 #   share/man/man6/         the manual pages goalrun(6) and goalrun-cli(6), in English
 #   share/man/ja/man6/      the same manual pages in Japanese
 #   share/doc/goalrun/      the copyright notice and the change log
+#   share/lintian/overrides/ the package checker's notes that are answered, with the reasons
 # The desktop entry and the description are named by the id example.vomera.goalrun, the maker's
 # address reversed.
 set(goalrun_install_dir lib/goalrun)
@@ -51,12 +52,24 @@ install(FILES ${compressed}/man/ja/goalrun.6.gz ${compressed}/man/ja/goalrun-cli
         DESTINATION share/man/ja/man6)
 install(FILES ${compressed}/doc/changelog.gz DESTINATION share/doc/goalrun)
 
+install(FILES lintian-overrides DESTINATION share/lintian/overrides RENAME goalrun)
+
 # The links and the desktop entry name the prefix chosen at install time, which may differ from
-# the one known at configure time (`cmake --install build --prefix DIR`).
+# the one known at configure time (`cmake --install build --prefix DIR`); a stripping installation
+# (the package's) strips as Debian does.
+install(CODE "set(GOALRUN_STRIP \"${CMAKE_STRIP}\")")
 install(CODE "set(GOALRUN_DESKTOP \"${goalrun_id}.desktop\")
               set(GOALRUN_DESKTOP_IN \"${CMAKE_CURRENT_SOURCE_DIR}/desktop/\${GOALRUN_DESKTOP}.in\")")
 install(CODE [[
     set(root "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
+    # Stripped (the package) as Debian strips: the compiler's version notes go too.
+    if(CMAKE_INSTALL_DO_STRIP)
+        foreach(program goalrun goalrun-cli)
+            execute_process(COMMAND "${GOALRUN_STRIP}" --remove-section=.comment
+                                    --remove-section=.note "${root}/lib/goalrun/${program}"
+                            COMMAND_ERROR_IS_FATAL ANY)
+        endforeach()
+    endif()
     # In /usr (the Debian package) the system's rules want a game's programs in /usr/games; the
     # links in bin/ stay, as that is where root's and scripts' search paths look.
     set(link_folders bin)

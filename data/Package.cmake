@@ -30,4 +30,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Japanese glyphs in their Japanese forms, and the window framework's own texts in Japanese.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, qt6-translations-l10n")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+# Time stamps from the commit and Installed-Size counted as dpkg does: data/PackageSteps.cmake.
+set(CPACK_GOALRUN_SOURCE_DIR ${CMAKE_SOURCE_DIR})
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/PackageSteps.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/PackageSteps.cmake)
 include(CPack)

@@ -6,7 +6,6 @@
 
 #include "GoalrunVersion.h"
 
-inline constexpr std::string_view ProductTitle = "ゴールラン";
 inline constexpr std::string_view MakerName = "Vomera";
 
 // Prize in 万円 by zero-based final rank. The amounts halve down to rank 15; the last place

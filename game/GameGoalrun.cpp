@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <stdexcept>
 #include <utility>
@@ -12,7 +11,6 @@
 #include "GameSaveSections.h"
 #include "ZnMatchesConsts.h"
 #include "ZnMessageLog.h"
-#include "ZnMoneyText.h"
 #include "ZnSaturate.h"
 #include "ZnStream.h"
 
@@ -21,7 +19,7 @@ namespace {
 // Where messages go while no front end listens.
 class TZnNullLog : public TZnMessageLog {
 public:
-    void AddLine(const std::string&) override {}
+    void Add(const TZnMessage&) override {}
     void Clear() override {}
 } NullLog;
 
@@ -55,8 +53,8 @@ void TZnGameGoalrun::SetMessageLog(TZnMessageLog* log) {
     FMessageLog = log != nullptr ? log : &NullLog;
 }
 
-void TZnGameGoalrun::AddMessage(const std::string& text) {
-    FMessageLog->AddLine(text);
+void TZnGameGoalrun::AddMessage(const TZnMessage& message) {
+    FMessageLog->Add(message);
 }
 
 void TZnGameGoalrun::NewGame() {
@@ -75,9 +73,9 @@ void TZnGameGoalrun::NewGame() {
     SeasonLog.Start(FCoach->Money, FCoach->Level());
     FUnsavedProgress = false;
     FMessageLog->Clear();
-    AddMessage("あなたを監督に招いたのは、我がチームを優勝に導いてもらうためです。");
-    AddMessage("そのために、" + MoneyText(StartingMoney) + "円を資金として捻出しました。");
-    AddMessage("それでは、健闘を祈ります。");
+    AddMessage({TZnMessageId::Welcome});
+    AddMessage({TZnMessageId::StartingFunds, {StartingMoney}});
+    AddMessage({TZnMessageId::GoodLuck});
 }
 
 uint32_t SimulateMatch(TZnMatch& match, const TZnClub& home, const TZnClub& away,
@@ -141,33 +139,17 @@ void TZnGameGoalrun::RecordMatchday(TZnPlayerMatchRecord kickOff) {
 void TZnGameGoalrun::ReportMyResult() {
     const TZnMatch& match = MyLastMatch();
     const bool atHome = MyLastMatchAtHome();
-    const std::string& opponent = FClubs->ClubById(atHome ? match.AwayId : match.HomeId).Name;
-    // Every matchday writes this line: it is composed in place, in one allocation.
-    char number[12];
-    const auto digits =
-        static_cast<size_t>(std::to_chars(number, number + sizeof number, Matchday).ptr - number);
-    std::string line;
-    line.reserve(64 + opponent.size());
-    line.append("第").append(number, digits).append(atHome ? "節 Homeで、" : "節 Awayで、");
-    line.append(opponent);
-    switch (MyLastResult()) {
-    case mrWin: {
-        static const std::string experience =
-            "経験値" + std::to_string(WinExperience) + "を獲得しました。";
-        static const std::string bonus = "勝利給" + MoneyText(WinBonus) + "円を獲得しました。";
+    static constexpr std::array<TZnMessageId, 3> ids = {
+        TZnMessageId::MatchWon, TZnMessageId::MatchDrawn, TZnMessageId::MatchLost};
+    const TZnMatchResult result = MyLastResult();
+    AddMessage({ids.at(result),
+                {Matchday, atHome ? 0 : 1},
+                FClubs->ClubById(atHome ? match.AwayId : match.HomeId).Name});
+    if (result == mrWin) {
         FCoach->Money = Saturate(int64_t{FCoach->Money} + WinBonus);
         FCoach->Experience = Saturate(int64_t{FCoach->Experience} + WinExperience);
-        AddMessage(line.append("に勝ちました！"));
-        AddMessage(experience);
-        AddMessage(bonus);
-        break;
-    }
-    case mrDraw:
-        AddMessage(line.append("に引き分けました。"));
-        break;
-    case mrLose:
-        AddMessage(line.append("に負けました。"));
-        break;
+        AddMessage({TZnMessageId::ExperienceGained, {WinExperience}});
+        AddMessage({TZnMessageId::BonusGained, {WinBonus}});
     }
     if (Matchday == MatchdayCount)
         SeasonEnd();
@@ -177,19 +159,18 @@ void TZnGameGoalrun::SeasonEnd() {
     const TZnClub& club = MyClub();
     const int32_t prize = PrizeTable.at(static_cast<size_t>(club.Rank));
     FCoach->Money = Saturate(int64_t{FCoach->Money} + prize);
-    AddMessage("最終順位" + std::to_string(club.Rank + 1) + "位で、賞金" + MoneyText(prize) +
-               "円を獲得しました。");
+    AddMessage({TZnMessageId::FinalRank, {club.Rank + 1, prize}});
     Career.Append({Season, club.Rank, club.Points, club.Wins, club.Draws, club.Losses,
                    club.GoalsFor, club.GoalsAgainst, prize, FCoach->Money, FCoach->Level(),
                    club.Rank == 0});
     if (club.Rank != 0)
         return;
-    AddMessage("優勝おめでとうございます！");
+    AddMessage({TZnMessageId::Champion});
     if (club.Points == 3 * MatchdayCount)
-        AddMessage("30連勝優勝なんて夢のようです！！");
+        AddMessage({TZnMessageId::PerfectSeason});
     // The twenty-first season (index 20) has never had this line.
     if (Season != 20)
-        AddMessage(SeasonName(Season) + "で優勝するなんて、あなたはすばらしい監督です！！");
+        AddMessage({TZnMessageId::ChampionSeason, {Season}});
     Finished = true;
 }
 
@@ -206,24 +187,24 @@ void TZnGameGoalrun::NextSeason() {
     SeasonLog.Start(FCoach->Money, FCoach->Level());
     FUnsavedProgress = true;
     FMessageLog->Clear();
-    AddMessage(SeasonName(Season) + "です。優勝目指してがんばりましょう。");
+    AddMessage({TZnMessageId::SeasonStart, {Season}});
 }
 
 std::optional<int32_t> TZnGameGoalrun::InvestBuildUp(std::string_view boxText) {
     Require(CanInvestBuildUp(), "InvestBuildUp");
     const int32_t amount = ParseBuildUpAmount(boxText);
     if (amount <= 0) {
-        AddMessage("強化費を指定してください。");
+        AddMessage({TZnMessageId::BuildUpMissing});
         return std::nullopt;
     }
     if (!CanAfford(amount)) {
-        AddMessage("強化費が足りません。");
+        AddMessage({TZnMessageId::BuildUpShort});
         return std::nullopt;
     }
     MyClub().BuildUp = Saturate(int64_t{MyClub().BuildUp} + amount);
     FCoach->Money -= amount;
     FUnsavedProgress = true;
-    AddMessage("強化費を" + MoneyText(amount) + "円投入しました。");
+    AddMessage({TZnMessageId::BuildUpInvested, {amount}});
     return amount;
 }
 
@@ -249,15 +230,6 @@ int32_t TZnGameGoalrun::WinPrediction() const {
     if (next.HomeId != MyClub().ClubId)
         balance = -balance;
     return Saturate(balance + int64_t{FCoach->Level()} * MyClub().BuildUp);
-}
-
-std::string TZnGameGoalrun::WinPredictionText(int32_t prediction) {
-    const int64_t percent = (int64_t{prediction} + 10000) / 200;
-    if (percent <= 10)
-        return "勝利確率10%以下";
-    if (percent >= 90)
-        return "勝利確率90%以上";
-    return "勝利確率" + std::to_string(percent) + "%";
 }
 
 int32_t TZnGameGoalrun::MyClubIndex() const {
@@ -334,12 +306,10 @@ void TZnGameGoalrun::LoadFromStream(std::span<const uint8_t> data) {
     FMessageLog->Clear();
     if (records.Lost.empty())
         return;
-    static constexpr std::array<const char*, RecordKindCount> names = {
-        "経歴データ", "過去のシーズンの記録", "今季の試合経過", "今季の自チームの試合記録"};
-    std::string lost;
+    int64_t lost = 0;
     for (const TZnRecordKind kind : records.Lost)
-        lost += (lost.empty() ? "" : "、") + std::string(names.at(static_cast<size_t>(kind)));
-    AddMessage(lost + "が壊れているため読み込めませんでした。");
+        lost |= int64_t{1} << static_cast<int>(kind);
+    AddMessage({TZnMessageId::RecordsDamaged, {lost}});
 }
 
 void TZnGameGoalrun::SaveToFile(const std::string& path) {
@@ -351,10 +321,6 @@ void TZnGameGoalrun::SaveToFile(const std::string& path) {
 
 void TZnGameGoalrun::LoadFromFile(const std::string& path) {
     LoadFromStream(ReadSaveFile(path));
-}
-
-std::string SeasonName(int32_t season) {
-    return std::to_string(int64_t{season} + 1) + "季目";
 }
 
 int32_t ParseBuildUpAmount(std::string_view text) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "GameCareer.h"
+#include "GameMessage.h"
 #include "GameMatchRecord.h"
 #include "ZnClubList.h"
 #include "ZnCoach.h"
@@ -40,7 +41,7 @@ public:
     std::vector<std::string> TeamNames; // club names (UTF-8), one per line of the name file
     bool Finished = false;              // the title was won; nothing but a new game or a load
     int32_t Matchday = 0;               // matchdays played this season, 0..30
-    int32_t Season = 0;                 // 0-based; shown as Season + 1 followed by "季目"
+    int32_t Season = 0;                 // 0-based; shown as Season + 1
     TZnRandom Random;
     TZnCareer Career;       // the seasons this game has completed; emptied by a new game
     TZnSeasonLog SeasonLog; // the rounds and the player's fixtures of the current season
@@ -78,7 +79,6 @@ public:
     int32_t StrengthBalance(int32_t homeId, int32_t awayId) const;
     // The prediction value of the player's next match (asked only while Matchday < 30).
     int32_t WinPrediction() const;
-    static std::string WinPredictionText(int32_t prediction);
 
     TZnClub& MyClub() { return *FCoach->Club; }
     const TZnClub& MyClub() const { return *FCoach->Club; }
@@ -88,8 +88,8 @@ public:
     bool MyLastMatchAtHome() const;
     TZnMatchResult MyLastResult() const;
 
-    // Appends one line to the message log.
-    void AddMessage(const std::string& text);
+    // Appends one message to the message log.
+    void AddMessage(const TZnMessage& message);
 
     // The 5122-byte save image of the current game, followed by the records (GameSaveSections.h)
     // when the game holds any.
@@ -125,9 +125,6 @@ private:
 // FixtureRounds describes, the recorded bit set.
 uint32_t SimulateMatch(TZnMatch& match, const TZnClub& home, const TZnClub& away,
                        TZnRandom& random);
-
-// The season as the player reads it: "1季目" for Season 0. Season 2147483647 gives 2147483648.
-std::string SeasonName(int32_t season);
 
 // The amount typed in the strengthening box: white space (ASCII and U+3000) around it ignored,
 // an optional sign, decimal digits; full-width digits and signs count as ASCII ones. Text that

@@ -96,9 +96,3 @@ std::array<int32_t, 3> OddsPercents(const TZnMatchOdds& odds) {
         ++whole[order[static_cast<size_t>(i)]];
     return whole;
 }
-
-std::string OddsText(const TZnMatchOdds& odds) {
-    const auto percent = OddsPercents(odds);
-    return "勝" + std::to_string(percent[0]) + "% 分" + std::to_string(percent[1]) + "% 負" +
-           std::to_string(percent[2]) + "%";
-}

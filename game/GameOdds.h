@@ -29,6 +29,3 @@ std::optional<TZnMatchOdds> NextMatchOdds(const TZnGameGoalrun& game, int32_t ex
 // Whole percentages of win, draw and loss that add up to 100: each is rounded down, and the
 // points left over go to the outcomes with the largest remainders.
 std::array<int32_t, 3> OddsPercents(const TZnMatchOdds& odds);
-
-// "勝15% 分20% 負65%".
-std::string OddsText(const TZnMatchOdds& odds);

@@ -269,9 +269,12 @@ void WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes
     if (fd.Fd < 0)
         ThrowSystemError<EZnSaveError>("cannot create a file in", folder);
     try {
-        // The group first: changing it may clear set-id bits, which the mode then restores.
-        if (target.Exists)
-            (void)::fchown(fd.Fd, static_cast<uid_t>(-1), target.Info.st_gid);
+        // The group first: changing it may clear set-id bits, which the mode then restores. A
+        // group the player may not give keeps the folder's; the save goes on.
+        if (target.Exists) {
+            [[maybe_unused]] const int status =
+                ::fchown(fd.Fd, static_cast<uid_t>(-1), target.Info.st_gid);
+        }
         if (::fchmod(fd.Fd, mode) != 0 || !WriteAll(fd.Fd, bytes) || ::fsync(fd.Fd) != 0)
             ThrowSystemError<EZnSaveError>("cannot write", path);
         if (temp.empty())

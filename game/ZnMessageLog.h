@@ -1,22 +1,23 @@
 #pragma once
 
-#include <string>
 #include <vector>
 
-// Where the game writes its messages: the window's log widget, or the CLI's list of lines.
+#include "GameMessage.h"
+
+// Where the game writes its messages: the window's log widget, or the CLI's list of messages.
 class TZnMessageLog {
 public:
     virtual ~TZnMessageLog() = default;
-    // Appends `line` (UTF-8) as the new last line and brings it into view.
-    virtual void AddLine(const std::string& line) = 0;
+    // Appends `message` as the new last line and brings it into view.
+    virtual void Add(const TZnMessage& message) = 0;
     virtual void Clear() = 0;
 };
 
-// A message log that keeps its lines in memory.
-class TZnLineLog : public TZnMessageLog {
+// A message log that keeps its messages in memory, to be worded when shown.
+class TZnMessageList : public TZnMessageLog {
 public:
-    void AddLine(const std::string& line) override { Lines.push_back(line); }
-    void Clear() override { Lines.clear(); }
+    void Add(const TZnMessage& message) override { Messages.push_back(message); }
+    void Clear() override { Messages.clear(); }
 
-    std::vector<std::string> Lines;
+    std::vector<TZnMessage> Messages;
 };

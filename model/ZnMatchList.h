@@ -11,8 +11,6 @@ class TZnWriteStream;
 // The result of a match seen from one club.
 enum TZnMatchResult : uint8_t { mrWin = 0, mrDraw = 1, mrLose = 2 };
 
-inline constexpr std::array<std::string_view, 3> ResultWords = {"勝ち", "引き分け", "負け"};
-
 // One fixture; it names its clubs by ClubId.
 class TZnMatch {
 public:

@@ -4,7 +4,7 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/ensure-packages.sh" cmake g++ make qt6-base-dev pkg-config libxcb1-dev \
-    fonts-noto-cjk qt6-translations-l10n
+    fonts-noto-cjk qt6-translations-l10n shared-mime-info
 cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGOALRUN_TESTS=OFF \
     -DGOALRUN_BENCH=OFF >/dev/null
 cmake --build "$top/build" -j"$(nproc)" --target goalrun goalrun-cli goalrun_data

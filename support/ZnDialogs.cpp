@@ -78,15 +78,24 @@ int TZnQtDialogs::Choose(const QString& text, const QString& caption, QMessageBo
     return chosen == added.end() ? escapeIndex : static_cast<int>(chosen - added.begin());
 }
 
+namespace {
+
+// The types the file boxes offer: the game's saves first, then any file.
+QString SaveFileFilter() {
+    return QStringLiteral("ゴールランのセーブデータ (*.sav);;すべてのファイル (*)");
+}
+
+} // namespace
+
 std::optional<QString> TZnQtDialogs::OpenFileName(const QString& current) {
-    const QString name = QFileDialog::getOpenFileName(Parent, QString(), current);
+    const QString name = QFileDialog::getOpenFileName(Parent, QString(), current, SaveFileFilter());
     if (name.isEmpty())
         return std::nullopt;
     return name;
 }
 
 std::optional<QString> TZnQtDialogs::SaveFileName(const QString& current) {
-    const QString name = QFileDialog::getSaveFileName(Parent, QString(), current);
+    const QString name = QFileDialog::getSaveFileName(Parent, QString(), current, SaveFileFilter());
     if (name.isEmpty())
         return std::nullopt;
     return name;

@@ -194,10 +194,11 @@ QString TZnRankChart::ToolTipAt(QPointF position) const {
         return {};
     const auto& series = FHistory.Series[static_cast<size_t>(hit->Series)];
     const TZnChartPoint& point = series.Points[static_cast<size_t>(hit->Day)];
-    return QStringLiteral("%1\n%2 %3位 勝点%4")
-        .arg(series.Name, MatchdayText(hit->Day))
-        .arg(point.Rank + 1)
-        .arg(point.Points);
+    const QString line =
+        QStringLiteral("%1\n%2 %3位").arg(series.Name, MatchdayText(hit->Day)).arg(point.Rank + 1);
+    if (point.Points == TZnChartPoint::UnknownPoints)
+        return line;
+    return line + QStringLiteral(" 勝点%1").arg(point.Points);
 }
 
 QString TZnRankChart::ToolTipMarkupAt(QPointF position) const {

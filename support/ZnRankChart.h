@@ -9,6 +9,8 @@
 
 // Where a club stood after one matchday.
 struct TZnChartPoint {
+    // A source that keeps no points per matchday gives this; the tip then leaves them out.
+    static constexpr int32_t UnknownPoints = -1;
     int32_t Rank; // 0-based
     int32_t Points;
 };

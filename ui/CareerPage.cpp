@@ -9,6 +9,8 @@
 
 #include "CareerModel.h"
 #include "GameGoalrun.h"
+#include "GameRecords.h"
+#include "RecordsBookView.h"
 
 namespace {
 
@@ -33,7 +35,7 @@ std::vector<TZnCareerPoint> CareerChartSeries(const TZnCareer& career) {
 
 TCareerPage::TCareerPage(QWidget* parent)
     : QWidget(parent), FChart(new TZnCareerChart(this)), FTable(new QTableView(this)),
-      FModel(new TCareerModel(this)) {
+      FModel(new TCareerModel(this)), FRecords(new TRecordsBookView(this)) {
     setObjectName(QStringLiteral("CareerPage"));
     FChart->setObjectName(QStringLiteral("ZCareerChart"));
     FChart->setAccessibleName(QStringLiteral("監督経歴のグラフ"));
@@ -57,17 +59,25 @@ TCareerPage::TCareerPage(QWidget* parent)
     // The chart takes the larger share of a growing page: its ranks need the height to part.
     layout->addWidget(FChart, 3);
     layout->addWidget(FTable, 2);
+    layout->addWidget(FRecords, 2);
+    connect(FTable, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
+        const int rows = FModel->rowCount();
+        if (index.isValid() && index.row() < rows)
+            emit SeasonActivated(static_cast<size_t>(rows - 1 - index.row()));
+    });
     Refresh(TZnCareer{});
 }
 
 void TCareerPage::Refresh(const TZnGameGoalrun& game) {
     Refresh(game.Career);
+    FRecords->ShowRecords(RecordsBook(game));
 }
 
 void TCareerPage::Refresh(const TZnCareer& career) {
     FModel->Reset(career);
     FChart->SetSeasons(CareerChartSeries(career));
     FTable->setVisible(!career.Seasons.empty());
+    FRecords->setVisible(!career.Seasons.empty());
     if (career.Seasons.empty()) {
         FChart->setAccessibleDescription(TZnCareerChart::EmptyText);
         return;

@@ -9,6 +9,7 @@
 
 class QTableView;
 class TCareerModel;
+class TRecordsBookView;
 class TZnCareer;
 class TZnGameGoalrun;
 
@@ -17,18 +18,23 @@ class TZnGameGoalrun;
 std::vector<TZnCareerPoint> CareerChartSeries(const TZnCareer& career);
 
 // The "監督経歴" page: the career chart above, the table of the completed seasons below, newest
-// first. An empty career shows only the chart's "まだ終えたシーズンはありません。".
+// first, and the career's records book. An empty career shows only the chart's
+// "まだ終えたシーズンはありません。". Double-click or Enter on a season asks for its review.
 class TCareerPage : public QWidget {
     Q_OBJECT
 
 public:
     explicit TCareerPage(QWidget* parent = nullptr);
 
-    // Shows the game's career as it stands now.
+    // Shows the game's career and its records book as they stand now.
     void Refresh(const TZnGameGoalrun& game);
     void Refresh(const TZnCareer& career);
 
     QSize sizeHint() const override;
+
+signals:
+    // The player opened the season at `index` of the career (0 = the oldest kept).
+    void SeasonActivated(size_t index);
 
 private:
     [[nodiscard]] int ColumnWidth(TCareerColumn column, qint64 largest) const;
@@ -36,4 +42,5 @@ private:
     TZnCareerChart* FChart;
     QTableView* FTable;
     TCareerModel* FModel;
+    TRecordsBookView* FRecords;
 };

@@ -22,6 +22,7 @@
 #include "ConstsGoalrun.h"
 #include "GameGoalrun.h"
 #include "GamePage.h"
+#include "GameSeasonRecord.h"
 #include "HelpViewer.h"
 #include "MessageLogEdit.h"
 #include "WindowState.h"
@@ -55,6 +56,7 @@ TFormMain::TFormMain(TZnGameGoalrun& game, TZnDialogs& dialogs, TZnOpener& opene
     if (!FAppFolder.endsWith(QLatin1Char('/')))
         FAppFolder += QLatin1Char('/');
     CreateActions();
+    CreateReportViews();
     CreateControls();
     CreateMenus();
     CreateFileCommands();
@@ -78,7 +80,7 @@ int TFormMain::Scaled(int designPixels) const {
 
 void TFormMain::FormCreate() {
     // No application display name: the desktop would append it to every box's caption.
-    const QString title = FromView(ProductTitle);
+    const QString title = FromView(Japanese().ProductTitle);
     setWindowTitle(title);
     setFont(SystemIconFont());
     Game.SetMessageLog(RichEdit1);
@@ -255,6 +257,7 @@ void TFormMain::CreateMenus() {
     n9->setStatusTip(QStringLiteral("新しいゲームを始めます。"));
     n9->setToolTip(ToolTipWithKey(*n9));
     connect(n9, &QAction::triggered, this, [this] { RunCommand(nullptr, [this] { N9Click(); }); });
+    g1->addAction(ActSeasonReview);
     g1->addSeparator();
     g1->addActions({FileOpenAct, FileSaveAct, FileSaveAsAct});
     g1->addSeparator();
@@ -394,6 +397,9 @@ void TFormMain::ActGameExecute() {
         return;
     Game.PlayMatchday();
     RefreshViews();
+    // The season's last matchday opens its review, once: nothing plays after it this season.
+    if (Game.Matchday == MatchdayCount)
+        ShowSeasonReview(CurrentSeasonReview(Game), false);
 }
 
 bool TFormMain::BuildUpSettled() {

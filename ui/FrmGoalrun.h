@@ -10,6 +10,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include <QMainWindow>
@@ -25,8 +26,11 @@ class QPushButton;
 class QSplitter;
 class QTabWidget;
 class QTimer;
+class TMatchReportView;
 class TMessageLogEdit;
 class TPriceLinks;
+class TSeasonReviewDialog;
+struct TZnSeasonReview;
 class TZnAboutAction;
 class TZnColumnInfos;
 class TZnDialogs;
@@ -66,6 +70,10 @@ public:
     // Every action of the window, in creation order.
     [[nodiscard]] const std::vector<QAction*>& ActionList() const { return ActionList1; }
 
+    // The tab sheet of page `index` of PageControl1, its page built now if it has not been shown
+    // yet (a page is built when first shown); null outside the pages.
+    QWidget* Page(int index);
+
     // The initial size: the smallest at which, in the window's font, the league table, the
     // fixtures of a matchday and the club panel show whole, within 90% of the screen's available
     // area and never under the design size. Fits the lists' columns to their texts first.
@@ -82,10 +90,12 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    // One page of PageControl1: its tab caption, its widget and how it redraws from the game.
+    // One page of PageControl1: its tab caption, the tab's sheet, how the page is built (until
+    // it is) and how it redraws from the game (once it is built).
     struct TPage {
         QString Caption;
         QWidget* Widget;
+        std::function<std::pair<QWidget*, std::function<void()>>()> Make;
         std::function<void()> Refresh;
     };
 
@@ -136,6 +146,15 @@ private:
     // The line under the box: the next match's odds with the typed amount added, or nothing when
     // the text is not an amount the strengthening command would take now.
     void ShowBuildUpOdds();
+
+    // The match report and the season review (FrmGoalrunReports.cpp).
+    void CreateReportViews();
+    // Lets the fixtures page open a fixture's report and the career page a season's review.
+    void ConnectReportPage(QWidget& page);
+    void ShowFixtureReport(int32_t matchday, int32_t fixture);
+    // Shows `review` in the review window, created at its first use; `activate` gives it the
+    // keyboard.
+    void ShowSeasonReview(const TZnSeasonReview& review, bool activate);
 
     // Save slots and files (FrmGoalrunFiles.cpp).
     void ActMILoadExecute();
@@ -218,6 +237,8 @@ private:
     QPushButton* BtnGame30;
     QPushButton* BtnMesClear;
     TFileDropTarget* FileDropTarget1;
+    TMatchReportView* MatchReport;
+    TSeasonReviewDialog* ReviewDialog = nullptr;
 
     // Actions; ActionList1 holds every action of the window, in creation order.
     std::vector<QAction*> ActionList1;
@@ -225,6 +246,7 @@ private:
     QAction* ActBuildUp;
     QAction* ActNextSeason;
     QAction* ActZLVMyClubData;
+    QAction* ActSeasonReview;
     QAction* ActMILoad;
     QAction* ActMISave;
     TZnViewHelpHtmlAction* ZnViewHelpHtmlAction1;

@@ -14,11 +14,13 @@
 #include <QStatusBar>
 
 #include "GameGoalrun.h"
+#include "GamePage.h"
 #include "GameSaveData.h"
 #include "ZnDialogs.h"
 #include "ZnFileDropTarget.h"
 #include "ZnFileName.h"
 #include "ZnMoneyText.h"
+#include "ZnWording.h"
 
 namespace {
 
@@ -83,7 +85,7 @@ QString SlotSummary(const QString& path) {
                                  : game.Matchday == 0
                                      ? "開幕前"
                                      : "第" + std::to_string(game.Matchday) + "節まで";
-    const std::string summary = SeasonName(game.Season) + " " + matchday + " " +
+    const std::string summary = SeasonName(Japanese(), game.Season) + " " + matchday + " " +
                                 std::to_string(int64_t{game.MyClub().Rank} + 1) + "位 資金" +
                                 MoneyText(game.Coach().Money) + "円";
     return QStringLiteral("%1 (%2)").arg(QString::fromStdString(summary), date);
@@ -171,7 +173,7 @@ bool TFormMain::LoadGameFile(const QString& fileName) {
     if (!UnsavedProgressMayGo())
         return false;
     const TZnBusyCursor busy = Dialogs.Busy();
-    const QString failed = QStringLiteral("ファイルは開けません");
+    const QString failed = FromView(Japanese().CannotOpen);
     try {
         Game.LoadFromFile(FileSystemName(fileName));
         RefreshViews();

@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "GamePage.h"
+#include "MatchReportView.h"
 #include "MessageLogEdit.h"
 #include "PriceLinks.h"
 #include "WindowState.h"
@@ -211,8 +212,9 @@ QWidget* TFormMain::CreateCommandPanel() {
     grid->addWidget(BtnNextSeason, 3, 1);
     grid->addWidget(LabelBuildUpOdds, 4, 0, 1, 3);
     grid->addWidget(PriceLinks, 5, 0, 1, 3);
+    grid->addWidget(MatchReport, 6, 0, 1, 3);
     grid->setColumnStretch(2, 1);
-    // The free area under the buttons, kept for a view of the last match.
+    // The report of the last match takes the free area under the buttons.
     grid->setRowStretch(6, 1);
     setTabOrder(ComboBoxBuildUp, BtnBuildUp);
     setTabOrder(BtnBuildUp, BtnGame);

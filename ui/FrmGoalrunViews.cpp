@@ -2,11 +2,13 @@
 
 #include "FrmGoalrun.h"
 
+#include <tuple>
 #include <type_traits>
 
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QTabWidget>
 #include <QAbstractItemView>
 
@@ -15,6 +17,7 @@
 #include "GameGoalrun.h"
 #include "GameOdds.h"
 #include "GamePage.h"
+#include "MatchReportView.h"
 #include "PageFixtures.h"
 #include "PagePrizes.h"
 #include "PageRankChart.h"
@@ -23,18 +26,19 @@
 
 namespace {
 
-// A page of type TWidget over `game`, named by its tab caption: one built over the game, or one
-// handed the game on each refresh.
-template <class TWidget> auto NewPage(const char* caption, const TZnGameGoalrun& game) {
-    if constexpr (std::is_constructible_v<TWidget, const TZnGameGoalrun&>) {
-        auto* widget = new TWidget(game);
-        return std::tuple{QString::fromUtf8(caption), static_cast<QWidget*>(widget),
-                          std::function<void()>([widget] { widget->Refresh(); })};
-    } else {
-        auto* widget = new TWidget;
-        return std::tuple{QString::fromUtf8(caption), static_cast<QWidget*>(widget),
-                          std::function<void()>([widget, &game] { widget->Refresh(game); })};
-    }
+// How to build a page of type TWidget over `game`: its widget, and how it redraws, whether it is
+// built over the game or handed the game on each refresh.
+template <class TWidget>
+std::function<std::pair<QWidget*, std::function<void()>>()> PageMaker(const TZnGameGoalrun& game) {
+    return [&game]() -> std::pair<QWidget*, std::function<void()>> {
+        if constexpr (std::is_constructible_v<TWidget, const TZnGameGoalrun&>) {
+            auto* widget = new TWidget(game);
+            return {widget, [widget] { widget->Refresh(); }};
+        } else {
+            auto* widget = new TWidget;
+            return {widget, [widget, &game] { widget->Refresh(game); }};
+        }
+    };
 }
 
 // A screen reader names a page's lists by the page's caption, unless the page names them itself.
@@ -48,35 +52,59 @@ void NameListsAfterPage(QWidget& page, const QString& caption) {
 
 void TFormMain::CreatePages() {
     // The tabs of PageControl1, left to right. A new page is a widget unit with a constructor
-    // over the game and a Refresh, and one line here.
-    for (auto [caption, widget, refresh] : {
-             NewPage<TPageRankTable>("順位表", Game),
-             NewPage<TPageFixtures>("対戦表", Game),
-             NewPage<TPagePrizes>("賞金一覧", Game),
-             NewPage<TPageRankChart>("順位推移", Game),
-             NewPage<TCareerPage>("監督経歴", Game),
-         })
-        Pages.push_back({caption, widget, refresh});
+    // over the game and a Refresh, and one line here. A page is built when it is first shown
+    // (or asked for), but for those whose whole content the initial size is made to show.
+    const std::tuple<const char*, std::function<std::pair<QWidget*, std::function<void()>>()>, bool>
+        pages[] = {
+            {"順位表", PageMaker<TPageRankTable>(Game), true},
+            {"対戦表", PageMaker<TPageFixtures>(Game), true},
+            {"賞金一覧", PageMaker<TPagePrizes>(Game), false},
+            {"順位推移", PageMaker<TPageRankChart>(Game), false},
+            {"監督経歴", PageMaker<TCareerPage>(Game), false},
+        };
     PageControl1 = new QTabWidget;
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    for (size_t i = 0; i < Pages.size(); ++i) {
-        Pages[i].Widget->setObjectName(QStringLiteral("TabSheet%1").arg(i + 1));
-        PageControl1->addTab(Pages[i].Widget, Pages[i].Caption);
-        NameListsAfterPage(*Pages[i].Widget, Pages[i].Caption);
+    for (const auto& [caption, make, sizesWindow] : pages) {
+        // The tab's sheet, which holds the page once it is built.
+        auto* sheet = new QWidget;
+        sheet->setObjectName(QStringLiteral("TabSheet%1").arg(Pages.size() + 1));
+        StackOnPage(*sheet, {});
+        Pages.push_back({QString::fromUtf8(caption), sheet, make, {}});
+        PageControl1->addTab(sheet, Pages.back().Caption);
+        if (sizesWindow)
+            Page(PageControl1->count() - 1);
     }
     PageControl1->setCurrentIndex(0);
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
 }
 
+QWidget* TFormMain::Page(int index) {
+    if (index < 0 || static_cast<size_t>(index) >= Pages.size())
+        return nullptr;
+    TPage& page = Pages[static_cast<size_t>(index)];
+    if (page.Make) {
+        auto [widget, refresh] = page.Make();
+        page.Make = nullptr;
+        page.Refresh = std::move(refresh);
+        page.Widget->layout()->addWidget(widget);
+        // On a sheet not yet on screen it shows with the sheet (and is polished only then).
+        if (page.Widget->isVisible())
+            widget->show();
+        NameListsAfterPage(*widget, page.Caption);
+        ConnectReportPage(*widget);
+    }
+    return page.Widget;
+}
+
 void TFormMain::PageControl1Change() {
-    const int index = PageControl1->currentIndex();
-    if (index >= 0 && static_cast<size_t>(index) < Pages.size())
-        Pages[static_cast<size_t>(index)].Refresh();
+    if (Page(PageControl1->currentIndex()) != nullptr)
+        Pages[static_cast<size_t>(PageControl1->currentIndex())].Refresh();
 }
 
 void TFormMain::RefreshViews() {
     PageControl1Change();
     ActZLVMyClubData->trigger();
+    MatchReport->ShowLatest(Game);
     ShowBuildUpOdds();
 }
 
@@ -85,8 +113,8 @@ void TFormMain::ShowBuildUpOdds() {
     if (Game.CanInvestBuildUp())
         if (const auto amount = Game.AcceptedBuildUp(ComboBoxBuildUp->currentText().toStdString()))
             odds = NextMatchOdds(Game, *amount);
-    LabelBuildUpOdds->setText(odds ? QStringLiteral("この額なら ") + FromView(OddsText(*odds))
-                                   : QString());
+    LabelBuildUpOdds->setText(
+        odds ? QStringLiteral("この額なら ") + FromView(OddsText(Japanese(), *odds)) : QString());
 }
 
 QWidget* TFormMain::CreateClubPanel() {
@@ -115,19 +143,20 @@ QWidget* TFormMain::CreateClubPanel() {
             [this] {
                 QStringList lines;
                 for (const QString& name : ClubNames(Game))
-                    lines << QStringLiteral("第%1節 %2 88 - 88 %2").arg(MatchdayCount).arg(name);
+                    lines << QString::fromStdString(MatchdayResultText(
+                        Japanese(), MatchdayCount, name.toStdString(), 88, 88, name.toStdString()));
                 return lines;
             },
             true};
     });
-    for (size_t i = 0; i < MyClubRows(Game).size(); ++i)
+    for (size_t i = 0; i < MyClubRows(Japanese(), Game).size(); ++i)
         ZLVMyClub->AddItem({QString(), QString()});
     return ZLVMyClub;
 }
 
 void TFormMain::ActZLVMyClubDataExecute() {
     // Each row stands at the position its identifier gives.
-    for (const auto& row : MyClubRows(Game)) {
+    for (const auto& row : MyClubRows(Japanese(), Game)) {
         const auto position = static_cast<int32_t>(ViewIndex(row.Id));
         ZLVMyClub->SetItemText(position, 0, FromView(row.Caption));
         ZLVMyClub->SetItemText(position, 1, QString::fromStdString(row.Value));

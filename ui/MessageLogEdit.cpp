@@ -3,14 +3,33 @@
 #include <QScrollBar>
 #include <QString>
 
+#include "ZnMessageText.h"
+
 TMessageLogEdit::TMessageLogEdit(QWidget* parent) : QPlainTextEdit(parent) {
     setReadOnly(true);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
 }
 
-void TMessageLogEdit::AddLine(const std::string& line) {
-    appendPlainText(QString::fromStdString(line));
+void TMessageLogEdit::Add(const TZnMessage& message) {
+    FMessages.push_back(message);
+    AddLine(message);
+}
+
+void TMessageLogEdit::Clear() {
+    FMessages.clear();
+    clear();
+}
+
+void TMessageLogEdit::SetWording(const TZnWording& wording) {
+    FWording = &wording;
+    clear();
+    for (const TZnMessage& message : FMessages)
+        AddLine(message);
+}
+
+void TMessageLogEdit::AddLine(const TZnMessage& message) {
+    appendPlainText(QString::fromStdString(MessageText(*FWording, message)));
     moveCursor(QTextCursor::End);
     ensureCursorVisible();
 }

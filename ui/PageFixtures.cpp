@@ -20,18 +20,22 @@ TPageFixtures::TPageFixtures(const TZnGameGoalrun& game, QWidget* parent)
                    : TColumnLook{TZnAlignment::taLeftJustify, ClubNameWidth,
                                  [this] { return ClubNames(Game); }, true};
     };
-    AddColumnInfos(*ZCIMatches, FixtureRow(Game, first.Matches(0)), lookOf);
+    AddColumnInfos(*ZCIMatches, FixtureRow(Japanese(), Game, first.Matches(0)), lookOf);
     ZLVMatches =
         NewOwnerDataList(QStringLiteral("ZLVMatches"), *ZCIMatches, first.Count(),
                          [this](int32_t row, int32_t tag) { return ZLVMatchesData(row, tag); });
     FitByLook<TZnFixtureColumn>(*ZLVMatches, lookOf);
     StackOnPage(*this, {TabControl1, ZLVMatches});
     connect(TabControl1, &TMatchdayStrip::Change, this, &TPageFixtures::TabControl1Change);
+    connect(ZLVMatches, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
+        if (index.isValid())
+            emit FixtureActivated(TabControl1->TabIndex() + 1, index.row());
+    });
 }
 
 QString TPageFixtures::ZLVMatchesData(int32_t row, int32_t tag) const {
     const TZnMatchList& matchday = Game.Schedule().Matchdays(TabControl1->TabIndex());
-    return CellValue(FixtureRow(Game, matchday.Matches(row)), tag);
+    return CellValue(FixtureRow(Japanese(), Game, matchday.Matches(row)), tag);
 }
 
 void TPageFixtures::Refresh() {

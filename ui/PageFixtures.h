@@ -17,6 +17,11 @@ public:
     // Turns the strip to the last matchday played (the first before any) and shows it.
     void Refresh();
 
+signals:
+    // Double-click or Enter on fixture `fixture` (list position) of matchday `matchday`
+    // (1-based), played or not.
+    void FixtureActivated(int32_t matchday, int32_t fixture);
+
 private:
     void TabControl1Change();
     QString ZLVMatchesData(int32_t row, int32_t tag) const;

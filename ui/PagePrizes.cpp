@@ -19,7 +19,8 @@ TPagePrizes::TPagePrizes(const TZnGameGoalrun& game, QWidget* parent)
     prize.Tag = 1;
     ZLVPrizes->SetColumns({rank, prize});
     for (int32_t r = 0; r < static_cast<int32_t>(PrizeTable.size()); ++r)
-        ZLVPrizes->AddItem({QString::number(r + 1), QString::fromStdString(PrizeText(r))});
+        ZLVPrizes->AddItem(
+            {QString::number(r + 1), QString::fromStdString(PrizeText(Japanese(), r))});
     StackOnPage(*this, {ZLVPrizes});
 }
 

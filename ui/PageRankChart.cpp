@@ -1,8 +1,13 @@
 #include "PageRankChart.h"
 
+#include <QBoxLayout>
+
 #include "GameGoalrun.h"
 #include "GamePage.h"
 #include "GameRankHistory.h"
+#include "GameSeasonRecord.h"
+#include "FundsChart.h"
+#include "ReportWords.h"
 #include "ZnRankChart.h"
 
 TPageRankChart::TPageRankChart(const TZnGameGoalrun& game, QWidget* parent)
@@ -10,7 +15,16 @@ TPageRankChart::TPageRankChart(const TZnGameGoalrun& game, QWidget* parent)
     ZRankChart = new TZnRankChart;
     ZRankChart->setObjectName(QStringLiteral("ZRankChart"));
     ZRankChart->setAccessibleName(QStringLiteral("順位推移のグラフ"));
-    StackOnPage(*this, {ZRankChart});
+    // The coach's funds after each matchday, in small under the ranks.
+    ZFundsChart = new TFundsChart;
+    ZFundsChart->setObjectName(QStringLiteral("ZFundsChart"));
+    ZFundsChart->setAccessibleName(QStringLiteral("資金の推移のグラフ"));
+    ZFundsChart->SetMoneyFormat([](int64_t money) { return YenText(money); });
+    StackOnPage(*this, {ZRankChart, ZFundsChart});
+    if (auto* box = qobject_cast<QBoxLayout*>(layout())) {
+        box->setStretchFactor(ZRankChart, 3);
+        box->setStretchFactor(ZFundsChart, 1);
+    }
 }
 
 namespace {
@@ -51,4 +65,10 @@ void TPageRankChart::Refresh() {
     TZnRankChartData data = ChartData(Game);
     ZRankChart->setAccessibleDescription(PlayersLine(data));
     ZRankChart->SetHistory(std::move(data));
+    const TZnSeasonReview review = CurrentSeasonReview(Game);
+    std::vector<std::optional<int64_t>> funds{
+        review.StartKnown ? std::optional<int64_t>(review.MoneyStart) : std::nullopt};
+    for (const auto& after : review.Funds)
+        funds.push_back(after ? std::optional<int64_t>(*after) : std::nullopt);
+    ZFundsChart->SetFunds(std::move(funds), MatchdayCount);
 }

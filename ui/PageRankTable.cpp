@@ -13,7 +13,7 @@ TPageRankTable::TPageRankTable(const TZnGameGoalrun& game, QWidget* parent)
                    ? TColumnLook{TZnAlignment::taLeftJustify, ClubNameWidth, {}, true}
                    : TColumnLook{};
     };
-    AddColumnInfos(*ZCIRankTable, RankTableRow(Game.Clubs().Items(0)), lookOf);
+    AddColumnInfos(*ZCIRankTable, RankTableRow(Japanese(), Game.Clubs().Items(0)), lookOf);
     // The stored layout crosses the identifiers of "チーム"/"順位" and "分"/"負"; nothing reads
     // them, they are only carried.
     TZnListColumnInfos& infos = ZCIRankTable->ColumnInfos();
@@ -29,7 +29,7 @@ TPageRankTable::TPageRankTable(const TZnGameGoalrun& game, QWidget* parent)
 }
 
 QString TPageRankTable::ZLVRankTableData(int32_t row, int32_t tag) const {
-    return CellValue(RankTableRow(Game.Clubs().Items(row)), tag);
+    return CellValue(RankTableRow(Japanese(), Game.Clubs().Items(row)), tag);
 }
 
 void TPageRankTable::Refresh() {

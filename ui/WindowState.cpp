@@ -46,6 +46,16 @@ bool TitleBarOnSomeScreen(const QPoint& position, int width) {
     return false;
 }
 
+// The page is kept by its object name, so that pages added later leave it the same; a number is
+// the page's position, as older files kept it. An unknown page leaves the current one.
+void RestorePage(const QString& kept, QTabWidget& pages) {
+    bool isIndex = false;
+    const int index = kept.toInt(&isIndex);
+    for (int i = 0; i < pages.count(); ++i)
+        if (isIndex ? i == index : !kept.isEmpty() && pages.widget(i)->objectName() == kept)
+            pages.setCurrentIndex(i);
+}
+
 std::string FileName(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
@@ -121,10 +131,7 @@ bool RestoreWindowState(TWindowSettings& file, const TWindowStateParts& parts) {
     for (QSplitter* splitter : parts.Splitters)
         if (settings->contains(SplitterKey(*splitter)))
             splitter->restoreState(settings->value(SplitterKey(*splitter)).toByteArray());
-    bool known = false;
-    const int page = settings->value(PageKey).toInt(&known);
-    if (known && page >= 0 && page < parts.Pages.count())
-        parts.Pages.setCurrentIndex(page);
+    RestorePage(settings->value(PageKey).toString(), parts.Pages);
     const QVariant sizeValue = settings->value(SizeKey);
     const QSize size = sizeValue.toSize();
     if (sizeValue.typeId() != QMetaType::QSize || size.width() <= 0 || size.height() <= 0)
@@ -150,7 +157,8 @@ void SaveWindowState(TWindowSettings& file, const TWindowStateParts& parts) {
     settings->setValue(SizeKey, maximized ? window.normalGeometry().size() : window.size());
     settings->setValue(PositionKey, maximized ? window.normalGeometry().topLeft() : window.pos());
     settings->setValue(MaximizedKey, maximized);
-    settings->setValue(PageKey, parts.Pages.currentIndex());
+    if (const QWidget* page = parts.Pages.currentWidget())
+        settings->setValue(PageKey, page->objectName());
     for (const QSplitter* splitter : parts.Splitters)
         settings->setValue(SplitterKey(*splitter), splitter->saveState());
     file.Write();

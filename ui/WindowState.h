@@ -17,7 +17,8 @@ class QSplitter;
 class QTabWidget;
 class QTemporaryDir;
 
-// What is remembered: the window, its page control and its splitters (by object name).
+// What is remembered: the window, its page control's current page and its splitters (both by
+// object name).
 struct TWindowStateParts {
     QMainWindow& Window;
     QTabWidget& Pages;

@@ -121,8 +121,19 @@ check "no records yet" $'seasons=0\ntitles=0' "$(printf 'records\n' | run)"
 check "records keys" "seasons=2 titles best_rank most_points most_goals fewest_conceded biggest_win longest_unbeaten highest_money" \
     "$(printf 'play 30\nnext\nplay 30\nnext\nrecords\n' | run --seed 9 | sed '/^seasons=/!s/=.*//' | tr '\n' ' ' | sed 's/ $//')"
 
+# Languages: Japanese unless --lang says otherwise. In English a whole season, every printing
+# command and a load of damaged records show no Japanese character when the clubs are A to P.
+check "ja by default" "$(printf 'club\nhelp\n' | run --seed 1)" "$(printf 'club\nhelp\n' | run --seed 1 --lang ja)"
+cp "$work/a.sav" "$work/damaged.sav"
+printf '\x5a' | dd of="$work/damaged.sav" bs=1 seek=$(($(stat -c %s "$work/a.sav") - 1)) conv=notrunc 2>/dev/null
+en=$(printf 'help\ninvest abc\ninvest 20001\ninvest 50\nodds\nprice\nplay 30\ntable\nprizes\nfixtures 2\nreport\nreview\nhistory\nnext\nclub\nrecords\nlog\nload %s\nlog\nclub\nload %s\nsave %s\n' \
+    "$work/damaged.sav" "$work/short.sav" "$work/missing/x.sav" | run --lang en --seed 4 2>&1)
+check "English has no Japanese" "" "$(printf '%s\n' "$en" | LC_ALL=C grep -n $'[\xe3-\xe9]')"
+check "English money" $'Funds\t¥200,000,000' "$(printf 'club\n' | run --lang en | grep '^Funds')"
+check "English damaged records" 1 "$(printf '%s\n' "$en" | grep -c '^Could not read the career data, ')"
+
 # Options: bad ones give status 2.
-for options in "--seed" "--seed abc" "--seed 4294967296" "--seed -1" "--bogus"; do
+for options in "--seed" "--seed abc" "--seed 4294967296" "--seed -1" "--bogus" "--lang xx"; do
     echo | "$cli" $options >/dev/null 2>&1
     check "bad option $options" 2 "$?"
 done
@@ -135,6 +146,10 @@ out=$("$cli" --seed 1 --help <"$work/commands")
 check "help status" 0 "$?"
 check "help" "usage: goalrun-cli [--seed N] [--names FILE]" "$(printf '%s\n' "$out" | head -1)"
 case "$out" in *'"matchday"'*) check "help starts no game" "" "$out" ;; esac
+# ... and lists every command on a line of its own, as the command help does.
+commands=$(printf '%s\n' "$out" | sed -n '/^commands:/,/^$/p' | sed '/^$/d')
+check "help lists the commands" "$(printf 'help\n' | run)" "$commands"
+printf '%s\n' "$commands" | grep -q '^   ' && check "one line per command" "" "$commands"
 
 # Names from a code page 932 file.
 for i in $(seq 1 16); do printf 'クラブ%d\r\n' "$i"; done | iconv -f utf-8 -t cp932 >"$work/names.txt"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "GameGoalrun.h"
-#include "ZnMessageLog.h"
+#include "ZnMessageText.h"
 
 // A game whose matchdays are reproducible from `seed`, writing into an in-memory log.
 class GameTest : public ::testing::Test {

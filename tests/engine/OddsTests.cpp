@@ -96,7 +96,7 @@ TEST(MatchOdds, WholePercentsAddUpToAHundred) {
         {{0, 1, 0}, "勝0% 分100% 負0%"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(OddsText(c.odds), c.text);
+        EXPECT_EQ(OddsText(Japanese(), c.odds), c.text);
 }
 
 TEST_F(GameTest, WinPriceIsTheSmallestAffordableAmountThatReachesTheChance) {

@@ -5,6 +5,7 @@
 
 #include "ZnMatchListList.h"
 #include "ZnMatchesConsts.h"
+#include "ZnWording.h"
 
 namespace {
 
@@ -89,9 +90,9 @@ TEST(Match, ResultForEitherSide) {
         match.HomeGoals = c.home, match.AwayGoals = c.away, match.Played = c.played;
         EXPECT_EQ(match.ResultFor(c.id), c.expected) << c.home << "-" << c.away << " id " << c.id;
     }
-    EXPECT_EQ(ResultWords[mrWin], "勝ち");
-    EXPECT_EQ(ResultWords[mrDraw], "引き分け");
-    EXPECT_EQ(ResultWords[mrLose], "負け");
+    EXPECT_EQ(Japanese().Outcomes[mrWin], "勝ち");
+    EXPECT_EQ(Japanese().Outcomes[mrDraw], "引き分け");
+    EXPECT_EQ(Japanese().Outcomes[mrLose], "負け");
 }
 
 TEST(Schedule, ResetResultsKeepsPairingsAndOrder) {

@@ -76,7 +76,8 @@ TEST_F(GameTest, TheLastSeasonNumberNeverReadsNegative) {
         Game.NextSeason();
         EXPECT_EQ(Game.Season, INT32_MAX);
         EXPECT_EQ(Log.Lines, Lines{"2147483648季目です。優勝目指してがんばりましょう。"});
-        EXPECT_EQ(MyClubRows(Game)[ViewIndex(TZnMyClubRow::Season)].Value, "2147483648季目");
+        EXPECT_EQ(MyClubRows(Japanese(), Game)[ViewIndex(TZnMyClubRow::Season)].Value,
+                  "2147483648季目");
     }
 }
 

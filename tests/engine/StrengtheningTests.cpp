@@ -66,11 +66,11 @@ TEST_F(GameTest, PredictionFromBalanceVenueAndInvestment) {
     Game.Matchday = 2;
     EXPECT_EQ(Game.StrengthBalance(14, 15), 960);
     EXPECT_EQ(Game.WinPrediction(), -960);
-    EXPECT_EQ(TZnGameGoalrun::WinPredictionText(Game.WinPrediction()), "勝利確率45%");
+    EXPECT_EQ(WinPredictionText(Japanese(), Game.WinPrediction()), "勝利確率45%");
     // Matchday 24: the same pairing at the player's home.
     Game.Matchday = 23;
     EXPECT_EQ(Game.WinPrediction(), -300);
-    EXPECT_EQ(TZnGameGoalrun::WinPredictionText(Game.WinPrediction()), "勝利確率48%");
+    EXPECT_EQ(WinPredictionText(Japanese(), Game.WinPrediction()), "勝利確率48%");
     Game.InvestBuildUp("100");
     EXPECT_EQ(Game.WinPrediction(), -200);
     Game.Coach().Experience = 10; // level 2 doubles the investment's weight
@@ -89,7 +89,7 @@ TEST(WinPredictionText, Thresholds) {
         {2147483647, "勝利確率90%以上"},
     };
     for (const auto& [value, text] : cases)
-        EXPECT_EQ(TZnGameGoalrun::WinPredictionText(value), text) << value;
+        EXPECT_EQ(WinPredictionText(Japanese(), value), text) << value;
 }
 
 TEST_F(GameTest, StrengthBalanceRoundsHalfToEven) {

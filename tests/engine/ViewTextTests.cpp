@@ -42,12 +42,12 @@ TEST_F(GameTest, ClubPanelBeforeTheFirstMatchday) {
                              {"監督資金", "2億円"},
                              {"シーズン", "1季目"},
                              {"勝敗見込み", "勝15% 分26% 負59%"}};
-    EXPECT_EQ(Shown(MyClubRows(Game)), expected);
+    EXPECT_EQ(Shown(MyClubRows(Japanese(), Game)), expected);
 }
 
 TEST_F(GameTest, ClubPanelAfterTheSeason) {
     PlaySeason();
-    const auto rows = MyClubRows(Game);
+    const auto rows = MyClubRows(Japanese(), Game);
     EXPECT_EQ(ValueOf(rows, TZnMyClubRow::LastResult), "第30節 K 3 - 0 P");
     EXPECT_EQ(ValueOf(rows, TZnMyClubRow::LastOutcome), "負け");
     EXPECT_EQ(ValueOf(rows, TZnMyClubRow::Next), "なし");
@@ -63,15 +63,46 @@ TEST_F(GameTest, TableAndFixtureCells) {
     const TShown expected = {{"チーム", "D"}, {"順位", "4"},   {"勝点", "4"}, {"試合数", "0"},
                              {"勝", "0"},     {"分", "0"},     {"負", "0"},   {"得点", "2"},
                              {"失点", "5"},   {"得失差", "-3"}};
-    EXPECT_EQ(Shown(RankTableRow(club)), expected);
+    EXPECT_EQ(Shown(RankTableRow(Japanese(), club)), expected);
 
     TZnMatch& match = Game.Schedule().Matchdays(0).Matches(1); // 1-3
-    EXPECT_EQ(Shown(FixtureRow(Game, match)), (TShown{{"Home", "B"}, {"", "-"}, {"Away", "D"}}));
+    EXPECT_EQ(Shown(FixtureRow(Japanese(), Game, match)),
+              (TShown{{"Home", "B"}, {"", "-"}, {"Away", "D"}}));
     match.Played = true;
     match.HomeGoals = 0;
     match.AwayGoals = 3;
-    EXPECT_EQ(ValueOf(FixtureRow(Game, match), TZnFixtureColumn::Score), "0 - 3");
-    EXPECT_EQ(PrizeText(0), "8億1920万円");
-    EXPECT_EQ(PrizeText(4), "5120万円");
-    EXPECT_EQ(PrizeText(15), "1万円");
+    EXPECT_EQ(ValueOf(FixtureRow(Japanese(), Game, match), TZnFixtureColumn::Score), "0 - 3");
+    EXPECT_EQ(PrizeText(Japanese(), 0), "8億1920万円");
+    EXPECT_EQ(PrizeText(Japanese(), 4), "5120万円");
+    EXPECT_EQ(PrizeText(Japanese(), 15), "1万円");
+}
+
+// English money is the amount of 万円 written out in yen; no Japanese byte in any English text.
+TEST_F(GameTest, EnglishWording) {
+    const TZnWording& en = English();
+    EXPECT_EQ(en.Money(20000), "¥200,000,000");
+    EXPECT_EQ(en.Money(1), "¥10,000");
+    EXPECT_EQ(en.Money(0), "¥0");
+    EXPECT_EQ(en.Money(-3), "¥0");
+    EXPECT_EQ(en.Money(2147483647), "¥21,474,836,470,000");
+    EXPECT_EQ(MessageText(en, {TZnMessageId::MatchWon, {7, 1}, "B"}),
+              "Matchday 7, away: won against B!");
+    EXPECT_EQ(MessageText(en, {TZnMessageId::RecordsDamaged, {0b1010}}),
+              "Could not read the records of past seasons, this season's matches of your club: "
+              "damaged in the file.");
+    auto texts = Shown(MyClubRows(en, Game));
+    for (size_t id = 0; id < MessageCount; ++id)
+        texts.emplace_back("", MessageText(en, {static_cast<TZnMessageId>(id), {1, 1, 1, 1}, "A"}));
+    for (const auto& [caption, value] : texts)
+        EXPECT_EQ((std::string(caption) + value).find_first_of("\xE3\xE4\xE5\xE6\xE7\xE8\xE9"),
+                  std::string::npos)
+            << caption << value;
+}
+
+TEST(Wording, LanguagesByCode) {
+    for (const TZnWording* wording : Languages())
+        EXPECT_EQ(WordingFor(wording->Code), wording);
+    EXPECT_EQ(WordingFor("ja"), &Japanese());
+    EXPECT_EQ(WordingFor("xx"), nullptr);
+    EXPECT_EQ(FillTemplate("{1}-{0}{x}{9}", {"a", "b"}), "b-a{x}{9}");
 }

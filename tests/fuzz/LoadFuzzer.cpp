@@ -86,7 +86,7 @@ int LoadAndPlayOn(const uint8_t* data, size_t size) {
     CheckInvariants(game);
     Require(!game.Finished, "a load clears the finished flag");
     // The accepted game must show and play on without fault.
-    MyClubRows(game);
+    MyClubRows(Japanese(), game);
     for (int32_t d = 1; d <= game.Matchday; ++d)
         Require(MatchdayReport(game, d).has_value(), "every played matchday has a report");
     CurrentSeasonReview(game);

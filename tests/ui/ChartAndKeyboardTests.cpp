@@ -15,6 +15,7 @@
 #include "ZnMoneyText.h"
 #include "ZnCareerChart.h"
 #include "ZnRankChart.h"
+#include "ZnWording.h"
 
 class ChartAndKeyboardTests : public QObject {
     Q_OBJECT
@@ -32,7 +33,7 @@ void ChartAndKeyboardTests::ChartPageFollowsThePlayedMatchdays() {
     QCOMPARE(pages.count(), 5);
     QCOMPARE(pages.tabText(3), QStringLiteral("順位推移"));
 
-    pages.setCurrentIndex(3);
+    rig.ShowPage("TabSheet4");
     const auto& empty = rig.Find<TZnRankChart>("ZRankChart").History().Series;
     QCOMPARE(empty.size(), size_t{16});
     QVERIFY(empty.front().Points.empty());
@@ -60,7 +61,7 @@ void ChartAndKeyboardTests::EnterInTheBoxInvestsOnlyWhileTheCommandIsEnabled() {
     QCOMPARE(rig.Game.MyClub().BuildUp, 100);
     QCOMPARE(box.text(), QStringLiteral("100"));
     QCOMPARE(rig.LogLines().back(), QStringLiteral("強化費を100万円投入しました。"));
-    QCOMPARE(rig.Panel(5), QStringLiteral("100万円"));
+    QCOMPARE(rig.PanelValue(TZnMyClubRow::BuildUp), QStringLiteral("100万円"));
 
     rig.Play(30);
     QVERIFY(!rig.Action("ActBuildUp").isEnabled());
@@ -76,7 +77,7 @@ void ChartAndKeyboardTests::CareerPageIsTheFifthAndFollowsTheSeasons() {
     TWindowRig rig;
     QTabWidget& pages = rig.Find<QTabWidget>("PageControl1");
     QCOMPARE(pages.tabText(4), QStringLiteral("監督経歴"));
-    pages.setCurrentIndex(4);
+    rig.ShowPage("TabSheet5");
     auto& chart = rig.Find<TZnCareerChart>("ZCareerChart");
     QCOMPARE(chart.accessibleDescription(), TZnCareerChart::EmptyText);
     QCOMPARE(TZnCareerChart::EmptyText, QStringLiteral("まだ終えたシーズンはありません。"));
@@ -95,7 +96,7 @@ void ChartAndKeyboardTests::OddsLineFollowsTheTypedAmount() {
     QLabel& line = rig.Find<QLabel>("LabelBuildUpOdds");
     auto oddsWith = [&rig](int32_t amount) {
         return QStringLiteral("この額なら ") +
-               QString::fromStdString(OddsText(*NextMatchOdds(rig.Game, amount)));
+               QString::fromStdString(OddsText(Japanese(), *NextMatchOdds(rig.Game, amount)));
     };
     QCOMPARE(line.text(), QString()); // "0" is no amount to invest
     QTest::keyClicks(&box, QStringLiteral("5"));

@@ -16,7 +16,9 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include "GamePage.h"
 #include "WindowRig.h"
+#include "ZnWording.h"
 #include "ZnCopyData.h"
 #include "ZnFileName.h"
 
@@ -161,7 +163,7 @@ void FrmGoalrunFilesTests::LoadingASlotClearsLogAndShowsTheLoadedGame() {
                 cells << rig.List("ZLVRankTable").CellText(row, p);
         return cells;
     }();
-    const QString panelFunds = rig.Panel(9);
+    const QString panelFunds = rig.PanelValue(TZnMyClubRow::Money);
     rig.Play(20);
     rig.MarkModified();
 
@@ -186,9 +188,9 @@ void FrmGoalrunFilesTests::LoadingASlotClearsLogAndShowsTheLoadedGame() {
     QCOMPARE(window.statusBar()->currentMessage(),
              QStringLiteral("02savedata.savをロードしました"));
     QVERIFY(rig.Log().toPlainText().isEmpty());
-    QCOMPARE(rig.Panel(5), QStringLiteral("500万円"));
-    QCOMPARE(rig.Panel(9), panelFunds);
-    QVERIFY(rig.Panel(1).startsWith(QStringLiteral("第3節 ")));
+    QCOMPARE(rig.PanelValue(TZnMyClubRow::BuildUp), QStringLiteral("500万円"));
+    QCOMPARE(rig.PanelValue(TZnMyClubRow::Money), panelFunds);
+    QVERIFY(rig.PanelValue(TZnMyClubRow::LastResult).startsWith(QStringLiteral("第3節 ")));
     for (int row = 0; row < 16; ++row)
         for (int p = 0; p < 10; ++p)
             QCOMPARE(rig.List("ZLVRankTable").CellText(row, p), table[row * 10 + p]);
@@ -218,7 +220,7 @@ void FrmGoalrunFilesTests::RefusedFileShowsErrorAndKeepsTheGame() {
     const QString path = rig.Folder.filePath(QStringLiteral("ゲーム データ.sav"));
     WriteAll(path, kind == 0 ? QByteArray("これはセーブファイルではありません")
                              : ReadAll(saved).left(4000));
-    const QString leader = rig.List("ZLVRankTable").CellText(0, 0);
+    const QString leader = rig.TableCell(0, TZnRankColumn::Name);
     const QString log = rig.Log().toPlainText();
 
     rig.Dialogs.Answers = {QMessageBox::Ok}; // the five matchdays may go
@@ -228,14 +230,14 @@ void FrmGoalrunFilesTests::RefusedFileShowsErrorAndKeepsTheGame() {
     const auto& error = rig.Dialogs.Shown[1];
     QCOMPARE(error.Details, reason);
     QCOMPARE(error.Text.split(QStringLiteral("\r\n")),
-             QStringList({path, QStringLiteral("ファイルは開けません")}));
+             QStringList({path, FromView(Japanese().CannotOpen)}));
     QCOMPARE(error.Caption, QStringLiteral("エラー"));
     QCOMPARE(error.Icon, QMessageBox::Critical);
     QCOMPARE(error.Buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(error.BusyDepth, 1); // the normal pointer comes back last
     QCOMPARE(rig.Dialogs.BusyDepth, 0);
     QCOMPARE(rig.Game.Matchday, 5);
-    QCOMPARE(rig.List("ZLVRankTable").CellText(0, 0), leader);
+    QCOMPARE(rig.TableCell(0, TZnRankColumn::Name), leader);
     QCOMPARE(rig.Log().toPlainText(), log);
     QVERIFY(window.FileState().Modified);
     QCOMPARE(window.FileState().OpenDialogFileName, saved);

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "HelpViewer.h"
+#include "MessageLogEdit.h"
 #include "WindowRig.h"
 #include "ZnActns.h"
 
@@ -68,22 +69,25 @@ void FrmGoalrunTests::StartupShowsOpeningMessagesTableInCreationOrderAndFirstMat
     QCOMPARE(window.windowTitle(), QStringLiteral("ゴールラン"));
     QVERIFY(window.IsActivated());
     QCOMPARE(rig.LogLines(), OpeningLines);
-    QCOMPARE(rig.Find<QTabWidget>("PageControl1").currentIndex(), 0);
+    QCOMPARE(rig.PageShown(), QStringLiteral("TabSheet1"));
+    // A page not on screen is built when first shown.
+    QVERIFY(window.findChild<QWidget*>(QStringLiteral("CareerPage")) == nullptr);
     QCOMPARE(rig.List("ZLVRankTable").RowCount(), 16);
     QCOMPARE(rig.List("ZLVRankTable").ColumnCount(), 10);
     for (int row = 0; row < 16; ++row) {
-        QCOMPARE(rig.List("ZLVRankTable").CellText(row, 0), QString(QChar(u'A' + row)));
-        QCOMPARE(rig.List("ZLVRankTable").CellText(row, 1), QString::number(row + 1));
+        QCOMPARE(rig.TableCell(row, TZnRankColumn::Name), QString(QChar(u'A' + row)));
+        QCOMPARE(rig.TableCell(row, TZnRankColumn::Rank), QString::number(row + 1));
     }
     // The player manages the weakest club, created last.
     QCOMPARE(rig.List("ZLVRankTable").SelectedRow(), 15);
-    QCOMPARE(rig.Panel(0), QStringLiteral("P"));
-    QCOMPARE(rig.Panel(1), QStringLiteral("なし"));
-    QCOMPARE(rig.Panel(2), QStringLiteral("なし"));
-    QVERIFY2(rig.Panel(3).startsWith(QStringLiteral("第1節 ")), qPrintable(rig.Panel(3)));
-    QCOMPARE(rig.Panel(5), QStringLiteral("0円"));
-    QCOMPARE(rig.Panel(9), QStringLiteral("2億円"));
-    QCOMPARE(rig.Panel(10), QStringLiteral("1季目"));
+    QCOMPARE(rig.PanelValue(TZnMyClubRow::Club), QStringLiteral("P"));
+    QCOMPARE(rig.PanelValue(TZnMyClubRow::LastResult), QStringLiteral("なし"));
+    QCOMPARE(rig.PanelValue(TZnMyClubRow::LastOutcome), QStringLiteral("なし"));
+    QVERIFY2(rig.PanelValue(TZnMyClubRow::Next).startsWith(QStringLiteral("第1節 ")),
+             qPrintable(rig.PanelValue(TZnMyClubRow::Next)));
+    QCOMPARE(rig.PanelValue(TZnMyClubRow::BuildUp), QStringLiteral("0円"));
+    QCOMPARE(rig.PanelValue(TZnMyClubRow::Money), QStringLiteral("2億円"));
+    QCOMPARE(rig.PanelValue(TZnMyClubRow::Season), QStringLiteral("1季目"));
     CheckCommandStates(rig, {true, true, false});
     QVERIFY(!window.FileState().Modified);
     QVERIFY(window.FileState().Untitled);
@@ -110,9 +114,9 @@ void FrmGoalrunTests::WholeSeasonFollowsEnablingRuleUntilTheTitle() {
         QCOMPARE(rig.Game.Matchday, matchday);
     }
     CheckCommandStates(rig, {false, false, true});
-    QCOMPARE(rig.Panel(3), QStringLiteral("なし"));
-    QCOMPARE(rig.Panel(4), QStringLiteral("なし"));
-    QVERIFY(rig.Panel(1).startsWith(QStringLiteral("第30節 ")));
+    QCOMPARE(rig.PanelValue(TZnMyClubRow::Next), QStringLiteral("なし"));
+    QCOMPARE(rig.PanelValue(TZnMyClubRow::Prediction), QStringLiteral("なし"));
+    QVERIFY(rig.PanelValue(TZnMyClubRow::LastResult).startsWith(QStringLiteral("第30節 ")));
     // A disabled command does nothing, whichever way it is reached.
     rig.Action("ActGame").trigger();
     QCOMPARE(rig.Game.Matchday, 30);
@@ -120,7 +124,7 @@ void FrmGoalrunTests::WholeSeasonFollowsEnablingRuleUntilTheTitle() {
     rig.Button("BtnNextSeason").click();
     QCOMPARE(rig.Game.Season, 1);
     QCOMPARE(rig.Game.Matchday, 0);
-    QCOMPARE(rig.Panel(10), QStringLiteral("2季目"));
+    QCOMPARE(rig.PanelValue(TZnMyClubRow::Season), QStringLiteral("2季目"));
     CheckCommandStates(rig, {true, true, false});
 
     // A club that never concedes and always attacks wins the title, which ends the game.
@@ -159,7 +163,7 @@ void FrmGoalrunTests::NewGameQuestion() {
     rig.Play(unsaved ? 1 : 0);
     rig.MarkModified();
     const QStringList logBefore = rig.LogLines();
-    const QString tableBefore = rig.List("ZLVRankTable").CellText(0, 0);
+    const QString tableBefore = rig.TableCell(0, TZnRankColumn::Name);
     const int busyBefore = rig.Dialogs.BusyCount;
     rig.Dialogs.Answers = {static_cast<QMessageBox::StandardButton>(answer)};
 
@@ -179,15 +183,15 @@ void FrmGoalrunTests::NewGameQuestion() {
     if (newGame) {
         QCOMPARE(rig.Game.Matchday, 0);
         QCOMPARE(rig.LogLines(), OpeningLines);
-        QCOMPARE(rig.List("ZLVRankTable").CellText(0, 0), QStringLiteral("A"));
-        QCOMPARE(rig.Panel(1), QStringLiteral("なし"));
+        QCOMPARE(rig.TableCell(0, TZnRankColumn::Name), QStringLiteral("A"));
+        QCOMPARE(rig.PanelValue(TZnMyClubRow::LastResult), QStringLiteral("なし"));
         QCOMPARE(rig.Dialogs.BusyCount, busyBefore + 1);
         QVERIFY(!rig.W().FileState().Modified);
         QVERIFY(rig.W().FileState().Untitled);
     } else {
         QCOMPARE(rig.Game.Matchday, 2);
         QCOMPARE(rig.LogLines(), logBefore);
-        QCOMPARE(rig.List("ZLVRankTable").CellText(0, 0), tableBefore);
+        QCOMPARE(rig.TableCell(0, TZnRankColumn::Name), tableBefore);
         QCOMPARE(rig.Dialogs.BusyCount, busyBefore);
         QVERIFY(rig.W().FileState().Modified);
         QVERIFY(!rig.W().FileState().Untitled);
@@ -224,6 +228,14 @@ void FrmGoalrunTests::MessageClearEmptiesLogAndNextMessageStartsFirstLine() {
     rig.Play(1);
     QVERIFY2(rig.Log().toPlainText().startsWith(QStringLiteral("第1節 ")),
              qPrintable(rig.Log().toPlainText()));
+    // The log keeps its messages and words them anew in another language; a clear drops them.
+    auto& log = dynamic_cast<TMessageLogEdit&>(rig.Log());
+    log.SetWording(English());
+    QVERIFY2(rig.Log().toPlainText().startsWith(QStringLiteral("Matchday 1, ")),
+             qPrintable(rig.Log().toPlainText()));
+    rig.Button("BtnMesClear").click();
+    log.SetWording(Japanese());
+    QVERIFY(rig.Log().toPlainText().isEmpty());
 }
 
 void FrmGoalrunTests::ClubNamesComeFromTheFileBesideTheProgram_data() {
@@ -254,8 +266,8 @@ void FrmGoalrunTests::ClubNamesComeFromTheFileBesideTheProgram() {
     QFETCH(QStringList, expected);
     TWindowRig rig(1, withFile ? &bytes : nullptr);
     for (int row = 0; row < 16; ++row)
-        QCOMPARE(rig.List("ZLVRankTable").CellText(row, 0), expected[row]);
-    QCOMPARE(rig.Panel(0), expected[15]);
+        QCOMPARE(rig.TableCell(row, TZnRankColumn::Name), expected[row]);
+    QCOMPARE(rig.PanelValue(TZnMyClubRow::Club), expected[15]);
 }
 
 void FrmGoalrunTests::MenusHoldTheirEntriesInOrder() {
@@ -266,11 +278,12 @@ void FrmGoalrunTests::MenusHoldTheirEntriesInOrder() {
         titles << action->text();
     QCOMPARE(titles, QStringList({QStringLiteral("ゲーム(&G)"), QStringLiteral("ロード(&L)"),
                                   QStringLiteral("セーブ(&S)"), QStringLiteral("ヘルプ(&H)")}));
-    QCOMPARE(MenuTexts(rig.Menu("G1")),
-             QStringList({QStringLiteral("ニューゲーム(&N)"), QStringLiteral("-"),
-                          QStringLiteral("開く(&O)..."), QStringLiteral("上書き保存(&S)"),
-                          QStringLiteral("名前を付けて保存(&A)..."), QStringLiteral("-"),
-                          QStringLiteral("終了(&X)")}));
+    QCOMPARE(
+        MenuTexts(rig.Menu("G1")),
+        QStringList({QStringLiteral("ニューゲーム(&N)"), QStringLiteral("シーズンレビュー(&R)"),
+                     QStringLiteral("-"), QStringLiteral("開く(&O)..."),
+                     QStringLiteral("上書き保存(&S)"), QStringLiteral("名前を付けて保存(&A)..."),
+                     QStringLiteral("-"), QStringLiteral("終了(&X)")}));
     QCOMPARE(MenuTexts(rig.Menu("H2")),
              QStringList({QStringLiteral("ヘルプ(&H)"), QStringLiteral("-"),
                           QStringLiteral("アプリケーションのフォルダを開く(&O)"),
@@ -291,7 +304,7 @@ void FrmGoalrunTests::MenusHoldTheirEntriesInOrder() {
              QStringLiteral("ロードセーブ"));
     QCOMPARE(rig.Find<TZnAboutAction>("ZnAboutAction1").property("Category").toString(),
              QStringLiteral("Vomera"));
-    QCOMPARE(window.ActionList().size(), size_t{12 + 4 + 6 + 4 + 6});
+    QCOMPARE(window.ActionList().size(), size_t{13 + 4 + 6 + 4 + 6});
 }
 
 void FrmGoalrunTests::StandardActionsOpenHelpAndFolderAndClose() {

@@ -73,7 +73,7 @@ void FrmGoalrunViewsTests::RankTableShowsEveryClubFieldByTagWithNegativeGoalDiff
 
 void FrmGoalrunViewsTests::FixturesBeforeTheFirstMatchdayShowDashesAndSelectThePlayersRow() {
     TWindowRig rig;
-    rig.Find<QTabWidget>("PageControl1").setCurrentIndex(1);
+    rig.ShowPage("TabSheet2");
     TZnListView& fixtures = rig.List("ZLVMatches");
     QCOMPARE(rig.Find<TMatchdayStrip>("TabControl1").TabIndex(), 0);
     QCOMPARE(fixtures.RowCount(), 8);
@@ -82,16 +82,17 @@ void FrmGoalrunViewsTests::FixturesBeforeTheFirstMatchdayShowDashesAndSelectTheP
     QCOMPARE(fixtures.model()->headerData(1, Qt::Horizontal).toString(), QString());
     QCOMPARE(fixtures.model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Away"));
     for (int row = 0; row < 8; ++row)
-        QCOMPARE(fixtures.CellText(row, 1), QStringLiteral("-"));
+        QCOMPARE(rig.FixtureCell(row, TZnFixtureColumn::Score), QStringLiteral("-"));
     QCOMPARE(fixtures.SelectedRow(), 0);
     const QString me = QString::fromStdString(rig.Game.MyClub().Name);
-    QVERIFY(fixtures.CellText(0, 0) == me || fixtures.CellText(0, 2) == me);
+    QVERIFY(rig.FixtureCell(0, TZnFixtureColumn::Home) == me ||
+            rig.FixtureCell(0, TZnFixtureColumn::Away) == me);
 }
 
 void FrmGoalrunViewsTests::FixturesOfAChosenMatchdayShowScoresOnlyOncePlayed() {
     TWindowRig rig;
     rig.Play(3);
-    rig.Find<QTabWidget>("PageControl1").setCurrentIndex(1);
+    rig.ShowPage("TabSheet2");
     auto& strip = rig.Find<TMatchdayStrip>("TabControl1");
     const TZnListView& fixtures = rig.List("ZLVMatches");
     // Seed 1 after three matchdays; the player's fixture stands first.
@@ -117,7 +118,7 @@ void FrmGoalrunViewsTests::FixturesOfAChosenMatchdayShowScoresOnlyOncePlayed() {
 
 void FrmGoalrunViewsTests::PageChangeSelectsLastPlayedMatchday() {
     TWindowRig rig;
-    rig.Find<QTabWidget>("PageControl1").setCurrentIndex(1);
+    rig.ShowPage("TabSheet2");
     rig.Find<TMatchdayStrip>("TabControl1").Button(9)->click();
     rig.Play(5);
     // The command redraws the visible page, which turns the strip to the matchday just played.
@@ -129,11 +130,11 @@ void FrmGoalrunViewsTests::PageChangeSelectsLastPlayedMatchday() {
     const QString odds = rig.Find<QLabel>("LabelBuildUpOdds").text();
     rig.Button("BtnBuildUp").click();
     QCOMPARE(rig.Find<TMatchdayStrip>("TabControl1").TabIndex(), 2);
-    QCOMPARE(rig.Panel(5), QStringLiteral("100万円"));
+    QCOMPARE(rig.PanelValue(TZnMyClubRow::BuildUp), QStringLiteral("100万円"));
     QVERIFY(rig.Find<QLabel>("LabelBuildUpOdds").text() != odds);
     rig.Play(25);
     QCOMPARE(rig.Find<TMatchdayStrip>("TabControl1").TabIndex(), 29);
-    QVERIFY(rig.List("ZLVMatches").CellText(0, 1) != QStringLiteral("-"));
+    QVERIFY(rig.FixtureCell(0, TZnFixtureColumn::Score) != QStringLiteral("-"));
 }
 
 void FrmGoalrunViewsTests::TypedAmountIsInvestedOrNotAsThePlayerChooses() {
@@ -179,38 +180,38 @@ void FrmGoalrunViewsTests::PrizeListIsFixedAndSelectsThePlayersRank() {
     QCOMPARE(prizes.CellText(4, 1), QStringLiteral("5120万円"));
     QCOMPARE(prizes.CellText(15, 0), QStringLiteral("16"));
     QCOMPARE(prizes.CellText(15, 1), QStringLiteral("1万円"));
-    rig.Find<QTabWidget>("PageControl1").setCurrentIndex(2);
+    rig.ShowPage("TabSheet3");
     QCOMPARE(prizes.SelectedRow(), 15);
     rig.Play(8);
-    rig.Find<QTabWidget>("PageControl1").setCurrentIndex(0);
-    rig.Find<QTabWidget>("PageControl1").setCurrentIndex(2);
+    rig.ShowPage("TabSheet1");
+    rig.ShowPage("TabSheet3");
     QCOMPARE(prizes.SelectedRow(), rig.Game.MyClub().Rank);
     QCOMPARE(prizes.CellText(0, 1), QStringLiteral("8億1920万円"));
 }
 
 void FrmGoalrunViewsTests::ClubPanelFollowsInvestmentAndMatch() {
     TWindowRig rig;
-    const auto before = MyClubRows(rig.Game);
+    const auto before = MyClubRows(Japanese(), rig.Game);
     QCOMPARE(rig.List("ZLVMyClub").RowCount(), static_cast<int>(before.size()));
     for (const auto& row : before)
-        QCOMPARE(rig.List("ZLVMyClub").CellText(static_cast<int>(ViewIndex(row.Id)), 0),
+        QCOMPARE(rig.PanelCaption(row.Id),
                  QString::fromUtf8(row.Caption.data(), static_cast<qsizetype>(row.Caption.size())));
     rig.Find<QComboBox>("ComboBoxBuildUp").setEditText(QStringLiteral("100"));
     rig.Button("BtnBuildUp").click();
     QCOMPARE(rig.Find<QComboBox>("ComboBoxBuildUp").currentText(), QStringLiteral("100"));
-    QCOMPARE(rig.Panel(5), QStringLiteral("100万円"));
-    QCOMPARE(rig.Panel(9), QStringLiteral("1億9900万円"));
+    QCOMPARE(rig.PanelValue(TZnMyClubRow::BuildUp), QStringLiteral("100万円"));
+    QCOMPARE(rig.PanelValue(TZnMyClubRow::Money), QStringLiteral("1億9900万円"));
     QCOMPARE(rig.LogLines().back(), QStringLiteral("強化費を100万円投入しました。"));
-    for (const auto& row : MyClubRows(rig.Game))
-        QCOMPARE(rig.Panel(static_cast<int>(ViewIndex(row.Id))), QString::fromStdString(row.Value));
+    for (const auto& row : MyClubRows(Japanese(), rig.Game))
+        QCOMPARE(rig.PanelValue(row.Id), QString::fromStdString(row.Value));
 
     rig.Play(1);
-    QCOMPARE(rig.Panel(5), QStringLiteral("0円"));
-    QVERIFY(rig.Panel(1).startsWith(QStringLiteral("第1節 ")));
-    QVERIFY(rig.Panel(3).startsWith(QStringLiteral("第2節 ")));
+    QCOMPARE(rig.PanelValue(TZnMyClubRow::BuildUp), QStringLiteral("0円"));
+    QVERIFY(rig.PanelValue(TZnMyClubRow::LastResult).startsWith(QStringLiteral("第1節 ")));
+    QVERIFY(rig.PanelValue(TZnMyClubRow::Next).startsWith(QStringLiteral("第2節 ")));
     const QStringList words = {QStringLiteral("勝ち"), QStringLiteral("引き分け"),
                                QStringLiteral("負け")};
-    QVERIFY(words.contains(rig.Panel(2)));
+    QVERIFY(words.contains(rig.PanelValue(TZnMyClubRow::LastOutcome)));
 }
 
 void FrmGoalrunViewsTests::RefusedInvestmentLeavesPanelAndResetsBox() {
@@ -222,14 +223,14 @@ void FrmGoalrunViewsTests::RefusedInvestmentLeavesPanelAndResetsBox() {
     rig.Find<QComboBox>("ComboBoxBuildUp").setEditText(QStringLiteral("30000"));
     rig.Button("BtnBuildUp").click();
     QCOMPARE(rig.LogLines().back(), QStringLiteral("強化費が足りません。"));
-    QCOMPARE(rig.Panel(5), QStringLiteral("0円"));
-    QCOMPARE(rig.Panel(9), QStringLiteral("2億円"));
+    QCOMPARE(rig.PanelValue(TZnMyClubRow::BuildUp), QStringLiteral("0円"));
+    QCOMPARE(rig.PanelValue(TZnMyClubRow::Money), QStringLiteral("2億円"));
 }
 
 void FrmGoalrunViewsTests::MatchdayStripShowsAllThirtyMatchdaysAtOnce() {
     TWindowRig rig;
     rig.W().resize(800, 600);
-    rig.Find<QTabWidget>("PageControl1").setCurrentIndex(1);
+    rig.ShowPage("TabSheet2");
     QVERIFY(QTest::qWaitForWindowExposed(rig.Window.get()));
     TMatchdayStrip& strip = rig.Find<TMatchdayStrip>("TabControl1");
     QCOMPARE(strip.Count(), 30);

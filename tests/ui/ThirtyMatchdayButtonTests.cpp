@@ -19,8 +19,8 @@ void ThirtyMatchdayButtonTests::ThirtyClicksPlayTheSeasonWithEveryRedraw() {
         rig.Button("BtnGame30").click();
         rig.W().repaint();
         QCOMPARE(rig.Game.Matchday, 30);
-        QCOMPARE(rig.List("ZLVRankTable").CellText(0, 3), QStringLiteral("30"));
-        QCOMPARE(rig.Panel(3), QStringLiteral("なし"));
+        QCOMPARE(rig.TableCell(0, TZnRankColumn::Played), QStringLiteral("30"));
+        QCOMPARE(rig.PanelValue(TZnMyClubRow::Next), QStringLiteral("なし"));
         QVERIFY(rig.Button("BtnNextSeason").isEnabled());
 
         rig.Dialogs.Answers = {QMessageBox::Ok};

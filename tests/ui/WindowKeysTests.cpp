@@ -116,7 +116,7 @@ void WindowKeysTests::ScreenReaderNamesEveryVisibleControlAndNoHiddenOne() {
     };
     for (const auto& [widget, expected] : named)
         QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), expected);
-    rig.Find<QTabWidget>("PageControl1").setCurrentIndex(3);
+    rig.ShowPage("TabSheet4");
     rig.Play(3);
     QCOMPARE(rig.Find<QWidget>("ZRankChart").accessibleDescription(),
              QStringLiteral("P: 第3節 %1位 勝点%2")

@@ -16,10 +16,12 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QString>
+#include <QTabWidget>
 #include <QTemporaryDir>
 
 #include "FrmGoalrun.h"
 #include "GameGoalrun.h"
+#include "GameViewText.h"
 #include "RecordingOpener.h"
 #include "ScriptedDialogs.h"
 #include "ZnDialogs.h"
@@ -52,10 +54,12 @@ struct TWindowRig {
 
     TFormMain& W() { return *Window; }
 
-    // The window's control or action named `name`; a missing one ends the test program, since
-    // no check can go on without it.
+    // The window's control or action named `name`, on a page not shown yet too (asking builds
+    // the pages); a missing one ends the test program, since no check can go on without it.
     template <class T> T& Find(const QString& name) const {
         T* child = Window->findChild<T*>(name);
+        for (int page = 0; child == nullptr && Window->Page(page) != nullptr; ++page)
+            child = Window->findChild<T*>(name);
         if (child == nullptr) {
             qCritical("the window has no %s named %s", T::staticMetaObject.className(),
                       qPrintable(name));
@@ -76,7 +80,26 @@ struct TWindowRig {
     QStringList LogLines() const {
         return Log().toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
-    QString Panel(int row) const { return List(QStringLiteral("ZLVMyClub")).CellText(row, 1); }
+    // The club panel's caption and value in `row`.
+    QString PanelCaption(TZnMyClubRow row) const { return Cell("ZLVMyClub", At(row), 0); }
+    QString PanelValue(TZnMyClubRow row) const { return Cell("ZLVMyClub", At(row), 1); }
+    // The cell of the league table's `row` (counted down the table) in `column`.
+    QString TableCell(int row, TZnRankColumn column) const {
+        return Cell("ZLVRankTable", row, At(column));
+    }
+    // The cell of the shown matchday's fixture `row` in `column`.
+    QString FixtureCell(int row, TZnFixtureColumn column) const {
+        return Cell("ZLVMatches", row, At(column));
+    }
+    // Shows the page of PageControl1 named `name`, as a click on its tab does.
+    void ShowPage(const char* name) const {
+        Find<QTabWidget>(QStringLiteral("PageControl1"))
+            .setCurrentWidget(&Find<QWidget>(QString::fromLatin1(name)));
+    }
+    // The name of the page shown.
+    QString PageShown() const {
+        return Find<QTabWidget>(QStringLiteral("PageControl1")).currentWidget()->objectName();
+    }
     void Play(int matchdays) {
         for (int i = 0; i < matchdays; ++i)
             Button(QStringLiteral("BtnGame")).click();
@@ -87,5 +110,11 @@ struct TWindowRig {
         Dialogs.Answers = {QMessageBox::Cancel};
         Action(QStringLiteral("FileNewAct")).trigger();
         Dialogs.Shown.pop_back();
+    }
+
+private:
+    template <class TId> static int At(TId id) { return static_cast<int>(ViewIndex(id)); }
+    QString Cell(const char* list, int row, int column) const {
+        return List(QString::fromLatin1(list)).CellText(row, column);
     }
 };

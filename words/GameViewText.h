@@ -1,14 +1,16 @@
 #pragma once
 
-// The texts the player reads in the views (table, fixtures, prizes, club panel), made here once
-// so that the window and the CLI show the same thing. Rows and columns have names: a new one is
-// an enumerator plus its line in the one function that fills it; the front ends show whatever
-// the function returns, in its order.
+// The texts the player reads in the views (table, fixtures, prizes, club panel), worded here once
+// for any language so that the window and the CLI show the same thing. Rows and columns have names:
+// a new one is an enumerator plus its line in the one function that fills it; the front ends show
+// whatever the function returns, in its order.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "ZnWording.h"
 
 class TZnClub;
 class TZnGameGoalrun;
@@ -61,15 +63,22 @@ template <class TId> constexpr size_t ViewIndex(TId id) {
 }
 
 // A club's line of the league table, one cell per TZnRankColumn in order; the rank is 1-based.
-std::vector<TZnViewText<TZnRankColumn>> RankTableRow(const TZnClub& club);
+std::vector<TZnViewText<TZnRankColumn>> RankTableRow(const TZnWording& wording,
+                                                     const TZnClub& club);
 
 // A fixture's line, one cell per TZnFixtureColumn in order: the score "%d - %d" once played,
 // "-" before. Clubs are looked up by id.
-std::vector<TZnViewText<TZnFixtureColumn>> FixtureRow(const TZnGameGoalrun& game,
-                                                      const TZnMatch& match);
+std::vector<TZnViewText<TZnFixtureColumn>>
+FixtureRow(const TZnWording& wording, const TZnGameGoalrun& game, const TZnMatch& match);
 
 // The club panel, one row per TZnMyClubRow in order.
-std::vector<TZnViewText<TZnMyClubRow>> MyClubRows(const TZnGameGoalrun& game);
+std::vector<TZnViewText<TZnMyClubRow>> MyClubRows(const TZnWording& wording,
+                                                  const TZnGameGoalrun& game);
 
-// "8億1920万円" for rank 0 and so on down to "1万円".
-std::string PrizeText(int32_t rank);
+// "8億1920万円" for rank 0 and so on down to "1万円" in Japanese.
+std::string PrizeText(const TZnWording& wording, int32_t rank);
+
+// A played match as the club panel's last result words it ("第12節 A 3 - 1 B"); the window
+// measures the panel's width with it.
+std::string MatchdayResultText(const TZnWording& wording, int32_t matchday, std::string_view home,
+                               int32_t homeGoals, int32_t awayGoals, std::string_view away);

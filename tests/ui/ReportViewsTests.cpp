@@ -1,0 +1,153 @@
+// The match report under the command buttons, the season review and the records book, each
+// against what the engine hands over.
+
+#include <QAbstractItemView>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+
+#include "FundsChart.h"
+#include "GameRecords.h"
+#include "GameSeasonRecord.h"
+#include "MatchdayStrip.h"
+#include "SeasonReviewDialog.h"
+#include "WindowRig.h"
+#include "ZnWording.h"
+
+namespace {
+
+// The value column of the caption-value row captioned `caption`.
+QString ValueOf(const QTableWidget& table, const QString& caption) {
+    for (int r = 0; r < table.rowCount(); ++r)
+        if (table.item(r, 0)->text() == caption)
+            return table.item(r, 1)->text();
+    return QStringLiteral("<no row %1>").arg(caption);
+}
+
+// A double-click on row `row` as the window system delivers it: the second press comes before
+// the double-click event.
+void DoubleClick(QAbstractItemView& view, int row) {
+    QCoreApplication::processEvents(); // the page just shown is laid out
+    const QPoint at = view.visualRect(view.model()->index(row, 0)).center();
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, at);
+    QTest::mousePress(view.viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, at);
+}
+
+void PressEnter(QAbstractItemView& view, int row) {
+    view.setCurrentIndex(view.model()->index(row, 0));
+    QTest::keyClick(&view, Qt::Key_Return);
+}
+
+} // namespace
+
+class ReportViewsTests : public QObject {
+    Q_OBJECT
+private slots:
+    void ReportShowsTheEngineRoundsAndFixturesOpenTheirDay();
+    void SeasonEndOpensReviewOnceKeysWorkAndCareerShowsRecords();
+};
+
+void ReportViewsTests::ReportShowsTheEngineRoundsAndFixturesOpenTheirDay() {
+    TWindowRig rig(7);
+    rig.Play(2);
+    auto& rounds = rig.Find<QTableWidget>(QStringLiteral("TableReportRounds"));
+    auto& heading = rig.Find<QLabel>(QStringLiteral("LabelReportHeading"));
+    const auto checkFixture = [&](int matchday, int fixture) {
+        const TZnFixtureReport f =
+            MatchdayReport(rig.Game, matchday)->Fixtures[static_cast<size_t>(fixture)];
+        QCOMPARE(heading.text(), QStringLiteral("第%1節 %2 %3 - %4 %5")
+                                     .arg(matchday)
+                                     .arg(QString::fromStdString(f.HomeName))
+                                     .arg(f.HomeGoals)
+                                     .arg(f.AwayGoals)
+                                     .arg(QString::fromStdString(f.AwayName)));
+        // A goal in the rounds of each side for every goal of the score; chances at least goals.
+        for (int side = 1; side <= 2; ++side) {
+            int goals = 0;
+            for (int k = 0; k < AttackRounds; ++k) {
+                const auto expected = (side == 1 ? f.HomeRounds : f.AwayRounds)[size_t(k)];
+                goals += rounds.item(k, side)->text() == QStringLiteral("ゴール");
+                QCOMPARE(rounds.item(k, side)->text() == QStringLiteral("－"),
+                         expected == TZnRound::NoChance);
+            }
+            QCOMPARE(goals, side == 1 ? f.HomeGoals : f.AwayGoals);
+            QCOMPARE(rounds.item(AttackRounds + 1, side)->text().toInt(), goals);
+            QCOMPARE(rounds.item(AttackRounds, side)->text().toInt(),
+                     side == 1 ? f.HomeChances : f.AwayChances);
+        }
+    };
+    checkFixture(2, 0);
+    // Tab reaches the report after the command buttons and the prices of a win.
+    rig.W().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&rig.W()));
+    rig.Button(QStringLiteral("BtnMesClear")).setFocus();
+    for (int i = 0; i < 4 && QApplication::focusWidget() != &rounds; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), &rounds);
+    const auto mine = *MatchdayReport(rig.Game, 2)->Mine;
+    auto& details = rig.Find<QTableWidget>(QStringLiteral("TableReportDetails"));
+    QCOMPARE(ValueOf(details, QStringLiteral("試合前の予想")),
+             QString::fromStdString(OddsText(Japanese(), mine.Odds)));
+    QCOMPARE(ValueOf(details, QStringLiteral("順位")),
+             QStringLiteral("%1位 → %2位").arg(mine.RankBefore + 1).arg(mine.RankAfter + 1));
+    // The funds line: the start and each matchday, the last as the report has it.
+    const auto& funds = rig.Find<TFundsChart>(QStringLiteral("ZFundsChart"));
+    rig.Find<QTabWidget>(QStringLiteral("PageControl1")).setCurrentIndex(3);
+    QCOMPARE(funds.Funds().size(), size_t{3});
+    QCOMPARE(funds.Funds().back(), std::optional<int64_t>(mine.MoneyAfter));
+
+    // Another club's fixture of the first matchday, from the fixtures page.
+    rig.Find<QTabWidget>(QStringLiteral("PageControl1")).setCurrentIndex(1);
+    rig.Find<TMatchdayStrip>(QStringLiteral("TabControl1")).SetTabIndex(0);
+    DoubleClick(rig.List(QStringLiteral("ZLVMatches")), 3);
+    checkFixture(1, 3);
+    QVERIFY(!details.isVisibleTo(&rig.W()));
+
+    // A fixture the game kept no rounds of shows the score alone.
+    rig.Game.SeasonLog.Clear();
+    PressEnter(rig.List(QStringLiteral("ZLVMatches")), 0);
+    QVERIFY(!rounds.isVisibleTo(&rig.W()));
+    QVERIFY(rig.Find<QLabel>(QStringLiteral("LabelReportNote")).isVisibleTo(&rig.W()));
+}
+
+void ReportViewsTests::SeasonEndOpensReviewOnceKeysWorkAndCareerShowsRecords() {
+    TWindowRig rig(3);
+    rig.Play(MatchdayCount - 1);
+    QVERIFY(rig.W().findChild<TSeasonReviewDialog*>() == nullptr);
+    rig.Play(1);
+    auto* review = rig.W().findChild<TSeasonReviewDialog*>();
+    QVERIFY(review != nullptr && review->isVisible());
+    auto& table = *review->findChild<QTableWidget*>(QStringLiteral("TableSeasonReview"));
+    const TZnSeasonReview expected = CurrentSeasonReview(rig.Game);
+    QCOMPARE(ValueOf(table, QStringLiteral("勝点")), QString::number(expected.Points));
+    QCOMPARE(ValueOf(table, QStringLiteral("最長無敗")),
+             QStringLiteral("%1試合").arg(expected.LongestUnbeaten));
+
+    // F6 from the review starts the next season; a new season's matchday opens nothing.
+    review->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(review));
+    QTest::keyClick(&table, Qt::Key_F6);
+    QCOMPARE(rig.Game.Season, 1);
+    review->hide();
+    rig.Play(1);
+    QVERIFY(review->isHidden());
+
+    // The completed season from the career page, and its records.
+    rig.Find<QTabWidget>(QStringLiteral("PageControl1")).setCurrentIndex(4);
+    auto& career = rig.Find<QTableView>(QStringLiteral("ListViewCareer"));
+    PressEnter(career, 0);
+    QVERIFY(review->isVisible());
+    QCOMPARE(ValueOf(table, QStringLiteral("最終順位")),
+             QStringLiteral("%1位").arg(rig.Game.Career.Seasons[0].Rank + 1));
+    const TZnRecordsBook book = RecordsBook(rig.Game);
+    auto& records = rig.Find<QTableWidget>(QStringLiteral("TableRecords"));
+    QCOMPARE(ValueOf(records, QStringLiteral("最多勝点")),
+             QStringLiteral("%1 (1季目)").arg(book.MostPoints->Value));
+    QCOMPARE(ValueOf(records, QStringLiteral("最長無敗")),
+             QStringLiteral("%1試合 (1季目)").arg(book.LongestUnbeaten->Value));
+}
+
+QTEST_MAIN(ReportViewsTests)
+#include "ReportViewsTests.moc"

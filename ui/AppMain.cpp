@@ -1,0 +1,89 @@
+// The program's run: the command line first, then the game object, the single-copy check, the
+// window framework and the main window.
+
+#include "AppMain.h"
+
+#include <cstdio>
+
+#include <QApplication>
+#include <QFile>
+#include <QIcon>
+
+#include "FrmGoalrun.h"
+#include "GameGoalrun.h"
+#include "SingleCopy.h"
+#include "WindowOptions.h"
+#include "ZnDialogs.h"
+#include "ZnSingleInstance.h"
+#include "ZnTranslation.h"
+#include "ZnUtils.h"
+
+namespace {
+
+void Complain(const TZnSingleInstance& instance) {
+    std::fprintf(stderr, "goalrun: %s\n", qPrintable(instance.ErrorString()));
+}
+
+QIcon ApplicationIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString path = QStringLiteral(":/icons/goalrun-%1.png").arg(size);
+        if (QFile::exists(path))
+            icon.addFile(path, QSize(size, size));
+    }
+    return icon;
+}
+
+} // namespace
+
+int RunGoalrun(int argc, char* argv[], const std::function<void(TFormMain&)>& beforeShow) {
+    const TWindowOptions options = ParseWindowOptions(argc, argv);
+    if (options.Action != TWindowOptions::TAction::Run)
+        return AnswerWithoutWindow(options);
+    if (!DisplayNamed())
+        return AnswerWithoutDisplay();
+    const QString file = options.File;
+    // The window framework sees only the program's name: the command line is the game's, and a
+    // file named like one of the framework's options must not be taken by it.
+    int frameworkArgc = 1;
+
+    // Lives before the window and is destroyed after the message loop has ended.
+    TZnGameGoalrun game;
+    // Read before the QApplication exists: its platform plugin takes them out of the environment.
+    const TZnLaunchTokens launch = TZnLaunchTokens::FromEnvironment();
+    QApplication app(frameworkArgc, argv);
+    QApplication::setDesktopFileName(QStringLiteral("example.vomera.goalrun")); // the app id
+
+    TZnSingleInstance instance;
+    switch (instance.Claim()) {
+    case TZnSingleInstance::TRole::Second:
+        // Another copy runs: it comes to the front and opens the file; this one ends.
+        EndLaunchFeedback(launch);
+        if (!instance.HandOver(file, launch)) {
+            Complain(instance);
+            return 1;
+        }
+        return 0;
+    case TZnSingleInstance::TRole::Unavailable:
+        Complain(instance); // no private folder: run without the guard
+        break;
+    default:
+        break;
+    }
+
+    // Without the translation the standard buttons stay English; the game plays the same.
+    InstallQtTranslation(app);
+    QApplication::setWindowIcon(ApplicationIcon());
+    TZnDesktopOpener opener;
+    TZnQtDialogs dialogs;
+    TFormMain window(game, dialogs, opener);
+    dialogs.Parent = &window;
+    window.SetCommandLineFile(file);
+    ConnectHandOvers(instance, window);
+    if (instance.Role() == TZnSingleInstance::TRole::First && !instance.Listen())
+        Complain(instance);
+    if (beforeShow)
+        beforeShow(window);
+    window.show();
+    return QApplication::exec();
+}

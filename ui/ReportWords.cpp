@@ -1,0 +1,76 @@
+#include "ReportWords.h"
+
+#include <algorithm>
+
+#include <QHeaderView>
+#include <QTableWidget>
+
+#include "GameGoalrun.h"
+#include "GamePage.h"
+#include "GameSeasonRecord.h"
+#include "ZnMoneyText.h"
+#include "ZnWording.h"
+
+QString YenText(int64_t amount) {
+    const auto clamped = static_cast<int32_t>(std::clamp<int64_t>(amount, INT32_MIN, INT32_MAX));
+    return FromView(MoneyText(clamped)) + QStringLiteral("円");
+}
+
+QString RankText(int32_t rank) {
+    return QStringLiteral("%1位").arg(int64_t{rank} + 1);
+}
+
+QString ResultLineText(const std::optional<TZnNamedResult>& result) {
+    if (!result)
+        return QStringLiteral("なし");
+    return QStringLiteral("第%1節 %2-%3 %4")
+        .arg(result->Line.Matchday)
+        .arg(result->Line.For)
+        .arg(result->Line.Against)
+        .arg(FromView(result->Opponent));
+}
+
+QString SeasonText(int32_t season) {
+    return FromView(SeasonName(Japanese(), season));
+}
+
+void FillCaptionValueRows(QTableWidget& table, const QList<std::pair<QString, QString>>& rows) {
+    table.setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < rows.size(); ++r) {
+        const auto& [caption, value] = rows[r];
+        for (int c = 0; c < 2; ++c) {
+            // QTableWidgetItem shows its text as plain text: a club name is never markup.
+            auto* item = new QTableWidgetItem(c == 0 ? caption : value);
+            item->setData(Qt::AccessibleTextRole, caption + QStringLiteral(": ") + value);
+            table.setItem(r, c, item);
+        }
+    }
+    table.resizeColumnToContents(0);
+}
+
+void FitTableHeight(QTableWidget& table) {
+    table.resizeRowsToContents();
+    int height = table.horizontalHeader()->sizeHint().height() + 2 * table.frameWidth();
+    for (int r = 0; r < table.rowCount(); ++r)
+        height += table.rowHeight(r);
+    table.setFixedHeight(height);
+}
+
+QTableWidget* NewReportTable(const QString& name, const QString& accessibleName,
+                             const QStringList& columns) {
+    auto* table = new QTableWidget(0, static_cast<int>(columns.size()));
+    table->setObjectName(name);
+    table->setAccessibleName(accessibleName);
+    table->setHorizontalHeaderLabels(columns);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setTabKeyNavigation(false);
+    table->setFocusPolicy(Qt::StrongFocus);
+    table->setWordWrap(false);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->horizontalHeader()->setHighlightSections(false);
+    return table;
+}

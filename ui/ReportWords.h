@@ -1,0 +1,32 @@
+#pragma once
+
+// The words the match report, the season review and the records book share: the engine hands
+// over numbers and ids, these say them in the player's language.
+
+#include <cstdint>
+#include <optional>
+
+#include <QString>
+#include <QStringList>
+
+struct TZnNamedResult;
+class QTableWidget;
+
+// "2億1000万円"; amounts beyond the money text's range are shown at its largest.
+QString YenText(int64_t amount);
+// "3位" for the 0-based rank 2.
+QString RankText(int32_t rank);
+// "第12節 3-0 月代シティ" or "なし".
+QString ResultLineText(const std::optional<TZnNamedResult>& result);
+// "1季目" for the 0-based season 0.
+QString SeasonText(int32_t season);
+
+// Fills `table` with one row per pair of caption and value, as plain text, each row read by a
+// screen reader as "caption: value". The table keeps its columns.
+void FillCaptionValueRows(QTableWidget& table, const QList<std::pair<QString, QString>>& rows);
+// Makes `table` exactly as high as its header and rows: it never scrolls on its own, the view
+// around it does.
+void FitTableHeight(QTableWidget& table);
+// A read-only table of `columns` captions that fits its rows' height and is reached by Tab.
+QTableWidget* NewReportTable(const QString& name, const QString& accessibleName,
+                             const QStringList& columns);
