@@ -185,7 +185,7 @@ void DataFilesTests::HelpPagesAreSelfContainedUtf8_data() {
                                              "次季へ",   "メッセージクリア", "8億1920万円",
                                              "1万円",    "savedata"};
     QTest::newRow("English") << QStringLiteral("goalrun_help_en.html") << QStringLiteral("en")
-                             << QStringList{"Invest",       "Play match", "Next season",
+                             << QStringList{"Invest",       "Play Match", "Next Season",
                                             "¥819,200,000", "¥10,000",    "savedata"};
 }
 
