@@ -36,6 +36,19 @@ void CopyDetail(const TZnGameGoalrun& game, const TZnSeasonDetail& detail,
     review.LongestWinning = detail.LongestWinning;
 }
 
+// The standing of the player's club now, or of a completed season's record: the fields both
+// name alike.
+template <class TStanding> void CopyStanding(const TStanding& standing, TZnSeasonReview& review) {
+    review.Rank = standing.Rank;
+    review.Points = standing.Points;
+    review.Wins = standing.Wins;
+    review.Draws = standing.Draws;
+    review.Losses = standing.Losses;
+    review.GoalsFor = standing.GoalsFor;
+    review.GoalsAgainst = standing.GoalsAgainst;
+    review.Bonuses = int64_t{standing.Wins} * WinBonus;
+}
+
 } // namespace
 
 void SummariseResults(const std::vector<TZnPlayerResult>& results, TZnSeasonDetail& detail) {
@@ -110,14 +123,7 @@ TZnSeasonReview CurrentSeasonReview(const TZnGameGoalrun& game) {
     TZnSeasonReview review;
     review.Season = game.Season;
     review.Played = game.Matchday;
-    review.Rank = club.Rank;
-    review.Points = club.Points;
-    review.Wins = club.Wins;
-    review.Draws = club.Draws;
-    review.Losses = club.Losses;
-    review.GoalsFor = club.GoalsFor;
-    review.GoalsAgainst = club.GoalsAgainst;
-    review.Bonuses = int64_t{club.Wins} * WinBonus;
+    CopyStanding(club, review);
     if (game.Matchday == MatchdayCount)
         review.Prize = PrizeTable.at(static_cast<size_t>(club.Rank));
     review.MoneyNow = game.Coach().Money;
@@ -139,14 +145,7 @@ TZnSeasonReview CompletedSeasonReview(const TZnGameGoalrun& game, size_t index) 
     TZnSeasonReview review;
     review.Season = record.Season;
     review.Played = MatchdayCount;
-    review.Rank = record.Rank;
-    review.Points = record.Points;
-    review.Wins = record.Wins;
-    review.Draws = record.Draws;
-    review.Losses = record.Losses;
-    review.GoalsFor = record.GoalsFor;
-    review.GoalsAgainst = record.GoalsAgainst;
-    review.Bonuses = int64_t{record.Wins} * WinBonus;
+    CopyStanding(record, review);
     review.Prize = record.Prize;
     review.MoneyNow = record.Money;
     review.LevelNow = record.Level;

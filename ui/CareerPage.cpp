@@ -11,6 +11,7 @@
 #include "GameGoalrun.h"
 #include "GameRecords.h"
 #include "RecordsBookView.h"
+#include "ReportWords.h"
 
 namespace {
 
@@ -56,9 +57,12 @@ TCareerPage::TCareerPage(QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    // The chart takes the larger share of a growing page: its ranks need the height to part.
+    // The chart keeps the height its ranks need to part, whatever the table and the records
+    // book below it show, and takes the larger share of a growing page; the table and the
+    // records book share the rest, neither taller than its rows, and scroll where it is short.
+    FChart->setMinimumHeight(150 * logicalDpiY() / 96);
     layout->addWidget(FChart, 3);
-    layout->addWidget(FTable, 2);
+    layout->addWidget(FTable, 1);
     layout->addWidget(FRecords, 2);
     connect(FTable, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
         const int rows = FModel->rowCount();
@@ -97,6 +101,9 @@ void TCareerPage::Refresh(const TZnCareer& career) {
             largest = std::max(largest, CareerCellValue(season, column));
         FTable->horizontalHeader()->resizeSection(c, ColumnWidth(column, largest));
     }
+    // Never taller than its seasons: a page that grows gives the rest to the chart and the
+    // records book.
+    FTable->setMaximumHeight(TableContentHeight(*FTable));
 }
 
 int TCareerPage::ColumnWidth(TCareerColumn column, qint64 largest) const {

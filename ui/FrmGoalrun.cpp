@@ -454,6 +454,7 @@ void TFormMain::N9Click() {
 void TFormMain::StartNewGame() {
     const TZnBusyCursor busy = Dialogs.Busy();
     Game.NewGame();
+    CloseSeasonReview();
     RefreshViews();
     Files.Modified = false;
     Files.Untitled = true;

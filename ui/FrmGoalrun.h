@@ -155,6 +155,8 @@ private:
     // Shows `review` in the review window, created at its first use; `activate` gives it the
     // keyboard.
     void ShowSeasonReview(const TZnSeasonReview& review, bool activate);
+    // A new or loaded game closes the review of the game before it.
+    void CloseSeasonReview();
 
     // Save slots and files (FrmGoalrunFiles.cpp).
     void ActMILoadExecute();

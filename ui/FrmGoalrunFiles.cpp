@@ -176,6 +176,7 @@ bool TFormMain::LoadGameFile(const QString& fileName) {
     const QString failed = FromView(Japanese().CannotOpen);
     try {
         Game.LoadFromFile(FileSystemName(fileName));
+        CloseSeasonReview();
         RefreshViews();
     } catch (const EZnFileError& error) {
         return FileFailed(fileName, failed, ReasonText(error.Reason()));

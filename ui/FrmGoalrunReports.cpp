@@ -58,6 +58,11 @@ void TFormMain::ShowFixtureReport(int32_t matchday, int32_t fixture) {
         }
 }
 
+void TFormMain::CloseSeasonReview() {
+    if (ReviewDialog != nullptr)
+        ReviewDialog->hide();
+}
+
 void TFormMain::ShowSeasonReview(const TZnSeasonReview& review, bool activate) {
     if (ReviewDialog == nullptr) {
         ReviewDialog = new TSeasonReviewDialog(this);

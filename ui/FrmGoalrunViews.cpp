@@ -60,7 +60,7 @@ void TFormMain::CreatePages() {
             {"対戦表", PageMaker<TPageFixtures>(Game), true},
             {"賞金一覧", PageMaker<TPagePrizes>(Game), false},
             {"順位推移", PageMaker<TPageRankChart>(Game), false},
-            {"監督経歴", PageMaker<TCareerPage>(Game), false},
+            {"監督経歴", PageMaker<TCareerPage>(Game), true},
         };
     PageControl1 = new QTabWidget;
     PageControl1->setObjectName(QStringLiteral("PageControl1"));

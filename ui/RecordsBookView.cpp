@@ -45,4 +45,7 @@ void TRecordsBookView::ShowRecords(const TZnRecordsBook& book) {
         });
     }
     FillCaptionValueRows(*FTable, rows);
+    // Never taller than its rows: a page that grows gives the rest to what is above it.
+    FTable->resizeRowsToContents();
+    setMaximumHeight(TableContentHeight(*FTable));
 }

@@ -48,12 +48,16 @@ void FillCaptionValueRows(QTableWidget& table, const QList<std::pair<QString, QS
     table.resizeColumnToContents(0);
 }
 
+int TableContentHeight(const QTableView& table) {
+    int height = table.horizontalHeader()->sizeHint().height() + 2 * table.frameWidth();
+    for (int r = 0; r < table.model()->rowCount(); ++r)
+        height += table.rowHeight(r);
+    return height;
+}
+
 void FitTableHeight(QTableWidget& table) {
     table.resizeRowsToContents();
-    int height = table.horizontalHeader()->sizeHint().height() + 2 * table.frameWidth();
-    for (int r = 0; r < table.rowCount(); ++r)
-        height += table.rowHeight(r);
-    table.setFixedHeight(height);
+    table.setFixedHeight(TableContentHeight(table));
 }
 
 QTableWidget* NewReportTable(const QString& name, const QString& accessibleName,

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 struct TZnNamedResult;
+class QTableView;
 class QTableWidget;
 
 // "2億1000万円"; amounts beyond the money text's range are shown at its largest.
@@ -24,6 +25,8 @@ QString SeasonText(int32_t season);
 // Fills `table` with one row per pair of caption and value, as plain text, each row read by a
 // screen reader as "caption: value". The table keeps its columns.
 void FillCaptionValueRows(QTableWidget& table, const QList<std::pair<QString, QString>>& rows);
+// The height that shows `table`'s header and every row within its frame.
+int TableContentHeight(const QTableView& table);
 // Makes `table` exactly as high as its header and rows: it never scrolls on its own, the view
 // around it does.
 void FitTableHeight(QTableWidget& table);

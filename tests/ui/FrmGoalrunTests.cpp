@@ -71,7 +71,7 @@ void FrmGoalrunTests::StartupShowsOpeningMessagesTableInCreationOrderAndFirstMat
     QCOMPARE(rig.LogLines(), OpeningLines);
     QCOMPARE(rig.PageShown(), QStringLiteral("TabSheet1"));
     // A page not on screen is built when first shown.
-    QVERIFY(window.findChild<QWidget*>(QStringLiteral("CareerPage")) == nullptr);
+    QVERIFY(window.findChild<QWidget*>(QStringLiteral("ZRankChart")) == nullptr);
     QCOMPARE(rig.List("ZLVRankTable").RowCount(), 16);
     QCOMPARE(rig.List("ZLVRankTable").ColumnCount(), 10);
     for (int row = 0; row < 16; ++row) {

@@ -147,6 +147,12 @@ void ReportViewsTests::SeasonEndOpensReviewOnceKeysWorkAndCareerShowsRecords() {
              QStringLiteral("%1 (1季目)").arg(book.MostPoints->Value));
     QCOMPARE(ValueOf(records, QStringLiteral("最長無敗")),
              QStringLiteral("%1試合 (1季目)").arg(book.LongestUnbeaten->Value));
+
+    // A new game leaves no review of the game before it on screen.
+    rig.Dialogs.Answers = {QMessageBox::Ok, QMessageBox::Ok};
+    rig.Action("N9").trigger();
+    QCOMPARE(rig.Game.Season, 0);
+    QVERIFY(review->isHidden());
 }
 
 QTEST_MAIN(ReportViewsTests)

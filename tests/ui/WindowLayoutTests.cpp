@@ -84,6 +84,15 @@ QList<int> SplitterSizes(const TWindowRig& rig, const char* name) {
 
 class WindowLayoutTests : public QObject {
     Q_OBJECT
+public:
+    // The sizes checked here are those of a common desktop's screen, however the program is
+    // started: the offscreen platform's own screen is smaller than the window's initial size.
+    static void initMain() {
+        if (qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("offscreen")) ==
+            QStringLiteral("offscreen"))
+            qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" GOALRUN_TEST_SCREEN);
+    }
+
 private slots:
     void InitialSizeShowsTableFixturesAndPanelWhole();
     void PageTakesMostOfTheHeightAndTheCareerShowsWhole();
@@ -195,7 +204,7 @@ void WindowLayoutTests::StateIsKeptBetweenRunsAndBadSettingsGiveTheDefaults() {
         QCOMPARE(SplitterSizes(second, "Splitter1"), splitter);
     }
     const QString file = settings.filePath(QStringLiteral("goalrun/goalrun.conf"));
-    QVERIFY(Standing(QFile::encodeName(file)).contains("\nPage=TabSheet3\n"));
+    QVERIFY(Standing(QFile::encodeName(file)).contains("\nPage=TabSheet5\n"));
     const auto placed = [](QPoint at) {
         return "[Window]\nSize=@Size(700 500)\nPosition=@Point(" + QByteArray::number(at.x()) +
                ' ' + QByteArray::number(at.y()) + ")\n";
@@ -226,7 +235,7 @@ void WindowLayoutTests::StateIsKeptBetweenRunsAndBadSettingsGiveTheDefaults() {
     // The page is kept by its name; a number is the position an older file kept, and a page
     // that is no more leaves the first.
     const std::pair<QByteArray, QString> pages[] = {
-        {"PageRankChart", "PageRankChart"}, {"2", "TabSheet3"}, {"Gone", "TabSheet1"}};
+        {"TabSheet4", "TabSheet4"}, {"2", "TabSheet3"}, {"Gone", "TabSheet1"}};
     for (const auto& [kept, shown] : pages) {
         QVERIFY(WriteSettings(file, "[Window]\nPage=" + kept + "\n"));
         TWindowRig rig(1, nullptr, settings.path());
