@@ -5,7 +5,8 @@
 #   share/icons/hicolor/    the icon
 #   share/mime/packages/    the save file type: *.sav, or files that start with "Vomera"
 #   share/metainfo/         the software-centre description
-#   share/man/man6/         the manual pages goalrun(6) and goalrun-cli(6)
+#   share/man/man6/         the manual pages goalrun(6) and goalrun-cli(6), in English
+#   share/man/ja/man6/      the same manual pages in Japanese
 #   share/doc/goalrun/      the copyright notice and the change log
 #   share/lintian/overrides/ the package checker's notes that are answered, with the reasons
 # The desktop entry and the description are named by the id example.vomera.goalrun, the maker's
@@ -14,7 +15,8 @@ set(goalrun_install_dir lib/goalrun)
 set(goalrun_id example.vomera.goalrun)
 
 install(TARGETS goalrun goalrun-cli RUNTIME DESTINATION ${goalrun_install_dir})
-install(FILES TeamNameList.txt goalrun_help.html icons/goalrun.svg goalrun.installed
+install(FILES TeamNameList.txt goalrun_help.html goalrun_help_en.html icons/goalrun.svg
+              goalrun.installed
         DESTINATION ${goalrun_install_dir})
 install(FILES icons/goalrun-256.png DESTINATION ${goalrun_install_dir} RENAME goalrun.png)
 
@@ -28,23 +30,27 @@ install(FILES desktop/${goalrun_id}.metainfo.xml DESTINATION share/metainfo)
 install(FILES doc/copyright DESTINATION share/doc/goalrun)
 
 # Manual pages and the change log are installed compressed, as Debian's policy asks; -n leaves
-# out the time stamp so that the same sources give the same bytes.
+# out the time stamp so that the same sources give the same bytes. The manual pages are in
+# English in man/ and in Japanese in man/ja/, where man finds them for a Japanese reader.
 set(goalrun_compressed)
-foreach(file man/goalrun.6 man/goalrun-cli.6 doc/changelog)
-    get_filename_component(name ${file} NAME)
-    set(output ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz)
+foreach(file man/goalrun.6 man/goalrun-cli.6 man/ja/goalrun.6 man/ja/goalrun-cli.6 doc/changelog)
+    set(output ${CMAKE_CURRENT_BINARY_DIR}/${file}.gz)
+    get_filename_component(folder ${output} DIRECTORY)
     add_custom_command(
         OUTPUT ${output}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
         COMMAND gzip -9nc ${CMAKE_CURRENT_SOURCE_DIR}/${file} > ${output}
         DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${file}
         COMMENT "Compressing ${file}")
     list(APPEND goalrun_compressed ${output})
 endforeach()
 add_custom_target(goalrun_compressed ALL DEPENDS ${goalrun_compressed})
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/goalrun.6.gz
-              ${CMAKE_CURRENT_BINARY_DIR}/goalrun-cli.6.gz
+set(compressed ${CMAKE_CURRENT_BINARY_DIR})
+install(FILES ${compressed}/man/goalrun.6.gz ${compressed}/man/goalrun-cli.6.gz
         DESTINATION share/man/man6)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION share/doc/goalrun)
+install(FILES ${compressed}/man/ja/goalrun.6.gz ${compressed}/man/ja/goalrun-cli.6.gz
+        DESTINATION share/man/ja/man6)
+install(FILES ${compressed}/doc/changelog.gz DESTINATION share/doc/goalrun)
 
 install(FILES lintian-overrides DESTINATION share/lintian/overrides RENAME goalrun)
 

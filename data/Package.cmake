@@ -7,8 +7,8 @@ set(CPACK_PACKAGE_CONTACT "Vomera <support@vomera.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "soccer league management game")
 # The long description, wrapped for 80-column terminals.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-    "ゴールラン is a single-player soccer league management game with a Japanese\n"
-    "user interface. You manage the weakest of sixteen clubs through a double\n"
+    "ゴールラン (Goalrun) is a single-player soccer league management game, in\n"
+    "Japanese or English. You manage the weakest of sixteen clubs through a double\n"
     "round robin of thirty matchdays: before each matchday you move money from\n"
     "the coach's funds into strengthening the club and see the predicted chance\n"
     "of winning. Wins earn a bonus and experience, experience raises the coach's\n"

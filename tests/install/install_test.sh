@@ -18,12 +18,14 @@ fail() { echo "FAIL: $*"; exit 1; }
 prefix="$work/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 app="$prefix/lib/goalrun"
-for file in goalrun goalrun-cli TeamNameList.txt goalrun_help.html goalrun.png goalrun.installed; do
+for file in goalrun goalrun-cli TeamNameList.txt goalrun_help{,_en}.html goalrun.png \
+    goalrun.installed; do
     [ -f "$app/$file" ] || fail "missing $app/$file"
 done
 [ "$(readlink -f "$prefix/bin/goalrun")" = "$(readlink -f "$app/goalrun")" ] || fail "bin/goalrun link"
 desktop="$prefix/share/applications/example.vomera.goalrun.desktop"
-grep -qx 'Name=ゴールラン' "$desktop" || fail "desktop entry name"
+grep -qx 'Name=Goalrun' "$desktop" && grep -qx 'Name\[ja\]=ゴールラン' "$desktop" ||
+    fail "desktop entry name"
 grep -qx "Exec=$prefix/bin/goalrun %f" "$desktop" || fail "desktop entry command"
 grep -q 'MimeType=application/x-goalrun-save;' "$desktop" || fail "desktop entry file type"
 [ -f "$prefix/share/icons/hicolor/48x48/apps/goalrun.png" ] || fail "themed icon"

@@ -28,9 +28,9 @@ printf '%s\n' "$lint" | grep -q '^[EWIPX]:' && fail "lintian"
 root="$work/root"
 dpkg -x "$deb" "$root"
 share="$root/usr/share"
-for file in lib/goalrun/TeamNameList.txt lib/goalrun/goalrun_help.html games/goalrun \
+for file in lib/goalrun/TeamNameList.txt lib/goalrun/goalrun_help{,_en}.html games/goalrun \
     share/icons/hicolor/scalable/apps/goalrun.svg share/mime/packages/goalrun.xml \
-    share/man/man6/goalrun.6.gz share/man/man6/goalrun-cli.6.gz share/doc/goalrun/copyright; do
+    share/man/{,ja/}man6/goalrun{,-cli}.6.gz share/doc/goalrun/copyright; do
     [ -e "$root/usr/$file" ] || fail "missing /usr/$file"
 done
 # Debian's hardening (control-flow marks come only with a C library built for them, which

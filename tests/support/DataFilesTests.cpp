@@ -54,7 +54,8 @@ private slots:
     void NameFilesCostNoMoreThanTheShippedOne();
     void BuildCopiesFilesUnchanged_data();
     void BuildCopiesFilesUnchanged();
-    void HelpPageIsSelfContainedUtf8();
+    void HelpPagesAreSelfContainedUtf8_data();
+    void HelpPagesAreSelfContainedUtf8();
     void IconLoadsAtEverySize_data();
     void IconLoadsAtEverySize();
 };
@@ -163,6 +164,7 @@ void DataFilesTests::BuildCopiesFilesUnchanged_data() {
     QTest::addColumn<QString>("name");
     QTest::newRow("club names") << QStringLiteral("TeamNameList.txt");
     QTest::newRow("help page") << QStringLiteral("goalrun_help.html");
+    QTest::newRow("English help page") << QStringLiteral("goalrun_help_en.html");
 }
 
 void DataFilesTests::BuildCopiesFilesUnchanged() {
@@ -173,21 +175,54 @@ void DataFilesTests::BuildCopiesFilesUnchanged() {
     QCOMPARE(copy, source);
 }
 
-void DataFilesTests::HelpPageIsSelfContainedUtf8() {
-    const QByteArray bytes = ReadAll(QStringLiteral(GOALRUN_DATA_DIR "/goalrun_help.html"));
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString page = utf8.decode(bytes);
-    QVERIFY(!utf8.hasError());
+void DataFilesTests::HelpPagesAreSelfContainedUtf8_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("words");
+    QTest::newRow("Japanese") << QStringLiteral("goalrun_help.html") << QStringLiteral("ja")
+                              << QStringList{"順位表",   "対戦表",           "賞金一覧",
+                                             "順位推移", "強化費投入",       "試合開始",
+                                             "次季へ",   "メッセージクリア", "8億1920万円",
+                                             "1万円",    "savedata"};
+    QTest::newRow("English") << QStringLiteral("goalrun_help_en.html") << QStringLiteral("en")
+                             << QStringList{"Invest",       "Play Match", "Next Season",
+                                            "¥819,200,000", "¥10,000",    "savedata"};
+}
+
+// Each page is whole in itself, and the translation keeps the Japanese page's sections and links
+// and holds no untranslated Japanese.
+void DataFilesTests::HelpPagesAreSelfContainedUtf8() {
+    QFETCH(QString, name);
+    QFETCH(QString, language);
+    QFETCH(QStringList, words);
+    const auto read = [](const QString& file) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString page = utf8.decode(ReadAll(QStringLiteral(GOALRUN_DATA_DIR "/") + file));
+        return utf8.hasError() ? QString() : page;
+    };
+    const QString page = read(name);
     QVERIFY(page.contains(QStringLiteral("<meta charset=\"UTF-8\">")));
+    QVERIFY(page.contains(QStringLiteral("<html lang=\"%1\">").arg(language)));
     // Nothing may be fetched when the page opens: no scripts, style sheets or pictures from
     // elsewhere, and no web addresses at all.
     static const QRegularExpression external(
         QStringLiteral("<script|<link|<img|<iframe|https?:|@import|url\\((?!#)"),
         QRegularExpression::CaseInsensitiveOption);
     QVERIFY2(!page.contains(external), qPrintable(external.match(page).captured()));
-    for (const char* word : {"順位表", "対戦表", "賞金一覧", "順位推移", "強化費投入", "試合開始",
-                             "次季へ", "メッセージクリア", "8億1920万円", "1万円", "savedata"})
-        QVERIFY2(page.contains(QString::fromUtf8(word)), word);
+    for (const QString& word : words)
+        QVERIFY2(page.contains(word), qPrintable(word));
+    static const QRegularExpression anchor(QStringLiteral("(?:id|href)=\"[^\"]*\""));
+    const auto anchors = [](const QString& text) {
+        QStringList found;
+        for (const QRegularExpressionMatch& match : anchor.globalMatch(text))
+            found << match.captured();
+        return found;
+    };
+    QCOMPARE(anchors(page), anchors(read(QStringLiteral("goalrun_help.html"))));
+    static const QRegularExpression japanese(
+        QStringLiteral("[\\x{3000}-\\x{30ff}\\x{4e00}-\\x{9fff}\\x{ff00}-\\x{ffef}]+"));
+    if (language != QLatin1String("ja"))
+        QVERIFY2(!page.contains(japanese), qPrintable(japanese.match(page).captured()));
 }
 
 void DataFilesTests::IconLoadsAtEverySize_data() {
