@@ -94,12 +94,12 @@ void ReportViewsTests::ReportShowsTheEngineRoundsAndFixturesOpenTheirDay() {
              QStringLiteral("%1位 → %2位").arg(mine.RankBefore + 1).arg(mine.RankAfter + 1));
     // The funds line: the start and each matchday, the last as the report has it.
     const auto& funds = rig.Find<TFundsChart>(QStringLiteral("ZFundsChart"));
-    rig.Find<QTabWidget>(QStringLiteral("PageControl1")).setCurrentIndex(3);
+    rig.ShowPage("TabSheet4");
     QCOMPARE(funds.Funds().size(), size_t{3});
     QCOMPARE(funds.Funds().back(), std::optional<int64_t>(mine.MoneyAfter));
 
     // Another club's fixture of the first matchday, from the fixtures page.
-    rig.Find<QTabWidget>(QStringLiteral("PageControl1")).setCurrentIndex(1);
+    rig.ShowPage("TabSheet2");
     rig.Find<TMatchdayStrip>(QStringLiteral("TabControl1")).SetTabIndex(0);
     DoubleClick(rig.List(QStringLiteral("ZLVMatches")), 3);
     checkFixture(1, 3);
@@ -135,7 +135,7 @@ void ReportViewsTests::SeasonEndOpensReviewOnceKeysWorkAndCareerShowsRecords() {
     QVERIFY(review->isHidden());
 
     // The completed season from the career page, and its records.
-    rig.Find<QTabWidget>(QStringLiteral("PageControl1")).setCurrentIndex(4);
+    rig.ShowPage("TabSheet5");
     auto& career = rig.Find<QTableView>(QStringLiteral("ListViewCareer"));
     PressEnter(career, 0);
     QVERIFY(review->isVisible());
