@@ -14,26 +14,26 @@ jobs=$(nproc)
 
 step() { printf '\n== %s (%d s so far) ==\n' "$*" "$SECONDS"; }
 
-step "Build everything; installation and package tests (warnings are errors)"
+step "Release build; installation and package tests (warnings are errors)"
+# The release build makes the programs, their files, the benchmarks and the package's helper; the
+# other tests are built and run in the sanitizer build below. Everything is built here, in
+# parallel, before a test starts, so the package test only packs what is there.
 cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGOALRUN_WERROR=ON \
-    -DGOALRUN_TESTS=ON -DGOALRUN_BENCH=ON >/dev/null
-# Only what the installation, the package and the benchmarks need: the other tests are built and
-# run in the sanitizer build below.
-cmake --build "$top/build" -j"$jobs" --target goalrun goalrun-cli goalrun_data goalrun_compressed \
-    mime_type_of engine_bench goalrun_startup_probe thirty_matchday_bench report_views_bench
+    -DGOALRUN_TESTS=OFF -DGOALRUN_INSTALL_TESTS=ON -DGOALRUN_BENCH=ON >/dev/null
+cmake --build "$top/build" -j"$jobs"
 ctest --test-dir "$top/build" -j"$jobs" --output-on-failure -L install
 
 step "Every other test with AddressSanitizer and UndefinedBehaviorSanitizer"
 sanitize="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 cmake -S "$top" -B "$top/build-asan" -DCMAKE_BUILD_TYPE=Debug -DGOALRUN_WERROR=ON \
-    -DGOALRUN_ENGINE_ONLY=OFF -DGOALRUN_TESTS=ON -DGOALRUN_BENCH=OFF \
+    -DGOALRUN_ENGINE_ONLY=OFF -DGOALRUN_TESTS=ON -DGOALRUN_INSTALL_TESTS=OFF -DGOALRUN_BENCH=OFF \
     -DCMAKE_CXX_FLAGS="$sanitize" -DCMAKE_EXE_LINKER_FLAGS="$sanitize" >/dev/null
 cmake --build "$top/build-asan" -j"$jobs"
 # Leak detection stays on (the window framework leaks nothing the tests reach); the timing
 # bounds of the tests are widened for the slower code.
 ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
     UBSAN_OPTIONS=print_stacktrace=1 GOALRUN_TIME_SCALE=6 \
-    ctest --test-dir "$top/build-asan" -j"$jobs" --output-on-failure -LE install
+    ctest --test-dir "$top/build-asan" -j"$jobs" --output-on-failure
 
 step "Fuzzing the save loader for ${GOALRUN_FUZZ_SECONDS:=30} s"
 CXX=clang++ cmake -S "$top" -B "$top/build-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
