@@ -222,10 +222,9 @@ void WindowLayoutTests::StateIsKeptBetweenRunsAndBadSettingsGiveTheDefaults() {
     } cases[] = {
         // Damaged: nothing usable, and nothing taken from it, nor written back.
         {"\xff\xfe[Window\nSize=@Size(oops\nPage=99\n\x00\x01", {}, {30, 40}, false},
-        {"[Window]\nSize=@Size(1 1)\n\x01\xfe\xff=\x80\n[\x9f]\nJunk=1\n",
-         {600, 420},
-         {30, 40},
-         false},
+        {"\x01\xfe\xff=\x80\n[\x9f]\nJunk=1\n", {}, {30, 40}, false},
+        // A size under the floor restores to it.
+        {"[Window]\nSize=@Size(1 1)\n", {600, 420}, {30, 40}, false},
         {"[Window]\nSize=@Size(-5 12)\nPosition=@Point(30 40)\n", {}, {30, 40}, false},
         // A place that leaves less than the title bar (100x40) on every screen is ignored; the
         // size is kept.
