@@ -280,8 +280,8 @@ int AnswerWithoutDisplay(TDisplayState state) {
         said = "cannot start the window platform " + Variable("QT_QPA_PLATFORM");
     else if (state == TDisplayState::None || displays.isEmpty())
         said = "no display found";
-    else if (state == TDisplayState::Silent)
-        said = "display " + displays.join(" or ") + " does not answer";
+    else if (state == TDisplayState::Silent) // only an X11 display is asked
+        said = "display " + Variable("DISPLAY") + " does not answer";
     else
         said = "cannot open display " + displays.join(" or ");
     std::fprintf(stderr, "goalrun: %s; goalrun-cli plays the game in a terminal\n",

@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <optional>
 
 #include <unistd.h>
@@ -127,8 +126,8 @@ QProcess* SingleCopyTests::StartProgram(const QStringList& arguments, const QStr
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     if (display) {
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM",
-                                 "XDG_SESSION_TYPE", "XDG_CURRENT_DESKTOP", "XDG_SESSION_DESKTOP"})
+        for (const char* name :
+             {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
             environment.remove(QString::fromLatin1(name));
         for (const QString& entry : *display)
             environment.insert(entry.section(QLatin1Char('='), 0, 0),
@@ -304,9 +303,7 @@ void SingleCopyTests::WithoutADisplayItSaysSoInOneLineAndEnds() {
     QFETCH(QStringList, display);
     QFETCH(QByteArray, said);
 #ifndef GOALRUN_HAVE_XCB
-    if (std::any_of(display.begin(), display.end(), [](const QString& entry) {
-            return entry.startsWith(QLatin1String("DISPLAY="));
-        }))
+    if (!display.filter(QStringLiteral("DISPLAY=")).isEmpty())
         QSKIP("built without the X11 client library");
 #endif
     const std::pair<QString, QString> places[] = {{QStringLiteral("{x}"), XServer()},
