@@ -15,6 +15,7 @@
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QScopeGuard>
@@ -101,6 +102,11 @@ QByteArray AbsoluteNativePath(const QByteArray& path) {
     return base + '/' + path;
 }
 
+// What the first copy sends while a hand-over waits for its turn or its handler: never a byte of
+// HandOverAnswer().
+constexpr char KeepAliveByte = '.';
+const char* const KeepAliveName = "_zn_keep_alive";
+
 // The answer to a hand-over, sent when the last holder lets go of it.
 class TAnswer {
 public:
@@ -110,6 +116,8 @@ public:
     ~TAnswer() {
         if (Socket == nullptr || Socket->state() != QLocalSocket::ConnectedState)
             return;
+        if (auto* keepAlive = Socket->findChild<QTimer*>(QLatin1String(KeepAliveName)))
+            keepAlive->stop();
         Socket->write(HandOverAnswer());
         // Written now: the event loop may be about to end (the last hand-over before quit).
         Socket->flush();
@@ -134,8 +142,18 @@ TZnSingleInstance::~TZnSingleInstance() {
 }
 
 QString TZnSingleInstance::SessionName(const QString& base) {
-    QByteArray display = qgetenv("WAYLAND_DISPLAY");
-    if (display.isEmpty())
+    return SessionName(base, QGuiApplication::platformName());
+}
+
+QString TZnSingleInstance::SessionName(const QString& base, const QString& platform) {
+    // A Wayland variable left over beside the X11 display the window uses names no display.
+    const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+    QByteArray display;
+    if (platform == QLatin1String("xcb"))
+        display = NormalDisplay(qgetenv("DISPLAY"));
+    else if (platform.startsWith(QLatin1String("wayland")) || !wayland.isEmpty())
+        display = wayland;
+    else
         display = NormalDisplay(qgetenv("DISPLAY"));
     if (display.isEmpty())
         return base;
@@ -232,7 +250,7 @@ void TZnSingleInstance::ListenAgainIfStopped() {
 }
 
 bool TZnSingleInstance::HandOver(const QString& path, const TZnLaunchTokens& launch,
-                                 std::chrono::milliseconds connectTimeout) {
+                                 std::chrono::milliseconds timeout) {
     if (CurrentRole != TRole::Second) {
         Error = tr("既に起動しているゴールランがありません");
         return false;
@@ -244,48 +262,53 @@ bool TZnSingleInstance::HandOver(const QString& path, const TZnLaunchTokens& lau
         message.Bytes = AbsoluteNativePath(EncodeFileName(path)) + '\0';
     }
     message.Launch = launch;
-    const QByteArray bytes = EncodeHandOver(message);
-    if (bytes.size() - HandOverHeaderSize > MaxMessageSize) {
-        Error = tr("ファイル名が長すぎるため、起動中のゴールランに渡せません");
+    // The player is told of the file that was not opened.
+    const auto fail = [this, &message](const QString& reason) {
+        Error = reason;
+        if (message.HasCopyData)
+            Error += tr("（%1 は開かれていません）").arg(DecodeFileName(message.Bytes.chopped(1)));
         return false;
-    }
+    };
+    const QByteArray bytes = EncodeHandOver(message);
+    if (bytes.size() - HandOverHeaderSize > MaxMessageSize)
+        return fail(tr("ファイル名が長すぎるため、起動中のゴールランに渡せません"));
 
     QLocalSocket socket;
-    const QDeadlineTimer deadline(connectTimeout);
+    QDeadlineTimer deadline(timeout);
     for (;;) {
         socket.connectToServer(SocketPath);
         if (socket.waitForConnected(RemainingMs(deadline)))
             break;
         socket.abort();
-        if (deadline.hasExpired()) {
-            Error = tr("既に起動しているゴールランに接続できませんでした");
-            return false;
-        }
+        if (deadline.hasExpired())
+            return fail(tr("既に起動しているゴールランに接続できませんでした"));
         QThread::msleep(static_cast<unsigned long>(std::min(RemainingMs(deadline), RetryPauseMs)));
     }
 
+    // Every byte from the first copy shows that it still runs; silence for `timeout` does not.
     const QString goneAway = tr("既に起動しているゴールランが、受け取りを終える前に終了しました");
+    const auto silent = [&] {
+        return fail(tr("既に起動しているゴールランが%1秒間応答しません")
+                        .arg(std::chrono::ceil<std::chrono::seconds>(timeout).count()));
+    };
+    deadline.setRemainingTime(timeout);
     socket.write(bytes);
     while (socket.bytesToWrite() > 0) {
-        if (!socket.waitForBytesWritten(-1)) {
-            Error = goneAway;
-            return false;
-        }
+        if (!socket.waitForBytesWritten(RemainingMs(deadline)))
+            return socket.state() == QLocalSocket::ConnectedState ? silent() : fail(goneAway);
     }
-    // No limit: the first copy answers after loading the file and closing any error box.
     const QByteArray expected = HandOverAnswer();
     QByteArray answer;
     while (answer.size() < expected.size()) {
-        if (socket.bytesAvailable() == 0 && !socket.waitForReadyRead(-1)) {
-            Error = goneAway;
-            return false;
-        }
-        answer += socket.read(expected.size() - answer.size());
+        if (socket.bytesAvailable() == 0 && !socket.waitForReadyRead(RemainingMs(deadline)))
+            return socket.state() == QLocalSocket::ConnectedState ? silent() : fail(goneAway);
+        deadline.setRemainingTime(timeout);
+        for (const char byte : socket.read(expected.size() - answer.size()))
+            if (byte != KeepAliveByte)
+                answer += byte;
     }
-    if (answer != expected) {
-        Error = goneAway;
-        return false;
-    }
+    if (answer != expected)
+        return fail(goneAway);
     socket.disconnectFromServer();
     return true;
 }
@@ -331,6 +354,14 @@ void TZnSingleInstance::ReadMessage(QLocalSocket* socket) {
         return;
     }
     socket->setProperty(TakenProperty, true);
+    // The second copy waits for the answer as long as it hears from this copy.
+    auto* keepAlive = new QTimer(socket);
+    keepAlive->setObjectName(QLatin1String(KeepAliveName));
+    connect(keepAlive, &QTimer::timeout, socket, [socket] {
+        if (socket->state() == QLocalSocket::ConnectedState)
+            socket->write(&KeepAliveByte, 1);
+    });
+    keepAlive->start(KeepAliveInterval);
     Pending.push_back({socket, std::move(*message)});
     HandlePending();
 }

@@ -50,7 +50,11 @@ public:
     };
 
     static constexpr qsizetype MaxMessageSize = HandOverMaxBodySize;
-    static constexpr std::chrono::milliseconds DefaultConnectTimeout{10000};
+    // How long a second copy tries to connect, and how long it waits without a sign of life from
+    // the first copy for the answer.
+    static constexpr std::chrono::milliseconds HandOverTimeout{10000};
+    // How often the first copy tells a waiting second copy that it still works on its message.
+    static constexpr std::chrono::milliseconds KeepAliveInterval{2000};
     // How long a connection may take to send its whole message.
     static constexpr std::chrono::milliseconds DefaultReadTimeout{5000};
 
@@ -61,10 +65,14 @@ public:
     TZnSingleInstance(const TZnSingleInstance&) = delete;
     TZnSingleInstance& operator=(const TZnSingleInstance&) = delete;
 
-    // `base` and the graphical session of the environment (WAYLAND_DISPLAY, else DISPLAY), in
-    // characters safe in a file name, so each display has its own running copy. An X11 display
-    // counts by host and number: ":0", ":0.0", "unix:0" and "unix/:0" are one display, while
-    // "localhost:0" (reached over the network) is another.
+    // `base` and the display the window goes to, in characters safe in a file name, so each
+    // display has its own running copy: on the platform "xcb" the X11 display (DISPLAY), on a
+    // "wayland" platform WAYLAND_DISPLAY, on any other (or before the window framework has
+    // chosen, `platform` empty) WAYLAND_DISPLAY, else DISPLAY. An X11 display counts by host and
+    // number: ":0", ":0.0", "unix:0" and "unix/:0" are one display, while "localhost:0" (reached
+    // over the network) is another.
+    [[nodiscard]] static QString SessionName(const QString& base, const QString& platform);
+    // The same on the platform the window framework runs on.
     [[nodiscard]] static QString SessionName(const QString& base);
     // The folder of the lock and the socket: $XDG_RUNTIME_DIR when it is an absolute path to a
     // folder of this user that nobody else may write, else hVomeraGoalrun in the cache folder,
@@ -89,13 +97,14 @@ public:
 
     // Second copy only: hands `path` (made absolute against the working folder, not cleaned;
     // empty: only come to the front) with CopyDataOpenPath to the first copy and waits, without
-    // an event loop,
-    // until it has been handled. Connecting is retried until `connectTimeout` has passed, since
-    // the first copy may still be starting; waiting for the answer has no limit, since the first
-    // copy may be showing a message box. False with a one-line ErrorString when the first copy
-    // cannot be reached or goes away before it answers.
+    // an event loop, until it has been handled. Connecting is retried until `timeout` has passed,
+    // since the first copy may still be starting. The answer may take as long as the first copy
+    // shows a message box, and the first copy says every KeepAliveInterval that it still works
+    // on the message; a first copy silent for `timeout` (stopped, or hung) is given up. False
+    // with a one-line ErrorString, which names the file that was not opened, when the first copy
+    // cannot be reached, stays silent or goes away before it answers.
     [[nodiscard]] bool HandOver(const QString& path, const TZnLaunchTokens& launch = {},
-                                std::chrono::milliseconds connectTimeout = DefaultConnectTimeout);
+                                std::chrono::milliseconds timeout = HandOverTimeout);
 
     // Called in a copyDataReceived handler that finishes its work later: the second copy is then
     // answered when the last copy of the returned handle is gone, not when the handler returns.

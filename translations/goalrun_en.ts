@@ -1002,6 +1002,14 @@ Prize %9 funds %10 level %11</translation>
         <source>既に起動しているゴールランが、受け取りを終える前に終了しました</source>
         <translation>The running Goalrun ended before it had received the file</translation>
     </message>
+    <message>
+        <source>（%1 は開かれていません）</source>
+        <translation> (%1 was not opened)</translation>
+    </message>
+    <message>
+        <source>既に起動しているゴールランが%1秒間応答しません</source>
+        <translation>The running Goalrun has not answered for %1 s</translation>
+    </message>
 </context>
 <context>
     <name>TZnViewHelpHtmlAction</name>

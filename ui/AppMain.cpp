@@ -4,6 +4,7 @@
 #include "AppMain.h"
 
 #include <cstdio>
+#include <optional>
 
 #include <QApplication>
 #include <QFile>
@@ -22,7 +23,8 @@
 namespace {
 
 void Complain(const TZnSingleInstance& instance) {
-    std::fprintf(stderr, "goalrun: %s\n", qPrintable(instance.ErrorString()));
+    std::fprintf(stderr, "goalrun: %s\n",
+                 OneLine(instance.ErrorString().toLocal8Bit()).constData());
 }
 
 QIcon ApplicationIcon() {
@@ -41,8 +43,8 @@ int RunGoalrun(int argc, char* argv[], const std::function<void(TFormMain&)>& be
     const TWindowOptions options = ParseWindowOptions(argc, argv);
     if (options.Action != TWindowOptions::TAction::Run)
         return AnswerWithoutWindow(options);
-    if (!DisplayNamed())
-        return AnswerWithoutDisplay();
+    if (const TDisplayState display = CheckDisplay(); display != TDisplayState::Usable)
+        return AnswerWithoutDisplay(display);
     const QString file = options.File;
     // The window framework sees only the program's name: the command line is the game's, and a
     // file named like one of the framework's options must not be taken by it.
@@ -52,7 +54,9 @@ int RunGoalrun(int argc, char* argv[], const std::function<void(TFormMain&)>& be
     TZnGameGoalrun game;
     // Read before the QApplication exists: its platform plugin takes them out of the environment.
     const TZnLaunchTokens launch = TZnLaunchTokens::FromEnvironment();
+    std::optional<TPlatformStartGuard> starting(std::in_place);
     QApplication app(frameworkArgc, argv);
+    starting.reset();
     QApplication::setDesktopFileName(QStringLiteral("example.vomera.goalrun")); // the app id
 
     TZnSingleInstance instance;

@@ -126,7 +126,7 @@ void TFormMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    SaveWindowState(*OpenWindowSettings(), {*this, *PageControl1, findChildren<QSplitter*>()});
+    SaveWindowState(*OpenWindowSettings(), {*this, *PageControl1, findChildren<QSplitter*>(), {}});
     QMainWindow::closeEvent(event);
 }
 

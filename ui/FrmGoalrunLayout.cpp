@@ -123,7 +123,9 @@ void TFormMain::PlaceWindow() {
         }
         splitter->setSizes(sizes);
     }
-    RestoreWindowState(*OpenWindowSettings(), {*this, *PageControl1, splitters});
+    RestoreWindowState(
+        *OpenWindowSettings(),
+        {*this, *PageControl1, splitters, {Scaled(DesignWidth), Scaled(DesignHeight)}});
 }
 
 QWidget* TFormMain::CreateCommandPanel() {

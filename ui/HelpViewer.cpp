@@ -28,8 +28,6 @@ namespace {
 
 constexpr qint64 MaxResourceSize = 4 << 20;
 
-const QString SizeKey = QStringLiteral("HelpWindow/Size");
-
 // What the page's title block, contents, sections and tables look like in the rich-text engine,
 // which knows none of the browser's layout (flex boxes, columns, rounded frames, variables). The
 // page's own rules come after these and win where the engine understands them.
@@ -175,7 +173,7 @@ THelpViewer::THelpViewer(TOpenExternal openExternal, QWidget* parent)
     QSize size(metrics.horizontalAdvance(QStringLiteral("あ")) * 40, metrics.height() * 30);
     const auto settings = OpenWindowSettings();
     const QVariant remembered =
-        settings->Values() != nullptr ? settings->Values()->value(SizeKey) : QVariant();
+        settings->Values() != nullptr ? settings->Values()->value(HelpWindowSizeKey()) : QVariant();
     if (remembered.typeId() == QMetaType::QSize && remembered.toSize().isValid())
         size = remembered.toSize();
     size = size.expandedTo(MinimumOpenSize());
@@ -190,7 +188,7 @@ void THelpViewer::hideEvent(QHideEvent* event) {
         return;
     const auto settings = OpenWindowSettings();
     if (QSettings* values = settings->Values()) {
-        values->setValue(SizeKey, size());
+        values->setValue(HelpWindowSizeKey(), size());
         settings->Write();
     }
 }

@@ -32,6 +32,13 @@ const QString LanguageKey = QStringLiteral("Language");
 // The part of a restored window that must stay on a screen for the player to take hold of it.
 constexpr QSize TitleBar(100, 40);
 
+// The program's keys: the window's, its splitters' (by name) and the help window's.
+bool OurKey(const QString& key) {
+    static const QStringList keys = {SizeKey, PositionKey, MaximizedKey,
+                                     PageKey, LanguageKey, HelpWindowSizeKey()};
+    return keys.contains(key) || key.startsWith(QLatin1String("Splitters/"));
+}
+
 QString SplitterKey(const QSplitter& splitter) {
     return QStringLiteral("Splitters/") + splitter.objectName();
 }
@@ -106,6 +113,9 @@ void TWindowSettings::Write() {
     if (!FValues)
         return;
     // A damaged file is replaced by the values the window gave.
+    for (const QString& key : FValues->allKeys())
+        if (!OurKey(key))
+            FValues->remove(key);
     FValues->sync();
     try {
         const std::vector<uint8_t> bytes = ReadRegularFile(
@@ -118,6 +128,10 @@ void TWindowSettings::Write() {
     } catch (const EZnFileError& error) {
         Report("not kept", error);
     }
+}
+
+QString HelpWindowSizeKey() {
+    return QStringLiteral("HelpWindow/Size");
 }
 
 std::unique_ptr<TWindowSettings> OpenWindowSettings() {
@@ -140,7 +154,8 @@ bool RestoreWindowState(TWindowSettings& file, const TWindowStateParts& parts) {
     if (sizeValue.typeId() != QMetaType::QSize || size.width() <= 0 || size.height() <= 0)
         return false;
     const QSize screen = window.screen()->availableGeometry().size();
-    window.resize(size.expandedTo(window.minimumSizeHint()).boundedTo(screen));
+    window.resize(
+        size.expandedTo(window.minimumSizeHint()).expandedTo(parts.Floor).boundedTo(screen));
     const QVariant position = settings->value(PositionKey);
     if (position.typeId() == QMetaType::QPoint &&
         TitleBarOnSomeScreen(position.toPoint(), window.width()))

@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QSize>
 #include <QString>
 
 class QMainWindow;
@@ -18,11 +19,12 @@ class QTabWidget;
 class QTemporaryDir;
 
 // What is remembered: the window, its page control's current page and its splitters (both by
-// object name).
+// object name). A remembered size restores to no less than `Floor` (within the screen).
 struct TWindowStateParts {
     QMainWindow& Window;
     QTabWidget& Pages;
     QList<QSplitter*> Splitters;
+    QSize Floor;
 };
 
 // A settings file under the save files' rules. It is read only when it is a regular file (after
@@ -41,7 +43,8 @@ public:
     // The values, or null when the file is not one to use.
     [[nodiscard]] QSettings* Values() const { return FValues.get(); }
     // Writes the values to the file when they differ from what it held; a failure is a line on
-    // stderr.
+    // stderr. Only the program's own keys are written: whatever else a damaged or foreign file
+    // held is left out.
     void Write();
 
 private:
@@ -52,6 +55,9 @@ private:
 };
 
 inline constexpr qsizetype WindowSettingsLimit = 64 * 1024;
+
+// The key of the help window's remembered size (HelpViewer.h).
+[[nodiscard]] QString HelpWindowSizeKey();
 
 // The program's settings: "goalrun/goalrun.conf" in the user's configuration folder
 // ($XDG_CONFIG_HOME, else ~/.config).

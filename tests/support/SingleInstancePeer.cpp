@@ -14,7 +14,8 @@
 //                                          "second"; the first prints "first N" once the other
 //                                          COUNT - 1 copies have reached it
 //
-// GOALRUN_PEER_CONNECT_MS sets how long a second copy tries to connect. Exit status: 0 done,
+// GOALRUN_PEER_CONNECT_MS sets how long a second copy tries to connect, and how long it waits
+// for the answer without a sign of life from the first copy. Exit status: 0 done,
 // 2 hand-over or listen failed (the reason on stderr), 3 wrong role, 4 timed out, 64 usage.
 
 #include "ZnSingleInstance.h"
@@ -44,7 +45,7 @@ void PrintLine(const QByteArray& line) {
 std::chrono::milliseconds ConnectTimeout() {
     bool ok = false;
     const int ms = qEnvironmentVariableIntValue("GOALRUN_PEER_CONNECT_MS", &ok);
-    return ok ? std::chrono::milliseconds(ms) : TZnSingleInstance::DefaultConnectTimeout;
+    return ok ? std::chrono::milliseconds(ms) : TZnSingleInstance::HandOverTimeout;
 }
 
 int HandOver(TZnSingleInstance& instance, const QString& path) {

@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
@@ -219,8 +220,11 @@ void WindowLayoutTests::StateIsKeptBetweenRunsAndBadSettingsGiveTheDefaults() {
         QPoint Position;
         bool Used; // whether the window stands at Position
     } cases[] = {
-        // Damaged: nothing usable, and nothing taken from it.
+        // Damaged: nothing usable, and nothing taken from it, nor written back.
         {"\xff\xfe[Window\nSize=@Size(oops\nPage=99\n\x00\x01", {}, {30, 40}, false},
+        {"\x01\xfe\xff=\x80\n[\x9f]\nJunk=1\n", {}, {30, 40}, false},
+        // A size under the floor restores to it.
+        {"[Window]\nSize=@Size(1 1)\n", {600, 420}, {30, 40}, false},
         {"[Window]\nSize=@Size(-5 12)\nPosition=@Point(30 40)\n", {}, {30, 40}, false},
         // A place that leaves less than the title bar (100x40) on every screen is ignored; the
         // size is kept.
@@ -229,12 +233,22 @@ void WindowLayoutTests::StateIsKeptBetweenRunsAndBadSettingsGiveTheDefaults() {
         {placed({1366 - 99, 100}), {700, 500}, {1366 - 99, 100}, false},
         {placed({-200, 768 - 40}), {700, 500}, {-200, 768 - 40}, true},
     };
+    // What the window writes back is its own keys alone.
+    const QRegularExpression ours(QRegularExpression::anchoredPattern(QStringLiteral(
+        "(\\[(General|Window|Splitters|HelpWindow)\\]|Language|Size|Position|Maximized|Page|"
+        "Splitter\\d)(=.*)?")));
     for (const auto& c : cases) {
         QVERIFY(WriteSettings(file, c.Text));
-        TWindowRig rig(1, nullptr, settings.path());
-        QCOMPARE(rig.W().size(), c.Size.isEmpty() ? initial : c.Size);
-        QVERIFY2((rig.W().pos() == c.Position) == c.Used, c.Text.constData());
-        QCOMPARE(rig.PageShown(), QStringLiteral("TabSheet1"));
+        {
+            TWindowRig rig(1, nullptr, settings.path());
+            QCOMPARE(rig.W().size(), c.Size.isEmpty() ? initial : c.Size);
+            QVERIFY2((rig.W().pos() == c.Position) == c.Used, c.Text.constData());
+            QCOMPARE(rig.PageShown(), QStringLiteral("TabSheet1"));
+            rig.W().close();
+        }
+        for (const QByteArray& line : Standing(QFile::encodeName(file)).split('\n').mid(2))
+            QVERIFY2(line.isEmpty() || ours.match(QString::fromUtf8(line)).hasMatch(),
+                     line.constData());
     }
     // The page is kept by its name; a number is the position an older file kept, and a page
     // that is no more leaves the first.
