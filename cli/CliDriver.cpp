@@ -1,6 +1,7 @@
 #include "CliDriver.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdio>
 #include <exception>
@@ -41,6 +42,14 @@ bool IsUsablePath(std::string_view text) {
            text.find('\0') == std::string_view::npos;
 }
 
+// The commands that take no argument; given one, they refuse it rather than ignore it.
+constexpr std::array<std::string_view, 13> NoArgumentCommands = {
+    "new",    "box",   "next",    "clear",  "log",     "table", "club",
+    "prizes", "state", "history", "review", "records", "help"};
+
+// What odds and invest say of a box text the strengthening command refuses.
+constexpr const char* RefusedAmount = "not an amount within the coach's funds: ";
+
 void PrintCells(std::ostream& out, const std::vector<std::string>& cells) {
     for (size_t i = 0; i < cells.size(); ++i)
         out << (i == 0 ? "" : "\t") << cells[i];
@@ -78,18 +87,23 @@ bool TZnCliDriver::IsGameCommand(std::string_view line) {
 
 bool TZnCliDriver::Execute(std::string_view line, std::ostream& out, std::ostream& err) {
     const auto [command, argument] = SplitCommand(line);
+    if (!argument.empty() && std::find(NoArgumentCommands.begin(), NoArgumentCommands.end(),
+                                       command) != NoArgumentCommands.end()) {
+        err << command << ": takes no argument: " << QuoteShort(argument);
+        return false;
+    }
     if (command == "new") {
         Game.NewGame();
     } else if (command == "play") {
         return Play(argument, err);
     } else if (command == "invest") {
-        if (Game.CanInvestBuildUp())
-            FBoxText = std::to_string(Game.InvestBuildUp(argument).value_or(0));
+        return Invest(argument, err);
     } else if (command == "box") {
         out << FBoxText << '\n';
     } else if (command == "next") {
-        if (Game.CanNextSeason())
-            Game.NextSeason();
+        if (!Game.CanNextSeason())
+            return CannotRun(command, err);
+        Game.NextSeason();
     } else if ((command == "save" || command == "load") && !IsUsablePath(argument)) {
         err << command << ": the file name is empty, blank or holds a NUL byte";
         return false;
@@ -138,9 +152,34 @@ bool TZnCliDriver::Play(std::string_view argument, std::ostream& err) {
         err << "play: the count must be a whole number from 0 to 1000000: " << QuoteShort(argument);
         return false;
     }
+    if (!Game.CanPlayMatchday())
+        return CannotRun("play", err);
     for (int64_t i = 0; i < runs && Game.CanPlayMatchday(); ++i)
         Game.PlayMatchday();
     return true;
+}
+
+bool TZnCliDriver::Invest(std::string_view argument, std::ostream& err) {
+    if (!Game.CanInvestBuildUp())
+        return CannotRun("invest", err);
+    // As in the window, a refused amount leaves 0 in the box and the log says why.
+    const auto invested = Game.InvestBuildUp(argument);
+    FBoxText = std::to_string(invested.value_or(0));
+    if (!invested)
+        err << "invest: nothing invested, " << RefusedAmount << QuoteShort(argument);
+    return invested.has_value();
+}
+
+bool TZnCliDriver::CannotRun(std::string_view command, std::ostream& err) const {
+    err << command << ": ";
+    if (Game.Finished)
+        err << "the title is won and the game is over (new or load starts another)";
+    else if (Game.CanNextSeason())
+        err << "no match is next, the season is over (next starts the next one)";
+    else
+        err << "the season is not over: " << Game.Matchday << " of " << MatchdayCount
+            << " matchdays played";
+    return false;
 }
 
 bool TZnCliDriver::Load(const std::string& path, std::ostream& err) {
@@ -198,13 +237,13 @@ bool TZnCliDriver::Odds(std::string_view argument, std::ostream& out, std::ostre
     std::optional<int32_t> extra = 0;
     if (!argument.empty())
         extra = Game.AcceptedBuildUp(argument);
-    const auto odds = extra ? NextMatchOdds(Game, *extra) : std::nullopt;
-    if (!odds) {
-        err << (extra ? "odds: no match is next"
-                      : "odds: not an amount the strengthening command accepts: ")
-            << (extra ? "" : QuoteShort(argument));
+    if (!extra) {
+        err << "odds: " << RefusedAmount << QuoteShort(argument);
         return false;
     }
+    const auto odds = NextMatchOdds(Game, *extra);
+    if (!odds)
+        return CannotRun("odds", err);
     char line[64];
     std::snprintf(line, sizeof line, "win=%.4f draw=%.4f loss=%.4f", odds->Win, odds->Draw,
                   odds->Loss);
@@ -227,10 +266,8 @@ bool TZnCliDriver::Price(std::string_view argument, std::ostream& out, std::ostr
     }
     if (percents.empty())
         percents.assign(PriceChances.begin(), PriceChances.end());
-    if (!Game.CanPlayMatchday()) {
-        err << "price: no match is next";
-        return false;
-    }
+    if (!Game.CanPlayMatchday())
+        return CannotRun("price", err);
     for (int32_t percent : percents) {
         const auto price = WinPrice(Game, percent);
         out << percent << '\t' << (price ? std::to_string(*price) : "-") << '\n';

@@ -34,7 +34,9 @@ public:
     explicit TZnCliDriver(TZnGameGoalrun& game, const TZnWording& wording = Japanese());
 
     // Runs one command line. Printing commands write to `out`; a failure is described on `err`
-    // (without the line number, which the caller adds) and returns false.
+    // (without the line number, which the caller adds) and returns false. A game command that
+    // cannot run now (play after matchday 30, next before it, any after the title), an amount
+    // invest refuses and an argument given to a command that takes none are failures.
     bool Execute(std::string_view line, std::ostream& out, std::ostream& err);
 
     // True for commands after which a person at the terminal wants to see the log and the club.
@@ -52,6 +54,9 @@ public:
 
 private:
     bool Play(std::string_view argument, std::ostream& err);
+    bool Invest(std::string_view argument, std::ostream& err);
+    // Says on `err` why the game command `command` cannot run now; returns false.
+    bool CannotRun(std::string_view command, std::ostream& err) const;
     bool Load(const std::string& path, std::ostream& err);
     bool Save(const std::string& path, std::ostream& err);
     bool Fixtures(std::string_view argument, std::ostream& out, std::ostream& err) const;

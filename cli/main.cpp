@@ -2,6 +2,7 @@
 // terminal. Commands come from standard input, one per line.
 
 #include <charconv>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <new>
@@ -21,11 +22,19 @@
 
 namespace {
 
-constexpr const char* UsageLine = "usage: goalrun-cli [--seed N] [--names FILE]\n";
+constexpr const char* UsageLine = "usage: goalrun-cli [--seed N] [--names FILE] [--lang L]\n";
 
 int Usage(const char* message) {
     std::cerr << "goalrun-cli: " << message << '\n' << UsageLine;
     return 2;
+}
+
+// `status` once the output is complete, or 1 with a message when any of it could not be written.
+int Finish(int status) {
+    if (std::cout.flush())
+        return status;
+    std::cerr << "goalrun-cli: cannot write the output\n";
+    return 1;
 }
 
 int Help() {
@@ -45,9 +54,9 @@ int Help() {
                  "\n";
     TZnCliDriver::PrintHelp(std::cout, Japanese());
     std::cout << "\n"
-                 "Exit status: 0 when every command succeeded, 1 when any failed, 2 for bad\n"
-                 "options.\n";
-    return 0;
+                 "Exit status: 0 when every command succeeded, 1 when any failed or the output\n"
+                 "could not be written, 2 for bad options.\n";
+    return Finish(0);
 }
 
 // The club names beside the executable, as the window reads them.
@@ -75,7 +84,7 @@ int Run(int argc, char** argv) {
             return Help();
         if (option == "--version") {
             std::cout << "goalrun-cli " << ProductVersion << '\n';
-            return 0;
+            return Finish(0);
         }
         if ((option == "--seed" || option == "--names" || option == "--lang") && i + 1 >= argc)
             return Usage("missing value after an option");
@@ -147,15 +156,13 @@ int Run(int argc, char** argv) {
         }
         if (person && TZnCliDriver::IsGameCommand(line))
             ShowFresh(driver);
+        if (!std::cout) // the output is lost: the commands after it would be played unseen
+            break;
     }
     if (person)
         std::cout << '\n';
     // Output that could not be written is a failure like any other.
-    if (!std::cout.flush()) {
-        std::cerr << "goalrun-cli: cannot write the output\n";
-        return 1;
-    }
-    return failed ? 1 : 0;
+    return Finish(failed ? 1 : 0);
 }
 
 } // namespace
@@ -163,6 +170,9 @@ int Run(int argc, char** argv) {
 // Any failure the commands do not report themselves, running out of memory included, ends the
 // program with a message and status 1, never with an uncaught exception.
 int main(int argc, char** argv) {
+    // A reader that goes away (`goalrun-cli | head -1`) makes a write fail, as a full disk does,
+    // and the run ends with status 1 rather than killed by the signal.
+    std::signal(SIGPIPE, SIG_IGN);
     try {
         return Run(argc, argv);
     } catch (const std::bad_alloc&) {

@@ -3,13 +3,10 @@
 if(NOT DEFINED CPACK_PACKAGE_FILES)
     # Reproducible packages: every time stamp in the package is the time of the commit built,
     # unless the caller already set SOURCE_DATE_EPOCH (as Debian's tools do).
-    if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
-        execute_process(COMMAND git -C "${CPACK_GOALRUN_SOURCE_DIR}" log -1 --format=%ct
-                        OUTPUT_VARIABLE epoch OUTPUT_STRIP_TRAILING_WHITESPACE
-                        RESULT_VARIABLE failed ERROR_QUIET)
-        if(NOT failed AND epoch MATCHES "^[0-9]+$")
-            set(ENV{SOURCE_DATE_EPOCH} ${epoch})
-        endif()
+    include(${CMAKE_CURRENT_LIST_DIR}/CommitTime.cmake)
+    goalrun_commit_time(epoch "${CPACK_GOALRUN_SOURCE_DIR}")
+    if(epoch)
+        set(ENV{SOURCE_DATE_EPOCH} ${epoch})
     endif()
     return()
 endif()

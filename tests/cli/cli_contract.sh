@@ -16,7 +16,7 @@ check() { # description, expected, actual
 run() { "$cli" --names /dev/null "$@"; }
 
 # A new game at start: the three opening lines; nothing but printing commands writes output.
-out=$(printf 'play 2\ninvest 5\nnext\nclear\nnew\nlog\n' | run --seed 3)
+out=$(printf 'play 2\ninvest 5\nnext\nclear\nnew\nlog\n' | run --seed 3 2>/dev/null)
 check "opening lines" $'あなたを監督に招いたのは、我がチームを優勝に導いてもらうためです。\nそのために、2億円を資金として捻出しました。\nそれでは、健闘を祈ります。' "$out"
 
 # A seed makes a run reproducible; blank lines, comments and CR LF line ends are skipped.
@@ -27,10 +27,10 @@ check "state is one line of JSON" 1 "$(printf '%s\n' "$a" | wc -l)"
 case "$a" in *'"matchday":8'*'"money":'*) ;; *) check "state holds the matchday" "matchday 8" "$a" ;; esac
 
 # The box shows the plain decimal form of the amount, "0" after a refusal.
-check "box normalised" $'0\n12\n0\n7' "$(printf 'box\ninvest ０１２\nbox\ninvest abc\nbox\ninvest \u3000+7 \nbox\n' | run --seed 1)"
+check "box normalised" $'0\n12\n0\n7' "$(printf 'box\ninvest ０１２\nbox\ninvest abc\nbox\ninvest \u3000+7 \nbox\n' | run --seed 1 2>/dev/null)"
 
 # Play stops at matchday 30; next only after it.
-out=$(printf 'next\nplay 40\nclub\n' | run --seed 9)
+out=$(printf 'next\nplay 40\nclub\n' | run --seed 9 2>/dev/null)
 check "play stops at 30" "今節	なし" "$(printf '%s\n' "$out" | grep '^今節	')"
 out=$(printf 'play 30\nnext\nclub\n' | run --seed 9)
 check "next season" "シーズン	2季目" "$(printf '%s\n' "$out" | grep '^シーズン')"
@@ -71,6 +71,18 @@ goalrun-cli: line 3: unknown command or missing argument: $(printf 'é%.0s' $(se
 rm "$work/box"
 printf 'table\n' | run >/dev/full 2>/dev/null
 check "unwritable output" 1 "$?"
+# So is output whose reader went away, the help and the version included: status 1, not the
+# signal's 141. Descriptor 6 is a pipe whose only reader is closed.
+mkfifo "$work/pipe"
+exec 5<>"$work/pipe" 6>"$work/pipe" 5<&-
+rm "$work/pipe"
+for options in --help --version "--seed 1"; do
+    err=$(printf 'play 30\ntable\n' | run $options 2>&1 >&6)
+    check "no reader: $options" "1 goalrun-cli: cannot write the output" "$? $err"
+done
+exec 6>&-
+printf 'state\n%.0s' $(seq 40) | run --seed 1 2>/dev/null | head -1 >/dev/null
+check "| head -1" 1 "${PIPESTATUS[1]}"
 
 # Paths the file system cannot take whole, and what is not a regular file, are refused at once.
 mkfifo "$work/fifo"
@@ -91,18 +103,40 @@ check "history after a load" "$history" "$(printf 'load %s\nhistory\n' "$work/ca
 odds=$(printf 'odds\nodds １００\n' | run --seed 1)
 [[ $odds =~ ^win=0\.[0-9]{4}\ draw=0\.[0-9]{4}\ loss=0\.[0-9]{4}$'\n'win= ]] ||
     check "odds lines" "win=W draw=D loss=L twice" "$odds"
-printf 'odds 20001\n' | run >/dev/null 2>&1
-check "odds beyond the funds" 1 "$?"
-printf 'play 30\nodds\n' | run >/dev/null 2>&1
-check "odds without a next match" 1 "$?"
 
 # The price of a win chance: one line per chance, a whole amount (0 when none is needed) or "-".
 price=$(printf 'price\nprice 1\n' | run --seed 1)
 [[ $price =~ ^(([579]0)$'\t'([0-9]+|-)$'\n'){3}1$'\t'0$ ]] || check "price lines" "P<tab>amount" "$price"
-for input in 'price 0' 'price 50 abc' 'price 100' 'play 30\nprice'; do
-    printf "$input\n" | run >/dev/null 2>&1
-    check "price refused: $input" 1 "$?"
+
+# A command that cannot run, or is given what it cannot take, says why on its line and fails the
+# run; the commands after it still run. A title ends the game: from a save of rich funds (a plain
+# image, money at byte 1026, season at 5114) thirty matchdays of 100000 invested win it.
+printf 'save %s\n' "$work/new.sav" | run --seed 2
+head -c 5122 "$work/new.sav" >"$work/rich.sav"
+printf '\x40\x4b\x4c\x00' | dd of="$work/rich.sav" bs=1 seek=1026 conv=notrunc 2>/dev/null
+printf '\xe8\x03\x00\x00' | dd of="$work/rich.sav" bs=1 seek=5114 conv=notrunc 2>/dev/null
+title="load $work/rich.sav$(printf '\\ninvest 100000\\nplay%.0s' $(seq 30))"
+check "a title won" 1 "$(printf "$title\nhistory\n" | run | grep -c $'\t優勝$')"
+# input | what the reason says
+refused=('play 30\nplay|the season is over (next starts' 'play 30\nplay 0|the season is over'
+    'play 30\ninvest 5|the season is over' 'next|not over: 0 of 30' 'play 3\nnext|not over: 3 of 30'
+    "$title\nplay|the title is won" "$title\ninvest 5|the title is won" "$title\nnext|the title is won"
+    "$title\nodds|the title is won" 'invest abc|nothing invested' 'invest 20001|nothing invested'
+    'invest|nothing invested' 'odds 20001|not an amount' 'play 30\nodds|the season is over'
+    'price 0|from 1 to 99' 'price 50 abc|from 1 to 99' 'price 100|from 1 to 99'
+    'play 30\nprice|the season is over' 'review 1|takes no argument: 1' 'records x|takes no argument'
+    'history 2|takes no argument' 'state x|takes no argument' 'new x|takes no argument'
+    'box 1|takes no argument' 'next 2|takes no argument' 'table x|takes no argument'
+    'club x|takes no argument' 'prizes x|takes no argument' 'log x|takes no argument'
+    'clear x|takes no argument' 'help play|takes no argument')
+for row in "${refused[@]}"; do
+    input=${row%%|*} last=${row%%|*} last=${last##*\\n}
+    err=$(printf "$input\nprizes\n" | run 2>&1 >"$work/out")
+    status=$?
+    check "refused: $last" "1 goalrun-cli: line $(printf "$input\n" | wc -l): ${last%% *}: 1 last prize" \
+        "$status $(printf '%s\n' "$err" | grep -F -- "${row#*|}" | cut -d: -f1-3): $(printf '%s\n' "$err" | wc -l) $(tail -1 "$work/out" | sed 's/^16\t1万円$/last prize/')"
 done
+rm "$work/out" "$work/new.sav" "$work/rich.sav"
 # The record views. A report: eight fixtures, each a score line and six rounds whose G's are the
 # goals; the review's keys in order; the records book of completed seasons.
 report=$(printf 'invest 900\nplay 3\nreport 2\n' | run --seed 4)
@@ -144,7 +178,7 @@ check "largest seed" 0 "$?"
 printf 'play\nstate\n' >"$work/commands"
 out=$("$cli" --seed 1 --help <"$work/commands")
 check "help status" 0 "$?"
-check "help" "usage: goalrun-cli [--seed N] [--names FILE]" "$(printf '%s\n' "$out" | head -1)"
+check "help" "usage: goalrun-cli [--seed N] [--names FILE] [--lang L]" "$(printf '%s\n' "$out" | head -1)"
 case "$out" in *'"matchday"'*) check "help starts no game" "" "$out" ;; esac
 # ... and lists every command on a line of its own, as the command help does.
 commands=$(printf '%s\n' "$out" | sed -n '/^commands:/,/^$/p' | sed '/^$/d')

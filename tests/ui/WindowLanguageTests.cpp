@@ -3,7 +3,9 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QDateTime>
 #include <QDialog>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMap>
@@ -99,6 +101,7 @@ class WindowLanguageTests : public QObject {
     Q_OBJECT
 private slots:
     void EnglishDesktopGetsEnglishWindowAndTheMenuBringsJapaneseBack();
+    void CompiledTranslationsCarryTheCommitsTime();
 };
 
 void WindowLanguageTests::EnglishDesktopGetsEnglishWindowAndTheMenuBringsJapaneseBack() {
@@ -139,6 +142,20 @@ void WindowLanguageTests::EnglishDesktopGetsEnglishWindowAndTheMenuBringsJapanes
     QCOMPARE(WindowTexts(rig.W()), japanese);
     QCOMPARE(BoxTexts(rig), japaneseBoxes);
     QCOMPARE(StartLanguage(*OpenWindowSettings()), QStringLiteral("ja"));
+}
+
+// Two builds of one commit give the same program: each compiled translation keeps the commit's
+// time, not the time it was compiled.
+void WindowLanguageTests::CompiledTranslationsCarryTheCommitsTime() {
+    if (GOALRUN_RESOURCE_TIME < 0)
+        QSKIP("the build does not know the commit's time");
+    QStringList files;
+    for (QDirIterator entries(QStringLiteral(":/i18n")); entries.hasNext();) {
+        const QFileInfo file(entries.next());
+        QCOMPARE(file.lastModified().toSecsSinceEpoch(), GOALRUN_RESOURCE_TIME);
+        files << file.fileName();
+    }
+    QVERIFY(files.contains(QStringLiteral("goalrun_en.qm")));
 }
 
 QTEST_MAIN(WindowLanguageTests)
