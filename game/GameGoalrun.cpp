@@ -160,9 +160,7 @@ void TZnGameGoalrun::SeasonEnd() {
     const int32_t prize = PrizeTable.at(static_cast<size_t>(club.Rank));
     FCoach->Money = Saturate(int64_t{FCoach->Money} + prize);
     AddMessage({TZnMessageId::FinalRank, {club.Rank + 1, prize}});
-    Career.Append({Season, club.Rank, club.Points, club.Wins, club.Draws, club.Losses,
-                   club.GoalsFor, club.GoalsAgainst, prize, FCoach->Money, FCoach->Level(),
-                   club.Rank == 0});
+    Career.Append(SeasonRecordOf(Season, club, *FCoach));
     if (club.Rank != 0)
         return;
     AddMessage({TZnMessageId::Champion});
@@ -284,7 +282,7 @@ void TZnGameGoalrun::LoadFromStream(std::span<const uint8_t> data) {
     } catch (const EZnReadError&) {
         throw EZnLoadError("the file is shorter than a save file", TZnFileErrorReason::TooShort);
     }
-    ValidateSaveState(*clubs, *schedule, myClubId, season, matchday);
+    ValidateSaveState(*clubs, *coach, *schedule, myClubId, season, matchday);
     TZnRecords records = ReadRecords(data.subspan(stream.Position()),
                                      {*clubs, *coach, *schedule, myClubId, season, matchday});
 

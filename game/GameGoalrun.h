@@ -53,7 +53,10 @@ public:
     // The enabling rule of the game commands, shared by every front end.
     bool CanPlayMatchday() const { return Matchday < MatchdayCount && !Finished; }
     bool CanInvestBuildUp() const { return CanPlayMatchday(); }
-    bool CanNextSeason() const { return Matchday == MatchdayCount && !Finished; }
+    // The last season the numbers hold has no next: its record would stand twice in the career.
+    bool CanNextSeason() const {
+        return Matchday == MatchdayCount && !Finished && Season < INT32_MAX;
+    }
 
     // True once a matchday has been played, money invested or a season started since the last
     // new game, successful load or successful SaveToFile: what closing or loading would lose.

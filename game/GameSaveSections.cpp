@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "ConstsGoalrun.h"
 #include "ZnClubList.h"
 #include "ZnCoach.h"
 #include "ZnMatchListList.h"
@@ -43,33 +44,40 @@ bool ReadLine(TZnReadStream& stream, bool win, std::optional<TZnResultLine>& lin
            l.OpponentNameIndex < ClubCount;
 }
 
+void WriteDetail(TZnWriteStream& stream, int32_t season, const TZnSeasonDetail& d) {
+    stream.WriteInt32(season);
+    stream.WriteByte(d.StartKnown ? 1 : 0);
+    stream.WriteInt32(d.MoneyStart);
+    stream.WriteInt32(d.LevelStart);
+    stream.WriteInt32(static_cast<int32_t>(d.Invested & 0xFFFFFFFF));
+    stream.WriteInt32(static_cast<int32_t>(d.Invested >> 32));
+    WriteLine(stream, d.BestWin);
+    WriteLine(stream, d.WorstDefeat);
+    stream.WriteByte(static_cast<uint8_t>(d.LongestUnbeaten));
+    stream.WriteByte(static_cast<uint8_t>(d.LongestWinning));
+    for (size_t m = 0; m < d.Ranks.size(); m += 2)
+        stream.WriteByte(static_cast<uint8_t>(d.Ranks[m] | (d.Ranks[m + 1] << 4)));
+}
+
 void WriteDetails(TZnWriteStream& stream, const TZnCareer& career) {
     const auto known = std::count_if(career.Details.begin(), career.Details.end(),
                                      [](const TZnSeasonDetail& d) { return d.Known; });
     stream.WriteInt32(static_cast<int32_t>(known));
-    for (size_t i = 0; i < career.Details.size(); ++i) {
-        const TZnSeasonDetail& d = career.Details[i];
-        if (!d.Known)
-            continue;
-        stream.WriteInt32(career.Seasons[i].Season);
-        stream.WriteByte(d.StartKnown ? 1 : 0);
-        stream.WriteInt32(d.MoneyStart);
-        stream.WriteInt32(d.LevelStart);
-        stream.WriteInt32(static_cast<int32_t>(d.Invested & 0xFFFFFFFF));
-        stream.WriteInt32(static_cast<int32_t>(d.Invested >> 32));
-        WriteLine(stream, d.BestWin);
-        WriteLine(stream, d.WorstDefeat);
-        stream.WriteByte(static_cast<uint8_t>(d.LongestUnbeaten));
-        stream.WriteByte(static_cast<uint8_t>(d.LongestWinning));
-        for (size_t m = 0; m < d.Ranks.size(); m += 2)
-            stream.WriteByte(static_cast<uint8_t>(d.Ranks[m] | (d.Ranks[m + 1] << 4)));
-    }
+    for (size_t i = 0; i < career.Details.size(); ++i)
+        if (career.Details[i].Known)
+            WriteDetail(stream, career.Seasons[i].Season, career.Details[i]);
 }
 
+// A detail its season's record can have: what was invested came from the funds at the start and
+// the win bonuses, and the record's funds and level are reachable from the start.
 bool PlausibleDetail(const TZnSeasonDetail& d, const TZnSeasonRecord& r) {
     const bool start =
-        d.StartKnown ? d.MoneyStart >= 0 && InRange(d.LevelStart, 1, r.Level) && d.Invested >= 0
-                     : d.MoneyStart == 0 && d.LevelStart == 0 && d.Invested == 0;
+        d.StartKnown
+            ? d.MoneyStart >= 0 && InRange(d.LevelStart, 1, r.Level) &&
+                  InRange(d.Invested, 0, int64_t{d.MoneyStart} + int64_t{WinBonus} * r.Wins) &&
+                  SeasonCanLead(CoachSpanOfLevel(d.MoneyStart - d.Invested, d.LevelStart), r.Wins,
+                                r.Prize, CoachSpanOfLevel(r.Money, r.Level))
+            : d.MoneyStart == 0 && d.LevelStart == 0 && d.Invested == 0;
     return start && d.BestWin.has_value() == (r.Wins > 0) &&
            d.WorstDefeat.has_value() == (r.Losses > 0) &&
            InRange(d.LongestWinning, std::min(r.Wins, 1), r.Wins) &&
@@ -196,10 +204,25 @@ void WriteMine(TZnWriteStream& stream, const TZnSeasonLog& log, int32_t matchday
     }
 }
 
+// The coach of the image as the season stands: the funds before the coming match's investment
+// and the experience itself.
+TZnCoachSpan CoachNow(const TZnLoadedImage& image) {
+    const int64_t money = int64_t{image.Coach.Money} + image.Clubs.ClubById(image.MyClubId).BuildUp;
+    return {money, image.Coach.Experience, image.Coach.Experience};
+}
+
+// The prize the image's season has paid: after the 30th matchday, the prize of the final rank.
+int32_t PrizePaid(const TZnLoadedImage& image) {
+    const TZnClub& me = image.Clubs.ClubById(image.MyClubId);
+    return image.Matchday == MatchdayCount ? PrizeTable.at(static_cast<size_t>(me.Rank)) : 0;
+}
+
 // The strengths a recorded fixture notes agree with the clubs of the image, and its values are
-// ones a matchday leaves.
+// ones a matchday leaves. With the funds before it known (`before`), the investment came from
+// them, and the funds after it are them less the investment plus the win bonus and, on the 30th
+// matchday, the prize.
 bool PlausibleMine(const TZnPlayerMatchRecord& m, const TZnLoadedImage& image,
-                   const TZnSeasonLog& log, int32_t d) {
+                   const TZnSeasonLog& log, int32_t d, std::optional<int64_t> before) {
     if (!m.Recorded)
         return m == TZnPlayerMatchRecord{};
     const TZnMatch& match = image.Schedule.Matchdays(d).Matches(0);
@@ -207,13 +230,20 @@ bool PlausibleMine(const TZnPlayerMatchRecord& m, const TZnLoadedImage& image,
     const TZnClub& other =
         image.Clubs.ClubById(match.HomeId == image.MyClubId ? match.AwayId : match.HomeId);
     const int32_t added = Saturate(int64_t{m.Level} * m.BuildUp);
-    return m.BuildUp >= 0 &&
-           InRange(m.Level, log.StartKnown ? log.LevelStart : 1, image.Coach.Level()) &&
-           m.MyAttack == Saturate(int64_t{me.Attack} + added) &&
-           m.MyDefense == Saturate(int64_t{me.Defense} + added) && m.OppAttack == other.Attack &&
-           m.OppDefense == other.Defense && InRange(m.RankBefore, 0, ClubCount - 1) &&
-           InRange(m.RankAfter, 0, ClubCount - 1) && m.MoneyAfter >= 0 &&
-           (d + 1 != image.Matchday || m.RankAfter == me.Rank);
+    const bool plausible =
+        m.BuildUp >= 0 &&
+        InRange(m.Level, log.StartKnown ? log.LevelStart : 1, image.Coach.Level()) &&
+        m.MyAttack == Saturate(int64_t{me.Attack} + added) &&
+        m.MyDefense == Saturate(int64_t{me.Defense} + added) && m.OppAttack == other.Attack &&
+        m.OppDefense == other.Defense && InRange(m.RankBefore, 0, ClubCount - 1) &&
+        InRange(m.RankAfter, 0, ClubCount - 1) && m.MoneyAfter >= 0 &&
+        (d + 1 != image.Matchday || m.RankAfter == me.Rank);
+    if (!plausible || !before)
+        return plausible;
+    const int64_t bonus = match.ResultFor(image.MyClubId) == mrWin ? WinBonus : 0;
+    const int64_t prize =
+        d + 1 == MatchdayCount ? PrizeTable.at(static_cast<size_t>(m.RankAfter)) : 0;
+    return m.BuildUp <= *before && m.MoneyAfter == Saturate(*before - m.BuildUp + bonus + prize);
 }
 
 bool ReadMine(TZnReadStream& stream, const TZnLoadedImage& image, TZnSeasonLog& log) {
@@ -226,16 +256,45 @@ bool ReadMine(TZnReadStream& stream, const TZnLoadedImage& image, TZnSeasonLog& 
                            : log.MoneyStart == 0 && log.LevelStart == 0;
     if (!InRange(flags, 0, 1) || !start || stream.ReadInt32() != image.Matchday)
         return false;
+    // The funds before the coming matchday, while the records tell them.
+    std::optional<int64_t> before;
+    if (log.StartKnown)
+        before = log.MoneyStart;
+    int64_t invested = 0;
     for (int32_t d = 0; d < image.Matchday; ++d) {
         TZnPlayerMatchRecord& m = log.Mine[static_cast<size_t>(d)];
         const int32_t recorded = stream.ReadInt32();
         m.Recorded = recorded == 1;
         ForEachMineField(m, [&](int32_t& value) { value = stream.ReadInt32(); });
         if (!InRange(recorded, 0, 1) || (log.StartKnown && !m.Recorded) ||
-            !PlausibleMine(m, image, log, d))
+            !PlausibleMine(m, image, log, d, before))
             return false;
+        before = m.Recorded ? std::optional<int64_t>(m.MoneyAfter) : std::nullopt;
+        invested += m.BuildUp;
     }
-    return true;
+    // The coach of the image is where the records leave the season.
+    const TZnCoachSpan now = CoachNow(image);
+    const TZnClub& me = image.Clubs.ClubById(image.MyClubId);
+    return (!before || *before == now.Money) &&
+           (!log.StartKnown ||
+            SeasonCanLead(CoachSpanOfLevel(log.MoneyStart - invested, log.LevelStart), me.Wins,
+                          PrizePaid(image), now));
+}
+
+// The career leads to the image: its seasons are completed ones, the current one only after its
+// 30th matchday and then as the image ends it, and the coach of the image can follow the last.
+bool CareerLeadsToImage(const TZnCareer& career, const TZnLoadedImage& image) {
+    if (career.Seasons.empty())
+        return true;
+    const TZnSeasonRecord& last = career.Seasons.back();
+    const TZnClub& me = image.Clubs.ClubById(image.MyClubId);
+    if (last.Season >= image.Season)
+        return last.Season == image.Season && image.Matchday == MatchdayCount &&
+               last == SeasonRecordOf(image.Season, me, image.Coach);
+    return last.Level <= image.Coach.Level() &&
+           (image.Season - int64_t{last.Season} != 1 ||
+            SeasonCanLead(CoachSpanOfLevel(last.Money, last.Level), me.Wins, PrizePaid(image),
+                          CoachNow(image)));
 }
 
 // ---- the frame ----
@@ -280,68 +339,109 @@ template <typename Read> bool ReadWhole(std::span<const uint8_t> bytes, Read rea
     }
 }
 
+using TZnBodies = std::array<std::optional<TZnWriteStream>, RecordKindCount>;
+
+// Frames the bodies of the kinds present.
+void WriteFrame(TZnWriteStream& stream, const TZnBodies& bodies) {
+    const size_t start = stream.Bytes.size();
+    size_t size = 0;
+    for (const auto& body : bodies)
+        size += body ? 8 + body->Bytes.size() : 0;
+    stream.Bytes.reserve(start + 20 + size);
+    stream.WriteBytes(RecordsMagic);
+    stream.WriteInt32(RecordsVersion);
+    stream.WriteInt32(static_cast<int32_t>(
+        std::count_if(bodies.begin(), bodies.end(), [](const auto& b) { return b.has_value(); })));
+    for (size_t k = 0; k < RecordKindCount; ++k) {
+        if (!bodies[k])
+            continue;
+        stream.WriteBytes(Tags[k]);
+        stream.WriteInt32(static_cast<int32_t>(bodies[k]->Bytes.size()));
+        stream.WriteBytes(bodies[k]->Bytes);
+    }
+    stream.WriteInt32(static_cast<int32_t>(Crc32(std::span(stream.Bytes).subspan(start))));
+}
+
+bool StartsWithMagic(std::span<const uint8_t> bytes) {
+    return bytes.size() >= RecordsMagic.size() &&
+           std::equal(RecordsMagic.begin(), RecordsMagic.end(), bytes.begin());
+}
+
 } // namespace
+
+size_t RecordsMaxSize() {
+    static const size_t size = [] {
+        const TZnSeasonLog log;
+        const size_t frame = BytesWritten([](TZnWriteStream& s) {
+            TZnBodies empty;
+            empty.fill(TZnWriteStream{});
+            WriteFrame(s, empty);
+        });
+        const size_t detail =
+            BytesWritten([](TZnWriteStream& s) { WriteDetail(s, 0, TZnSeasonDetail{}); });
+        return frame + CareerSectionSize(CareerCapacity) +
+               BytesWritten([](TZnWriteStream& s) { WriteDetails(s, TZnCareer{}); }) +
+               detail * CareerCapacity +
+               BytesWritten([&](TZnWriteStream& s) { WriteRounds(s, log, MatchdayCount); }) +
+               BytesWritten([&](TZnWriteStream& s) { WriteMine(s, log, MatchdayCount); });
+    }();
+    return size;
+}
 
 void WriteRecords(TZnWriteStream& stream, const TZnCareer& career, const TZnSeasonLog& log,
                   int32_t matchday) {
-    std::array<TZnWriteStream, RecordKindCount> bodies;
-    std::array<bool, RecordKindCount> present = {
-        !career.Seasons.empty(),
-        std::any_of(career.Details.begin(), career.Details.end(),
-                    [](const TZnSeasonDetail& d) { return d.Known; }),
-        AnyRounds(log, matchday), AnyMine(log, matchday)};
-    if (std::none_of(present.begin(), present.end(), [](bool p) { return p; }))
-        return;
-    bodies[0].Bytes.reserve(CareerSectionMaxSize);
-    bodies[1].Bytes.reserve(4 + SeasonDetailSize * career.Details.size());
-    if (present[0])
-        career.WriteSection(bodies[0]);
-    if (present[1])
-        WriteDetails(bodies[1], career);
-    if (present[2])
-        WriteRounds(bodies[2], log, matchday);
-    if (present[3])
-        WriteMine(bodies[3], log, matchday);
-    const size_t start = stream.Bytes.size();
-    stream.Bytes.reserve(start + 20 + 8 * RecordKindCount + bodies[0].Bytes.size() +
-                         bodies[1].Bytes.size() + bodies[2].Bytes.size() + bodies[3].Bytes.size());
-    stream.WriteBytes(RecordsMagic);
-    stream.WriteInt32(RecordsVersion);
-    stream.WriteInt32(static_cast<int32_t>(std::count(present.begin(), present.end(), true)));
-    for (size_t k = 0; k < RecordKindCount; ++k) {
-        if (!present[k])
-            continue;
-        stream.WriteBytes(Tags[k]);
-        stream.WriteInt32(static_cast<int32_t>(bodies[k].Bytes.size()));
-        stream.WriteBytes(bodies[k].Bytes);
-    }
-    stream.WriteInt32(static_cast<int32_t>(Crc32(std::span(stream.Bytes).subspan(start))));
+    TZnBodies bodies;
+    const auto write = [&](TZnRecordKind kind, bool present, auto writer) {
+        if (present)
+            writer(bodies[static_cast<size_t>(kind)].emplace());
+    };
+    using enum TZnRecordKind;
+    write(Career, !career.Seasons.empty(), [&](auto& s) { career.WriteSection(s); });
+    write(SeasonDetails,
+          std::any_of(career.Details.begin(), career.Details.end(),
+                      [](const TZnSeasonDetail& d) { return d.Known; }),
+          [&](auto& s) { WriteDetails(s, career); });
+    write(Rounds, AnyRounds(log, matchday), [&](auto& s) { WriteRounds(s, log, matchday); });
+    write(PlayerMatches, AnyMine(log, matchday), [&](auto& s) { WriteMine(s, log, matchday); });
+    if (std::any_of(bodies.begin(), bodies.end(), [](const auto& b) { return b.has_value(); }))
+        WriteFrame(stream, bodies);
 }
 
 static void ReadAll(std::span<const uint8_t> bytes, const TZnLoadedImage& image,
                     TZnRecords& records) {
     const auto lose = [&](TZnRecordKind kind) { records.Lost.push_back(kind); };
-    if (!(bytes.size() >= RecordsMagic.size() &&
-          std::equal(RecordsMagic.begin(), RecordsMagic.end(), bytes.begin()))) {
-        // Earlier releases wrote the career alone.
-        const auto trailer = records.Career.ReadTrailer(bytes);
-        const bool late =
-            !records.Career.Seasons.empty() && records.Career.Seasons.back().Season > image.Season;
-        if (trailer == TZnCareer::TZnTrailer::Damaged || late) {
-            records.Career.Clear();
+    TZnCareer& career = records.Career;
+    const auto checkCareer = [&] {
+        if (!CareerLeadsToImage(career, image)) {
+            career.Clear();
             lose(TZnRecordKind::Career);
         }
-        return;
+    };
+    if (!StartsWithMagic(bytes)) {
+        // Earlier releases wrote the career alone; records may follow it.
+        const auto trailer = career.ReadTrailer(bytes);
+        if (trailer == TZnCareer::TZnTrailer::Damaged)
+            lose(TZnRecordKind::Career);
+        if (trailer == TZnCareer::TZnTrailer::Read)
+            bytes = bytes.subspan(CareerTrailerSize(career.Seasons.size()));
+        if (trailer != TZnCareer::TZnTrailer::Read || !StartsWithMagic(bytes)) {
+            checkCareer();
+            return;
+        }
     }
     std::array<std::optional<std::span<const uint8_t>>, RecordKindCount> sections;
     if (!ReadFrame(bytes, sections)) {
-        for (size_t k = 0; k < RecordKindCount; ++k)
+        // A broken frame costs every kind it may hold; the career of a trailer before it stands.
+        for (size_t k = career.Seasons.empty() ? 0 : 1; k < RecordKindCount; ++k)
             lose(static_cast<TZnRecordKind>(k));
+        checkCareer();
         return;
     }
-    TZnCareer& career = records.Career;
-    if (sections[0] && !career.ReadSection(*sections[0], image.Season))
+    // A career section is the newer record of the career than a trailer before it.
+    if (sections[0] && !career.ReadSection(*sections[0]))
         lose(TZnRecordKind::Career);
+    else
+        checkCareer();
     if (sections[1] && !ReadWhole(*sections[1], [&](auto& s) { return ReadDetails(s, career); })) {
         std::fill(career.Details.begin(), career.Details.end(), TZnSeasonDetail{});
         lose(TZnRecordKind::SeasonDetails);

@@ -17,7 +17,7 @@
 // has none. A game without any record saves as the plain image.
 //
 //   "CARE"  the career (GameCareer.h: the career section)
-//   "SEAS"  the detail of completed seasons: a count, then per season 45 bytes:
+//   "SEAS"  the detail of completed seasons: a count, then per season 46 bytes:
 //           Season, flags (1 byte: bit 0 the start is known), MoneyStart, LevelStart,
 //           Invested (8 bytes), best win and worst defeat (4 bytes each: matchday 1..30 or 0 for
 //           none, goals for, goals against, the opponent's name index), longest unbeaten and
@@ -33,9 +33,16 @@
 //           OppDefense, RankBefore, RankAfter, MoneyAfter; all 0 where not recorded.
 //
 // A file whose bytes after the image begin with the career trailer of earlier releases
-// (GameCareer.h) loads with that career and no other records; other bytes are ignored. Records
-// that fail their checks cost only their own kind (the detail of completed seasons also goes with
-// a lost career, to which it belongs); a wrong checksum or a broken frame costs every kind.
+// (GameCareer.h) loads with that career; records that follow the trailer are read as well, and a
+// career section among them replaces the trailer's. Other bytes are ignored. Records that fail
+// their checks cost only their own kind (the detail of completed seasons also goes with a lost
+// career, to which it belongs); a wrong checksum or a broken frame costs every kind.
+//
+// Records must also lead to the image, so that the game plays on from the file and its own
+// next save loads again: every season of the career is completed (before the current one, or
+// the current one once its 30th matchday is played, and then exactly as the image ends it), the
+// last one reachable from the coach of the image; the current season's funds, levels and
+// investments agree with the coach and with each other, matchday by matchday.
 
 #include <cstdint>
 #include <span>
@@ -52,11 +59,9 @@ class TZnWriteStream;
 enum class TZnRecordKind { Career, SeasonDetails, Rounds, PlayerMatches };
 inline constexpr size_t RecordKindCount = 4;
 
-inline constexpr size_t SeasonDetailSize = 45;
-// The largest records a save file can hold.
-inline constexpr size_t RecordsMaxSize = 16 + 4 + 8 * RecordKindCount + CareerSectionMaxSize + 4 +
-                                         SeasonDetailSize * CareerCapacity + 4 +
-                                         32 * MatchdayCount + 16 + 40 * MatchdayCount;
+// The size of the largest records a save file can hold: every kind, a full career with the
+// detail of every season, a whole season played; taken from the writers' own layout.
+size_t RecordsMaxSize();
 
 // The loaded image the records are checked against.
 struct TZnLoadedImage {

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
+#include <unistd.h>
 
 #include "ConstsGoalrun.h"
 #include "GameRecords.h"
@@ -137,26 +139,55 @@ TEST_F(RecordsTest, EverySectionRoundTrips) {
 TEST_F(RecordsTest, DamagedSectionCostsOnlyItsOwnRecords) {
     PlayIntoThirdSeason();
     const auto saved = Image(Game);
+    // Sets the byte at `at` to `value`, or to 2 where it holds 0 already.
+    const auto setByte = [](std::vector<uint8_t>& b, size_t at, uint8_t value) {
+        b[at] = value != 0 || b[at] != 0 ? value : 2;
+    };
+    using Edit = std::function<void(std::vector<uint8_t>&, size_t)>; // bytes, the section's body
     const struct {
         const char* name;
-        const char* tag;
-        size_t offset; // within the section's body
-        uint8_t value;
+        const char* tag; // "" for an edit of the image
+        Edit edit;
         const char* line;
     } cases[] = {
         // The level of the first season: 0.
-        {"career", "CARE", 4 + 20, 0, "経歴データ、過去のシーズンの記録"},
+        {"career", "CARE", [&](auto& b, size_t at) { setByte(b, at + 4 + 20, 0); },
+         "経歴データ、過去のシーズンの記録"},
+        // The last season is the current one, which has five matchdays to its 30th.
+        {"career ends with this season", "CARE",
+         [](auto& b, size_t at) { PutInt32(b, at + 28, 2); }, "経歴データ、過去のシーズンの記録"},
         // The best win of the first season: a goal fewer than conceded.
-        {"season detail", "SEAS", 4 + 22, 0, "過去のシーズンの記録"},
+        {"season detail", "SEAS", [&](auto& b, size_t at) { setByte(b, at + 4 + 22, 0); },
+         "過去のシーズンの記録"},
+        // The investment of the first season: 2^63-1.
+        {"season's investment", "SEAS",
+         [](auto& b, size_t at) {
+             PutInt32(b, at + 4 + 17, -1);
+             PutInt32(b, at + 4 + 21, INT32_MAX);
+         },
+         "過去のシーズンの記録"},
         // The first four home rounds of the first fixture of matchday 1: no such value.
-        {"rounds", "RNDS", 4, 0xFF, "今季の試合経過"},
+        {"rounds", "RNDS", [&](auto& b, size_t at) { setByte(b, at + 4, 0xFF); }, "今季の試合経過"},
         // The rank after matchday 1: 16.
-        {"player's fixtures", "MINE", 16 + 32, 16, "今季の自チームの試合記録"},
+        {"player's fixtures", "MINE", [&](auto& b, size_t at) { setByte(b, at + 16 + 32, 16); },
+         "今季の自チームの試合記録"},
+        // 2^31-1 invested in matchday 1, the strengths it gives noted alike.
+        {"investment", "MINE",
+         [](auto& b, size_t at) {
+             for (const size_t field : {1, 3, 4})
+                 PutInt32(b, at + 16 + 4 * field, INT32_MAX);
+         },
+         "今季の自チームの試合記録"},
+        {"funds after matchday 1", "MINE",
+         [](auto& b, size_t at) { PutInt32(b, at + 16 + 36, Int32At(b, at + 16 + 36) + 1); },
+         "今季の自チームの試合記録"},
+        // The coach's funds of the image, unlike those after the last matchday.
+        {"funds of the image", "", [](auto& b, size_t) { PutInt32(b, 1026, Int32At(b, 1026) - 1); },
+         "今季の自チームの試合記録"},
     };
     for (const auto& c : cases) {
         auto bytes = saved;
-        auto& target = bytes[SectionAt(bytes, c.tag) + c.offset];
-        target = c.value != 0 || target != 0 ? c.value : 2;
+        c.edit(bytes, SectionAt(bytes, c.tag));
         FixCrc(bytes);
         TZnGameGoalrun other(KeepSeedSource());
         TZnLineLog log;
@@ -169,12 +200,54 @@ TEST_F(RecordsTest, DamagedSectionCostsOnlyItsOwnRecords) {
         const std::string tag = c.tag;
         EXPECT_EQ(other.Career.Seasons.size(), tag == "CARE" ? 0u : 2u) << c.name;
         EXPECT_EQ(other.SeasonLog.Rounds == Game.SeasonLog.Rounds, tag != "RNDS") << c.name;
-        EXPECT_EQ(other.SeasonLog.Mine == Game.SeasonLog.Mine, tag != "MINE") << c.name;
+        EXPECT_EQ(other.SeasonLog.Mine == Game.SeasonLog.Mine, tag != "MINE" && !tag.empty())
+            << c.name;
     }
     auto bytes = saved;
     bytes.back() ^= 1;
     Game.LoadFromStream(bytes);
     EXPECT_TRUE(Game.Career.Seasons.empty() && !Game.SeasonLog.StartKnown) << "a wrong checksum";
+}
+
+// The largest file the game writes: a career at its capacity with the detail of every season,
+// and a whole season's rounds and fixtures.
+TEST_F(RecordsTest, FullCareerLoadsBackWhole) {
+    // Seasons of ten wins, draws and losses each: 30 experience, three levels a season.
+    for (int32_t s = 0; s < int32_t{CareerCapacity}; ++s) {
+        Game.Career.Append({s, 3, 40, 10, 10, 10, 30, 30, 10240, 50000, 4 + 3 * s, false});
+        TZnSeasonDetail& d = Game.Career.Details.back();
+        d = {true,
+             true,
+             50000,
+             1 + 3 * s,
+             1000,
+             TZnResultLine{1, 2, 0, 5},
+             TZnResultLine{2, 0, 1, 6},
+             12,
+             4,
+             {}};
+        d.Ranks.back() = 3;
+    }
+    Game.Season = int32_t{CareerCapacity};
+    Game.Coach().Experience = 300000;
+    Game.SeasonLog.Start(Game.Coach().Money, Game.Coach().Level());
+    PlaySeason();
+    ASSERT_EQ(Game.Career.Seasons.size(), CareerCapacity);
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("goalrun-full-career-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string path = (folder / "full.sav").string();
+    Game.SaveToFile(path);
+    EXPECT_EQ(std::filesystem::file_size(path), SaveFileMaxSize()) << "the bound is exact";
+    TZnGameGoalrun other(KeepSeedSource());
+    TZnLineLog log;
+    other.SetMessageLog(&log);
+    other.LoadFromFile(path);
+    std::filesystem::remove_all(folder);
+    EXPECT_TRUE(log.Lines.empty());
+    EXPECT_EQ(other.Career.Seasons, Game.Career.Seasons);
+    EXPECT_EQ(other.Career.Details, Game.Career.Details);
+    EXPECT_EQ(other.SeasonLog, Game.SeasonLog);
 }
 
 TEST_F(RecordsTest, PlainImageLoadsWithoutRecords) {
