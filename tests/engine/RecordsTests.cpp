@@ -162,8 +162,8 @@ TEST_F(RecordsTest, DamagedSectionCostsOnlyItsOwnRecords) {
         // The investment of the first season: 2^63-1.
         {"season's investment", "SEAS",
          [](auto& b, size_t at) {
-             PutInt32(b, at + 4 + 17, -1);
-             PutInt32(b, at + 4 + 21, INT32_MAX);
+             PutInt32(b, at + 4 + 13, -1);
+             PutInt32(b, at + 4 + 17, INT32_MAX);
          },
          "過去のシーズンの記録"},
         // The first four home rounds of the first fixture of matchday 1: no such value.
