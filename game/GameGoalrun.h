@@ -11,6 +11,7 @@
 #include "GameCareer.h"
 #include "GameMessage.h"
 #include "GameMatchRecord.h"
+#include "GameSaveFrame.h"
 #include "ZnClubList.h"
 #include "ZnCoach.h"
 #include "ZnMatchListList.h"
@@ -110,6 +111,8 @@ public:
 
 private:
     void LinkCoach(TZnClub& club);
+    // Notes a change of the game since the last load or save.
+    void MarkProgress();
     void ReportMyResult();
     void SeasonEnd();
     void RecordMatchday(TZnPlayerMatchRecord kickOff);
@@ -121,6 +124,8 @@ private:
     TZnRandom::TZnSeedSource SeedSource;
     TZnMessageLog* FMessageLog;
     bool FUnsavedProgress = false;
+    // The sections of the loaded file this release does not read, written back on saving.
+    std::vector<TZnSection> FForeignSections;
 };
 
 // Plays one fixture: six rounds of a home and an away attack, each a chance draw and, on success,

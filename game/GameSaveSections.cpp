@@ -12,10 +12,15 @@
 
 namespace {
 
-constexpr std::array<uint8_t, 8> RecordsMagic = {'Z', 'n', 'R', 'e', 'c', 'o', 'r', 'd'};
-constexpr int32_t RecordsVersion = 1;
-constexpr std::array<std::array<uint8_t, 4>, RecordKindCount> Tags = {
+// The version of the layout of each of the four sections.
+constexpr int32_t SectionVersion = 1;
+constexpr std::array<TZnTag, RecordKindCount> Tags = {
     {{'C', 'A', 'R', 'E'}, {'S', 'E', 'A', 'S'}, {'R', 'N', 'D', 'S'}, {'M', 'I', 'N', 'E'}}};
+
+// The kind a tag names; RecordKindCount for a tag this release does not know.
+size_t KindOf(const TZnTag& tag) {
+    return static_cast<size_t>(std::find(Tags.begin(), Tags.end(), tag) - Tags.begin());
+}
 
 bool InRange(int64_t value, int64_t low, int64_t high) {
     return value >= low && value <= high;
@@ -297,37 +302,7 @@ bool CareerLeadsToImage(const TZnCareer& career, const TZnLoadedImage& image) {
                           CoachNow(image)));
 }
 
-// ---- the frame ----
-
-// The sections of a frame by kind; false when the frame is broken or its checksum wrong.
-bool ReadFrame(std::span<const uint8_t> bytes,
-               std::array<std::optional<std::span<const uint8_t>>, RecordKindCount>& sections) {
-    try {
-        TZnReadStream stream(bytes);
-        stream.ReadBytes(RecordsMagic.size());
-        const int32_t count = stream.ReadInt32() == RecordsVersion ? stream.ReadInt32() : -1;
-        if (!InRange(count, 1, RecordKindCount))
-            return false;
-        size_t next = 0; // kinds stand in order, each at most once
-        for (int32_t i = 0; i < count; ++i) {
-            const auto tag = stream.ReadBytes(4);
-            const int32_t length = stream.ReadInt32();
-            const auto kind = static_cast<size_t>(
-                std::find_if(
-                    Tags.begin(), Tags.end(),
-                    [&](const auto& t) { return std::equal(t.begin(), t.end(), tag.begin()); }) -
-                Tags.begin());
-            if (kind < next || kind == Tags.size() || length < 0)
-                return false;
-            sections[kind] = stream.ReadBytes(static_cast<size_t>(length));
-            next = kind + 1;
-        }
-        const size_t checked = stream.Position();
-        return static_cast<uint32_t>(stream.ReadInt32()) == Crc32(bytes.first(checked));
-    } catch (const EZnReadError&) {
-        return false;
-    }
-}
+// ---- reading and writing ----
 
 // Runs `read` over the whole of `bytes`; false when it fails or leaves bytes over.
 template <typename Read> bool ReadWhole(std::span<const uint8_t> bytes, Read read) {
@@ -339,72 +314,50 @@ template <typename Read> bool ReadWhole(std::span<const uint8_t> bytes, Read rea
     }
 }
 
-using TZnBodies = std::array<std::optional<TZnWriteStream>, RecordKindCount>;
-
-// Frames the bodies of the kinds present.
-void WriteFrame(TZnWriteStream& stream, const TZnBodies& bodies) {
-    const size_t start = stream.Bytes.size();
-    size_t size = 0;
-    for (const auto& body : bodies)
-        size += body ? 8 + body->Bytes.size() : 0;
-    stream.Bytes.reserve(start + 20 + size);
-    stream.WriteBytes(RecordsMagic);
-    stream.WriteInt32(RecordsVersion);
-    stream.WriteInt32(static_cast<int32_t>(
-        std::count_if(bodies.begin(), bodies.end(), [](const auto& b) { return b.has_value(); })));
-    for (size_t k = 0; k < RecordKindCount; ++k) {
-        if (!bodies[k])
-            continue;
-        stream.WriteBytes(Tags[k]);
-        stream.WriteInt32(static_cast<int32_t>(bodies[k]->Bytes.size()));
-        stream.WriteBytes(bodies[k]->Bytes);
-    }
-    stream.WriteInt32(static_cast<int32_t>(Crc32(std::span(stream.Bytes).subspan(start))));
-}
-
-bool StartsWithMagic(std::span<const uint8_t> bytes) {
-    return bytes.size() >= RecordsMagic.size() &&
-           std::equal(RecordsMagic.begin(), RecordsMagic.end(), bytes.begin());
-}
-
 } // namespace
 
 size_t RecordsMaxSize() {
     static const size_t size = [] {
         const TZnSeasonLog log;
-        const size_t frame = BytesWritten([](TZnWriteStream& s) {
-            TZnBodies empty;
-            empty.fill(TZnWriteStream{});
-            WriteFrame(s, empty);
-        });
         const size_t detail =
             BytesWritten([](TZnWriteStream& s) { WriteDetail(s, 0, TZnSeasonDetail{}); });
-        return frame + CareerSectionSize(CareerCapacity) +
-               BytesWritten([](TZnWriteStream& s) { WriteDetails(s, TZnCareer{}); }) +
-               detail * CareerCapacity +
-               BytesWritten([&](TZnWriteStream& s) { WriteRounds(s, log, MatchdayCount); }) +
-               BytesWritten([&](TZnWriteStream& s) { WriteMine(s, log, MatchdayCount); });
+        const size_t bodies[] = {
+            CareerSectionSize(CareerCapacity), BytesWritten([](TZnWriteStream& s) {
+                                                   WriteDetails(s, TZnCareer{});
+                                               }) + detail * CareerCapacity,
+            BytesWritten([&](TZnWriteStream& s) { WriteRounds(s, log, MatchdayCount); }),
+            BytesWritten([&](TZnWriteStream& s) { WriteMine(s, log, MatchdayCount); })};
+        size_t total = FrameHeaderSize() + ForeignSectionsMaxSize;
+        for (const size_t body : bodies)
+            total += FramedSectionSize(body);
+        return total;
     }();
     return size;
 }
 
 void WriteRecords(TZnWriteStream& stream, const TZnCareer& career, const TZnSeasonLog& log,
-                  int32_t matchday) {
-    TZnBodies bodies;
-    const auto write = [&](TZnRecordKind kind, bool present, auto writer) {
-        if (present)
-            writer(bodies[static_cast<size_t>(kind)].emplace());
+                  int32_t matchday, std::span<const TZnSection> foreign) {
+    std::vector<TZnSection> sections;
+    const auto add = [&](TZnRecordKind kind, bool present, auto writer) {
+        if (!present)
+            return;
+        TZnWriteStream body;
+        writer(body);
+        sections.push_back(
+            {Tags[static_cast<size_t>(kind)], SectionVersion, std::move(body.Bytes)});
     };
     using enum TZnRecordKind;
-    write(Career, !career.Seasons.empty(), [&](auto& s) { career.WriteSection(s); });
-    write(SeasonDetails,
-          std::any_of(career.Details.begin(), career.Details.end(),
-                      [](const TZnSeasonDetail& d) { return d.Known; }),
-          [&](auto& s) { WriteDetails(s, career); });
-    write(Rounds, AnyRounds(log, matchday), [&](auto& s) { WriteRounds(s, log, matchday); });
-    write(PlayerMatches, AnyMine(log, matchday), [&](auto& s) { WriteMine(s, log, matchday); });
-    if (std::any_of(bodies.begin(), bodies.end(), [](const auto& b) { return b.has_value(); }))
-        WriteFrame(stream, bodies);
+    add(Career, !career.Seasons.empty(), [&](auto& s) { career.WriteSection(s); });
+    add(SeasonDetails,
+        std::any_of(career.Details.begin(), career.Details.end(),
+                    [](const TZnSeasonDetail& d) { return d.Known; }),
+        [&](auto& s) { WriteDetails(s, career); });
+    add(Rounds, AnyRounds(log, matchday), [&](auto& s) { WriteRounds(s, log, matchday); });
+    add(PlayerMatches, AnyMine(log, matchday), [&](auto& s) { WriteMine(s, log, matchday); });
+    // What a later release added follows what this one knows, unchanged.
+    sections.insert(sections.end(), foreign.begin(), foreign.end());
+    if (!sections.empty())
+        WriteFrame(stream, sections);
 }
 
 static void ReadAll(std::span<const uint8_t> bytes, const TZnLoadedImage& image,
@@ -417,47 +370,74 @@ static void ReadAll(std::span<const uint8_t> bytes, const TZnLoadedImage& image,
             lose(TZnRecordKind::Career);
         }
     };
-    if (!StartsWithMagic(bytes)) {
+    if (!StartsWithFrame(bytes)) {
         // Earlier releases wrote the career alone; records may follow it.
         const auto trailer = career.ReadTrailer(bytes);
         if (trailer == TZnCareer::TZnTrailer::Damaged)
             lose(TZnRecordKind::Career);
         if (trailer == TZnCareer::TZnTrailer::Read)
             bytes = bytes.subspan(CareerTrailerSize(career.Seasons.size()));
-        if (trailer != TZnCareer::TZnTrailer::Read || !StartsWithMagic(bytes)) {
+        if (trailer != TZnCareer::TZnTrailer::Read || !StartsWithFrame(bytes)) {
             checkCareer();
             return;
         }
     }
+    const TZnFrame frame = ReadFrame(bytes);
+    // The first intact section of each kind in this release's layout; the rest is kept for
+    // writing back, within the room a later release has, except repeats of what was read.
     std::array<std::optional<std::span<const uint8_t>>, RecordKindCount> sections;
-    if (!ReadFrame(bytes, sections)) {
-        // A broken frame costs every kind it may hold; the career of a trailer before it stands.
-        for (size_t k = career.Seasons.empty() ? 0 : 1; k < RecordKindCount; ++k)
-            lose(static_cast<TZnRecordKind>(k));
-        checkCareer();
-        return;
+    size_t room = ForeignSectionsMaxSize;
+    for (const TZnSection& section : frame.Sections) {
+        const size_t kind = KindOf(section.Tag);
+        const size_t size = FramedSectionSize(section.Body.size());
+        if (kind < RecordKindCount && section.Version == SectionVersion) {
+            if (!sections[kind])
+                sections[kind] = section.Body;
+        } else if (size <= room) {
+            room -= size;
+            records.Foreign.push_back(section);
+        }
     }
+    // A damaged section costs its kind; a broken frame every kind not read before the break
+    // (the career of a trailer before it stands).
+    std::array<bool, RecordKindCount> damaged{};
+    for (const TZnTag& tag : frame.Damaged)
+        if (KindOf(tag) < RecordKindCount)
+            damaged[KindOf(tag)] = true;
+    for (size_t k = 0; k < RecordKindCount; ++k)
+        damaged[k] =
+            damaged[k] || (frame.Broken && !sections[k] && (k != 0 || career.Seasons.empty()));
+    // Reads the section of `kind` with `parse`; when that fails or the section is damaged,
+    // `forget` drops what it may have left and the loss is noted.
+    const auto read = [&](TZnRecordKind kind, auto parse, auto forget) {
+        const auto k = static_cast<size_t>(kind);
+        if (sections[k] ? !parse(*sections[k]) : damaged[k]) {
+            forget();
+            lose(kind);
+        }
+    };
+    using enum TZnRecordKind;
     // A career section is the newer record of the career than a trailer before it.
-    if (sections[0] && !career.ReadSection(*sections[0]))
-        lose(TZnRecordKind::Career);
-    else
-        checkCareer();
-    if (sections[1] && !ReadWhole(*sections[1], [&](auto& s) { return ReadDetails(s, career); })) {
-        std::fill(career.Details.begin(), career.Details.end(), TZnSeasonDetail{});
-        lose(TZnRecordKind::SeasonDetails);
-    }
+    read(
+        Career, [&](auto b) { return career.ReadSection(b); }, [&] { career.Clear(); });
+    checkCareer();
+    read(
+        SeasonDetails,
+        [&](auto b) { return ReadWhole(b, [&](auto& s) { return ReadDetails(s, career); }); },
+        [&] { std::fill(career.Details.begin(), career.Details.end(), TZnSeasonDetail{}); });
     TZnSeasonLog& log = records.SeasonLog;
-    if (sections[2] &&
-        !ReadWhole(*sections[2], [&](auto& s) { return ReadRounds(s, image, log); })) {
-        log.Rounds = {};
-        lose(TZnRecordKind::Rounds);
-    }
-    if (sections[3] && !ReadWhole(*sections[3], [&](auto& s) { return ReadMine(s, image, log); })) {
-        log.StartKnown = false;
-        log.MoneyStart = log.LevelStart = 0;
-        log.Mine = {};
-        lose(TZnRecordKind::PlayerMatches);
-    }
+    read(
+        Rounds,
+        [&](auto b) { return ReadWhole(b, [&](auto& s) { return ReadRounds(s, image, log); }); },
+        [&] { log.Rounds = {}; });
+    read(
+        PlayerMatches,
+        [&](auto b) { return ReadWhole(b, [&](auto& s) { return ReadMine(s, image, log); }); },
+        [&] {
+            log.StartKnown = false;
+            log.MoneyStart = log.LevelStart = 0;
+            log.Mine = {};
+        });
 }
 
 TZnRecords ReadRecords(std::span<const uint8_t> bytes, const TZnLoadedImage& image) {

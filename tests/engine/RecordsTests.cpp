@@ -56,20 +56,50 @@ std::string Marks(const TZnFixtureReport& f) {
 
 // Offset of the body of the section tagged `tag` in a saved file's records; 0 when absent.
 size_t SectionAt(const std::vector<uint8_t>& b, const std::string& tag) {
-    auto int32At = [&](size_t at) {
-        return static_cast<size_t>(b[at] | b[at + 1] << 8 | b[at + 2] << 16 | b[at + 3] << 24);
-    };
-    for (size_t at = SaveImageSize + 16; at + 8 <= b.size(); at += 8 + int32At(at + 4))
+    for (size_t at = SaveImageSize + 16; at + 12 <= b.size(); at += 16 + size_t(Int32At(b, at + 4)))
         if (std::string(b.begin() + long(at), b.begin() + long(at) + 4) == tag)
-            return at + 8;
+            return at + 12;
     return 0;
 }
 
-// The checksum at the end made right again, so that only a value is wrong.
-void FixCrc(std::vector<uint8_t>& b) {
-    const uint32_t crc = Crc32(std::span(b).subspan(SaveImageSize, b.size() - SaveImageSize - 4));
-    for (size_t i = 0; i < 4; ++i)
-        b[b.size() - 4 + i] = static_cast<uint8_t>(crc >> (8 * i));
+// The checksum of section `tag` made right again, so that only a value is wrong.
+void FixCrc(std::vector<uint8_t>& b, const std::string& tag) {
+    const size_t body = SectionAt(b, tag);
+    if (body == 0)
+        return;
+    const size_t end = body + size_t(Int32At(b, body - 8));
+    PutInt32(b, end, int32_t(Crc32(std::span(b).subspan(body - 12, end - body + 12))));
+}
+
+// Adds a section at the end of a saved file's records, as a later release might.
+void AddSection(std::vector<uint8_t>& b, const std::string& tag, int32_t version,
+                std::vector<uint8_t> body) {
+    PutInt32(b, SaveImageSize + 12, Int32At(b, SaveImageSize + 12) + 1);
+    const size_t start = b.size();
+    b.insert(b.end(), tag.begin(), tag.end());
+    b.resize(b.size() + 8);
+    PutInt32(b, start + 4, int32_t(body.size()));
+    PutInt32(b, start + 8, version);
+    b.insert(b.end(), body.begin(), body.end());
+    b.resize(b.size() + 4);
+    PutInt32(b, b.size() - 4, int32_t(Crc32(std::span(b).subspan(start, b.size() - 4 - start))));
+}
+
+// The same records in the first frame of the release that introduced them: no version or
+// checksum of their own, one checksum after them all.
+std::vector<uint8_t> FirstFrame(const std::vector<uint8_t>& b) {
+    std::vector<uint8_t> first(b.begin(), b.begin() + long(SaveImageSize) + 16);
+    PutInt32(first, SaveImageSize + 8, 1);
+    for (size_t at = SaveImageSize + 16; at < b.size(); at += 16 + size_t(Int32At(b, at + 4))) {
+        first.insert(first.end(), b.begin() + long(at), b.begin() + long(at) + 8);
+        first.insert(first.end(), b.begin() + long(at) + 12,
+                     b.begin() + long(at) + 12 + Int32At(b, at + 4));
+    }
+    first.resize(first.size() + 4);
+    PutInt32(
+        first, first.size() - 4,
+        int32_t(Crc32(std::span(first).subspan(SaveImageSize, first.size() - SaveImageSize - 4))));
+    return first;
 }
 
 } // namespace
@@ -188,7 +218,7 @@ TEST_F(RecordsTest, DamagedSectionCostsOnlyItsOwnRecords) {
     for (const auto& c : cases) {
         auto bytes = saved;
         c.edit(bytes, SectionAt(bytes, c.tag));
-        FixCrc(bytes);
+        FixCrc(bytes, c.tag);
         TZnGameGoalrun other(KeepSeedSource());
         TZnLineLog log;
         other.SetMessageLog(&log);
@@ -203,10 +233,52 @@ TEST_F(RecordsTest, DamagedSectionCostsOnlyItsOwnRecords) {
         EXPECT_EQ(other.SeasonLog.Mine == Game.SeasonLog.Mine, tag != "MINE" && !tag.empty())
             << c.name;
     }
+    // One damaged section among four costs only its own records.
     auto bytes = saved;
-    bytes.back() ^= 1;
-    Game.LoadFromStream(bytes);
-    EXPECT_TRUE(Game.Career.Seasons.empty() && !Game.SeasonLog.StartKnown) << "a wrong checksum";
+    bytes[SectionAt(bytes, "SEAS") + 5] ^= 1;
+    TZnGameGoalrun other(KeepSeedSource());
+    TZnLineLog log;
+    other.SetMessageLog(&log);
+    other.LoadFromStream(bytes);
+    EXPECT_EQ(log.Lines, std::vector<std::string>{
+                             "過去のシーズンの記録が壊れているため読み込めませんでした。"});
+    EXPECT_EQ(other.Career.Seasons, Game.Career.Seasons);
+    EXPECT_EQ(other.Career.Details, std::deque<TZnSeasonDetail>(2));
+    EXPECT_EQ(other.SeasonLog, Game.SeasonLog);
+}
+
+TEST_F(RecordsTest, SectionsOfLaterReleasesAreKeptAndWrittenBack) {
+    PlayIntoThirdSeason();
+    auto later = Image(Game);
+    AddSection(later, "xTRa", 1, {1, 2, 3}); // safe to copy
+    AddSection(later, "XTRA", 1, {4, 5});    // not safe to copy
+    auto newerCareer = later;
+    AddSection(newerCareer, "CARE", 2, {6}); // a later layout of a known kind
+    const struct {
+        const char* name;
+        std::vector<uint8_t> file;
+        std::vector<uint8_t> written;
+    } cases[] = {
+        {"later sections", later, later},
+        {"a later career layout", newerCareer, newerCareer},
+        {"the first frame with a tag it does not know", FirstFrame(later), later},
+    };
+    for (const auto& c : cases) {
+        TZnGameGoalrun other(KeepSeedSource());
+        TZnLineLog log;
+        other.SetMessageLog(&log);
+        other.LoadFromStream(c.file);
+        EXPECT_TRUE(log.Lines.empty()) << c.name;
+        EXPECT_EQ(other.Career.Seasons, Game.Career.Seasons) << c.name;
+        EXPECT_EQ(other.Career.Details, Game.Career.Details) << c.name;
+        EXPECT_EQ(other.SeasonLog, Game.SeasonLog) << c.name;
+        EXPECT_EQ(Image(other), c.written) << c.name << ": written back unchanged";
+        // Once the game changes, only what is safe to copy goes on.
+        other.PlayMatchday();
+        const auto changed = Image(other);
+        EXPECT_NE(SectionAt(changed, "xTRa"), 0u) << c.name;
+        EXPECT_EQ(Int32At(changed, SaveImageSize + 12), 5) << c.name << ": four kinds and xTRa";
+    }
 }
 
 // The largest file the game writes: a career at its capacity with the detail of every season,
@@ -238,7 +310,8 @@ TEST_F(RecordsTest, FullCareerLoadsBackWhole) {
     std::filesystem::create_directories(folder);
     const std::string path = (folder / "full.sav").string();
     Game.SaveToFile(path);
-    EXPECT_EQ(std::filesystem::file_size(path), SaveFileMaxSize()) << "the bound is exact";
+    EXPECT_EQ(std::filesystem::file_size(path), SaveFileMaxSize() - ForeignSectionsMaxSize)
+        << "the bound is exact";
     TZnGameGoalrun other(KeepSeedSource());
     TZnLineLog log;
     other.SetMessageLog(&log);
