@@ -146,16 +146,24 @@ void BM_WinPrices(benchmark::State& state) {
             benchmark::DoNotOptimize(WinPrice(game, percent));
 }
 BENCHMARK(BM_WinPrices);
-// The longest career, every season with its detail, and the current season at matchday 12.
+// The longest career, every season with its detail, and the current season at matchday 12. Each
+// season follows from the one before as the rules allow (ten wins: three levels), so that a load
+// keeps them all.
 void PlayLongestCareer(TZnGameGoalrun& game) {
     game.NewGame();
+    game.Coach().Experience = 300000; // the experience the career below leaves
+    game.SeasonLog.Start(game.Coach().Money, game.Coach().Level());
     for (int i = 0; i < 12; ++i)
         game.PlayMatchday();
     TZnSeasonDetail detail = CurrentSeasonDetail(game);
     for (int32_t s = 0; s < static_cast<int32_t>(CareerCapacity); ++s) {
         const int32_t rank = s % 16;
+        const int32_t prize = PrizeTable.at(size_t(rank));
         game.Career.Append(
-            {s, rank, 40, 10, 10, 10, 30, 30, PrizeTable.at(size_t(rank)), 5000, 2, rank == 0});
+            {s, rank, 40, 10, 10, 10, 30, 30, prize, StartingMoney + prize, 4 + 3 * s, rank == 0});
+        detail.MoneyStart = StartingMoney;
+        detail.LevelStart = 1 + 3 * s;
+        detail.Invested = 0;
         detail.Ranks.back() = static_cast<uint8_t>(rank);
         detail.LongestUnbeaten = 20;
         detail.LongestWinning = 10;

@@ -4,7 +4,9 @@
 #include <array>
 #include <cstring>
 
+#include "ConstsGoalrun.h"
 #include "ZnClubList.h"
+#include "ZnCoach.h"
 #include "ZnMatchesConsts.h"
 #include "ZnStream.h"
 
@@ -28,21 +30,84 @@ template <typename Record, typename Visit> void ForEachField(Record& r, Visit vi
     visit(r.Level);
 }
 
+void WriteTrailerRecord(TZnWriteStream& stream, const TZnSeasonRecord& record) {
+    ForEachField(record, [&](int32_t value) { stream.WriteInt32(value); });
+    stream.WriteInt32(record.Title ? 1 : 0);
+}
+
+void WriteSectionRecord(TZnWriteStream& stream, const TZnSeasonRecord& r) {
+    stream.WriteInt32(r.Season);
+    // Plausible records fit a byte each: ranks below 16, at most 90 points and 180 goals.
+    for (const int32_t small :
+         {r.Rank, r.Points, r.Wins, r.Draws, r.Losses, r.GoalsFor, r.GoalsAgainst, r.Title ? 1 : 0})
+        stream.WriteByte(static_cast<uint8_t>(small));
+    stream.WriteInt32(r.Prize);
+    stream.WriteInt32(r.Money);
+    stream.WriteInt32(r.Level);
+}
+
+// The highest level: the experience of the int32 range.
+constexpr int32_t MaxLevel = INT32_MAX / 10 + 1;
+
 bool Plausible(const TZnSeasonRecord& r) {
     constexpr int32_t maxGoals = 6 * MatchdayCount;
     return r.Season >= 0 && r.Rank >= 0 && r.Rank < ClubCount && r.Wins >= 0 && r.Draws >= 0 &&
            r.Losses >= 0 && r.Wins + int64_t{r.Draws} + r.Losses == MatchdayCount &&
            r.Points == 3 * r.Wins + r.Draws && r.GoalsFor >= 0 && r.GoalsFor <= maxGoals &&
-           r.GoalsAgainst >= 0 && r.GoalsAgainst <= maxGoals && r.Prize >= 0 && r.Money >= 0 &&
-           r.Level >= 1 && (!r.Title || r.Rank == 0);
+           r.GoalsAgainst >= 0 && r.GoalsAgainst <= maxGoals &&
+           r.Prize == PrizeTable.at(static_cast<size_t>(r.Rank)) && r.Money >= r.Prize &&
+           r.Level >= 1 && r.Level <= MaxLevel && r.Title == (r.Rank == 0);
 }
 
 } // namespace
 
+size_t CareerTrailerSize(size_t records) {
+    static const size_t record =
+        BytesWritten([](TZnWriteStream& s) { WriteTrailerRecord(s, TZnSeasonRecord{}); });
+    return CareerHeaderSize + record * records + sizeof(uint32_t);
+}
+
+size_t CareerSectionSize(size_t records) {
+    static const size_t record =
+        BytesWritten([](TZnWriteStream& s) { WriteSectionRecord(s, TZnSeasonRecord{}); });
+    return sizeof(int32_t) + record * records;
+}
+
+TZnSeasonRecord SeasonRecordOf(int32_t season, const TZnClub& club, const TZnCoach& coach) {
+    return {season,        club.Rank,         club.Points,
+            club.Wins,     club.Draws,        club.Losses,
+            club.GoalsFor, club.GoalsAgainst, PrizeTable.at(static_cast<size_t>(club.Rank)),
+            coach.Money,   coach.Level(),     club.Rank == 0};
+}
+
+TZnCoachSpan CoachSpanOfLevel(int64_t money, int32_t level) {
+    return {money, 10 * (int64_t{level} - 1),
+            std::min<int64_t>(INT32_MAX, 10 * int64_t{level} - 1)};
+}
+
+bool SeasonCanLead(const TZnCoachSpan& start, int32_t wins, int32_t prize,
+                   const TZnCoachSpan& end) {
+    const int64_t gained = int64_t{WinExperience} * wins;
+    return end.Money <= start.Money + int64_t{WinBonus} * wins + prize &&
+           end.ExperienceLow <= std::min<int64_t>(INT32_MAX, start.ExperienceHigh + gained) &&
+           end.ExperienceHigh >= std::min<int64_t>(INT32_MAX, start.ExperienceLow + gained);
+}
+
 bool PlausibleSeasons(const std::deque<TZnSeasonRecord>& seasons) {
-    for (size_t i = 0; i < seasons.size(); ++i)
-        if (!Plausible(seasons[i]) || (i > 0 && seasons[i].Season <= seasons[i - 1].Season))
+    for (size_t i = 0; i < seasons.size(); ++i) {
+        const TZnSeasonRecord& r = seasons[i];
+        if (!Plausible(r))
             return false;
+        if (i == 0)
+            continue;
+        const TZnSeasonRecord& before = seasons[i - 1];
+        if (r.Season <= before.Season || r.Level < before.Level)
+            return false;
+        if (r.Season - int64_t{before.Season} == 1 &&
+            !SeasonCanLead(CoachSpanOfLevel(before.Money, before.Level), r.Wins, r.Prize,
+                           CoachSpanOfLevel(r.Money, r.Level)))
+            return false;
+    }
     return true;
 }
 
@@ -62,26 +127,18 @@ void TZnCareer::Clear() {
 
 void TZnCareer::WriteSection(TZnWriteStream& stream) const {
     stream.WriteInt32(static_cast<int32_t>(Seasons.size()));
-    for (const TZnSeasonRecord& r : Seasons) {
-        stream.WriteInt32(r.Season);
-        // Plausible records fit a byte each: ranks below 16, at most 90 points and 180 goals.
-        for (const int32_t small : {r.Rank, r.Points, r.Wins, r.Draws, r.Losses, r.GoalsFor,
-                                    r.GoalsAgainst, r.Title ? 1 : 0})
-            stream.WriteByte(static_cast<uint8_t>(small));
-        stream.WriteInt32(r.Prize);
-        stream.WriteInt32(r.Money);
-        stream.WriteInt32(r.Level);
-    }
+    for (const TZnSeasonRecord& r : Seasons)
+        WriteSectionRecord(stream, r);
 }
 
-bool TZnCareer::ReadSection(std::span<const uint8_t> bytes, int32_t currentSeason) {
+bool TZnCareer::ReadSection(std::span<const uint8_t> bytes) {
     Clear();
     std::deque<TZnSeasonRecord> seasons;
     try {
         TZnReadStream stream(bytes);
         const int32_t count = stream.ReadInt32();
         if (count < 0 || static_cast<size_t>(count) > CareerCapacity ||
-            bytes.size() != 4 + CareerSectionRecordSize * static_cast<size_t>(count))
+            bytes.size() != CareerSectionSize(static_cast<size_t>(count)))
             return false;
         for (int32_t i = 0; i < count; ++i) {
             TZnSeasonRecord r;
@@ -94,7 +151,7 @@ bool TZnCareer::ReadSection(std::span<const uint8_t> bytes, int32_t currentSeaso
             r.Prize = stream.ReadInt32();
             r.Money = stream.ReadInt32();
             r.Level = stream.ReadInt32();
-            if (title > 1 || r.Season > currentSeason)
+            if (title > 1)
                 return false;
             seasons.push_back(r);
         }
@@ -112,20 +169,18 @@ void TZnCareer::WriteTrailer(TZnWriteStream& stream) const {
     if (Seasons.empty())
         return;
     const size_t start = stream.Bytes.size();
-    stream.Bytes.reserve(start + CareerHeaderSize + CareerRecordSize * Seasons.size() + 4);
+    stream.Bytes.reserve(start + CareerTrailerSize(Seasons.size()));
     stream.WriteBytes(CareerMagic);
     stream.WriteInt32(CareerVersion);
     stream.WriteInt32(static_cast<int32_t>(Seasons.size()));
-    for (const TZnSeasonRecord& record : Seasons) {
-        ForEachField(record, [&](int32_t value) { stream.WriteInt32(value); });
-        stream.WriteInt32(record.Title ? 1 : 0);
-    }
+    for (const TZnSeasonRecord& record : Seasons)
+        WriteTrailerRecord(stream, record);
     const auto crc = Crc32(std::span(stream.Bytes).subspan(start));
     stream.WriteInt32(static_cast<int32_t>(crc));
 }
 
 TZnCareer::TZnTrailer TZnCareer::ReadTrailer(std::span<const uint8_t> bytes) {
-    Seasons.clear();
+    Clear();
     if (bytes.size() < CareerMagic.size() ||
         !std::equal(CareerMagic.begin(), CareerMagic.end(), bytes.begin()))
         return TZnTrailer::None;

@@ -22,6 +22,9 @@
 // The career section of the records: a count (int32, 0..CareerCapacity), then per record 24
 // bytes: Season (int32), Rank, Points, Wins, Draws, Losses, GoalsFor, GoalsAgainst and Title
 // (one byte each), Prize, Money and Level (int32 each).
+//
+// The sizes of both are taken from their writers (CareerTrailerSize, CareerSectionSize), which
+// the reader and the bound on a save file's size use.
 
 #include <cstdint>
 #include <deque>
@@ -29,16 +32,17 @@
 
 #include "GameSeasonRecord.h"
 
+class TZnClub;
+class TZnCoach;
 class TZnReadStream;
 class TZnWriteStream;
 
 inline constexpr size_t CareerCapacity = 10000;
 inline constexpr size_t CareerHeaderSize = 16;
-inline constexpr size_t CareerRecordSize = 48;
-inline constexpr size_t CareerTrailerMaxSize =
-    CareerHeaderSize + CareerRecordSize * CareerCapacity + 4;
-inline constexpr size_t CareerSectionRecordSize = 24;
-inline constexpr size_t CareerSectionMaxSize = 4 + CareerSectionRecordSize * CareerCapacity;
+
+// The bytes of a career trailer and of a career section holding `records` records.
+size_t CareerTrailerSize(size_t records);
+size_t CareerSectionSize(size_t records);
 
 struct TZnSeasonRecord {
     int32_t Season = 0;
@@ -68,15 +72,15 @@ public:
     void WriteTrailer(TZnWriteStream& stream) const;
 
     enum class TZnTrailer { None, Read, Damaged };
-    // Reads a trailer of earlier releases from the bytes that follow the image. On None and
-    // Damaged the career is left empty. Seasons read have no detail.
+    // Reads a trailer of earlier releases from the bytes that follow the image; on Read it spans
+    // the first CareerTrailerSize(Seasons.size()) bytes. On None and Damaged the career is left
+    // empty. Seasons read have no detail.
     TZnTrailer ReadTrailer(std::span<const uint8_t> bytes);
 
     // The career section of the records (the layout above). ReadSection leaves the career empty
-    // and returns false for a section that fails any check or holds bytes beyond its records;
-    // `currentSeason` is the loaded game's season, which no record may come after.
+    // and returns false for a section that fails any check or holds bytes beyond its records.
     void WriteSection(TZnWriteStream& stream) const;
-    bool ReadSection(std::span<const uint8_t> bytes, int32_t currentSeason);
+    bool ReadSection(std::span<const uint8_t> bytes);
 
     // A deque: at capacity every season drops the oldest record, which a vector would pay for by
     // moving all the others.
@@ -86,9 +90,29 @@ public:
     std::deque<TZnSeasonDetail> Details;
 };
 
+// The record the season of `club`, coached by `coach`, ends with: called once the prize is paid.
+TZnSeasonRecord SeasonRecordOf(int32_t season, const TZnClub& club, const TZnCoach& coach);
+
+// The coach at the start of a season or at its end: the funds to spend (at the start, less what
+// the season invested) and the span of experience the coach can have. A record knows only the
+// level, which spans ten points; a game knows the experience itself.
+struct TZnCoachSpan {
+    int64_t Money = 0;
+    int64_t ExperienceLow = 0;
+    int64_t ExperienceHigh = 0;
+};
+TZnCoachSpan CoachSpanOfLevel(int64_t money, int32_t level);
+
+// True when a season that began at `start` can stand at `end` after `wins` wins and `prize`:
+// funds grow only by the win bonuses and the prize, experience only by the wins (both saturate
+// at the int32 range).
+bool SeasonCanLead(const TZnCoachSpan& start, int32_t wins, int32_t prize, const TZnCoachSpan& end);
+
 // Records a season can end with: ranks 0..15, wins, draws and losses adding up to 30 and points
-// agreeing with them, goals within six a match, funds not negative, level at least 1, the title
-// only at rank 0, seasons in strictly ascending order.
+// agreeing with them, goals within six a match, the prize of the rank, the title exactly at rank
+// 0, funds holding at least the prize, a level experience can reach; seasons in strictly
+// ascending order, the level never falling, and a season that follows the one before it
+// directly reachable from that one's funds and level (SeasonCanLead).
 bool PlausibleSeasons(const std::deque<TZnSeasonRecord>& seasons);
 
 // CRC-32 as zlib's crc32() computes it.

@@ -70,6 +70,7 @@ void TZnGameGoalrun::NewGame() {
     Matchday = 0;
     Finished = false;
     Career.Clear();
+    FForeignSections.clear();
     SeasonLog.Start(FCoach->Money, FCoach->Level());
     FUnsavedProgress = false;
     FMessageLog->Clear();
@@ -122,7 +123,7 @@ void TZnGameGoalrun::PlayMatchday() {
         match.Played = true;
     }
     ++Matchday;
-    FUnsavedProgress = true;
+    MarkProgress();
     FClubs->SortByStanding();
     ReportMyResult();
     RecordMatchday(kickOff);
@@ -134,6 +135,12 @@ void TZnGameGoalrun::RecordMatchday(TZnPlayerMatchRecord kickOff) {
     SeasonLog.Mine.at(static_cast<size_t>(Matchday - 1)) = kickOff;
     if (Matchday == MatchdayCount && !Career.Details.empty())
         Career.Details.back() = CurrentSeasonDetail(*this);
+}
+
+void TZnGameGoalrun::MarkProgress() {
+    FUnsavedProgress = true;
+    // Sections of a later release that are not safe to copy would no longer agree with the game.
+    std::erase_if(FForeignSections, [](const TZnSection& s) { return !s.SafeToCopy(); });
 }
 
 void TZnGameGoalrun::ReportMyResult() {
@@ -160,9 +167,7 @@ void TZnGameGoalrun::SeasonEnd() {
     const int32_t prize = PrizeTable.at(static_cast<size_t>(club.Rank));
     FCoach->Money = Saturate(int64_t{FCoach->Money} + prize);
     AddMessage({TZnMessageId::FinalRank, {club.Rank + 1, prize}});
-    Career.Append({Season, club.Rank, club.Points, club.Wins, club.Draws, club.Losses,
-                   club.GoalsFor, club.GoalsAgainst, prize, FCoach->Money, FCoach->Level(),
-                   club.Rank == 0});
+    Career.Append(SeasonRecordOf(Season, club, *FCoach));
     if (club.Rank != 0)
         return;
     AddMessage({TZnMessageId::Champion});
@@ -185,7 +190,7 @@ void TZnGameGoalrun::NextSeason() {
     FSchedule->PutClubFirst(MyClub().ClubId);
     FSchedule->ResetResults();
     SeasonLog.Start(FCoach->Money, FCoach->Level());
-    FUnsavedProgress = true;
+    MarkProgress();
     FMessageLog->Clear();
     AddMessage({TZnMessageId::SeasonStart, {Season}});
 }
@@ -203,7 +208,7 @@ std::optional<int32_t> TZnGameGoalrun::InvestBuildUp(std::string_view boxText) {
     }
     MyClub().BuildUp = Saturate(int64_t{MyClub().BuildUp} + amount);
     FCoach->Money -= amount;
-    FUnsavedProgress = true;
+    MarkProgress();
     AddMessage({TZnMessageId::BuildUpInvested, {amount}});
     return amount;
 }
@@ -256,7 +261,7 @@ void TZnGameGoalrun::SaveToStream(TZnWriteStream& stream) const {
     stream.WriteInt32(MyClub().ClubId);
     stream.WriteInt32(Season);
     stream.WriteInt32(Matchday);
-    WriteRecords(stream, Career, SeasonLog, Matchday);
+    WriteRecords(stream, Career, SeasonLog, Matchday, FForeignSections);
 }
 
 void TZnGameGoalrun::LoadFromStream(std::span<const uint8_t> data) {
@@ -284,7 +289,7 @@ void TZnGameGoalrun::LoadFromStream(std::span<const uint8_t> data) {
     } catch (const EZnReadError&) {
         throw EZnLoadError("the file is shorter than a save file", TZnFileErrorReason::TooShort);
     }
-    ValidateSaveState(*clubs, *schedule, myClubId, season, matchday);
+    ValidateSaveState(*clubs, *coach, *schedule, myClubId, season, matchday);
     TZnRecords records = ReadRecords(data.subspan(stream.Position()),
                                      {*clubs, *coach, *schedule, myClubId, season, matchday});
 
@@ -302,6 +307,7 @@ void TZnGameGoalrun::LoadFromStream(std::span<const uint8_t> data) {
     Finished = false;
     Career = std::move(records.Career);
     SeasonLog = records.SeasonLog;
+    FForeignSections = std::move(records.Foreign);
     FUnsavedProgress = false;
     FMessageLog->Clear();
     if (records.Lost.empty())

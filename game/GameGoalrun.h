@@ -11,6 +11,7 @@
 #include "GameCareer.h"
 #include "GameMessage.h"
 #include "GameMatchRecord.h"
+#include "GameSaveFrame.h"
 #include "ZnClubList.h"
 #include "ZnCoach.h"
 #include "ZnMatchListList.h"
@@ -53,7 +54,10 @@ public:
     // The enabling rule of the game commands, shared by every front end.
     bool CanPlayMatchday() const { return Matchday < MatchdayCount && !Finished; }
     bool CanInvestBuildUp() const { return CanPlayMatchday(); }
-    bool CanNextSeason() const { return Matchday == MatchdayCount && !Finished; }
+    // The last season the numbers hold has no next: its record would stand twice in the career.
+    bool CanNextSeason() const {
+        return Matchday == MatchdayCount && !Finished && Season < INT32_MAX;
+    }
 
     // True once a matchday has been played, money invested or a season started since the last
     // new game, successful load or successful SaveToFile: what closing or loading would lose.
@@ -107,6 +111,8 @@ public:
 
 private:
     void LinkCoach(TZnClub& club);
+    // Notes a change of the game since the last load or save.
+    void MarkProgress();
     void ReportMyResult();
     void SeasonEnd();
     void RecordMatchday(TZnPlayerMatchRecord kickOff);
@@ -118,6 +124,8 @@ private:
     TZnRandom::TZnSeedSource SeedSource;
     TZnMessageLog* FMessageLog;
     bool FUnsavedProgress = false;
+    // The sections of the loaded file this release does not read, written back on saving.
+    std::vector<TZnSection> FForeignSections;
 };
 
 // Plays one fixture: six rounds of a home and an away attack, each a chance draw and, on success,

@@ -1,8 +1,10 @@
 #include "GameSaveData.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "ZnClubList.h"
+#include "ZnCoach.h"
 #include "ZnMatchListList.h"
 #include "ZnMatchesConsts.h"
 
@@ -82,8 +84,13 @@ void ValidateRecords(const TZnClubList& clubs, const TZnMatchListList& schedule,
 
 } // namespace
 
-void ValidateSaveState(const TZnClubList& clubs, const TZnMatchListList& schedule, int32_t myClubId,
-                       int32_t season, int32_t matchday) {
+size_t SaveFileMaxSize() {
+    return SaveImageSize + std::max(RecordsMaxSize(), CareerTrailerSize(CareerCapacity));
+}
+
+void ValidateSaveState(const TZnClubList& clubs, const TZnCoach& coach,
+                       const TZnMatchListList& schedule, int32_t myClubId, int32_t season,
+                       int32_t matchday) {
     if (!IsPermutation(clubs, [](const TZnClub& c) { return c.ClubId; }))
         throw EZnLoadError("club ids are not a permutation of 0..15");
     if (!IsPermutation(clubs, [](const TZnClub& c) { return c.NameIndex; }))
@@ -118,6 +125,9 @@ void ValidateSaveState(const TZnClubList& clubs, const TZnMatchListList& schedul
         throw EZnLoadError("the matchday is outside 0..30");
     if (season < 0)
         throw EZnLoadError("the season is negative");
+    // Funds and experience never fall below 0, and the records of a season cannot hold less.
+    if (coach.Money < 0 || coach.Experience < 0)
+        throw EZnLoadError("the coach's funds or experience are negative");
     ValidateResults(schedule, matchday);
     ValidateRecords(clubs, schedule, matchday);
 }

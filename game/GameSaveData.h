@@ -29,6 +29,7 @@
 #include "GameSaveSections.h"
 
 class TZnClubList;
+class TZnCoach;
 class TZnMatchListList;
 
 inline constexpr size_t SaveHeaderSize = 126;
@@ -37,8 +38,7 @@ inline constexpr size_t CoachRecordSize = 8;
 inline constexpr size_t MatchRecordSize = 17;
 inline constexpr size_t SaveImageSize = 5122;
 // The image and the largest records that may follow it (GameSaveSections.h, GameCareer.h).
-inline constexpr size_t SaveFileMaxSize =
-    SaveImageSize + (RecordsMaxSize > CareerTrailerMaxSize ? RecordsMaxSize : CareerTrailerMaxSize);
+size_t SaveFileMaxSize();
 
 // Why a file could not be loaded or saved, for a front end that words it for the player.
 enum class TZnFileErrorReason {
@@ -90,19 +90,21 @@ const std::array<uint8_t, SaveHeaderSize>& SaveHeader();
 // Throws EZnLoadError naming the first value a game could not have produced: ids, name indexes,
 // ranks and previous ranks not a permutation of 0..15, a fixture id outside 0..15 or a matchday
 // without every club once, goals outside 0..6, a negative BuildUp or one on a club other than the
-// player's, Matchday outside 0..30, a negative Season. It also refuses a state the game could not
-// carry on from: a fixture before Matchday not played, one from Matchday on played or holding
-// goals, a club whose Played, Wins, Draws, Losses, Points, GoalsFor or GoalsAgainst differs from
-// what its played fixtures give. Every save the game writes passes.
-void ValidateSaveState(const TZnClubList& clubs, const TZnMatchListList& schedule, int32_t myClubId,
-                       int32_t season, int32_t matchday);
+// player's, Matchday outside 0..30, a negative Season, negative funds or experience of the coach.
+// It also refuses a state the game could not carry on from: a fixture before Matchday not played,
+// one from Matchday on played or holding goals, a club whose Played, Wins, Draws, Losses, Points,
+// GoalsFor or GoalsAgainst differs from what its played fixtures give. Every save the game writes
+// passes.
+void ValidateSaveState(const TZnClubList& clubs, const TZnCoach& coach,
+                       const TZnMatchListList& schedule, int32_t myClubId, int32_t season,
+                       int32_t matchday);
 
 // Reads the first `limit` bytes of a regular file (fewer when it is shorter). The file is opened
 // without blocking and checked on the open descriptor, so a FIFO, device, socket or folder is
 // refused at once. Throws EZnLoadError when it cannot be opened or read (a missing file:
 // NotFound), is not a regular file (NotRegularFile), or the path is empty or holds a NUL byte.
 std::vector<uint8_t> ReadRegularFile(const std::string& path, size_t limit);
-// ReadRegularFile of the first SaveFileMaxSize bytes.
+// ReadRegularFile of the first SaveFileMaxSize() bytes.
 std::vector<uint8_t> ReadSaveFile(const std::string& path);
 
 // Replaces the file at `path` with `bytes`, whole or not at all:

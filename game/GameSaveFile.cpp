@@ -246,7 +246,7 @@ std::vector<uint8_t> ReadRegularFile(const std::string& path, size_t limit) {
 }
 
 std::vector<uint8_t> ReadSaveFile(const std::string& path) {
-    return ReadRegularFile(path, SaveFileMaxSize);
+    return ReadRegularFile(path, SaveFileMaxSize());
 }
 
 void WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes) {

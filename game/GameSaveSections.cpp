@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "ConstsGoalrun.h"
 #include "ZnClubList.h"
 #include "ZnCoach.h"
 #include "ZnMatchListList.h"
@@ -11,10 +12,15 @@
 
 namespace {
 
-constexpr std::array<uint8_t, 8> RecordsMagic = {'Z', 'n', 'R', 'e', 'c', 'o', 'r', 'd'};
-constexpr int32_t RecordsVersion = 1;
-constexpr std::array<std::array<uint8_t, 4>, RecordKindCount> Tags = {
+// The version of the layout of each of the four sections.
+constexpr int32_t SectionVersion = 1;
+constexpr std::array<TZnTag, RecordKindCount> Tags = {
     {{'C', 'A', 'R', 'E'}, {'S', 'E', 'A', 'S'}, {'R', 'N', 'D', 'S'}, {'M', 'I', 'N', 'E'}}};
+
+// The kind a tag names; RecordKindCount for a tag this release does not know.
+size_t KindOf(const TZnTag& tag) {
+    return static_cast<size_t>(std::find(Tags.begin(), Tags.end(), tag) - Tags.begin());
+}
 
 bool InRange(int64_t value, int64_t low, int64_t high) {
     return value >= low && value <= high;
@@ -43,33 +49,40 @@ bool ReadLine(TZnReadStream& stream, bool win, std::optional<TZnResultLine>& lin
            l.OpponentNameIndex < ClubCount;
 }
 
+void WriteDetail(TZnWriteStream& stream, int32_t season, const TZnSeasonDetail& d) {
+    stream.WriteInt32(season);
+    stream.WriteByte(d.StartKnown ? 1 : 0);
+    stream.WriteInt32(d.MoneyStart);
+    stream.WriteInt32(d.LevelStart);
+    stream.WriteInt32(static_cast<int32_t>(d.Invested & 0xFFFFFFFF));
+    stream.WriteInt32(static_cast<int32_t>(d.Invested >> 32));
+    WriteLine(stream, d.BestWin);
+    WriteLine(stream, d.WorstDefeat);
+    stream.WriteByte(static_cast<uint8_t>(d.LongestUnbeaten));
+    stream.WriteByte(static_cast<uint8_t>(d.LongestWinning));
+    for (size_t m = 0; m < d.Ranks.size(); m += 2)
+        stream.WriteByte(static_cast<uint8_t>(d.Ranks[m] | (d.Ranks[m + 1] << 4)));
+}
+
 void WriteDetails(TZnWriteStream& stream, const TZnCareer& career) {
     const auto known = std::count_if(career.Details.begin(), career.Details.end(),
                                      [](const TZnSeasonDetail& d) { return d.Known; });
     stream.WriteInt32(static_cast<int32_t>(known));
-    for (size_t i = 0; i < career.Details.size(); ++i) {
-        const TZnSeasonDetail& d = career.Details[i];
-        if (!d.Known)
-            continue;
-        stream.WriteInt32(career.Seasons[i].Season);
-        stream.WriteByte(d.StartKnown ? 1 : 0);
-        stream.WriteInt32(d.MoneyStart);
-        stream.WriteInt32(d.LevelStart);
-        stream.WriteInt32(static_cast<int32_t>(d.Invested & 0xFFFFFFFF));
-        stream.WriteInt32(static_cast<int32_t>(d.Invested >> 32));
-        WriteLine(stream, d.BestWin);
-        WriteLine(stream, d.WorstDefeat);
-        stream.WriteByte(static_cast<uint8_t>(d.LongestUnbeaten));
-        stream.WriteByte(static_cast<uint8_t>(d.LongestWinning));
-        for (size_t m = 0; m < d.Ranks.size(); m += 2)
-            stream.WriteByte(static_cast<uint8_t>(d.Ranks[m] | (d.Ranks[m + 1] << 4)));
-    }
+    for (size_t i = 0; i < career.Details.size(); ++i)
+        if (career.Details[i].Known)
+            WriteDetail(stream, career.Seasons[i].Season, career.Details[i]);
 }
 
+// A detail its season's record can have: what was invested came from the funds at the start and
+// the win bonuses, and the record's funds and level are reachable from the start.
 bool PlausibleDetail(const TZnSeasonDetail& d, const TZnSeasonRecord& r) {
     const bool start =
-        d.StartKnown ? d.MoneyStart >= 0 && InRange(d.LevelStart, 1, r.Level) && d.Invested >= 0
-                     : d.MoneyStart == 0 && d.LevelStart == 0 && d.Invested == 0;
+        d.StartKnown
+            ? d.MoneyStart >= 0 && InRange(d.LevelStart, 1, r.Level) &&
+                  InRange(d.Invested, 0, int64_t{d.MoneyStart} + int64_t{WinBonus} * r.Wins) &&
+                  SeasonCanLead(CoachSpanOfLevel(d.MoneyStart - d.Invested, d.LevelStart), r.Wins,
+                                r.Prize, CoachSpanOfLevel(r.Money, r.Level))
+            : d.MoneyStart == 0 && d.LevelStart == 0 && d.Invested == 0;
     return start && d.BestWin.has_value() == (r.Wins > 0) &&
            d.WorstDefeat.has_value() == (r.Losses > 0) &&
            InRange(d.LongestWinning, std::min(r.Wins, 1), r.Wins) &&
@@ -196,10 +209,25 @@ void WriteMine(TZnWriteStream& stream, const TZnSeasonLog& log, int32_t matchday
     }
 }
 
+// The coach of the image as the season stands: the funds before the coming match's investment
+// and the experience itself.
+TZnCoachSpan CoachNow(const TZnLoadedImage& image) {
+    const int64_t money = int64_t{image.Coach.Money} + image.Clubs.ClubById(image.MyClubId).BuildUp;
+    return {money, image.Coach.Experience, image.Coach.Experience};
+}
+
+// The prize the image's season has paid: after the 30th matchday, the prize of the final rank.
+int32_t PrizePaid(const TZnLoadedImage& image) {
+    const TZnClub& me = image.Clubs.ClubById(image.MyClubId);
+    return image.Matchday == MatchdayCount ? PrizeTable.at(static_cast<size_t>(me.Rank)) : 0;
+}
+
 // The strengths a recorded fixture notes agree with the clubs of the image, and its values are
-// ones a matchday leaves.
+// ones a matchday leaves. With the funds before it known (`before`), the investment came from
+// them, and the funds after it are them less the investment plus the win bonus and, on the 30th
+// matchday, the prize.
 bool PlausibleMine(const TZnPlayerMatchRecord& m, const TZnLoadedImage& image,
-                   const TZnSeasonLog& log, int32_t d) {
+                   const TZnSeasonLog& log, int32_t d, std::optional<int64_t> before) {
     if (!m.Recorded)
         return m == TZnPlayerMatchRecord{};
     const TZnMatch& match = image.Schedule.Matchdays(d).Matches(0);
@@ -207,13 +235,20 @@ bool PlausibleMine(const TZnPlayerMatchRecord& m, const TZnLoadedImage& image,
     const TZnClub& other =
         image.Clubs.ClubById(match.HomeId == image.MyClubId ? match.AwayId : match.HomeId);
     const int32_t added = Saturate(int64_t{m.Level} * m.BuildUp);
-    return m.BuildUp >= 0 &&
-           InRange(m.Level, log.StartKnown ? log.LevelStart : 1, image.Coach.Level()) &&
-           m.MyAttack == Saturate(int64_t{me.Attack} + added) &&
-           m.MyDefense == Saturate(int64_t{me.Defense} + added) && m.OppAttack == other.Attack &&
-           m.OppDefense == other.Defense && InRange(m.RankBefore, 0, ClubCount - 1) &&
-           InRange(m.RankAfter, 0, ClubCount - 1) && m.MoneyAfter >= 0 &&
-           (d + 1 != image.Matchday || m.RankAfter == me.Rank);
+    const bool plausible =
+        m.BuildUp >= 0 &&
+        InRange(m.Level, log.StartKnown ? log.LevelStart : 1, image.Coach.Level()) &&
+        m.MyAttack == Saturate(int64_t{me.Attack} + added) &&
+        m.MyDefense == Saturate(int64_t{me.Defense} + added) && m.OppAttack == other.Attack &&
+        m.OppDefense == other.Defense && InRange(m.RankBefore, 0, ClubCount - 1) &&
+        InRange(m.RankAfter, 0, ClubCount - 1) && m.MoneyAfter >= 0 &&
+        (d + 1 != image.Matchday || m.RankAfter == me.Rank);
+    if (!plausible || !before)
+        return plausible;
+    const int64_t bonus = match.ResultFor(image.MyClubId) == mrWin ? WinBonus : 0;
+    const int64_t prize =
+        d + 1 == MatchdayCount ? PrizeTable.at(static_cast<size_t>(m.RankAfter)) : 0;
+    return m.BuildUp <= *before && m.MoneyAfter == Saturate(*before - m.BuildUp + bonus + prize);
 }
 
 bool ReadMine(TZnReadStream& stream, const TZnLoadedImage& image, TZnSeasonLog& log) {
@@ -226,49 +261,48 @@ bool ReadMine(TZnReadStream& stream, const TZnLoadedImage& image, TZnSeasonLog& 
                            : log.MoneyStart == 0 && log.LevelStart == 0;
     if (!InRange(flags, 0, 1) || !start || stream.ReadInt32() != image.Matchday)
         return false;
+    // The funds before the coming matchday, while the records tell them.
+    std::optional<int64_t> before;
+    if (log.StartKnown)
+        before = log.MoneyStart;
+    int64_t invested = 0;
     for (int32_t d = 0; d < image.Matchday; ++d) {
         TZnPlayerMatchRecord& m = log.Mine[static_cast<size_t>(d)];
         const int32_t recorded = stream.ReadInt32();
         m.Recorded = recorded == 1;
         ForEachMineField(m, [&](int32_t& value) { value = stream.ReadInt32(); });
         if (!InRange(recorded, 0, 1) || (log.StartKnown && !m.Recorded) ||
-            !PlausibleMine(m, image, log, d))
+            !PlausibleMine(m, image, log, d, before))
             return false;
+        before = m.Recorded ? std::optional<int64_t>(m.MoneyAfter) : std::nullopt;
+        invested += m.BuildUp;
     }
-    return true;
+    // The coach of the image is where the records leave the season.
+    const TZnCoachSpan now = CoachNow(image);
+    const TZnClub& me = image.Clubs.ClubById(image.MyClubId);
+    return (!before || *before == now.Money) &&
+           (!log.StartKnown ||
+            SeasonCanLead(CoachSpanOfLevel(log.MoneyStart - invested, log.LevelStart), me.Wins,
+                          PrizePaid(image), now));
 }
 
-// ---- the frame ----
-
-// The sections of a frame by kind; false when the frame is broken or its checksum wrong.
-bool ReadFrame(std::span<const uint8_t> bytes,
-               std::array<std::optional<std::span<const uint8_t>>, RecordKindCount>& sections) {
-    try {
-        TZnReadStream stream(bytes);
-        stream.ReadBytes(RecordsMagic.size());
-        const int32_t count = stream.ReadInt32() == RecordsVersion ? stream.ReadInt32() : -1;
-        if (!InRange(count, 1, RecordKindCount))
-            return false;
-        size_t next = 0; // kinds stand in order, each at most once
-        for (int32_t i = 0; i < count; ++i) {
-            const auto tag = stream.ReadBytes(4);
-            const int32_t length = stream.ReadInt32();
-            const auto kind = static_cast<size_t>(
-                std::find_if(
-                    Tags.begin(), Tags.end(),
-                    [&](const auto& t) { return std::equal(t.begin(), t.end(), tag.begin()); }) -
-                Tags.begin());
-            if (kind < next || kind == Tags.size() || length < 0)
-                return false;
-            sections[kind] = stream.ReadBytes(static_cast<size_t>(length));
-            next = kind + 1;
-        }
-        const size_t checked = stream.Position();
-        return static_cast<uint32_t>(stream.ReadInt32()) == Crc32(bytes.first(checked));
-    } catch (const EZnReadError&) {
-        return false;
-    }
+// The career leads to the image: its seasons are completed ones, the current one only after its
+// 30th matchday and then as the image ends it, and the coach of the image can follow the last.
+bool CareerLeadsToImage(const TZnCareer& career, const TZnLoadedImage& image) {
+    if (career.Seasons.empty())
+        return true;
+    const TZnSeasonRecord& last = career.Seasons.back();
+    const TZnClub& me = image.Clubs.ClubById(image.MyClubId);
+    if (last.Season >= image.Season)
+        return last.Season == image.Season && image.Matchday == MatchdayCount &&
+               last == SeasonRecordOf(image.Season, me, image.Coach);
+    return last.Level <= image.Coach.Level() &&
+           (image.Season - int64_t{last.Season} != 1 ||
+            SeasonCanLead(CoachSpanOfLevel(last.Money, last.Level), me.Wins, PrizePaid(image),
+                          CoachNow(image)));
 }
+
+// ---- reading and writing ----
 
 // Runs `read` over the whole of `bytes`; false when it fails or leaves bytes over.
 template <typename Read> bool ReadWhole(std::span<const uint8_t> bytes, Read read) {
@@ -282,82 +316,128 @@ template <typename Read> bool ReadWhole(std::span<const uint8_t> bytes, Read rea
 
 } // namespace
 
+size_t RecordsMaxSize() {
+    static const size_t size = [] {
+        const TZnSeasonLog log;
+        const size_t detail =
+            BytesWritten([](TZnWriteStream& s) { WriteDetail(s, 0, TZnSeasonDetail{}); });
+        const size_t bodies[] = {
+            CareerSectionSize(CareerCapacity), BytesWritten([](TZnWriteStream& s) {
+                                                   WriteDetails(s, TZnCareer{});
+                                               }) + detail * CareerCapacity,
+            BytesWritten([&](TZnWriteStream& s) { WriteRounds(s, log, MatchdayCount); }),
+            BytesWritten([&](TZnWriteStream& s) { WriteMine(s, log, MatchdayCount); })};
+        size_t total = FrameHeaderSize() + ForeignSectionsMaxSize;
+        for (const size_t body : bodies)
+            total += FramedSectionSize(body);
+        return total;
+    }();
+    return size;
+}
+
 void WriteRecords(TZnWriteStream& stream, const TZnCareer& career, const TZnSeasonLog& log,
-                  int32_t matchday) {
-    std::array<TZnWriteStream, RecordKindCount> bodies;
-    std::array<bool, RecordKindCount> present = {
-        !career.Seasons.empty(),
+                  int32_t matchday, std::span<const TZnSection> foreign) {
+    std::vector<TZnSection> sections;
+    const auto add = [&](TZnRecordKind kind, bool present, auto writer) {
+        if (!present)
+            return;
+        TZnWriteStream body;
+        writer(body);
+        sections.push_back(
+            {Tags[static_cast<size_t>(kind)], SectionVersion, std::move(body.Bytes)});
+    };
+    using enum TZnRecordKind;
+    add(Career, !career.Seasons.empty(), [&](auto& s) { career.WriteSection(s); });
+    add(SeasonDetails,
         std::any_of(career.Details.begin(), career.Details.end(),
                     [](const TZnSeasonDetail& d) { return d.Known; }),
-        AnyRounds(log, matchday), AnyMine(log, matchday)};
-    if (std::none_of(present.begin(), present.end(), [](bool p) { return p; }))
-        return;
-    bodies[0].Bytes.reserve(CareerSectionMaxSize);
-    bodies[1].Bytes.reserve(4 + SeasonDetailSize * career.Details.size());
-    if (present[0])
-        career.WriteSection(bodies[0]);
-    if (present[1])
-        WriteDetails(bodies[1], career);
-    if (present[2])
-        WriteRounds(bodies[2], log, matchday);
-    if (present[3])
-        WriteMine(bodies[3], log, matchday);
-    const size_t start = stream.Bytes.size();
-    stream.Bytes.reserve(start + 20 + 8 * RecordKindCount + bodies[0].Bytes.size() +
-                         bodies[1].Bytes.size() + bodies[2].Bytes.size() + bodies[3].Bytes.size());
-    stream.WriteBytes(RecordsMagic);
-    stream.WriteInt32(RecordsVersion);
-    stream.WriteInt32(static_cast<int32_t>(std::count(present.begin(), present.end(), true)));
-    for (size_t k = 0; k < RecordKindCount; ++k) {
-        if (!present[k])
-            continue;
-        stream.WriteBytes(Tags[k]);
-        stream.WriteInt32(static_cast<int32_t>(bodies[k].Bytes.size()));
-        stream.WriteBytes(bodies[k].Bytes);
-    }
-    stream.WriteInt32(static_cast<int32_t>(Crc32(std::span(stream.Bytes).subspan(start))));
+        [&](auto& s) { WriteDetails(s, career); });
+    add(Rounds, AnyRounds(log, matchday), [&](auto& s) { WriteRounds(s, log, matchday); });
+    add(PlayerMatches, AnyMine(log, matchday), [&](auto& s) { WriteMine(s, log, matchday); });
+    // What a later release added follows what this one knows, unchanged.
+    sections.insert(sections.end(), foreign.begin(), foreign.end());
+    if (!sections.empty())
+        WriteFrame(stream, sections);
 }
 
 static void ReadAll(std::span<const uint8_t> bytes, const TZnLoadedImage& image,
                     TZnRecords& records) {
     const auto lose = [&](TZnRecordKind kind) { records.Lost.push_back(kind); };
-    if (!(bytes.size() >= RecordsMagic.size() &&
-          std::equal(RecordsMagic.begin(), RecordsMagic.end(), bytes.begin()))) {
-        // Earlier releases wrote the career alone.
-        const auto trailer = records.Career.ReadTrailer(bytes);
-        const bool late =
-            !records.Career.Seasons.empty() && records.Career.Seasons.back().Season > image.Season;
-        if (trailer == TZnCareer::TZnTrailer::Damaged || late) {
-            records.Career.Clear();
+    TZnCareer& career = records.Career;
+    const auto checkCareer = [&] {
+        if (!CareerLeadsToImage(career, image)) {
+            career.Clear();
             lose(TZnRecordKind::Career);
         }
-        return;
+    };
+    if (!StartsWithFrame(bytes)) {
+        // Earlier releases wrote the career alone; records may follow it.
+        const auto trailer = career.ReadTrailer(bytes);
+        if (trailer == TZnCareer::TZnTrailer::Damaged)
+            lose(TZnRecordKind::Career);
+        if (trailer == TZnCareer::TZnTrailer::Read)
+            bytes = bytes.subspan(CareerTrailerSize(career.Seasons.size()));
+        if (trailer != TZnCareer::TZnTrailer::Read || !StartsWithFrame(bytes)) {
+            checkCareer();
+            return;
+        }
     }
+    const TZnFrame frame = ReadFrame(bytes);
+    // The first intact section of each kind in this release's layout; the rest is kept for
+    // writing back, within the room a later release has, except repeats of what was read.
     std::array<std::optional<std::span<const uint8_t>>, RecordKindCount> sections;
-    if (!ReadFrame(bytes, sections)) {
-        for (size_t k = 0; k < RecordKindCount; ++k)
-            lose(static_cast<TZnRecordKind>(k));
-        return;
+    size_t room = ForeignSectionsMaxSize;
+    for (const TZnSection& section : frame.Sections) {
+        const size_t kind = KindOf(section.Tag);
+        const size_t size = FramedSectionSize(section.Body.size());
+        if (kind < RecordKindCount && section.Version == SectionVersion) {
+            if (!sections[kind])
+                sections[kind] = section.Body;
+        } else if (size <= room) {
+            room -= size;
+            records.Foreign.push_back(section);
+        }
     }
-    TZnCareer& career = records.Career;
-    if (sections[0] && !career.ReadSection(*sections[0], image.Season))
-        lose(TZnRecordKind::Career);
-    if (sections[1] && !ReadWhole(*sections[1], [&](auto& s) { return ReadDetails(s, career); })) {
-        std::fill(career.Details.begin(), career.Details.end(), TZnSeasonDetail{});
-        lose(TZnRecordKind::SeasonDetails);
-    }
+    // A damaged section costs its kind; a broken frame every kind not read before the break
+    // (the career of a trailer before it stands).
+    std::array<bool, RecordKindCount> damaged{};
+    for (const TZnTag& tag : frame.Damaged)
+        if (KindOf(tag) < RecordKindCount)
+            damaged[KindOf(tag)] = true;
+    for (size_t k = 0; k < RecordKindCount; ++k)
+        damaged[k] =
+            damaged[k] || (frame.Broken && !sections[k] && (k != 0 || career.Seasons.empty()));
+    // Reads the section of `kind` with `parse`; when that fails or the section is damaged,
+    // `forget` drops what it may have left and the loss is noted.
+    const auto read = [&](TZnRecordKind kind, auto parse, auto forget) {
+        const auto k = static_cast<size_t>(kind);
+        if (sections[k] ? !parse(*sections[k]) : damaged[k]) {
+            forget();
+            lose(kind);
+        }
+    };
+    using enum TZnRecordKind;
+    // A career section is the newer record of the career than a trailer before it.
+    read(
+        Career, [&](auto b) { return career.ReadSection(b); }, [&] { career.Clear(); });
+    checkCareer();
+    read(
+        SeasonDetails,
+        [&](auto b) { return ReadWhole(b, [&](auto& s) { return ReadDetails(s, career); }); },
+        [&] { std::fill(career.Details.begin(), career.Details.end(), TZnSeasonDetail{}); });
     TZnSeasonLog& log = records.SeasonLog;
-    if (sections[2] &&
-        !ReadWhole(*sections[2], [&](auto& s) { return ReadRounds(s, image, log); })) {
-        log.Rounds = {};
-        lose(TZnRecordKind::Rounds);
-    }
-    if (sections[3] && !ReadWhole(*sections[3], [&](auto& s) { return ReadMine(s, image, log); })) {
-        log.StartKnown = false;
-        log.MoneyStart = log.LevelStart = 0;
-        log.Mine = {};
-        lose(TZnRecordKind::PlayerMatches);
-    }
+    read(
+        Rounds,
+        [&](auto b) { return ReadWhole(b, [&](auto& s) { return ReadRounds(s, image, log); }); },
+        [&] { log.Rounds = {}; });
+    read(
+        PlayerMatches,
+        [&](auto b) { return ReadWhole(b, [&](auto& s) { return ReadMine(s, image, log); }); },
+        [&] {
+            log.StartKnown = false;
+            log.MoneyStart = log.LevelStart = 0;
+            log.Mine = {};
+        });
 }
 
 TZnRecords ReadRecords(std::span<const uint8_t> bytes, const TZnLoadedImage& image) {

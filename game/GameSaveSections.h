@@ -4,20 +4,14 @@
 // every completed season, and the rounds and the player's fixtures of the current season.
 // Readers of the plain image ignore them.
 //
-// Every number a little-endian two's complement int32 unless a size says otherwise:
-//
-//   offset  size  field
-//        0     8  magic "ZnRecord"
-//        8     4  version, 1
-//       12     4  count of sections n, 1..SectionKindCount
-//       16   ...  n sections, each: a tag of 4 ASCII bytes, a length L (int32), L bytes
-//      end     4  CRC-32 (GameCareer.h) of every byte from the magic to the last section
-//
-// A kind of record has at most one section; sections stand in the order below and an empty kind
-// has none. A game without any record saves as the plain image.
+// They stand in the sections of a frame (GameSaveFrame.h), one section a kind, version 1 each,
+// written in the order below after one another and before the sections this release does not
+// know; an empty kind has none. A game without any record saves as the plain image. Every number
+// a little-endian two's complement int32 unless a size says otherwise. The four tags end in an
+// upper-case letter: a release that does not know them drops them once the game changes.
 //
 //   "CARE"  the career (GameCareer.h: the career section)
-//   "SEAS"  the detail of completed seasons: a count, then per season 45 bytes:
+//   "SEAS"  the detail of completed seasons: a count, then per season 46 bytes:
 //           Season, flags (1 byte: bit 0 the start is known), MoneyStart, LevelStart,
 //           Invested (8 bytes), best win and worst defeat (4 bytes each: matchday 1..30 or 0 for
 //           none, goals for, goals against, the opponent's name index), longest unbeaten and
@@ -33,9 +27,22 @@
 //           OppDefense, RankBefore, RankAfter, MoneyAfter; all 0 where not recorded.
 //
 // A file whose bytes after the image begin with the career trailer of earlier releases
-// (GameCareer.h) loads with that career and no other records; other bytes are ignored. Records
-// that fail their checks cost only their own kind (the detail of completed seasons also goes with
-// a lost career, to which it belongs); a wrong checksum or a broken frame costs every kind.
+// (GameCareer.h) loads with that career; records that follow the trailer are read as well, and a
+// career section among them replaces the trailer's. Other bytes are ignored. Records that fail
+// their checks cost only their own kind (the detail of completed seasons also goes with a lost
+// career, to which it belongs); a damaged section costs its kind, a broken frame every kind not
+// read before the break, a wrong checksum of a first-version frame every kind.
+//
+// Sections this release does not read (another tag, or a known tag in another version) are kept
+// and written back unchanged after its own, up to ForeignSectionsMaxSize bytes of them in the
+// file's order; those not safe to copy only until the game changes (TZnGameGoalrun). So a file a
+// later release wrote loses nothing it could keep when it passes through this one.
+//
+// Records must also lead to the image, so that the game plays on from the file and its own
+// next save loads again: every season of the career is completed (before the current one, or
+// the current one once its 30th matchday is played, and then exactly as the image ends it), the
+// last one reachable from the coach of the image; the current season's funds, levels and
+// investments agree with the coach and with each other, matchday by matchday.
 
 #include <cstdint>
 #include <span>
@@ -43,6 +50,7 @@
 
 #include "GameCareer.h"
 #include "GameMatchRecord.h"
+#include "GameSaveFrame.h"
 
 class TZnClubList;
 class TZnCoach;
@@ -52,11 +60,12 @@ class TZnWriteStream;
 enum class TZnRecordKind { Career, SeasonDetails, Rounds, PlayerMatches };
 inline constexpr size_t RecordKindCount = 4;
 
-inline constexpr size_t SeasonDetailSize = 45;
-// The largest records a save file can hold.
-inline constexpr size_t RecordsMaxSize = 16 + 4 + 8 * RecordKindCount + CareerSectionMaxSize + 4 +
-                                         SeasonDetailSize * CareerCapacity + 4 +
-                                         32 * MatchdayCount + 16 + 40 * MatchdayCount;
+// Room in a save file for the sections of later releases.
+inline constexpr size_t ForeignSectionsMaxSize = size_t{1} << 20;
+// The size of the largest records a save file can hold: every kind, a full career with the
+// detail of every season, a whole season played, and the room for later releases' sections;
+// taken from the writers' own layout.
+size_t RecordsMaxSize();
 
 // The loaded image the records are checked against.
 struct TZnLoadedImage {
@@ -72,11 +81,12 @@ struct TZnRecords {
     TZnCareer Career;
     TZnSeasonLog SeasonLog;
     std::vector<TZnRecordKind> Lost; // kinds the file held that could not be read
+    std::vector<TZnSection> Foreign; // sections kept for writing back
 };
 
-// Writes the records after the image; nothing when there are none.
+// Writes the records after the image, then the `foreign` sections; nothing when there are none.
 void WriteRecords(TZnWriteStream& stream, const TZnCareer& career, const TZnSeasonLog& log,
-                  int32_t matchday);
+                  int32_t matchday, std::span<const TZnSection> foreign);
 
 // Reads the bytes that follow the image.
 TZnRecords ReadRecords(std::span<const uint8_t> bytes, const TZnLoadedImage& image);

@@ -24,6 +24,14 @@ public:
     std::vector<uint8_t> Bytes;
 };
 
+// The number of bytes `write` puts into a stream: a record's size taken from its own writer, so
+// that a bound on sizes cannot disagree with what is written.
+template <typename Write> size_t BytesWritten(Write write) {
+    TZnWriteStream stream;
+    write(stream);
+    return stream.Bytes.size();
+}
+
 // A read position over bytes that the caller keeps alive.
 class TZnReadStream {
 public:

@@ -30,9 +30,7 @@ std::vector<uint8_t> OldFile(const TZnGameGoalrun& game) {
 // Field `field` of record `record` of an earlier release's trailer set to `value`, the checksum
 // made right again so that only the value is wrong.
 void PutTrailerField(std::vector<uint8_t>& b, size_t record, size_t field, int32_t value) {
-    const size_t at = SaveImageSize + 16 + 48 * record + 4 * field;
-    for (size_t i = 0; i < 4; ++i)
-        b[at + i] = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i));
+    PutInt32(b, SaveImageSize + 16 + 48 * record + 4 * field, value);
     const uint32_t crc = Crc32(std::span(b).subspan(SaveImageSize, b.size() - SaveImageSize - 4));
     for (size_t i = 0; i < 4; ++i)
         b[b.size() - 4 + i] = static_cast<uint8_t>(crc >> (8 * i));
@@ -42,13 +40,15 @@ void PutTrailerField(std::vector<uint8_t>& b, size_t record, size_t field, int32
 
 class CareerTest : public GameTest {
 protected:
-    // Three ordinary seasons, then a fourth won by investing without limit.
+    // Three ordinary seasons, then a fourth won by investing without limit. The funds are
+    // given before the first season begins, so that every record follows from the one before.
     void PlayFourSeasons() {
+        Game.Coach().Money = 2000000000;
+        Game.SeasonLog.Start(Game.Coach().Money, Game.Coach().Level());
         for (int season = 0; season < 3; ++season) {
             PlaySeason();
             Game.NextSeason();
         }
-        Game.Coach().Money = 2000000000;
         while (Game.CanPlayMatchday()) {
             (void)Game.InvestBuildUp("100000");
             Game.PlayMatchday();
@@ -87,6 +87,9 @@ TEST_F(CareerTest, EarlierTrailerLoadsAndDamageLosesOnlyTheCareer) {
     const auto saved = OldFile(Game);
     ASSERT_EQ(saved.size(), SaveImageSize + 16 + 48 * 4 + 4);
     const auto career = Game.Career.Seasons;
+    const auto details = Game.Career.Details;
+    const auto seasonLog = Game.SeasonLog;
+    const auto records = Image(Game);
 
     using Mutate = std::function<void(std::vector<uint8_t>&)>;
     const struct {
@@ -112,6 +115,19 @@ TEST_F(CareerTest, EarlierTrailerLoadsAndDamageLosesOnlyTheCareer) {
         {"rank 17 as shown", [](auto& b) { PutTrailerField(b, 0, 1, 16); }, 0, true},
         {"seasons out of order", [](auto& b) { PutTrailerField(b, 2, 0, 0); }, 0, true},
         {"a season after the game's", [](auto& b) { PutTrailerField(b, 3, 0, 9); }, 0, true},
+        {"the 16th place's prize 2^31-1", [](auto& b) { PutTrailerField(b, 0, 8, INT32_MAX); }, 0,
+         true},
+        {"funds 2^31-1", [](auto& b) { PutTrailerField(b, 1, 9, INT32_MAX); }, 0, true},
+        {"level 2^31-1", [](auto& b) { PutTrailerField(b, 3, 10, INT32_MAX); }, 0, true},
+        {"a level that falls", [](auto& b) { PutTrailerField(b, 2, 10, 1); }, 0, true},
+        {"rank 1 without the title", [](auto& b) { PutTrailerField(b, 3, 11, 0); }, 0, true},
+        // The current season, ended at its 30th matchday, as the image does not end it.
+        {"the current season unlike the image",
+         [&](auto& b) { PutTrailerField(b, 3, 9, career[3].Money - 1); }, 0, true},
+        // The records of this release after the trailer are read too.
+        {"records after the trailer",
+         [&](auto& b) { b.insert(b.end(), records.begin() + SaveImageSize, records.end()); }, 4,
+         false},
     };
     for (const auto& c : cases) {
         auto bytes = saved;
@@ -126,5 +142,16 @@ TEST_F(CareerTest, EarlierTrailerLoadsAndDamageLosesOnlyTheCareer) {
             EXPECT_EQ(Game.Career.Seasons, career);
             EXPECT_EQ(OldFile(Game), saved) << c.name;
         }
+        const bool recordsToo = bytes.size() > saved.size();
+        EXPECT_EQ(Game.Career.Details == details, recordsToo) << c.name;
+        EXPECT_EQ(Game.SeasonLog == seasonLog, recordsToo) << c.name;
     }
+    // A career read again forgets the details of the one it held.
+    TZnCareer reread = Game.Career;
+    ASSERT_EQ(reread.ReadTrailer(std::span(saved).subspan(SaveImageSize)),
+              TZnCareer::TZnTrailer::Read);
+    EXPECT_EQ(reread.Details, std::deque<TZnSeasonDetail>(4));
+    EXPECT_EQ(reread.ReadTrailer(std::span(saved).subspan(SaveImageSize, 20)),
+              TZnCareer::TZnTrailer::Damaged);
+    EXPECT_TRUE(reread.Details.empty());
 }

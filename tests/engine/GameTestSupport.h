@@ -4,6 +4,19 @@
 
 #include "GameGoalrun.h"
 #include "ZnMessageText.h"
+#include "ZnStream.h"
+
+// The little-endian int32 of a save file at `offset`, read and written.
+inline int32_t Int32At(const std::vector<uint8_t>& bytes, size_t offset) {
+    TZnReadStream stream(std::span<const uint8_t>(bytes).subspan(offset));
+    return stream.ReadInt32();
+}
+
+inline void PutInt32(std::vector<uint8_t>& bytes, size_t offset, int32_t value) {
+    TZnWriteStream stream;
+    stream.WriteInt32(value);
+    std::copy(stream.Bytes.begin(), stream.Bytes.end(), bytes.begin() + static_cast<long>(offset));
+}
 
 // A game whose matchdays are reproducible from `seed`, writing into an in-memory log.
 class GameTest : public ::testing::Test {

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
+#include <unistd.h>
 
 #include "ConstsGoalrun.h"
 #include "GameRecords.h"
@@ -54,20 +56,50 @@ std::string Marks(const TZnFixtureReport& f) {
 
 // Offset of the body of the section tagged `tag` in a saved file's records; 0 when absent.
 size_t SectionAt(const std::vector<uint8_t>& b, const std::string& tag) {
-    auto int32At = [&](size_t at) {
-        return static_cast<size_t>(b[at] | b[at + 1] << 8 | b[at + 2] << 16 | b[at + 3] << 24);
-    };
-    for (size_t at = SaveImageSize + 16; at + 8 <= b.size(); at += 8 + int32At(at + 4))
+    for (size_t at = SaveImageSize + 16; at + 12 <= b.size(); at += 16 + size_t(Int32At(b, at + 4)))
         if (std::string(b.begin() + long(at), b.begin() + long(at) + 4) == tag)
-            return at + 8;
+            return at + 12;
     return 0;
 }
 
-// The checksum at the end made right again, so that only a value is wrong.
-void FixCrc(std::vector<uint8_t>& b) {
-    const uint32_t crc = Crc32(std::span(b).subspan(SaveImageSize, b.size() - SaveImageSize - 4));
-    for (size_t i = 0; i < 4; ++i)
-        b[b.size() - 4 + i] = static_cast<uint8_t>(crc >> (8 * i));
+// The checksum of section `tag` made right again, so that only a value is wrong.
+void FixCrc(std::vector<uint8_t>& b, const std::string& tag) {
+    const size_t body = SectionAt(b, tag);
+    if (body == 0)
+        return;
+    const size_t end = body + size_t(Int32At(b, body - 8));
+    PutInt32(b, end, int32_t(Crc32(std::span(b).subspan(body - 12, end - body + 12))));
+}
+
+// Adds a section at the end of a saved file's records, as a later release might.
+void AddSection(std::vector<uint8_t>& b, const std::string& tag, int32_t version,
+                std::vector<uint8_t> body) {
+    PutInt32(b, SaveImageSize + 12, Int32At(b, SaveImageSize + 12) + 1);
+    const size_t start = b.size();
+    b.insert(b.end(), tag.begin(), tag.end());
+    b.resize(b.size() + 8);
+    PutInt32(b, start + 4, int32_t(body.size()));
+    PutInt32(b, start + 8, version);
+    b.insert(b.end(), body.begin(), body.end());
+    b.resize(b.size() + 4);
+    PutInt32(b, b.size() - 4, int32_t(Crc32(std::span(b).subspan(start, b.size() - 4 - start))));
+}
+
+// The same records in the first frame of the release that introduced them: no version or
+// checksum of their own, one checksum after them all.
+std::vector<uint8_t> FirstFrame(const std::vector<uint8_t>& b) {
+    std::vector<uint8_t> first(b.begin(), b.begin() + long(SaveImageSize) + 16);
+    PutInt32(first, SaveImageSize + 8, 1);
+    for (size_t at = SaveImageSize + 16; at < b.size(); at += 16 + size_t(Int32At(b, at + 4))) {
+        first.insert(first.end(), b.begin() + long(at), b.begin() + long(at) + 8);
+        first.insert(first.end(), b.begin() + long(at) + 12,
+                     b.begin() + long(at) + 12 + Int32At(b, at + 4));
+    }
+    first.resize(first.size() + 4);
+    PutInt32(
+        first, first.size() - 4,
+        int32_t(Crc32(std::span(first).subspan(SaveImageSize, first.size() - SaveImageSize - 4))));
+    return first;
 }
 
 } // namespace
@@ -137,27 +169,56 @@ TEST_F(RecordsTest, EverySectionRoundTrips) {
 TEST_F(RecordsTest, DamagedSectionCostsOnlyItsOwnRecords) {
     PlayIntoThirdSeason();
     const auto saved = Image(Game);
+    // Sets the byte at `at` to `value`, or to 2 where it holds 0 already.
+    const auto setByte = [](std::vector<uint8_t>& b, size_t at, uint8_t value) {
+        b[at] = value != 0 || b[at] != 0 ? value : 2;
+    };
+    using Edit = std::function<void(std::vector<uint8_t>&, size_t)>; // bytes, the section's body
     const struct {
         const char* name;
-        const char* tag;
-        size_t offset; // within the section's body
-        uint8_t value;
+        const char* tag; // "" for an edit of the image
+        Edit edit;
         const char* line;
     } cases[] = {
         // The level of the first season: 0.
-        {"career", "CARE", 4 + 20, 0, "経歴データ、過去のシーズンの記録"},
+        {"career", "CARE", [&](auto& b, size_t at) { setByte(b, at + 4 + 20, 0); },
+         "経歴データ、過去のシーズンの記録"},
+        // The last season is the current one, which has five matchdays to its 30th.
+        {"career ends with this season", "CARE",
+         [](auto& b, size_t at) { PutInt32(b, at + 28, 2); }, "経歴データ、過去のシーズンの記録"},
         // The best win of the first season: a goal fewer than conceded.
-        {"season detail", "SEAS", 4 + 22, 0, "過去のシーズンの記録"},
+        {"season detail", "SEAS", [&](auto& b, size_t at) { setByte(b, at + 4 + 22, 0); },
+         "過去のシーズンの記録"},
+        // The investment of the first season: 2^63-1.
+        {"season's investment", "SEAS",
+         [](auto& b, size_t at) {
+             PutInt32(b, at + 4 + 13, -1);
+             PutInt32(b, at + 4 + 17, INT32_MAX);
+         },
+         "過去のシーズンの記録"},
         // The first four home rounds of the first fixture of matchday 1: no such value.
-        {"rounds", "RNDS", 4, 0xFF, "今季の試合経過"},
+        {"rounds", "RNDS", [&](auto& b, size_t at) { setByte(b, at + 4, 0xFF); }, "今季の試合経過"},
         // The rank after matchday 1: 16.
-        {"player's fixtures", "MINE", 16 + 32, 16, "今季の自チームの試合記録"},
+        {"player's fixtures", "MINE", [&](auto& b, size_t at) { setByte(b, at + 16 + 32, 16); },
+         "今季の自チームの試合記録"},
+        // 2^31-1 invested in matchday 1, the strengths it gives noted alike.
+        {"investment", "MINE",
+         [](auto& b, size_t at) {
+             for (const size_t field : {1, 3, 4})
+                 PutInt32(b, at + 16 + 4 * field, INT32_MAX);
+         },
+         "今季の自チームの試合記録"},
+        {"funds after matchday 1", "MINE",
+         [](auto& b, size_t at) { PutInt32(b, at + 16 + 36, Int32At(b, at + 16 + 36) + 1); },
+         "今季の自チームの試合記録"},
+        // The coach's funds of the image, unlike those after the last matchday.
+        {"funds of the image", "", [](auto& b, size_t) { PutInt32(b, 1026, Int32At(b, 1026) - 1); },
+         "今季の自チームの試合記録"},
     };
     for (const auto& c : cases) {
         auto bytes = saved;
-        auto& target = bytes[SectionAt(bytes, c.tag) + c.offset];
-        target = c.value != 0 || target != 0 ? c.value : 2;
-        FixCrc(bytes);
+        c.edit(bytes, SectionAt(bytes, c.tag));
+        FixCrc(bytes, c.tag);
         TZnGameGoalrun other(KeepSeedSource());
         TZnLineLog log;
         other.SetMessageLog(&log);
@@ -169,12 +230,97 @@ TEST_F(RecordsTest, DamagedSectionCostsOnlyItsOwnRecords) {
         const std::string tag = c.tag;
         EXPECT_EQ(other.Career.Seasons.size(), tag == "CARE" ? 0u : 2u) << c.name;
         EXPECT_EQ(other.SeasonLog.Rounds == Game.SeasonLog.Rounds, tag != "RNDS") << c.name;
-        EXPECT_EQ(other.SeasonLog.Mine == Game.SeasonLog.Mine, tag != "MINE") << c.name;
+        EXPECT_EQ(other.SeasonLog.Mine == Game.SeasonLog.Mine, tag != "MINE" && !tag.empty())
+            << c.name;
     }
+    // One damaged section among four costs only its own records.
     auto bytes = saved;
-    bytes.back() ^= 1;
-    Game.LoadFromStream(bytes);
-    EXPECT_TRUE(Game.Career.Seasons.empty() && !Game.SeasonLog.StartKnown) << "a wrong checksum";
+    bytes[SectionAt(bytes, "SEAS") + 5] ^= 1;
+    TZnGameGoalrun other(KeepSeedSource());
+    TZnLineLog log;
+    other.SetMessageLog(&log);
+    other.LoadFromStream(bytes);
+    EXPECT_EQ(log.Lines, std::vector<std::string>{
+                             "過去のシーズンの記録が壊れているため読み込めませんでした。"});
+    EXPECT_EQ(other.Career.Seasons, Game.Career.Seasons);
+    EXPECT_EQ(other.Career.Details, std::deque<TZnSeasonDetail>(2));
+    EXPECT_EQ(other.SeasonLog, Game.SeasonLog);
+}
+
+TEST_F(RecordsTest, SectionsOfLaterReleasesAreKeptAndWrittenBack) {
+    PlayIntoThirdSeason();
+    auto later = Image(Game);
+    AddSection(later, "xTRa", 1, {1, 2, 3}); // safe to copy
+    AddSection(later, "XTRA", 1, {4, 5});    // not safe to copy
+    auto newerCareer = later;
+    AddSection(newerCareer, "CARE", 2, {6}); // a later layout of a known kind
+    const struct {
+        const char* name;
+        std::vector<uint8_t> file;
+        std::vector<uint8_t> written;
+    } cases[] = {
+        {"later sections", later, later},
+        {"a later career layout", newerCareer, newerCareer},
+        {"the first frame with a tag it does not know", FirstFrame(later), later},
+    };
+    for (const auto& c : cases) {
+        TZnGameGoalrun other(KeepSeedSource());
+        TZnLineLog log;
+        other.SetMessageLog(&log);
+        other.LoadFromStream(c.file);
+        EXPECT_TRUE(log.Lines.empty()) << c.name;
+        EXPECT_EQ(other.Career.Seasons, Game.Career.Seasons) << c.name;
+        EXPECT_EQ(other.Career.Details, Game.Career.Details) << c.name;
+        EXPECT_EQ(other.SeasonLog, Game.SeasonLog) << c.name;
+        EXPECT_EQ(Image(other), c.written) << c.name << ": written back unchanged";
+        // Once the game changes, only what is safe to copy goes on.
+        other.PlayMatchday();
+        const auto changed = Image(other);
+        EXPECT_NE(SectionAt(changed, "xTRa"), 0u) << c.name;
+        EXPECT_EQ(Int32At(changed, SaveImageSize + 12), 5) << c.name << ": four kinds and xTRa";
+    }
+}
+
+// The largest file the game writes: a career at its capacity with the detail of every season,
+// and a whole season's rounds and fixtures.
+TEST_F(RecordsTest, FullCareerLoadsBackWhole) {
+    // Seasons of ten wins, draws and losses each: 30 experience, three levels a season.
+    for (int32_t s = 0; s < int32_t{CareerCapacity}; ++s) {
+        Game.Career.Append({s, 3, 40, 10, 10, 10, 30, 30, 10240, 50000, 4 + 3 * s, false});
+        TZnSeasonDetail& d = Game.Career.Details.back();
+        d = {true,
+             true,
+             50000,
+             1 + 3 * s,
+             1000,
+             TZnResultLine{1, 2, 0, 5},
+             TZnResultLine{2, 0, 1, 6},
+             12,
+             4,
+             {}};
+        d.Ranks.back() = 3;
+    }
+    Game.Season = int32_t{CareerCapacity};
+    Game.Coach().Experience = 300000;
+    Game.SeasonLog.Start(Game.Coach().Money, Game.Coach().Level());
+    PlaySeason();
+    ASSERT_EQ(Game.Career.Seasons.size(), CareerCapacity);
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("goalrun-full-career-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string path = (folder / "full.sav").string();
+    Game.SaveToFile(path);
+    EXPECT_EQ(std::filesystem::file_size(path), SaveFileMaxSize() - ForeignSectionsMaxSize)
+        << "the bound is exact";
+    TZnGameGoalrun other(KeepSeedSource());
+    TZnLineLog log;
+    other.SetMessageLog(&log);
+    other.LoadFromFile(path);
+    std::filesystem::remove_all(folder);
+    EXPECT_TRUE(log.Lines.empty());
+    EXPECT_EQ(other.Career.Seasons, Game.Career.Seasons);
+    EXPECT_EQ(other.Career.Details, Game.Career.Details);
+    EXPECT_EQ(other.SeasonLog, Game.SeasonLog);
 }
 
 TEST_F(RecordsTest, PlainImageLoadsWithoutRecords) {

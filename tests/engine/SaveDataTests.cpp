@@ -22,17 +22,6 @@ std::vector<uint8_t> Image(const TZnGameGoalrun& game) {
     return stream.Bytes;
 }
 
-int32_t Int32At(const std::vector<uint8_t>& bytes, size_t offset) {
-    TZnReadStream stream(std::span<const uint8_t>(bytes).subspan(offset));
-    return stream.ReadInt32();
-}
-
-void PutInt32(std::vector<uint8_t>& bytes, size_t offset, int32_t value) {
-    TZnWriteStream stream;
-    stream.WriteInt32(value);
-    std::copy(stream.Bytes.begin(), stream.Bytes.end(), bytes.begin() + static_cast<long>(offset));
-}
-
 // The reason of the file error `action` throws.
 TZnFileErrorReason ReasonOf(const std::function<void()>& action) {
     try {
@@ -162,6 +151,8 @@ TEST_F(GameTest, LoaderRefusesDamagedImagesAndKeepsTheGame) {
         {"season -1", [](auto& b) { PutInt32(b, 5114, -1); }},
         {"unknown player id", [](auto& b) { PutInt32(b, 5110, 16); }},
         {"negative investment", [](auto& b) { PutInt32(b, ClubField(15, 2), -1); }},
+        {"negative experience", [](auto& b) { PutInt32(b, 1022, -1); }},
+        {"negative funds", [](auto& b) { PutInt32(b, 1026, -1); }},
         // Five matchdays are played: 0..4 must be, 5.. must not be.
         {"played fixture not played", [](auto& b) { b[MatchAt(4, 6) + 8] = 0; }},
         {"coming fixture played", [](auto& b) { b[MatchAt(5, 6) + 8] = 1; }},

@@ -1,8 +1,9 @@
 // Feeds arbitrary bytes to the save loader. Every accepted image must leave a game whose
 // invariants hold and that plays on; every refused one must leave the game as it was. Closure:
 // every save the game writes while it plays on from an accepted image (to the season's end, into
-// the next season and three matchdays of it) loads again and gives the same bytes. A career
-// trailer after the image is also tried with its checksum made right, so its records are read.
+// the next season and three matchdays of it) loads again and gives the same bytes. Records or a
+// career trailer after the image are also tried with their checksums made right, so that they
+// are read.
 
 #include <cstdlib>
 #include <cstring>
@@ -60,16 +61,36 @@ void CheckReloads(const TZnGameGoalrun& game) {
     Require(Image(again) == saved, "save, load and save again gives the same image");
 }
 
-// The input with a correct checksum at its end, so that the records (or the career trailer)
-// before it are read too; nothing when the input holds neither.
+void PutCrc(std::span<uint8_t> at, std::span<const uint8_t> covered) {
+    const uint32_t crc = Crc32(covered);
+    for (size_t i = 0; i < 4; ++i)
+        at[i] = static_cast<uint8_t>(crc >> (8 * i));
+}
+
+uint32_t Uint32At(std::span<const uint8_t> bytes, size_t at) {
+    return uint32_t{bytes[at]} | uint32_t{bytes[at + 1]} << 8 | uint32_t{bytes[at + 2]} << 16 |
+           uint32_t{bytes[at + 3]} << 24;
+}
+
+// The input with correct checksums, so that the records (or the career trailer) are read too:
+// each section's of a frame of the current version, else the one at the end; nothing when the
+// input holds neither.
 std::vector<uint8_t> WithTrailerChecksum(const uint8_t* data, size_t size) {
     if (size < SaveImageSize + CareerHeaderSize + 4 || data[SaveImageSize] != 'Z')
         return {};
     std::vector<uint8_t> bytes(data, data + size);
-    const auto trailer = std::span(bytes).subspan(SaveImageSize);
-    const uint32_t crc = Crc32(trailer.first(trailer.size() - 4));
-    for (size_t i = 0; i < 4; ++i)
-        trailer[trailer.size() - 4 + i] = static_cast<uint8_t>(crc >> (8 * i));
+    const auto records = std::span(bytes).subspan(SaveImageSize);
+    if (records[2] == 'R' && Uint32At(records, 8) == 2) {
+        for (size_t at = 16; at + 16 <= records.size();) {
+            const size_t end = at + 12 + Uint32At(records, at + 4);
+            if (end + 4 > records.size())
+                break;
+            PutCrc(records.subspan(end, 4), records.subspan(at, end - at));
+            at = end + 4;
+        }
+        return bytes;
+    }
+    PutCrc(records.last(4), records.first(records.size() - 4));
     return bytes;
 }
 
