@@ -48,6 +48,7 @@ enum class TZnFileErrorReason {
     ReadOnly,       // it lies on a read-only file system
     NoSpace,        // the disk or the user's quota is full
     NotRegularFile, // a folder, FIFO, device or socket
+    NotFolder,      // a file, FIFO, device or socket where a folder should be
     NotSaveFile,    // the header is not this game's
     TooShort,       // shorter than the save image
     Damaged,        // a value or a state the game could not have produced
@@ -120,3 +121,6 @@ std::vector<uint8_t> ReadSaveFile(const std::string& path);
 //   removes those of processes that have ended.
 // Throws EZnSaveError naming the path, after removing any temporary file.
 void WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes);
+// Flushes the entries of `folder` to disk, so that a rename in it survives a power loss; a
+// folder that cannot be opened is left as it is.
+void SyncFolder(const std::string& folder);

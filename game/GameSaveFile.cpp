@@ -178,13 +178,13 @@ int OpenTemporary(const std::string& folder, std::string& named) {
     return -1;
 }
 
+} // namespace
+
 void SyncFolder(const std::string& folder) {
     TZnFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.Fd >= 0)
         ::fsync(fd.Fd);
 }
-
-} // namespace
 
 TZnFileErrorReason FileErrorReason(int error) {
     switch (error) {
