@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include "FileSizeLimit.h"
 #include "WindowRig.h"
 
 namespace {
@@ -40,6 +41,19 @@ void Settle() {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents();
 }
+
+// Whether a file stood at `Path` when the window last repainted.
+class TPaintWatch : public QObject {
+public:
+    explicit TPaintWatch(QString path) : Path(std::move(path)) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::UpdateRequest)
+            Painted.push_back(QFile::exists(Path));
+        return false;
+    }
+    QString Path;
+    std::vector<bool> Painted;
+};
 
 void PlayAndSettle(TWindowRig& rig, int matchdays) {
     for (int i = 0; i < matchdays; ++i) {
@@ -76,10 +90,15 @@ void AutosaveTests::init() {
 void AutosaveTests::MatchdaysRotateThroughThreeAutosavesAfterThePaint() {
     TWindowRig rig(1, nullptr, {}, LockHolder());
     QVERIFY2(!QFile::exists(Folder), "nothing is made before there is something to keep");
+    TPaintWatch watch(Autosave(1));
+    rig.W().installEventFilter(&watch);
     rig.Play(1);
-    QVERIFY2(!QFile::exists(Autosave(1)), "the matchday is painted before it is written");
+    QVERIFY(!QFile::exists(Autosave(1)));
     Settle();
+    rig.W().removeEventFilter(&watch);
     QCOMPARE(MatchdayIn(Autosave(1)), 1);
+    QVERIFY2(!watch.Painted.empty() && !watch.Painted.front(),
+             "the matchday is painted before it is written");
     struct stat info {};
     QCOMPARE(::stat(QFile::encodeName(Folder).constData(), &info), 0);
     QCOMPARE(info.st_mode & 0777, 0700u);
@@ -227,6 +246,8 @@ void AutosaveTests::RefusedFolderIsLeftAloneAndNamedOnce_data() {
     QTest::newRow("a file in its place") << "file" << notFolder;
     QTest::newRow("mode 0000") << "0000" << noPermission;
     QTest::newRow("read-only, autosaves kept") << "0500" << noPermission;
+    QTest::newRow("full, autosaves kept") << "full"
+                                          << QStringLiteral("ファイルの読み書きでエラーが発生しました。");
 }
 
 void AutosaveTests::RefusedFolderIsLeftAloneAndNamedOnce() {
@@ -252,20 +273,35 @@ void AutosaveTests::RefusedFolderIsLeftAloneAndNamedOnce() {
             PlayAndSettle(filler, 3);
         }
         before = ReadAll(Autosave(1)) + ReadAll(Autosave(2)) + ReadAll(Autosave(3));
-        QCOMPARE(::chmod(folder.constData(), kind == QLatin1String("0000") ? 0 : 0500), 0);
+        if (kind != QLatin1String("full"))
+            QCOMPARE(::chmod(folder.constData(), kind == QLatin1String("0000") ? 0 : 0500), 0);
     }
+    const bool full = kind == QLatin1String("full");
     struct stat was {};
     QCOMPARE(::lstat(folder.constData(), &was), 0);
 
     TWindowRig rig(1, nullptr, {}, LockHolder());
     const QLabel& note = rig.Find<QLabel>(QStringLiteral("AutosaveNote"));
     const QString said = QStringLiteral("続きを保存できません: ") + reason;
-    QCOMPARE(rig.Game.Matchday, 0);
-    QCOMPARE(note.text(), said); // said at the start already
-    PlayAndSettle(rig, 2);
-    QCOMPARE(rig.Game.Matchday, 2);
+    QCOMPARE(rig.Game.Matchday, full ? 3 : 0);
+    QCOMPARE(note.text(), full ? QString() : said); // a folder refused is named at the start
+    {
+        std::optional<TFileSizeLimit> limit;
+        if (full)
+            limit.emplace(1000);
+        PlayAndSettle(rig, 2);
+    }
+    QCOMPARE(rig.Game.Matchday, full ? 5 : 2);
     QCOMPARE(note.text(), said);
     QVERIFY(note.isVisible());
+    if (full) {
+        QCOMPARE(ReadAll(Autosave(1)) + ReadAll(Autosave(2)) + ReadAll(Autosave(3)), before);
+        PlayAndSettle(rig, 1); // room again: kept, and the note goes
+        QVERIFY(note.isHidden());
+        QCOMPARE(MatchdayIn(Autosave(1)), 6);
+        QCOMPARE(MatchdayIn(Autosave(2)), 3);
+        return;
+    }
 
     struct stat now {};
     QCOMPARE(::lstat(folder.constData(), &now), 0);

@@ -1,9 +1,6 @@
 // Save slots, loading and saving with their questions and error boxes, dropped files and the
 // file actions, on a window whose application folder is a temporary one.
 
-#include <csignal>
-#include <sys/resource.h>
-
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -16,6 +13,7 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include "FileSizeLimit.h"
 #include "GamePage.h"
 #include "WindowRig.h"
 #include "ZnWording.h"
@@ -54,24 +52,6 @@ QStringList Captions(const QMenu& menu) {
         captions << entry->text();
     return captions;
 }
-
-// Limits the size of files this process writes, so that even root cannot finish a save.
-class TFileSizeLimit {
-public:
-    explicit TFileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &Old);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = Old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~TFileSizeLimit() { setrlimit(RLIMIT_FSIZE, &Old); }
-    TFileSizeLimit(const TFileSizeLimit&) = delete;
-    TFileSizeLimit& operator=(const TFileSizeLimit&) = delete;
-
-private:
-    rlimit Old{};
-};
 
 } // namespace
 
