@@ -90,7 +90,6 @@ void TZnAutosaveFolder::Rotate() const {
             ThrowSaveError("cannot move", Path(n));
     if (::rename(StagedPath().c_str(), Path(1).c_str()) != 0)
         ThrowSaveError("cannot move", StagedPath());
-    SyncFolder(FFolder);
 }
 
 void TZnAutosaveFolder::Write(std::span<const uint8_t> bytes) const {
@@ -98,6 +97,6 @@ void TZnAutosaveFolder::Write(std::span<const uint8_t> bytes) const {
     // Only a rotation cut short leaves a staged file: it is newer than autosave 1.
     if (Taken(StagedPath()))
         Rotate();
-    WriteFileAtomically(StagedPath(), bytes);
+    WriteFileAtomically(StagedPath(), bytes, TZnFolderSync::Later);
     Rotate();
 }

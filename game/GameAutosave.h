@@ -5,6 +5,9 @@
 // "autosave-new.sav", by the save files' writer (WriteFileAtomically); only then do the older
 // ones move down by renaming, so a failed write leaves every older autosave as it was, and a kill
 // at any moment leaves each file whole and the order of the names the order of their age.
+// Each file reaches the disk before its name does; the folder is not flushed after the renames
+// (which would cost more than the rest of the write), so a power loss within the file system's
+// commit interval may keep the names of a moment before: the autosave before, never a damaged one.
 
 #include <cstdint>
 #include <span>

@@ -178,13 +178,13 @@ int OpenTemporary(const std::string& folder, std::string& named) {
     return -1;
 }
 
-} // namespace
-
 void SyncFolder(const std::string& folder) {
     TZnFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.Fd >= 0)
         ::fsync(fd.Fd);
 }
+
+} // namespace
 
 TZnFileErrorReason FileErrorReason(int error) {
     switch (error) {
@@ -249,7 +249,8 @@ std::vector<uint8_t> ReadSaveFile(const std::string& path) {
     return ReadRegularFile(path, SaveFileMaxSize);
 }
 
-void WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes) {
+void WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes,
+                         TZnFolderSync folderSync) {
     CheckPath<EZnSaveError>(path);
     const TZnTarget target = ResolveTarget(path);
     if (target.Exists && !S_ISREG(target.Info.st_mode))
@@ -289,5 +290,6 @@ void WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes
         throw;
     }
     // The new name must survive a power loss too.
-    SyncFolder(folder);
+    if (folderSync == TZnFolderSync::Wait)
+        SyncFolder(folder);
 }

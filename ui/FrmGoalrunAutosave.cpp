@@ -82,7 +82,8 @@ void TFormMain::ContinueFromAutosave() {
             Game.LoadFromFile(path);
         } catch (const std::exception&) {
             // Left as it is for the player to look at; the rotation moves it down in time.
-            unreadable << DecodeFileName(QByteArray::fromStdString(path.substr(path.rfind('/') + 1)));
+            unreadable << DecodeFileName(
+                QByteArray::fromStdString(path.substr(path.rfind('/') + 1)));
             continue;
         }
         Autosaves->Continued(GameImage(Game));
@@ -154,9 +155,9 @@ QString TFormMain::PlaceNoteText() const {
 void TFormMain::ShowPlaceNote() {
     const QString text = PlaceNoteText();
     AutosaveNote->setText(text);
-    AutosaveNote->setToolTip(
-        Autosaves->State() == TAutosaveKeeper::TState::Failed && !text.isEmpty()
-            ? PlainToolTipMarkup(Autosaves->Error())
-            : QString());
+    AutosaveNote->setToolTip(Autosaves->State() == TAutosaveKeeper::TState::Failed &&
+                                     !text.isEmpty()
+                                 ? PlainToolTipMarkup(Autosaves->Error())
+                                 : QString());
     AutosaveNote->setVisible(!text.isEmpty());
 }

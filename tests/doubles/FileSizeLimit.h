@@ -22,4 +22,3 @@ public:
 private:
     rlimit Old{};
 };
-

@@ -127,7 +127,8 @@ void AutosaveTests::MatchdaysRotateThroughThreeAutosavesAfterThePaint() {
     emit rig.Menu("MILoad").aboutToShow();
     QAction& newest = rig.Action(QStringLiteral("MIAutosaveLoad1"));
     QCOMPARE(newest.text(), QStringLiteral("自動保存1"));
-    QVERIFY2(newest.toolTip().startsWith(QStringLiteral("2季目 開幕前 ")), qPrintable(newest.toolTip()));
+    QVERIFY2(newest.toolTip().startsWith(QStringLiteral("2季目 開幕前 ")),
+             qPrintable(newest.toolTip()));
     QVERIFY(rig.Menu("MILoad").actions().indexOf(&newest) > 10);
     rig.Dialogs.Answers = {QMessageBox::Ok};
     rig.Action(QStringLiteral("MIAutosaveLoad2")).trigger();
@@ -231,7 +232,8 @@ void AutosaveTests::CloseAsksOnlyWhenThePlaceIsNotKept() {
         failing.Dialogs.Answers = {QMessageBox::Cancel};
         QVERIFY(!failing.W().close());
         QCOMPARE(failing.Dialogs.Shown.back().Text,
-                 today + QStringLiteral("\r\n続きを保存できません: アクセスする権限がありません。"));
+                 today +
+                     QStringLiteral("\r\n続きを保存できません: アクセスする権限がありません。"));
     }
     QVERIFY(QFile::setPermissions(Folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 }
@@ -246,8 +248,8 @@ void AutosaveTests::RefusedFolderIsLeftAloneAndNamedOnce_data() {
     QTest::newRow("a file in its place") << "file" << notFolder;
     QTest::newRow("mode 0000") << "0000" << noPermission;
     QTest::newRow("read-only, autosaves kept") << "0500" << noPermission;
-    QTest::newRow("full, autosaves kept") << "full"
-                                          << QStringLiteral("ファイルの読み書きでエラーが発生しました。");
+    QTest::newRow("full, autosaves kept")
+        << "full" << QStringLiteral("ファイルの読み書きでエラーが発生しました。");
 }
 
 void AutosaveTests::RefusedFolderIsLeftAloneAndNamedOnce() {
@@ -315,9 +317,9 @@ void AutosaveTests::RefusedFolderIsLeftAloneAndNamedOnce() {
         ::chmod(folder.constData(), 0700);
         QCOMPARE(ReadAll(Autosave(1)) + ReadAll(Autosave(2)) + ReadAll(Autosave(3)), before);
     }
-    QCOMPARE(QDir(Data->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System)
-                 .size(),
-             kind == QLatin1String("fifo") ? 2 : 1);
+    QCOMPARE(
+        QDir(Data->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size(),
+        kind == QLatin1String("fifo") ? 2 : 1);
 }
 
 QTEST_MAIN(AutosaveTests)

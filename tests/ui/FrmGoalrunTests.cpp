@@ -278,14 +278,13 @@ void FrmGoalrunTests::MenusHoldTheirEntriesInOrder() {
         titles << action->text();
     QCOMPARE(titles, QStringList({QStringLiteral("ゲーム(&G)"), QStringLiteral("ロード(&L)"),
                                   QStringLiteral("セーブ(&S)"), QStringLiteral("ヘルプ(&H)")}));
-    QCOMPARE(
-        MenuTexts(rig.Menu("G1")),
-        QStringList({QStringLiteral("ニューゲーム(&N)"), QStringLiteral("シーズンレビュー(&R)"),
-                     QStringLiteral("-"), QStringLiteral("開く(&O)..."),
-                     QStringLiteral("上書き保存(&S)"), QStringLiteral("名前を付けて保存(&A)..."),
-                     QStringLiteral("-"), QStringLiteral("終了時に続きを保存"),
-                     QStringLiteral("表示言語(&L)"), QStringLiteral("-"),
-                     QStringLiteral("終了(&X)")}));
+    QCOMPARE(MenuTexts(rig.Menu("G1")),
+             QStringList({QStringLiteral("ニューゲーム(&N)"),
+                          QStringLiteral("シーズンレビュー(&R)"), QStringLiteral("-"),
+                          QStringLiteral("開く(&O)..."), QStringLiteral("上書き保存(&S)"),
+                          QStringLiteral("名前を付けて保存(&A)..."), QStringLiteral("-"),
+                          QStringLiteral("終了時に続きを保存"), QStringLiteral("表示言語(&L)"),
+                          QStringLiteral("-"), QStringLiteral("終了(&X)")}));
     QCOMPARE(MenuTexts(rig.Menu("MenuLanguage")),
              QStringList({QStringLiteral("日本語"), QStringLiteral("English")}));
     QCOMPARE(MenuTexts(rig.Menu("H2")),

@@ -104,6 +104,7 @@ QProcess* SingleCopyTests::StartProgram(const QStringList& arguments, const QStr
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Work.path()); // not the user's settings
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), Work.path());   // nor the user's autosaves
     process->setProcessEnvironment(environment);
     process->setWorkingDirectory(Work.path());
     process->setProgram(program);
@@ -206,6 +207,7 @@ void SingleCopyTests::OptionsAnswerAloneAndASecondCopyOnlyRaises() {
         {{SaveFile, QStringLiteral("--version")}, 0, version, "", 0},
         {{QStringLiteral("--bogus"), SaveFile}, 2, "", "goalrun: unknown option '--bogus'\n", 0},
         {{}, 0, "", "", 1},
+        {{QStringLiteral("--new-game")}, 0, "", "", 2}, // for the window, not the second copy
     };
     for (const auto& c : cases) {
         QProcess* program = StartProgram(c.Arguments);
