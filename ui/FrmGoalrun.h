@@ -242,7 +242,7 @@ private:
     static void SetFileEntry(QAction& entry, const QString& path, const QString& caption,
                              const QString& missingCaption, bool enableMissing);
     // The reason of a failed load or save as the player reads it.
-    static QString ReasonText(TZnFileErrorReason reason);
+    static QString FileReasonText(TZnFileErrorReason reason);
     // "00savedata.sav" … "09savedata.sav" in the save folder.
     QString SlotPath(int slot) const;
 

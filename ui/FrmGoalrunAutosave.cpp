@@ -146,7 +146,7 @@ QString TFormMain::PlaceNoteText() const {
     case TAutosaveKeeper::TState::Elsewhere:
         return tr("ほかのゴールランが続きを保存しているため、このウィンドウは続きを保存しません");
     case TAutosaveKeeper::TState::Failed:
-        return tr("続きを保存できません: %1").arg(ReasonText(Autosaves->Reason()));
+        return tr("続きを保存できません: %1").arg(FileReasonText(Autosaves->Reason()));
     default:
         return {};
     }

@@ -38,6 +38,35 @@ std::string FileSystemName(const QString& fileName) {
 // How long the status bar reports a finished load or save.
 constexpr int FileReportMs = 5000;
 
+// The reason of a failed load or save as the player reads it.
+QString ReasonText(TZnFileErrorReason reason) {
+    switch (reason) {
+    case TZnFileErrorReason::BadName:
+        return TFormMain::tr("ファイル名が正しくありません。");
+    case TZnFileErrorReason::NotFound:
+        return TFormMain::tr("ファイルまたはフォルダが見つかりません。");
+    case TZnFileErrorReason::NoPermission:
+        return TFormMain::tr("アクセスする権限がありません。");
+    case TZnFileErrorReason::ReadOnly:
+        return TFormMain::tr("読み取り専用の場所です。");
+    case TZnFileErrorReason::NoSpace:
+        return TFormMain::tr("ディスクの空き容量が足りません。");
+    case TZnFileErrorReason::NotRegularFile:
+        return TFormMain::tr("通常のファイルではありません。");
+    case TZnFileErrorReason::NotFolder:
+        return TFormMain::tr("フォルダではありません。");
+    case TZnFileErrorReason::NotSaveFile:
+        return TFormMain::tr("このゲームのセーブファイルではありません。");
+    case TZnFileErrorReason::TooShort:
+        return TFormMain::tr("ファイルが短すぎます。");
+    case TZnFileErrorReason::Damaged:
+        return TFormMain::tr("セーブデータの記録が壊れています。");
+    case TZnFileErrorReason::SystemError:
+        break;
+    }
+    return TFormMain::tr("ファイルの読み書きでエラーが発生しました。");
+}
+
 bool IsFile(const QString& path) {
     struct stat status {};
     return ::stat(EncodeFileName(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
@@ -94,32 +123,8 @@ void TFormMain::CreateFileCommands() {
             [this] { RunCommand(nullptr, [this] { FileDropTarget1FileDrop(); }); });
 }
 
-QString TFormMain::ReasonText(TZnFileErrorReason reason) {
-    switch (reason) {
-    case TZnFileErrorReason::BadName:
-        return tr("ファイル名が正しくありません。");
-    case TZnFileErrorReason::NotFound:
-        return tr("ファイルまたはフォルダが見つかりません。");
-    case TZnFileErrorReason::NoPermission:
-        return tr("アクセスする権限がありません。");
-    case TZnFileErrorReason::ReadOnly:
-        return tr("読み取り専用の場所です。");
-    case TZnFileErrorReason::NoSpace:
-        return tr("ディスクの空き容量が足りません。");
-    case TZnFileErrorReason::NotRegularFile:
-        return tr("通常のファイルではありません。");
-    case TZnFileErrorReason::NotFolder:
-        return tr("フォルダではありません。");
-    case TZnFileErrorReason::NotSaveFile:
-        return tr("このゲームのセーブファイルではありません。");
-    case TZnFileErrorReason::TooShort:
-        return tr("ファイルが短すぎます。");
-    case TZnFileErrorReason::Damaged:
-        return tr("セーブデータの記録が壊れています。");
-    case TZnFileErrorReason::SystemError:
-        break;
-    }
-    return tr("ファイルの読み書きでエラーが発生しました。");
+QString TFormMain::FileReasonText(TZnFileErrorReason reason) {
+    return ReasonText(reason);
 }
 
 QString TFormMain::SlotPath(int slot) const {
