@@ -3,11 +3,15 @@
 // season's rules is the mark for a season through goalrun-cli (CliSeasonBench.cpp). Also the exact
 // odds of the next match, the three prices of a win chance, and a save and load with the longest
 // career; the views of the records: a matchday's report, a season's review and the records book
-// of the longest career.
+// of the longest career; a matchday's autosave, written to disk.
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+#include <filesystem>
+
 #include "ConstsGoalrun.h"
+#include "GameAutosave.h"
 #include "GameGoalrun.h"
 #include "GameOdds.h"
 #include "GamePrice.h"
@@ -220,6 +224,30 @@ void BM_RecordsBookLongestCareer(benchmark::State& state) {
         benchmark::DoNotOptimize(RecordsBook(game));
 }
 BENCHMARK(BM_RecordsBookLongestCareer)->Unit(benchmark::kMillisecond);
+
+// What the window does after a matchday: the game's image taken and written as the newest of
+// the rotating autosaves, flushed to disk, the older ones moved down. In a fresh folder in the
+// working folder, so that the disk is a real one (a temporary folder may live in memory); wall
+// time, since flushing waits on the disk. Aim: under 10 ms.
+void BM_MatchdayAutosave(benchmark::State& state) {
+    TZnGameGoalrun game(KeepSeedSource());
+    game.NewGame();
+    for (int i = 0; i < 12; ++i)
+        game.PlayMatchday();
+    char name[] = "autosave-bench-XXXXXX";
+    if (::mkdtemp(name) == nullptr) {
+        state.SkipWithError("cannot make a folder in the working folder");
+        return;
+    }
+    const TZnAutosaveFolder folder(std::filesystem::absolute(name).string());
+    for (auto _ : state) {
+        TZnWriteStream stream;
+        game.SaveToStream(stream);
+        folder.Write(stream.Bytes);
+    }
+    std::filesystem::remove_all(name);
+}
+BENCHMARK(BM_MatchdayAutosave)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 

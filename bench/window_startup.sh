@@ -31,7 +31,10 @@ programs=(goalrun minimal_window empty_window)
 declare -A path=([goalrun]="$build/app/goalrun_startup_probe"
     [minimal_window]="$bench_build/minimal_window" [empty_window]="$bench_build/empty_window")
 results=$(mktemp)
-trap 'rm -f "$results"' EXIT
+# An empty data folder: the start measured is a new game's, whatever autosaves the user keeps.
+data=$(mktemp -d)
+trap 'rm -rf "$results" "$data"' EXIT
+export XDG_DATA_HOME="$data"
 
 # One run: "<first-paint ms> <peak RSS kB>", measured by the program itself at its first paint.
 measure() {

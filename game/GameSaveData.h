@@ -48,6 +48,7 @@ enum class TZnFileErrorReason {
     ReadOnly,       // it lies on a read-only file system
     NoSpace,        // the disk or the user's quota is full
     NotRegularFile, // a folder, FIFO, device or socket
+    NotFolder,      // a file, FIFO, device or socket where a folder should be
     NotSaveFile,    // the header is not this game's
     TooShort,       // shorter than the save image
     Damaged,        // a value or a state the game could not have produced
@@ -107,6 +108,9 @@ std::vector<uint8_t> ReadRegularFile(const std::string& path, size_t limit);
 // ReadRegularFile of the first SaveFileMaxSize() bytes.
 std::vector<uint8_t> ReadSaveFile(const std::string& path);
 
+// Whether WriteFileAtomically waits for the folder to reach the disk after its rename.
+enum class TZnFolderSync { Wait, Later };
+
 // Replaces the file at `path` with `bytes`, whole or not at all:
 // - a symbolic link is followed to the file it names (a dangling one creates it); the link stays;
 // - a target that is not a regular file, or an existing file without any write permission bit
@@ -120,5 +124,8 @@ std::vector<uint8_t> ReadSaveFile(const std::string& path);
 //   a kill between naming and renaming (or, without O_TMPFILE, during the write) leaves a
 //   temporary file; its name carries the writer's process id, and the next save in the folder
 //   removes those of processes that have ended.
+// With TZnFolderSync::Later the folder is not flushed: a power loss soon after may keep the old
+// file, never a damaged one (the autosaves, written often, take that for speed).
 // Throws EZnSaveError naming the path, after removing any temporary file.
-void WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes);
+void WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes,
+                         TZnFolderSync folderSync = TZnFolderSync::Wait);

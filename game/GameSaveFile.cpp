@@ -249,7 +249,8 @@ std::vector<uint8_t> ReadSaveFile(const std::string& path) {
     return ReadRegularFile(path, SaveFileMaxSize());
 }
 
-void WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes) {
+void WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes,
+                         TZnFolderSync folderSync) {
     CheckPath<EZnSaveError>(path);
     const TZnTarget target = ResolveTarget(path);
     if (target.Exists && !S_ISREG(target.Info.st_mode))
@@ -289,5 +290,6 @@ void WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes
         throw;
     }
     // The new name must survive a power loss too.
-    SyncFolder(folder);
+    if (folderSync == TZnFolderSync::Wait)
+        SyncFolder(folder);
 }

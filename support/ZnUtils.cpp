@@ -20,17 +20,30 @@ bool IsWritableFolder(const QString& folder) {
     return info.isDir() && info.isWritable() && (info.permissions() & anyWrite) != 0;
 }
 
+namespace {
+
+// "goalrun/<name>/" in the user's data folder, or empty when the platform names none.
+QString UserDataFolder(const QString& name) {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return data.isEmpty() ? QString() : data + QStringLiteral("/goalrun/%1/").arg(name);
+}
+
+} // namespace
+
 QString SaveDataFolder(const QString& appFolder) {
     QString folder = appFolder;
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
     if (!IsWritableFolder(folder) ||
         QFileInfo::exists(folder + QStringLiteral("goalrun.installed"))) {
-        const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-        if (!data.isEmpty())
-            return data + QStringLiteral("/goalrun/savedata/");
+        if (QString user = UserDataFolder(QStringLiteral("savedata")); !user.isEmpty())
+            return user;
     }
     return folder + QStringLiteral("savedata/");
+}
+
+QString AutosaveFolder() {
+    return UserDataFolder(QStringLiteral("autosave"));
 }
 
 QFont SystemIconFont() {

@@ -20,6 +20,11 @@ QString AppFolder();
 // Only builds the path; neither tests nor creates the savedata folder itself.
 QString SaveDataFolder(const QString& appFolder = AppFolder());
 
+// Where the player's place is kept, for every copy of the program alike:
+// "$XDG_DATA_HOME/goalrun/autosave/" (usually "~/.local/share/goalrun/autosave/"). Empty when
+// the platform names no data folder. Only builds the path.
+QString AutosaveFolder();
+
 // True when files may be created in `folder`. A folder without any write permission bit counts
 // as read-only even for root, who could write it anyway: its owner meant it to stay unchanged.
 bool IsWritableFolder(const QString& folder);

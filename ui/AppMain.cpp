@@ -85,6 +85,7 @@ int RunGoalrun(int argc, char* argv[], const std::function<void(TFormMain&)>& be
     TFormMain window(game, dialogs, opener);
     dialogs.Parent = &window;
     window.SetCommandLineFile(file);
+    window.SetPlaceKeeping(instance.Role() == TZnSingleInstance::TRole::First, options.NewGame);
     ConnectHandOvers(instance, window);
     if (instance.Role() == TZnSingleInstance::TRole::First && !instance.Listen())
         Complain(instance);

@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "AutosaveKeeper.h"
 #include "ConstsGoalrun.h"
 #include "GameGoalrun.h"
 #include "GamePage.h"
@@ -49,6 +50,7 @@ TFormMain::TFormMain(TZnGameGoalrun& game, TZnDialogs& dialogs, TZnOpener& opene
     CreateControls();
     CreateMenus();
     CreateFileCommands();
+    CreatePlaceCommands();
     ConnectOpenFallbacks();
     PendingOpenRetry = new QTimer(this);
     PendingOpenRetry->setSingleShot(true);
@@ -98,6 +100,7 @@ void TFormMain::FormActivate() {
         return;
     ActZLVMyClubData->trigger();
     StartNewGame();
+    ContinueFromAutosave();
     // The command-line file takes the same road as one handed over by a second copy, once the
     // window is on the screen, so that its error box stands over the window.
     if (!CommandLineFile.isEmpty()) {
@@ -122,7 +125,8 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {
-    if (!UnsavedProgressMayGo()) {
+    // Progress kept in the autosave is not lost: nothing to ask.
+    if (!KeepPlaceAtClose() && !UnsavedProgressMayGo(PlaceNoteText())) {
         event->ignore();
         return;
     }
@@ -131,6 +135,8 @@ void TFormMain::closeEvent(QCloseEvent* event) {
 }
 
 bool TFormMain::event(QEvent* event) {
+    if (PlaceEvent(event))
+        return true;
     if (event->type() != TZnCopyDataEvent::Type())
         return QMainWindow::event(event);
     const auto& copy = static_cast<const TZnCopyDataEvent&>(*event);
@@ -372,6 +378,7 @@ void TFormMain::ActGameExecute() {
         return;
     Game.PlayMatchday();
     RefreshViews();
+    KeepPlaceLater();
     // The season's last matchday opens its review, once: nothing plays after it this season.
     if (Game.Matchday == MatchdayCount)
         ShowSeasonReview(CurrentSeasonReview(Game), false);
@@ -397,6 +404,7 @@ bool TFormMain::BuildUpSettled() {
 void TFormMain::ActNextSeasonExecute() {
     Game.NextSeason();
     RefreshViews();
+    KeepPlaceLater();
 }
 
 void TFormMain::ActBuildUpExecute() {

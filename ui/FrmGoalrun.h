@@ -10,6 +10,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -27,11 +28,13 @@ class QShortcut;
 class QSplitter;
 class QTabWidget;
 class QTimer;
+class TAutosaveKeeper;
 class TMatchReportView;
 class TMessageLogEdit;
 class TPriceLinks;
 class TSeasonReviewDialog;
 struct TZnSeasonReview;
+enum class TZnFileErrorReason;
 class TZnAboutAction;
 class TZnColumnInfos;
 class TZnDialogs;
@@ -62,6 +65,11 @@ public:
 
     // The file named on the command line, opened after the new game of the first activation.
     void SetCommandLineFile(const QString& fileName) { CommandLineFile = fileName; }
+    // Lets the window keep the player's place (FrmGoalrunAutosave.cpp), called before the first
+    // show by the program: only a copy that holds the single-copy lock (`lockHeld`) writes
+    // autosaves and continues from them at the start, unless `startNew` (goalrun --new-game)
+    // asks for a new game. A window never told keeps no place, as before autosaves existed.
+    void SetPlaceKeeping(bool lockHeld, bool startNew);
     // Loads a file handed over from outside (the command line, a second copy); a folder or a
     // missing path is ignored, a refused file reported in the error box.
     void OpenPath(const QString& path);
@@ -168,6 +176,30 @@ private:
     // A new or loaded game closes the review of the game before it.
     void CloseSeasonReview();
 
+    // The player's place in the autosaves (FrmGoalrunAutosave.cpp): the choice in the ゲーム
+    // menu, the autosaves in the ロード menu and the note in the status bar.
+    void CreatePlaceCommands();
+    // The choice is on and this copy may write the autosaves.
+    bool KeepsPlace() const;
+    // At the first activation: claims the folder and, without a command-line file or
+    // --new-game, continues the newest autosave that loads.
+    void ContinueFromAutosave();
+    // After a command's engine call and redraw: the game as it stands now is written once the
+    // window has painted (a low-priority event, after the paint's).
+    void KeepPlaceLater();
+    // Writes what KeepPlaceLater took, at once; true when the place is kept.
+    bool KeepPlaceNow();
+    // The game as it stands, written at once: true when the place is kept, so the window may
+    // close without a question.
+    bool KeepPlaceAtClose();
+    // Handles the event KeepPlaceLater posts; false for any other event.
+    bool PlaceEvent(QEvent* event);
+    // What the note in the status bar says of the autosaves: why none is kept, or nothing.
+    QString PlaceNoteText() const;
+    void ShowPlaceNote();
+    void ActAutosaveLoadExecute(int n);
+    void SetAutosaveCaptions();
+
     // Save slots and files (FrmGoalrunFiles.cpp).
     void ActMILoadExecute();
     void ActMISaveExecute();
@@ -189,9 +221,9 @@ private:
     void FileOpenActExecute();
     void FileSaveActExecute();
     void FileSaveAsActExecute();
-    // With unsaved progress, asks whether it may be discarded; true when there is none or the
-    // player answers OK.
-    bool UnsavedProgressMayGo();
+    // With unsaved progress, asks whether it may be discarded, `note` on a line of its own below
+    // the question; true when there is none or the player answers OK.
+    bool UnsavedProgressMayGo(const QString& note = {});
     // The question before a file command replaces a changed game. Yes saves through the dialog
     // and goes on only when that succeeds; No goes on; Cancel stops.
     bool SaveQuestionLetsGoOn();
@@ -205,6 +237,12 @@ private:
     // Captions and tips of the slot entries: the file's name and a summary of its game, or
     // "<empty>" and "空き".
     void SetSlotCaptions(const std::array<QAction*, 10>& entries, bool enableMissing);
+    // A file entry of a menu: `caption` and the summary of the file at `path` as its tips, or
+    // `missingCaption` and "空き", enabled only when the file exists or `enableMissing`.
+    static void SetFileEntry(QAction& entry, const QString& path, const QString& caption,
+                             const QString& missingCaption, bool enableMissing);
+    // The reason of a failed load or save as the player reads it.
+    static QString FileReasonText(TZnFileErrorReason reason);
     // "00savedata.sav" … "09savedata.sav" in the save folder.
     QString SlotPath(int slot) const;
 
@@ -225,6 +263,13 @@ private:
     TZnDialogs& Dialogs;
     TZnOpener& Opener;
     QString FAppFolder;
+
+    enum class TPlaceRole { Untold, NotLockHolder, LockHolder };
+    TPlaceRole PlaceRole = TPlaceRole::Untold;
+    bool StartNew = false;
+    std::unique_ptr<TAutosaveKeeper> Autosaves;
+    std::optional<std::vector<uint8_t>> PendingPlace; // the game image to write next
+    bool PlacePosted = false;
 
     bool Activated = false;
     TFormMainFileState Files;
@@ -270,6 +315,7 @@ private:
     QAction* FileOpenAct;
     QAction* FileSaveAct;
     QAction* FileSaveAsAct;
+    QAction* ActKeepPlace;
 
     // Menus.
     QMenu* G1;
@@ -280,4 +326,6 @@ private:
     QMenu* MISave;
     std::array<QAction*, 10> MIDataLoad{};
     std::array<QAction*, 10> MIDataSave{};
+    std::array<QAction*, 3> MIAutosaveLoad{};
+    QLabel* AutosaveNote;
 };

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QStatusBar>
 
+#include "AutosaveKeeper.h"
 #include "GameGoalrun.h"
 #include "GamePage.h"
 #include "GameSaveData.h"
@@ -52,6 +53,8 @@ QString ReasonText(TZnFileErrorReason reason) {
         return TFormMain::tr("ディスクの空き容量が足りません。");
     case TZnFileErrorReason::NotRegularFile:
         return TFormMain::tr("通常のファイルではありません。");
+    case TZnFileErrorReason::NotFolder:
+        return TFormMain::tr("フォルダではありません。");
     case TZnFileErrorReason::NotSaveFile:
         return TFormMain::tr("このゲームのセーブファイルではありません。");
     case TZnFileErrorReason::TooShort:
@@ -120,23 +123,40 @@ void TFormMain::CreateFileCommands() {
             [this] { RunCommand(nullptr, [this] { FileDropTarget1FileDrop(); }); });
 }
 
+QString TFormMain::FileReasonText(TZnFileErrorReason reason) {
+    return ReasonText(reason);
+}
+
 QString TFormMain::SlotPath(int slot) const {
     return SaveDataFolder(FAppFolder) + SlotFileName(slot);
 }
 
+void TFormMain::SetFileEntry(QAction& entry, const QString& path, const QString& caption,
+                             const QString& missingCaption, bool enableMissing) {
+    const bool exists = IsFile(path);
+    entry.setText(exists ? caption : missingCaption);
+    const QString tip = exists ? SlotSummary(path) : tr("空き");
+    entry.setToolTip(tip);
+    entry.setStatusTip(tip);
+    entry.setEnabled(exists || enableMissing);
+}
+
 void TFormMain::SetSlotCaptions(const std::array<QAction*, 10>& entries, bool enableMissing) {
-    for (int n = 0; n < 10; ++n) {
-        const bool exists = IsFile(SlotPath(n));
-        entries[n]->setText(exists ? SlotFileName(n) : QString::number(n) + EmptySlot);
-        const QString tip = exists ? SlotSummary(SlotPath(n)) : tr("空き");
-        entries[n]->setToolTip(tip);
-        entries[n]->setStatusTip(tip);
-        entries[n]->setEnabled(exists || enableMissing);
+    for (int n = 0; n < 10; ++n)
+        SetFileEntry(*entries[n], SlotPath(n), SlotFileName(n), QString::number(n) + EmptySlot,
+                     enableMissing);
+}
+
+void TFormMain::SetAutosaveCaptions() {
+    for (int n = 1; n <= static_cast<int>(MIAutosaveLoad.size()); ++n) {
+        const QString caption = tr("自動保存%1").arg(n);
+        SetFileEntry(*MIAutosaveLoad[n - 1], Autosaves->Path(n), caption, caption, false);
     }
 }
 
 void TFormMain::ActMILoadExecute() {
     SetSlotCaptions(MIDataLoad, false);
+    SetAutosaveCaptions();
 }
 
 void TFormMain::ActMISaveExecute() {
@@ -150,6 +170,20 @@ void TFormMain::ActDataLoadExecute(QObject* sender) {
     const QString path = SlotPath(entry->data().toInt());
     if (IsFile(path))
         LoadGameFile(path);
+}
+
+void TFormMain::ActAutosaveLoadExecute(int n) {
+    const QString path = Autosaves->Path(n);
+    if (!IsFile(path))
+        return;
+    // The game loaded is no file of the player's: saving it asks for a name, and the dialogs
+    // stay where they were, so an autosave is never written over by hand.
+    const TFormMainFileState before = Files;
+    if (LoadGameFile(path)) {
+        Files.Untitled = true;
+        Files.OpenDialogFileName = before.OpenDialogFileName;
+        Files.SaveDialogFileName = before.SaveDialogFileName;
+    }
 }
 
 void TFormMain::ActDataSaveExecute(QObject* sender) {
@@ -216,11 +250,13 @@ bool TFormMain::FileFailed(const QString& fileName, const QString& message, cons
     return false;
 }
 
-bool TFormMain::UnsavedProgressMayGo() {
+bool TFormMain::UnsavedProgressMayGo(const QString& note) {
     if (!Game.UnsavedProgress())
         return true;
-    return Dialogs.MessageBox(tr("保存していない進行があります。破棄してよろしいですか？"),
-                              tr("確認"), QMessageBox::Question,
+    QString question = tr("保存していない進行があります。破棄してよろしいですか？");
+    if (!note.isEmpty())
+        question += QStringLiteral("\r\n") + note;
+    return Dialogs.MessageBox(question, tr("確認"), QMessageBox::Question,
                               QMessageBox::Ok | QMessageBox::Cancel,
                               QMessageBox::Cancel) == QMessageBox::Ok;
 }

@@ -101,6 +101,8 @@ void TFormMain::Retranslate() {
         {N9, QT_TR_NOOP("ニューゲーム(&N)"), QT_TR_NOOP("新しいゲームを始めます。")},
         {ActSeasonReview, QT_TR_NOOP("シーズンレビュー(&R)"),
          QT_TR_NOOP("今シーズンの成績をまとめて見ます。")},
+        {ActKeepPlace, QT_TR_NOOP("終了時に続きを保存"),
+         QT_TR_NOOP("試合のたびと終了時にゲームを自動保存し、次の起動で続きから始めます。")},
     };
     for (const auto& [action, caption, statusTip] : actions) {
         action->setText(tr(caption));
@@ -155,6 +157,7 @@ void TFormMain::Retranslate() {
     BtnGame30->setAccessibleName(tr("30節まとめて試合"));
     BtnMesClear->setText(tr("メッセージクリア"));
     BtnMesClear->setStatusTip(tr("メッセージをすべて消します。"));
+    ShowPlaceNote();
     // The views word the game's values in the new language.
     if (Activated)
         RefreshViews();

@@ -28,13 +28,15 @@
 namespace {
 
 constexpr const char* Usage =
-    "usage: goalrun [--help | --version] [--] [FILE]\n"
-    "Starts the soccer league management game and opens the save FILE, if one is given.\n"
+    "usage: goalrun [--help | --version] [--new-game] [--] [FILE]\n"
+    "Starts the soccer league management game and opens the save FILE, if one is given;\n"
+    "without FILE it continues where the last game was left off.\n"
     "When the game already runs, its window comes to the front and opens FILE.\n"
     "\n"
-    "  --help     show this help and exit\n"
-    "  --version  show the version and exit\n"
-    "  --         end of the options: FILE may start with '-'\n";
+    "  --new-game  start a new game, whatever the autosaves keep\n"
+    "  --help      show this help and exit\n"
+    "  --version   show the version and exit\n"
+    "  --          end of the options: FILE may start with '-'\n";
 
 bool Named(const char* variable) {
     const char* value = std::getenv(variable);
@@ -213,6 +215,8 @@ TWindowOptions ParseWindowOptions(int argc, const char* const* argv) {
                 options.File = DecodeFileName(argument);
         } else if (std::strcmp(argument, "--") == 0) {
             operandsOnly = true;
+        } else if (std::strcmp(argument, "--new-game") == 0) {
+            options.NewGame = true;
         } else if (std::strcmp(argument, "--help") == 0) {
             options.Action = TWindowOptions::TAction::Help;
             return options;

@@ -16,6 +16,8 @@ struct TWindowOptions {
     // The save file to open (the first operand; further ones are ignored), empty for none. Its
     // bytes are kept whether or not they are UTF-8 (DecodeFileName).
     QString File;
+    // --new-game: start a new game, not the one kept in the autosaves.
+    bool NewGame = false;
     // For Bad: the argument that was not understood.
     QByteArray Unknown;
 };

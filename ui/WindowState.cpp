@@ -28,6 +28,7 @@ const QString PositionKey = QStringLiteral("Window/Position");
 const QString MaximizedKey = QStringLiteral("Window/Maximized");
 const QString PageKey = QStringLiteral("Window/Page");
 const QString LanguageKey = QStringLiteral("Language");
+const QString KeepsPlaceKey = QStringLiteral("ContinueWhereLeftOff");
 
 // The part of a restored window that must stay on a screen for the player to take hold of it.
 constexpr QSize TitleBar(100, 40);
@@ -192,9 +193,31 @@ QString StartLanguage(TWindowSettings& file) {
     return LanguageOfLocale(QLocale::system().uiLanguages());
 }
 
-void RememberLanguage(TWindowSettings& file, const QString& code) {
+namespace {
+
+// Keeps one of the player's choices for the next runs.
+void Remember(TWindowSettings& file, const QString& key, const QVariant& value) {
     if (QSettings* settings = file.Values()) {
-        settings->setValue(LanguageKey, code);
+        settings->setValue(key, value);
         file.Write();
     }
+}
+
+} // namespace
+
+void RememberLanguage(TWindowSettings& file, const QString& code) {
+    Remember(file, LanguageKey, code);
+}
+
+bool KeepPlaceChosen(TWindowSettings& file) {
+    const QSettings* settings = file.Values();
+    if (settings == nullptr || settings->status() != QSettings::NoError)
+        return true;
+    const QVariant kept = settings->value(KeepsPlaceKey, true);
+    // Anything but a plain "false" keeps the place: a damaged value must not lose a game.
+    return kept.toString() != QLatin1String("false");
+}
+
+void RememberKeepPlace(TWindowSettings& file, bool keeps) {
+    Remember(file, KeepsPlaceKey, keeps);
 }

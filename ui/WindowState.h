@@ -73,3 +73,9 @@ void SaveWindowState(TWindowSettings& settings, const TWindowStateParts& parts);
 [[nodiscard]] QString StartLanguage(TWindowSettings& settings);
 // Keeps the player's choice of language for the next runs.
 void RememberLanguage(TWindowSettings& settings, const QString& code);
+
+// Whether the player's place is kept ("ContinueWhereLeftOff" in the settings): autosaves while
+// playing and at the close, and the game continued at the next start. On unless the player
+// turned it off.
+[[nodiscard]] bool KeepPlaceChosen(TWindowSettings& settings);
+void RememberKeepPlace(TWindowSettings& settings, bool keeps);

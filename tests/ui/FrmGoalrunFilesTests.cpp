@@ -1,9 +1,6 @@
 // Save slots, loading and saving with their questions and error boxes, dropped files and the
 // file actions, on a window whose application folder is a temporary one.
 
-#include <csignal>
-#include <sys/resource.h>
-
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -16,6 +13,7 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include "FileSizeLimit.h"
 #include "GamePage.h"
 #include "WindowRig.h"
 #include "ZnWording.h"
@@ -55,24 +53,6 @@ QStringList Captions(const QMenu& menu) {
     return captions;
 }
 
-// Limits the size of files this process writes, so that even root cannot finish a save.
-class TFileSizeLimit {
-public:
-    explicit TFileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &Old);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = Old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~TFileSizeLimit() { setrlimit(RLIMIT_FSIZE, &Old); }
-    TFileSizeLimit(const TFileSizeLimit&) = delete;
-    TFileSizeLimit& operator=(const TFileSizeLimit&) = delete;
-
-private:
-    rlimit Old{};
-};
-
 } // namespace
 
 class FrmGoalrunFilesTests : public QObject {
@@ -98,7 +78,9 @@ void FrmGoalrunFilesTests::SlotMenusShowEmptySlotsThenTheSavedFile() {
     QStringList empty;
     for (int n = 0; n < 10; ++n)
         empty << QStringLiteral("%1<empty>").arg(n);
-    QCOMPARE(Captions(rig.Menu("MILoad")), empty);
+    const QStringList autosaves = {QString(), QStringLiteral("自動保存1"),
+                                   QStringLiteral("自動保存2"), QStringLiteral("自動保存3")};
+    QCOMPARE(Captions(rig.Menu("MILoad")), empty + autosaves);
     QCOMPARE(Captions(rig.Menu("MISave")), empty);
     for (int n = 0; n < 10; ++n) {
         QVERIFY(!rig.Slot("MIDataLoad", n).isEnabled());
@@ -108,7 +90,7 @@ void FrmGoalrunFilesTests::SlotMenusShowEmptySlotsThenTheSavedFile() {
     emit rig.Menu("MILoad").aboutToShow();
     QStringList filled = empty;
     filled[4] = QStringLiteral("04savedata.sav");
-    QCOMPARE(Captions(rig.Menu("MILoad")), filled);
+    QCOMPARE(Captions(rig.Menu("MILoad")), filled + autosaves);
     for (int n = 0; n < 10; ++n)
         QCOMPARE(rig.Slot("MIDataLoad", n).isEnabled(), n == 4);
 }

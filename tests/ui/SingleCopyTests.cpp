@@ -134,6 +134,7 @@ QProcess* SingleCopyTests::StartProgram(const QStringList& arguments, const QStr
                                entry.section(QLatin1Char('='), 1));
     }
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Work.path()); // not the user's settings
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), Work.path());   // nor the user's autosaves
     process->setProcessEnvironment(environment);
     process->setWorkingDirectory(Work.path());
     process->setProgram(program);
@@ -259,6 +260,7 @@ void SingleCopyTests::OptionsAnswerAloneAndASecondCopyOnlyRaises() {
         {{SaveFile, QStringLiteral("--version")}, 0, version, "", 0},
         {{QStringLiteral("--bogus"), SaveFile}, 2, "", "goalrun: unknown option '--bogus'\n", 0},
         {{}, 0, "", "", 1},
+        {{QStringLiteral("--new-game")}, 0, "", "", 2}, // for the window, not the second copy
     };
     for (const auto& c : cases) {
         QProcess* program = StartProgram(c.Arguments);
