@@ -1,6 +1,5 @@
 #include <QDataStream>
 #include <QtEndian>
-#include <QElapsedTimer>
 #include <QHelpEvent>
 #include <QImage>
 #include <QPainter>
@@ -9,6 +8,7 @@
 #include <QToolTip>
 
 #include "ChartImage.h"
+#include "TimeBound.h"
 #include "ZnCareerChart.h"
 
 class CareerChartTests : public QObject {
@@ -115,7 +115,7 @@ void CareerChartTests::TenThousandSeasonsDrawFastAndKeepTheirExtremes() {
     qint64 ns = std::numeric_limits<qint64>::max();
     QImage image;
     for (int i = 0; i < 3; ++i) {
-        QElapsedTimer timer;
+        TCpuTimer timer;
         timer.start();
         image = chart.grab().toImage();
         ns = std::min(ns, timer.nsecsElapsed());

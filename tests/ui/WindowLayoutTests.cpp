@@ -9,7 +9,6 @@
 #include <vector>
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLocale>
@@ -130,7 +129,7 @@ void WindowLayoutTests::InitialSizeShowsTableFixturesAndPanelWhole() {
     // loaded machine in the bound.
     qint64 best = -1;
     for (int i = 0; i < 20; ++i) {
-        QElapsedTimer timer;
+        TCpuTimer timer;
         timer.start();
         QCOMPARE(rig.W().FitInitialSize(), size);
         const qint64 spent = timer.nsecsElapsed();
