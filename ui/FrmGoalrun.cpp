@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
@@ -110,6 +111,9 @@ void TFormMain::FormActivate() {
 }
 
 bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        ReviewKeyToBox(*watched, static_cast<const QKeyEvent&>(*event)))
+        return true;
     auto* handle = qobject_cast<QWindow*>(watched);
     if (event->type() == QEvent::Expose && handle != nullptr && handle->isExposed()) {
         handle->removeEventFilter(this);
@@ -234,6 +238,8 @@ void TFormMain::CreateMenus() {
     n9->setObjectName(QStringLiteral("N9"));
     n9->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(n9, &QAction::triggered, this, [this] { RunCommand(nullptr, [this] { N9Click(); }); });
+    // A window-wide key, in the review's window too (ShowSeasonReview).
+    addAction(n9);
     g1->addAction(ActSeasonReview);
     g1->addSeparator();
     g1->addActions({FileOpenAct, FileSaveAct, FileSaveAsAct});
@@ -374,7 +380,7 @@ void TFormMain::ActGameExecute() {
     RefreshViews();
     // The season's last matchday opens its review, once: nothing plays after it this season.
     if (Game.Matchday == MatchdayCount)
-        ShowSeasonReview(CurrentSeasonReview(Game), false);
+        ShowSeasonReview({}, false);
 }
 
 bool TFormMain::BuildUpSettled() {

@@ -155,7 +155,9 @@ void TFormMain::Retranslate() {
     BtnGame30->setAccessibleName(tr("30節まとめて試合"));
     BtnMesClear->setText(tr("メッセージクリア"));
     BtnMesClear->setStatusTip(tr("メッセージをすべて消します。"));
-    // The views word the game's values in the new language.
-    if (Activated)
+    // The views word the game's values in the new language, and the window makes room for them.
+    if (Activated) {
         RefreshViews();
+        LayOutAgain();
+    }
 }
