@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QMenu>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
@@ -111,8 +110,7 @@ void TFormMain::FormActivate() {
 }
 
 bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress &&
-        ReviewKeyToBox(*watched, static_cast<const QKeyEvent&>(*event)))
+    if (ReviewKeyToBox(*watched, *event))
         return true;
     auto* handle = qobject_cast<QWindow*>(watched);
     if (event->type() == QEvent::Expose && handle != nullptr && handle->isExposed()) {
@@ -347,6 +345,7 @@ void TFormMain::RunCommand(QAction* action, const std::function<void()>& command
         }
     }
     ActionList1Update();
+    TypingIntoBox = false;
     OpenPendingPaths();
 }
 

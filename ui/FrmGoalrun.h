@@ -21,7 +21,6 @@
 
 class QAction;
 class QComboBox;
-class QKeyEvent;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -177,8 +176,8 @@ private:
     // stands, and closes once the next season has begun.
     void FollowSeasonReview();
     // A digit typed into the review (`target` or a control of it) goes to the strengthening
-    // box; true when the key was taken.
-    bool ReviewKeyToBox(QObject& target, const QKeyEvent& key);
+    // box; true when the key press `event` was taken.
+    bool ReviewKeyToBox(QObject& target, const QEvent& event);
     // Ctrl+B: the strengthening box takes the keyboard, its text selected, from any window.
     void FocusBuildUpBox();
 
@@ -268,6 +267,9 @@ private:
     TSeasonReviewDialog* ReviewDialog = nullptr;
     // The season whose review follows the game; none while the review shows a completed season.
     std::optional<int32_t> ReviewFollowsSeason;
+    // Set by Ctrl+B: digits typed in the review go on with the box's amount, until a command
+    // runs or the review takes the keyboard again; else the first one starts a new amount.
+    bool TypingIntoBox = false;
 
     // Actions; ActionList1 holds every action of the window, in creation order.
     std::vector<QAction*> ActionList1;

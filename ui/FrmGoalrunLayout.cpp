@@ -158,6 +158,7 @@ void TFormMain::FocusBuildUpBox() {
     activateWindow();
     ComboBoxBuildUp->setFocus(Qt::ShortcutFocusReason);
     ComboBoxBuildUp->lineEdit()->selectAll();
+    TypingIntoBox = true;
 }
 
 QWidget* TFormMain::CreateCommandPanel() {

@@ -100,11 +100,18 @@ void TFormMain::FollowSeasonReview() {
     ReviewDialog->ShowReview(CurrentSeasonReview(Game), FromView(Game.MyClub().Name));
 }
 
-bool TFormMain::ReviewKeyToBox(QObject& target, const QKeyEvent& key) {
+bool TFormMain::ReviewKeyToBox(QObject& target, const QEvent& event) {
     auto* widget = qobject_cast<QWidget*>(&target);
     if (ReviewDialog == nullptr || widget == nullptr ||
         (widget != ReviewDialog && !ReviewDialog->isAncestorOf(widget)))
         return false;
+    // Each time the review takes the keyboard, the next amount typed there is a new one (as after
+    // a command, RunCommand).
+    if (event.type() == QEvent::WindowActivate && widget == ReviewDialog)
+        TypingIntoBox = false;
+    if (event.type() != QEvent::KeyPress)
+        return false;
+    const auto& key = static_cast<const QKeyEvent&>(event);
     const QString text = key.text();
     if (text.isEmpty() || !ComboBoxBuildUp->isEnabled() ||
         (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0)
@@ -113,8 +120,8 @@ bool TFormMain::ReviewKeyToBox(QObject& target, const QKeyEvent& key) {
         if (!c.isDigit())
             return false;
     // The first digit starts a new amount in the box, as Ctrl+B and typing would; the next ones
-    // follow it there even while the window system has not yet moved the keyboard.
-    if (focusWidget() != ComboBoxBuildUp->lineEdit())
+    // follow it there, also while the window system has not yet moved the keyboard.
+    if (!TypingIntoBox)
         FocusBuildUpBox();
     QKeyEvent copy(key.type(), key.key(), key.modifiers(), text, key.isAutoRepeat(), key.count());
     QCoreApplication::sendEvent(ComboBoxBuildUp->lineEdit(), &copy);

@@ -155,9 +155,10 @@ void TFormMain::Retranslate() {
     BtnGame30->setAccessibleName(tr("30節まとめて試合"));
     BtnMesClear->setText(tr("メッセージクリア"));
     BtnMesClear->setStatusTip(tr("メッセージをすべて消します。"));
-    // The views word the game's values in the new language, and the window makes room for them.
+    // The views word the game's values in the new language, and the window makes room for them
+    // once every page has renamed its columns too (they hear of the change after the window).
     if (Activated) {
         RefreshViews();
-        LayOutAgain();
+        QMetaObject::invokeMethod(this, &TFormMain::LayOutAgain, Qt::QueuedConnection);
     }
 }

@@ -136,7 +136,7 @@ void ChartAndKeyboardTests::APriceFillsTheBoxWithoutInvesting() {
     QTest::mouseClick(&seventy, Qt::LeftButton);
     QCOMPARE(box.currentText(), QString::number(price));
     QVERIFY(box.lineEdit()->hasFocus());
-    QTest::keyClick(box.lineEdit(), Qt::Key_Return);
+    QTest::keyClick(&box, Qt::Key_Return);
     QCOMPARE(rig.Game.Coach().Money, 20000 - price);
     QCOMPARE(seventy.text(), QStringLiteral("70%: 不要"));
     rig.Game.Coach().Money = 0;
