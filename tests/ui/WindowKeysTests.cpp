@@ -52,7 +52,7 @@ void WindowKeysTests::ShortcutsTriggerTheirCommandsAndShowInTips() {
     rig.Button("BtnGame").setFocus();
     QTest::keyClick(&rig.Button("BtnGame"), Qt::Key_Return);
     QCOMPARE(rig.Game.Matchday, 2);
-    rig.Dialogs.Answers = {QMessageBox::Ok}; // discard the two matchdays
+    rig.Dialogs.Answers = {QMessageBox::Ok};                  // discard the two matchdays
     QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier); // an entry of the menu bar
     QVERIFY(!window.isVisible());
 }
@@ -117,8 +117,8 @@ void WindowKeysTests::SlotTipsDescribeTheSavedGameOrSayEmpty() {
     const QByteArray bytes(reinterpret_cast<const char*>(stream.Bytes.data()),
                            static_cast<qsizetype>(stream.Bytes.size()));
     for (int n = 0; n < 10; ++n) {
-        QFile file(rig.Folder.filePath(QStringLiteral("savedata/%1savedata.sav").arg(n, 2, 10,
-                                                                                     QChar('0'))));
+        QFile file(rig.Folder.filePath(
+            QStringLiteral("savedata/%1savedata.sav").arg(n, 2, 10, QChar('0'))));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(n == 9 ? bytes.left(5000) : bytes);
     }
@@ -133,7 +133,8 @@ void WindowKeysTests::SlotTipsDescribeTheSavedGameOrSayEmpty() {
     QVERIFY2(best < TimeBound(20'000'000), qPrintable(QString::number(best)));
     QVERIFY2(rig.Slot("MIDataLoad", 0).toolTip().startsWith(QStringLiteral("10001季目 第4節まで ")),
              qPrintable(rig.Slot("MIDataLoad", 0).toolTip()));
-    QVERIFY(rig.Slot("MIDataLoad", 9).toolTip().startsWith(QStringLiteral("読み込めないファイル (")));
+    QVERIFY(
+        rig.Slot("MIDataLoad", 9).toolTip().startsWith(QStringLiteral("読み込めないファイル (")));
 }
 
 namespace {

@@ -137,7 +137,8 @@ void WindowLanguageTests::EnglishDesktopGetsEnglishWindowAndTheMenuBringsJapanes
     TRecordsBookView records;
     records.ShowRecords(book);
     QStringList counts;
-    for (const auto* table : {reviewDialog.findChild<QTableWidget*>(), records.findChild<QTableWidget*>()})
+    for (const auto* table :
+         {reviewDialog.findChild<QTableWidget*>(), records.findChild<QTableWidget*>()})
         for (int row = 0; row < table->rowCount(); ++row)
             counts << table->item(row, 1)->text();
     QVERIFY2(counts.contains(QStringLiteral("1 match")) &&

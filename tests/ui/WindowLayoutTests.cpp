@@ -143,8 +143,8 @@ void WindowLayoutTests::InitialSizeShowsTableFixturesAndPanelWhole() {
 
     // The other language, chosen in the running window, shows as whole as at a start in it.
     const QString language = WindowLanguage();
-    const QString other = language == QStringLiteral("ja") ? QStringLiteral("en")
-                                                           : QStringLiteral("ja");
+    const QString other =
+        language == QStringLiteral("ja") ? QStringLiteral("en") : QStringLiteral("ja");
     rig.Action(QStringLiteral("MenuLanguage_") + other).trigger();
     QCoreApplication::processEvents();
     const bool whole = ShowsWhole(rig.List("ZLVMatches"));
