@@ -723,9 +723,12 @@ Prize %9 funds %10 level %11</translation>
         <source>最長無敗</source>
         <translation>Longest unbeaten run</translation>
     </message>
-    <message>
-        <source>%1試合</source>
-        <translation>%1 matches</translation>
+    <message numerus="yes">
+        <source>%n試合</source>
+        <translation>
+            <numerusform>%n match</numerusform>
+            <numerusform>%n matches</numerusform>
+        </translation>
     </message>
     <message>
         <source>シーズン終了時の最高資金</source>
@@ -777,9 +780,12 @@ Prize %9 funds %10 level %11</translation>
         <source>不明</source>
         <translation>unknown</translation>
     </message>
-    <message>
-        <source>%1試合</source>
-        <translation>%1 matches</translation>
+    <message numerus="yes">
+        <source>%n試合</source>
+        <translation>
+            <numerusform>%n match</numerusform>
+            <numerusform>%n matches</numerusform>
+        </translation>
     </message>
     <message>
         <source>シーズンレビュー %1</source>

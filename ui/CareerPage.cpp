@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QStyle>
 #include <QTableView>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include "CareerModel.h"
@@ -57,13 +58,16 @@ TCareerPage::TCareerPage(QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    // The chart keeps the height its ranks need to part, whatever the table and the records
-    // book below it show, and takes the larger share of a growing page; the table and the
-    // records book share the rest, neither taller than its rows, and scroll where it is short.
+    // The records book stands beside the chart, which keeps the height its ranks need to part
+    // and the width the book leaves; the table of seasons, the list that grows, takes the
+    // height the page gains, up to all its rows; what it leaves goes to the chart. Each list
+    // scrolls where the page is short.
     FChart->setMinimumHeight(150 * logicalDpiY() / 96);
-    layout->addWidget(FChart, 3);
+    auto* top = new QHBoxLayout;
+    top->addWidget(FChart, 1);
+    top->addWidget(FRecords, 0, Qt::AlignTop);
+    layout->addLayout(top, 0);
     layout->addWidget(FTable, 1);
-    layout->addWidget(FRecords, 2);
     connect(FTable, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
         const int rows = FModel->rowCount();
         if (index.isValid() && index.row() < rows)
@@ -115,8 +119,7 @@ void TCareerPage::Refresh(const TZnCareer& career) {
             largest = std::max(largest, CareerCellValue(season, column));
         FTable->horizontalHeader()->resizeSection(c, ColumnWidth(column, largest));
     }
-    // Never taller than its seasons: a page that grows gives the rest to the chart and the
-    // records book.
+    // Never taller than its seasons: a page that grows gives the rest to the chart.
     FTable->setMaximumHeight(TableContentHeight(*FTable));
 }
 
@@ -138,5 +141,6 @@ QSize TCareerPage::sizeHint() const {
     for (int c = 0; c < static_cast<int>(TCareerColumn::Count); ++c)
         width += std::max(ColumnWidth(static_cast<TCareerColumn>(c), largest[c]),
                           FTable->horizontalHeader()->minimumSectionSize());
-    return {std::max(width, QWidget::sizeHint().width()), QWidget::sizeHint().height()};
+    // The chart beside the records book takes the width the table leaves it.
+    return {width, QWidget::sizeHint().height()};
 }

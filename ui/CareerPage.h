@@ -17,8 +17,8 @@ class TZnGameGoalrun;
 // season's whole line as its tool tip.
 std::vector<TZnCareerPoint> CareerChartSeries(const TZnCareer& career);
 
-// The "監督経歴" page: the career chart above, the table of the completed seasons below, newest
-// first, and the career's records book. An empty career shows only the chart's
+// The "監督経歴" page: the career chart and the career's records book beside it above, the table
+// of the completed seasons below, newest first. An empty career shows only the chart's
 // "まだ終えたシーズンはありません。". Double-click or Enter on a season asks for its review.
 class TCareerPage : public QWidget {
     Q_OBJECT

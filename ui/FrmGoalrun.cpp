@@ -113,6 +113,8 @@ void TFormMain::FormActivate() {
 }
 
 bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
+    if (ReviewKeyToBox(*watched, *event))
+        return true;
     auto* handle = qobject_cast<QWindow*>(watched);
     if (event->type() == QEvent::Expose && handle != nullptr && handle->isExposed()) {
         handle->removeEventFilter(this);
@@ -240,6 +242,8 @@ void TFormMain::CreateMenus() {
     n9->setObjectName(QStringLiteral("N9"));
     n9->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(n9, &QAction::triggered, this, [this] { RunCommand(nullptr, [this] { N9Click(); }); });
+    // A window-wide key, in the review's window too (ShowSeasonReview).
+    addAction(n9);
     g1->addAction(ActSeasonReview);
     g1->addSeparator();
     g1->addActions({FileOpenAct, FileSaveAct, FileSaveAsAct});
@@ -347,6 +351,7 @@ void TFormMain::RunCommand(QAction* action, const std::function<void()>& command
         }
     }
     ActionList1Update();
+    TypingIntoBox = false;
     OpenPendingPaths();
 }
 
@@ -381,7 +386,7 @@ void TFormMain::ActGameExecute() {
     KeepPlaceLater();
     // The season's last matchday opens its review, once: nothing plays after it this season.
     if (Game.Matchday == MatchdayCount)
-        ShowSeasonReview(CurrentSeasonReview(Game), false);
+        ShowSeasonReview({}, false);
 }
 
 bool TFormMain::BuildUpSettled() {

@@ -33,7 +33,6 @@ class TMatchReportView;
 class TMessageLogEdit;
 class TPriceLinks;
 class TSeasonReviewDialog;
-struct TZnSeasonReview;
 enum class TZnFileErrorReason;
 class TZnAboutAction;
 class TZnColumnInfos;
@@ -93,7 +92,8 @@ protected:
     // With unsaved progress the player is asked first; Cancel keeps the window open. A window
     // that closes remembers its size, place, splitters and page for the next run.
     void closeEvent(QCloseEvent* event) override;
-    // Waits for the window's first expose to open the command-line file.
+    // Waits for the window's first expose to open the command-line file; hands digits typed in
+    // the season review to the strengthening box.
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Takes copy-data messages: identifier 1 with a path opens that path (OpenPath).
     bool event(QEvent* event) override;
@@ -117,6 +117,9 @@ private:
     void FormActivate();
     // Sizes the window at its first show: the initial size, then what the last run left.
     void PlaceWindow();
+    // After a change of language: the lists' columns fitted anew, and the window and its
+    // splitters widened where the new texts need it.
+    void LayOutAgain();
     void CreateControls();
     void CreatePages();
     QWidget* CreateClubPanel();
@@ -170,11 +173,20 @@ private:
     // Lets the fixtures page open a fixture's report and the career page a season's review.
     void ConnectReportPage(QWidget& page);
     void ShowFixtureReport(int32_t matchday, int32_t fixture);
-    // Shows `review` in the review window, created at its first use; `activate` gives it the
-    // keyboard.
-    void ShowSeasonReview(const TZnSeasonReview& review, bool activate);
+    // Shows the review of the completed season at `careerIndex` of the career, or without it
+    // of the current season, in the review window, created at its first use; `activate` gives
+    // it the keyboard. The current season's review follows the game (FollowSeasonReview).
+    void ShowSeasonReview(std::optional<size_t> careerIndex, bool activate);
     // A new or loaded game closes the review of the game before it.
     void CloseSeasonReview();
+    // After every command: an open review of the current season shows the game as it now
+    // stands, and closes once the next season has begun.
+    void FollowSeasonReview();
+    // A digit typed into the review (`target` or a control of it) goes to the strengthening
+    // box; true when the key press `event` was taken.
+    bool ReviewKeyToBox(QObject& target, const QEvent& event);
+    // Ctrl+B: the strengthening box takes the keyboard, its text selected, from any window.
+    void FocusBuildUpBox();
 
     // The player's place in the autosaves (FrmGoalrunAutosave.cpp): the choice in the ゲーム
     // menu, the autosaves in the ロード menu and the note in the status bar.
@@ -297,6 +309,11 @@ private:
     TFileDropTarget* FileDropTarget1;
     TMatchReportView* MatchReport;
     TSeasonReviewDialog* ReviewDialog = nullptr;
+    // The season whose review follows the game; none while the review shows a completed season.
+    std::optional<int32_t> ReviewFollowsSeason;
+    // Set by Ctrl+B: digits typed in the review go on with the box's amount, until a command
+    // runs or the review takes the keyboard again; else the first one starts a new amount.
+    bool TypingIntoBox = false;
 
     // Actions; ActionList1 holds every action of the window, in creation order.
     std::vector<QAction*> ActionList1;

@@ -73,18 +73,21 @@ bool IsFile(const QString& path) {
 }
 
 // What a slot entry's tips say of a save file: "3季目 第12節まで 5位 資金1億2000万円
-// (2026/12/07 10:31)". The file is read by the game's own loader into a game of its own, so the
-// running game is untouched and a file it would refuse says so.
+// (2026/12/07 10:31)". Only the file's fixed image is read (the records after it, up to 700 KB
+// of a long career, say nothing a tip shows), by the game's own loader into a game of its own,
+// so the running game is untouched and an image it would refuse says so.
 QString SlotSummary(const QString& path) {
     const QString date =
         QFileInfo(path).lastModified().toString(QStringLiteral("yyyy/MM/dd HH:mm"));
     TZnGameGoalrun game(KeepSeedSource());
     try {
-        game.LoadFromFile(FileSystemName(path));
+        game.LoadFromStream(ReadRegularFile(FileSystemName(path), SaveImageSize));
     } catch (const std::exception&) {
         return TFormMain::tr("読み込めないファイル (%1)").arg(date);
     }
-    const QString matchday = game.Finished        ? TFormMain::tr("優勝")
+    // A file keeps no finished flag: a season over with the player first is the title.
+    const bool title = game.Matchday == MatchdayCount && game.MyClub().Rank == 0;
+    const QString matchday = title                ? TFormMain::tr("優勝")
                              : game.Matchday == 0 ? TFormMain::tr("開幕前")
                                                   : TFormMain::tr("第%1節まで").arg(game.Matchday);
     const QString summary =

@@ -110,6 +110,34 @@ QSize TFormMain::FitInitialSize() {
     return wanted.expandedTo(design).boundedTo(available * 0.9);
 }
 
+void TFormMain::LayOutAgain() {
+    // The lists' columns fit the texts of the new language (FitInitialSize fits them first); the
+    // window grows to the size that shows them whole, as a new start in the language would.
+    const QSize wanted = FitInitialSize();
+    if (!isMaximized() && !isFullScreen())
+        resize(size().expandedTo(wanted));
+    // Each side of a splitter gets the size its contents ask for, where the other side can
+    // spare it.
+    for (QSplitter* splitter : findChildren<QSplitter*>()) {
+        if (splitter->count() != 2)
+            continue;
+        QList<int> sizes = splitter->sizes();
+        int hints[2];
+        for (int i = 0; i < 2; ++i) {
+            const QSize hint = splitter->widget(i)->sizeHint();
+            hints[i] = splitter->orientation() == Qt::Horizontal ? hint.width() : hint.height();
+        }
+        for (int i = 0; i < 2; ++i) {
+            const int move = std::min(hints[i] - sizes[i], sizes[1 - i] - hints[1 - i]);
+            if (move > 0) {
+                sizes[i] += move;
+                sizes[1 - i] -= move;
+            }
+        }
+        splitter->setSizes(sizes);
+    }
+}
+
 void TFormMain::PlaceWindow() {
     resize(FitInitialSize());
     // Each side of each splitter starts at its wanted size; the splitters' growing sides take
@@ -128,6 +156,13 @@ void TFormMain::PlaceWindow() {
         {*this, *PageControl1, splitters, {Scaled(DesignWidth), Scaled(DesignHeight)}});
 }
 
+void TFormMain::FocusBuildUpBox() {
+    activateWindow();
+    ComboBoxBuildUp->setFocus(Qt::ShortcutFocusReason);
+    ComboBoxBuildUp->lineEdit()->selectAll();
+    TypingIntoBox = true;
+}
+
 QWidget* TFormMain::CreateCommandPanel() {
     auto* panel = new QWidget;
     panel->setObjectName(QStringLiteral("Panel2"));
@@ -143,10 +178,7 @@ QWidget* TFormMain::CreateCommandPanel() {
     Label1->setBuddy(ComboBoxBuildUp);
     auto* focusBox = ShortcutBuildUp = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this);
     focusBox->setObjectName(QStringLiteral("ShortcutBuildUp"));
-    connect(focusBox, &QShortcut::activated, ComboBoxBuildUp, [this] {
-        ComboBoxBuildUp->setFocus(Qt::ShortcutFocusReason);
-        ComboBoxBuildUp->lineEdit()->selectAll();
-    });
+    connect(focusBox, &QShortcut::activated, this, &TFormMain::FocusBuildUpBox);
     // What the typed amount would make of the next match, updated as the player types.
     LabelBuildUpOdds = new QLabel(panel);
     LabelBuildUpOdds->setTextFormat(Qt::PlainText);
@@ -183,11 +215,14 @@ QWidget* TFormMain::CreateCommandPanel() {
     }
     connect(BtnGame30, &QPushButton::clicked, this, &TFormMain::BtnGame30Click);
     connect(BtnMesClear, &QPushButton::clicked, this, &TFormMain::BtnMesClearClick);
-    // The prices of a win in the next match; choosing one only fills the box.
+    // The prices of a win in the next match; choosing one only fills the box, which takes the
+    // keyboard, so that Enter then invests the amount.
     PriceLinks = new TPriceLinks(panel);
     PriceLinks->setObjectName(QStringLiteral("PriceLinks"));
-    connect(PriceLinks, &TPriceLinks::AmountChosen, this,
-            [this](int amount) { ComboBoxBuildUp->setEditText(QString::number(amount)); });
+    connect(PriceLinks, &TPriceLinks::AmountChosen, this, [this](int amount) {
+        ComboBoxBuildUp->setEditText(QString::number(amount));
+        ComboBoxBuildUp->setFocus(Qt::OtherFocusReason);
+    });
 
     // Box and label on the left, the three buttons in a column on the right, the message-clear
     // button under the box, the odds line for the typed amount below them all and the prices of

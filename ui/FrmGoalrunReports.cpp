@@ -3,6 +3,11 @@
 #include "FrmGoalrun.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTableWidget>
 
@@ -23,9 +28,8 @@ void TFormMain::CreateReportViews() {
     ActSeasonReview = NewAction({}, {}, QStringLiteral("ActSeasonReview"));
     ActSeasonReview->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     addAction(ActSeasonReview);
-    connect(ActSeasonReview, &QAction::triggered, this, [this] {
-        RunCommand(nullptr, [this] { ShowSeasonReview(CurrentSeasonReview(Game), true); });
-    });
+    connect(ActSeasonReview, &QAction::triggered, this,
+            [this] { RunCommand(nullptr, [this] { ShowSeasonReview({}, true); }); });
 }
 
 void TFormMain::ConnectReportPage(QWidget& page) {
@@ -36,7 +40,7 @@ void TFormMain::ConnectReportPage(QWidget& page) {
     if (auto* career = qobject_cast<TCareerPage*>(&page))
         connect(career, &TCareerPage::SeasonActivated, this, [this](size_t index) {
             if (index < Game.Career.Seasons.size())
-                ShowSeasonReview(CompletedSeasonReview(Game, index), true);
+                ShowSeasonReview(index, true);
         });
 }
 
@@ -58,18 +62,68 @@ void TFormMain::CloseSeasonReview() {
         ReviewDialog->hide();
 }
 
-void TFormMain::ShowSeasonReview(const TZnSeasonReview& review, bool activate) {
+void TFormMain::ShowSeasonReview(std::optional<size_t> careerIndex, bool activate) {
     if (ReviewDialog == nullptr) {
         ReviewDialog = new TSeasonReviewDialog(this);
         // Every key of the window works while the review has the keyboard: F6 starts the next
-        // season, F5 plays, Ctrl+R shows the current season again.
+        // season, F5 plays, Ctrl+R shows the current season again, Ctrl+B and a typed amount go
+        // to the strengthening box (ReviewKeyToBox).
         ReviewDialog->addActions(actions());
+        auto* focusBox = new QShortcut(ShortcutBuildUp->key(), ReviewDialog);
+        connect(focusBox, &QShortcut::activated, this, &TFormMain::FocusBuildUpBox);
+        ReviewDialog->installEventFilter(this);
+        for (QWidget* child : ReviewDialog->findChildren<QWidget*>())
+            child->installEventFilter(this);
     }
-    ReviewDialog->ShowReview(review, FromView(Game.MyClub().Name));
+    ReviewFollowsSeason.reset();
+    if (!careerIndex)
+        ReviewFollowsSeason = Game.Season;
+    ReviewDialog->ShowReview(careerIndex ? CompletedSeasonReview(Game, *careerIndex)
+                                         : CurrentSeasonReview(Game),
+                             FromView(Game.MyClub().Name));
     // Opened by the season's end, it leaves the keyboard with the window.
     ReviewDialog->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
     ReviewDialog->show();
     ReviewDialog->raise();
     if (activate)
         ReviewDialog->activateWindow();
+}
+
+void TFormMain::FollowSeasonReview() {
+    if (ReviewDialog == nullptr || !ReviewDialog->isVisible() || !ReviewFollowsSeason)
+        return;
+    // The season it showed is over and done with once the next one starts.
+    if (*ReviewFollowsSeason != Game.Season) {
+        CloseSeasonReview();
+        return;
+    }
+    ReviewDialog->ShowReview(CurrentSeasonReview(Game), FromView(Game.MyClub().Name));
+}
+
+bool TFormMain::ReviewKeyToBox(QObject& target, const QEvent& event) {
+    auto* widget = qobject_cast<QWidget*>(&target);
+    if (ReviewDialog == nullptr || widget == nullptr ||
+        (widget != ReviewDialog && !ReviewDialog->isAncestorOf(widget)))
+        return false;
+    // Each time the review takes the keyboard, the next amount typed there is a new one (as after
+    // a command, RunCommand).
+    if (event.type() == QEvent::WindowActivate && widget == ReviewDialog)
+        TypingIntoBox = false;
+    if (event.type() != QEvent::KeyPress)
+        return false;
+    const auto& key = static_cast<const QKeyEvent&>(event);
+    const QString text = key.text();
+    if (text.isEmpty() || !ComboBoxBuildUp->isEnabled() ||
+        (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0)
+        return false;
+    for (const QChar c : text)
+        if (!c.isDigit())
+            return false;
+    // The first digit starts a new amount in the box, as Ctrl+B and typing would; the next ones
+    // follow it there, also while the window system has not yet moved the keyboard.
+    if (!TypingIntoBox)
+        FocusBuildUpBox();
+    QKeyEvent copy(key.type(), key.key(), key.modifiers(), text, key.isAutoRepeat(), key.count());
+    QCoreApplication::sendEvent(ComboBoxBuildUp->lineEdit(), &copy);
+    return true;
 }

@@ -158,7 +158,10 @@ void TFormMain::Retranslate() {
     BtnMesClear->setText(tr("メッセージクリア"));
     BtnMesClear->setStatusTip(tr("メッセージをすべて消します。"));
     ShowPlaceNote();
-    // The views word the game's values in the new language.
-    if (Activated)
+    // The views word the game's values in the new language, and the window makes room for them
+    // once every page has renamed its columns too (they hear of the change after the window).
+    if (Activated) {
         RefreshViews();
+        QMetaObject::invokeMethod(this, &TFormMain::LayOutAgain, Qt::QueuedConnection);
+    }
 }

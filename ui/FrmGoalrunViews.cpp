@@ -108,6 +108,7 @@ void TFormMain::RefreshViews() {
     ActZLVMyClubData->trigger();
     MatchReport->ShowLatest(Game);
     ShowBuildUpOdds();
+    FollowSeasonReview();
 }
 
 void TFormMain::ShowBuildUpOdds() {

@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QPushButton>
 #include <QScreen>
@@ -98,9 +99,22 @@ QByteArray WithEngineBlocks(QByteArray html) {
 
 } // namespace
 
+bool THelpViewer::TBrowser::InHelpFolder(const QUrl& url) const {
+    if (!url.isLocalFile() || Folder.isEmpty())
+        return false;
+    // The path once ".." and links are resolved; a missing file has none.
+    const QString path = QFileInfo(url.toLocalFile()).canonicalFilePath();
+    return !path.isEmpty() && QFileInfo(path).path() == Folder;
+}
+
 QVariant THelpViewer::TBrowser::loadResource(int type, const QUrl& name) {
-    if (!name.isLocalFile())
-        return {}; // nothing is ever fetched from the network
+    // Nothing is ever fetched from the network, nor read from outside the help folder.
+    if (!InHelpFolder(name)) {
+        if (type != QTextDocument::HtmlResource || !name.isLocalFile())
+            return {};
+        return tr("<p>ヘルプを読み込めませんでした。</p><p>%1</p>")
+            .arg(QDir::toNativeSeparators(name.toLocalFile()).toHtmlEscaped());
+    }
     // Bytes, so a page's own charset declaration decides how it is read.
     const QString path = name.toLocalFile();
     if (auto bytes = ReadLocalFile(path))
@@ -195,10 +209,17 @@ void THelpViewer::hideEvent(QHideEvent* event) {
 
 void THelpViewer::FollowLink(const QUrl& url) {
     const QUrl target = FBrowser->source().resolved(url);
-    if (target.isLocalFile())
-        FBrowser->setSource(target);
-    else if (FOpenExternal)
+    const QString scheme = target.scheme().toLower();
+    if (target.isLocalFile()) {
+        // Only the help pages themselves: a page of the help folder, never another local file.
+        if (FBrowser->InHelpFolder(target) &&
+            target.path().endsWith(QStringLiteral(".html"), Qt::CaseInsensitive))
+            FBrowser->setSource(target);
+    } else if ((scheme == QStringLiteral("http") || scheme == QStringLiteral("https")) &&
+               FOpenExternal) {
         FOpenExternal(target);
+    }
+    // Any other scheme (mailto, ftp, a program's own) is dropped.
 }
 
 THelpViewer* THelpViewer::Show(QWidget* parent, const QString& helpFile,
@@ -214,6 +235,8 @@ THelpViewer* THelpViewer::Show(QWidget* parent, const QString& helpFile,
     } else {
         viewer->FOpenExternal = std::move(openExternal);
     }
+    // The page's folder bounds what the window reads from then on.
+    viewer->FBrowser->Folder = QFileInfo(QFileInfo(helpFile).absolutePath()).canonicalFilePath();
     viewer->FBrowser->setSource(QUrl::fromLocalFile(helpFile));
     viewer->show();
     viewer->raise();

@@ -8,8 +8,9 @@
 class QUrl;
 
 // The help page in a window of the program's own, for a desktop that cannot open it. Links
-// within the page and to other local files are followed here; any other address (http, https,
-// mailto, ...) goes to the desktop through the caller's opener. Back, forward and home (the
+// within the page and to the other help pages beside it are followed here; http and https
+// addresses go to the desktop through the caller's opener; every other link (another local
+// file, mailto, a program's own scheme) does nothing. Back, forward and home (the
 // first page shown) walk the pages seen; the page is laid out with a style sheet of the viewer's
 // own, in what the rich-text engine draws, over the page's own (browser) styles. Local files are
 // read as every file of the program is: without blocking, regular files only, at most 4 MiB.
@@ -44,6 +45,9 @@ private:
     public:
         using QTextBrowser::QTextBrowser;
         QVariant loadResource(int type, const QUrl& name) override;
+        // Whether `url` names an existing file directly in Folder (after "..", links resolved).
+        [[nodiscard]] bool InHelpFolder(const QUrl& url) const;
+        QString Folder; // the canonical folder of the page shown first
     };
 
     TBrowser* FBrowser;

@@ -34,6 +34,7 @@ TPriceLinks::TPriceLinks(QWidget* parent) : QWidget(parent) {
             palette.setColor(group, QPalette::ButtonText, palette.color(group, QPalette::Link));
         button->setPalette(palette);
         connect(button, &QPushButton::clicked, this, [this, i] { emit AmountChosen(Amounts[i]); });
+        button->installEventFilter(this);
         row->addWidget(button);
         flow->addWidget(item);
         Buttons[i] = button;
@@ -54,6 +55,18 @@ QSize TPriceLinks::sizeHint() const {
     for (int i = 0; i < flow.count(); ++i)
         width += flow.itemAt(i)->sizeHint().width() + (i > 0 ? flow.spacing() : 0);
     return {width, flow.heightForWidth(width)};
+}
+
+bool TPriceLinks::eventFilter(QObject* watched, QEvent* event) {
+    // The focused price is underlined, as a focused link is: a flat button draws no frame of its
+    // own, and the style's focus frame shows only after a key has moved the focus.
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+        if (auto* button = qobject_cast<QPushButton*>(watched)) {
+            QFont font = button->font();
+            font.setUnderline(event->type() == QEvent::FocusIn);
+            button->setFont(font);
+        }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TPriceLinks::resizeEvent(QResizeEvent* event) {

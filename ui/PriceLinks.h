@@ -11,7 +11,8 @@ class TZnGameGoalrun;
 // The price of a win in the next match, one link-like button for each chance of PriceChances:
 // "勝率50%: 120万円 / 70%: 480万円 / 90%: 1450万円", "不要" when no investment is needed,
 // "資金不足" when the funds cannot reach the chance. A click or Enter on a price hands its amount
-// on; nothing is invested here. Without a next match the prices hide and keep their room.
+// on; nothing is invested here. The price with the keyboard focus is underlined. Without a next
+// match the prices hide and keep their room.
 class TPriceLinks : public QWidget {
     Q_OBJECT
 public:
@@ -27,6 +28,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     // The amount of 万円 of the price the player chose (0 for "不要").

@@ -1,5 +1,6 @@
 #include "RecordsBookView.h"
 
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -41,12 +42,21 @@ void TRecordsBookView::ShowRecords(const TZnRecordsBook& book) {
                                                ResultLineText(book.BiggestWin->Result)});
         rows.append({
             {tr("最長無敗"),
-             entry(book.LongestUnbeaten, [](int64_t v) { return tr("%1試合").arg(v); })},
+             entry(book.LongestUnbeaten,
+                   [](int64_t v) { return tr("%n試合", nullptr, static_cast<int>(v)); })},
             {tr("シーズン終了時の最高資金"), entry(book.HighestMoney, YenText)},
         });
     }
     FillCaptionValueRows(*FTable, rows);
-    // Never taller than its rows: a page that grows gives the rest to what is above it.
+    // Never taller than its rows: a page that grows gives the rest to what is beside it.
     FTable->resizeRowsToContents();
     setMaximumHeight(TableContentHeight(*FTable));
+    updateGeometry();
+}
+
+QSize TRecordsBookView::sizeHint() const {
+    // Room for a scroll bar too, for when the page is shorter than the book.
+    return {CaptionValueWidth(*FTable) +
+                style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, FTable),
+            TableContentHeight(*FTable)};
 }

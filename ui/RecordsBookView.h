@@ -15,6 +15,9 @@ public:
 
     void ShowRecords(const TZnRecordsBook& book);
 
+    // Every record whole: both columns' texts and every row.
+    QSize sizeHint() const override;
+
 private:
     QTableWidget* FTable;
 };

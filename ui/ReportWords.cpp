@@ -55,6 +55,13 @@ int TableContentHeight(const QTableView& table) {
     return height;
 }
 
+int CaptionValueWidth(const QTableWidget& table) {
+    const QHeaderView& header = *table.horizontalHeader();
+    const int values = std::max(static_cast<const QAbstractItemView&>(table).sizeHintForColumn(1),
+                                header.sectionSizeHint(1));
+    return header.sectionSize(0) + values + 2 * table.frameWidth();
+}
+
 void FitTableHeight(QTableWidget& table) {
     table.resizeRowsToContents();
     table.setFixedHeight(TableContentHeight(table));

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QHeaderView>
+#include <QLayout>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -58,7 +59,7 @@ void TSeasonReviewDialog::ShowReview(const TZnSeasonReview& r, const QString& cl
     const auto known = [&unknown](bool isKnown, const QString& text) {
         return isKnown ? text : unknown;
     };
-    const auto games = [](int32_t n) { return tr("%1試合").arg(n); };
+    const auto games = [](int32_t n) { return tr("%n試合", nullptr, n); };
     setWindowTitle(tr("シーズンレビュー %1").arg(SeasonText(r.Season)));
     FillCaptionValueRows(
         *FTable,
@@ -81,8 +82,10 @@ void TSeasonReviewDialog::ShowReview(const TZnSeasonReview& r, const QString& cl
          {tr("最長無敗"), known(r.ResultsKnown, games(r.LongestUnbeaten))},
          {tr("最長連勝"), known(r.ResultsKnown, games(r.LongestWinning))}});
     FitTableHeight(*FTable);
-    FTable->resizeColumnToContents(1);
-    resize(std::max(width(), FTable->horizontalHeader()->length() + 40), sizeHint().height());
+    // Wide enough for both columns' texts, never narrower than the player left it.
+    const QMargins margins = layout()->contentsMargins();
+    resize(std::max(width(), CaptionValueWidth(*FTable) + margins.left() + margins.right()),
+           sizeHint().height());
 
     TZnRankChartData data{MatchdayCount, ClubCount, {}};
     TZnChartSeries series{clubName, true, {}};

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <QDir>
 #include <QFile>
 #include <QPixmap>
 #include <QSettings>
@@ -92,36 +93,47 @@ void CareerPageTests::TenThousandSeasonsShowAndDrawInTime() {
 void CareerPageTests::HelpLinksStayInsideAndAddressesGoToTheDesktop() {
     QTemporaryDir folder;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("help")));
     auto write = [&folder](const char* name, const char* html) {
         QFile file(folder.filePath(QString::fromLatin1(name)));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(html);
     };
-    write("help.html", "<meta charset=\"UTF-8\"><p>目次</p><p id=\"end\">終わり</p>");
-    write("more.html", "<meta charset=\"UTF-8\"><p>続きのページ</p>");
+    write("help/help.html", "<meta charset=\"UTF-8\"><p>目次</p><p id=\"end\">終わり</p>");
+    write("help/more.html", "<meta charset=\"UTF-8\"><p>続きのページ</p>");
+    write("help/notes.txt", "手元のメモ");
+    write("outside.html", "<p>外のファイル</p>");
     std::vector<QUrl> opened;
     const auto opener = [&opened](const QUrl& url) {
         opened.push_back(url);
         return true;
     };
     QWidget window;
-    const QString help = folder.filePath(QStringLiteral("help.html"));
+    const QString help = folder.filePath(QStringLiteral("help/help.html"));
     THelpViewer* viewer = THelpViewer::Show(&window, help, opener);
     QCOMPARE(viewer->windowTitle(), QStringLiteral("ゴールラン ヘルプ"));
     QTextBrowser& browser = *viewer->Browser();
     QVERIFY(browser.toPlainText().contains(QStringLiteral("目次")));
 
-    emit browser.anchorClicked(QUrl(QStringLiteral("https://example.org/goalrun")));
-    emit browser.anchorClicked(QUrl(QStringLiteral("mailto:coach@example.org")));
+    // Web addresses go to the desktop; other schemes and local files beyond the help pages
+    // are not followed at all.
+    for (const char* link :
+         {"https://example.org/goalrun", "http://example.org/", "mailto:coach@example.org",
+          "ftp://example.org/x", "file:///etc/hostname", "../outside.html", "notes.txt",
+          "help:more.html"})
+        emit browser.anchorClicked(QUrl(QString::fromLatin1(link)));
     QCOMPARE(opened, (std::vector<QUrl>{QUrl(QStringLiteral("https://example.org/goalrun")),
-                                        QUrl(QStringLiteral("mailto:coach@example.org"))}));
+                                        QUrl(QStringLiteral("http://example.org/"))}));
     QCOMPARE(browser.source(), QUrl::fromLocalFile(help));
+    QVERIFY(browser.toPlainText().contains(QStringLiteral("目次")));
 
     emit browser.anchorClicked(QUrl(QStringLiteral("#end")));
     QCOMPARE(browser.source().fragment(), QStringLiteral("end"));
     emit browser.anchorClicked(QUrl(QStringLiteral("more.html")));
     QVERIFY(browser.toPlainText().contains(QStringLiteral("続きのページ")));
     QCOMPARE(opened.size(), size_t{2});
+    emit browser.anchorClicked(QUrl(QStringLiteral("../outside.html")));
+    QVERIFY(browser.toPlainText().contains(QStringLiteral("続きのページ")));
     viewer->findChild<QToolButton*>(QStringLiteral("HelpBack"))->click();
     QVERIFY(browser.toPlainText().contains(QStringLiteral("目次")));
     viewer->findChild<QToolButton*>(QStringLiteral("HelpForward"))->click();

@@ -2,6 +2,7 @@
 // line and the prices of a win beside it.
 
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QTableView>
 #include <QLineEdit>
@@ -120,11 +121,23 @@ void ChartAndKeyboardTests::APriceFillsTheBoxWithoutInvesting() {
     QCOMPARE(seventy.text(), QStringLiteral("70%: ") + QString::fromStdString(MoneyText(price)) +
                                  QStringLiteral("円"));
     QCOMPARE(rig.List("ZLVMyClub").toolTip(), QStringLiteral("1万円で攻撃・守備 +1"));
-    seventy.setFocus();
+    // The price with the keyboard is marked; a price chosen hands the keyboard to the box,
+    // where Enter invests it.
+    rig.W().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&rig.W()));
+    const QImage unfocused = seventy.grab().toImage();
+    seventy.setFocus(Qt::TabFocusReason);
+    QVERIFY(seventy.grab().toImage() != unfocused);
     QTest::keyClick(&seventy, Qt::Key_Return);
     QCOMPARE(box.currentText(), QString::number(price));
+    QVERIFY(box.lineEdit()->hasFocus());
     QCOMPARE(rig.Game.Coach().Money, 20000);
-    rig.Button("BtnBuildUp").click();
+    box.setEditText(QStringLiteral("0"));
+    QTest::mouseClick(&seventy, Qt::LeftButton);
+    QCOMPARE(box.currentText(), QString::number(price));
+    QVERIFY(box.lineEdit()->hasFocus());
+    QTest::keyClick(&box, Qt::Key_Return);
+    QCOMPARE(rig.Game.Coach().Money, 20000 - price);
     QCOMPARE(seventy.text(), QStringLiteral("70%: 不要"));
     rig.Game.Coach().Money = 0;
     rig.Action("ActZLVMyClubData").trigger();

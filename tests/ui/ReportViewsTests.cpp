@@ -2,11 +2,14 @@
 // against what the engine hands over.
 
 #include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QLabel>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 
+#include "ConstsGoalrun.h"
 #include "FundsChart.h"
 #include "GameRecords.h"
 #include "GameSeasonRecord.h"
@@ -114,12 +117,44 @@ void ReportViewsTests::ReportShowsTheEngineRoundsAndFixturesOpenTheirDay() {
 
 void ReportViewsTests::SeasonEndOpensReviewOnceKeysWorkAndCareerShowsRecords() {
     TWindowRig rig(3);
-    rig.Play(MatchdayCount - 1);
-    QVERIFY(rig.W().findChild<TSeasonReviewDialog*>() == nullptr);
-    rig.Play(1);
+    rig.Play(5);
+    // Ctrl+R shows the season so far, at one width however often it is pressed.
+    rig.Action("ActSeasonReview").trigger();
     auto* review = rig.W().findChild<TSeasonReviewDialog*>();
     QVERIFY(review != nullptr && review->isVisible());
     auto& table = *review->findChild<QTableWidget*>(QStringLiteral("TableSeasonReview"));
+    QCOMPARE(ValueOf(table, QStringLiteral("シーズン")), QStringLiteral("1季目 (第5節まで)"));
+    const int width = review->width();
+    for (int i = 0; i < 3; ++i)
+        rig.Action("ActSeasonReview").trigger();
+    QCOMPARE(review->width(), width);
+    // With the review's keyboard: Ctrl+B and an amount reach the box, F5 asks to invest it,
+    // and the review follows the matchday played.
+    QVERIFY(QTest::qWaitForWindowActive(review));
+    QTest::keyClick(&table, Qt::Key_B, Qt::ControlModifier);
+    auto& box = rig.Find<QComboBox>(QStringLiteral("ComboBoxBuildUp"));
+    QCOMPARE(rig.W().focusWidget(), &box);
+    QTest::keyClicks(&table, QStringLiteral("25"));
+    QCOMPARE(box.currentText(), QStringLiteral("25"));
+    rig.Dialogs.Choices = {0}; // invest and play
+    const int32_t money = rig.Game.Coach().Money;
+    QTest::keyClick(&table, Qt::Key_F5);
+    QCOMPARE(rig.Game.Matchday, 6);
+    QVERIFY(rig.Game.Coach().Money <= money - 25 + WinBonus);
+    QCOMPARE(ValueOf(table, QStringLiteral("シーズン")), QStringLiteral("1季目 (第6節まで)"));
+    review->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(review));
+    QTest::keyClicks(&table, QStringLiteral("70")); // a typed amount, without Ctrl+B first
+    QCOMPARE(box.currentText(), QStringLiteral("70"));
+    QTest::keyClick(&table, Qt::Key_N, Qt::ControlModifier); // ニューゲーム, cancelled
+    QVERIFY(rig.Dialogs.Shown.back().Text.startsWith(QStringLiteral("新しくゲームを始めます")));
+    box.setEditText(QStringLiteral("0"));
+    review->hide();
+
+    rig.Play(MatchdayCount - 7);
+    QVERIFY(review->isHidden());
+    rig.Play(1);
+    QVERIFY(review->isVisible());
     const TZnSeasonReview expected = CurrentSeasonReview(rig.Game);
     QCOMPARE(ValueOf(table, QStringLiteral("勝点")), QString::number(expected.Points));
     QCOMPARE(ValueOf(table, QStringLiteral("最長無敗")),
@@ -130,7 +165,7 @@ void ReportViewsTests::SeasonEndOpensReviewOnceKeysWorkAndCareerShowsRecords() {
     QVERIFY(QTest::qWaitForWindowActive(review));
     QTest::keyClick(&table, Qt::Key_F6);
     QCOMPARE(rig.Game.Season, 1);
-    review->hide();
+    QVERIFY(review->isHidden()); // the season it showed is over
     rig.Play(1);
     QVERIFY(review->isHidden());
 

@@ -11,8 +11,13 @@
 #include <QMap>
 #include <QMenu>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 
+#include "GameRecords.h"
+#include "GameSeasonRecord.h"
+#include "RecordsBookView.h"
+#include "SeasonReviewDialog.h"
 #include "WindowRig.h"
 #include "WindowState.h"
 #include "ZnTranslation.h"
@@ -122,6 +127,27 @@ void WindowLanguageTests::EnglishDesktopGetsEnglishWindowAndTheMenuBringsJapanes
     for (const QString& text : BoxTexts(rig))
         QVERIFY2(!HasJapanese(text), qPrintable(text));
     QVERIFY(rig.Action(QStringLiteral("MenuLanguage_en")).isChecked());
+    // Counts take the language's plural forms: "1 match", "2 matches".
+    TZnSeasonReview review = CurrentSeasonReview(rig.Game);
+    review.ResultsKnown = true;
+    review.LongestUnbeaten = 1;
+    review.LongestWinning = 2;
+    TSeasonReviewDialog reviewDialog;
+    reviewDialog.ShowReview(review, QStringLiteral("A"));
+    TZnRecordsBook book;
+    book.Seasons = 1;
+    book.LongestUnbeaten = TZnRecordEntry{1, 0};
+    TRecordsBookView records;
+    records.ShowRecords(book);
+    QStringList counts;
+    for (const auto* table :
+         {reviewDialog.findChild<QTableWidget*>(), records.findChild<QTableWidget*>()})
+        for (int row = 0; row < table->rowCount(); ++row)
+            counts << table->item(row, 1)->text();
+    QVERIFY2(counts.contains(QStringLiteral("1 match")) &&
+                 counts.contains(QStringLiteral("2 matches")) &&
+                 counts.contains(QStringLiteral("1 match (Season 1)")),
+             qPrintable(counts.join(QLatin1Char('|'))));
     // F1 opens the English help page, the Japanese one while there is none.
     const QString base = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     for (const bool english : {false, true}) {

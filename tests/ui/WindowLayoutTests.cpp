@@ -38,8 +38,11 @@ QByteArray LongNames() {
 }
 
 // Whether `list` shows every row and column whole: no scroll bar, the last row inside the
-// viewport, every cell's text within its column.
+// viewport, every caption and cell's text within its column.
 bool ShowsWhole(const TZnListView& list) {
+    for (int32_t column = 0; column < list.ColumnCount(); ++column)
+        if (list.header()->sectionSizeHint(column) > list.columnWidth(column))
+            return false;
     if (list.verticalScrollBar()->isVisible() || list.horizontalScrollBar()->isVisible())
         return false;
     const QModelIndex last = list.model()->index(list.RowCount() - 1, list.ColumnCount() - 1);
@@ -137,6 +140,20 @@ void WindowLayoutTests::InitialSizeShowsTableFixturesAndPanelWhole() {
     }
     qInfo("initial size %dx%d computed in %.3f ms", size.width(), size.height(), best / 1e6);
     QVERIFY(best < TimeBound(5'000'000));
+
+    // The other language, chosen in the running window, shows as whole as at a start in it.
+    const QString language = WindowLanguage();
+    const QString other =
+        language == QStringLiteral("ja") ? QStringLiteral("en") : QStringLiteral("ja");
+    rig.Action(QStringLiteral("MenuLanguage_") + other).trigger();
+    QCoreApplication::processEvents();
+    const bool whole = ShowsWhole(rig.List("ZLVMatches"));
+    rig.ShowPage("TabSheet1");
+    QCoreApplication::processEvents();
+    const bool tableWhole = ShowsWhole(rig.List("ZLVRankTable"));
+    const bool panelWhole = ShowsWhole(rig.List("ZLVMyClub"));
+    SetWindowLanguage(language);
+    QVERIFY(whole && tableWhole && panelWhole);
 }
 
 void WindowLayoutTests::PageTakesMostOfTheHeightAndTheCareerShowsWhole() {
@@ -147,8 +164,8 @@ void WindowLayoutTests::PageTakesMostOfTheHeightAndTheCareerShowsWhole() {
     QCoreApplication::processEvents();
     const auto& table = rig.Find<QTableView>("ListViewCareer");
     QVERIFY(table.horizontalHeader()->length() <= table.viewport()->width());
-    // The chart parts ranks 13 and 16 at the initial size and takes a good share of the height
-    // the window gains; the log takes at most a third.
+    // The chart parts ranks 13 and 16 at the initial size and takes the height the seasons leave
+    // in a growing window; the log takes at most a third.
     const int chart = rig.Find<QWidget>("ZCareerChart").height();
     const int height = rig.W().height();
     QVERIFY2(chart >= 150, qPrintable(QString::number(chart)));
@@ -157,6 +174,20 @@ void WindowLayoutTests::PageTakesMostOfTheHeightAndTheCareerShowsWhole() {
     const QList<int> split = SplitterSizes(rig, "Splitter2");
     QVERIFY2(split[1] * 3 <= split[0] + split[1], qPrintable(QString::number(split[1])));
     QVERIFY((rig.Find<QWidget>("ZCareerChart").height() - chart) * 3 > rig.W().height() - height);
+    // A long career in the whole screen: the seasons take the height, the records book shows
+    // every record, the chart keeps its own.
+    for (int s = 3; s < 40; ++s)
+        rig.Game.Career.Append({s, 12, 30, 8, 6, 16, 30, 45, 1, 120000, 9, false});
+    rig.ShowPage("TabSheet1");
+    rig.ShowPage("TabSheet5");
+    QCoreApplication::processEvents();
+    const int rows = table.viewport()->height() / table.rowHeight(0);
+    const auto& records = rig.Find<QTableView>("TableRecords");
+    QVERIFY2(rows >= 10, qPrintable(QString::number(rows)));
+    QVERIFY(!records.verticalScrollBar()->isVisible());
+    QVERIFY(records.viewport()->rect().contains(
+        records.visualRect(records.model()->index(records.model()->rowCount() - 1, 1))));
+    QVERIFY(rig.Find<QWidget>("ZCareerChart").height() >= 150);
 }
 
 void WindowLayoutTests::PlayersRowStaysInSightAndCutTextsShowAsTips() {
