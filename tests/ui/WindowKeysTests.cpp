@@ -3,7 +3,6 @@
 
 #include <QAccessible>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -124,7 +123,7 @@ void WindowKeysTests::SlotTipsDescribeTheSavedGameOrSayEmpty() {
     }
     qint64 best = -1;
     for (int i = 0; i < 3; ++i) {
-        QElapsedTimer timer;
+        TCpuTimer timer;
         timer.start();
         rig.Action("ActMILoad").trigger();
         best = best < 0 ? timer.nsecsElapsed() : std::min(best, timer.nsecsElapsed());
