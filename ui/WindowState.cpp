@@ -33,10 +33,11 @@ const QString KeepsPlaceKey = QStringLiteral("ContinueWhereLeftOff");
 // The part of a restored window that must stay on a screen for the player to take hold of it.
 constexpr QSize TitleBar(100, 40);
 
-// The program's keys: the window's, its splitters' (by name) and the help window's.
+// The program's keys: the window's, its splitters' (by name), the player's choices and the help
+// window's. A key missing here is dropped at the next write.
 bool OurKey(const QString& key) {
-    static const QStringList keys = {SizeKey, PositionKey, MaximizedKey,
-                                     PageKey, LanguageKey, HelpWindowSizeKey()};
+    static const QStringList keys = {SizeKey,     PositionKey,   MaximizedKey,       PageKey,
+                                     LanguageKey, KeepsPlaceKey, HelpWindowSizeKey()};
     return keys.contains(key) || key.startsWith(QLatin1String("Splitters/"));
 }
 
