@@ -31,6 +31,7 @@ class TMatchReportView;
 class TMessageLogEdit;
 class TPriceLinks;
 class TSeasonReviewDialog;
+class TWindowSettings;
 struct TZnSeasonReview;
 class TZnAboutAction;
 class TZnColumnInfos;
@@ -62,6 +63,9 @@ public:
 
     // The file named on the command line, opened after the new game of the first activation.
     void SetCommandLineFile(const QString& fileName) { CommandLineFile = fileName; }
+    // The settings the start has read already (for the language): the first placing of the
+    // window takes the remembered state from them instead of reading the file once more.
+    void SetStartSettings(std::unique_ptr<TWindowSettings> settings);
     // Loads a file handed over from outside (the command line, a second copy); a folder or a
     // missing path is ignored, a refused file reported in the error box.
     void OpenPath(const QString& path);
@@ -229,6 +233,7 @@ private:
     bool Activated = false;
     TFormMainFileState Files;
     QString CommandLineFile;
+    std::unique_ptr<TWindowSettings> StartSettings;
 
     // Controls, owned by the window.
     std::vector<TPage> Pages;

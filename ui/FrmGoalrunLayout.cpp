@@ -123,7 +123,9 @@ void TFormMain::PlaceWindow() {
         }
         splitter->setSizes(sizes);
     }
-    RestoreWindowState(*OpenWindowSettings(), {*this, *PageControl1, splitters});
+    const std::unique_ptr<TWindowSettings> settings =
+        StartSettings ? std::move(StartSettings) : OpenWindowSettings();
+    RestoreWindowState(*settings, {*this, *PageControl1, splitters});
 }
 
 QWidget* TFormMain::CreateCommandPanel() {

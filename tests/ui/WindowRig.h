@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 
 #include <QAction>
@@ -37,8 +38,10 @@ struct TWindowRig {
 
     // `nameFile`: the bytes of TeamNameList.txt, or no file when null. The window's settings
     // live in `settingsFolder` (the rig's own folder when empty), never in the user's.
+    // `beforeShow` is given the window before its first show, as the program's start does.
     explicit TWindowRig(uint32_t seed = 1, const QByteArray* nameFile = nullptr,
-                        const QString& settingsFolder = {}) {
+                        const QString& settingsFolder = {},
+                        const std::function<void(TFormMain&)>& beforeShow = {}) {
         const QString settings = settingsFolder.isEmpty() ? Folder.path() : settingsFolder;
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings);
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings));
@@ -49,6 +52,8 @@ struct TWindowRig {
                 file.write(*nameFile);
         }
         Window = std::make_unique<TFormMain>(Game, Dialogs, Opener, Folder.path());
+        if (beforeShow)
+            beforeShow(*Window);
         Window->show(); // the first show runs the first-activation work
     }
 
