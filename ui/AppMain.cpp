@@ -78,7 +78,9 @@ int RunGoalrun(int argc, char* argv[], const std::function<void(TFormMain&)>& be
 
     // The language the player chose, else the desktop's. Without Qt's own translation its
     // standard buttons stay English; the game plays the same.
-    SetWindowLanguage(StartLanguage(*OpenWindowSettings()));
+    // The settings are read once: the window takes its remembered state from the same values.
+    std::unique_ptr<TWindowSettings> settings = OpenWindowSettings();
+    SetWindowLanguage(StartLanguage(*settings));
     QApplication::setWindowIcon(ApplicationIcon());
     TZnDesktopOpener opener;
     TZnQtDialogs dialogs;
@@ -86,6 +88,7 @@ int RunGoalrun(int argc, char* argv[], const std::function<void(TFormMain&)>& be
     dialogs.Parent = &window;
     window.SetCommandLineFile(file);
     window.SetPlaceKeeping(instance.Role() == TZnSingleInstance::TRole::First, options.NewGame);
+    window.SetStartSettings(std::move(settings));
     ConnectHandOvers(instance, window);
     if (instance.Role() == TZnSingleInstance::TRole::First && !instance.Listen())
         Complain(instance);

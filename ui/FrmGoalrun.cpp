@@ -1,6 +1,7 @@
 #include "FrmGoalrun.h"
 
 #include <exception>
+#include <optional>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -93,6 +94,10 @@ void TFormMain::showEvent(QShowEvent* event) {
         RunCommand(nullptr, [this] { FormActivate(); });
         PlaceWindow();
     }
+}
+
+void TFormMain::SetStartSettings(std::unique_ptr<TWindowSettings> settings) {
+    StartSettings = std::move(settings);
 }
 
 void TFormMain::FormActivate() {
@@ -437,7 +442,11 @@ void TFormMain::N9Click() {
 }
 
 void TFormMain::StartNewGame() {
-    const TZnBusyCursor busy = Dialogs.Busy();
+    // No busy pointer for the new game of the first activation: the window is not on the screen
+    // yet, and the pointer's images would only be loaded to be put away unseen.
+    std::optional<TZnBusyCursor> busy;
+    if (Activated)
+        busy.emplace(Dialogs);
     Game.NewGame();
     CloseSeasonReview();
     RefreshViews();

@@ -151,9 +151,10 @@ void TFormMain::PlaceWindow() {
         }
         splitter->setSizes(sizes);
     }
+    const std::unique_ptr<TWindowSettings> settings =
+        StartSettings ? std::move(StartSettings) : OpenWindowSettings();
     RestoreWindowState(
-        *OpenWindowSettings(),
-        {*this, *PageControl1, splitters, {Scaled(DesignWidth), Scaled(DesignHeight)}});
+        *settings, {*this, *PageControl1, splitters, {Scaled(DesignWidth), Scaled(DesignHeight)}});
 }
 
 void TFormMain::FocusBuildUpBox() {

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <ctime>
 
+#include <sys/resource.h>
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QEvent>
@@ -17,6 +19,16 @@ long long NowNs() {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
     return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+}
+
+// The CPU time (user and system) of the process so far, in ms.
+double CpuMs() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto ms = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3;
+    };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
 // VmHWM of /proc/self/status, in kB; -1 when unknown.
@@ -42,7 +54,8 @@ protected:
             QTimer::singleShot(0, watched, [] {
                 const long long t0 = qgetenv("GOALRUN_STARTUP_T0_NS").toLongLong();
                 const double ms = t0 > 0 ? static_cast<double>(NowNs() - t0) / 1e6 : -1.0;
-                std::printf("first-paint-ms %.2f peak-rss-kb %lld\n", ms, PeakRssKb());
+                std::printf("first-paint-ms %.2f peak-rss-kb %lld cpu-ms %.2f\n", ms, PeakRssKb(),
+                            CpuMs());
                 std::fflush(stdout);
                 QCoreApplication::exit(0);
             });

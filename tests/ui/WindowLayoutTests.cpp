@@ -25,6 +25,7 @@
 #include "MatchdayStrip.h"
 #include "TimeBound.h"
 #include "WindowRig.h"
+#include "WindowState.h"
 #include "ZnTranslation.h"
 
 namespace {
@@ -106,6 +107,7 @@ private slots:
     void PlayersRowStaysInSightAndCutTextsShowAsTips();
     void StateIsKeptBetweenRunsAndBadSettingsGiveTheDefaults();
     void SettingsFileNotOursToWriteStaysAsItWas();
+    void StartPlacesTheWindowFromTheSettingsItHasRead();
 };
 
 void WindowLayoutTests::InitialSizeShowsTableFixturesAndPanelWhole() {
@@ -329,6 +331,28 @@ void WindowLayoutTests::SettingsFileNotOursToWriteStaysAsItWas() {
         }
         QCOMPARE(Standing(file), before);
     }
+}
+
+void WindowLayoutTests::StartPlacesTheWindowFromTheSettingsItHasRead() {
+    // The start reads the settings once, for the language, and hands them to the window: its
+    // first placing takes the values read then, and reads no file again.
+    QTemporaryDir settings;
+    QVERIFY(QDir().mkpath(settings.filePath(QStringLiteral("goalrun"))));
+    const QString file = settings.filePath(QStringLiteral("goalrun/goalrun.conf"));
+    QVERIFY(WriteSettings(file, "[Window]\nSize=@Size(700 500)\nPage=TabSheet2\n"));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
+    std::unique_ptr<TWindowSettings> start = OpenWindowSettings();
+    QVERIFY(WriteSettings(file, "[Window]\nSize=@Size(800 550)\nPage=TabSheet3\n"));
+    {
+        TWindowRig rig(1, nullptr, settings.path(),
+                       [&start](TFormMain& window) { window.SetStartSettings(std::move(start)); });
+        QCOMPARE(rig.W().size(), QSize(700, 500));
+        QCOMPARE(rig.PageShown(), QStringLiteral("TabSheet2"));
+    }
+    // Without them (a window of the tests, a later placing), the window reads the file.
+    TWindowRig rig(1, nullptr, settings.path());
+    QCOMPARE(rig.W().size(), QSize(800, 550));
+    QCOMPARE(rig.PageShown(), QStringLiteral("TabSheet3"));
 }
 
 QTEST_MAIN(WindowLayoutTests)

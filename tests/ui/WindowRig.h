@@ -38,7 +38,7 @@ struct TWindowRig {
 
     // `nameFile`: the bytes of TeamNameList.txt, or no file when null. The window's settings
     // live in `settingsFolder` (the rig's own folder when empty), never in the user's.
-    // `beforeShow` is handed the window before its first show.
+    // `beforeShow` is handed the window before its first show, as the program's start does.
     explicit TWindowRig(uint32_t seed = 1, const QByteArray* nameFile = nullptr,
                         const QString& settingsFolder = {},
                         const std::function<void(TFormMain&)>& beforeShow = {}) {
