@@ -33,12 +33,8 @@ class TMatchReportView;
 class TMessageLogEdit;
 class TPriceLinks;
 class TSeasonReviewDialog;
-<<<<<<< HEAD
-enum class TZnFileErrorReason;
-=======
 class TWindowSettings;
-struct TZnSeasonReview;
->>>>>>> startup
+enum class TZnFileErrorReason;
 class TZnAboutAction;
 class TZnColumnInfos;
 class TZnDialogs;
@@ -69,17 +65,14 @@ public:
 
     // The file named on the command line, opened after the new game of the first activation.
     void SetCommandLineFile(const QString& fileName) { CommandLineFile = fileName; }
-<<<<<<< HEAD
     // Lets the window keep the player's place (FrmGoalrunAutosave.cpp), called before the first
     // show by the program: only a copy that holds the single-copy lock (`lockHeld`) writes
     // autosaves and continues from them at the start, unless `startNew` (goalrun --new-game)
     // asks for a new game. A window never told keeps no place, as before autosaves existed.
     void SetPlaceKeeping(bool lockHeld, bool startNew);
-=======
     // The settings the start has read already (for the language): the first placing of the
     // window takes the remembered state from them instead of reading the file once more.
     void SetStartSettings(std::unique_ptr<TWindowSettings> settings);
->>>>>>> startup
     // Loads a file handed over from outside (the command line, a second copy); a folder or a
     // missing path is ignored, a refused file reported in the error box.
     void OpenPath(const QString& path);
