@@ -13,6 +13,7 @@
 #include <QSettings>
 #include <QShowEvent>
 #include <QSplitter>
+#include <QStackedWidget>
 #include <QScopeGuard>
 #include <QStatusBar>
 #include <QTimer>
@@ -23,6 +24,8 @@
 #include "GamePage.h"
 #include "GameSeasonRecord.h"
 #include "HelpViewer.h"
+#include "MatchCentre.h"
+#include "MatchReportView.h"
 #include "MessageLogEdit.h"
 #include "WindowState.h"
 #include "ZnActns.h"
@@ -46,6 +49,7 @@ TFormMain::TFormMain(TZnGameGoalrun& game, TZnDialogs& dialogs, TZnOpener& opene
         FAppFolder += QLatin1Char('/');
     CreateActions();
     CreateReportViews();
+    CreateWatchCommands();
     CreateControls();
     CreateMenus();
     CreateFileCommands();
@@ -122,6 +126,7 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {
+    FinishReplay();
     if (!UnsavedProgressMayGo()) {
         event->ignore();
         return;
@@ -236,6 +241,12 @@ void TFormMain::CreateMenus() {
     connect(n9, &QAction::triggered, this, [this] { RunCommand(nullptr, [this] { N9Click(); }); });
     g1->addAction(ActSeasonReview);
     g1->addSeparator();
+    g1->addAction(ActWatch);
+    // The replay's speed, its half-time pause and its keys.
+    MenuWatch = g1->addMenu(QString());
+    MenuWatch->setObjectName(QStringLiteral("MenuWatch"));
+    MenuWatch->addActions(QList<QAction*>(MatchCentre->Actions().begin(), MatchCentre->Actions().end()));
+    g1->addSeparator();
     g1->addActions({FileOpenAct, FileSaveAct, FileSaveAsAct});
     g1->addSeparator();
     g1->addMenu(CreateLanguageMenu());
@@ -310,7 +321,8 @@ void TFormMain::ActionList1Update() {
     ActBuildUp->setEnabled(Game.CanInvestBuildUp());
     // The box serves only the strengthening command.
     ComboBoxBuildUp->setEnabled(ActBuildUp->isEnabled());
-    ActGame->setEnabled(Game.CanPlayMatchday());
+    // While a replay runs, 試合開始 (F5, Enter on the button) skips it to the result.
+    ActGame->setEnabled(Game.CanPlayMatchday() || ReplayRunning());
     ActNextSeason->setEnabled(Game.CanNextSeason());
     ActMILoad->setEnabled(true);
     ActMISave->setEnabled(true);
@@ -329,6 +341,9 @@ void TFormMain::ActionList1Update() {
 void TFormMain::RunCommand(QAction* action, const std::function<void()>& command) {
     ActionList1Update();
     if (action != nullptr && !action->isEnabled())
+        return;
+    // Every command finds the matchday shown whole; 試合開始 during a replay only shows it.
+    if (FinishReplay() && action == ActGame)
         return;
     ++CommandDepth;
     {
@@ -370,11 +385,14 @@ void TFormMain::OpenPendingPaths() {
 void TFormMain::ActGameExecute() {
     if (!BuildUpSettled())
         return;
+    if (ActWatch->isChecked()) {
+        PlayWatched();
+        return;
+    }
+    StackReport->setCurrentWidget(MatchReport);
     Game.PlayMatchday();
     RefreshViews();
-    // The season's last matchday opens its review, once: nothing plays after it this season.
-    if (Game.Matchday == MatchdayCount)
-        ShowSeasonReview(CurrentSeasonReview(Game), false);
+    AfterMatchday();
 }
 
 bool TFormMain::BuildUpSettled() {
