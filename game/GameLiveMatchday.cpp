@@ -35,7 +35,7 @@ std::vector<TZnLiveScore> TZnLiveMatchday::ScoresAfter(int32_t quarter) const {
     return scores;
 }
 
-std::vector<TZnLiveRow> TZnLiveMatchday::TableAfter(int32_t quarter) const {
+std::vector<TZnClub> TZnLiveMatchday::TableAfter(int32_t quarter) const {
     std::vector<TZnClub> clubs = FBefore;
     if (quarter > 0) {
         const auto scores = ScoresAfter(quarter);
@@ -53,11 +53,9 @@ std::vector<TZnLiveRow> TZnLiveMatchday::TableAfter(int32_t quarter) const {
     }
     std::sort(clubs.begin(), clubs.end(),
               [](const TZnClub& a, const TZnClub& b) { return a.CompareStanding(b) < 0; });
-    std::vector<TZnLiveRow> rows;
-    rows.reserve(clubs.size());
-    for (const auto& club : clubs)
-        rows.push_back({club.ClubId, club.Points, club.GoalDifference(), club.GoalsFor});
-    return rows;
+    for (size_t p = 0; p < clubs.size(); ++p)
+        clubs[p].Rank = static_cast<int32_t>(p);
+    return clubs;
 }
 
 int32_t TZnLiveMatchday::RankAfter(int32_t quarter, int32_t clubId) const {
@@ -74,7 +72,7 @@ TZnTitleRace TZnLiveMatchday::TitleRaceAfter(int32_t quarter) const {
     if (rows.empty())
         return race;
     const auto mine = std::find_if(rows.begin(), rows.end(),
-                                   [this](const TZnLiveRow& r) { return r.ClubId == FMyClubId; });
+                                   [this](const TZnClub& r) { return r.ClubId == FMyClubId; });
     if (mine == rows.end())
         return race;
     const int64_t left = std::max(0, MatchdayCount - FMatchday);

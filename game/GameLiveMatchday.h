@@ -27,14 +27,6 @@ struct TZnLiveScore {
     bool operator==(const TZnLiveScore&) const = default;
 };
 
-// Where a club would stand if the scores of one moment were final.
-struct TZnLiveRow {
-    int32_t ClubId = 0;
-    int32_t Points = 0;
-    int32_t GoalDifference = 0;
-    int32_t GoalsFor = 0;
-};
-
 // Whether the player can still win the title, seen from one moment of the matchday.
 struct TZnTitleRace {
     bool Possible = false;  // the player's points with a win in every match left reach the first's
@@ -62,8 +54,8 @@ public:
     std::vector<TZnLiveScore> ScoresAfter(int32_t quarter) const;
     // The table after `quarter`: at kick-off the table before the matchday; later the records
     // before it plus every fixture's score after `quarter` counted as a result, in the table's
-    // own order.
-    std::vector<TZnLiveRow> TableAfter(int32_t quarter) const;
+    // own order: copies of the clubs with those records, Rank set to their live place.
+    std::vector<TZnClub> TableAfter(int32_t quarter) const;
     // The 0-based place of `clubId` in TableAfter(quarter); -1 when no club has that id.
     int32_t RankAfter(int32_t quarter, int32_t clubId) const;
     // The player's title chances after `quarter`, the matches after this matchday counted as

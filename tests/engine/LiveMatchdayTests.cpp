@@ -33,7 +33,7 @@ TZnClub Club(int32_t id, int32_t points, int32_t goalsFor, int32_t goalsAgainst)
     return club;
 }
 
-std::vector<int32_t> Order(const std::vector<TZnLiveRow>& rows) {
+std::vector<int32_t> Order(const std::vector<TZnClub>& rows) {
     std::vector<int32_t> ids;
     for (const auto& row : rows)
         ids.push_back(row.ClubId);
@@ -81,7 +81,9 @@ TEST(LiveMatchday, ScoresAndTableFollowTheRecordedRoundsQuarterByQuarter) {
               (std::vector<int32_t>{4, 10, 3, 9, 8, 15, 14, 1, 0, 13, 12, 7, 6, 5, 11, 2}));
     const auto end = live.TableAfter(6);
     EXPECT_EQ(end[0].Points, 13);
-    EXPECT_EQ(end[0].GoalDifference, 1);
+    EXPECT_EQ(end[0].GoalDifference(), 1);
+    EXPECT_EQ(end[0].Wins, 1);
+    EXPECT_EQ(end[15].Rank, 15);
     EXPECT_EQ(end[0].GoalsFor, 10);
     EXPECT_EQ(live.RankAfter(0, 0), 15);
     EXPECT_EQ(live.RankAfter(1, 0), 1) << "1-0 up after the first quarter, level with 15 (0-1 up "
