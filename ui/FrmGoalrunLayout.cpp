@@ -218,13 +218,14 @@ QWidget* TFormMain::CreateCommandPanel() {
     grid->addWidget(ComboBoxBuildUp, 1, 0);
     grid->addWidget(BtnBuildUp, 1, 1);
     grid->addWidget(BtnGame, 2, 1);
-    // Beside 試合開始, where the player sees whether the next matchday will be watched.
+    // Beside 試合開始 (under the box, taking no width of its own), where the player sees
+    // whether the next matchday will be watched.
     CheckWatch = new QCheckBox(panel);
     CheckWatch->setObjectName(QStringLiteral("CheckWatch"));
     CheckWatch->setChecked(ActWatch->isChecked());
     connect(CheckWatch, &QCheckBox::clicked, ActWatch, &QAction::trigger);
     connect(ActWatch, &QAction::toggled, CheckWatch, &QCheckBox::setChecked);
-    grid->addWidget(CheckWatch, 2, 2);
+    grid->addWidget(CheckWatch, 2, 0);
     grid->addWidget(BtnMesClear, 3, 0);
     grid->addWidget(BtnNextSeason, 3, 1);
     grid->addWidget(LabelBuildUpOdds, 4, 0, 1, 3);

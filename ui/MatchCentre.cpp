@@ -177,7 +177,7 @@ void TMatchCentre::Retranslate() {
         action->setText(text);
         action->setStatusTip(tip);
         action->setToolTip(QStringLiteral("%1 (%2)").arg(
-            text, action->shortcut().toString(QKeySequence::NativeText)));
+            text, action->shortcut().toString(QKeySequence::PortableText)));
         action->setProperty("AccessibleName", text);
     };
     set(FActStep, tr("次の15分"), tr("次の15分をすぐに見せます"));
@@ -207,7 +207,7 @@ void TMatchCentre::UpdateActions() {
     FActPause->setText(pause);
     FActPause->setStatusTip(FPaused ? tr("観戦を続けます") : tr("観戦を一時停止します"));
     FActPause->setToolTip(QStringLiteral("%1 (%2)").arg(
-        pause, FActPause->shortcut().toString(QKeySequence::NativeText)));
+        pause, FActPause->shortcut().toString(QKeySequence::PortableText)));
     for (auto* button : findChildren<QToolButton*>())
         if (button->defaultAction() == FActPause)
             button->setAccessibleName(pause);

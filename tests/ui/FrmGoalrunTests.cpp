@@ -281,6 +281,7 @@ void FrmGoalrunTests::MenusHoldTheirEntriesInOrder() {
     QCOMPARE(
         MenuTexts(rig.Menu("G1")),
         QStringList({QStringLiteral("ニューゲーム(&N)"), QStringLiteral("シーズンレビュー(&R)"),
+                     QStringLiteral("-"), QStringLiteral("試合を観る"), QStringLiteral("観戦(&W)"),
                      QStringLiteral("-"), QStringLiteral("開く(&O)..."),
                      QStringLiteral("上書き保存(&S)"), QStringLiteral("名前を付けて保存(&A)..."),
                      QStringLiteral("-"), QStringLiteral("表示言語(&L)"), QStringLiteral("-"),
@@ -307,7 +308,7 @@ void FrmGoalrunTests::MenusHoldTheirEntriesInOrder() {
              QStringLiteral("ロードセーブ"));
     QCOMPARE(rig.Find<TZnAboutAction>("ZnAboutAction1").property("Category").toString(),
              QStringLiteral("Vomera"));
-    QCOMPARE(window.ActionList().size(), size_t{13 + 4 + 6 + 4 + 6});
+    QCOMPARE(window.ActionList().size(), size_t{13 + 4 + 6 + 4 + 6 + 1 + 7});
 }
 
 void FrmGoalrunTests::StandardActionsOpenHelpAndFolderAndClose() {
