@@ -333,6 +333,8 @@ void TMatchCentre::ShowLines() {
             FOthers->setItem(j - 1, c, item);
         }
     }
+    // Bold rows may be taller: the seven stay whole.
+    FOthers->setFixedHeight(TableContentHeight(*FOthers));
     const int rank = FLive->RankAfter(FQuarter, FLive->MyClubId());
     const int change = FRankAtKickOff - rank;
     const QString move = change > 0   ? QStringLiteral("↑%1").arg(change)
