@@ -245,7 +245,8 @@ void TFormMain::CreateMenus() {
     // The replay's speed, its half-time pause and its keys.
     MenuWatch = g1->addMenu(QString());
     MenuWatch->setObjectName(QStringLiteral("MenuWatch"));
-    MenuWatch->addActions(QList<QAction*>(MatchCentre->Actions().begin(), MatchCentre->Actions().end()));
+    MenuWatch->addActions(
+        QList<QAction*>(MatchCentre->Actions().begin(), MatchCentre->Actions().end()));
     g1->addSeparator();
     g1->addActions({FileOpenAct, FileSaveAct, FileSaveAsAct});
     g1->addSeparator();
@@ -454,6 +455,10 @@ void TFormMain::BtnGame30Click() {
     // Each click goes the button's normal way, so the enabling rule stops it after matchday 30;
     // the thirty are one command, which a handed-over file does not interrupt.
     RunCommand(nullptr, [this] {
+        // Played as one command, unwatched: a click during a replay would only end it.
+        const bool watching = ActWatch->isChecked();
+        ActWatch->setChecked(false);
+        const auto restore = qScopeGuard([this, watching] { ActWatch->setChecked(watching); });
         for (int i = 0; i < MatchdayCount; ++i)
             BtnGame->click();
     });

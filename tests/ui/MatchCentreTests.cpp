@@ -192,6 +192,12 @@ void MatchCentreTests::WatchingOrNotLeavesTheSameGameUnderOneSeed() {
     QCOMPARE(SaveBytes(watched.Game), SaveBytes(plain.Game));
     QCOMPARE(watched.LogLines(), plain.LogLines());
     QCOMPARE(watched.Game.Random.Seed, plain.Game.Random.Seed);
+    // The hidden thirty-matchday button plays a whole season as one command, watching or not.
+    watched.Dialogs.Answers = {QMessageBox::Ok};
+    watched.Action(QStringLiteral("N9")).trigger();
+    watched.Button(QStringLiteral("BtnGame30")).click();
+    QCOMPARE(watched.Game.Matchday, 30);
+    QVERIFY(watched.Action(QStringLiteral("ActWatch")).isChecked());
 }
 
 void MatchCentreTests::EveryControlAndTheRememberedChoices() {
