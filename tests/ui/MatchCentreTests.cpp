@@ -158,8 +158,15 @@ void MatchCentreTests::ReplayShowsExactlyTheRecordedRoundsAndHoldsTheResultBack(
                              : rank < before          ? QStringLiteral("↑")
                                                       : QStringLiteral("↓");
         QCOMPARE(rig.TableCell(rank, TZnRankColumn::Rank), QString::number(rank + 1) + mark);
-        if (q < 6)
+        // The fixtures page stands on the matchday with the scores of the moment.
+        if (q < 6) {
+            rig.ShowPage("TabSheet2");
+            for (int j = 1; j < 8; ++j)
+                QCOMPARE(rig.FixtureCell(j, TZnFixtureColumn::Score),
+                         q == 0 ? QStringLiteral("-") : e.Others[j - 1]);
+            rig.ShowPage("TabSheet1");
             QCOMPARE(rig.LogLines(), logBefore);
+        }
     }
     // The final whistle: the messages reach the log, the views show the game.
     QVERIFY(!ReplayTimer(rig).isActive());
