@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "GameGoalrun.h"
+#include "GameLiveMatchday.h"
 #include "GameMatchRecord.h"
 #include "GameRecords.h"
 #include "GameSeasonRecord.h"
@@ -36,6 +37,23 @@ void PrintEntry(std::ostream& out, const char* key, const std::optional<TZnRecor
 }
 
 } // namespace
+
+bool PrintLive(const TZnGameGoalrun& game, std::ostream& out, std::ostream& err) {
+    const auto live = LastMatchdayReplay(game);
+    if (!live) {
+        err << (game.Matchday == 0 ? "live: no matchday of this season has been played"
+                                   : "live: the game has no rounds of the last matchday played "
+                                     "(loaded from a file without its records)");
+        return false;
+    }
+    for (int32_t q = 1; q <= TZnLiveMatchday::Quarters; ++q) {
+        out << q << '\t' << live->RankAfter(q, live->MyClubId()) + 1;
+        for (const TZnLiveScore& score : live->ScoresAfter(q))
+            out << '\t' << score.Home << '-' << score.Away;
+        out << '\n';
+    }
+    return true;
+}
 
 bool PrintReport(const TZnGameGoalrun& game, std::string_view argument, std::ostream& out,
                  std::ostream& err) {

@@ -11,6 +11,10 @@ class TZnGameGoalrun;
 // rounds when the game has them. False, with a message on `err`, for N out of range.
 bool PrintReport(const TZnGameGoalrun& game, std::string_view argument, std::ostream& out,
                  std::ostream& err);
+// `live`: the replay of the last matchday played, one line per quarter-hour q = 1..6:
+// "<q>\t<rank>\t<h-a>\t…", the player's live rank (1-based) and each fixture's score after q, in
+// list order. False, with a message on `err`, when there is no such matchday or it has no rounds.
+bool PrintLive(const TZnGameGoalrun& game, std::ostream& out, std::ostream& err);
 // `review`: the current season so far.
 void PrintReview(const TZnGameGoalrun& game, std::ostream& out);
 // `records`: the records book of the completed seasons.

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+class TZnClubList;
 class TZnGameGoalrun;
 
 // Where a club stood after one played matchday.
@@ -25,3 +26,9 @@ struct TZnRankSeries {
 // goals scored, previous season's rank). Needs nothing beyond what a save file holds, so a
 // loaded game has the same history. Series stand in the current table order.
 std::vector<TZnRankSeries> RankHistory(const TZnGameGoalrun& game);
+
+// A league of the game's clubs (ids, previous ranks, name lines) with the season records at zero,
+// for rebuilding the table of any moment of the season.
+void StartReplayLeague(const TZnGameGoalrun& game, TZnClubList& league);
+// Adds the played fixtures of matchday `day` (0-based) to the records of `league`.
+void RecordReplayMatchday(const TZnGameGoalrun& game, int32_t day, TZnClubList& league);

@@ -423,6 +423,22 @@ Prize %9 funds %10 level %11</translation>
         <source>試合のたびと終了時にゲームを自動保存し、次の起動で続きから始めます。</source>
         <translation>Saves the game by itself after every matchday and at the close, and continues it at the next start.</translation>
     </message>
+    <message>
+        <source>試合を観る</source>
+        <translation>Watch matches</translation>
+    </message>
+    <message>
+        <source>試合開始のあと、15分ごとに試合を見せます。結果は変わりません。</source>
+        <translation>After Play Match, shows the matchday a quarter of an hour at a time. The results do not change.</translation>
+    </message>
+    <message>
+        <source>観戦(&amp;W)</source>
+        <translation>&amp;Watching</translation>
+    </message>
+    <message>
+        <source>観戦の速さと操作です。</source>
+        <translation>The speed and the controls of watching.</translation>
+    </message>
 </context>
 <context>
     <name>TFundsChart</name>
@@ -480,6 +496,173 @@ Prize %9 funds %10 level %11</translation>
     <message>
         <source>目次</source>
         <translation>Contents</translation>
+    </message>
+</context>
+<context>
+    <name>TMatchCentre</name>
+    <message>
+        <source>%1–%2分</source>
+        <translation>%1-%2 min</translation>
+    </message>
+    <message>
+        <source>次の15分</source>
+        <translation>Next 15 min</translation>
+    </message>
+    <message>
+        <source>次の15分をすぐに見せます</source>
+        <translation>Shows the next quarter of an hour at once</translation>
+    </message>
+    <message>
+        <source>結果へ</source>
+        <translation>To the result</translation>
+    </message>
+    <message>
+        <source>観戦を飛ばして試合の結果を見せます</source>
+        <translation>Skips the watching and shows the results</translation>
+    </message>
+    <message>
+        <source>ゆっくり</source>
+        <translation>Slow</translation>
+    </message>
+    <message>
+        <source>15分を2秒で見せます</source>
+        <translation>Shows a quarter of an hour in 2 seconds</translation>
+    </message>
+    <message>
+        <source>普通</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>15分を1秒で見せます</source>
+        <translation>Shows a quarter of an hour in 1 second</translation>
+    </message>
+    <message>
+        <source>速い</source>
+        <translation>Fast</translation>
+    </message>
+    <message>
+        <source>15分を0.4秒で見せます</source>
+        <translation>Shows a quarter of an hour in 0.4 seconds</translation>
+    </message>
+    <message>
+        <source>ハーフタイムで止める</source>
+        <translation>Pause at half-time</translation>
+    </message>
+    <message>
+        <source>前半が終わったら観戦を一時停止します</source>
+        <translation>Pauses the watching when the first half ends</translation>
+    </message>
+    <message>
+        <source>試合の出来事</source>
+        <translation>Match events</translation>
+    </message>
+    <message>
+        <source>ほかの試合</source>
+        <translation>Other matches</translation>
+    </message>
+    <message>
+        <source>ホーム</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>スコア</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>アウェイ</source>
+        <translation>Away</translation>
+    </message>
+    <message>
+        <source>ゴール</source>
+        <translation>Goal</translation>
+    </message>
+    <message>
+        <source>観戦の知らせ</source>
+        <translation>Match news</translation>
+    </message>
+    <message>
+        <source>再開</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>一時停止</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>観戦を続けます</source>
+        <translation>Goes on watching</translation>
+    </message>
+    <message>
+        <source>観戦を一時停止します</source>
+        <translation>Pauses the watching</translation>
+    </message>
+    <message>
+        <source>%1 %2 - %3 %4</source>
+        <translation>%1 %2 - %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 チャンス</source>
+        <translation>%1 %2 chance</translation>
+    </message>
+    <message>
+        <source>ゴール！ %1 %2-%3</source>
+        <translation>Goal! %1 %2-%3</translation>
+    </message>
+    <message>
+        <source>ハーフタイム %1</source>
+        <translation>Half-time %1</translation>
+    </message>
+    <message>
+        <source>試合終了 %1</source>
+        <translation>Full time %1</translation>
+    </message>
+    <message>
+        <source>第%1節 %2</source>
+        <translation>Matchday %1, %2</translation>
+    </message>
+    <message>
+        <source>試合前の見込み %1</source>
+        <translation>Odds at kick-off %1</translation>
+    </message>
+    <message>
+        <source>キックオフ</source>
+        <translation>Kick-off</translation>
+    </message>
+    <message>
+        <source>試合終了</source>
+        <translation>Full time</translation>
+    </message>
+    <message>
+        <source>一時停止中</source>
+        <translation>paused</translation>
+    </message>
+    <message>
+        <source>%1、%2本目の15分まで</source>
+        <translation>%1, %2 of 6 quarters of an hour played</translation>
+    </message>
+    <message>
+        <source>ゴール！</source>
+        <translation>Goal!</translation>
+    </message>
+    <message>
+        <source>暫定順位 %1 (キックオフ時 %2 %3)</source>
+        <translation>Live rank %1 (at kick-off %2 %3)</translation>
+    </message>
+    <message>
+        <source>優勝の可能性なし 首位と勝点差%1</source>
+        <translation>Title out of reach, %1 points behind first</translation>
+    </message>
+    <message>
+        <source>優勝の可能性あり 首位</source>
+        <translation>Title within reach, first</translation>
+    </message>
+    <message>
+        <source>優勝の可能性あり 首位と勝点差%1</source>
+        <translation>Title within reach, %1 points behind first</translation>
+    </message>
+    <message>
+        <source>勝率%1%からの勝利！</source>
+        <translation>Won from a %1% win chance!</translation>
     </message>
 </context>
 <context>
@@ -886,6 +1069,10 @@ Prize %9 funds %10 level %11</translation>
     <message>
         <source>最長連勝</source>
         <translation>Longest winning run</translation>
+    </message>
+    <message>
+        <source>優勝！ %1 %2 %3勝%4分%5敗 勝点%6</source>
+        <translation>Champions! %1 %2, %3 W %4 D %5 L, %6 points</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,7 @@
 #include <QSettings>
 #include <QShowEvent>
 #include <QSplitter>
+#include <QStackedWidget>
 #include <QScopeGuard>
 #include <QStatusBar>
 #include <QTimer>
@@ -25,6 +26,8 @@
 #include "GamePage.h"
 #include "GameSeasonRecord.h"
 #include "HelpViewer.h"
+#include "MatchCentre.h"
+#include "MatchReportView.h"
 #include "MessageLogEdit.h"
 #include "WindowState.h"
 #include "ZnActns.h"
@@ -48,6 +51,7 @@ TFormMain::TFormMain(TZnGameGoalrun& game, TZnDialogs& dialogs, TZnOpener& opene
         FAppFolder += QLatin1Char('/');
     CreateActions();
     CreateReportViews();
+    CreateWatchCommands();
     CreateControls();
     CreateMenus();
     CreateFileCommands();
@@ -132,6 +136,7 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {
+    FinishReplay();
     // Progress kept in the autosave is not lost: nothing to ask.
     if (!KeepPlaceAtClose() && !UnsavedProgressMayGo(PlaceNoteText())) {
         event->ignore();
@@ -251,6 +256,13 @@ void TFormMain::CreateMenus() {
     addAction(n9);
     g1->addAction(ActSeasonReview);
     g1->addSeparator();
+    g1->addAction(ActWatch);
+    // The replay's speed, its half-time pause and its keys.
+    MenuWatch = g1->addMenu(QString());
+    MenuWatch->setObjectName(QStringLiteral("MenuWatch"));
+    MenuWatch->addActions(
+        QList<QAction*>(MatchCentre->Actions().begin(), MatchCentre->Actions().end()));
+    g1->addSeparator();
     g1->addActions({FileOpenAct, FileSaveAct, FileSaveAsAct});
     g1->addSeparator();
     g1->addMenu(CreateLanguageMenu());
@@ -325,7 +337,8 @@ void TFormMain::ActionList1Update() {
     ActBuildUp->setEnabled(Game.CanInvestBuildUp());
     // The box serves only the strengthening command.
     ComboBoxBuildUp->setEnabled(ActBuildUp->isEnabled());
-    ActGame->setEnabled(Game.CanPlayMatchday());
+    // While a replay runs, 試合開始 (F5, Enter on the button) skips it to the result.
+    ActGame->setEnabled(Game.CanPlayMatchday() || ReplayRunning());
     ActNextSeason->setEnabled(Game.CanNextSeason());
     ActMILoad->setEnabled(true);
     ActMISave->setEnabled(true);
@@ -344,6 +357,9 @@ void TFormMain::ActionList1Update() {
 void TFormMain::RunCommand(QAction* action, const std::function<void()>& command) {
     ActionList1Update();
     if (action != nullptr && !action->isEnabled())
+        return;
+    // Every command finds the matchday shown whole; 試合開始 during a replay only shows it.
+    if (FinishReplay() && action == ActGame)
         return;
     ++CommandDepth;
     {
@@ -386,12 +402,16 @@ void TFormMain::OpenPendingPaths() {
 void TFormMain::ActGameExecute() {
     if (!BuildUpSettled())
         return;
-    Game.PlayMatchday();
-    RefreshViews();
+    if (ActWatch->isChecked()) {
+        PlayWatched();
+    } else {
+        StackReport->setCurrentWidget(MatchReport);
+        Game.PlayMatchday();
+        RefreshViews();
+        AfterMatchday();
+    }
+    // The matchday is final as soon as it is played, watched or not: the autosave keeps it.
     KeepPlaceLater();
-    // The season's last matchday opens its review, once: nothing plays after it this season.
-    if (Game.Matchday == MatchdayCount)
-        ShowSeasonReview({}, false);
 }
 
 bool TFormMain::BuildUpSettled() {
@@ -458,6 +478,10 @@ void TFormMain::BtnGame30Click() {
     // Each click goes the button's normal way, so the enabling rule stops it after matchday 30;
     // the thirty are one command, which a handed-over file does not interrupt.
     RunCommand(nullptr, [this] {
+        // Played as one command, unwatched: a click during a replay would only end it.
+        const bool watching = ActWatch->isChecked();
+        ActWatch->setChecked(false);
+        const auto restore = qScopeGuard([this, watching] { ActWatch->setChecked(watching); });
         for (int i = 0; i < MatchdayCount; ++i)
             BtnGame->click();
     });

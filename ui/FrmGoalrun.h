@@ -17,18 +17,22 @@
 #include <QMainWindow>
 #include <QString>
 
+#include "GameMessage.h"
 #include "ZnUtils.h"
 
 class QAction;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QMenu;
 class QPushButton;
 class QShortcut;
 class QSplitter;
+class QStackedWidget;
 class QTabWidget;
 class QTimer;
 class TAutosaveKeeper;
+class TMatchCentre;
 class TMatchReportView;
 class TMessageLogEdit;
 class TPriceLinks;
@@ -216,6 +220,26 @@ private:
     void ActAutosaveLoadExecute(int n);
     void SetAutosaveCaptions();
 
+    // Watching a matchday (FrmGoalrunWatch.cpp).
+    void CreateWatchCommands();
+    // Keeps the watching choices (watch, speed, half-time pause) in the settings file.
+    void RememberWatchSettings();
+    [[nodiscard]] bool ReplayRunning() const;
+    // Plays the matchday through the same engine call as without watching, then replays it in
+    // the match centre; the views keep the state before kick-off plus what the replay shows.
+    void PlayWatched();
+    // Skips a running replay to its end, so that a command finds the views, the log and the
+    // review as after an unwatched matchday. True when a replay was running. Every command
+    // path calls it first.
+    bool FinishReplay();
+    // The table and the fixtures as if the scores after `quarter` were final.
+    void ShowLiveViews(int quarter);
+    // The final whistle: the held messages reach the log, the views show the game, the review
+    // of a season's end opens and the keyboard goes back to the next step.
+    void ReplayEnded();
+    // What follows a matchday once it is shown: the season review after the last one.
+    void AfterMatchday();
+
     // Save slots and files (FrmGoalrunFiles.cpp).
     void ActMILoadExecute();
     void ActMISaveExecute();
@@ -313,6 +337,12 @@ private:
     QShortcut* ShortcutBuildUp;
     TFileDropTarget* FileDropTarget1;
     TMatchReportView* MatchReport;
+    TMatchCentre* MatchCentre;
+    // The report, or the match centre while a matchday is watched and after.
+    QStackedWidget* StackReport;
+    QCheckBox* CheckWatch;
+    // The messages of a watched matchday, until its final whistle.
+    std::vector<TZnMessage> HeldMessages;
     TSeasonReviewDialog* ReviewDialog = nullptr;
     // The season whose review follows the game; none while the review shows a completed season.
     std::optional<int32_t> ReviewFollowsSeason;
@@ -327,6 +357,7 @@ private:
     QAction* ActNextSeason;
     QAction* ActZLVMyClubData;
     QAction* ActSeasonReview;
+    QAction* ActWatch;
     QAction* ActMILoad;
     QAction* ActMISave;
     TZnViewHelpHtmlAction* ZnViewHelpHtmlAction1;
@@ -343,6 +374,7 @@ private:
     QMenu* G1;
     QAction* N9;
     QMenu* MenuLanguage;
+    QMenu* MenuWatch;
     QMenu* H2;
     QMenu* MILoad;
     QMenu* MISave;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -12,12 +13,14 @@
 #include <QScreen>
 #include <QSettings>
 #include <QShortcut>
+#include <QStackedWidget>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "GamePage.h"
+#include "MatchCentre.h"
 #include "MatchReportView.h"
 #include "MessageLogEdit.h"
 #include "PriceLinks.h"
@@ -140,14 +143,29 @@ void TFormMain::LayOutAgain() {
 
 void TFormMain::PlaceWindow() {
     resize(FitInitialSize());
+    // The splitters learn their lengths in the window's new size.
+    layout()->activate();
     // Each side of each splitter starts at its wanted size; the splitters' growing sides take
-    // what is left.
+    // what is left, and give up what is missing (on a small screen), so that a side that keeps
+    // its size (the club panel) shows whole.
     const QList<QSplitter*> splitters = findChildren<QSplitter*>();
     for (QSplitter* splitter : splitters) {
+        const bool across = splitter->orientation() == Qt::Horizontal;
         QList<int> sizes;
+        int missing = -(across ? splitter->width() : splitter->height()) +
+                      (splitter->handleWidth() * (splitter->count() - 1));
         for (int i = 0; i < splitter->count(); ++i) {
             const QSize hint = splitter->widget(i)->sizeHint();
-            sizes << (splitter->orientation() == Qt::Horizontal ? hint.width() : hint.height());
+            sizes << (across ? hint.width() : hint.height());
+            missing += sizes.back();
+        }
+        for (int i = splitter->count() - 1; i >= 0 && missing > 0; --i) {
+            auto& size = sizes[i];
+            const int minimum = across ? splitter->widget(i)->minimumSizeHint().width()
+                                       : splitter->widget(i)->minimumSizeHint().height();
+            const int given = std::min(missing, std::max(0, size - minimum));
+            size -= given;
+            missing -= given;
         }
         splitter->setSizes(sizes);
     }
@@ -238,17 +256,26 @@ QWidget* TFormMain::CreateCommandPanel() {
     grid->addWidget(ComboBoxBuildUp, 1, 0);
     grid->addWidget(BtnBuildUp, 1, 1);
     grid->addWidget(BtnGame, 2, 1);
+    // Beside 試合開始 (under the box, taking no width of its own), where the player sees
+    // whether the next matchday will be watched.
+    CheckWatch = new QCheckBox(panel);
+    CheckWatch->setObjectName(QStringLiteral("CheckWatch"));
+    CheckWatch->setChecked(ActWatch->isChecked());
+    connect(CheckWatch, &QCheckBox::clicked, ActWatch, &QAction::trigger);
+    connect(ActWatch, &QAction::toggled, CheckWatch, &QCheckBox::setChecked);
+    grid->addWidget(CheckWatch, 2, 0);
     grid->addWidget(BtnMesClear, 3, 0);
     grid->addWidget(BtnNextSeason, 3, 1);
     grid->addWidget(LabelBuildUpOdds, 4, 0, 1, 3);
     grid->addWidget(PriceLinks, 5, 0, 1, 3);
-    grid->addWidget(MatchReport, 6, 0, 1, 3);
+    grid->addWidget(StackReport, 6, 0, 1, 3);
     grid->setColumnStretch(2, 1);
     // The report of the last match takes the free area under the buttons.
     grid->setRowStretch(6, 1);
     setTabOrder(ComboBoxBuildUp, BtnBuildUp);
     setTabOrder(BtnBuildUp, BtnGame);
-    setTabOrder(BtnGame, BtnNextSeason);
+    setTabOrder(BtnGame, CheckWatch);
+    setTabOrder(CheckWatch, BtnNextSeason);
     setTabOrder(BtnNextSeason, BtnMesClear);
     return panel;
 }

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QShortcut>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTableWidget>
 
@@ -21,9 +22,9 @@
 
 void TFormMain::CreateReportViews() {
     MatchReport = new TMatchReportView;
-    // The report takes what the right column has left and asks for no size of its own, so the
-    // window's initial size does not change with it.
-    MatchReport->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    // The report takes what the right column has left; the initial size gives it room for its
+    // heading and the six quarter-hours (its width follows the column).
+    MatchReport->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     // Its caption and hints are set by Retranslate (FrmGoalrunTexts.cpp).
     ActSeasonReview = NewAction({}, {}, QStringLiteral("ActSeasonReview"));
     ActSeasonReview->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
@@ -45,6 +46,8 @@ void TFormMain::ConnectReportPage(QWidget& page) {
 }
 
 void TFormMain::ShowFixtureReport(int32_t matchday, int32_t fixture) {
+    FinishReplay();
+    StackReport->setCurrentWidget(MatchReport);
     if (!MatchReport->ShowFixture(Game, matchday, fixture)) {
         statusBar()->showMessage(tr("第%1節はまだ行われていません。").arg(matchday), 5000);
         return;

@@ -3,6 +3,7 @@
 #include "FrmGoalrun.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QActionGroup>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -103,6 +104,8 @@ void TFormMain::Retranslate() {
          QT_TR_NOOP("今シーズンの成績をまとめて見ます。")},
         {ActKeepPlace, QT_TR_NOOP("終了時に続きを保存"),
          QT_TR_NOOP("試合のたびと終了時にゲームを自動保存し、次の起動で続きから始めます。")},
+        {ActWatch, QT_TR_NOOP("試合を観る"),
+         QT_TR_NOOP("試合開始のあと、15分ごとに試合を見せます。結果は変わりません。")},
     };
     for (const auto& [action, caption, statusTip] : actions) {
         action->setText(tr(caption));
@@ -115,11 +118,17 @@ void TFormMain::Retranslate() {
     // The tool tip names the command and its key, the status tip says what it does.
     for (QAction* action :
          {ActGame, ActBuildUp, ActNextSeason, ActMILoad, ActMISave, FileOpenAct, FileSaveAct,
-          FileSaveAsAct, N9, ActSeasonReview, static_cast<QAction*>(ZnExitAction1)})
+          FileSaveAsAct, N9, ActSeasonReview, ActWatch, static_cast<QAction*>(ZnExitAction1)})
         action->setToolTip(ToolTipWithKey(*action));
 
     G1->setTitle(tr("ゲーム(&G)"));
     G1->menuAction()->setStatusTip(tr("ゲームを始める、開く、保存する、終了します。"));
+    MenuWatch->setTitle(tr("観戦(&W)"));
+    MenuWatch->menuAction()->setStatusTip(tr("観戦の速さと操作です。"));
+    CheckWatch->setText(ActWatch->text());
+    CheckWatch->setToolTip(ActWatch->toolTip());
+    CheckWatch->setStatusTip(ActWatch->statusTip());
+    CheckWatch->setAccessibleName(ActWatch->text());
     MenuLanguage->setTitle(tr("表示言語(&L)"));
     MenuLanguage->menuAction()->setStatusTip(tr("ウィンドウの言葉を選びます。"));
     for (QAction* entry : MenuLanguage->actions())

@@ -17,6 +17,7 @@
 #include "GameGoalrun.h"
 #include "GameOdds.h"
 #include "GamePage.h"
+#include "MatchCentre.h"
 #include "MatchReportView.h"
 #include "PageFixtures.h"
 #include "PagePrizes.h"
@@ -99,11 +100,21 @@ void TFormMain::NameListsAfterPage(const TPage& page) {
 }
 
 void TFormMain::PageControl1Change() {
+    // While a replay runs, the pages keep the state before kick-off plus what it has shown.
+    if (ReplayRunning()) {
+        Page(PageControl1->currentIndex());
+        ShowLiveViews(MatchCentre->Quarter());
+        return;
+    }
     if (Page(PageControl1->currentIndex()) != nullptr)
         Pages[static_cast<size_t>(PageControl1->currentIndex())].Refresh();
 }
 
 void TFormMain::RefreshViews() {
+    if (ReplayRunning()) {
+        PageControl1Change();
+        return;
+    }
     PageControl1Change();
     ActZLVMyClubData->trigger();
     MatchReport->ShowLatest(Game);

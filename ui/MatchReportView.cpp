@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -71,7 +72,7 @@ TMatchReportView::TMatchReportView(QWidget* parent)
     column->addWidget(FRounds);
     column->addWidget(FDetails);
     column->addStretch(1);
-    auto* scroll = new QScrollArea;
+    auto* scroll = FScroll = new QScrollArea;
     scroll->setObjectName(QStringLiteral("ScrollReport"));
     scroll->setWidget(content);
     scroll->setWidgetResizable(true);
@@ -121,6 +122,8 @@ bool TMatchReportView::ShowFixture(const TZnGameGoalrun& game, int32_t matchday,
                                 .arg(FromView(f.AwayName));
     FHeading->setText(heading);
     FRounds->setAccessibleDescription(heading);
+    // Each report starts at its top, where the score stands.
+    FScroll->verticalScrollBar()->setValue(0);
     FNote->setText(tr("この試合の詳しい記録はありません。"));
     FNote->setVisible(!f.HasRounds);
     FRounds->setVisible(f.HasRounds);
@@ -162,4 +165,9 @@ void TMatchReportView::ShowMine(const TZnPlayerMatchReport& m) {
          {tr("順位"), QStringLiteral("%1 → %2").arg(RankText(m.RankBefore), RankText(m.RankAfter))},
          {tr("資金"), YenText(m.MoneyAfter)}});
     FitTableHeight(*FDetails);
+}
+
+QSize TMatchReportView::sizeHint() const {
+    return {FRounds->sizeHint().width(),
+            FHeading->sizeHint().height() + TableContentHeight(*FRounds) + 4};
 }

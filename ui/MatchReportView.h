@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QLabel;
+class QScrollArea;
 class QTableWidget;
 class TZnGameGoalrun;
 struct TZnFixtureReport;
@@ -30,6 +31,8 @@ public:
     // The wrapped heading fits whatever width the view is given; the window's size is never
     // asked to grow for it.
     bool hasHeightForWidth() const override { return false; }
+    // The heading and the six quarter-hours: what the window's initial size shows whole.
+    QSize sizeHint() const override;
 
 private:
     // The captions, names and the rounds' times in the application's language.
@@ -41,4 +44,5 @@ private:
     QTableWidget* FRounds;
     QTableWidget* FDetails;
     QLabel* FNote;
+    QScrollArea* FScroll;
 };

@@ -40,16 +40,33 @@ TPageFixtures::TPageFixtures(const TZnGameGoalrun& game, QWidget* parent)
 }
 
 QString TPageFixtures::ZLVMatchesData(int32_t row, int32_t tag) const {
+    if (TabControl1->TabIndex() == FLiveDay && row >= 0 && static_cast<size_t>(row) < FLive.size())
+        return CellValue(FixtureRow(WindowWording(), Game, FLive[static_cast<size_t>(row)]), tag);
     const TZnMatchList& matchday = Game.Schedule().Matchdays(TabControl1->TabIndex());
     return CellValue(FixtureRow(WindowWording(), Game, matchday.Matches(row)), tag);
 }
 
 void TPageFixtures::Refresh() {
-    TabControl1->SetTabIndex(Game.Matchday == 0 ? 0 : Game.Matchday - 1);
+    TabControl1->SetTabIndex(FLiveDay >= 0 ? FLiveDay : Game.Matchday == 0 ? 0 : Game.Matchday - 1);
     ZLVMatches->Redraw();
     ZLVMatches->SelectRow(0);
 }
 
 void TPageFixtures::TabControl1Change() {
     ZLVMatches->Redraw();
+}
+
+void TPageFixtures::ShowLive(int32_t matchday, std::vector<TZnMatch> fixtures) {
+    const bool turn = FLiveDay != matchday;
+    FLiveDay = matchday;
+    FLive = std::move(fixtures);
+    if (turn)
+        Refresh();
+    else
+        ZLVMatches->Redraw();
+}
+
+void TPageFixtures::EndLive() {
+    FLiveDay = -1;
+    FLive.clear();
 }

@@ -35,10 +35,35 @@ TPageRankTable::TPageRankTable(const TZnGameGoalrun& game, QWidget* parent)
 }
 
 QString TPageRankTable::ZLVRankTableData(int32_t row, int32_t tag) const {
-    return CellValue(RankTableRow(WindowWording(), Game.Clubs().Items(row)), tag);
+    if (FLive.empty() || row < 0 || static_cast<size_t>(row) >= FLive.size())
+        return CellValue(RankTableRow(WindowWording(), Game.Clubs().Items(row)), tag);
+    const TZnClub& club = FLive[static_cast<size_t>(row)];
+    QString text = CellValue(RankTableRow(WindowWording(), club), tag);
+    if (tag == static_cast<int32_t>(ViewIndex(TZnRankColumn::Rank))) {
+        const int32_t before = FKickOff.at(static_cast<size_t>(club.ClubId));
+        if (club.Rank != before)
+            text += club.Rank < before ? QStringLiteral("↑") : QStringLiteral("↓");
+    }
+    return text;
 }
 
 void TPageRankTable::Refresh() {
     ZLVRankTable->Redraw();
-    ZLVRankTable->SelectRow(Game.MyClubIndex());
+    int32_t mine = Game.MyClubIndex();
+    for (size_t p = 0; p < FLive.size(); ++p)
+        if (FLive[p].ClubId == Game.MyClub().ClubId)
+            mine = static_cast<int32_t>(p);
+    ZLVRankTable->SelectRow(mine);
+}
+
+void TPageRankTable::ShowLive(std::vector<TZnClub> table,
+                              const std::array<int32_t, ClubCount>& kickOff) {
+    FLive = std::move(table);
+    FKickOff = kickOff;
+    Refresh();
+}
+
+void TPageRankTable::EndLive() {
+    FLive.clear();
+    Refresh();
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QLayout>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -36,7 +37,17 @@ TSeasonReviewDialog::TSeasonReviewDialog(QWidget* parent)
     FChart->setObjectName(QStringLiteral("ZReviewRankChart"));
     FChart->setFixedHeight(170);
     FTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    FHeadline = new QLabel(this);
+    FHeadline->setObjectName(QStringLiteral("LabelReviewHeadline"));
+    FHeadline->setTextFormat(Qt::PlainText);
+    FHeadline->setWordWrap(true);
+    QFont big = FHeadline->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.6);
+    FHeadline->setFont(big);
+    FHeadline->hide();
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(FHeadline);
     layout->addWidget(FTable);
     layout->addWidget(FChart);
     layout->addStretch(1);
@@ -61,6 +72,17 @@ void TSeasonReviewDialog::ShowReview(const TZnSeasonReview& r, const QString& cl
     };
     const auto games = [](int32_t n) { return tr("%n試合", nullptr, n); };
     setWindowTitle(tr("シーズンレビュー %1").arg(SeasonText(r.Season)));
+    // The title is the greatest moment of the game: it heads the review.
+    const bool title = over && r.Rank == 0;
+    FHeadline->setVisible(title);
+    FHeadline->setText(title ? tr("優勝！ %1 %2 %3勝%4分%5敗 勝点%6")
+                                   .arg(SeasonText(r.Season), clubName)
+                                   .arg(r.Wins)
+                                   .arg(r.Draws)
+                                   .arg(r.Losses)
+                                   .arg(r.Points)
+                             : QString());
+    FHeadline->setAccessibleName(FHeadline->text());
     FillCaptionValueRows(
         *FTable,
         {{tr("シーズン"), over ? SeasonText(r.Season)

@@ -8,6 +8,7 @@
 
 #include "GameSeasonRecord.h"
 
+class QLabel;
 class QTableWidget;
 class TZnRankChart;
 
@@ -25,6 +26,7 @@ public:
     void ShowReview(const TZnSeasonReview& review, const QString& clubName);
 
 private:
+    QLabel* FHeadline; // the title, above everything else, in a season that won it
     QTableWidget* FTable;
     TZnRankChart* FChart;
     // What is shown, worded anew when the language changes.

@@ -29,6 +29,10 @@ const QString MaximizedKey = QStringLiteral("Window/Maximized");
 const QString PageKey = QStringLiteral("Window/Page");
 const QString LanguageKey = QStringLiteral("Language");
 const QString KeepsPlaceKey = QStringLiteral("ContinueWhereLeftOff");
+const QString WatchKey = QStringLiteral("WatchMatches");
+const QString SpeedKey = QStringLiteral("ReplaySpeed");
+const QString HalfTimeKey = QStringLiteral("ReplayHalfTimePause");
+const char* const SpeedNames[] = {"slow", "normal", "fast"};
 
 // The part of a restored window that must stay on a screen for the player to take hold of it.
 constexpr QSize TitleBar(100, 40);
@@ -36,8 +40,9 @@ constexpr QSize TitleBar(100, 40);
 // The program's keys: the window's, its splitters' (by name), the player's choices and the help
 // window's. A key missing here is dropped at the next write.
 bool OurKey(const QString& key) {
-    static const QStringList keys = {SizeKey,     PositionKey,   MaximizedKey,       PageKey,
-                                     LanguageKey, KeepsPlaceKey, HelpWindowSizeKey()};
+    static const QStringList keys = {SizeKey,       PositionKey,        MaximizedKey, PageKey,
+                                     LanguageKey,   WatchKey,           SpeedKey,     HalfTimeKey,
+                                     KeepsPlaceKey, HelpWindowSizeKey()};
     return keys.contains(key) || key.startsWith(QLatin1String("Splitters/"));
 }
 
@@ -221,4 +226,26 @@ bool KeepPlaceChosen(TWindowSettings& file) {
 
 void RememberKeepPlace(TWindowSettings& file, bool keeps) {
     Remember(file, KeepsPlaceKey, keeps);
+}
+
+TWatchChoices WatchChoices(TWindowSettings& file) {
+    TWatchChoices choices;
+    if (const QSettings* settings = file.Values()) {
+        choices.Watch = settings->value(WatchKey, false).toBool();
+        const QString speed = settings->value(SpeedKey).toString();
+        for (int s = 0; s < 3; ++s)
+            if (speed == QLatin1String(SpeedNames[s]))
+                choices.Speed = s;
+        choices.HalfTimePause = settings->value(HalfTimeKey, false).toBool();
+    }
+    return choices;
+}
+
+void RememberWatchChoices(TWindowSettings& file, const TWatchChoices& choices) {
+    if (QSettings* settings = file.Values()) {
+        settings->setValue(WatchKey, choices.Watch);
+        settings->setValue(SpeedKey, QLatin1String(SpeedNames[std::clamp(choices.Speed, 0, 2)]));
+        settings->setValue(HalfTimeKey, choices.HalfTimePause);
+        file.Write();
+    }
 }

@@ -79,3 +79,14 @@ void RememberLanguage(TWindowSettings& settings, const QString& code);
 // turned it off.
 [[nodiscard]] bool KeepPlaceChosen(TWindowSettings& settings);
 void RememberKeepPlace(TWindowSettings& settings, bool keeps);
+
+// The player's choices of watching a matchday: whether ("WatchMatches", off in a new settings
+// file), the speed ("ReplaySpeed": 0 slow, 1 normal, 2 fast, kept by name) and the pause at
+// half-time ("ReplayHalfTimePause").
+struct TWatchChoices {
+    bool Watch = false;
+    int Speed = 1;
+    bool HalfTimePause = false;
+};
+[[nodiscard]] TWatchChoices WatchChoices(TWindowSettings& settings);
+void RememberWatchChoices(TWindowSettings& settings, const TWatchChoices& choices);

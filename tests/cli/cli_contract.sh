@@ -142,12 +142,29 @@ rm "$work/out" "$work/new.sav" "$work/rich.sav"
 report=$(printf 'invest 900\nplay 3\nreport 2\n' | run --seed 4)
 check "report lines" "8 48" "$(printf '%s\n' "$report" | awk -F'\t' '/ - /{s++} /^[1-6]\t[-xG]\t[-xG]$/{r++} END{print s, r}')"
 check "report goals are the G's" 0 "$(printf '%s\n' "$report" | awk -F'\t' '/ - /{split($2,g," - "); if (NR>1) bad+=(h!=hg||a!=ag); hg=g[1]; ag=g[2]; h=a=0; next} {h+=$2=="G"; a+=$3=="G"} END{print bad+(h!=hg||a!=ag)}')"
+# live: six quarter-hours whose last scores are report's, the rank at the end is table's; a live
+# line's scores never fall; no matchday or no rounds fails.
+live=$(printf 'invest 900\nplay 3\nlive\nreport\ntable\n' | run --seed 4)
+check "live lines" 6 "$(printf '%s\n' "$live" | grep -cP '^[1-6]\t([1-9]|1[0-6])(\t[0-6]-[0-6]){8}$')"
+check "live ends at the report's scores" \
+    "$(printf '%s\n' "$live" | awk -F'\t' '/ - /{gsub(/ /, "", $2); printf "%s ", $2}' | sed 's/ $//')" \
+    "$(printf '%s\n' "$live" | awk -F'\t' '/^6\t/ && NF == 10 {for (i = 3; i <= NF; i++) printf "%s%s", $i, (i < NF ? " " : "")}')"
+check "live rank is the table's at the end" \
+    "$(printf '%s\n' "$live" | awk -F'\t' -v me="$(printf 'club\n' | run | head -1 | cut -f2)" '$1 == me && NF == 10 {print $2}')" \
+    "$(printf '%s\n' "$live" | awk -F'\t' '/^6\t/ && NF == 10 {print $2}')"
+check "live scores never fall" 0 "$(printf '%s\n' "$live" | awk -F'\t' '/^[1-6]\t/ && NF == 10 {for (i = 3; i <= 10; i++) {split($i, s, "-"); if (s[1] < h[i] || s[2] < a[i]) bad++; h[i] = s[1]; a[i] = s[2]}} END{print bad + 0}')"
+for input in 'live' 'play 30\nnext\nlive' 'play\nlive 1'; do
+    printf "$input\n" | run --seed 4 >/dev/null 2>&1
+    check "live refused: $input" 1 "$?"
+done
 keys="season played rank points wins draws losses goals_for goals_against money_start invested bonuses prize money_now level_start level_now best_win worst_defeat longest_unbeaten longest_winning"
 check "review keys" "$keys" "$(printf 'invest 900\nplay 5\nreview\n' | run --seed 4 | cut -d= -f1 | tr '\n' ' ' | sed 's/ $//')"
 check "review sums" "money_start=20000 invested=900" "$(printf 'invest 900\nplay 5\nreview\n' | run --seed 4 | grep -E '^(money_start|invested)=' | tr '\n' ' ' | sed 's/ $//')"
 head -c 5122 "$work/a.sav" >"$work/plain.sav"
 check "review after a file without records" "$(printf '%s\n' "$keys" | sed 's/money_start invested //; s/level_start //')" \
     "$(printf 'load %s\nreview\n' "$work/plain.sav" | run | cut -d= -f1 | tr '\n' ' ' | sed 's/ $//')"
+printf 'load %s\nlive\n' "$work/plain.sav" | run >/dev/null 2>&1
+check "live without rounds" 1 "$?"
 check "report without rounds" 8 "$(printf 'load %s\nreport\n' "$work/plain.sav" | run | wc -l)"
 printf 'report\nplay 2\nreport 3\nreport 0\n' | run >/dev/null 2>&1
 check "report out of range" 1 "$?"
