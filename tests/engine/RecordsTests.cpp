@@ -137,6 +137,7 @@ TEST_F(RecordsTest, EverySectionRoundTrips) {
 TEST_F(RecordsTest, DamagedSectionCostsOnlyItsOwnRecords) {
     PlayIntoThirdSeason();
     const auto saved = Image(Game);
+    constexpr size_t Appended = SIZE_MAX;
     const struct {
         const char* name;
         const char* tag;
@@ -152,11 +153,23 @@ TEST_F(RecordsTest, DamagedSectionCostsOnlyItsOwnRecords) {
         {"rounds", "RNDS", 4, 0xFF, "今季の試合経過"},
         // The rank after matchday 1: 16.
         {"player's fixtures", "MINE", 16 + 32, 16, "今季の自チームの試合記録"},
+        {"career appended", "CARE", Appended, 0, "経歴データ、過去のシーズンの記録"},
+        {"season detail appended", "SEAS", Appended, 0, "過去のシーズンの記録"},
+        {"rounds appended", "RNDS", Appended, 0, "今季の試合経過"},
+        {"player's fixtures appended", "MINE", Appended, 0, "今季の自チームの試合記録"},
     };
     for (const auto& c : cases) {
         auto bytes = saved;
-        auto& target = bytes[SectionAt(bytes, c.tag) + c.offset];
-        target = c.value != 0 || target != 0 ? c.value : 2;
+        const size_t body = SectionAt(bytes, c.tag);
+        if (c.offset != Appended) {
+            auto& target = bytes[body + c.offset];
+            target = c.value != 0 || target != 0 ? c.value : 2;
+        } else { // four zero bytes more at the end of the body, and its length made right
+            const size_t length = bytes[body - 4] | bytes[body - 3] << 8 | bytes[body - 2] << 16;
+            bytes.insert(bytes.begin() + long(body + length), 4, 0);
+            for (size_t i = 0; i < 3; ++i)
+                bytes[body - 4 + i] = static_cast<uint8_t>((length + 4) >> (8 * i));
+        }
         FixCrc(bytes);
         TZnGameGoalrun other(KeepSeedSource());
         TZnLineLog log;
@@ -201,17 +214,28 @@ TEST_F(RecordsTest, PlainImageLoadsWithoutRecords) {
 
 TEST(SeasonSummaryTest, TiesGoToMoreGoalsThenTheEarlierMatchday) {
     TZnSeasonDetail d;
-    SummariseResults({{2, 0, 1}, {3, 1, 2}, {1, 0, 3}, {3, 1, 4}, {0, 2, 5}, {1, 3, 6}, {0, 0, 7}},
+    // Four wins, two defeats, then five unbeaten matches with two wins in them.
+    SummariseResults({{2, 0, 1},
+                      {3, 1, 2},
+                      {1, 0, 3},
+                      {3, 1, 4},
+                      {0, 2, 5},
+                      {1, 3, 6},
+                      {0, 0, 7},
+                      {1, 1, 8},
+                      {2, 0, 9},
+                      {0, 0, 10},
+                      {1, 0, 11}},
                      d);
     EXPECT_EQ(d.BestWin, (TZnResultLine{2, 3, 1, 2}));
     EXPECT_EQ(d.WorstDefeat, (TZnResultLine{6, 1, 3, 6}));
-    EXPECT_EQ(d.LongestUnbeaten, 4);
+    EXPECT_EQ(d.LongestUnbeaten, 5);
     EXPECT_EQ(d.LongestWinning, 4);
 }
 
 TEST_F(RecordsTest, RecordsBookKeepsTheEarliestSeasonAmongEquals) {
     for (int32_t s = 0; s < 4; ++s) {
-        Game.Career.Append({s, s == 2 ? 0 : 3, 40, 10, 10, 10, 30, s == 1 ? 20 : 30, 100,
+        Game.Career.Append({s, s == 2 ? 0 : 3, 40, 10, 10, 10, 30, s % 2 == 1 ? 20 : 30, 100,
                             s == 3 ? 900 : 500, 2, s == 2});
         Game.Career.Details.back().Known = s != 0;
         Game.Career.Details.back().LongestUnbeaten = 5;
@@ -222,6 +246,7 @@ TEST_F(RecordsTest, RecordsBookKeepsTheEarliestSeasonAmongEquals) {
     EXPECT_EQ(book.BestRank->Season, 2);
     EXPECT_EQ(book.MostPoints->Season, 0);
     EXPECT_EQ(book.FewestConceded->Season, 1);
+    EXPECT_EQ(book.FewestConceded->Value, 20);
     EXPECT_EQ(book.HighestMoney->Value, 900);
     EXPECT_EQ(book.LongestUnbeaten->Season, 1) << "season 0 has no detail";
     EXPECT_EQ(book.BiggestWin->Season, 1);
