@@ -59,7 +59,9 @@ build_tree() {
 run_tests() {
     local out=$1
     shift
-    nice -n 10 ctest --test-dir "$build" --stop-on-failure -j"$jobs" "$@" >>"$out" 2>&1
+    # A mutant may make a test loop: the engine's tests, which set no time limit, get one.
+    nice -n 10 ctest --test-dir "$build" --stop-on-failure --timeout 300 -j"$jobs" "$@" \
+        >>"$out" 2>&1
 }
 
 # Every test but the installation ones, until the first failure, in two rounds: the engine and
