@@ -147,8 +147,8 @@ TEST_F(RecordsTest, DamagedSectionCostsOnlyItsOwnRecords) {
     } cases[] = {
         // The level of the first season: 0.
         {"career", "CARE", 4 + 20, 0, "経歴データ、過去のシーズンの記録"},
-        // The best win of the first season: a goal fewer than conceded.
-        {"season detail", "SEAS", 4 + 22, 0, "過去のシーズンの記録"},
+        // The best win of the first season, 4-2, made a 2-2 draw.
+        {"season detail", "SEAS", 4 + 22, 2, "過去のシーズンの記録"},
         // The first four home rounds of the first fixture of matchday 1: no such value.
         {"rounds", "RNDS", 4, 0xFF, "今季の試合経過"},
         // The rank after matchday 1: 16.
