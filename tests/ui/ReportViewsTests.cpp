@@ -53,6 +53,7 @@ void ReportViewsTests::ReportShowsTheEngineRoundsAndFixturesOpenTheirDay() {
     TWindowRig rig(7);
     rig.Play(1);
     rig.Game.Coach().Experience = 25; // level 3
+    rig.Game.MyClub().Defense -= 7;   // as a file may hold it: apart from the attack
     (void)rig.Game.InvestBuildUp("300");
     rig.Play(1);
     auto& rounds = rig.Find<QTableWidget>(QStringLiteral("TableReportRounds"));
@@ -96,8 +97,13 @@ void ReportViewsTests::ReportShowsTheEngineRoundsAndFixturesOpenTheirDay() {
     QCOMPARE(ValueOf(details, QStringLiteral("順位")),
              QStringLiteral("%1位 → %2位").arg(mine.RankBefore + 1).arg(mine.RankAfter + 1));
     QCOMPARE(ValueOf(details, QStringLiteral("強化の効果")), QStringLiteral("攻守+900 (レベル3)"));
-    QCOMPARE(ValueOf(details, QStringLiteral("相手の戦力")),
-             QStringLiteral("攻%1 守%2").arg(mine.OppAttack).arg(mine.OppDefense));
+    QCOMPARE(ValueOf(details, QStringLiteral("戦力")) +
+                 ValueOf(details, QStringLiteral("相手の戦力")),
+             QStringLiteral("攻%1 守%2攻%3 守%4")
+                 .arg(mine.MyAttack)
+                 .arg(mine.MyDefense)
+                 .arg(mine.OppAttack)
+                 .arg(mine.OppDefense));
     QCOMPARE(rounds.item(0, 0)->text() + rounds.item(5, 0)->text(),
              QStringLiteral("1–15分76–90分"));
     // The funds line: the start and each matchday, the last as the report has it.
