@@ -100,9 +100,12 @@ check "history fields" "1 12" "$(printf '%s\n' "$history" | head -1 | awk -F'\t'
 check "history after a load" "$history" "$(printf 'load %s\nhistory\n' "$work/career.sav" | run)"
 
 # The odds of the next match, with an amount as the box reads it; refused like the command.
-odds=$(printf 'odds\nodds １００\n' | run --seed 1)
-[[ $odds =~ ^win=0\.[0-9]{4}\ draw=0\.[0-9]{4}\ loss=0\.[0-9]{4}$'\n'win= ]] ||
-    check "odds lines" "win=W draw=D loss=L twice" "$odds"
+check "odds lines" $'win=0.1517 draw=0.2576 loss=0.5908\nwin=0.1663 draw=0.2630 loss=0.5706' \
+    "$(printf 'odds\nodds １００\n' | run --seed 1)"
+printf 'odds 20001\n' | run >/dev/null 2>&1
+check "odds beyond the funds" 1 "$?"
+printf 'play 30\nodds\n' | run >/dev/null 2>&1
+check "odds without a next match" 1 "$?"
 
 # The price of a win chance: one line per chance, a whole amount (0 when none is needed) or "-".
 price=$(printf 'price\nprice 1\n' | run --seed 1)
@@ -171,6 +174,29 @@ check "report out of range" 1 "$?"
 check "no records yet" $'seasons=0\ntitles=0' "$(printf 'records\n' | run)"
 check "records keys" "seasons=2 titles best_rank most_points most_goals fewest_conceded biggest_win longest_unbeaten highest_money" \
     "$(printf 'play 30\nnext\nplay 30\nnext\nrecords\n' | run --seed 9 | sed '/^seasons=/!s/=.*//' | tr '\n' ' ' | sed 's/ $//')"
+
+# Each command's bounds: the value just outside is refused on its line, the one at the edge runs,
+# and the commands after a refusal still run.
+err=$(printf 'fixtures 0\nfixtures 31\nfixtures 30\nreport 0\nplay 0\nplay -1\nplay 1000001\nprice 0\nprice 100\nprice 1 99\nodds -1\nplay 1\nreport 1\nreport 2\nstate\n' |
+    run --seed 2 2>&1 >"$work/out")
+check "bounds status" 1 "$?"
+check "bounds refused" "1 2 4 6 7 8 9 11 14" "$(printf '%s\n' "$err" | sed -n 's/^goalrun-cli: line \([0-9]*\):.*/\1/p' | tr '\n' ' ' | sed 's/ $//')"
+check "bounds: the edges run" "67 1" "$(wc -l <"$work/out") $(tail -1 "$work/out" | grep -c '"matchday":1,')"
+run </ >/dev/null 2>"$work/err"
+check "read error status" "1 goalrun-cli: line 1: cannot read the input" "$? $(cat "$work/err")"
+err=$({ head -c 65536 /dev/zero | tr '\0' x; echo; head -c 65537 /dev/zero | tr '\0' x; echo; } | run 2>&1 >/dev/null)
+check "a line may hold 65536 bytes" "unknown longer" "$(printf '%s\n' "$err" | sed -n 's/^goalrun-cli: line [12]: \([a-z]*\).*/\1/p' | tr '\n' ' ' | sed 's/ $//')"
+# The review agrees with the player's row of the table; the records book with the history.
+out=$(printf 'play 30\ntable\nreview\n' | run --seed 4)
+check "review is the table's row" "$(printf '%s\n' "$out" | awk -F'\t' '$1=="P"{print $3, $5, $6, $7, $8, $9}')" \
+    "$(printf '%s\n' "$out" | sed -n 's/^\(points\|wins\|draws\|losses\|goals_for\|goals_against\)=//p' | tr '\n' ' ' | sed 's/ $//')"
+out=$(printf 'play 30\nnext\nplay 30\nnext\nplay 30\nnext\nplay 30\nhistory\nrecords\n' | run --seed 11)
+check "records book of the history" "$(printf '%s\n' "$out" | awk -F'\t' 'NF == 12 {
+        if (n++ == 0 || $2 < r) { r = $2; rs = $1 } if (n == 1 || $3 > p) { p = $3; ps = $1 }
+        if (n == 1 || $7 > g) { g = $7; gs = $1 } if (n == 1 || $8 < c) { c = $8; cs = $1 }
+        if (n == 1 || $10 > m) { m = $10; ms = $1 } }
+    END { printf "best_rank=%s\t%s most_points=%s\t%s most_goals=%s\t%s fewest_conceded=%s\t%s highest_money=%s\t%s", r, rs, p, ps, g, gs, c, cs, m, ms }')" \
+    "$(printf '%s\n' "$out" | grep -E '^(best_rank|most_points|most_goals|fewest_conceded|highest_money)=' | tr '\n' ' ' | sed 's/ $//')"
 
 # Languages: Japanese unless --lang says otherwise. In English a whole season, every printing
 # command and a load of damaged records show no Japanese character when the clubs are A to P.

@@ -105,8 +105,9 @@ TEST_F(GameTest, WinPriceIsTheSmallestAffordableAmountThatReachesTheChance) {
     const struct {
         int32_t played, experience, money, buildUp;
     } situations[] = {
-        {0, 0, 20000, 0},    {3, 0, 0, 0},      {5, 0, 20000, 0},    {8, 0, 25, 10},
-        {11, 37, 20000, 30}, {17, 395, 900, 0}, {23, 0, 1000000, 0}, {29, 1000, 20000, 0},
+        {0, 0, 20000, 0},      {3, 0, 0, 0},      {5, 0, 20000, 0},    {8, 0, 25, 10},
+        {11, 37, 20000, 30},   {17, 395, 900, 0}, {23, 0, 1000000, 0}, {29, 1000, 20000, 0},
+        {29, 49990, 20000, 0}, // level 5000: 1 万円 short of the top and the chance jumps
     };
     bool seenNone = false, seenFree = false;
     for (const auto& s : situations) {

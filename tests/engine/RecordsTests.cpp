@@ -174,6 +174,12 @@ TEST_F(RecordsTest, DamagedSectionCostsOnlyItsOwnRecords) {
         b[at] = value != 0 || b[at] != 0 ? value : 2;
     };
     using Edit = std::function<void(std::vector<uint8_t>&, size_t)>; // bytes, the section's body
+    // Four zero bytes more at the end of the section's body, its length made right.
+    const Edit append = [](std::vector<uint8_t>& b, size_t at) {
+        const int32_t length = Int32At(b, at - 8);
+        b.insert(b.begin() + long(at) + length, 4, 0);
+        PutInt32(b, at - 8, length + 4);
+    };
     const struct {
         const char* name;
         const char* tag; // "" for an edit of the image
@@ -189,6 +195,9 @@ TEST_F(RecordsTest, DamagedSectionCostsOnlyItsOwnRecords) {
         // The best win of the first season: a goal fewer than conceded.
         {"season detail", "SEAS", [&](auto& b, size_t at) { setByte(b, at + 4 + 22, 0); },
          "過去のシーズンの記録"},
+        // The best win of the first season, 4-2, made a 2-2 draw.
+        {"season detail's best win a draw", "SEAS",
+         [&](auto& b, size_t at) { setByte(b, at + 4 + 22, 2); }, "過去のシーズンの記録"},
         // The investment of the first season: 2^63-1.
         {"season's investment", "SEAS",
          [](auto& b, size_t at) {
@@ -214,6 +223,10 @@ TEST_F(RecordsTest, DamagedSectionCostsOnlyItsOwnRecords) {
         // The coach's funds of the image, unlike those after the last matchday.
         {"funds of the image", "", [](auto& b, size_t) { PutInt32(b, 1026, Int32At(b, 1026) - 1); },
          "今季の自チームの試合記録"},
+        {"career appended", "CARE", append, "経歴データ、過去のシーズンの記録"},
+        {"season detail appended", "SEAS", append, "過去のシーズンの記録"},
+        {"rounds appended", "RNDS", append, "今季の試合経過"},
+        {"player's fixtures appended", "MINE", append, "今季の自チームの試合記録"},
     };
     for (const auto& c : cases) {
         auto bytes = saved;
@@ -347,17 +360,28 @@ TEST_F(RecordsTest, PlainImageLoadsWithoutRecords) {
 
 TEST(SeasonSummaryTest, TiesGoToMoreGoalsThenTheEarlierMatchday) {
     TZnSeasonDetail d;
-    SummariseResults({{2, 0, 1}, {3, 1, 2}, {1, 0, 3}, {3, 1, 4}, {0, 2, 5}, {1, 3, 6}, {0, 0, 7}},
+    // Four wins, two defeats, then five unbeaten matches with two wins in them.
+    SummariseResults({{2, 0, 1},
+                      {3, 1, 2},
+                      {1, 0, 3},
+                      {3, 1, 4},
+                      {0, 2, 5},
+                      {1, 3, 6},
+                      {0, 0, 7},
+                      {1, 1, 8},
+                      {2, 0, 9},
+                      {0, 0, 10},
+                      {1, 0, 11}},
                      d);
     EXPECT_EQ(d.BestWin, (TZnResultLine{2, 3, 1, 2}));
     EXPECT_EQ(d.WorstDefeat, (TZnResultLine{6, 1, 3, 6}));
-    EXPECT_EQ(d.LongestUnbeaten, 4);
+    EXPECT_EQ(d.LongestUnbeaten, 5);
     EXPECT_EQ(d.LongestWinning, 4);
 }
 
 TEST_F(RecordsTest, RecordsBookKeepsTheEarliestSeasonAmongEquals) {
     for (int32_t s = 0; s < 4; ++s) {
-        Game.Career.Append({s, s == 2 ? 0 : 3, 40, 10, 10, 10, 30, s == 1 ? 20 : 30, 100,
+        Game.Career.Append({s, s == 2 ? 0 : 3, 40, 10, 10, 10, 30, s % 2 == 1 ? 20 : 30, 100,
                             s == 3 ? 900 : 500, 2, s == 2});
         Game.Career.Details.back().Known = s != 0;
         Game.Career.Details.back().LongestUnbeaten = 5;
@@ -368,6 +392,7 @@ TEST_F(RecordsTest, RecordsBookKeepsTheEarliestSeasonAmongEquals) {
     EXPECT_EQ(book.BestRank->Season, 2);
     EXPECT_EQ(book.MostPoints->Season, 0);
     EXPECT_EQ(book.FewestConceded->Season, 1);
+    EXPECT_EQ(book.FewestConceded->Value, 20);
     EXPECT_EQ(book.HighestMoney->Value, 900);
     EXPECT_EQ(book.LongestUnbeaten->Season, 1) << "season 0 has no detail";
     EXPECT_EQ(book.BiggestWin->Season, 1);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "GameTestSupport.h"
 #include "GameViewText.h"
 
@@ -105,4 +107,43 @@ TEST(Wording, LanguagesByCode) {
     EXPECT_EQ(WordingFor("ja"), &Japanese());
     EXPECT_EQ(WordingFor("xx"), nullptr);
     EXPECT_EQ(FillTemplate("{1}-{0}{x}{9}", {"a", "b"}), "b-a{x}{9}");
+}
+
+// Every message of every language rendered with distinct values, then with one value changed at
+// a time: a value one language shows, every language shows, and no place is left unfilled. The
+// view templates name the same places in every language.
+TEST(Wording, EveryLanguageShowsTheSameValuesOfEachMessage) {
+    const auto places = [](std::string_view text) {
+        std::string found;
+        for (size_t i = 0; i + 2 < text.size(); ++i)
+            if (text[i] == '{' && text[i + 2] == '}')
+                found += text[i + 1];
+        std::sort(found.begin(), found.end());
+        return found;
+    };
+    const auto views = [](const TZnWording& w) {
+        return std::vector{w.LastResult, w.NextMatch, w.SeasonName, w.Odds, w.Prediction};
+    };
+    for (size_t id = 0; id < MessageCount; ++id) {
+        std::vector<std::string> shown;
+        for (const TZnWording* w : Languages()) {
+            const TZnMessage message{static_cast<TZnMessageId>(id), {3, 0, 5, 7}, "Zeta"};
+            const std::string text = MessageText(*w, message);
+            EXPECT_EQ(text.find('{'), std::string::npos) << text;
+            std::string changes;
+            for (size_t i = 0; i <= 4; ++i) {
+                TZnMessage other = message;
+                if (i < 4)
+                    other.Numbers[i] += 1;
+                else
+                    other.Name = "Yuma";
+                changes += MessageText(*w, other) != text ? 'v' : '-';
+            }
+            shown.push_back(changes);
+            EXPECT_EQ(shown.front(), changes) << w->Code << ": " << text;
+        }
+    }
+    for (const TZnWording* w : Languages())
+        for (size_t i = 0; i < views(*w).size(); ++i)
+            EXPECT_EQ(places(views(*w)[i]), places(views(Japanese())[i])) << views(*w)[i];
 }

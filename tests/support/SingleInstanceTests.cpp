@@ -575,6 +575,7 @@ void SingleInstanceTests::HandOverMessageEncodesAndDecodesWithoutSockets() {
         QVERIFY(DecodeHandOverBody(body) == message);
         for (qsizetype size = 0; size < body.size(); ++size)
             QVERIFY(!DecodeHandOverBody(body.left(size)));
+        QVERIFY(!DecodeHandOverBody(body + '\0')); // a byte more than its blocks hold
     }
     // The size is judged from the eight header bytes alone.
     QByteArray header("GLRN");

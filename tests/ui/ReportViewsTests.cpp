@@ -54,7 +54,11 @@ private slots:
 
 void ReportViewsTests::ReportShowsTheEngineRoundsAndFixturesOpenTheirDay() {
     TWindowRig rig(7);
-    rig.Play(2);
+    rig.Play(1);
+    rig.Game.Coach().Experience = 25; // level 3
+    rig.Game.MyClub().Defense -= 7;   // as a file may hold it: apart from the attack
+    (void)rig.Game.InvestBuildUp("300");
+    rig.Play(1);
     auto& rounds = rig.Find<QTableWidget>(QStringLiteral("TableReportRounds"));
     auto& heading = rig.Find<QLabel>(QStringLiteral("LabelReportHeading"));
     const auto checkFixture = [&](int matchday, int fixture) {
@@ -95,6 +99,16 @@ void ReportViewsTests::ReportShowsTheEngineRoundsAndFixturesOpenTheirDay() {
              QString::fromStdString(OddsText(Japanese(), mine.Odds)));
     QCOMPARE(ValueOf(details, QStringLiteral("順位")),
              QStringLiteral("%1位 → %2位").arg(mine.RankBefore + 1).arg(mine.RankAfter + 1));
+    QCOMPARE(ValueOf(details, QStringLiteral("強化の効果")), QStringLiteral("攻守+900 (レベル3)"));
+    QCOMPARE(ValueOf(details, QStringLiteral("戦力")) +
+                 ValueOf(details, QStringLiteral("相手の戦力")),
+             QStringLiteral("攻%1 守%2攻%3 守%4")
+                 .arg(mine.MyAttack)
+                 .arg(mine.MyDefense)
+                 .arg(mine.OppAttack)
+                 .arg(mine.OppDefense));
+    QCOMPARE(rounds.item(0, 0)->text() + rounds.item(5, 0)->text(),
+             QStringLiteral("1–15分76–90分"));
     // The funds line: the start and each matchday, the last as the report has it.
     const auto& funds = rig.Find<TFundsChart>(QStringLiteral("ZFundsChart"));
     rig.ShowPage("TabSheet4");
@@ -159,6 +173,16 @@ void ReportViewsTests::SeasonEndOpensReviewOnceKeysWorkAndCareerShowsRecords() {
     QCOMPARE(ValueOf(table, QStringLiteral("勝点")), QString::number(expected.Points));
     QCOMPARE(ValueOf(table, QStringLiteral("最長無敗")),
              QStringLiteral("%1試合").arg(expected.LongestUnbeaten));
+    QCOMPARE(
+        ValueOf(table, QStringLiteral("成績")),
+        QStringLiteral("%1勝%2分%3敗").arg(expected.Wins).arg(expected.Draws).arg(expected.Losses));
+    const auto& ranks = expected.Ranks;
+    QCOMPARE(
+        review->findChild<QWidget*>(QStringLiteral("ZReviewRankChart"))->accessibleDescription(),
+        QStringLiteral("第1節 %1位から第30節 %2位まで、最高%3位")
+            .arg(ranks.front() + 1)
+            .arg(ranks.back() + 1)
+            .arg(*std::min_element(ranks.begin(), ranks.end()) + 1));
 
     // F6 from the review starts the next season; a new season's matchday opens nothing.
     review->activateWindow();
