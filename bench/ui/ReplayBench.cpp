@@ -14,23 +14,11 @@
 #include <QTemporaryDir>
 #include <QWindow>
 
+#include "BenchTiming.h"
 #include "FrmGoalrun.h"
 #include "GameGoalrun.h"
 #include "RecordingOpener.h"
 #include "ScriptedDialogs.h"
-
-namespace {
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double Milliseconds(const QElapsedTimer& timer) {
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
