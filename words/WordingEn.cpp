@@ -5,7 +5,7 @@
 namespace {
 
 // "¥200,000,000" for 20000; zero and every negative amount give "¥0", as in Japanese.
-std::string Yen(int32_t amount) {
+std::string YenInEnglish(int32_t amount) {
     const std::string digits = std::to_string(amount > 0 ? int64_t{amount} * 10000 : 0);
     std::string text = "¥";
     for (size_t i = 0; i < digits.size(); ++i) {
@@ -54,7 +54,7 @@ constexpr TZnWording En{
     .CannotOpen = "The file cannot be opened",
     .CannotCreate = "The file could not be created",
     .AmountUnit = "units of ¥10,000",
-    .Money = Yen,
+    .Money = YenInEnglish,
 };
 static_assert(IsComplete(En));
 

@@ -5,7 +5,7 @@
 
 namespace {
 
-std::string Yen(int32_t amount) {
+std::string YenInJapanese(int32_t amount) {
     return MoneyText(amount) + "円";
 }
 
@@ -44,7 +44,7 @@ constexpr TZnWording Ja{
     .CannotOpen = "ファイルは開けません",
     .CannotCreate = "ファイルを作成できませんでした",
     .AmountUnit = "万円",
-    .Money = Yen,
+    .Money = YenInJapanese,
 };
 static_assert(IsComplete(Ja));
 

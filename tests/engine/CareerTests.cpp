@@ -9,12 +9,6 @@
 
 namespace {
 
-std::vector<uint8_t> Image(const TZnGameGoalrun& game) {
-    TZnWriteStream stream;
-    game.SaveToStream(stream);
-    return stream.Bytes;
-}
-
 constexpr const char* DamagedLine = "経歴データが壊れているため読み込めませんでした。";
 
 // The file an earlier release wrote: the image, then the career trailer.

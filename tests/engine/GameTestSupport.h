@@ -6,6 +6,13 @@
 #include "ZnMessageText.h"
 #include "ZnStream.h"
 
+// The bytes the game saves.
+inline std::vector<uint8_t> Image(const TZnGameGoalrun& game) {
+    TZnWriteStream stream;
+    game.SaveToStream(stream);
+    return stream.Bytes;
+}
+
 // The little-endian int32 of a save file at `offset`, read and written.
 inline int32_t Int32At(const std::vector<uint8_t>& bytes, size_t offset) {
     TZnReadStream stream(std::span<const uint8_t>(bytes).subspan(offset));

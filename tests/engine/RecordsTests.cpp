@@ -14,12 +14,6 @@
 
 namespace {
 
-std::vector<uint8_t> Image(const TZnGameGoalrun& game) {
-    TZnWriteStream stream;
-    game.SaveToStream(stream);
-    return stream.Bytes;
-}
-
 // The rounds of every fixture of the coming matchday, drawn again from a copy of the generator
 // the way the matches have always been played: "-" no chance, "x" stopped, "G" goal; home
 // rounds, then away rounds.

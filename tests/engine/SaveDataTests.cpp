@@ -16,12 +16,6 @@
 
 namespace {
 
-std::vector<uint8_t> Image(const TZnGameGoalrun& game) {
-    TZnWriteStream stream;
-    game.SaveToStream(stream);
-    return stream.Bytes;
-}
-
 // The reason of the file error `action` throws.
 TZnFileErrorReason ReasonOf(const std::function<void()>& action) {
     try {
