@@ -1,11 +1,15 @@
 #pragma once
 
-// The figures the window benchmarks print: medians of runs in milliseconds.
+// The figures the window benchmarks print, medians of runs in milliseconds, and the wait for a
+// window to be on the screen, since painting only happens from then on.
 
 #include <algorithm>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QWidget>
+#include <QWindow>
 
 inline double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
@@ -14,4 +18,11 @@ inline double Median(std::vector<double> values) {
 
 inline double Milliseconds(const QElapsedTimer& timer) {
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+inline void WaitUntilExposed(const QWidget& window) {
+    QElapsedTimer wait;
+    wait.start();
+    while (!window.windowHandle()->isExposed() && wait.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }

@@ -33,10 +33,7 @@ int main(int argc, char* argv[]) {
         TZnRecordingOpener opener;
         TFormMain window(game, dialogs, opener, folder.path());
         window.show();
-        QElapsedTimer wait;
-        wait.start();
-        while (!window.windowHandle()->isExposed() && wait.elapsed() < 5000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        WaitUntilExposed(window);
         auto* watch = window.findChild<QAction*>(QStringLiteral("ActWatch"));
         if (!watch->isChecked())
             watch->trigger();

@@ -30,11 +30,7 @@ int main(int argc, char* argv[]) {
         TZnRecordingOpener opener;
         TFormMain window(game, dialogs, opener, folder.path());
         window.show();
-        // Paint only happens once the window is on the screen.
-        QElapsedTimer wait;
-        wait.start();
-        while (!window.windowHandle()->isExposed() && wait.elapsed() < 5000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        WaitUntilExposed(window);
         auto& all = *window.findChild<QPushButton*>(QStringLiteral("BtnGame30"));
         auto& one = *window.findChild<QPushButton*>(QStringLiteral("BtnGame"));
 
