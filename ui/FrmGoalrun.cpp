@@ -95,8 +95,12 @@ void TFormMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // The views are prepared and the game started before the window is first painted.
     if (!Activated) {
+        // The settings file is read once: the player's choices, then the window's place.
+        const std::unique_ptr<TWindowSettings> settings =
+            StartSettings ? std::move(StartSettings) : OpenWindowSettings();
+        ApplyRememberedChoices(*settings);
         RunCommand(nullptr, [this] { FormActivate(); });
-        PlaceWindow();
+        PlaceWindow(*settings);
     }
 }
 

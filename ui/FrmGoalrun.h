@@ -123,8 +123,10 @@ private:
     void FormCreate();
     // The first-activation work: club panel, a fresh game, the command-line file. Runs once.
     void FormActivate();
+    // The player's remembered choices (continue, watching), put on their actions at the start.
+    void ApplyRememberedChoices(TWindowSettings& settings);
     // Sizes the window at its first show: the initial size, then what the last run left.
-    void PlaceWindow();
+    void PlaceWindow(TWindowSettings& settings);
     // After a change of language: the lists' columns fitted anew, and the window and its
     // splitters widened where the new texts need it.
     void LayOutAgain();

@@ -41,7 +41,6 @@ void TFormMain::CreatePlaceCommands() {
     Autosaves = std::make_unique<TAutosaveKeeper>(AutosaveFolder());
     ActKeepPlace = NewAction({}, QStringLiteral("ゲーム"), QStringLiteral("ActKeepPlace"));
     ActKeepPlace->setCheckable(true);
-    ActKeepPlace->setChecked(KeepPlaceChosen(*OpenWindowSettings()));
     G1->insertAction(MenuLanguage->menuAction(), ActKeepPlace);
     connect(ActKeepPlace, &QAction::triggered, this, [this](bool on) {
         RememberKeepPlace(*OpenWindowSettings(), on);

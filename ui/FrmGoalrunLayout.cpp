@@ -141,7 +141,16 @@ void TFormMain::LayOutAgain() {
     }
 }
 
-void TFormMain::PlaceWindow() {
+void TFormMain::ApplyRememberedChoices(TWindowSettings& settings) {
+    ActKeepPlace->setChecked(KeepPlaceChosen(settings));
+    // A new settings file leaves watching off.
+    const TWatchChoices chosen = WatchChoices(settings);
+    ActWatch->setChecked(chosen.Watch);
+    MatchCentre->SetSpeed(static_cast<TMatchCentre::TSpeed>(chosen.Speed));
+    MatchCentre->SetPauseAtHalfTime(chosen.HalfTimePause);
+}
+
+void TFormMain::PlaceWindow(TWindowSettings& settings) {
     resize(FitInitialSize());
     // The splitters learn their lengths in the window's new size.
     layout()->activate();
@@ -169,10 +178,8 @@ void TFormMain::PlaceWindow() {
         }
         splitter->setSizes(sizes);
     }
-    const std::unique_ptr<TWindowSettings> settings =
-        StartSettings ? std::move(StartSettings) : OpenWindowSettings();
     RestoreWindowState(
-        *settings, {*this, *PageControl1, splitters, {Scaled(DesignWidth), Scaled(DesignHeight)}});
+        settings, {*this, *PageControl1, splitters, {Scaled(DesignWidth), Scaled(DesignHeight)}});
 }
 
 void TFormMain::FocusBuildUpBox() {

@@ -39,11 +39,6 @@ void TFormMain::CreateWatchCommands() {
         // Every key of the replay works from any control of the window.
         addAction(action);
     }
-    // What the player chose last time; a new settings file leaves watching off.
-    const TWatchChoices chosen = WatchChoices(*OpenWindowSettings());
-    ActWatch->setChecked(chosen.Watch);
-    MatchCentre->SetSpeed(static_cast<TMatchCentre::TSpeed>(chosen.Speed));
-    MatchCentre->SetPauseAtHalfTime(chosen.HalfTimePause);
     connect(ActWatch, &QAction::triggered, this, &TFormMain::RememberWatchSettings);
     connect(MatchCentre, &TMatchCentre::SettingsChanged, this, &TFormMain::RememberWatchSettings);
     connect(MatchCentre, &TMatchCentre::QuarterShown, this, &TFormMain::ShowLiveViews);
