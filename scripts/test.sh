@@ -10,7 +10,7 @@ jobs=$(nproc)
     fonts-noto-cjk qt6-translations-l10n qt6-l10n-tools qt6-tools-dev libgtest-dev \
     libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xfonts-base xdotool dpkg-dev file lintian \
     appstream desktop-file-utils devscripts shared-mime-info xdg-utils libfile-mimeinfo-perl \
-    libglib2.0-bin x11-utils
+    libglib2.0-bin x11-utils dbus-daemon at-spi2-core
 
 step() { printf '\n== %s (%d s so far) ==\n' "$*" "$SECONDS"; }
 
