@@ -31,23 +31,11 @@ void Require(bool allowed, const char* command) {
 
 } // namespace
 
+// Before the window hands over the names, the clubs are A to P.
 TZnGameGoalrun::TZnGameGoalrun(TZnRandom::TZnSeedSource seedSource)
-    : FClubs(std::make_unique<TZnClubList>()), FCoach(std::make_unique<TZnCoach>()),
-      FSchedule(std::make_unique<TZnMatchListList>()), SeedSource(std::move(seedSource)),
-      FMessageLog(&NullLog) {
-    // Before the window hands over the names, the clubs are A to P.
-    FClubs->InitClubs();
-    LinkCoach(FClubs->Items(FClubs->Count() - 1));
-    FSchedule->PutClubFirst(MyClub().ClubId);
-}
+    : SeedSource(std::move(seedSource)), FMessageLog(&NullLog) {}
 
 TZnGameGoalrun::~TZnGameGoalrun() = default;
-
-void TZnGameGoalrun::LinkCoach(TZnClub& club) {
-    FClubs->ClearCoaches();
-    FCoach->Club = &club;
-    club.Coach = FCoach.get();
-}
 
 void TZnGameGoalrun::SetMessageLog(TZnMessageLog* log) {
     FMessageLog = log != nullptr ? log : &NullLog;
@@ -58,20 +46,10 @@ void TZnGameGoalrun::AddMessage(const TZnMessage& message) {
 }
 
 void TZnGameGoalrun::NewGame() {
-    FClubs = std::make_unique<TZnClubList>();
-    FCoach = std::make_unique<TZnCoach>();
-    FSchedule = std::make_unique<TZnMatchListList>();
-    FClubs->NameList = &TeamNames;
-    FClubs->InitClubs();
-    // The player always takes the club created last, the weakest.
-    LinkCoach(FClubs->Items(FClubs->Count() - 1));
-    FSchedule->PutClubFirst(MyClub().ClubId);
-    Season = 0;
-    Matchday = 0;
-    Finished = false;
-    Career.Clear();
+    // The player always takes the club created last, the weakest; the season not yet started.
+    TZnLeague::operator=(TZnLeague(&TeamNames));
     FForeignSections.clear();
-    SeasonLog.Start(FCoach->Money, FCoach->Level());
+    SeasonLog.Start(Coach().Money, Coach().Level());
     FUnsavedProgress = false;
     FMessageLog->Clear();
     AddMessage({TZnMessageId::Welcome});
@@ -109,8 +87,8 @@ void TZnGameGoalrun::PlayMatchday() {
     Random.Seed = SeedSource(Random.Seed);
     TZnPlayerMatchRecord kickOff;
     auto& rounds = SeasonLog.Rounds.at(static_cast<size_t>(Matchday));
-    TZnMatchList& day = FSchedule->Matchdays(Matchday);
-    const auto clubs = FClubs->ClubsById();
+    TZnMatchList& day = Schedule().Matchdays(Matchday);
+    const auto clubs = Clubs().ClubsById();
     for (int32_t j = 0; j < day.Count(); ++j) {
         TZnMatch& match = day.Matches(j);
         TZnClub& home = *clubs.at(static_cast<size_t>(match.HomeId));
@@ -124,14 +102,14 @@ void TZnGameGoalrun::PlayMatchday() {
     }
     ++Matchday;
     MarkProgress();
-    FClubs->SortByStanding();
+    Clubs().SortByStanding();
     ReportMyResult();
     RecordMatchday(kickOff);
 }
 
 void TZnGameGoalrun::RecordMatchday(TZnPlayerMatchRecord kickOff) {
     kickOff.RankAfter = MyClub().Rank;
-    kickOff.MoneyAfter = FCoach->Money;
+    kickOff.MoneyAfter = Coach().Money;
     SeasonLog.Mine.at(static_cast<size_t>(Matchday - 1)) = kickOff;
     if (Matchday == MatchdayCount && !Career.Details.empty())
         Career.Details.back() = CurrentSeasonDetail(*this);
@@ -151,10 +129,10 @@ void TZnGameGoalrun::ReportMyResult() {
     const TZnMatchResult result = MyLastResult();
     AddMessage({ids.at(result),
                 {Matchday, atHome ? 0 : 1},
-                FClubs->ClubById(atHome ? match.AwayId : match.HomeId).Name});
+                Clubs().ClubById(atHome ? match.AwayId : match.HomeId).Name});
     if (result == mrWin) {
-        FCoach->Money = Saturate(int64_t{FCoach->Money} + WinBonus);
-        FCoach->Experience = Saturate(int64_t{FCoach->Experience} + WinExperience);
+        Coach().Money = Saturate(int64_t{Coach().Money} + WinBonus);
+        Coach().Experience = Saturate(int64_t{Coach().Experience} + WinExperience);
         AddMessage({TZnMessageId::ExperienceGained, {WinExperience}});
         AddMessage({TZnMessageId::BonusGained, {WinBonus}});
     }
@@ -165,9 +143,9 @@ void TZnGameGoalrun::ReportMyResult() {
 void TZnGameGoalrun::SeasonEnd() {
     const TZnClub& club = MyClub();
     const int32_t prize = PrizeTable.at(static_cast<size_t>(club.Rank));
-    FCoach->Money = Saturate(int64_t{FCoach->Money} + prize);
+    Coach().Money = Saturate(int64_t{Coach().Money} + prize);
     AddMessage({TZnMessageId::FinalRank, {club.Rank + 1, prize}});
-    Career.Append(SeasonRecordOf(Season, club, *FCoach));
+    Career.Append(SeasonRecordOf(Season, club, Coach()));
     if (club.Rank != 0)
         return;
     AddMessage({TZnMessageId::Champion});
@@ -183,13 +161,13 @@ void TZnGameGoalrun::NextSeason() {
     Require(CanNextSeason(), "NextSeason");
     Season = Saturate(int64_t{Season} + 1);
     Matchday = 0;
-    FClubs->ResetRecords();
-    FClubs->StorePrevRanks();
-    FClubs->ShuffleIds(Random);
-    FClubs->SortByStanding();
-    FSchedule->PutClubFirst(MyClub().ClubId);
-    FSchedule->ResetResults();
-    SeasonLog.Start(FCoach->Money, FCoach->Level());
+    Clubs().ResetRecords();
+    Clubs().StorePrevRanks();
+    Clubs().ShuffleIds(Random);
+    Clubs().SortByStanding();
+    Schedule().PutClubFirst(MyClub().ClubId);
+    Schedule().ResetResults();
+    SeasonLog.Start(Coach().Money, Coach().Level());
     MarkProgress();
     FMessageLog->Clear();
     AddMessage({TZnMessageId::SeasonStart, {Season}});
@@ -207,7 +185,7 @@ std::optional<int32_t> TZnGameGoalrun::InvestBuildUp(std::string_view boxText) {
         return std::nullopt;
     }
     MyClub().BuildUp = Saturate(int64_t{MyClub().BuildUp} + amount);
-    FCoach->Money -= amount;
+    Coach().Money -= amount;
     MarkProgress();
     AddMessage({TZnMessageId::BuildUpInvested, {amount}});
     return amount;
@@ -220,44 +198,11 @@ std::optional<int32_t> TZnGameGoalrun::AcceptedBuildUp(std::string_view boxText)
     return amount;
 }
 
-int32_t TZnGameGoalrun::StrengthBalance(int32_t homeId, int32_t awayId) const {
-    const TZnClub& home = FClubs->ClubById(homeId);
-    const TZnClub& away = FClubs->ClubById(awayId);
-    const double balance = (static_cast<double>(home.Attack) + home.Defense) * HomeFactor -
-                           (static_cast<double>(away.Attack) + away.Defense);
-    // nearbyint in the default rounding mode rounds a half to the even neighbour.
-    return Saturate(static_cast<int64_t>(std::nearbyint(balance)));
-}
-
-int32_t TZnGameGoalrun::WinPrediction() const {
-    const TZnMatch& next = FSchedule->Matchdays(Matchday).Matches(0);
-    int64_t balance = StrengthBalance(next.HomeId, next.AwayId);
-    if (next.HomeId != MyClub().ClubId)
-        balance = -balance;
-    return Saturate(balance + int64_t{FCoach->Level()} * MyClub().BuildUp);
-}
-
-int32_t TZnGameGoalrun::MyClubIndex() const {
-    return std::max(0, FClubs->IndexOfClubId(MyClub().ClubId));
-}
-
-const TZnMatch& TZnGameGoalrun::MyLastMatch() const {
-    return FSchedule->Matchdays(Matchday - 1).Matches(0);
-}
-
-bool TZnGameGoalrun::MyLastMatchAtHome() const {
-    return MyLastMatch().HomeId == MyClub().ClubId;
-}
-
-TZnMatchResult TZnGameGoalrun::MyLastResult() const {
-    return MyLastMatch().ResultFor(MyClub().ClubId);
-}
-
 void TZnGameGoalrun::SaveToStream(TZnWriteStream& stream) const {
     stream.WriteBytes(SaveHeader());
-    FClubs->WriteToStream(stream);
-    FCoach->WriteToStream(stream);
-    FSchedule->WriteToStream(stream);
+    Clubs().WriteToStream(stream);
+    Coach().WriteToStream(stream);
+    Schedule().WriteToStream(stream);
     stream.WriteInt32(MyClub().ClubId);
     stream.WriteInt32(Season);
     stream.WriteInt32(Matchday);
@@ -266,12 +211,8 @@ void TZnGameGoalrun::SaveToStream(TZnWriteStream& stream) const {
 
 void TZnGameGoalrun::LoadFromStream(std::span<const uint8_t> data) {
     TZnReadStream stream(data);
-    auto clubs = std::make_unique<TZnClubList>();
-    auto coach = std::make_unique<TZnCoach>();
-    auto schedule = std::make_unique<TZnMatchListList>();
+    TZnLeague loaded;
     int32_t myClubId = 0;
-    int32_t season = 0;
-    int32_t matchday = 0;
     // A file that differs from the header within its first bytes is another kind of file, however
     // short; one that only ends too soon is a cut save file.
     const auto headerPart = data.first(std::min(data.size(), SaveHeaderSize));
@@ -279,34 +220,27 @@ void TZnGameGoalrun::LoadFromStream(std::span<const uint8_t> data) {
         throw EZnLoadError("not a save file of this game", TZnFileErrorReason::NotSaveFile);
     try {
         stream.ReadBytes(SaveHeaderSize);
-        clubs->InitClubs();
-        clubs->ReadFromStream(stream);
-        coach->ReadFromStream(stream);
-        schedule->ReadFromStream(stream);
+        loaded.Clubs().ReadFromStream(stream);
+        loaded.Coach().ReadFromStream(stream);
+        loaded.Schedule().ReadFromStream(stream);
         myClubId = stream.ReadInt32();
-        season = stream.ReadInt32();
-        matchday = stream.ReadInt32();
+        loaded.Season = stream.ReadInt32();
+        loaded.Matchday = stream.ReadInt32();
     } catch (const EZnReadError&) {
         throw EZnLoadError("the file is shorter than a save file", TZnFileErrorReason::TooShort);
     }
-    ValidateSaveState(*clubs, *coach, *schedule, myClubId, season, matchday);
-    TZnRecords records = ReadRecords(data.subspan(stream.Position()),
-                                     {*clubs, *coach, *schedule, myClubId, season, matchday});
+    ValidateSaveState(loaded, myClubId);
+    loaded.LinkCoach(loaded.Clubs().ClubById(myClubId));
+    TZnRecords records = ReadRecords(data.subspan(stream.Position()), loaded);
 
-    // Accepted: swap the new state in; nothing below can fail.
-    clubs->NameList = &TeamNames;
-    clubs->ApplyNames();
-    FClubs = std::move(clubs);
-    FCoach = std::move(coach);
-    FSchedule = std::move(schedule);
-    LinkCoach(FClubs->ClubById(myClubId));
+    // Accepted: take the new state; nothing below can fail.
+    loaded.Clubs().NameList = &TeamNames;
+    loaded.Clubs().ApplyNames();
     // Files this game wrote have it already; others get the player's fixture first too.
-    FSchedule->PutClubFirst(myClubId);
-    Season = season;
-    Matchday = matchday;
-    Finished = false;
-    Career = std::move(records.Career);
-    SeasonLog = records.SeasonLog;
+    loaded.Schedule().PutClubFirst(myClubId);
+    loaded.Career = std::move(records.Career);
+    loaded.SeasonLog = records.SeasonLog;
+    TZnLeague::operator=(std::move(loaded));
     FForeignSections = std::move(records.Foreign);
     FUnsavedProgress = false;
     FMessageLog->Clear();

@@ -8,22 +8,18 @@
 #include <string_view>
 #include <vector>
 
-#include "GameCareer.h"
+#include "GameLeague.h"
 #include "GameMessage.h"
-#include "GameMatchRecord.h"
 #include "GameSaveFrame.h"
-#include "ZnClubList.h"
-#include "ZnCoach.h"
-#include "ZnMatchListList.h"
-#include "ZnMatchesConsts.h"
 #include "ZnRandom.h"
 
 class TZnMessageLog;
 class TZnWriteStream;
 
-// The game controller: owns the league of one running game and carries its rules. One instance
-// lives for the whole process; the window and the CLI call it for every command.
-class TZnGameGoalrun {
+// The game controller: the league of one running game (GameLeague.h) and its rules, the draws,
+// the messages and the files. One instance lives for the whole process; the window and the CLI
+// call it for every command.
+class TZnGameGoalrun : public TZnLeague {
 public:
     // The seed source answers every matchday's reseed; tests and `goalrun-cli --seed` pass
     // KeepSeedSource() so that a run is reproducible from Random.Seed.
@@ -32,32 +28,12 @@ public:
     TZnGameGoalrun(const TZnGameGoalrun&) = delete;
     TZnGameGoalrun& operator=(const TZnGameGoalrun&) = delete;
 
-    TZnClubList& Clubs() { return *FClubs; }
-    const TZnClubList& Clubs() const { return *FClubs; }
-    TZnCoach& Coach() { return *FCoach; }
-    const TZnCoach& Coach() const { return *FCoach; }
-    TZnMatchListList& Schedule() { return *FSchedule; }
-    const TZnMatchListList& Schedule() const { return *FSchedule; }
-
     std::vector<std::string> TeamNames; // club names (UTF-8), one per line of the name file
-    bool Finished = false;              // the title was won; nothing but a new game or a load
-    int32_t Matchday = 0;               // matchdays played this season, 0..30
-    int32_t Season = 0;                 // 0-based; shown as Season + 1
     TZnRandom Random;
-    TZnCareer Career;       // the seasons this game has completed; emptied by a new game
-    TZnSeasonLog SeasonLog; // the rounds and the player's fixtures of the current season
 
     // Where messages go; not owned. Null sets a log that drops every message.
     void SetMessageLog(TZnMessageLog* log);
     TZnMessageLog& MessageLog() const { return *FMessageLog; }
-
-    // The enabling rule of the game commands, shared by every front end.
-    bool CanPlayMatchday() const { return Matchday < MatchdayCount && !Finished; }
-    bool CanInvestBuildUp() const { return CanPlayMatchday(); }
-    // The last season the numbers hold has no next: its record would stand twice in the career.
-    bool CanNextSeason() const {
-        return Matchday == MatchdayCount && !Finished && Season < INT32_MAX;
-    }
 
     // True once a matchday has been played, money invested or a season started since the last
     // new game, successful load or successful SaveToFile: what closing or loading would lose.
@@ -79,19 +55,6 @@ public:
     // coach's funds; nothing for any text it would refuse.
     std::optional<int32_t> AcceptedBuildUp(std::string_view boxText) const;
 
-    // (home Attack + Defense) x 1.1 - (away Attack + Defense), rounded half to even.
-    int32_t StrengthBalance(int32_t homeId, int32_t awayId) const;
-    // The prediction value of the player's next match (asked only while Matchday < 30).
-    int32_t WinPrediction() const;
-
-    TZnClub& MyClub() { return *FCoach->Club; }
-    const TZnClub& MyClub() const { return *FCoach->Club; }
-    int32_t MyClubIndex() const;
-    // The player's fixture of the last matchday played; valid only when Matchday >= 1.
-    const TZnMatch& MyLastMatch() const;
-    bool MyLastMatchAtHome() const;
-    TZnMatchResult MyLastResult() const;
-
     // Appends one message to the message log.
     void AddMessage(const TZnMessage& message);
 
@@ -110,17 +73,13 @@ public:
     void LoadFromFile(const std::string& path);
 
 private:
-    void LinkCoach(TZnClub& club);
     // Notes a change of the game since the last load or save.
     void MarkProgress();
     void ReportMyResult();
     void SeasonEnd();
     void RecordMatchday(TZnPlayerMatchRecord kickOff);
-    bool CanAfford(int32_t amount) const { return int64_t{FCoach->Money} - amount >= 0; }
+    bool CanAfford(int32_t amount) const { return int64_t{Coach().Money} - amount >= 0; }
 
-    std::unique_ptr<TZnClubList> FClubs;
-    std::unique_ptr<TZnCoach> FCoach;
-    std::unique_ptr<TZnMatchListList> FSchedule;
     TZnRandom::TZnSeedSource SeedSource;
     TZnMessageLog* FMessageLog;
     bool FUnsavedProgress = false;

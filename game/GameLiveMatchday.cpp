@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "GameGoalrun.h"
+#include "GameLeague.h"
 #include "GameRankHistory.h"
 #include "ZnSaturate.h"
 
@@ -83,7 +83,7 @@ TZnTitleRace TZnLiveMatchday::TitleRaceAfter(int32_t quarter) const {
     return race;
 }
 
-std::optional<TZnLiveMatchday> LastMatchdayReplay(const TZnGameGoalrun& game) {
+std::optional<TZnLiveMatchday> LastMatchdayReplay(const TZnLeague& game) {
     if (game.Matchday < 1)
         return std::nullopt;
     const auto day = static_cast<size_t>(game.Matchday - 1);

@@ -12,7 +12,7 @@
 #include "GameMatchRecord.h"
 #include "ZnClubList.h"
 
-class TZnGameGoalrun;
+class TZnLeague;
 
 // One fixture of the replayed matchday with its recorded rounds (FixtureRounds' packing).
 struct TZnLiveFixture {
@@ -73,4 +73,4 @@ private:
 // results of the matchdays before, as the rank chart does. Nothing when no matchday of the season
 // has been played, or when any fixture of the last one has no recorded rounds (a game loaded
 // without its records).
-std::optional<TZnLiveMatchday> LastMatchdayReplay(const TZnGameGoalrun& game);
+std::optional<TZnLiveMatchday> LastMatchdayReplay(const TZnLeague& game);

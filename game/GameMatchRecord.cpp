@@ -1,6 +1,6 @@
 #include "GameMatchRecord.h"
 
-#include "GameGoalrun.h"
+#include "GameLeague.h"
 #include "ZnSaturate.h"
 
 void TZnSeasonLog::Start(int32_t money, int32_t level) {
@@ -10,7 +10,7 @@ void TZnSeasonLog::Start(int32_t money, int32_t level) {
     LevelStart = level;
 }
 
-TZnPlayerMatchRecord KickOffRecord(const TZnGameGoalrun& game, const TZnClub& home,
+TZnPlayerMatchRecord KickOffRecord(const TZnLeague& game, const TZnClub& home,
                                    const TZnClub& away) {
     const bool atHome = &home == &game.MyClub();
     const TZnClub& me = atHome ? home : away;
@@ -30,7 +30,7 @@ TZnPlayerMatchRecord KickOffRecord(const TZnGameGoalrun& game, const TZnClub& ho
 
 namespace {
 
-TZnFixtureReport FixtureReport(const TZnGameGoalrun& game, const TZnMatch& match, uint32_t bits) {
+TZnFixtureReport FixtureReport(const TZnLeague& game, const TZnMatch& match, uint32_t bits) {
     TZnFixtureReport report;
     report.HomeId = match.HomeId;
     report.AwayId = match.AwayId;
@@ -52,7 +52,7 @@ TZnFixtureReport FixtureReport(const TZnGameGoalrun& game, const TZnMatch& match
     return report;
 }
 
-TZnPlayerMatchReport PlayerReport(const TZnGameGoalrun& game, const TZnMatch& match,
+TZnPlayerMatchReport PlayerReport(const TZnLeague& game, const TZnMatch& match,
                                   const TZnPlayerMatchRecord& r) {
     TZnPlayerMatchReport report;
     report.AtHome = match.HomeId == game.MyClub().ClubId;
@@ -80,7 +80,7 @@ TZnPlayerMatchReport PlayerReport(const TZnGameGoalrun& game, const TZnMatch& ma
 
 } // namespace
 
-std::optional<TZnMatchdayReport> MatchdayReport(const TZnGameGoalrun& game, int32_t matchday) {
+std::optional<TZnMatchdayReport> MatchdayReport(const TZnLeague& game, int32_t matchday) {
     if (matchday < 1 || matchday > game.Matchday)
         return std::nullopt;
     const auto d = static_cast<size_t>(matchday - 1);

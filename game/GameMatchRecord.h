@@ -17,7 +17,7 @@
 #include "ZnMatchList.h"
 #include "ZnMatchesConsts.h"
 
-class TZnGameGoalrun;
+class TZnLeague;
 
 // One side's attack in one round.
 enum class TZnRound : uint8_t {
@@ -114,9 +114,8 @@ struct TZnMatchdayReport {
 
 // The report of played matchday `matchday` (1-based) of the current season; nothing when it is
 // outside 1..game.Matchday.
-std::optional<TZnMatchdayReport> MatchdayReport(const TZnGameGoalrun& game, int32_t matchday);
+std::optional<TZnMatchdayReport> MatchdayReport(const TZnLeague& game, int32_t matchday);
 
 // Notes the player's fixture of matchday `game.Matchday`, between `home` and `away`, as it stands
 // before kick-off; RankAfter and MoneyAfter are left for the end of the matchday.
-TZnPlayerMatchRecord KickOffRecord(const TZnGameGoalrun& game, const TZnClub& home,
-                                   const TZnClub& away);
+TZnPlayerMatchRecord KickOffRecord(const TZnLeague& game, const TZnClub& home, const TZnClub& away);

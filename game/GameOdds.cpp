@@ -5,7 +5,7 @@
 #include <numeric>
 
 #include "ConstsGoalrun.h"
-#include "GameGoalrun.h"
+#include "GameLeague.h"
 #include "ZnSaturate.h"
 
 namespace {
@@ -65,7 +65,7 @@ TZnMatchOdds MatchOdds(int32_t homeAttack, int32_t homeDefense, int32_t awayAtta
     return odds;
 }
 
-std::optional<TZnMatchOdds> NextMatchOdds(const TZnGameGoalrun& game, int32_t extraBuildUp) {
+std::optional<TZnMatchOdds> NextMatchOdds(const TZnLeague& game, int32_t extraBuildUp) {
     if (!game.CanPlayMatchday())
         return std::nullopt;
     const TZnMatch& next = game.Schedule().Matchdays(game.Matchday).Matches(0);

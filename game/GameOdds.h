@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-class TZnGameGoalrun;
+class TZnLeague;
 
 // The chances of one match's three outcomes, seen from one side; they add up to 1.
 struct TZnMatchOdds {
@@ -24,7 +24,7 @@ TZnMatchOdds MatchOdds(int32_t homeAttack, int32_t homeDefense, int32_t awayAtta
 
 // The odds of the player's next match with `extraBuildUp` added to the club's BuildUp, at the
 // coach's current level; nothing when no match is next (the season is over or the game won).
-std::optional<TZnMatchOdds> NextMatchOdds(const TZnGameGoalrun& game, int32_t extraBuildUp = 0);
+std::optional<TZnMatchOdds> NextMatchOdds(const TZnLeague& game, int32_t extraBuildUp = 0);
 
 // Whole percentages of win, draw and loss that add up to 100: each is rounded down, and the
 // points left over go to the outcomes with the largest remainders.

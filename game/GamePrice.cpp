@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "ConstsGoalrun.h"
-#include "GameGoalrun.h"
+#include "GameLeague.h"
 #include "GameOdds.h"
 
 namespace {
@@ -19,7 +19,7 @@ bool Reaches(double chance, int32_t percent) {
 // The largest amount worth trying: the coach's funds, and no more than lifts the club's attack
 // and defense to the draw range, beyond which every draw already goes the club's way and more
 // money changes no odds. With a level below 1 an investment adds nothing (or takes away).
-int32_t LargestUsefulAmount(const TZnGameGoalrun& game) {
+int32_t LargestUsefulAmount(const TZnLeague& game) {
     const int64_t level = game.Coach().Level();
     const TZnClub& club = game.MyClub();
     if (level < 1 || game.Coach().Money <= 0)
@@ -31,7 +31,7 @@ int32_t LargestUsefulAmount(const TZnGameGoalrun& game) {
 
 } // namespace
 
-std::optional<int32_t> WinPrice(const TZnGameGoalrun& game, int32_t percent) {
+std::optional<int32_t> WinPrice(const TZnLeague& game, int32_t percent) {
     const auto reaches = [&](int32_t amount) {
         return Reaches(NextMatchOdds(game, amount).value().Win, percent);
     };

@@ -1,8 +1,8 @@
 #include "GameRankHistory.h"
 
-#include "GameGoalrun.h"
+#include "GameLeague.h"
 
-void StartReplayLeague(const TZnGameGoalrun& game, TZnClubList& league) {
+void StartReplayLeague(const TZnLeague& game, TZnClubList& league) {
     const TZnClubList& clubs = game.Clubs();
     league.InitClubs();
     for (int32_t p = 0; p < clubs.Count(); ++p) {
@@ -16,7 +16,7 @@ void StartReplayLeague(const TZnGameGoalrun& game, TZnClubList& league) {
     league.SortByStanding();
 }
 
-void RecordReplayMatchday(const TZnGameGoalrun& game, int32_t day, TZnClubList& league) {
+void RecordReplayMatchday(const TZnLeague& game, int32_t day, TZnClubList& league) {
     const TZnMatchList& fixtures = game.Schedule().Matchdays(day);
     for (int32_t j = 0; j < fixtures.Count(); ++j) {
         const TZnMatch& match = fixtures.Matches(j);
@@ -28,7 +28,7 @@ void RecordReplayMatchday(const TZnGameGoalrun& game, int32_t day, TZnClubList& 
     league.SortByStanding();
 }
 
-std::vector<TZnRankSeries> RankHistory(const TZnGameGoalrun& game) {
+std::vector<TZnRankSeries> RankHistory(const TZnLeague& game) {
     const TZnClubList& clubs = game.Clubs();
     std::vector<TZnRankSeries> series;
     for (int32_t p = 0; p < clubs.Count(); ++p) {

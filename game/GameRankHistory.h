@@ -5,7 +5,7 @@
 #include <vector>
 
 class TZnClubList;
-class TZnGameGoalrun;
+class TZnLeague;
 
 // Where a club stood after one played matchday.
 struct TZnRankPoint {
@@ -25,10 +25,10 @@ struct TZnRankSeries {
 // fixture results in the game state with the table's own ordering (points, goal difference,
 // goals scored, previous season's rank). Needs nothing beyond what a save file holds, so a
 // loaded game has the same history. Series stand in the current table order.
-std::vector<TZnRankSeries> RankHistory(const TZnGameGoalrun& game);
+std::vector<TZnRankSeries> RankHistory(const TZnLeague& game);
 
 // A league of the game's clubs (ids, previous ranks, name lines) with the season records at zero,
 // for rebuilding the table of any moment of the season.
-void StartReplayLeague(const TZnGameGoalrun& game, TZnClubList& league);
+void StartReplayLeague(const TZnLeague& game, TZnClubList& league);
 // Adds the played fixtures of matchday `day` (0-based) to the records of `league`.
-void RecordReplayMatchday(const TZnGameGoalrun& game, int32_t day, TZnClubList& league);
+void RecordReplayMatchday(const TZnLeague& game, int32_t day, TZnClubList& league);

@@ -1,6 +1,6 @@
 #include "GameRecords.h"
 
-#include "GameGoalrun.h"
+#include "GameLeague.h"
 
 namespace {
 
@@ -13,7 +13,7 @@ void Keep(std::optional<TZnRecordEntry>& entry, int64_t value, int32_t season,
 
 } // namespace
 
-TZnRecordsBook RecordsBook(const TZnGameGoalrun& game) {
+TZnRecordsBook RecordsBook(const TZnLeague& game) {
     const TZnCareer& career = game.Career;
     TZnRecordsBook book;
     book.Seasons = static_cast<int32_t>(career.Seasons.size());

@@ -9,7 +9,7 @@
 
 #include "GameSeasonRecord.h"
 
-class TZnGameGoalrun;
+class TZnLeague;
 
 // A record value and the season (0-based) that set it first.
 struct TZnRecordEntry {
@@ -40,4 +40,4 @@ struct TZnRecordsBook {
 };
 
 // One pass over the career.
-TZnRecordsBook RecordsBook(const TZnGameGoalrun& game);
+TZnRecordsBook RecordsBook(const TZnLeague& game);

@@ -4,6 +4,8 @@
 #include <cstring>
 
 #include "ZnClubList.h"
+#include "GameLeague.h"
+#include "ZnSaturate.h"
 #include "ZnCoach.h"
 #include "ZnMatchListList.h"
 #include "ZnMatchesConsts.h"
@@ -25,10 +27,6 @@ const std::array<uint8_t, SaveHeaderSize>& SaveHeader() {
 }
 
 namespace {
-
-bool InRange(int32_t value, int32_t low, int32_t high) {
-    return value >= low && value <= high;
-}
 
 // True when the sixteen values taken by `field` are 0..15, each once.
 template <typename Field> bool IsPermutation(const TZnClubList& clubs, Field field) {
@@ -88,9 +86,11 @@ size_t SaveFileMaxSize() {
     return SaveImageSize + std::max(RecordsMaxSize(), CareerTrailerSize(CareerCapacity));
 }
 
-void ValidateSaveState(const TZnClubList& clubs, const TZnCoach& coach,
-                       const TZnMatchListList& schedule, int32_t myClubId, int32_t season,
-                       int32_t matchday) {
+void ValidateSaveState(const TZnLeague& league, int32_t myClubId) {
+    const TZnClubList& clubs = league.Clubs();
+    const TZnMatchListList& schedule = league.Schedule();
+    const TZnCoach& coach = league.Coach();
+    const int32_t matchday = league.Matchday;
     if (!IsPermutation(clubs, [](const TZnClub& c) { return c.ClubId; }))
         throw EZnLoadError("club ids are not a permutation of 0..15");
     if (!IsPermutation(clubs, [](const TZnClub& c) { return c.NameIndex; }))
@@ -123,7 +123,7 @@ void ValidateSaveState(const TZnClubList& clubs, const TZnCoach& coach,
     }
     if (!InRange(matchday, 0, MatchdayCount))
         throw EZnLoadError("the matchday is outside 0..30");
-    if (season < 0)
+    if (league.Season < 0)
         throw EZnLoadError("the season is negative");
     // Funds and experience never fall below 0, and the records of a season cannot hold less.
     if (coach.Money < 0 || coach.Experience < 0)

@@ -28,9 +28,7 @@
 
 #include "GameSaveSections.h"
 
-class TZnClubList;
-class TZnCoach;
-class TZnMatchListList;
+class TZnLeague;
 
 inline constexpr size_t SaveHeaderSize = 126;
 inline constexpr size_t ClubRecordSize = 56;
@@ -88,7 +86,8 @@ public:
 // The 126 header bytes every save file begins with.
 const std::array<uint8_t, SaveHeaderSize>& SaveHeader();
 
-// Throws EZnLoadError naming the first value a game could not have produced: ids, name indexes,
+// Throws EZnLoadError naming the first value of a league read from a file, its player's club
+// `myClubId`, that a game could not have produced: ids, name indexes,
 // ranks and previous ranks not a permutation of 0..15, a fixture id outside 0..15 or a matchday
 // without every club once, goals outside 0..6, a negative BuildUp or one on a club other than the
 // player's, Matchday outside 0..30, a negative Season, negative funds or experience of the coach.
@@ -96,9 +95,7 @@ const std::array<uint8_t, SaveHeaderSize>& SaveHeader();
 // one from Matchday on played or holding goals, a club whose Played, Wins, Draws, Losses, Points,
 // GoalsFor or GoalsAgainst differs from what its played fixtures give. Every save the game writes
 // passes.
-void ValidateSaveState(const TZnClubList& clubs, const TZnCoach& coach,
-                       const TZnMatchListList& schedule, int32_t myClubId, int32_t season,
-                       int32_t matchday);
+void ValidateSaveState(const TZnLeague& league, int32_t myClubId);
 
 // Reads the first `limit` bytes of a regular file (fewer when it is shorter). The file is opened
 // without blocking and checked on the open descriptor, so a FIFO, device, socket or folder is

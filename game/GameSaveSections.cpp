@@ -4,9 +4,7 @@
 #include <array>
 
 #include "ConstsGoalrun.h"
-#include "ZnClubList.h"
-#include "ZnCoach.h"
-#include "ZnMatchListList.h"
+#include "GameLeague.h"
 #include "ZnSaturate.h"
 #include "ZnStream.h"
 
@@ -20,10 +18,6 @@ constexpr std::array<TZnTag, RecordKindCount> Tags = {
 // The kind a tag names; RecordKindCount for a tag this release does not know.
 size_t KindOf(const TZnTag& tag) {
     return static_cast<size_t>(std::find(Tags.begin(), Tags.end(), tag) - Tags.begin());
-}
-
-bool InRange(int64_t value, int64_t low, int64_t high) {
-    return value >= low && value <= high;
 }
 
 // ---- the detail of completed seasons ----
@@ -169,14 +163,14 @@ bool PlausibleRounds(uint32_t word, const TZnMatch& match) {
     return goals[0] == match.HomeGoals && goals[1] == match.AwayGoals;
 }
 
-bool ReadRounds(TZnReadStream& stream, const TZnLoadedImage& image, TZnSeasonLog& log) {
+bool ReadRounds(TZnReadStream& stream, const TZnLeague& image, TZnSeasonLog& log) {
     if (stream.ReadInt32() != image.Matchday)
         return false;
     for (int32_t d = 0; d < image.Matchday; ++d) {
         auto& day = log.Rounds[static_cast<size_t>(d)];
         for (size_t j = 0; j < day.size(); ++j) {
             day[j] = static_cast<uint32_t>(stream.ReadInt32());
-            const TZnMatch& match = image.Schedule.Matchdays(d).Matches(static_cast<int32_t>(j));
+            const TZnMatch& match = image.Schedule().Matchdays(d).Matches(static_cast<int32_t>(j));
             // A matchday is recorded whole or not at all.
             if (!PlausibleRounds(day[j], match) || (day[j] == 0) != (day[0] == 0))
                 return false;
@@ -211,14 +205,14 @@ void WriteMine(TZnWriteStream& stream, const TZnSeasonLog& log, int32_t matchday
 
 // The coach of the image as the season stands: the funds before the coming match's investment
 // and the experience itself.
-TZnCoachSpan CoachNow(const TZnLoadedImage& image) {
-    const int64_t money = int64_t{image.Coach.Money} + image.Clubs.ClubById(image.MyClubId).BuildUp;
-    return {money, image.Coach.Experience, image.Coach.Experience};
+TZnCoachSpan CoachNow(const TZnLeague& image) {
+    const int64_t money = int64_t{image.Coach().Money} + image.MyClub().BuildUp;
+    return {money, image.Coach().Experience, image.Coach().Experience};
 }
 
 // The prize the image's season has paid: after the 30th matchday, the prize of the final rank.
-int32_t PrizePaid(const TZnLoadedImage& image) {
-    const TZnClub& me = image.Clubs.ClubById(image.MyClubId);
+int32_t PrizePaid(const TZnLeague& image) {
+    const TZnClub& me = image.MyClub();
     return image.Matchday == MatchdayCount ? PrizeTable.at(static_cast<size_t>(me.Rank)) : 0;
 }
 
@@ -226,18 +220,18 @@ int32_t PrizePaid(const TZnLoadedImage& image) {
 // ones a matchday leaves. With the funds before it known (`before`), the investment came from
 // them, and the funds after it are them less the investment plus the win bonus and, on the 30th
 // matchday, the prize.
-bool PlausibleMine(const TZnPlayerMatchRecord& m, const TZnLoadedImage& image,
-                   const TZnSeasonLog& log, int32_t d, std::optional<int64_t> before) {
+bool PlausibleMine(const TZnPlayerMatchRecord& m, const TZnLeague& image, const TZnSeasonLog& log,
+                   int32_t d, std::optional<int64_t> before) {
     if (!m.Recorded)
         return m == TZnPlayerMatchRecord{};
-    const TZnMatch& match = image.Schedule.Matchdays(d).Matches(0);
-    const TZnClub& me = image.Clubs.ClubById(image.MyClubId);
+    const TZnMatch& match = image.Schedule().Matchdays(d).Matches(0);
+    const TZnClub& me = image.MyClub();
     const TZnClub& other =
-        image.Clubs.ClubById(match.HomeId == image.MyClubId ? match.AwayId : match.HomeId);
+        image.Clubs().ClubById(match.HomeId == image.MyClub().ClubId ? match.AwayId : match.HomeId);
     const int32_t added = Saturate(int64_t{m.Level} * m.BuildUp);
     const bool plausible =
         m.BuildUp >= 0 &&
-        InRange(m.Level, log.StartKnown ? log.LevelStart : 1, image.Coach.Level()) &&
+        InRange(m.Level, log.StartKnown ? log.LevelStart : 1, image.Coach().Level()) &&
         m.MyAttack == Saturate(int64_t{me.Attack} + added) &&
         m.MyDefense == Saturate(int64_t{me.Defense} + added) && m.OppAttack == other.Attack &&
         m.OppDefense == other.Defense && InRange(m.RankBefore, 0, ClubCount - 1) &&
@@ -245,20 +239,20 @@ bool PlausibleMine(const TZnPlayerMatchRecord& m, const TZnLoadedImage& image,
         (d + 1 != image.Matchday || m.RankAfter == me.Rank);
     if (!plausible || !before)
         return plausible;
-    const int64_t bonus = match.ResultFor(image.MyClubId) == mrWin ? WinBonus : 0;
+    const int64_t bonus = match.ResultFor(image.MyClub().ClubId) == mrWin ? WinBonus : 0;
     const int64_t prize =
         d + 1 == MatchdayCount ? PrizeTable.at(static_cast<size_t>(m.RankAfter)) : 0;
     return m.BuildUp <= *before && m.MoneyAfter == Saturate(*before - m.BuildUp + bonus + prize);
 }
 
-bool ReadMine(TZnReadStream& stream, const TZnLoadedImage& image, TZnSeasonLog& log) {
+bool ReadMine(TZnReadStream& stream, const TZnLeague& image, TZnSeasonLog& log) {
     const int32_t flags = stream.ReadInt32();
     log.StartKnown = flags == 1;
     log.MoneyStart = stream.ReadInt32();
     log.LevelStart = stream.ReadInt32();
-    const bool start = log.StartKnown
-                           ? log.MoneyStart >= 0 && InRange(log.LevelStart, 1, image.Coach.Level())
-                           : log.MoneyStart == 0 && log.LevelStart == 0;
+    const bool start =
+        log.StartKnown ? log.MoneyStart >= 0 && InRange(log.LevelStart, 1, image.Coach().Level())
+                       : log.MoneyStart == 0 && log.LevelStart == 0;
     if (!InRange(flags, 0, 1) || !start || stream.ReadInt32() != image.Matchday)
         return false;
     // The funds before the coming matchday, while the records tell them.
@@ -279,7 +273,7 @@ bool ReadMine(TZnReadStream& stream, const TZnLoadedImage& image, TZnSeasonLog& 
     }
     // The coach of the image is where the records leave the season.
     const TZnCoachSpan now = CoachNow(image);
-    const TZnClub& me = image.Clubs.ClubById(image.MyClubId);
+    const TZnClub& me = image.MyClub();
     return (!before || *before == now.Money) &&
            (!log.StartKnown ||
             SeasonCanLead(CoachSpanOfLevel(log.MoneyStart - invested, log.LevelStart), me.Wins,
@@ -288,15 +282,15 @@ bool ReadMine(TZnReadStream& stream, const TZnLoadedImage& image, TZnSeasonLog& 
 
 // The career leads to the image: its seasons are completed ones, the current one only after its
 // 30th matchday and then as the image ends it, and the coach of the image can follow the last.
-bool CareerLeadsToImage(const TZnCareer& career, const TZnLoadedImage& image) {
+bool CareerLeadsToImage(const TZnCareer& career, const TZnLeague& image) {
     if (career.Seasons.empty())
         return true;
     const TZnSeasonRecord& last = career.Seasons.back();
-    const TZnClub& me = image.Clubs.ClubById(image.MyClubId);
+    const TZnClub& me = image.MyClub();
     if (last.Season >= image.Season)
         return last.Season == image.Season && image.Matchday == MatchdayCount &&
-               last == SeasonRecordOf(image.Season, me, image.Coach);
-    return last.Level <= image.Coach.Level() &&
+               last == SeasonRecordOf(image.Season, me, image.Coach());
+    return last.Level <= image.Coach().Level() &&
            (image.Season - int64_t{last.Season} != 1 ||
             SeasonCanLead(CoachSpanOfLevel(last.Money, last.Level), me.Wins, PrizePaid(image),
                           CoachNow(image)));
@@ -360,8 +354,7 @@ void WriteRecords(TZnWriteStream& stream, const TZnCareer& career, const TZnSeas
         WriteFrame(stream, sections);
 }
 
-static void ReadAll(std::span<const uint8_t> bytes, const TZnLoadedImage& image,
-                    TZnRecords& records) {
+static void ReadAll(std::span<const uint8_t> bytes, const TZnLeague& image, TZnRecords& records) {
     const auto lose = [&](TZnRecordKind kind) { records.Lost.push_back(kind); };
     TZnCareer& career = records.Career;
     const auto checkCareer = [&] {
@@ -440,15 +433,15 @@ static void ReadAll(std::span<const uint8_t> bytes, const TZnLoadedImage& image,
         });
 }
 
-TZnRecords ReadRecords(std::span<const uint8_t> bytes, const TZnLoadedImage& image) {
+TZnRecords ReadRecords(std::span<const uint8_t> bytes, const TZnLeague& image) {
     TZnRecords records;
     ReadAll(bytes, image, records);
     // Before the first matchday the funds the season began with are the coach's and the amount
     // invested for the coming match; the level cannot have changed.
     if (image.Matchday == 0) {
-        const int32_t buildUp = image.Clubs.ClubById(image.MyClubId).BuildUp;
-        records.SeasonLog.Start(Saturate(int64_t{image.Coach.Money} + buildUp),
-                                image.Coach.Level());
+        const int32_t buildUp = image.MyClub().BuildUp;
+        records.SeasonLog.Start(Saturate(int64_t{image.Coach().Money} + buildUp),
+                                image.Coach().Level());
     }
     return records;
 }

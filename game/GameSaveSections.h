@@ -52,9 +52,7 @@
 #include "GameMatchRecord.h"
 #include "GameSaveFrame.h"
 
-class TZnClubList;
-class TZnCoach;
-class TZnMatchListList;
+class TZnLeague;
 class TZnWriteStream;
 
 enum class TZnRecordKind { Career, SeasonDetails, Rounds, PlayerMatches };
@@ -67,16 +65,6 @@ inline constexpr size_t ForeignSectionsMaxSize = size_t{1} << 20;
 // taken from the writers' own layout.
 size_t RecordsMaxSize();
 
-// The loaded image the records are checked against.
-struct TZnLoadedImage {
-    const TZnClubList& Clubs;
-    const TZnCoach& Coach;
-    const TZnMatchListList& Schedule;
-    int32_t MyClubId;
-    int32_t Season;
-    int32_t Matchday;
-};
-
 struct TZnRecords {
     TZnCareer Career;
     TZnSeasonLog SeasonLog;
@@ -88,5 +76,6 @@ struct TZnRecords {
 void WriteRecords(TZnWriteStream& stream, const TZnCareer& career, const TZnSeasonLog& log,
                   int32_t matchday, std::span<const TZnSection> foreign);
 
-// Reads the bytes that follow the image.
-TZnRecords ReadRecords(std::span<const uint8_t> bytes, const TZnLoadedImage& image);
+// Reads the bytes that follow the image, checked against the league the image holds (its coach
+// on the player's club).
+TZnRecords ReadRecords(std::span<const uint8_t> bytes, const TZnLeague& image);

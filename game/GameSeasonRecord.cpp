@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "ConstsGoalrun.h"
-#include "GameGoalrun.h"
+#include "GameLeague.h"
 #include "GameRankHistory.h"
 
 namespace {
@@ -16,15 +16,14 @@ bool Beats(int32_t marginA, int32_t goalsA, int32_t marginB, int32_t goalsB) {
     return marginA > marginB || (marginA == marginB && goalsA > goalsB);
 }
 
-std::optional<TZnNamedResult> Named(const TZnGameGoalrun& game,
+std::optional<TZnNamedResult> Named(const TZnLeague& game,
                                     const std::optional<TZnResultLine>& line) {
     if (!line)
         return std::nullopt;
     return TZnNamedResult{*line, ClubNameByIndex(game, line->OpponentNameIndex)};
 }
 
-void CopyDetail(const TZnGameGoalrun& game, const TZnSeasonDetail& detail,
-                TZnSeasonReview& review) {
+void CopyDetail(const TZnLeague& game, const TZnSeasonDetail& detail, TZnSeasonReview& review) {
     review.StartKnown = detail.StartKnown;
     review.MoneyStart = detail.MoneyStart;
     review.LevelStart = detail.LevelStart;
@@ -76,7 +75,7 @@ void SummariseResults(const std::vector<TZnPlayerResult>& results, TZnSeasonDeta
     }
 }
 
-std::vector<TZnPlayerResult> PlayerResults(const TZnGameGoalrun& game) {
+std::vector<TZnPlayerResult> PlayerResults(const TZnLeague& game) {
     std::vector<TZnPlayerResult> results;
     results.reserve(static_cast<size_t>(game.Matchday));
     const int32_t me = game.MyClub().ClubId;
@@ -90,7 +89,7 @@ std::vector<TZnPlayerResult> PlayerResults(const TZnGameGoalrun& game) {
     return results;
 }
 
-TZnSeasonDetail CurrentSeasonDetail(const TZnGameGoalrun& game) {
+TZnSeasonDetail CurrentSeasonDetail(const TZnLeague& game) {
     const TZnSeasonLog& log = game.SeasonLog;
     TZnSeasonDetail detail;
     detail.Known = true;
@@ -118,7 +117,7 @@ TZnSeasonDetail CurrentSeasonDetail(const TZnGameGoalrun& game) {
     return detail;
 }
 
-TZnSeasonReview CurrentSeasonReview(const TZnGameGoalrun& game) {
+TZnSeasonReview CurrentSeasonReview(const TZnLeague& game) {
     const TZnClub& club = game.MyClub();
     TZnSeasonReview review;
     review.Season = game.Season;
@@ -139,7 +138,7 @@ TZnSeasonReview CurrentSeasonReview(const TZnGameGoalrun& game) {
     return review;
 }
 
-TZnSeasonReview CompletedSeasonReview(const TZnGameGoalrun& game, size_t index) {
+TZnSeasonReview CompletedSeasonReview(const TZnLeague& game, size_t index) {
     const TZnSeasonRecord& record = game.Career.Seasons.at(index);
     const TZnSeasonDetail& detail = game.Career.Details.at(index);
     TZnSeasonReview review;
@@ -155,7 +154,7 @@ TZnSeasonReview CompletedSeasonReview(const TZnGameGoalrun& game, size_t index) 
     return review;
 }
 
-std::string ClubNameByIndex(const TZnGameGoalrun& game, int32_t nameIndex) {
+std::string ClubNameByIndex(const TZnLeague& game, int32_t nameIndex) {
     for (int32_t p = 0; p < game.Clubs().Count(); ++p)
         if (game.Clubs().Items(p).NameIndex == nameIndex)
             return game.Clubs().Items(p).Name;

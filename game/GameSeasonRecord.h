@@ -12,7 +12,7 @@
 
 #include "ZnMatchesConsts.h"
 
-class TZnGameGoalrun;
+class TZnLeague;
 struct TZnSeasonRecord;
 
 // One match of the player's: the best win or the worst defeat of a season.
@@ -88,17 +88,17 @@ struct TZnPlayerResult {
 void SummariseResults(const std::vector<TZnPlayerResult>& results, TZnSeasonDetail& detail);
 
 // The player's results of the current season's played matchdays.
-std::vector<TZnPlayerResult> PlayerResults(const TZnGameGoalrun& game);
+std::vector<TZnPlayerResult> PlayerResults(const TZnLeague& game);
 
 // The detail of the current season as it stands; called when the 30th matchday ends it.
-TZnSeasonDetail CurrentSeasonDetail(const TZnGameGoalrun& game);
+TZnSeasonDetail CurrentSeasonDetail(const TZnLeague& game);
 
 // The review of the current season so far.
-TZnSeasonReview CurrentSeasonReview(const TZnGameGoalrun& game);
+TZnSeasonReview CurrentSeasonReview(const TZnLeague& game);
 
 // The review of completed season `index` of game.Career (0 = the oldest kept). Throws
 // std::out_of_range for an index beyond the career.
-TZnSeasonReview CompletedSeasonReview(const TZnGameGoalrun& game, size_t index);
+TZnSeasonReview CompletedSeasonReview(const TZnLeague& game, size_t index);
 
 // The current name of the club with `nameIndex`; empty when no club has it.
-std::string ClubNameByIndex(const TZnGameGoalrun& game, int32_t nameIndex);
+std::string ClubNameByIndex(const TZnLeague& game, int32_t nameIndex);

@@ -11,3 +11,9 @@ inline int32_t Saturate(int64_t value) {
     return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
                                                     std::numeric_limits<int32_t>::max()));
 }
+
+// Whether `value` lies within low..high, both included: the check of every number read from a
+// file.
+inline bool InRange(int64_t value, int64_t low, int64_t high) {
+    return value >= low && value <= high;
+}
