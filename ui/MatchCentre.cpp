@@ -90,8 +90,7 @@ TMatchCentre::TMatchCentre(QWidget* parent) : QWidget(parent), FTimer(new QTimer
     FOthers->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int side : {0, 2})
         FOthers->horizontalHeader()->setSectionResizeMode(side, QHeaderView::Stretch);
-    for (int c : {1, 3})
-        FOthers->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    SizeScoreColumns(QHeaderView::ResizeToContents);
     FOthers->horizontalHeader()->setStretchLastSection(false);
     // A line of text a fixture: the seven show in little room.
     FOthers->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -314,6 +313,8 @@ void TMatchCentre::ShowLines() {
     FEventList->addItems(FEvents);
     if (FEventList->count() > 0)
         FEventList->scrollToBottom();
+    // The score and goal columns are measured once the seven rows are set, not after each cell.
+    SizeScoreColumns(QHeaderView::Interactive);
     for (int j = 1; j <= OtherFixtures; ++j) {
         const TZnLiveFixture& f = FLive->Fixtures()[static_cast<size_t>(j)];
         const TZnLiveScore& s = scores[static_cast<size_t>(j)];
@@ -333,6 +334,7 @@ void TMatchCentre::ShowLines() {
             FOthers->setItem(j - 1, c, item);
         }
     }
+    SizeScoreColumns(QHeaderView::ResizeToContents);
     // Bold rows may be taller: the seven stay whole.
     FOthers->setFixedHeight(TableContentHeight(*FOthers));
     const int rank = FLive->RankAfter(FQuarter, FLive->MyClubId());
@@ -363,6 +365,11 @@ void TMatchCentre::ShowLines() {
     }
     FEndLine->setText(end);
     FEndLine->setVisible(!end.isEmpty());
+}
+
+void TMatchCentre::SizeScoreColumns(QHeaderView::ResizeMode mode) {
+    for (int c : {1, 3})
+        FOthers->horizontalHeader()->setSectionResizeMode(c, mode);
 }
 
 void TMatchCentre::Announce(const QString& text) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include <QString>
+#include <QHeaderView>
 #include <QWidget>
 
 #include "GameLiveMatchday.h"
@@ -87,6 +88,8 @@ private:
     void ShowQuarter(int quarter);
     void ShowLines();
     void Announce(const QString& text);
+    // How the other fixtures' score and goal columns take their width.
+    void SizeScoreColumns(QHeaderView::ResizeMode mode);
     void UpdateActions();
     QString ScoreLine(const TZnLiveScore& score) const;
     QString NameOf(int32_t clubId) const;

@@ -137,6 +137,7 @@ bool TMatchReportView::ShowFixture(const TZnGameGoalrun& game, int32_t matchday,
 }
 
 void TMatchReportView::ShowRounds(const TZnFixtureReport& f) {
+    const TRowSizingHeld held(*FRounds);
     FRounds->setHorizontalHeaderLabels({tr("時間"), FromView(f.HomeName), FromView(f.AwayName)});
     for (int side = 0; side < 2; ++side) {
         const auto& rounds = side == 0 ? f.HomeRounds : f.AwayRounds;

@@ -34,7 +34,16 @@ QString SeasonText(int32_t season) {
     return FromView(SeasonName(WindowWording(), season));
 }
 
+TRowSizingHeld::TRowSizingHeld(QTableView& table) : FTable(table) {
+    FTable.verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+}
+
+TRowSizingHeld::~TRowSizingHeld() {
+    FTable.verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+}
+
 void FillCaptionValueRows(QTableWidget& table, const QList<std::pair<QString, QString>>& rows) {
+    const TRowSizingHeld held(table);
     table.setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
         const auto& [caption, value] = rows[r];

@@ -33,6 +33,18 @@ int CaptionValueWidth(const QTableWidget& table);
 // Makes `table` exactly as high as its header and rows: it never scrolls on its own, the view
 // around it does.
 void FitTableHeight(QTableWidget& table);
+// Holds back the sizing of a report table's rows to their contents while it is filled: without
+// it every cell set measures every row again. The rows are measured once when the hold ends.
+class TRowSizingHeld {
+public:
+    explicit TRowSizingHeld(QTableView& table);
+    ~TRowSizingHeld();
+    TRowSizingHeld(const TRowSizingHeld&) = delete;
+    TRowSizingHeld& operator=(const TRowSizingHeld&) = delete;
+
+private:
+    QTableView& FTable;
+};
 // A read-only table of `columns` captions that fits its rows' height and is reached by Tab.
 QTableWidget* NewReportTable(const QString& name, const QString& accessibleName,
                              const QStringList& columns);
