@@ -17,6 +17,7 @@
 #include "CliInput.h"
 #include "ConstsGoalrun.h"
 #include "GameGoalrun.h"
+#include "ZnCatalog.h"
 #include "ZnFileName.h"
 #include "ZnTeamNames.h"
 
@@ -98,13 +99,11 @@ int Run(int argc, char** argv) {
         } else if (option == "--names") {
             names = argv[++i];
         } else if (option == "--lang") {
-            wording = WordingFor(argv[++i]);
-            if (wording == nullptr) {
-                std::string codes;
-                for (const TZnWording* known : Languages())
-                    codes += " " + std::string(known->Code);
-                return Usage(("--lang takes one of:" + codes).c_str());
-            }
+            wording = CatalogWording(QString::fromLocal8Bit(argv[++i]));
+            if (wording == nullptr)
+                return Usage(("--lang takes one of: " +
+                              CatalogLanguages().join(QLatin1Char(' ')).toStdString())
+                                 .c_str());
         } else {
             return Usage("unknown option");
         }

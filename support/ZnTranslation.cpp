@@ -1,12 +1,13 @@
 #include "ZnTranslation.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QEvent>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPointer>
 #include <QTranslator>
+
+#include "ZnCatalog.h"
 
 namespace {
 
@@ -43,13 +44,7 @@ void Remove(QPointer<QTranslator>& translator) {
 } // namespace
 
 QStringList WindowLanguages() {
-    QStringList codes{SourceLanguage};
-    const QStringList files =
-        QDir(QStringLiteral(":/i18n"))
-            .entryList({QStringLiteral("goalrun_*.qm")}, QDir::Files, QDir::Name);
-    for (const QString& file : files)
-        codes << file.mid(8, file.size() - 11); // between "goalrun_" and ".qm"
-    return codes;
+    return CatalogLanguages();
 }
 
 QString LanguageOfLocale(const QStringList& uiLanguages) {

@@ -1,14 +1,15 @@
 #pragma once
 
-// The window's languages. Japanese is the language of the texts in the source; every other one
-// is a translation compiled into the resources as ":/i18n/goalrun_<code>.qm". Qt's own texts
+// The window's languages, the catalogs' (ZnCatalog.h): Japanese is the language of the texts in
+// the source; every other one is a catalog compiled into the resources as
+// ":/i18n/goalrun_<code>.qm". Qt's own texts
 // (standard buttons, file dialogs, context menus) follow through qtbase_<code> from Qt's
 // translations folder (Debian ships them in qt6-translations-l10n).
 
 #include <QString>
 #include <QStringList>
 
-// "ja" first, then the code of each translation in the resources.
+// "ja" first, then the code of each catalog in the resources (CatalogLanguages()).
 [[nodiscard]] QStringList WindowLanguages();
 // The first of `uiLanguages` (QLocale::uiLanguages(), "en-US" and the like) that the window
 // speaks; Japanese when none is ("C" included).
