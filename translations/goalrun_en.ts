@@ -60,7 +60,7 @@
     <message>
         <source>%1です。優勝目指してがんばりましょう。</source>
         <extracomment>%1 the season</extracomment>
-        <translation>%1 begins. Let's go for the title.</translation>
+        <translation>%1 begins. Let&apos;s go for the title.</translation>
     </message>
     <message>
         <source>強化費を指定してください。</source>
@@ -98,11 +98,11 @@
     </message>
     <message>
         <source>今季の試合経過</source>
-        <translation>this season's rounds</translation>
+        <translation>this season&apos;s rounds</translation>
     </message>
     <message>
         <source>今季の自チームの試合記録</source>
-        <translation>this season's matches of your club</translation>
+        <translation>this season&apos;s matches of your club</translation>
     </message>
     <message>
         <source>、</source>
@@ -281,6 +281,22 @@
         <extracomment>How amounts of money are written out: &quot;万&quot; counts them in 万, 億 and 兆 (1億2345万); any other text writes every digit in yen, in groups of three joined by that text (&quot;,&quot; gives 200,000,000).</extracomment>
         <translation>,</translation>
     </message>
+    <message>
+        <source>資金</source>
+        <translation>Funds</translation>
+    </message>
+    <message>
+        <source>ホーム</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>アウェイ</source>
+        <translation>Away</translation>
+    </message>
+    <message>
+        <source>第%1節</source>
+        <translation>Matchday %1</translation>
+    </message>
 </context>
 <context>
     <name>TCareerModel</name>
@@ -289,48 +305,12 @@
         <translation>Season</translation>
     </message>
     <message>
-        <source>順位</source>
-        <translation>Rank</translation>
-    </message>
-    <message>
-        <source>勝点</source>
-        <translation>Pts</translation>
-    </message>
-    <message>
-        <source>勝</source>
-        <translation>W</translation>
-    </message>
-    <message>
-        <source>分</source>
-        <translation>D</translation>
-    </message>
-    <message>
-        <source>負</source>
-        <translation>L</translation>
-    </message>
-    <message>
-        <source>得点</source>
-        <translation>GF</translation>
-    </message>
-    <message>
-        <source>失点</source>
-        <translation>GA</translation>
-    </message>
-    <message>
         <source>賞金</source>
         <translation>Prize</translation>
     </message>
     <message>
-        <source>資金</source>
-        <translation>Funds</translation>
-    </message>
-    <message>
         <source>レベル</source>
         <translation>Level</translation>
-    </message>
-    <message>
-        <source>優勝</source>
-        <translation>Title</translation>
     </message>
     <message>
         <source>%1季 %2位 勝点%3 %4勝%5分%6敗 得点%7 失点%8
@@ -842,22 +822,6 @@ Prize %9 funds %10 level %11</translation>
         <translation>Other matches</translation>
     </message>
     <message>
-        <source>ホーム</source>
-        <translation>Home</translation>
-    </message>
-    <message>
-        <source>スコア</source>
-        <translation>Score</translation>
-    </message>
-    <message>
-        <source>アウェイ</source>
-        <translation>Away</translation>
-    </message>
-    <message>
-        <source>ゴール</source>
-        <translation>Goal</translation>
-    </message>
-    <message>
         <source>観戦の知らせ</source>
         <translation>Match news</translation>
     </message>
@@ -945,6 +909,14 @@ Prize %9 funds %10 level %11</translation>
         <source>勝率%1%からの勝利！</source>
         <translation>Won from a %1% win chance!</translation>
     </message>
+    <message>
+        <source>スコア</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>ゴール</source>
+        <translation>Goal</translation>
+    </message>
 </context>
 <context>
     <name>TMatchReportView</name>
@@ -1017,14 +989,6 @@ Prize %9 funds %10 level %11</translation>
         <translation>Venue</translation>
     </message>
     <message>
-        <source>ホーム</source>
-        <translation>Home</translation>
-    </message>
-    <message>
-        <source>アウェイ</source>
-        <translation>Away</translation>
-    </message>
-    <message>
         <source>強化費</source>
         <translation>Strengthening</translation>
     </message>
@@ -1063,21 +1027,6 @@ Prize %9 funds %10 level %11</translation>
     <message>
         <source>経験値</source>
         <translation>Experience</translation>
-    </message>
-    <message>
-        <source>順位</source>
-        <translation>Rank</translation>
-    </message>
-    <message>
-        <source>資金</source>
-        <translation>Funds</translation>
-    </message>
-</context>
-<context>
-    <name>TMatchdayStrip</name>
-    <message>
-        <source>第%1節</source>
-        <translation>Matchday %1</translation>
     </message>
 </context>
 <context>
@@ -1206,10 +1155,6 @@ Prize %9 funds %10 level %11</translation>
         <translation>#%1</translation>
     </message>
     <message>
-        <source>なし</source>
-        <translation>none</translation>
-    </message>
-    <message>
         <source>第%1節 %2-%3 %4</source>
         <translation>matchday %1 %2-%3 %4</translation>
     </message>
@@ -1256,28 +1201,12 @@ Prize %9 funds %10 level %11</translation>
         <translation>Season review %1</translation>
     </message>
     <message>
-        <source>シーズン</source>
-        <translation>Season</translation>
-    </message>
-    <message>
         <source>%1 (第%2節まで)</source>
         <translation>%1 (to matchday %2)</translation>
     </message>
     <message>
-        <source>チーム</source>
-        <translation>Club</translation>
-    </message>
-    <message>
         <source>最終順位</source>
         <translation>Final rank</translation>
-    </message>
-    <message>
-        <source>順位</source>
-        <translation>Rank</translation>
-    </message>
-    <message>
-        <source>勝点</source>
-        <translation>Pts</translation>
     </message>
     <message>
         <source>成績</source>
@@ -1396,14 +1325,6 @@ Prize %9 funds %10 level %11</translation>
         <source>%1季</source>
         <translation>S%1</translation>
     </message>
-    <message>
-        <source>順位</source>
-        <translation>Rank</translation>
-    </message>
-    <message>
-        <source>資金</source>
-        <translation>Funds</translation>
-    </message>
 </context>
 <context>
     <name>TZnExitAction</name>
@@ -1467,10 +1388,6 @@ Prize %9 funds %10 level %11</translation>
 </context>
 <context>
     <name>TZnRankChart</name>
-    <message>
-        <source>第%1節</source>
-        <translation>Matchday %1</translation>
-    </message>
     <message>
         <source>なし</source>
         <translation>None</translation>
