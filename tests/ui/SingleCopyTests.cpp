@@ -40,6 +40,7 @@ private slots:
     void CommandLineFileOpensAfterTheNewGame();
     void OnlyIdentifierOneWithAPathOpensAFile();
     void SecondCopyHandsItsFileToTheFirstAndEnds();
+    void SecondCopySaysWhyInTheWindowsLanguage();
     void OptionsAnswerAloneAndASecondCopyOnlyRaises();
     void WithoutADisplayItSaysSoInOneLineAndEnds_data();
     void WithoutADisplayItSaysSoInOneLineAndEnds();
@@ -237,6 +238,40 @@ void SingleCopyTests::SecondCopyHandsItsFileToTheFirstAndEnds() {
     QCOMPARE(first.Dialogs.Shown.size(), size_t{2});
     QVERIFY(first.Dialogs.Shown.back().Text.startsWith(broken + QStringLiteral("\r\n")));
     QCOMPARE(first.Game.Matchday, 7);
+}
+
+// A second copy that cannot hand its file over says why in the language the window would speak,
+// the desktop's here: a name longer than a hand-over takes.
+void SingleCopyTests::SecondCopySaysWhyInTheWindowsLanguage() {
+    TFirstCopy first;
+    TZnSingleInstance instance;
+    QVERIFY(first.ListenAsFirstCopy(instance));
+    const QString tooLong = Work.filePath(QString(70000, u'x'));
+    const struct {
+        const char* Language;
+        const char* Lang;
+        QString Err;
+    } cases[] = {
+        {"", "C.UTF-8",
+         QStringLiteral("goalrun: ファイル名が長すぎるため、起動中のゴールランに渡せません（")},
+        {"en", "en_US.UTF-8",
+         QStringLiteral("goalrun: The file name is too long to hand to the running Goalrun (")},
+    };
+    const QByteArray saved[] = {qgetenv("LANGUAGE"), qgetenv("LANG"), qgetenv("LC_ALL")};
+    for (const auto& c : cases) {
+        qputenv("LANGUAGE", c.Language);
+        qputenv("LANG", c.Lang);
+        qunsetenv("LC_ALL");
+        QProcess* second = StartProgram({tooLong});
+        QTRY_COMPARE_WITH_TIMEOUT(second->state(), QProcess::NotRunning, 20000);
+        QCOMPARE(second->exitCode(), 1);
+        const QString said = QString::fromLocal8Bit(second->readAllStandardError());
+        QVERIFY2(said.startsWith(c.Err), qPrintable(said.left(200)));
+    }
+    qputenv("LANGUAGE", saved[0]);
+    qputenv("LANG", saved[1]);
+    qputenv("LC_ALL", saved[2]);
+    QCOMPARE(first.Game.Matchday, 0);
 }
 
 // --help, --version and a bad option are answered by the started program alone; without a file
