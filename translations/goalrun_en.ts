@@ -573,10 +573,6 @@ Prize %9 funds %10 level %11</translation>
         <translation>Value</translation>
     </message>
     <message>
-        <source>担当チーム</source>
-        <translation>Your club</translation>
-    </message>
-    <message>
         <source>メッセージ</source>
         <translation>Messages</translation>
     </message>
@@ -718,10 +714,6 @@ Prize %9 funds %10 level %11</translation>
     <message>
         <source>資金: %1 (最高 %2、最低 %3)</source>
         <translation>Funds: %1 (highest %2, lowest %3)</translation>
-    </message>
-    <message>
-        <source>、</source>
-        <translation>, </translation>
     </message>
     <message>
         <source>資金の推移</source>

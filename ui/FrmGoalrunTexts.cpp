@@ -149,7 +149,7 @@ void TFormMain::Retranslate() {
         ZnCIMyClub->ColumnInfos()[column].Caption = tr(clubCaptions[column]);
     ZLVMyClub->Model().SetCaptions(
         [this](int32_t tag) { return ZnCIMyClub->ColumnInfos()[tag].Caption; });
-    ZLVMyClub->setAccessibleName(tr("担当チーム"));
+    ZLVMyClub->setAccessibleName(QCoreApplication::translate("GameWords", "担当チーム"));
     RichEdit1->setAccessibleName(tr("メッセージ"));
     if (&RichEdit1->Wording() != &WindowWording())
         RichEdit1->SetWording(WindowWording());

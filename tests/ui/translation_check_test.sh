@@ -35,6 +35,7 @@ places reordered|<translation>W %1% D %2% L %3%<|<translation>W %1% D %3% L %2%<
 a window text's places reordered|<translation>%1W %2D %3L<|<translation>%2W %1D %3L<|the places of "%1勝%2分%3敗"
 unfinished|<translation>Season %1<|<translation type="unfinished">Season %1<|"%1季目" is not translated
 empty|<translation>Win chance %1%<|<translation><|"勝利確率%1%" is not translated
+an engine's word kept again|<name>TFundsChart</name>|<name>TFundsChart</name><message><source>勝点</source><translation>Pts</translation></message>|"勝点" is the engine's word, yet kept again in TFundsChart
 TABLE
 [ $status -eq 0 ] && echo "the check fails on each broken entry"
 exit $status
