@@ -43,12 +43,8 @@ void Remove(QPointer<QTranslator>& translator) {
 
 } // namespace
 
-QStringList WindowLanguages() {
-    return CatalogLanguages();
-}
-
 QString LanguageOfLocale(const QStringList& uiLanguages) {
-    const QStringList spoken = WindowLanguages();
+    const QStringList spoken = CatalogLanguages();
     for (const QString& language : uiLanguages) {
         const QString code =
             language.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0);
@@ -71,7 +67,7 @@ QString WindowLanguage() {
 
 bool SetWindowLanguage(const QString& code) {
     TInstalled& installed = Installed();
-    const QString chosen = WindowLanguages().contains(code) ? code : SourceLanguage;
+    const QString chosen = CatalogLanguages().contains(code) ? code : SourceLanguage;
     Remove(installed.Program);
     Remove(installed.Qt);
     installed.Code = chosen;

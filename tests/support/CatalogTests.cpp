@@ -1,5 +1,7 @@
 // The catalogs as the window and goalrun-cli read them: one language for each
 // translations/goalrun_<code>.ts the build found, and the engine's words of each looked up in it.
+// That each translation shows the values its source shows is the catalog check's
+// (TranslationFilesTest): the same places in the same order.
 
 #include "ZnCatalog.h"
 
@@ -16,7 +18,6 @@ class CatalogTests : public QObject {
 private slots:
     void LanguagesAreTheCatalogsPresent();
     void EnglishWordsComeFromTheCatalog();
-    void EveryLanguageShowsTheSameValuesOfEachMessage();
 };
 
 void CatalogTests::LanguagesAreTheCatalogsPresent() {
@@ -65,29 +66,6 @@ void CatalogTests::EnglishWordsComeFromTheCatalog() {
     for (const std::string& text : texts)
         QVERIFY2(text.find_first_of("\xE3\xE4\xE5\xE6\xE7\xE8\xE9") == std::string::npos,
                  text.c_str());
-}
-
-// Every message of every language rendered with distinct values, then with one value changed at a
-// time: a value Japanese shows, every language shows, and no place is left unfilled.
-void CatalogTests::EveryLanguageShowsTheSameValuesOfEachMessage() {
-    const auto changes = [](const TZnWording& wording, TZnMessageId id) {
-        const TZnMessage message{id, {3, 0, 5, 7}, "Zeta"};
-        const std::string text = MessageText(wording, message);
-        std::string changed = text.find('%') == std::string::npos ? "" : "unfilled ";
-        for (size_t i = 0; i <= 4; ++i) {
-            TZnMessage other = message;
-            if (i < 4)
-                other.Numbers[i] += 1;
-            else
-                other.Name = "Yuma";
-            changed += MessageText(wording, other) != text ? 'v' : '-';
-        }
-        return changed;
-    };
-    for (const QString& code : CatalogLanguages())
-        for (size_t id = 0; id < MessageCount; ++id)
-            QCOMPARE(changes(*CatalogWording(code), static_cast<TZnMessageId>(id)),
-                     changes(Japanese(), static_cast<TZnMessageId>(id)));
 }
 
 QTEST_GUILESS_MAIN(CatalogTests)
