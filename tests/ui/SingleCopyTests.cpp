@@ -240,38 +240,54 @@ void SingleCopyTests::SecondCopyHandsItsFileToTheFirstAndEnds() {
     QCOMPARE(first.Game.Matchday, 7);
 }
 
-// A second copy that cannot hand its file over says why in the language the window would speak,
-// the desktop's here: a name longer than a hand-over takes.
+// What a start says on standard error about the single-copy check is in the language the window
+// would speak, the desktop's here: a second copy with a name longer than a hand-over takes, then
+// a copy that runs unguarded, its lock path blocked.
 void SingleCopyTests::SecondCopySaysWhyInTheWindowsLanguage() {
-    TFirstCopy first;
-    TZnSingleInstance instance;
-    QVERIFY(first.ListenAsFirstCopy(instance));
     const QString tooLong = Work.filePath(QString(70000, u'x'));
+    const QString lock = qEnvironmentVariable("XDG_RUNTIME_DIR") + QLatin1Char('/') +
+                         TZnSingleInstance::SessionName(QStringLiteral("hVomeraGoalrun")) +
+                         QStringLiteral(".lock");
     const struct {
         const char* Language;
         const char* Lang;
-        QString Err;
+        QString HandOver;
+        QString Unguarded;
     } cases[] = {
         {"", "C.UTF-8",
-         QStringLiteral("goalrun: ファイル名が長すぎるため、起動中のゴールランに渡せません（")},
+         QStringLiteral("goalrun: ファイル名が長すぎるため、起動中のゴールランに渡せません（"),
+         QStringLiteral("goalrun: ロックファイル %1 を使えないため").arg(lock)},
         {"en", "en_US.UTF-8",
-         QStringLiteral("goalrun: The file name is too long to hand to the running Goalrun (")},
+         QStringLiteral("goalrun: The file name is too long to hand to the running Goalrun ("),
+         QStringLiteral("goalrun: The lock file %1 cannot be used").arg(lock)},
     };
     const QByteArray saved[] = {qgetenv("LANGUAGE"), qgetenv("LANG"), qgetenv("LC_ALL")};
     for (const auto& c : cases) {
         qputenv("LANGUAGE", c.Language);
         qputenv("LANG", c.Lang);
         qunsetenv("LC_ALL");
-        QProcess* second = StartProgram({tooLong});
-        QTRY_COMPARE_WITH_TIMEOUT(second->state(), QProcess::NotRunning, 20000);
-        QCOMPARE(second->exitCode(), 1);
-        const QString said = QString::fromLocal8Bit(second->readAllStandardError());
-        QVERIFY2(said.startsWith(c.Err), qPrintable(said.left(200)));
+        {
+            TFirstCopy first;
+            TZnSingleInstance instance;
+            QVERIFY(first.ListenAsFirstCopy(instance));
+            QProcess* second = StartProgram({tooLong});
+            QTRY_COMPARE_WITH_TIMEOUT(second->state(), QProcess::NotRunning, 20000);
+            QCOMPARE(second->exitCode(), 1);
+            const QString said = QString::fromLocal8Bit(second->readAllStandardError());
+            QVERIFY2(said.startsWith(c.HandOver), qPrintable(said.left(200)));
+        }
+        QVERIFY(QDir().mkpath(lock + QStringLiteral("/in the way")));
+        QProcess* unguarded = StartProgram({});
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += unguarded->readAllStandardError()).contains('\n'), 20000);
+        unguarded->kill();
+        unguarded->waitForFinished();
+        QVERIFY2(QString::fromLocal8Bit(said).startsWith(c.Unguarded), said.constData());
+        QVERIFY(QDir(lock).removeRecursively());
     }
     qputenv("LANGUAGE", saved[0]);
     qputenv("LANG", saved[1]);
     qputenv("LC_ALL", saved[2]);
-    QCOMPARE(first.Game.Matchday, 0);
 }
 
 // --help, --version and a bad option are answered by the started program alone; without a file
