@@ -26,6 +26,7 @@
 #include "ScriptedDialogs.h"
 #include "ZnDialogs.h"
 #include "ZnSingleInstance.h"
+#include "ZnTranslation.h"
 #include "ZnUtils.h"
 
 // The first copy is this test's window, wired as the program wires it; the second copy is the
@@ -386,6 +387,13 @@ void SingleCopyTests::UnguardedCopySaysSoInTheStatusBar() {
     ConnectHandOvers(instance, *first.Window);
     const auto* note = first.Window->findChild<QLabel*>(QStringLiteral("SingleCopyNote"));
     QVERIFY(note != nullptr && note->isVisible());
+    // Note and reason follow the window's language.
+    QVERIFY(note->toolTip().contains(QStringLiteral("ロックファイル")));
+    SetWindowLanguage(QStringLiteral("en"));
+    QTRY_VERIFY(note->toolTip().contains(QStringLiteral("The lock file")));
+    QCOMPARE(note->text(), QStringLiteral("Running without the single-copy check"));
+    SetWindowLanguage(QStringLiteral("ja"));
+    QTRY_VERIFY(note->toolTip().contains(QStringLiteral("ロックファイル")));
 }
 
 void SingleCopyTests::KilledFirstCopyDoesNotBlockANewStart() {
