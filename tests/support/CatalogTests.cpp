@@ -61,6 +61,9 @@ void CatalogTests::EnglishWordsComeFromTheCatalog() {
     texts.insert(texts.end(), en.RankCaptions.begin(), en.RankCaptions.end());
     texts.insert(texts.end(), en.ClubCaptions.begin(), en.ClubCaptions.end());
     texts.insert(texts.end(), en.Outcomes.begin(), en.Outcomes.end());
+    texts.insert(texts.end(), en.RecordKinds.begin(), en.RecordKinds.end());
+    texts.insert(texts.end(), en.Venues.begin(), en.Venues.end());
+    texts.push_back(en.AmountUnit);
     for (size_t id = 0; id < MessageCount; ++id)
         texts.push_back(MessageText(en, {static_cast<TZnMessageId>(id), {1, 1, 15, 1}, "A"}));
     for (const std::string& text : texts)
