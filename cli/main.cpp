@@ -11,12 +11,14 @@
 #include <string>
 #include <unistd.h>
 
+#include <QLocale>
 #include <QString>
 
 #include "CliDriver.h"
 #include "CliInput.h"
 #include "ConstsGoalrun.h"
 #include "GameGoalrun.h"
+#include "ZnCatalog.h"
 #include "ZnFileName.h"
 #include "ZnTeamNames.h"
 
@@ -37,6 +39,40 @@ int Finish(int status) {
     return 1;
 }
 
+// The languages of the catalogs present: "ja (Japanese, the default whatever the locale) or en
+// (English)".
+std::string LanguageList() {
+    const QStringList codes = CatalogLanguages();
+    std::string list;
+    for (qsizetype i = 0; i < codes.size(); ++i) {
+        if (i > 0)
+            list += i + 1 == codes.size() ? " or " : ", ";
+        list += codes[i].toStdString() + " (" +
+                QLocale::languageToString(QLocale(codes[i]).language()).toStdString() +
+                (i == 0 ? ", the default whatever the locale)" : ")");
+    }
+    return list;
+}
+
+// `text` in lines of at most 78 columns, the first after `lead`, the others indented as deep.
+std::string Wrapped(const std::string& lead, const std::string& text) {
+    std::string out = lead;
+    size_t column = lead.size();
+    std::istringstream words(text);
+    for (std::string word; words >> word;) {
+        if (column > lead.size() && column + 1 + word.size() > 78) {
+            out += '\n' + std::string(lead.size(), ' ');
+            column = lead.size();
+        } else if (column > lead.size()) {
+            out += ' ';
+            ++column;
+        }
+        out += word;
+        column += word.size();
+    }
+    return out + '\n';
+}
+
 int Help() {
     std::cout << UsageLine
               << "Plays the soccer league management game without a window: reads commands from\n"
@@ -45,11 +81,12 @@ int Help() {
                  "  --seed N      make the run reproducible (N from 0 to 4294967295)\n"
                  "  --names FILE  read the club names from FILE (default: TeamNameList.txt\n"
                  "                beside the program)\n"
-                 "  --lang L      the language of what the game says: ja (Japanese, the default\n"
-                 "                whatever the locale) or en (English); every command works in\n"
-                 "                both, and the record views (report, review, records, state)\n"
-                 "                are the same in both\n"
-                 "  --help        show this help and exit\n"
+              << Wrapped("  --lang L      ",
+                         "the language of what the game says: " + LanguageList() +
+                             "; every command works in each, and the record "
+                             "views (report, review, records, state) are the "
+                             "same in each")
+              << "  --help        show this help and exit\n"
                  "  --version     show the version and exit\n"
                  "\n";
     TZnCliDriver::PrintHelp(std::cout, Japanese());
@@ -98,13 +135,11 @@ int Run(int argc, char** argv) {
         } else if (option == "--names") {
             names = argv[++i];
         } else if (option == "--lang") {
-            wording = WordingFor(argv[++i]);
-            if (wording == nullptr) {
-                std::string codes;
-                for (const TZnWording* known : Languages())
-                    codes += " " + std::string(known->Code);
-                return Usage(("--lang takes one of:" + codes).c_str());
-            }
+            wording = CatalogWording(QString::fromLocal8Bit(argv[++i]));
+            if (wording == nullptr)
+                return Usage(("--lang takes one of: " +
+                              CatalogLanguages().join(QLatin1Char(' ')).toStdString())
+                                 .c_str());
         } else {
             return Usage("unknown option");
         }

@@ -15,7 +15,7 @@ set(goalrun_install_dir lib/goalrun)
 set(goalrun_id example.vomera.goalrun)
 
 install(TARGETS goalrun goalrun-cli RUNTIME DESTINATION ${goalrun_install_dir})
-install(FILES TeamNameList.txt goalrun_help.html goalrun_help_en.html icons/goalrun.svg
+install(FILES TeamNameList.txt ${goalrun_help_pages} icons/goalrun.svg
               goalrun.installed
         DESTINATION ${goalrun_install_dir})
 install(FILES icons/goalrun-256.png DESTINATION ${goalrun_install_dir} RENAME goalrun.png)

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QPainter>
 
@@ -163,7 +164,8 @@ QRectF TZnCareerChart::PlotArea() const {
     // Room for the rank numbers on the left, the funds on the right, the axis captions above and
     // the seasons below. The widest funds label bounds the right margin whatever the steps are.
     const QFontMetricsF metrics(font());
-    const qreal left = metrics.horizontalAdvance(tr("順位")) + Gap * 2;
+    const qreal left =
+        metrics.horizontalAdvance(QCoreApplication::translate("GameWords", "順位")) + Gap * 2;
     const qreal right = std::max(metrics.horizontalAdvance(FMoneyFormat(FMoneyMax)),
                                  metrics.horizontalAdvance(FMoneyFormat(FMoneyMin))) +
                         Gap * 2;
@@ -213,11 +215,12 @@ void TZnCareerChart::PaintAxes(QPainter& painter, const QRectF& plot,
     painter.drawRect(plot);
     painter.setPen(RankColor);
     painter.drawText(QRectF(Gap / 2, 0, plot.left() + line * 2, line),
-                     Qt::AlignLeft | Qt::AlignVCenter, tr("順位"));
+                     Qt::AlignLeft | Qt::AlignVCenter,
+                     QCoreApplication::translate("GameWords", "順位"));
     painter.setPen(MoneyColor);
     painter.drawText(
         QRectF(plot.right() - line * 2, 0, width() - plot.right() + line * 2 - Gap / 2, line),
-        Qt::AlignRight | Qt::AlignVCenter, tr("資金"));
+        Qt::AlignRight | Qt::AlignVCenter, QCoreApplication::translate("GameWords", "資金"));
 
     // Ranks 1, 1 + k, ..., 16 with k a divisor of 15 as small as the height allows.
     const qreal need = line * 1.2 * (Ranks - 1) / plot.height();

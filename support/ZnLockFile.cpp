@@ -29,6 +29,11 @@ QString KindOf(mode_t mode) {
     return QCoreApplication::translate("TZnLockFile", "ロックファイルでないもの");
 }
 
+// The system's words for `error`, taken now: errno changes.
+std::function<QString()> SystemError(int error) {
+    return [text = QString::fromLocal8Bit(std::strerror(error))] { return text; };
+}
+
 bool SameFile(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
@@ -47,10 +52,13 @@ TZnLockFile::~TZnLockFile() {
     ::close(Fd);
 }
 
-TZnLockFile::TResult TZnLockFile::Blocked(const QString& reason) {
-    Error = QCoreApplication::translate(
-                "TZnLockFile", "ロックファイル %1 を使えないため、二重起動を確かめられません: %2")
-                .arg(Path, reason);
+TZnLockFile::TResult TZnLockFile::Blocked(std::function<QString()> reason) {
+    Error = [path = Path, reason = std::move(reason)] {
+        return QCoreApplication::translate(
+                   "TZnLockFile",
+                   "ロックファイル %1 を使えないため、二重起動を確かめられません: %2")
+            .arg(path, reason());
+    };
     return TResult::Blocked;
 }
 
@@ -61,7 +69,7 @@ bool TZnLockFile::ClearPath(const QByteArray& name) {
     if (::lstat(name.constData(), &info) != 0) {
         if (errno == ENOENT)
             return true;
-        Blocked(QString::fromLocal8Bit(std::strerror(errno)));
+        Blocked(SystemError(errno));
         return false;
     }
     if (S_ISREG(info.st_mode))
@@ -73,7 +81,9 @@ bool TZnLockFile::ClearPath(const QByteArray& name) {
         if (removed == 0 || errno == ENOENT)
             return true;
     }
-    Blocked(QCoreApplication::translate("TZnLockFile", "%1があります").arg(KindOf(info.st_mode)));
+    Blocked([mode = info.st_mode] {
+        return QCoreApplication::translate("TZnLockFile", "%1があります").arg(KindOf(mode));
+    });
     return false;
 }
 
@@ -93,7 +103,7 @@ TZnLockFile::TResult TZnLockFile::TryLock() {
                 continue;
             if (errno == ELOOP || errno == EISDIR || errno == ENXIO)
                 continue; // replaced since it was looked at
-            return Blocked(QString::fromLocal8Bit(std::strerror(errno)));
+            return Blocked(SystemError(errno));
         }
         struct stat opened {};
         struct stat named {};
@@ -106,7 +116,7 @@ TZnLockFile::TResult TZnLockFile::TryLock() {
             ::close(fd);
             if (error == EWOULDBLOCK)
                 return TResult::Held;
-            return Blocked(QString::fromLocal8Bit(std::strerror(error)));
+            return Blocked(SystemError(error));
         }
         // The holder before may have removed the file between our opening and locking it.
         if (::lstat(name.constData(), &named) != 0 || !SameFile(opened, named)) {
@@ -124,5 +134,6 @@ TZnLockFile::TResult TZnLockFile::TryLock() {
         Fd = fd;
         return TResult::Taken;
     }
-    return Blocked(QCoreApplication::translate("TZnLockFile", "置き換えられ続けています"));
+    return Blocked(
+        [] { return QCoreApplication::translate("TZnLockFile", "置き換えられ続けています"); });
 }

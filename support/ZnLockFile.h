@@ -6,6 +6,8 @@
 // owns that number now. Nothing here ever blocks: the path is looked at before it is opened and
 // opened without waiting.
 
+#include <functional>
+
 #include <QString>
 
 class TZnLockFile {
@@ -27,14 +29,17 @@ public:
     // Tries once, without waiting. On success the file holds this process's number, the program's
     // name and the host's name, one a line.
     [[nodiscard]] TResult TryLock();
-    // One line, naming the path and what is in the way.
-    [[nodiscard]] const QString& ErrorString() const { return Error; }
+    // One line, naming the path and what is in the way, in the language of the moment.
+    [[nodiscard]] QString ErrorString() const { return Error ? Error() : QString(); }
+    // What words ErrorString, for a text that must follow a later change of language.
+    [[nodiscard]] const std::function<QString()>& ErrorWords() const { return Error; }
 
 private:
     [[nodiscard]] bool ClearPath(const QByteArray& name);
-    TResult Blocked(const QString& reason); // sets ErrorString
+    // Sets ErrorString, with the reason `reason` words.
+    TResult Blocked(std::function<QString()> reason);
 
     QString Path;
-    QString Error;
+    std::function<QString()> Error;
     int Fd = -1;
 };

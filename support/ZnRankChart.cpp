@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -15,7 +16,7 @@ namespace {
 constexpr qreal HitRadius = 6.0;
 
 QString MatchdayText(int day) {
-    return TZnRankChart::tr("第%1節").arg(day + 1);
+    return QCoreApplication::translate("GameWords", "第%1節").arg(day + 1);
 }
 
 // The axis labels drawn so far, as spans along the axis; a label that would come closer than a

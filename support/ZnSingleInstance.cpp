@@ -182,7 +182,9 @@ TZnSingleInstance::TRole TZnSingleInstance::Claim() {
         return CurrentRole;
     const QString folder = ChannelFolder();
     if (folder.isEmpty()) {
-        Error = tr("自分だけが書き込めるフォルダがないため、二重起動を確かめられません");
+        Error = [] {
+            return tr("自分だけが書き込めるフォルダがないため、二重起動を確かめられません");
+        };
         return CurrentRole = TRole::Unavailable;
     }
     LockPath = folder + QLatin1Char('/') + Name + QStringLiteral(".lock");
@@ -201,7 +203,7 @@ TZnSingleInstance::TRole TZnSingleInstance::Claim() {
     case TZnLockFile::TResult::Blocked:
         break;
     }
-    Error = Lock->ErrorString();
+    Error = Lock->ErrorWords();
     Lock.reset();
     return CurrentRole = TRole::Unavailable;
 }
@@ -216,7 +218,7 @@ bool TZnSingleInstance::AnyCopyAnswers() const {
 
 bool TZnSingleInstance::Listen() {
     if (CurrentRole != TRole::First) {
-        Error = tr("最初に起動したコピーだけがファイルを受け取れます");
+        Error = [] { return tr("最初に起動したコピーだけがファイルを受け取れます"); };
         return false;
     }
     if (Server != nullptr)
@@ -226,8 +228,9 @@ bool TZnSingleInstance::Listen() {
     // Holding the lock, this copy may remove what a dead copy left behind.
     QLocalServer::removeServer(SocketPath);
     if (!server->listen(SocketPath)) {
-        Error = tr("ファイル受け取り用のソケット %1 を開けません: %2")
-                    .arg(SocketPath, server->errorString());
+        Error = [socket = SocketPath, reason = server->errorString()] {
+            return tr("ファイル受け取り用のソケット %1 を開けません: %2").arg(socket, reason);
+        };
         return false;
     }
     Server = server.release();
@@ -252,7 +255,7 @@ void TZnSingleInstance::ListenAgainIfStopped() {
 bool TZnSingleInstance::HandOver(const QString& path, const TZnLaunchTokens& launch,
                                  std::chrono::milliseconds timeout) {
     if (CurrentRole != TRole::Second) {
-        Error = tr("既に起動しているゴールランがありません");
+        Error = [] { return tr("既に起動しているゴールランがありません"); };
         return false;
     }
     TZnHandOverMessage message;
@@ -263,10 +266,11 @@ bool TZnSingleInstance::HandOver(const QString& path, const TZnLaunchTokens& lau
     }
     message.Launch = launch;
     // The player is told of the file that was not opened.
-    const auto fail = [this, &message](const QString& reason) {
-        Error = reason;
+    // The second copy says it at once: the words are taken now.
+    const auto fail = [this, &message](QString reason) {
         if (message.HasCopyData)
-            Error += tr("（%1 は開かれていません）").arg(DecodeFileName(message.Bytes.chopped(1)));
+            reason += tr("（%1 は開かれていません）").arg(DecodeFileName(message.Bytes.chopped(1)));
+        Error = [reason] { return reason; };
         return false;
     };
     const QByteArray bytes = EncodeHandOver(message);

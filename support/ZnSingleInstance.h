@@ -26,6 +26,7 @@
 
 #include <chrono>
 #include <deque>
+#include <functional>
 #include <memory>
 
 #include <QObject>
@@ -110,7 +111,10 @@ public:
     // answered when the last copy of the returned handle is gone, not when the handler returns.
     [[nodiscard]] std::shared_ptr<void> DeferAnswer() const { return CurrentAnswer; }
 
-    [[nodiscard]] const QString& ErrorString() const { return Error; }
+    // In the language of the moment.
+    [[nodiscard]] QString ErrorString() const { return Error ? Error() : QString(); }
+    // What words ErrorString, for a text that must follow a later change of language.
+    [[nodiscard]] const std::function<QString()>& ErrorWords() const { return Error; }
     // Empty until Claim has found the folder.
     [[nodiscard]] const QString& LockFilePath() const { return LockPath; }
     [[nodiscard]] const QString& ServerName() const { return SocketPath; }
@@ -138,7 +142,7 @@ private:
     QString LockPath;
     QString SocketPath;
     TRole CurrentRole = TRole::Undecided;
-    QString Error;
+    std::function<QString()> Error;
     std::unique_ptr<TZnLockFile> Lock;
     QLocalServer* Server = nullptr; // owned as a child
     QTimer* Watchdog = nullptr;     // owned as a child

@@ -1,12 +1,13 @@
 #include "ZnTranslation.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QEvent>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPointer>
 #include <QTranslator>
+
+#include "ZnCatalog.h"
 
 namespace {
 
@@ -42,18 +43,8 @@ void Remove(QPointer<QTranslator>& translator) {
 
 } // namespace
 
-QStringList WindowLanguages() {
-    QStringList codes{SourceLanguage};
-    const QStringList files =
-        QDir(QStringLiteral(":/i18n"))
-            .entryList({QStringLiteral("goalrun_*.qm")}, QDir::Files, QDir::Name);
-    for (const QString& file : files)
-        codes << file.mid(8, file.size() - 11); // between "goalrun_" and ".qm"
-    return codes;
-}
-
 QString LanguageOfLocale(const QStringList& uiLanguages) {
-    const QStringList spoken = WindowLanguages();
+    const QStringList spoken = CatalogLanguages();
     for (const QString& language : uiLanguages) {
         const QString code =
             language.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0);
@@ -76,7 +67,7 @@ QString WindowLanguage() {
 
 bool SetWindowLanguage(const QString& code) {
     TInstalled& installed = Installed();
-    const QString chosen = WindowLanguages().contains(code) ? code : SourceLanguage;
+    const QString chosen = CatalogLanguages().contains(code) ? code : SourceLanguage;
     Remove(installed.Program);
     Remove(installed.Qt);
     installed.Code = chosen;

@@ -1,15 +1,14 @@
 #pragma once
 
-// The window's languages. Japanese is the language of the texts in the source; every other one
-// is a translation compiled into the resources as ":/i18n/goalrun_<code>.qm". Qt's own texts
-// (standard buttons, file dialogs, context menus) follow through qtbase_<code> from Qt's
-// translations folder (Debian ships them in qt6-translations-l10n).
+// The window's language, one of the catalogs' (ZnCatalog.h): Japanese is the language of the
+// texts in the source; every other one is a catalog compiled into the resources as
+// ":/i18n/goalrun_<code>.qm". Qt's own texts (standard buttons, file dialogs, context menus)
+// follow through qtbase_<code> from Qt's translations folder (Debian ships them in
+// qt6-translations-l10n).
 
 #include <QString>
 #include <QStringList>
 
-// "ja" first, then the code of each translation in the resources.
-[[nodiscard]] QStringList WindowLanguages();
 // The first of `uiLanguages` (QLocale::uiLanguages(), "en-US" and the like) that the window
 // speaks; Japanese when none is ("C" included).
 [[nodiscard]] QString LanguageOfLocale(const QStringList& uiLanguages);
@@ -18,7 +17,7 @@
 
 // The language the window speaks now.
 [[nodiscard]] QString WindowLanguage();
-// Installs the translations of `code` (a language of WindowLanguages(), else Japanese) in the
+// Installs the translations of `code` (a language of CatalogLanguages(), else Japanese) in the
 // application and removes those of the language before; every widget receives
 // QEvent::LanguageChange. Returns false when Qt's own translation is missing: its texts then
 // stay English, the game's own speak `code` all the same.

@@ -2,10 +2,135 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
-    <name>TCareerModel</name>
+    <name>GameMessages</name>
     <message>
-        <source>季</source>
-        <translation>Season</translation>
+        <source>あなたを監督に招いたのは、我がチームを優勝に導いてもらうためです。</source>
+        <translation>You were brought in as manager to lead our club to the title.</translation>
+    </message>
+    <message>
+        <source>そのために、%1を資金として捻出しました。</source>
+        <extracomment>%1 the funds</extracomment>
+        <translation>To that end, we have raised %1 in funds for you.</translation>
+    </message>
+    <message>
+        <source>それでは、健闘を祈ります。</source>
+        <translation>Good luck.</translation>
+    </message>
+    <message>
+        <source>第%1節 %2で、%5に勝ちました！</source>
+        <extracomment>%1 the matchday, %2 home or away, %5 the opponent</extracomment>
+        <translation>Matchday %1, %2: won against %5!</translation>
+    </message>
+    <message>
+        <source>第%1節 %2で、%5に引き分けました。</source>
+        <extracomment>%1 the matchday, %2 home or away, %5 the opponent</extracomment>
+        <translation>Matchday %1, %2: drew with %5.</translation>
+    </message>
+    <message>
+        <source>第%1節 %2で、%5に負けました。</source>
+        <extracomment>%1 the matchday, %2 home or away, %5 the opponent</extracomment>
+        <translation>Matchday %1, %2: lost to %5.</translation>
+    </message>
+    <message>
+        <source>経験値%1を獲得しました。</source>
+        <translation>Gained %1 experience points.</translation>
+    </message>
+    <message>
+        <source>勝利給%1を獲得しました。</source>
+        <translation>Gained a win bonus of %1.</translation>
+    </message>
+    <message>
+        <source>最終順位%1位で、賞金%2を獲得しました。</source>
+        <extracomment>%1 the final rank, %2 the prize money</extracomment>
+        <translation>Finished in position %1, winning prize money of %2.</translation>
+    </message>
+    <message>
+        <source>優勝おめでとうございます！</source>
+        <translation>Congratulations on winning the title!</translation>
+    </message>
+    <message>
+        <source>30連勝優勝なんて夢のようです！！</source>
+        <translation>The title with thirty straight wins: a dream come true!!</translation>
+    </message>
+    <message>
+        <source>%1で優勝するなんて、あなたはすばらしい監督です！！</source>
+        <extracomment>%1 the season</extracomment>
+        <translation>The title in %1: you are a superb manager!!</translation>
+    </message>
+    <message>
+        <source>%1です。優勝目指してがんばりましょう。</source>
+        <extracomment>%1 the season</extracomment>
+        <translation>%1 begins. Let&apos;s go for the title.</translation>
+    </message>
+    <message>
+        <source>強化費を指定してください。</source>
+        <translation>Enter the amount to invest in strengthening.</translation>
+    </message>
+    <message>
+        <source>強化費が足りません。</source>
+        <translation>The funds do not cover that amount.</translation>
+    </message>
+    <message>
+        <source>強化費を%1投入しました。</source>
+        <translation>Invested %1 in strengthening.</translation>
+    </message>
+    <message>
+        <source>%1が壊れているため読み込めませんでした。</source>
+        <extracomment>%1 the kinds of records lost, joined by the list separator</extracomment>
+        <translation>Could not read %1: damaged in the file.</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <extracomment>Where the club played a match (%2 of a match result)</extracomment>
+        <translation>at home</translation>
+    </message>
+    <message>
+        <source>Away</source>
+        <translation>away</translation>
+    </message>
+    <message>
+        <source>経歴データ</source>
+        <translation>the career data</translation>
+    </message>
+    <message>
+        <source>過去のシーズンの記録</source>
+        <translation>the records of past seasons</translation>
+    </message>
+    <message>
+        <source>今季の試合経過</source>
+        <translation>this season&apos;s rounds</translation>
+    </message>
+    <message>
+        <source>今季の自チームの試合記録</source>
+        <translation>this season&apos;s matches of your club</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <extracomment>Between the kinds of records lost</extracomment>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>GameWords</name>
+    <message>
+        <source>ゴールラン</source>
+        <translation>Goalrun</translation>
+    </message>
+    <message>
+        <source>勝ち</source>
+        <translation>Won</translation>
+    </message>
+    <message>
+        <source>引き分け</source>
+        <translation>Drawn</translation>
+    </message>
+    <message>
+        <source>負け</source>
+        <translation>Lost</translation>
+    </message>
+    <message>
+        <source>チーム</source>
+        <translation>Club</translation>
     </message>
     <message>
         <source>順位</source>
@@ -14,6 +139,10 @@
     <message>
         <source>勝点</source>
         <translation>Pts</translation>
+    </message>
+    <message>
+        <source>試合数</source>
+        <translation>Played</translation>
     </message>
     <message>
         <source>勝</source>
@@ -36,20 +165,152 @@
         <translation>GA</translation>
     </message>
     <message>
-        <source>賞金</source>
-        <translation>Prize</translation>
+        <source>得失差</source>
+        <translation>GD</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Away</source>
+        <translation>Away</translation>
+    </message>
+    <message>
+        <source>担当チーム</source>
+        <translation>Your club</translation>
+    </message>
+    <message>
+        <source>前節結果</source>
+        <translation>Last result</translation>
+    </message>
+    <message>
+        <source>前節勝敗</source>
+        <translation>Last outcome</translation>
+    </message>
+    <message>
+        <source>今節</source>
+        <translation>Next match</translation>
+    </message>
+    <message>
+        <source>今節予想</source>
+        <translation>Prediction</translation>
+    </message>
+    <message>
+        <source>今節強化費</source>
+        <translation>Strengthening</translation>
+    </message>
+    <message>
+        <source>監督レベル</source>
+        <translation>Manager level</translation>
+    </message>
+    <message>
+        <source>監督経験値</source>
+        <translation>Experience</translation>
+    </message>
+    <message>
+        <source>監督資金</source>
+        <translation>Funds</translation>
+    </message>
+    <message>
+        <source>シーズン</source>
+        <translation>Season</translation>
+    </message>
+    <message>
+        <source>勝敗見込み</source>
+        <translation>Odds</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>第%1節 %2 %3 %4</source>
+        <extracomment>%1 the matchday, %2 the home club, %3 the score, %4 the away club</extracomment>
+        <translation>Matchday %1: %2 %3 %4</translation>
+    </message>
+    <message>
+        <source>第%1節 %2 - %3</source>
+        <extracomment>%1 the matchday, %2 the home club, %3 the away club</extracomment>
+        <translation>Matchday %1: %2 - %3</translation>
+    </message>
+    <message>
+        <source>%1季目</source>
+        <translation>Season %1</translation>
+    </message>
+    <message>
+        <source>勝%1% 分%2% 負%3%</source>
+        <extracomment>%1 win, %2 draw, %3 loss, in whole percent</extracomment>
+        <translation>W %1% D %2% L %3%</translation>
+    </message>
+    <message>
+        <source>勝利確率10%以下</source>
+        <translation>Win chance 10% or less</translation>
+    </message>
+    <message>
+        <source>勝利確率90%以上</source>
+        <translation>Win chance 90% or more</translation>
+    </message>
+    <message>
+        <source>勝利確率%1%</source>
+        <translation>Win chance %1%</translation>
+    </message>
+    <message>
+        <source>優勝</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>ファイルは開けません</source>
+        <translation>The file cannot be opened</translation>
+    </message>
+    <message>
+        <source>ファイルを作成できませんでした</source>
+        <translation>The file could not be created</translation>
+    </message>
+    <message>
+        <source>万円</source>
+        <translation>units of ¥10,000</translation>
+    </message>
+    <message>
+        <source>%1円</source>
+        <extracomment>%1 an amount of money, written out as the next entry says</extracomment>
+        <translation>¥%1</translation>
+    </message>
+    <message>
+        <source>万</source>
+        <extracomment>How amounts of money are written out: &quot;万&quot; counts them in 万, 億 and 兆 (1億2345万); any other text writes every digit in yen, in groups of three joined by that text (&quot;,&quot; gives 200,000,000).</extracomment>
+        <translation>,</translation>
     </message>
     <message>
         <source>資金</source>
         <translation>Funds</translation>
     </message>
     <message>
-        <source>レベル</source>
-        <translation>Level</translation>
+        <source>ホーム</source>
+        <translation>Home</translation>
     </message>
     <message>
-        <source>優勝</source>
-        <translation>Title</translation>
+        <source>アウェイ</source>
+        <translation>Away</translation>
+    </message>
+    <message>
+        <source>第%1節</source>
+        <translation>Matchday %1</translation>
+    </message>
+</context>
+<context>
+    <name>TCareerModel</name>
+    <message>
+        <source>季</source>
+        <translation>Season</translation>
+    </message>
+    <message>
+        <source>賞金</source>
+        <translation>Prize</translation>
+    </message>
+    <message>
+        <source>レベル</source>
+        <translation>Level</translation>
     </message>
     <message>
         <source>%1季 %2位 勝点%3 %4勝%5分%6敗 得点%7 失点%8
@@ -312,10 +573,6 @@ Prize %9 funds %10 level %11</translation>
         <translation>Value</translation>
     </message>
     <message>
-        <source>担当チーム</source>
-        <translation>Your club</translation>
-    </message>
-    <message>
         <source>メッセージ</source>
         <translation>Messages</translation>
     </message>
@@ -459,10 +716,6 @@ Prize %9 funds %10 level %11</translation>
         <translation>Funds: %1 (highest %2, lowest %3)</translation>
     </message>
     <message>
-        <source>、</source>
-        <translation>, </translation>
-    </message>
-    <message>
         <source>資金の推移</source>
         <translation>Funds</translation>
     </message>
@@ -561,22 +814,6 @@ Prize %9 funds %10 level %11</translation>
         <translation>Other matches</translation>
     </message>
     <message>
-        <source>ホーム</source>
-        <translation>Home</translation>
-    </message>
-    <message>
-        <source>スコア</source>
-        <translation>Score</translation>
-    </message>
-    <message>
-        <source>アウェイ</source>
-        <translation>Away</translation>
-    </message>
-    <message>
-        <source>ゴール</source>
-        <translation>Goal</translation>
-    </message>
-    <message>
         <source>観戦の知らせ</source>
         <translation>Match news</translation>
     </message>
@@ -664,6 +901,14 @@ Prize %9 funds %10 level %11</translation>
         <source>勝率%1%からの勝利！</source>
         <translation>Won from a %1% win chance!</translation>
     </message>
+    <message>
+        <source>スコア</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>ゴール</source>
+        <translation>Goal</translation>
+    </message>
 </context>
 <context>
     <name>TMatchReportView</name>
@@ -736,14 +981,6 @@ Prize %9 funds %10 level %11</translation>
         <translation>Venue</translation>
     </message>
     <message>
-        <source>ホーム</source>
-        <translation>Home</translation>
-    </message>
-    <message>
-        <source>アウェイ</source>
-        <translation>Away</translation>
-    </message>
-    <message>
         <source>強化費</source>
         <translation>Strengthening</translation>
     </message>
@@ -782,21 +1019,6 @@ Prize %9 funds %10 level %11</translation>
     <message>
         <source>経験値</source>
         <translation>Experience</translation>
-    </message>
-    <message>
-        <source>順位</source>
-        <translation>Rank</translation>
-    </message>
-    <message>
-        <source>資金</source>
-        <translation>Funds</translation>
-    </message>
-</context>
-<context>
-    <name>TMatchdayStrip</name>
-    <message>
-        <source>第%1節</source>
-        <translation>Matchday %1</translation>
     </message>
 </context>
 <context>
@@ -925,10 +1147,6 @@ Prize %9 funds %10 level %11</translation>
         <translation>#%1</translation>
     </message>
     <message>
-        <source>なし</source>
-        <translation>none</translation>
-    </message>
-    <message>
         <source>第%1節 %2-%3 %4</source>
         <translation>matchday %1 %2-%3 %4</translation>
     </message>
@@ -941,7 +1159,7 @@ Prize %9 funds %10 level %11</translation>
     </message>
     <message>
         <source>第1節 %1から第%2節 %3まで、最高%4</source>
-        <translation>From %1 after matchday 1 to %3 after matchday %2, best %4</translation>
+        <translation>Matchday 1: %1, matchday %2: %3, best %4</translation>
     </message>
     <message>
         <source>シーズンレビュー</source>
@@ -975,28 +1193,12 @@ Prize %9 funds %10 level %11</translation>
         <translation>Season review %1</translation>
     </message>
     <message>
-        <source>シーズン</source>
-        <translation>Season</translation>
-    </message>
-    <message>
         <source>%1 (第%2節まで)</source>
         <translation>%1 (to matchday %2)</translation>
     </message>
     <message>
-        <source>チーム</source>
-        <translation>Club</translation>
-    </message>
-    <message>
         <source>最終順位</source>
         <translation>Final rank</translation>
-    </message>
-    <message>
-        <source>順位</source>
-        <translation>Rank</translation>
-    </message>
-    <message>
-        <source>勝点</source>
-        <translation>Pts</translation>
     </message>
     <message>
         <source>成績</source>
@@ -1115,14 +1317,6 @@ Prize %9 funds %10 level %11</translation>
         <source>%1季</source>
         <translation>S%1</translation>
     </message>
-    <message>
-        <source>順位</source>
-        <translation>Rank</translation>
-    </message>
-    <message>
-        <source>資金</source>
-        <translation>Funds</translation>
-    </message>
 </context>
 <context>
     <name>TZnExitAction</name>
@@ -1186,10 +1380,6 @@ Prize %9 funds %10 level %11</translation>
 </context>
 <context>
     <name>TZnRankChart</name>
-    <message>
-        <source>第%1節</source>
-        <translation>Matchday %1</translation>
-    </message>
     <message>
         <source>なし</source>
         <translation>None</translation>

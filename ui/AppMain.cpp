@@ -59,6 +59,13 @@ int RunGoalrun(int argc, char* argv[], const std::function<void(TFormMain&)>& be
     starting.reset();
     QApplication::setDesktopFileName(QStringLiteral("example.vomera.goalrun")); // the app id
 
+    // The language the player chose, else the desktop's, before anything is said: a second copy
+    // tells why it could not hand over in the window's language. Without Qt's own translation its
+    // standard buttons stay English; the game plays the same.
+    // The settings are read once: the window takes its remembered state from the same values.
+    std::unique_ptr<TWindowSettings> settings = OpenWindowSettings();
+    SetWindowLanguage(StartLanguage(*settings));
+
     TZnSingleInstance instance;
     switch (instance.Claim()) {
     case TZnSingleInstance::TRole::Second:
@@ -76,11 +83,6 @@ int RunGoalrun(int argc, char* argv[], const std::function<void(TFormMain&)>& be
         break;
     }
 
-    // The language the player chose, else the desktop's. Without Qt's own translation its
-    // standard buttons stay English; the game plays the same.
-    // The settings are read once: the window takes its remembered state from the same values.
-    std::unique_ptr<TWindowSettings> settings = OpenWindowSettings();
-    SetWindowLanguage(StartLanguage(*settings));
     QApplication::setWindowIcon(ApplicationIcon());
     TZnDesktopOpener opener;
     TZnQtDialogs dialogs;

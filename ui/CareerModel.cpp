@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include <QCoreApplication>
+
 #include "WindowWords.h"
 #include "ZnTranslation.h"
 
@@ -19,14 +21,23 @@ QVariant Alignment(TCareerColumn column) {
 } // namespace
 
 QString CareerColumnCaption(TCareerColumn column) {
-    static constexpr std::array<const char*, static_cast<size_t>(TCareerColumn::Count)> captions = {
-        QT_TRANSLATE_NOOP("TCareerModel", "季"),     QT_TRANSLATE_NOOP("TCareerModel", "順位"),
-        QT_TRANSLATE_NOOP("TCareerModel", "勝点"),   QT_TRANSLATE_NOOP("TCareerModel", "勝"),
-        QT_TRANSLATE_NOOP("TCareerModel", "分"),     QT_TRANSLATE_NOOP("TCareerModel", "負"),
-        QT_TRANSLATE_NOOP("TCareerModel", "得点"),   QT_TRANSLATE_NOOP("TCareerModel", "失点"),
-        QT_TRANSLATE_NOOP("TCareerModel", "賞金"),   QT_TRANSLATE_NOOP("TCareerModel", "資金"),
-        QT_TRANSLATE_NOOP("TCareerModel", "レベル"), QT_TRANSLATE_NOOP("TCareerModel", "優勝")};
-    return TCareerModel::tr(captions.at(static_cast<size_t>(column)));
+    // The words the engine's views show as well are theirs ("GameWords"): one entry each.
+    static constexpr std::array<std::array<const char*, 2>,
+                                static_cast<size_t>(TCareerColumn::Count)>
+        captions = {{{"TCareerModel", QT_TRANSLATE_NOOP("TCareerModel", "季")},
+                     {"GameWords", QT_TRANSLATE_NOOP("GameWords", "順位")},
+                     {"GameWords", QT_TRANSLATE_NOOP("GameWords", "勝点")},
+                     {"GameWords", QT_TRANSLATE_NOOP("GameWords", "勝")},
+                     {"GameWords", QT_TRANSLATE_NOOP("GameWords", "分")},
+                     {"GameWords", QT_TRANSLATE_NOOP("GameWords", "負")},
+                     {"GameWords", QT_TRANSLATE_NOOP("GameWords", "得点")},
+                     {"GameWords", QT_TRANSLATE_NOOP("GameWords", "失点")},
+                     {"TCareerModel", QT_TRANSLATE_NOOP("TCareerModel", "賞金")},
+                     {"GameWords", QT_TRANSLATE_NOOP("GameWords", "資金")},
+                     {"TCareerModel", QT_TRANSLATE_NOOP("TCareerModel", "レベル")},
+                     {"GameWords", QT_TRANSLATE_NOOP("GameWords", "優勝")}}};
+    const auto& caption = captions.at(static_cast<size_t>(column));
+    return QCoreApplication::translate(caption[0], caption[1]);
 }
 
 qint64 CareerCellValue(const TZnSeasonRecord& season, TCareerColumn column) {

@@ -21,6 +21,7 @@
 #include "WindowState.h"
 #include "WindowWords.h"
 #include "ZnActns.h"
+#include "ZnCatalog.h"
 #include "ZnColumnInfos.h"
 #include "ZnListView.h"
 #include "ZnTranslation.h"
@@ -43,7 +44,7 @@ QString ToolTipWithKey(const QAction& action) {
 QString HelpFileName(const QString& folder, const QString& language) {
     const QString base = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     const QString japanese = base + QStringLiteral("_help.html");
-    if (language == WindowLanguages().front())
+    if (language == CatalogLanguages().front())
         return japanese;
     const QString own = base + QStringLiteral("_help_%1.html").arg(language);
     return QFileInfo::exists(folder + own) ? own : japanese;
@@ -61,7 +62,7 @@ QMenu* TFormMain::CreateLanguageMenu() {
     MenuLanguage = new QMenu(this);
     MenuLanguage->setObjectName(QStringLiteral("MenuLanguage"));
     auto* group = new QActionGroup(MenuLanguage);
-    for (const QString& code : WindowLanguages()) {
+    for (const QString& code : CatalogLanguages()) {
         // Each language is named in itself, so that a player lost in the other one finds it.
         QAction* entry = MenuLanguage->addAction(LanguageName(code));
         entry->setObjectName(QStringLiteral("MenuLanguage_") + code);
@@ -149,7 +150,7 @@ void TFormMain::Retranslate() {
         ZnCIMyClub->ColumnInfos()[column].Caption = tr(clubCaptions[column]);
     ZLVMyClub->Model().SetCaptions(
         [this](int32_t tag) { return ZnCIMyClub->ColumnInfos()[tag].Caption; });
-    ZLVMyClub->setAccessibleName(tr("担当チーム"));
+    ZLVMyClub->setAccessibleName(QCoreApplication::translate("GameWords", "担当チーム"));
     RichEdit1->setAccessibleName(tr("メッセージ"));
     if (&RichEdit1->Wording() != &WindowWording())
         RichEdit1->SetWording(WindowWording());

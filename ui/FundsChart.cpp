@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -49,7 +50,8 @@ QString TFundsChart::Summary() const {
     if (last > 0 && FFunds[last])
         parts << tr("第%1節後 %2").arg(last).arg(FFormat(*FFunds[last]));
     return tr("資金: %1 (最高 %2、最低 %3)")
-        .arg(parts.join(tr("、")), FFormat(range->second), FFormat(range->first));
+        .arg(parts.join(QCoreApplication::translate("GameMessages", "、")), FFormat(range->second),
+             FFormat(range->first));
 }
 
 void TFundsChart::paintEvent(QPaintEvent*) {

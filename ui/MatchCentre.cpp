@@ -1,5 +1,6 @@
 #include "MatchCentre.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QActionGroup>
 #include <QFont>
@@ -187,7 +188,9 @@ void TMatchCentre::Retranslate() {
     set(FActHalfTime, tr("ハーフタイムで止める"), tr("前半が終わったら観戦を一時停止します"));
     FEventList->setAccessibleName(tr("試合の出来事"));
     FOthers->setAccessibleName(tr("ほかの試合"));
-    FOthers->setHorizontalHeaderLabels({tr("ホーム"), tr("スコア"), tr("アウェイ"), tr("ゴール")});
+    const QString home = QCoreApplication::translate("GameWords", "ホーム");
+    const QString away = QCoreApplication::translate("GameWords", "アウェイ");
+    FOthers->setHorizontalHeaderLabels({home, tr("スコア"), away, tr("ゴール")});
     FOthers->setFixedHeight(TableContentHeight(*FOthers));
     FAnnouncer->setAccessibleDescription(tr("観戦の知らせ"));
     for (auto* button : findChildren<QToolButton*>())
@@ -292,8 +295,10 @@ void TMatchCentre::ShowQuarter(int quarter) {
 void TMatchCentre::ShowLines() {
     const auto scores = FLive->ScoresAfter(FQuarter);
     const auto before = FLive->ScoresAfter(std::max(0, FQuarter - 1));
-    FHeading->setText(
-        tr("第%1節 %2").arg(FLive->Matchday()).arg(FAtHome ? tr("ホーム") : tr("アウェイ")));
+    FHeading->setText(tr("第%1節 %2")
+                          .arg(FLive->Matchday())
+                          .arg(FAtHome ? QCoreApplication::translate("GameWords", "ホーム")
+                                       : QCoreApplication::translate("GameWords", "アウェイ")));
     FScore->setText(ScoreLine(scores.front()));
     FOddsLine->setText(
         FOdds ? tr("試合前の見込み %1").arg(FromView(OddsText(WindowWording(), *FOdds)))

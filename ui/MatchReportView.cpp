@@ -1,5 +1,6 @@
 #include "MatchReportView.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollArea>
@@ -154,7 +155,8 @@ void TMatchReportView::ShowRounds(const TZnFixtureReport& f) {
 void TMatchReportView::ShowMine(const TZnPlayerMatchReport& m) {
     FillCaptionValueRows(
         *FDetails,
-        {{tr("場所"), m.AtHome ? tr("ホーム") : tr("アウェイ")},
+        {{tr("場所"), m.AtHome ? QCoreApplication::translate("GameWords", "ホーム")
+                               : QCoreApplication::translate("GameWords", "アウェイ")},
          {tr("強化費"), YenText(m.BuildUp)},
          {tr("強化の効果"), tr("攻守+%1 (レベル%2)").arg(m.Added).arg(m.Level)},
          {tr("戦力"), tr("攻%1 守%2").arg(m.MyAttack).arg(m.MyDefense)},
@@ -163,8 +165,9 @@ void TMatchReportView::ShowMine(const TZnPlayerMatchReport& m) {
          {tr("結果"), FromView(WindowWording().Outcomes.at(static_cast<size_t>(m.Result)))},
          {tr("ボーナス"), YenText(m.Bonus)},
          {tr("経験値"), QStringLiteral("+%1").arg(m.Experience)},
-         {tr("順位"), QStringLiteral("%1 → %2").arg(RankText(m.RankBefore), RankText(m.RankAfter))},
-         {tr("資金"), YenText(m.MoneyAfter)}});
+         {QCoreApplication::translate("GameWords", "順位"),
+          QStringLiteral("%1 → %2").arg(RankText(m.RankBefore), RankText(m.RankAfter))},
+         {QCoreApplication::translate("GameWords", "資金"), YenText(m.MoneyAfter)}});
     FitTableHeight(*FDetails);
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QToolButton>
 
@@ -46,7 +47,7 @@ TMatchdayStrip::TMatchdayStrip(int count, QWidget* parent)
     // The number on the button, the matchday's name in its tip and for a screen reader.
     KeepTranslated(*this, [this] {
         for (size_t i = 0; i < Buttons.size(); ++i) {
-            const QString name = tr("第%1節").arg(i + 1);
+            const QString name = QCoreApplication::translate("GameWords", "第%1節").arg(i + 1);
             Buttons[i]->setToolTip(name);
             Buttons[i]->setAccessibleName(name);
         }

@@ -22,7 +22,7 @@ QString RankText(int32_t rank) {
 
 QString ResultLineText(const std::optional<TZnNamedResult>& result) {
     if (!result)
-        return QCoreApplication::translate("TReportWords", "なし");
+        return QCoreApplication::translate("GameWords", "なし");
     return QCoreApplication::translate("TReportWords", "第%1節 %2-%3 %4")
         .arg(result->Line.Matchday)
         .arg(result->Line.For)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
@@ -84,25 +85,26 @@ void TSeasonReviewDialog::ShowReview(const TZnSeasonReview& r, const QString& cl
                              : QString());
     FHeadline->setAccessibleName(FHeadline->text());
     FillCaptionValueRows(
-        *FTable,
-        {{tr("シーズン"), over ? SeasonText(r.Season)
-                               : tr("%1 (第%2節まで)").arg(SeasonText(r.Season)).arg(r.Played)},
-         {tr("チーム"), clubName},
-         {over ? tr("最終順位") : tr("順位"), RankText(r.Rank)},
-         {tr("勝点"), QString::number(r.Points)},
-         {tr("成績"), tr("%1勝%2分%3敗").arg(r.Wins).arg(r.Draws).arg(r.Losses)},
-         {tr("得点・失点"), tr("得点%1 失点%2").arg(r.GoalsFor).arg(r.GoalsAgainst)},
-         {tr("賞金"), over ? YenText(r.Prize) : tr("シーズン終了後")},
-         {tr("開幕時の資金"), known(r.StartKnown, YenText(r.MoneyStart))},
-         {over ? tr("終了時の資金") : tr("今の資金"), YenText(r.MoneyNow)},
-         {tr("強化費の合計"), known(r.StartKnown, YenText(r.Invested))},
-         {tr("勝利ボーナスの合計"), YenText(r.Bonuses)},
-         {tr("開幕時のレベル"), known(r.StartKnown, QString::number(r.LevelStart))},
-         {over ? tr("終了時のレベル") : tr("今のレベル"), QString::number(r.LevelNow)},
-         {tr("最大の勝利"), known(r.ResultsKnown, ResultLineText(r.BestWin))},
-         {tr("最大の敗戦"), known(r.ResultsKnown, ResultLineText(r.WorstDefeat))},
-         {tr("最長無敗"), known(r.ResultsKnown, games(r.LongestUnbeaten))},
-         {tr("最長連勝"), known(r.ResultsKnown, games(r.LongestWinning))}});
+        *FTable, {{QCoreApplication::translate("GameWords", "シーズン"),
+                   over ? SeasonText(r.Season)
+                        : tr("%1 (第%2節まで)").arg(SeasonText(r.Season)).arg(r.Played)},
+                  {QCoreApplication::translate("GameWords", "チーム"), clubName},
+                  {over ? tr("最終順位") : QCoreApplication::translate("GameWords", "順位"),
+                   RankText(r.Rank)},
+                  {QCoreApplication::translate("GameWords", "勝点"), QString::number(r.Points)},
+                  {tr("成績"), tr("%1勝%2分%3敗").arg(r.Wins).arg(r.Draws).arg(r.Losses)},
+                  {tr("得点・失点"), tr("得点%1 失点%2").arg(r.GoalsFor).arg(r.GoalsAgainst)},
+                  {tr("賞金"), over ? YenText(r.Prize) : tr("シーズン終了後")},
+                  {tr("開幕時の資金"), known(r.StartKnown, YenText(r.MoneyStart))},
+                  {over ? tr("終了時の資金") : tr("今の資金"), YenText(r.MoneyNow)},
+                  {tr("強化費の合計"), known(r.StartKnown, YenText(r.Invested))},
+                  {tr("勝利ボーナスの合計"), YenText(r.Bonuses)},
+                  {tr("開幕時のレベル"), known(r.StartKnown, QString::number(r.LevelStart))},
+                  {over ? tr("終了時のレベル") : tr("今のレベル"), QString::number(r.LevelNow)},
+                  {tr("最大の勝利"), known(r.ResultsKnown, ResultLineText(r.BestWin))},
+                  {tr("最大の敗戦"), known(r.ResultsKnown, ResultLineText(r.WorstDefeat))},
+                  {tr("最長無敗"), known(r.ResultsKnown, games(r.LongestUnbeaten))},
+                  {tr("最長連勝"), known(r.ResultsKnown, games(r.LongestWinning))}});
     FitTableHeight(*FTable);
     // Wide enough for both columns' texts, never narrower than the player left it.
     const QMargins margins = layout()->contentsMargins();

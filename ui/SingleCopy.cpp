@@ -24,12 +24,12 @@ void ConnectHandOvers(TZnSingleInstance& instance, TFormMain& window) {
         return;
     // Starting the game again would open a second window: the player is told once, for good.
     auto* note = new QLabel;
-    KeepTranslated(*note, [note] {
-        note->setText(QCoreApplication::translate("TFormMain", "二重起動の確認なしで動いています"));
-    });
     note->setObjectName(QStringLiteral("SingleCopyNote"));
     note->setTextFormat(Qt::PlainText);
-    note->setToolTip(PlainToolTipMarkup(instance.ErrorString()));
+    KeepTranslated(*note, [note, why = instance.ErrorWords()] {
+        note->setText(QCoreApplication::translate("TFormMain", "二重起動の確認なしで動いています"));
+        note->setToolTip(PlainToolTipMarkup(why ? why() : QString()));
+    });
     window.statusBar()->addPermanentWidget(note);
 }
 

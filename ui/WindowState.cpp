@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 
 #include "GameSaveData.h"
+#include "ZnCatalog.h"
 #include "ZnTranslation.h"
 
 namespace {
@@ -193,7 +194,7 @@ QString StartLanguage(TWindowSettings& file) {
     if (const QSettings* settings = file.Values();
         settings != nullptr && settings->status() == QSettings::NoError) {
         const QString chosen = settings->value(LanguageKey).toString();
-        if (WindowLanguages().contains(chosen))
+        if (CatalogLanguages().contains(chosen))
             return chosen;
     }
     return LanguageOfLocale(QLocale::system().uiLanguages());

@@ -3,11 +3,12 @@
 #include <algorithm>
 
 #include "GamePage.h"
+#include "ZnCatalog.h"
 #include "ZnTranslation.h"
 #include "ZnWording.h"
 
 const TZnWording& WindowWording() {
-    const TZnWording* wording = WordingFor(WindowLanguage().toStdString());
+    const TZnWording* wording = CatalogWording(WindowLanguage());
     return wording != nullptr ? *wording : Japanese();
 }
 

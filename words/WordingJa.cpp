@@ -1,55 +1,93 @@
-// The Japanese wording: the texts the game has always shown.
+// The texts of the engine's values in the source language, Japanese: the texts the game has always
+// shown. Every other language translates them in its catalog; lupdate finds them through their
+// marks. A text the window shows as well is marked in the same context ("GameWords") there, so
+// that the catalog holds it once.
 
-#include "ZnMoneyText.h"
 #include "ZnWording.h"
 
 namespace {
 
-std::string YenInJapanese(int32_t amount) {
-    return MoneyText(amount) + "円";
-}
-
-constexpr TZnWording Ja{
-    .Code = "ja",
-    .ProductTitle = "ゴールラン",
-    .Messages = {"あなたを監督に招いたのは、我がチームを優勝に導いてもらうためです。",
-                 "そのために、{0}を資金として捻出しました。", "それでは、健闘を祈ります。",
-                 "第{0}節 {1}で、{4}に勝ちました！", "第{0}節 {1}で、{4}に引き分けました。",
-                 "第{0}節 {1}で、{4}に負けました。", "経験値{0}を獲得しました。",
-                 "勝利給{0}を獲得しました。", "最終順位{0}位で、賞金{1}を獲得しました。",
-                 "優勝おめでとうございます！", "30連勝優勝なんて夢のようです！！",
-                 "{0}で優勝するなんて、あなたはすばらしい監督です！！",
-                 "{0}です。優勝目指してがんばりましょう。", "強化費を指定してください。",
-                 "強化費が足りません。", "強化費を{0}投入しました。",
-                 "{0}が壊れているため読み込めませんでした。"},
-    .Venues = {"Home", "Away"},
-    .Outcomes = {"勝ち", "引き分け", "負け"},
-    .RecordKinds = {"経歴データ", "過去のシーズンの記録", "今季の試合経過",
-                    "今季の自チームの試合記録"},
-    .ListSeparator = "、",
-    .RankCaptions = {"チーム", "順位", "勝点", "試合数", "勝", "分", "負", "得点", "失点",
-                     "得失差"},
-    .FixtureCaptions = {"Home", "", "Away"},
-    .ClubCaptions = {"担当チーム", "前節結果", "前節勝敗", "今節", "今節予想", "今節強化費", "-",
-                     "監督レベル", "監督経験値", "監督資金", "シーズン", "勝敗見込み"},
-    .None = "なし",
-    .LastResult = "第{0}節 {1} {2} {3}",
-    .NextMatch = "第{0}節 {1} - {2}",
-    .SeasonName = "{0}季目",
-    .Odds = "勝{0}% 分{1}% 負{2}%",
-    .PredictionLow = "勝利確率10%以下",
-    .PredictionHigh = "勝利確率90%以上",
-    .Prediction = "勝利確率{0}%",
-    .Title = "優勝",
-    .CannotOpen = "ファイルは開けません",
-    .CannotCreate = "ファイルを作成できませんでした",
-    .AmountUnit = "万円",
-    .Money = YenInJapanese,
+constexpr TZnTexts<const char*> Ja{
+    .ProductTitle = ZN_TRANSLATE_NOOP("GameWords", "ゴールラン"),
+    .Messages = {ZN_TRANSLATE_NOOP(
+                     "GameMessages",
+                     "あなたを監督に招いたのは、我がチームを優勝に導いてもらうためです。"),
+                 //: %1 the funds
+                 ZN_TRANSLATE_NOOP("GameMessages", "そのために、%1を資金として捻出しました。"),
+                 ZN_TRANSLATE_NOOP("GameMessages", "それでは、健闘を祈ります。"),
+                 //: %1 the matchday, %2 home or away, %5 the opponent
+                 ZN_TRANSLATE_NOOP("GameMessages", "第%1節 %2で、%5に勝ちました！"),
+                 //: %1 the matchday, %2 home or away, %5 the opponent
+                 ZN_TRANSLATE_NOOP("GameMessages", "第%1節 %2で、%5に引き分けました。"),
+                 //: %1 the matchday, %2 home or away, %5 the opponent
+                 ZN_TRANSLATE_NOOP("GameMessages", "第%1節 %2で、%5に負けました。"),
+                 ZN_TRANSLATE_NOOP("GameMessages", "経験値%1を獲得しました。"),
+                 ZN_TRANSLATE_NOOP("GameMessages", "勝利給%1を獲得しました。"),
+                 //: %1 the final rank, %2 the prize money
+                 ZN_TRANSLATE_NOOP("GameMessages", "最終順位%1位で、賞金%2を獲得しました。"),
+                 ZN_TRANSLATE_NOOP("GameMessages", "優勝おめでとうございます！"),
+                 ZN_TRANSLATE_NOOP("GameMessages", "30連勝優勝なんて夢のようです！！"),
+                 //: %1 the season
+                 ZN_TRANSLATE_NOOP("GameMessages",
+                                   "%1で優勝するなんて、あなたはすばらしい監督です！！"),
+                 //: %1 the season
+                 ZN_TRANSLATE_NOOP("GameMessages", "%1です。優勝目指してがんばりましょう。"),
+                 ZN_TRANSLATE_NOOP("GameMessages", "強化費を指定してください。"),
+                 ZN_TRANSLATE_NOOP("GameMessages", "強化費が足りません。"),
+                 ZN_TRANSLATE_NOOP("GameMessages", "強化費を%1投入しました。"),
+                 //: %1 the kinds of records lost, joined by the list separator
+                 ZN_TRANSLATE_NOOP("GameMessages", "%1が壊れているため読み込めませんでした。")},
+    //: Where the club played a match (%2 of a match result)
+    .Venues = {ZN_TRANSLATE_NOOP("GameMessages", "Home"),
+               ZN_TRANSLATE_NOOP("GameMessages", "Away")},
+    .Outcomes = {ZN_TRANSLATE_NOOP("GameWords", "勝ち"), ZN_TRANSLATE_NOOP("GameWords", "引き分け"),
+                 ZN_TRANSLATE_NOOP("GameWords", "負け")},
+    .RecordKinds = {ZN_TRANSLATE_NOOP("GameMessages", "経歴データ"),
+                    ZN_TRANSLATE_NOOP("GameMessages", "過去のシーズンの記録"),
+                    ZN_TRANSLATE_NOOP("GameMessages", "今季の試合経過"),
+                    ZN_TRANSLATE_NOOP("GameMessages", "今季の自チームの試合記録")},
+    //: Between the kinds of records lost
+    .ListSeparator = ZN_TRANSLATE_NOOP("GameMessages", "、"),
+    .RankCaptions = {ZN_TRANSLATE_NOOP("GameWords", "チーム"),
+                     ZN_TRANSLATE_NOOP("GameWords", "順位"), ZN_TRANSLATE_NOOP("GameWords", "勝点"),
+                     ZN_TRANSLATE_NOOP("GameWords", "試合数"), ZN_TRANSLATE_NOOP("GameWords", "勝"),
+                     ZN_TRANSLATE_NOOP("GameWords", "分"), ZN_TRANSLATE_NOOP("GameWords", "負"),
+                     ZN_TRANSLATE_NOOP("GameWords", "得点"), ZN_TRANSLATE_NOOP("GameWords", "失点"),
+                     ZN_TRANSLATE_NOOP("GameWords", "得失差")},
+    .FixtureCaptions = {ZN_TRANSLATE_NOOP("GameWords", "Home"), "",
+                        ZN_TRANSLATE_NOOP("GameWords", "Away")},
+    .ClubCaptions =
+        {ZN_TRANSLATE_NOOP("GameWords", "担当チーム"), ZN_TRANSLATE_NOOP("GameWords", "前節結果"),
+         ZN_TRANSLATE_NOOP("GameWords", "前節勝敗"), ZN_TRANSLATE_NOOP("GameWords", "今節"),
+         ZN_TRANSLATE_NOOP("GameWords", "今節予想"), ZN_TRANSLATE_NOOP("GameWords", "今節強化費"),
+         "-", ZN_TRANSLATE_NOOP("GameWords", "監督レベル"),
+         ZN_TRANSLATE_NOOP("GameWords", "監督経験値"), ZN_TRANSLATE_NOOP("GameWords", "監督資金"),
+         ZN_TRANSLATE_NOOP("GameWords", "シーズン"), ZN_TRANSLATE_NOOP("GameWords", "勝敗見込み")},
+    .None = ZN_TRANSLATE_NOOP("GameWords", "なし"),
+    //: %1 the matchday, %2 the home club, %3 the score, %4 the away club
+    .LastResult = ZN_TRANSLATE_NOOP("GameWords", "第%1節 %2 %3 %4"),
+    //: %1 the matchday, %2 the home club, %3 the away club
+    .NextMatch = ZN_TRANSLATE_NOOP("GameWords", "第%1節 %2 - %3"),
+    .SeasonName = ZN_TRANSLATE_NOOP("GameWords", "%1季目"),
+    //: %1 win, %2 draw, %3 loss, in whole percent
+    .Odds = ZN_TRANSLATE_NOOP("GameWords", "勝%1% 分%2% 負%3%"),
+    .PredictionLow = ZN_TRANSLATE_NOOP("GameWords", "勝利確率10%以下"),
+    .PredictionHigh = ZN_TRANSLATE_NOOP("GameWords", "勝利確率90%以上"),
+    .Prediction = ZN_TRANSLATE_NOOP("GameWords", "勝利確率%1%"),
+    .Title = ZN_TRANSLATE_NOOP("GameWords", "優勝"),
+    .CannotOpen = ZN_TRANSLATE_NOOP("GameWords", "ファイルは開けません"),
+    .CannotCreate = ZN_TRANSLATE_NOOP("GameWords", "ファイルを作成できませんでした"),
+    .AmountUnit = ZN_TRANSLATE_NOOP("GameWords", "万円"),
+    //: %1 an amount of money, written out as the next entry says
+    .Yen = ZN_TRANSLATE_NOOP("GameWords", "%1円"),
+    //: How amounts of money are written out: "万" counts them in 万, 億 and 兆 (1億2345万); any
+    //: other text writes every digit in yen, in groups of three joined by that text ("," gives
+    //: 200,000,000).
+    .MoneyDigits = ZN_TRANSLATE_NOOP("GameWords", "万"),
 };
-static_assert(IsComplete(Ja));
 
 } // namespace
 
-const TZnWording& Japanese() {
+const TZnTexts<const char*>& SourceTexts() {
     return Ja;
 }

@@ -13,6 +13,7 @@
 #include "MessageLogEdit.h"
 #include "WindowRig.h"
 #include "ZnActns.h"
+#include "ZnCatalog.h"
 
 namespace {
 
@@ -232,7 +233,7 @@ void FrmGoalrunTests::MessageClearEmptiesLogAndNextMessageStartsFirstLine() {
              qPrintable(rig.Log().toPlainText()));
     // The log keeps its messages and words them anew in another language; a clear drops them.
     auto& log = dynamic_cast<TMessageLogEdit&>(rig.Log());
-    log.SetWording(English());
+    log.SetWording(*CatalogWording(QStringLiteral("en")));
     QVERIFY2(rig.Log().toPlainText().startsWith(QStringLiteral("Matchday 1, ")),
              qPrintable(rig.Log().toPlainText()));
     rig.Button("BtnMesClear").click();

@@ -26,6 +26,7 @@
 #include "ScriptedDialogs.h"
 #include "ZnDialogs.h"
 #include "ZnSingleInstance.h"
+#include "ZnTranslation.h"
 #include "ZnUtils.h"
 
 // The first copy is this test's window, wired as the program wires it; the second copy is the
@@ -40,6 +41,7 @@ private slots:
     void CommandLineFileOpensAfterTheNewGame();
     void OnlyIdentifierOneWithAPathOpensAFile();
     void SecondCopyHandsItsFileToTheFirstAndEnds();
+    void SecondCopySaysWhyInTheWindowsLanguage();
     void OptionsAnswerAloneAndASecondCopyOnlyRaises();
     void WithoutADisplayItSaysSoInOneLineAndEnds_data();
     void WithoutADisplayItSaysSoInOneLineAndEnds();
@@ -239,6 +241,56 @@ void SingleCopyTests::SecondCopyHandsItsFileToTheFirstAndEnds() {
     QCOMPARE(first.Game.Matchday, 7);
 }
 
+// What a start says on standard error about the single-copy check is in the language the window
+// would speak, the desktop's here: a second copy with a name longer than a hand-over takes, then
+// a copy that runs unguarded, its lock path blocked.
+void SingleCopyTests::SecondCopySaysWhyInTheWindowsLanguage() {
+    const QString tooLong = Work.filePath(QString(70000, u'x'));
+    const QString lock = qEnvironmentVariable("XDG_RUNTIME_DIR") + QLatin1Char('/') +
+                         TZnSingleInstance::SessionName(QStringLiteral("hVomeraGoalrun")) +
+                         QStringLiteral(".lock");
+    const struct {
+        const char* Language;
+        const char* Lang;
+        QString HandOver;
+        QString Unguarded;
+    } cases[] = {
+        {"", "C.UTF-8",
+         QStringLiteral("goalrun: ファイル名が長すぎるため、起動中のゴールランに渡せません（"),
+         QStringLiteral("goalrun: ロックファイル %1 を使えないため").arg(lock)},
+        {"en", "en_US.UTF-8",
+         QStringLiteral("goalrun: The file name is too long to hand to the running Goalrun ("),
+         QStringLiteral("goalrun: The lock file %1 cannot be used").arg(lock)},
+    };
+    const QByteArray saved[] = {qgetenv("LANGUAGE"), qgetenv("LANG"), qgetenv("LC_ALL")};
+    for (const auto& c : cases) {
+        qputenv("LANGUAGE", c.Language);
+        qputenv("LANG", c.Lang);
+        qunsetenv("LC_ALL");
+        {
+            TFirstCopy first;
+            TZnSingleInstance instance;
+            QVERIFY(first.ListenAsFirstCopy(instance));
+            QProcess* second = StartProgram({tooLong});
+            QTRY_COMPARE_WITH_TIMEOUT(second->state(), QProcess::NotRunning, 20000);
+            QCOMPARE(second->exitCode(), 1);
+            const QString said = QString::fromLocal8Bit(second->readAllStandardError());
+            QVERIFY2(said.startsWith(c.HandOver), qPrintable(said.left(200)));
+        }
+        QVERIFY(QDir().mkpath(lock + QStringLiteral("/in the way")));
+        QProcess* unguarded = StartProgram({});
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += unguarded->readAllStandardError()).contains('\n'), 20000);
+        unguarded->kill();
+        unguarded->waitForFinished();
+        QVERIFY2(QString::fromLocal8Bit(said).startsWith(c.Unguarded), said.constData());
+        QVERIFY(QDir(lock).removeRecursively());
+    }
+    qputenv("LANGUAGE", saved[0]);
+    qputenv("LANG", saved[1]);
+    qputenv("LC_ALL", saved[2]);
+}
+
 // --help, --version and a bad option are answered by the started program alone; without a file
 // a second copy only raises the running window.
 void SingleCopyTests::OptionsAnswerAloneAndASecondCopyOnlyRaises() {
@@ -335,6 +387,13 @@ void SingleCopyTests::UnguardedCopySaysSoInTheStatusBar() {
     ConnectHandOvers(instance, *first.Window);
     const auto* note = first.Window->findChild<QLabel*>(QStringLiteral("SingleCopyNote"));
     QVERIFY(note != nullptr && note->isVisible());
+    // Note and reason follow the window's language.
+    QVERIFY(note->toolTip().contains(QStringLiteral("ロックファイル")));
+    SetWindowLanguage(QStringLiteral("en"));
+    QTRY_VERIFY(note->toolTip().contains(QStringLiteral("The lock file")));
+    QCOMPARE(note->text(), QStringLiteral("Running without the single-copy check"));
+    SetWindowLanguage(QStringLiteral("ja"));
+    QTRY_VERIFY(note->toolTip().contains(QStringLiteral("ロックファイル")));
 }
 
 void SingleCopyTests::KilledFirstCopyDoesNotBlockANewStart() {

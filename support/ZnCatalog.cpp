@@ -1,0 +1,47 @@
+#include "ZnCatalog.h"
+
+#include <map>
+#include <memory>
+#include <mutex>
+
+#include <QDir>
+#include <QTranslator>
+
+#include "ZnWording.h"
+
+namespace {
+
+const QString SourceLanguage = QStringLiteral("ja");
+const QString CatalogFolder = QStringLiteral(":/i18n");
+
+} // namespace
+
+QStringList CatalogLanguages() {
+    QStringList codes{SourceLanguage};
+    const QStringList files =
+        QDir(CatalogFolder).entryList({QStringLiteral("goalrun_*.qm")}, QDir::Files, QDir::Name);
+    for (const QString& file : files)
+        codes << file.mid(8, file.size() - 11); // between "goalrun_" and ".qm"
+    return codes;
+}
+
+const TZnWording* CatalogWording(const QString& code) {
+    if (code == SourceLanguage)
+        return &Japanese();
+    static std::mutex mutex;
+    static std::map<QString, std::unique_ptr<const TZnWording>> made;
+    const std::lock_guard lock(mutex);
+    if (const auto found = made.find(code); found != made.end())
+        return found->second.get();
+    if (!CatalogLanguages().contains(code))
+        return nullptr;
+    QTranslator catalog;
+    if (!catalog.load(QStringLiteral("goalrun_") + code, CatalogFolder))
+        return nullptr;
+    const auto lookup = [&catalog](const char* context, const char* source) {
+        return catalog.translate(context, source).toStdString();
+    };
+    auto& wording = made[code];
+    wording = std::make_unique<const TZnWording>(MakeWording(code.toStdString(), lookup));
+    return wording.get();
+}
