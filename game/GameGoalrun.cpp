@@ -57,9 +57,14 @@ void TZnGameGoalrun::AddMessage(const TZnMessage& message) {
     FMessageLog->Add(message);
 }
 
-void TZnGameGoalrun::NewGame() {
+void TZnGameGoalrun::NewGame(const TZnGameSetup& setup) {
+    FSetup = setup;
     FClubs = std::make_unique<TZnClubList>();
     FCoach = std::make_unique<TZnCoach>();
+    FCoach->Money = FSetup.Rules().StartingMoney;
+    // A code fixes even the generator's state before the first matchday, which `state` shows.
+    if (FSetup.Code)
+        Random.Seed = FSetup.Code->MatchdaySeed(0, 0);
     FSchedule = std::make_unique<TZnMatchListList>();
     FClubs->NameList = &TeamNames;
     FClubs->InitClubs();
@@ -70,12 +75,13 @@ void TZnGameGoalrun::NewGame() {
     Matchday = 0;
     Finished = false;
     Career.Clear();
+    Achievements.clear();
     FForeignSections.clear();
     SeasonLog.Start(FCoach->Money, FCoach->Level());
     FUnsavedProgress = false;
     FMessageLog->Clear();
     AddMessage({TZnMessageId::Welcome});
-    AddMessage({TZnMessageId::StartingFunds, {StartingMoney}});
+    AddMessage({TZnMessageId::StartingFunds, {FSetup.Rules().StartingMoney}});
     AddMessage({TZnMessageId::GoodLuck});
 }
 
@@ -106,7 +112,8 @@ uint32_t SimulateMatch(TZnMatch& match, const TZnClub& home, const TZnClub& away
 
 void TZnGameGoalrun::PlayMatchday() {
     Require(CanPlayMatchday(), "PlayMatchday");
-    Random.Seed = SeedSource(Random.Seed);
+    Random.Seed =
+        FSetup.Code ? FSetup.Code->MatchdaySeed(Season, Matchday) : SeedSource(Random.Seed);
     TZnPlayerMatchRecord kickOff;
     auto& rounds = SeasonLog.Rounds.at(static_cast<size_t>(Matchday));
     TZnMatchList& day = FSchedule->Matchdays(Matchday);
@@ -127,6 +134,8 @@ void TZnGameGoalrun::PlayMatchday() {
     FClubs->SortByStanding();
     ReportMyResult();
     RecordMatchday(kickOff);
+    if (AchievementsCount(FSetup.Difficulty))
+        EarnAchievements(MatchdayFacts(*this, Matchday), Achievements);
 }
 
 void TZnGameGoalrun::RecordMatchday(TZnPlayerMatchRecord kickOff) {
@@ -153,10 +162,11 @@ void TZnGameGoalrun::ReportMyResult() {
                 {Matchday, atHome ? 0 : 1},
                 FClubs->ClubById(atHome ? match.AwayId : match.HomeId).Name});
     if (result == mrWin) {
-        FCoach->Money = Saturate(int64_t{FCoach->Money} + WinBonus);
+        const int32_t bonus = FSetup.Rules().WinBonus;
+        FCoach->Money = Saturate(int64_t{FCoach->Money} + bonus);
         FCoach->Experience = Saturate(int64_t{FCoach->Experience} + WinExperience);
         AddMessage({TZnMessageId::ExperienceGained, {WinExperience}});
-        AddMessage({TZnMessageId::BonusGained, {WinBonus}});
+        AddMessage({TZnMessageId::BonusGained, {bonus}});
     }
     if (Matchday == MatchdayCount)
         SeasonEnd();
@@ -185,6 +195,10 @@ void TZnGameGoalrun::NextSeason() {
     Matchday = 0;
     FClubs->ResetRecords();
     FClubs->StorePrevRanks();
+    // With a code the shuffle does not depend on how many draws the last matchday took, which
+    // what the player invested changes.
+    if (FSetup.Code)
+        Random.Seed = FSetup.Code->ShuffleSeed(Season);
     FClubs->ShuffleIds(Random);
     FClubs->SortByStanding();
     FSchedule->PutClubFirst(MyClub().ClubId);
@@ -261,7 +275,7 @@ void TZnGameGoalrun::SaveToStream(TZnWriteStream& stream) const {
     stream.WriteInt32(MyClub().ClubId);
     stream.WriteInt32(Season);
     stream.WriteInt32(Matchday);
-    WriteRecords(stream, Career, SeasonLog, Matchday, FForeignSections);
+    WriteRecords(stream, {Career, SeasonLog, Matchday, FSetup, Achievements}, FForeignSections);
 }
 
 void TZnGameGoalrun::LoadFromStream(std::span<const uint8_t> data) {
@@ -307,6 +321,10 @@ void TZnGameGoalrun::LoadFromStream(std::span<const uint8_t> data) {
     Finished = false;
     Career = std::move(records.Career);
     SeasonLog = records.SeasonLog;
+    FSetup = records.Setup;
+    Achievements = std::move(records.Achievements);
+    if (!records.AchievementsRead && AchievementsCount(FSetup.Difficulty))
+        Achievements = AchievementsFromRecords(*this);
     FForeignSections = std::move(records.Foreign);
     FUnsavedProgress = false;
     FMessageLog->Clear();

@@ -8,7 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "GameAchievements.h"
 #include "GameCareer.h"
+#include "GameChallenge.h"
 #include "GameMessage.h"
 #include "GameMatchRecord.h"
 #include "GameSaveFrame.h"
@@ -46,6 +48,8 @@ public:
     TZnRandom Random;
     TZnCareer Career;       // the seasons this game has completed; emptied by a new game
     TZnSeasonLog SeasonLog; // the rounds and the player's fixtures of the current season
+    // What this game has earned, in the order earned; never anything at 易しい.
+    std::vector<TZnAchievement> Achievements;
 
     // Where messages go; not owned. Null sets a log that drops every message.
     void SetMessageLog(TZnMessageLog* log);
@@ -64,9 +68,12 @@ public:
     // Independent of any front end's own notion of a changed file.
     [[nodiscard]] bool UnsavedProgress() const { return FUnsavedProgress; }
 
-    // Fresh clubs, coach and schedule, named from TeamNames; clears the log and writes the three
-    // opening lines.
-    void NewGame();
+    // Fresh clubs, coach and schedule, named from TeamNames, for `setup`'s code and difficulty;
+    // clears the log and writes the three opening lines. With a code, every draw of the game
+    // follows from the code (TZnChallengeCode's seeds) instead of the seed source.
+    void NewGame(const TZnGameSetup& setup = {});
+    // The code and difficulty of the running game (a loaded game's from its file).
+    const TZnGameSetup& Setup() const { return FSetup; }
     // Plays matchday `Matchday`. Throws std::logic_error unless CanPlayMatchday().
     void PlayMatchday();
     // Starts the next season. Throws std::logic_error unless CanNextSeason().
@@ -124,6 +131,7 @@ private:
     TZnRandom::TZnSeedSource SeedSource;
     TZnMessageLog* FMessageLog;
     bool FUnsavedProgress = false;
+    TZnGameSetup FSetup;
     // The sections of the loaded file this release does not read, written back on saving.
     std::vector<TZnSection> FForeignSections;
 };

@@ -26,7 +26,7 @@ const std::array<uint8_t, SaveHeaderSize>& SaveHeader() {
 
 namespace {
 
-bool InRange(int32_t value, int32_t low, int32_t high) {
+bool WithinInt32(int32_t value, int32_t low, int32_t high) {
     return value >= low && value <= high;
 }
 
@@ -35,7 +35,7 @@ template <typename Field> bool IsPermutation(const TZnClubList& clubs, Field fie
     uint32_t seen = 0;
     for (int32_t p = 0; p < clubs.Count(); ++p) {
         const int32_t value = field(clubs.Items(p));
-        if (!InRange(value, 0, ClubCount - 1) || (seen & (1u << value)) != 0)
+        if (!WithinInt32(value, 0, ClubCount - 1) || (seen & (1u << value)) != 0)
             return false;
         seen |= 1u << value;
     }
@@ -99,7 +99,7 @@ void ValidateSaveState(const TZnClubList& clubs, const TZnCoach& coach,
         throw EZnLoadError("ranks are not a permutation of 0..15");
     if (!IsPermutation(clubs, [](const TZnClub& c) { return c.PrevRank; }))
         throw EZnLoadError("previous ranks are not a permutation of 0..15");
-    if (!InRange(myClubId, 0, ClubCount - 1))
+    if (!WithinInt32(myClubId, 0, ClubCount - 1))
         throw EZnLoadError("the player's club id is outside 0..15");
     for (int32_t p = 0; p < clubs.Count(); ++p) {
         const TZnClub& club = clubs.Items(p);
@@ -111,17 +111,17 @@ void ValidateSaveState(const TZnClubList& clubs, const TZnCoach& coach,
         uint32_t seen = 0;
         for (int32_t m = 0; m < day.Count(); ++m) {
             const TZnMatch& match = day.Matches(m);
-            if (!InRange(match.HomeId, 0, ClubCount - 1) ||
-                !InRange(match.AwayId, 0, ClubCount - 1))
+            if (!WithinInt32(match.HomeId, 0, ClubCount - 1) ||
+                !WithinInt32(match.AwayId, 0, ClubCount - 1))
                 throw EZnLoadError("a fixture id is outside 0..15");
-            if (!InRange(match.HomeGoals, 0, 6) || !InRange(match.AwayGoals, 0, 6))
+            if (!WithinInt32(match.HomeGoals, 0, 6) || !WithinInt32(match.AwayGoals, 0, 6))
                 throw EZnLoadError("a goal count is outside 0..6");
             seen |= (1u << match.HomeId) | (1u << match.AwayId);
         }
         if (seen != 0xFFFFu)
             throw EZnLoadError("a matchday does not hold every club once");
     }
-    if (!InRange(matchday, 0, MatchdayCount))
+    if (!WithinInt32(matchday, 0, MatchdayCount))
         throw EZnLoadError("the matchday is outside 0..30");
     if (season < 0)
         throw EZnLoadError("the season is negative");

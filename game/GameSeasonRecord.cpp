@@ -38,7 +38,8 @@ void CopyDetail(const TZnGameGoalrun& game, const TZnSeasonDetail& detail,
 
 // The standing of the player's club now, or of a completed season's record: the fields both
 // name alike.
-template <class TStanding> void CopyStanding(const TStanding& standing, TZnSeasonReview& review) {
+template <class TStanding>
+void CopyStanding(const TStanding& standing, int32_t winBonus, TZnSeasonReview& review) {
     review.Rank = standing.Rank;
     review.Points = standing.Points;
     review.Wins = standing.Wins;
@@ -46,7 +47,7 @@ template <class TStanding> void CopyStanding(const TStanding& standing, TZnSeaso
     review.Losses = standing.Losses;
     review.GoalsFor = standing.GoalsFor;
     review.GoalsAgainst = standing.GoalsAgainst;
-    review.Bonuses = int64_t{standing.Wins} * WinBonus;
+    review.Bonuses = int64_t{standing.Wins} * winBonus;
 }
 
 } // namespace
@@ -123,7 +124,7 @@ TZnSeasonReview CurrentSeasonReview(const TZnGameGoalrun& game) {
     TZnSeasonReview review;
     review.Season = game.Season;
     review.Played = game.Matchday;
-    CopyStanding(club, review);
+    CopyStanding(club, game.Setup().Rules().WinBonus, review);
     if (game.Matchday == MatchdayCount)
         review.Prize = PrizeTable.at(static_cast<size_t>(club.Rank));
     review.MoneyNow = game.Coach().Money;
@@ -145,7 +146,7 @@ TZnSeasonReview CompletedSeasonReview(const TZnGameGoalrun& game, size_t index) 
     TZnSeasonReview review;
     review.Season = record.Season;
     review.Played = MatchdayCount;
-    CopyStanding(record, review);
+    CopyStanding(record, game.Setup().Rules().WinBonus, review);
     review.Prize = record.Prize;
     review.MoneyNow = record.Money;
     review.LevelNow = record.Level;

@@ -26,7 +26,7 @@ struct TZnWording {
     std::array<std::string_view, MessageCount> Messages;
     std::array<std::string_view, 2> Venues;          // home, away ({1} of a match result)
     std::array<std::string_view, 3> Outcomes;        // won, drawn, lost (the club panel)
-    std::array<std::string_view, 4> RecordKinds;     // by TZnRecordKind, listed in RecordsDamaged
+    std::array<std::string_view, 6> RecordKinds;     // by TZnRecordKind, listed in RecordsDamaged
     std::string_view ListSeparator;                  // between the record kinds
     std::array<std::string_view, 10> RankCaptions;   // by TZnRankColumn
     std::array<std::string_view, 3> FixtureCaptions; // by TZnFixtureColumn
