@@ -56,6 +56,17 @@ constexpr TZnWording En{
     .CannotCreate = "The file could not be created",
     .AmountUnit = "units of ¥10,000",
     .Money = YenInEnglish,
+    .Difficulties = {"Easy", "Normal", "Hard"},
+    .AchievementNames = {"First win", "Ten in a row", "Giant killing", "Unbeaten season",
+                         "Champions", "Title within five seasons", "Frugal title",
+                         "A hundred seasons"},
+    .AchievementConditions =
+        {"Win for the first time in the game.", "Win ten matches in a row within one season.",
+         "Win a match whose exact win chance at kick-off was under 5%.",
+         "Play a season of 30 matches without a loss.", "Win the title.",
+         "Win the title in one of the first five seasons.",
+         "Win the title with money invested in at most ten matches of that season.",
+         "Complete the 100th season."},
 };
 static_assert(IsComplete(En));
 

@@ -45,6 +45,9 @@ struct TZnWording {
     std::string_view AmountUnit;     // the unit of the amounts typed in the strengthening box
     // An amount of 万円 as the player reads it, with its currency.
     std::string (*Money)(int32_t amount);
+    std::array<std::string_view, 3> Difficulties;          // by TZnDifficulty
+    std::array<std::string_view, 8> AchievementNames;      // by TZnAchievementId
+    std::array<std::string_view, 8> AchievementConditions; // one line each, by TZnAchievementId
 };
 
 const TZnWording& Japanese();
@@ -76,5 +79,7 @@ constexpr bool IsComplete(const TZnWording& wording) {
     };
     return filled(wording.Messages) && filled(wording.Venues) && filled(wording.Outcomes) &&
            filled(wording.RecordKinds) && filled(wording.RankCaptions) &&
-           filled(wording.ClubCaptions) && wording.Money != nullptr;
+           filled(wording.ClubCaptions) && wording.Money != nullptr &&
+           filled(wording.Difficulties) && filled(wording.AchievementNames) &&
+           filled(wording.AchievementConditions);
 }
