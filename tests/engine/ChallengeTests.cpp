@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "GameAchievements.h"
+#include "GameAchievementsFile.h"
 #include "GameChallenge.h"
 #include "GameOdds.h"
 #include "GameSaveData.h"
@@ -286,4 +291,70 @@ TEST(Achievements, DamagedChallengeSectionCostsItselfAndWhatItsBonusChecked) {
     EXPECT_EQ(log.Lines[0],
               "今季の自チームの試合記録、挑戦コードと難易度が壊れているため読み込めませんでした。");
     EXPECT_EQ(loaded.Achievements, run.Game.Achievements);
+}
+
+TEST(AchievementsFile, KeepsTheFirstOfEachAndRefusesOrSkipsWhatIsNotItsOwn) {
+    using enum TZnAchievementId;
+    using State = TZnAchievementsFileState;
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("goalrun-achievements-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string path = (folder / "achievements").string();
+    EXPECT_EQ(ReadAchievementsFile(path).State, State::Missing);
+    const TZnEarnedAchievement first{FirstWin, "2026-12-07", 0, TZnDifficulty::Normal, {}};
+    const TZnEarnedAchievement title{Title, "2026-12-08", 4, TZnDifficulty::Hard,
+                                     TZnChallengeCode::Parse("SAKURA26")};
+    EXPECT_EQ(RecordAchievements(path, std::vector{first}).size(), 1u);
+    // A second first win keeps the first one's date; easy earns nothing.
+    auto again = first;
+    again.Date = "2027-01-01";
+    auto easy = title;
+    easy.Id = GiantKilling;
+    easy.Difficulty = TZnDifficulty::Easy;
+    EXPECT_EQ(RecordAchievements(path, std::vector{again, title, easy}).size(), 1u);
+    const auto read = ReadAchievementsFile(path);
+    EXPECT_EQ(read.State, State::Read);
+    EXPECT_EQ(read.Earned, (std::vector{first, title}));
+    const auto bytes = ReadRegularFile(path, 1000);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()),
+              "first_win\t2026-12-07\t1\tnormal\t-\ntitle\t2026-12-08\t5\thard\tSAKURA26\n");
+
+    // Damaged lines are skipped, the good ones kept, and the next record writes them anew.
+    const std::string good = "unbeaten_season\t2026-01-02\t3\tnormal\t-\n";
+    const std::string damaged[] = {
+        "bogus\t2026-01-02\t3\tnormal\t-\n",         "title\t2026-1-02\t3\tnormal\t-\n",
+        "title\t2026-01-02\t0\tnormal\t-\n",         "title\t2026-01-02\t3\teasy\t-\n",
+        "title\t2026-01-02\t3\tnormal\tSAKURA20\n",  "title\t2026-01-02\t3\tnormal\n",
+        "unbeaten_season\t2027-01-02\t9\thard\t-\n", "title\t2026-01-02\t3\tnormal\t-"};
+    for (const std::string& line : damaged) {
+        WriteFileAtomically(path, AchievementsBytes(std::vector<TZnEarnedAchievement>{}));
+        const std::string text = good + line;
+        WriteFileAtomically(path,
+                            std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+        const auto file = ReadAchievementsFile(path);
+        EXPECT_EQ(file.State, State::Damaged) << line;
+        ASSERT_EQ(file.Earned.size(), 1u) << line;
+        EXPECT_EQ(file.Earned[0].Season, 2) << line;
+        EXPECT_EQ(RecordAchievements(path, std::vector{first}).size(), 1u);
+        EXPECT_EQ(ReadAchievementsFile(path).State, State::Read) << line;
+    }
+    // A file too large is not read at all; what is not a regular file is never replaced.
+    std::string huge;
+    while (huge.size() <= AchievementsFileMaxSize)
+        huge += good;
+    WriteFileAtomically(path,
+                        std::span(reinterpret_cast<const uint8_t*>(huge.data()), huge.size()));
+    EXPECT_EQ(ReadAchievementsFile(path).State, State::Damaged);
+    EXPECT_TRUE(ReadAchievementsFile(path).Earned.empty());
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+    EXPECT_EQ(ReadAchievementsFile(path).State, State::Refused);
+    EXPECT_THROW(RecordAchievements(path, std::vector{first}), EZnSaveError);
+    EXPECT_TRUE(std::filesystem::is_directory(path));
+    std::filesystem::remove(path);
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    EXPECT_EQ(ReadAchievementsFile(path).State, State::Refused) << "at once, without a writer";
+    EXPECT_THROW(RecordAchievements(path, std::vector{first}), EZnSaveError);
+    EXPECT_TRUE(std::filesystem::is_fifo(path));
+    std::filesystem::remove_all(folder);
 }
