@@ -1255,4 +1255,97 @@ Prize %9 funds %10 level %11</translation>
         <translation>Help|Opens the help page.</translation>
     </message>
 </context>
+<context>
+    <name>TAchievementsDialog</name>
+    <message>
+        <source>実績</source>
+        <translation>Achievements</translation>
+    </message>
+    <message>
+        <source>条件</source>
+        <translation>Condition</translation>
+    </message>
+    <message>
+        <source>達成</source>
+        <translation>Earned</translation>
+    </message>
+    <message>
+        <source>未達成</source>
+        <translation>Not yet</translation>
+    </message>
+    <message>
+        <source>%1 / %2 を達成</source>
+        <translation>%1 of %2 earned</translation>
+    </message>
+</context>
+<context>
+    <name>TChallengeWords</name>
+    <message>
+        <source>%1・挑戦コード %2</source>
+        <translation>%1, challenge code %2</translation>
+    </message>
+    <message>
+        <source>挑戦</source>
+        <translation>Challenge</translation>
+    </message>
+    <message>
+        <source>実績「%1」を達成しました。</source>
+        <translation>Achievement earned: %1.</translation>
+    </message>
+    <message>
+        <source>実績(&amp;E)</source>
+        <translation>Achi&amp;evements</translation>
+    </message>
+    <message>
+        <source>実績の一覧を、達成したものもまだのものも見ます。</source>
+        <translation>Shows every achievement, earned or not.</translation>
+    </message>
+    <message>
+        <source>挑戦コードをコピー(&amp;C)</source>
+        <translation>&amp;Copy the challenge code</translation>
+    </message>
+    <message>
+        <source>このゲームの挑戦コードをクリップボードにコピーします。</source>
+        <translation>Copies this game's challenge code to the clipboard.</translation>
+    </message>
+    <message>
+        <source>挑戦コード %1 をコピーしました。</source>
+        <translation>Challenge code %1 copied.</translation>
+    </message>
+</context>
+<context>
+    <name>TNewGameDialog</name>
+    <message>
+        <source>ランダム</source>
+        <translation>random</translation>
+    </message>
+    <message>
+        <source>ニューゲーム</source>
+        <translation>New game</translation>
+    </message>
+    <message>
+        <source>空欄ならコードなし</source>
+        <translation>Empty for no code</translation>
+    </message>
+    <message>
+        <source>ランダム(&amp;R)</source>
+        <translation>&amp;Random</translation>
+    </message>
+    <message>
+        <source>挑戦コード(&amp;C):</source>
+        <translation>&amp;Challenge code:</translation>
+    </message>
+    <message>
+        <source>難易度(&amp;D):</source>
+        <translation>&amp;Difficulty:</translation>
+    </message>
+    <message>
+        <source>同じコードと同じ采配なら、同じシーズンになります。実績は普通と難しいでだけ得られます。</source>
+        <translation>The same code and the same decisions give the same seasons. Achievements count at Normal and Hard only.</translation>
+    </message>
+    <message>
+        <source>挑戦コードは %1 の8文字です（0, 1, I, L, O は使いません）。</source>
+        <translation>A challenge code is eight characters of %1 (0, 1, I, L and O are never used).</translation>
+    </message>
+</context>
 </TS>

@@ -1,0 +1,128 @@
+// The main window's part of challenge codes, difficulties and achievements: the new game's box,
+// the code and difficulty in the status bar and the club panel's tip, the command that copies
+// the code, the note of an achievement just earned and the player's achievements file.
+
+#include "FrmGoalrun.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "AchievementsDialog.h"
+#include "ChallengeWords.h"
+#include "GameGoalrun.h"
+#include "LiveAnnouncer.h"
+#include "NewGameDialog.h"
+#include "ZnDialogs.h"
+#include "ZnListView.h"
+
+namespace {
+
+// How long the note of an achievement stands in the status bar.
+constexpr int EarnedNoteMs = 10000;
+
+} // namespace
+
+void TFormMain::CreateChallengeCommands() {
+    ActAchievements = NewAction({}, QStringLiteral("ゲーム"), QStringLiteral("ActAchievements"));
+    ActCopyCode = NewAction({}, QStringLiteral("ゲーム"), QStringLiteral("ActCopyCode"));
+    ActCopyCode->setEnabled(false);
+    // After the season review, before watching.
+    const QList<QAction*> entries = G1->actions();
+    QAction* const before = entries.at(entries.indexOf(ActSeasonReview) + 1);
+    G1->insertActions(before, {ActAchievements, ActCopyCode});
+    connect(ActAchievements, &QAction::triggered, this,
+            [this] { RunCommand(nullptr, [this] { ActAchievementsExecute(); }); });
+    connect(ActCopyCode, &QAction::triggered, this,
+            [this] { RunCommand(ActCopyCode, [this] { ActCopyCodeExecute(); }); });
+
+    ChallengeNote = new QLabel(this);
+    ChallengeNote->setObjectName(QStringLiteral("ChallengeNote"));
+    ChallengeNote->setTextFormat(Qt::PlainText);
+    ChallengeNote->hide();
+    statusBar()->addPermanentWidget(ChallengeNote);
+    AchievementNote = new TLiveAnnouncer(this);
+    AchievementNote->setObjectName(QStringLiteral("AchievementNote"));
+    AchievementNote->hide();
+    statusBar()->addWidget(AchievementNote);
+}
+
+void TFormMain::RetranslateChallenge() {
+    ActAchievements->setText(TChallengeWords::AchievementsAction());
+    ActAchievements->setStatusTip(TChallengeWords::AchievementsTip());
+    ActCopyCode->setText(TChallengeWords::CopyCodeAction());
+    ActCopyCode->setStatusTip(TChallengeWords::CopyCodeTip());
+    AchievementNote->hide();
+}
+
+void TFormMain::SetAchievementsFile(const QString& path) {
+    AchievementsPath = path;
+    // A file that cannot be read gives nothing and stays as it is (RecordAchievements).
+    UserAchievements = ReadAchievementsFile(QFile::encodeName(path).toStdString()).Earned;
+}
+
+std::optional<TZnGameSetup> TFormMain::AskNewGameSetup() {
+    TNewGameDialog box(this);
+    if (Dialogs.ExecDialog(box) != QDialog::Accepted)
+        return std::nullopt;
+    return box.Setup();
+}
+
+void TFormMain::ShowChallenge() {
+    const QString text = TChallengeWords::Setup(Game.Setup());
+    ChallengeNote->setText(text);
+    ChallengeNote->setVisible(!text.isEmpty());
+    ZLVMyClub->setToolTip(text);
+}
+
+void TFormMain::NoteNewAchievements() {
+    // What the matchday just played earned stands last, with its season and matchday.
+    std::vector<TZnEarnedAchievement> earned;
+    const QString date = QDate::currentDate().toString(Qt::ISODate);
+    for (const TZnAchievement& a : Game.Achievements)
+        if (a.Season == Game.Season && a.Matchday == Game.Matchday)
+            earned.push_back(
+                {a.Id, date.toStdString(), a.Season, Game.Setup().Difficulty, Game.Setup().Code});
+    if (earned.empty())
+        return;
+    QStringList notes;
+    for (const TZnEarnedAchievement& e : earned) {
+        notes << TChallengeWords::Earned(e.Id);
+        if (std::none_of(UserAchievements.begin(), UserAchievements.end(),
+                         [&](const TZnEarnedAchievement& u) { return u.Id == e.Id; }))
+            UserAchievements.push_back(e);
+    }
+    AchievementNote->show();
+    AchievementNote->Announce(notes.join(QLatin1Char(' ')));
+    QTimer::singleShot(EarnedNoteMs, AchievementNote, &QWidget::hide);
+    if (AchievementsPath.isEmpty())
+        return;
+    // A file that cannot be written costs only itself: the game goes on, and the achievements
+    // stand in the list of this run.
+    try {
+        QDir().mkpath(QFileInfo(AchievementsPath).path());
+        RecordAchievements(QFile::encodeName(AchievementsPath).toStdString(), earned);
+    } catch (const EZnSaveError&) {
+    }
+}
+
+void TFormMain::ActCopyCodeExecute() {
+    if (!Game.Setup().Code)
+        return;
+    const QString code = QString::fromStdString(Game.Setup().Code->Text());
+    QGuiApplication::clipboard()->setText(code);
+    statusBar()->showMessage(TChallengeWords::CodeCopied(code), EarnedNoteMs);
+}
+
+void TFormMain::ActAchievementsExecute() {
+    TAchievementsDialog box(UserAchievements, this);
+    Dialogs.ExecDialog(box);
+}
