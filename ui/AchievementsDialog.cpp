@@ -27,12 +27,11 @@ TAchievementsDialog::TAchievementsDialog(std::span<const TZnEarnedAchievement> e
         QString when = tr("未達成");
         if (e != earned.end()) {
             ++count;
-            // "2026-12-07 3季目 難しい・挑戦コード SAKURA26"
+            // "2026-12-07 3季目 難しい・挑戦コード SAKURA26"; 普通 named when it stands alone.
+            const QString setup = TChallengeWords::Setup({e->Code, e->Difficulty});
             when = QStringLiteral("%1 %2 %3")
                        .arg(QString::fromStdString(e->Date), SeasonText(e->Season),
-                            TChallengeWords::Setup({e->Code, e->Difficulty}).isEmpty()
-                                ? TChallengeWords::Difficulty(e->Difficulty)
-                                : TChallengeWords::Setup({e->Code, e->Difficulty}));
+                            setup.isEmpty() ? TChallengeWords::Difficulty(e->Difficulty) : setup);
         }
         const int row = static_cast<int>(id);
         const QString cells[] = {TChallengeWords::Name(id), TChallengeWords::Condition(id), when};

@@ -233,11 +233,14 @@ private:
     // The small box after the new-game question: the code and difficulty chosen, or nothing
     // when the player cancels.
     std::optional<TZnGameSetup> AskNewGameSetup();
-    // The code and difficulty in the status bar and the club panel's tip.
+    // The code and difficulty in the status bar (the club panel's tip has them from
+    // ActZLVMyClubDataExecute).
     void ShowChallenge();
     // After a matchday is shown: the achievements it earned, in the status bar (spoken by
     // screen readers) and in the player's file.
     void NoteNewAchievements();
+    // The note of the achievements last earned, in the window's language.
+    QString EarnedNote() const;
     void ActCopyCodeExecute();
     void ActAchievementsExecute();
 
@@ -410,4 +413,5 @@ private:
     TLiveAnnouncer* AchievementNote;
     QString AchievementsPath; // empty: the achievements are kept for this run only
     std::vector<TZnEarnedAchievement> UserAchievements; // every game's, the first of each
+    std::vector<TZnAchievementId> NotedAchievements;    // those of the status bar's note
 };

@@ -22,7 +22,6 @@
 #include "LiveAnnouncer.h"
 #include "NewGameDialog.h"
 #include "ZnDialogs.h"
-#include "ZnListView.h"
 
 namespace {
 
@@ -51,6 +50,10 @@ void TFormMain::CreateChallengeCommands() {
     statusBar()->addPermanentWidget(ChallengeNote);
     AchievementNote = new TLiveAnnouncer(this);
     AchievementNote->setObjectName(QStringLiteral("AchievementNote"));
+    // One line, as the status bar's own messages: the bar, and so the window, never grows when
+    // a note comes.
+    AchievementNote->setWordWrap(false);
+    AchievementNote->setMaximumHeight(statusBar()->fontMetrics().height());
     AchievementNote->hide();
     statusBar()->addWidget(AchievementNote);
 }
@@ -60,7 +63,15 @@ void TFormMain::RetranslateChallenge() {
     ActAchievements->setStatusTip(TChallengeWords::AchievementsTip());
     ActCopyCode->setText(TChallengeWords::CopyCodeAction());
     ActCopyCode->setStatusTip(TChallengeWords::CopyCodeTip());
-    AchievementNote->hide();
+    // The last note, in the new language.
+    AchievementNote->setText(EarnedNote());
+}
+
+QString TFormMain::EarnedNote() const {
+    QStringList notes;
+    for (const TZnAchievementId id : NotedAchievements)
+        notes << TChallengeWords::Earned(id);
+    return notes.join(QLatin1Char(' '));
 }
 
 void TFormMain::SetAchievementsFile(const QString& path) {
@@ -80,7 +91,6 @@ void TFormMain::ShowChallenge() {
     const QString text = TChallengeWords::Setup(Game.Setup());
     ChallengeNote->setText(text);
     ChallengeNote->setVisible(!text.isEmpty());
-    ZLVMyClub->setToolTip(text);
 }
 
 void TFormMain::NoteNewAchievements() {
@@ -93,15 +103,15 @@ void TFormMain::NoteNewAchievements() {
                 {a.Id, date.toStdString(), a.Season, Game.Setup().Difficulty, Game.Setup().Code});
     if (earned.empty())
         return;
-    QStringList notes;
+    NotedAchievements.clear();
     for (const TZnEarnedAchievement& e : earned) {
-        notes << TChallengeWords::Earned(e.Id);
+        NotedAchievements.push_back(e.Id);
         if (std::none_of(UserAchievements.begin(), UserAchievements.end(),
                          [&](const TZnEarnedAchievement& u) { return u.Id == e.Id; }))
             UserAchievements.push_back(e);
     }
     AchievementNote->show();
-    AchievementNote->Announce(notes.join(QLatin1Char(' ')));
+    AchievementNote->Announce(EarnedNote());
     QTimer::singleShot(EarnedNoteMs, AchievementNote, &QWidget::hide);
     if (AchievementsPath.isEmpty())
         return;

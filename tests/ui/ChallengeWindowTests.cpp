@@ -99,7 +99,9 @@ void ChallengeWindowTests::NewGameTakesCodeAndDifficulty() {
     QCOMPARE(setup.Code ? QString::fromStdString(setup.Code->Text()) : QString(), code);
     QCOMPARE(note.text(), shown);
     QCOMPARE(note.isVisibleTo(&rig.W()), !shown.isEmpty());
-    QCOMPARE(rig.List("ZLVMyClub").toolTip(), shown);
+    QCOMPARE(rig.List("ZLVMyClub").toolTip(),
+             QStringLiteral("1万円で攻撃・守備 +1") +
+                 (shown.isEmpty() ? QString() : QStringLiteral("\n") + shown));
     rig.ShowPage("TabSheet5");
     QCOMPARE(rig.Find<QLabel>("CareerChallenge").text(), shown);
     QCOMPARE(rig.Action("ActCopyCode").isEnabled(), !code.isEmpty());
