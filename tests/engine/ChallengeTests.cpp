@@ -296,9 +296,10 @@ TEST(Achievements, DamagedChallengeSectionCostsItselfAndWhatItsBonusChecked) {
 TEST(AchievementsFile, KeepsTheFirstOfEachAndRefusesOrSkipsWhatIsNotItsOwn) {
     using enum TZnAchievementId;
     using State = TZnAchievementsFileState;
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("goalrun-achievements-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
+    // A folder of its own, whoever else runs the tests on this machine.
+    std::string pattern = (std::filesystem::temp_directory_path() / "goalrun-achv-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    const std::filesystem::path folder = pattern;
     const std::string path = (folder / "achievements").string();
     EXPECT_EQ(ReadAchievementsFile(path).State, State::Missing);
     const TZnEarnedAchievement first{FirstWin, "2026-12-07", 0, TZnDifficulty::Normal, {}};
