@@ -1312,6 +1312,10 @@ Prize %9 funds %10 level %11</translation>
         <source>挑戦コード %1 をコピーしました。</source>
         <translation>Challenge code %1 copied.</translation>
     </message>
+    <message>
+        <source>（実績のファイルに書けません: %1）</source>
+        <translation>(The achievements file cannot be written: %1)</translation>
+    </message>
 </context>
 <context>
     <name>TNewGameDialog</name>

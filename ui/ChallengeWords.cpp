@@ -33,6 +33,10 @@ QString TChallengeWords::Earned(TZnAchievementId id) {
     return tr("実績「%1」を達成しました。").arg(Name(id));
 }
 
+QString TChallengeWords::NotKept(const QString& reason) {
+    return tr("（実績のファイルに書けません: %1）").arg(reason);
+}
+
 QString TChallengeWords::AchievementsAction() {
     return tr("実績(&E)");
 }

@@ -23,6 +23,8 @@ public:
     [[nodiscard]] static QString SetupCaption();
     // The status bar's note of an achievement just earned.
     [[nodiscard]] static QString Earned(TZnAchievementId id);
+    // Beside it when the player's file could not keep it, with the reason.
+    [[nodiscard]] static QString NotKept(const QString& reason);
     // The window's two commands: caption and status tip each.
     [[nodiscard]] static QString AchievementsAction();
     [[nodiscard]] static QString AchievementsTip();

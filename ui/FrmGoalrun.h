@@ -411,7 +411,8 @@ private:
     QAction* ActCopyCode;
     QLabel* ChallengeNote;
     TLiveAnnouncer* AchievementNote;
-    QString AchievementsPath; // empty: the achievements are kept for this run only
+    QTimer* AchievementNoteTimer; // hides the note a while after the last one
+    QString AchievementsPath;     // empty: the achievements are kept for this run only
     std::vector<TZnEarnedAchievement> UserAchievements; // every game's, the first of each
     std::vector<TZnAchievementId> NotedAchievements;    // those of the status bar's note
 };

@@ -56,6 +56,10 @@ void TFormMain::CreateChallengeCommands() {
     AchievementNote->setMaximumHeight(statusBar()->fontMetrics().height());
     AchievementNote->hide();
     statusBar()->addWidget(AchievementNote);
+    AchievementNoteTimer = new QTimer(this);
+    AchievementNoteTimer->setSingleShot(true);
+    AchievementNoteTimer->setInterval(EarnedNoteMs);
+    connect(AchievementNoteTimer, &QTimer::timeout, AchievementNote, &QWidget::hide);
 }
 
 void TFormMain::RetranslateChallenge() {
@@ -110,18 +114,20 @@ void TFormMain::NoteNewAchievements() {
                          [&](const TZnEarnedAchievement& u) { return u.Id == e.Id; }))
             UserAchievements.push_back(e);
     }
-    AchievementNote->show();
-    AchievementNote->Announce(EarnedNote());
-    QTimer::singleShot(EarnedNoteMs, AchievementNote, &QWidget::hide);
-    if (AchievementsPath.isEmpty())
-        return;
-    // A file that cannot be written costs only itself: the game goes on, and the achievements
-    // stand in the list of this run.
-    try {
-        QDir().mkpath(QFileInfo(AchievementsPath).path());
-        RecordAchievements(QFile::encodeName(AchievementsPath).toStdString(), earned);
-    } catch (const EZnSaveError&) {
+    // A file that cannot be written costs only itself: the game goes on, the achievements stand
+    // in the list of this run, and the note says why they are not kept.
+    QString note = EarnedNote();
+    if (!AchievementsPath.isEmpty()) {
+        try {
+            QDir().mkpath(QFileInfo(AchievementsPath).path());
+            RecordAchievements(QFile::encodeName(AchievementsPath).toStdString(), earned);
+        } catch (const EZnSaveError& error) {
+            note += QLatin1Char(' ') + TChallengeWords::NotKept(FileReasonText(error.Reason()));
+        }
     }
+    AchievementNote->show();
+    AchievementNote->Announce(note);
+    AchievementNoteTimer->start();
 }
 
 void TFormMain::ActCopyCodeExecute() {

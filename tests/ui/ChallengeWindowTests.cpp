@@ -173,6 +173,22 @@ void ChallengeWindowTests::AchievementsAreNotedListedAndKeptPerUser() {
     rig.Button(QStringLiteral("BtnGame30")).click();
     QVERIFY(rig.Game.Achievements.empty());
     QCOMPARE(FileText(path), QStringLiteral("first_win\t%1\t1\tnormal\tSAKURA26\n").arg(today));
+
+    // A folder where the file should be is left alone; the game goes on and the note says why.
+    const QString folder = home.filePath(QStringLiteral("folder"));
+    QVERIFY(QDir().mkpath(folder + QStringLiteral("/inside")));
+    rig.W().SetAchievementsFile(folder);
+    rig.Dialogs.Answers = {QMessageBox::Ok};
+    rig.Dialogs.OnExecDialog = NewGameBox(QString(), 2);
+    rig.Action("N9").trigger();
+    while (rig.Game.Achievements.empty())
+        rig.Play(1);
+    QVERIFY2(note.text().startsWith(
+                 QStringLiteral("実績「初勝利」を達成しました。 （実績のファイルに書けません: ")),
+             qPrintable(note.text()));
+    QVERIFY(QFileInfo(folder + QStringLiteral("/inside")).isDir());
+    rig.Play(1);
+    QCOMPARE(rig.Game.Matchday, rig.Game.Achievements.front().Matchday + 1);
 }
 
 QTEST_MAIN(ChallengeWindowTests)
