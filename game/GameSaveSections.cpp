@@ -472,12 +472,14 @@ static void ReadAll(std::span<const uint8_t> bytes, const TZnLoadedImage& image,
         }
     }
     // A damaged section costs its kind; a broken frame every kind not read before the break
-    // (the career of a trailer before it stands).
+    // (the career of a trailer before it stands), but the challenge and the achievements, which
+    // most games never have: a break says nothing of them.
     std::array<bool, RecordKindCount> damaged{};
     for (const TZnTag& tag : frame.Damaged)
         if (KindOf(tag) < RecordKindCount)
             damaged[KindOf(tag)] = true;
-    for (size_t k = 0; k < RecordKindCount; ++k)
+    const auto challenge = static_cast<size_t>(TZnRecordKind::Challenge);
+    for (size_t k = 0; k < challenge; ++k)
         damaged[k] =
             damaged[k] || (frame.Broken && !sections[k] && (k != 0 || career.Seasons.empty()));
     // Reads the section of `kind` with `parse`; when that fails or the section is damaged,

@@ -267,7 +267,7 @@ TEST(Achievements, CountAtNormalAndHardOnlyAndTravelInTheSave) {
         std::vector<TZnAchievement>{{FirstWin, 0, 30}, {Title, 0, 30}, {TenInARow, 2, 8}}, 2, 8));
 }
 
-TEST(Achievements, DamagedChallengeSectionCostsItselfAndWhatItsBonusChecked) {
+TEST(Achievements, ALostChallengeIsNamedOnlyWhereTheFileHeldOne) {
     ClockGame run(Coded("SAKURA26", TZnDifficulty::Hard));
     run.Play(1);
     ASSERT_FALSE(run.Game.Achievements.empty());
@@ -291,6 +291,18 @@ TEST(Achievements, DamagedChallengeSectionCostsItselfAndWhatItsBonusChecked) {
     EXPECT_EQ(log.Lines[0],
               "今季の自チームの試合記録、挑戦コードと難易度が壊れているため読み込めませんでした。");
     EXPECT_EQ(loaded.Achievements, run.Game.Achievements);
+
+    // A frame cut within its last section names what it cost, as before codes existed: the
+    // challenge and the achievements only where the file holds them.
+    ClockGame plain(TZnGameSetup{});
+    plain.Play(1);
+    auto cut = Image(plain.Game);
+    cut.resize(cut.size() - 8);
+    TZnLineLog cutLog;
+    loaded.SetMessageLog(&cutLog);
+    loaded.LoadFromStream(cut);
+    EXPECT_EQ(cutLog.Lines, std::vector<std::string>{
+                                "今季の自チームの試合記録が壊れているため読み込めませんでした。"});
 }
 
 TEST(AchievementsFile, KeepsTheFirstOfEachAndRefusesOrSkipsWhatIsNotItsOwn) {
