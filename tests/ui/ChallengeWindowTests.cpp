@@ -16,6 +16,7 @@
 #include "GameAchievementsFile.h"
 #include "LiveAnnouncer.h"
 #include "ZnStream.h"
+#include "ZnUtils.h"
 #include "WindowRig.h"
 
 namespace {
@@ -134,6 +135,9 @@ void ChallengeWindowTests::TheWindowPlaysTheCodesGame() {
 void ChallengeWindowTests::AchievementsAreNotedListedAndKeptPerUser() {
     QTemporaryDir home;
     const QString path = home.filePath(QStringLiteral("goalrun/achievements"));
+    // The program's file: in the user's data folder, beside the autosaves' folder.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
+    QCOMPARE(AchievementsFile(), path);
     QDir().mkpath(home.filePath(QStringLiteral("goalrun")));
     // A damaged file costs what it holds, never the game.
     QFile damaged(path);
