@@ -1,8 +1,11 @@
 // The main window's part of challenge codes, difficulties and achievements: the new game's box,
-// the code and difficulty in the status bar and the club panel's tip, the command that copies
-// the code, the note of an achievement just earned and the player's achievements file.
+// the code and difficulty in the status bar, the command that copies
+// the code (the club panel's tip is ActZLVMyClubDataExecute's), the note of an achievement just
+// earned and the player's achievements file.
 
 #include "FrmGoalrun.h"
+
+#include <algorithm>
 
 #include <QAction>
 #include <QClipboard>
@@ -14,6 +17,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QStatusBar>
+#include <QStringList>
 #include <QTimer>
 
 #include "AchievementsDialog.h"
