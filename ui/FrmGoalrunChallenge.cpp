@@ -1,7 +1,7 @@
 // The main window's part of challenge codes, difficulties and achievements: the new game's box,
-// the code and difficulty in the status bar, the command that copies
-// the code (the club panel's tip is ActZLVMyClubDataExecute's), the note of an achievement just
-// earned and the player's achievements file.
+// the code and difficulty in the status bar (the club panel's tip is ActZLVMyClubDataExecute's),
+// the command that copies the code, the note of an achievement just earned and the player's
+// achievements file.
 
 #include "FrmGoalrun.h"
 
