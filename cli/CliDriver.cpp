@@ -43,9 +43,9 @@ bool IsUsablePath(std::string_view text) {
 }
 
 // The commands that take no argument; given one, they refuse it rather than ignore it.
-constexpr std::array<std::string_view, 13> NoArgumentCommands = {
+constexpr std::array<std::string_view, 14> NoArgumentCommands = {
     "new",    "box",   "next",    "clear",  "log",     "table", "club",
-    "prizes", "state", "history", "review", "records", "help"};
+    "prizes", "state", "history", "review", "records", "help",  "achievements"};
 
 // What odds and invest say of a box text the strengthening command refuses.
 constexpr const char* RefusedAmount = "not an amount within the coach's funds: ";
@@ -74,8 +74,9 @@ bool FileFailure(std::ostream& err, const char* verb, const std::exception& erro
 
 } // namespace
 
-TZnCliDriver::TZnCliDriver(TZnGameGoalrun& game, const TZnWording& wording)
-    : Game(game), FWording(wording) {
+TZnCliDriver::TZnCliDriver(TZnGameGoalrun& game, const TZnWording& wording,
+                           const TZnGameSetup& setup)
+    : Game(game), FWording(wording), FSetup(setup) {
     Game.SetMessageLog(&FLog);
 }
 
@@ -93,7 +94,7 @@ bool TZnCliDriver::Execute(std::string_view line, std::ostream& out, std::ostrea
         return false;
     }
     if (command == "new") {
-        Game.NewGame();
+        Game.NewGame(FSetup);
     } else if (command == "play") {
         return Play(argument, err);
     } else if (command == "invest") {
@@ -139,6 +140,8 @@ bool TZnCliDriver::Execute(std::string_view line, std::ostream& out, std::ostrea
         PrintReview(Game, out);
     } else if (command == "records") {
         PrintRecords(Game, out);
+    } else if (command == "achievements") {
+        PrintAchievements(out);
     } else if (command == "help") {
         PrintHelp(out, FWording);
     } else {
@@ -287,6 +290,19 @@ void TZnCliDriver::PrintHistory(std::ostream& out) const {
                          r.Title ? std::string(FWording.Title) : "-"});
 }
 
+void TZnCliDriver::PrintAchievements(std::ostream& out) const {
+    for (const TZnAchievement& a : Game.Achievements)
+        out << AchievementKey(a.Id) << '\t' << int64_t{a.Season} + 1 << '\t' << a.Matchday << '\n';
+}
+
+void TZnCliDriver::PrintAchievementIds(std::ostream& out, const TZnWording& wording) {
+    for (const TZnAchievementId id : AllAchievements()) {
+        const std::string_view key = AchievementKey(id);
+        out << "  " << key << std::string(17 - key.size(), ' ')
+            << wording.AchievementConditions.at(static_cast<size_t>(id)) << '\n';
+    }
+}
+
 void TZnCliDriver::PrintHelp(std::ostream& out, const TZnWording& wording) {
     out << FillTemplate(
         "commands:\n"
@@ -311,6 +327,7 @@ void TZnCliDriver::PrintHelp(std::ostream& out, const TZnWording& wording) {
         "  live           the last matchday by quarter-hour: q, live rank, the 8 scores\n"
         "  review         the current season so far, one key=value a line\n"
         "  records        the records book of the completed seasons, key=value\n"
+        "  achievements   what this game has earned: id, season, matchday a line\n"
         "  help           this list\n"
         "  quit           end (as does the end of input, Ctrl+D)\n",
         {wording.AmountUnit});

@@ -31,7 +31,9 @@ public:
 // are the same in every language.
 class TZnCliDriver {
 public:
-    explicit TZnCliDriver(TZnGameGoalrun& game, const TZnWording& wording = Japanese());
+    // `setup` is what `new` starts a game with.
+    explicit TZnCliDriver(TZnGameGoalrun& game, const TZnWording& wording = Japanese(),
+                          const TZnGameSetup& setup = {});
 
     // Runs one command line. Printing commands write to `out`; a failure is described on `err`
     // (without the line number, which the caller adds) and returns false. A game command that
@@ -48,6 +50,8 @@ public:
 
     // The command list, one line a command, with the amounts in `wording`'s unit.
     static void PrintHelp(std::ostream& out, const TZnWording& wording);
+    // The achievements' ids and conditions, one line each, in the listed order.
+    static void PrintAchievementIds(std::ostream& out, const TZnWording& wording);
     void PrintClub(std::ostream& out) const;
     // Prints each message, one line each.
     void PrintMessages(std::ostream& out, const std::vector<TZnMessage>& messages) const;
@@ -65,9 +69,11 @@ private:
     void PrintHistory(std::ostream& out) const;
     bool Odds(std::string_view argument, std::ostream& out, std::ostream& err) const;
     bool Price(std::string_view argument, std::ostream& out, std::ostream& err) const;
+    void PrintAchievements(std::ostream& out) const;
 
     TZnGameGoalrun& Game;
     const TZnWording& FWording;
     TZnCliLog FLog;
     std::string FBoxText = "0";
+    TZnGameSetup FSetup;
 };

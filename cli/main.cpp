@@ -24,7 +24,9 @@
 
 namespace {
 
-constexpr const char* UsageLine = "usage: goalrun-cli [--seed N] [--names FILE] [--lang L]\n";
+constexpr const char* UsageLine =
+    "usage: goalrun-cli [--seed N] [--names FILE] [--lang L]\n"
+    "                   [--code CODE] [--difficulty easy|normal|hard]\n";
 
 int Usage(const char* message) {
     std::cerr << "goalrun-cli: " << message << '\n' << UsageLine;
@@ -86,10 +88,20 @@ int Help() {
                              "; every command works in each, and the record "
                              "views (report, review, records, state) are the "
                              "same in each")
-              << "  --help        show this help and exit\n"
+              << "  --code CODE   play the challenge of CODE: eight characters of\n"
+                 "                23456789ABCDEFGHJKMNPQRSTUVWXYZ (either case); every draw\n"
+                 "                of the game follows from it, the same on every machine\n"
+                 "  --difficulty D  easy (3億円 to start, 150万円 a win), normal (the\n"
+                 "                default: 2億円, 100万円) or hard (1億円, 50万円);\n"
+                 "                achievements count at normal and hard only\n"
+                 "  --help        show this help and exit\n"
                  "  --version     show the version and exit\n"
                  "\n";
     TZnCliDriver::PrintHelp(std::cout, Japanese());
+    std::cout << "\nachievements (the ids the achievements command prints):\n";
+    // The help is English: so are the conditions, where the English catalog is present.
+    const TZnWording* english = CatalogWording(QStringLiteral("en"));
+    TZnCliDriver::PrintAchievementIds(std::cout, english != nullptr ? *english : Japanese());
     std::cout << "\n"
                  "Exit status: 0 when every command succeeded, 1 when any failed or the output\n"
                  "could not be written, 2 for bad options.\n";
@@ -115,6 +127,7 @@ int Run(int argc, char** argv) {
     uint32_t seed = 0;
     std::string names = DefaultNameFile();
     const TZnWording* wording = &Japanese();
+    TZnGameSetup setup;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
         if (option == "--help")
@@ -123,7 +136,9 @@ int Run(int argc, char** argv) {
             std::cout << "goalrun-cli " << ProductVersion << '\n';
             return Finish(0);
         }
-        if ((option == "--seed" || option == "--names" || option == "--lang") && i + 1 >= argc)
+        if ((option == "--seed" || option == "--names" || option == "--lang" ||
+             option == "--code" || option == "--difficulty") &&
+            i + 1 >= argc)
             return Usage("missing value after an option");
         if (option == "--seed") {
             const std::string value = argv[++i];
@@ -132,6 +147,17 @@ int Run(int argc, char** argv) {
                 result.ptr != value.data() + value.size())
                 return Usage("--seed takes a whole number from 0 to 4294967295");
             seeded = true;
+        } else if (option == "--code") {
+            try {
+                setup.Code = TZnChallengeCode::Parse(argv[++i]);
+            } catch (const EZnChallengeCode& error) {
+                return Usage(("--code: " + std::string(error.what())).c_str());
+            }
+        } else if (option == "--difficulty") {
+            const auto difficulty = DifficultyOfKey(argv[++i]);
+            if (!difficulty)
+                return Usage("--difficulty takes easy, normal or hard");
+            setup.Difficulty = *difficulty;
         } else if (option == "--names") {
             names = argv[++i];
         } else if (option == "--lang") {
@@ -145,14 +171,17 @@ int Run(int argc, char** argv) {
         }
     }
 
+    // A code decides every draw itself: a seed beside it would be silently ignored.
+    if (seeded && setup.Code)
+        return Usage("--seed and --code cannot be given together");
     TZnGameGoalrun game(seeded ? KeepSeedSource() : ClockSeedSource());
     game.Random.Seed = seeded ? seed : ClockSeedSource()(0);
     if (!names.empty())
         game.TeamNames = ReadTeamNameFile(DecodeFileName(names));
-    TZnCliDriver driver(game, *wording);
+    TZnCliDriver driver(game, *wording, setup);
     const bool person = ::isatty(STDIN_FILENO) != 0;
     driver.Log().KeepFresh = person;
-    game.NewGame();
+    game.NewGame(setup);
 
     if (person) {
         std::cout << wording->ProductTitle << " — type help for the commands.\n";

@@ -85,15 +85,15 @@ TZnCoachSpan CoachSpanOfLevel(int64_t money, int32_t level) {
             std::min<int64_t>(INT32_MAX, 10 * int64_t{level} - 1)};
 }
 
-bool SeasonCanLead(const TZnCoachSpan& start, int32_t wins, int32_t prize,
-                   const TZnCoachSpan& end) {
+bool SeasonCanLead(const TZnCoachSpan& start, int32_t wins, int32_t prize, const TZnCoachSpan& end,
+                   int32_t winBonus) {
     const int64_t gained = int64_t{WinExperience} * wins;
-    return end.Money <= start.Money + int64_t{WinBonus} * wins + prize &&
+    return end.Money <= start.Money + int64_t{winBonus} * wins + prize &&
            end.ExperienceLow <= std::min<int64_t>(INT32_MAX, start.ExperienceHigh + gained) &&
            end.ExperienceHigh >= std::min<int64_t>(INT32_MAX, start.ExperienceLow + gained);
 }
 
-bool PlausibleSeasons(const std::deque<TZnSeasonRecord>& seasons) {
+bool PlausibleSeasons(const std::deque<TZnSeasonRecord>& seasons, int32_t winBonus) {
     for (size_t i = 0; i < seasons.size(); ++i) {
         const TZnSeasonRecord& r = seasons[i];
         if (!Plausible(r))
@@ -105,7 +105,7 @@ bool PlausibleSeasons(const std::deque<TZnSeasonRecord>& seasons) {
             return false;
         if (r.Season - int64_t{before.Season} == 1 &&
             !SeasonCanLead(CoachSpanOfLevel(before.Money, before.Level), r.Wins, r.Prize,
-                           CoachSpanOfLevel(r.Money, r.Level)))
+                           CoachSpanOfLevel(r.Money, r.Level), winBonus))
             return false;
     }
     return true;
@@ -131,7 +131,7 @@ void TZnCareer::WriteSection(TZnWriteStream& stream) const {
         WriteSectionRecord(stream, r);
 }
 
-bool TZnCareer::ReadSection(std::span<const uint8_t> bytes) {
+bool TZnCareer::ReadSection(std::span<const uint8_t> bytes, int32_t winBonus) {
     Clear();
     std::deque<TZnSeasonRecord> seasons;
     try {
@@ -158,7 +158,7 @@ bool TZnCareer::ReadSection(std::span<const uint8_t> bytes) {
     } catch (const EZnReadError&) {
         return false;
     }
-    if (!PlausibleSeasons(seasons))
+    if (!PlausibleSeasons(seasons, winBonus))
         return false;
     Seasons = std::move(seasons);
     Details.resize(Seasons.size());

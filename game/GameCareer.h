@@ -30,6 +30,7 @@
 #include <deque>
 #include <span>
 
+#include "ConstsGoalrun.h"
 #include "GameSeasonRecord.h"
 
 class TZnClub;
@@ -78,9 +79,10 @@ public:
     TZnTrailer ReadTrailer(std::span<const uint8_t> bytes);
 
     // The career section of the records (the layout above). ReadSection leaves the career empty
-    // and returns false for a section that fails any check or holds bytes beyond its records.
+    // and returns false for a section that fails any check or holds bytes beyond its records;
+    // `winBonus` is that of the game's difficulty.
     void WriteSection(TZnWriteStream& stream) const;
-    bool ReadSection(std::span<const uint8_t> bytes);
+    bool ReadSection(std::span<const uint8_t> bytes, int32_t winBonus = WinBonus);
 
     // A deque: at capacity every season drops the oldest record, which a vector would pay for by
     // moving all the others.
@@ -104,16 +106,17 @@ struct TZnCoachSpan {
 TZnCoachSpan CoachSpanOfLevel(int64_t money, int32_t level);
 
 // True when a season that began at `start` can stand at `end` after `wins` wins and `prize`:
-// funds grow only by the win bonuses and the prize, experience only by the wins (both saturate
-// at the int32 range).
-bool SeasonCanLead(const TZnCoachSpan& start, int32_t wins, int32_t prize, const TZnCoachSpan& end);
+// funds grow only by the win bonuses (`winBonus` each) and the prize, experience only by the wins
+// (both saturate at the int32 range).
+bool SeasonCanLead(const TZnCoachSpan& start, int32_t wins, int32_t prize, const TZnCoachSpan& end,
+                   int32_t winBonus = WinBonus);
 
 // Records a season can end with: ranks 0..15, wins, draws and losses adding up to 30 and points
 // agreeing with them, goals within six a match, the prize of the rank, the title exactly at rank
 // 0, funds holding at least the prize, a level experience can reach; seasons in strictly
 // ascending order, the level never falling, and a season that follows the one before it
 // directly reachable from that one's funds and level (SeasonCanLead).
-bool PlausibleSeasons(const std::deque<TZnSeasonRecord>& seasons);
+bool PlausibleSeasons(const std::deque<TZnSeasonRecord>& seasons, int32_t winBonus = WinBonus);
 
 // CRC-32 as zlib's crc32() computes it.
 uint32_t Crc32(std::span<const uint8_t> bytes);

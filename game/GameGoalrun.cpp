@@ -45,15 +45,18 @@ void TZnGameGoalrun::AddMessage(const TZnMessage& message) {
     FMessageLog->Add(message);
 }
 
-void TZnGameGoalrun::NewGame() {
+void TZnGameGoalrun::NewGame(const TZnGameSetup& setup) {
     // The player always takes the club created last, the weakest; the season not yet started.
-    TZnLeague::operator=(TZnLeague(&TeamNames));
+    TZnLeague::operator=(TZnLeague(&TeamNames, setup));
+    // A code fixes even the generator's state before the first matchday, which `state` shows.
+    if (setup.Code)
+        Random.Seed = setup.Code->MatchdaySeed(0, 0);
     FForeignSections.clear();
     SeasonLog.Start(Coach().Money, Coach().Level());
     FUnsavedProgress = false;
     FMessageLog->Clear();
     AddMessage({TZnMessageId::Welcome});
-    AddMessage({TZnMessageId::StartingFunds, {StartingMoney}});
+    AddMessage({TZnMessageId::StartingFunds, {Setup().Rules().StartingMoney}});
     AddMessage({TZnMessageId::GoodLuck});
 }
 
@@ -84,7 +87,8 @@ uint32_t SimulateMatch(TZnMatch& match, const TZnClub& home, const TZnClub& away
 
 void TZnGameGoalrun::PlayMatchday() {
     Require(CanPlayMatchday(), "PlayMatchday");
-    Random.Seed = SeedSource(Random.Seed);
+    Random.Seed =
+        Setup().Code ? Setup().Code->MatchdaySeed(Season, Matchday) : SeedSource(Random.Seed);
     TZnPlayerMatchRecord kickOff;
     auto& rounds = SeasonLog.Rounds.at(static_cast<size_t>(Matchday));
     TZnMatchList& day = Schedule().Matchdays(Matchday);
@@ -105,6 +109,8 @@ void TZnGameGoalrun::PlayMatchday() {
     Clubs().SortByStanding();
     ReportMyResult();
     RecordMatchday(kickOff);
+    if (AchievementsCount(Setup().Difficulty))
+        EarnAchievements(MatchdayFacts(*this, Matchday), Achievements);
 }
 
 void TZnGameGoalrun::RecordMatchday(TZnPlayerMatchRecord kickOff) {
@@ -131,10 +137,11 @@ void TZnGameGoalrun::ReportMyResult() {
                 {Matchday, atHome ? 0 : 1},
                 Clubs().ClubById(atHome ? match.AwayId : match.HomeId).Name});
     if (result == mrWin) {
-        Coach().Money = Saturate(int64_t{Coach().Money} + WinBonus);
+        const int32_t bonus = Setup().Rules().WinBonus;
+        Coach().Money = Saturate(int64_t{Coach().Money} + bonus);
         Coach().Experience = Saturate(int64_t{Coach().Experience} + WinExperience);
         AddMessage({TZnMessageId::ExperienceGained, {WinExperience}});
-        AddMessage({TZnMessageId::BonusGained, {WinBonus}});
+        AddMessage({TZnMessageId::BonusGained, {bonus}});
     }
     if (Matchday == MatchdayCount)
         SeasonEnd();
@@ -163,6 +170,10 @@ void TZnGameGoalrun::NextSeason() {
     Matchday = 0;
     Clubs().ResetRecords();
     Clubs().StorePrevRanks();
+    // With a code the shuffle does not depend on how many draws the last matchday took, which
+    // what the player invested changes.
+    if (Setup().Code)
+        Random.Seed = Setup().Code->ShuffleSeed(Season);
     Clubs().ShuffleIds(Random);
     Clubs().SortByStanding();
     Schedule().PutClubFirst(MyClub().ClubId);
@@ -206,7 +217,7 @@ void TZnGameGoalrun::SaveToStream(TZnWriteStream& stream) const {
     stream.WriteInt32(MyClub().ClubId);
     stream.WriteInt32(Season);
     stream.WriteInt32(Matchday);
-    WriteRecords(stream, Career, SeasonLog, Matchday, FForeignSections);
+    WriteRecords(stream, *this, FForeignSections);
 }
 
 void TZnGameGoalrun::LoadFromStream(std::span<const uint8_t> data) {
@@ -240,6 +251,10 @@ void TZnGameGoalrun::LoadFromStream(std::span<const uint8_t> data) {
     loaded.Schedule().PutClubFirst(myClubId);
     loaded.Career = std::move(records.Career);
     loaded.SeasonLog = records.SeasonLog;
+    loaded.SetSetup(records.Setup);
+    loaded.Achievements = std::move(records.Achievements);
+    if (!records.AchievementsRead && AchievementsCount(records.Setup.Difficulty))
+        loaded.Achievements = AchievementsFromRecords(loaded);
     TZnLeague::operator=(std::move(loaded));
     FForeignSections = std::move(records.Foreign);
     FUnsavedProgress = false;

@@ -40,9 +40,10 @@ public:
     // Independent of any front end's own notion of a changed file.
     [[nodiscard]] bool UnsavedProgress() const { return FUnsavedProgress; }
 
-    // Fresh clubs, coach and schedule, named from TeamNames; clears the log and writes the three
-    // opening lines.
-    void NewGame();
+    // Fresh clubs, coach and schedule, named from TeamNames, for `setup`'s code and difficulty;
+    // clears the log and writes the three opening lines. With a code, every draw of the game
+    // follows from the code (TZnChallengeCode's seeds) instead of the seed source.
+    void NewGame(const TZnGameSetup& setup = {});
     // Plays matchday `Matchday`. Throws std::logic_error unless CanPlayMatchday().
     void PlayMatchday();
     // Starts the next season. Throws std::logic_error unless CanNextSeason().

@@ -6,9 +6,10 @@
 #include "ConstsGoalrun.h"
 #include "ZnSaturate.h"
 
-TZnLeague::TZnLeague(const std::vector<std::string>* names)
-    : FClubs(std::make_unique<TZnClubList>()), FCoach(std::make_unique<TZnCoach>()),
+TZnLeague::TZnLeague(const std::vector<std::string>* names, const TZnGameSetup& setup)
+    : FSetup(setup), FClubs(std::make_unique<TZnClubList>()), FCoach(std::make_unique<TZnCoach>()),
       FSchedule(std::make_unique<TZnMatchListList>()) {
+    FCoach->Money = FSetup.Rules().StartingMoney;
     FClubs->NameList = names;
     FClubs->InitClubs();
     LinkCoach(FClubs->Items(FClubs->Count() - 1));

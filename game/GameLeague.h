@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "GameAchievements.h"
 #include "GameCareer.h"
+#include "GameChallenge.h"
 #include "GameMatchRecord.h"
 #include "ZnClubList.h"
 #include "ZnCoach.h"
@@ -20,8 +22,10 @@
 class TZnLeague {
 public:
     // Sixteen clubs named from `names` (not owned; "A".."P" when null or short), the coach on the
-    // club created last (the weakest), the player's fixture first in every matchday.
-    explicit TZnLeague(const std::vector<std::string>* names = nullptr);
+    // club created last (the weakest) with the starting funds of `setup`'s difficulty, the
+    // player's fixture first in every matchday.
+    explicit TZnLeague(const std::vector<std::string>* names = nullptr,
+                       const TZnGameSetup& setup = {});
     ~TZnLeague();
     TZnLeague(TZnLeague&&) noexcept;
     TZnLeague& operator=(TZnLeague&&) noexcept;
@@ -40,6 +44,12 @@ public:
     int32_t Season = 0;     // 0-based; shown as Season + 1
     TZnCareer Career;       // the seasons this game has completed; emptied by a new game
     TZnSeasonLog SeasonLog; // the rounds and the player's fixtures of the current season
+    // What this game has earned, in the order earned; never anything at 易しい.
+    std::vector<TZnAchievement> Achievements;
+
+    // The code and difficulty the game was started with (a loaded game's from its file).
+    const TZnGameSetup& Setup() const { return FSetup; }
+    void SetSetup(const TZnGameSetup& setup) { FSetup = setup; }
 
     // The enabling rule of the game commands, shared by every front end.
     bool CanPlayMatchday() const { return Matchday < MatchdayCount && !Finished; }
@@ -66,6 +76,7 @@ public:
     TZnMatchResult MyLastResult() const;
 
 private:
+    TZnGameSetup FSetup;
     std::unique_ptr<TZnClubList> FClubs;
     std::unique_ptr<TZnCoach> FCoach;
     std::unique_ptr<TZnMatchListList> FSchedule;

@@ -70,7 +70,7 @@ TZnPlayerMatchReport PlayerReport(const TZnLeague& game, const TZnMatch& match,
         report.Odds = {home.Loss, home.Draw, home.Win};
     }
     report.Result = match.ResultFor(game.MyClub().ClubId);
-    report.Bonus = report.Result == mrWin ? WinBonus : 0;
+    report.Bonus = report.Result == mrWin ? game.Setup().Rules().WinBonus : 0;
     report.Experience = report.Result == mrWin ? WinExperience : 0;
     report.RankBefore = r.RankBefore;
     report.RankAfter = r.RankAfter;

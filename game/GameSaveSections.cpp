@@ -4,16 +4,22 @@
 #include <array>
 
 #include "ConstsGoalrun.h"
+#include "GameAchievements.h"
+#include "GameChallenge.h"
 #include "GameLeague.h"
 #include "ZnSaturate.h"
 #include "ZnStream.h"
 
 namespace {
 
-// The version of the layout of each of the four sections.
+// The version of the layout of each of the six sections.
 constexpr int32_t SectionVersion = 1;
-constexpr std::array<TZnTag, RecordKindCount> Tags = {
-    {{'C', 'A', 'R', 'E'}, {'S', 'E', 'A', 'S'}, {'R', 'N', 'D', 'S'}, {'M', 'I', 'N', 'E'}}};
+constexpr std::array<TZnTag, RecordKindCount> Tags = {{{'C', 'A', 'R', 'E'},
+                                                       {'S', 'E', 'A', 'S'},
+                                                       {'R', 'N', 'D', 'S'},
+                                                       {'M', 'I', 'N', 'E'},
+                                                       {'C', 'H', 'A', 'L'},
+                                                       {'A', 'C', 'H', 'V'}}};
 
 // The kind a tag names; RecordKindCount for a tag this release does not know.
 size_t KindOf(const TZnTag& tag) {
@@ -69,13 +75,13 @@ void WriteDetails(TZnWriteStream& stream, const TZnCareer& career) {
 
 // A detail its season's record can have: what was invested came from the funds at the start and
 // the win bonuses, and the record's funds and level are reachable from the start.
-bool PlausibleDetail(const TZnSeasonDetail& d, const TZnSeasonRecord& r) {
+bool PlausibleDetail(const TZnSeasonDetail& d, const TZnSeasonRecord& r, int32_t winBonus) {
     const bool start =
         d.StartKnown
             ? d.MoneyStart >= 0 && InRange(d.LevelStart, 1, r.Level) &&
-                  InRange(d.Invested, 0, int64_t{d.MoneyStart} + int64_t{WinBonus} * r.Wins) &&
+                  InRange(d.Invested, 0, int64_t{d.MoneyStart} + int64_t{winBonus} * r.Wins) &&
                   SeasonCanLead(CoachSpanOfLevel(d.MoneyStart - d.Invested, d.LevelStart), r.Wins,
-                                r.Prize, CoachSpanOfLevel(r.Money, r.Level))
+                                r.Prize, CoachSpanOfLevel(r.Money, r.Level), winBonus)
             : d.MoneyStart == 0 && d.LevelStart == 0 && d.Invested == 0;
     return start && d.BestWin.has_value() == (r.Wins > 0) &&
            d.WorstDefeat.has_value() == (r.Losses > 0) &&
@@ -84,7 +90,7 @@ bool PlausibleDetail(const TZnSeasonDetail& d, const TZnSeasonRecord& r) {
            d.Ranks.back() == r.Rank;
 }
 
-bool ReadDetails(TZnReadStream& stream, TZnCareer& career) {
+bool ReadDetails(TZnReadStream& stream, TZnCareer& career, int32_t winBonus) {
     const int32_t count = stream.ReadInt32();
     if (!InRange(count, 0, static_cast<int64_t>(career.Seasons.size())))
         return false;
@@ -114,7 +120,7 @@ bool ReadDetails(TZnReadStream& stream, TZnCareer& career) {
             d.Ranks[m] = both & 0x0F;
             d.Ranks[m + 1] = static_cast<uint8_t>(both >> 4);
         }
-        if (!PlausibleDetail(d, career.Seasons[at]))
+        if (!PlausibleDetail(d, career.Seasons[at], winBonus))
             return false;
         career.Details[at++] = d;
     }
@@ -221,7 +227,7 @@ int32_t PrizePaid(const TZnLeague& image) {
 // them, and the funds after it are them less the investment plus the win bonus and, on the 30th
 // matchday, the prize.
 bool PlausibleMine(const TZnPlayerMatchRecord& m, const TZnLeague& image, const TZnSeasonLog& log,
-                   int32_t d, std::optional<int64_t> before) {
+                   int32_t d, std::optional<int64_t> before, int32_t winBonus) {
     if (!m.Recorded)
         return m == TZnPlayerMatchRecord{};
     const TZnMatch& match = image.Schedule().Matchdays(d).Matches(0);
@@ -239,13 +245,13 @@ bool PlausibleMine(const TZnPlayerMatchRecord& m, const TZnLeague& image, const 
         (d + 1 != image.Matchday || m.RankAfter == me.Rank);
     if (!plausible || !before)
         return plausible;
-    const int64_t bonus = match.ResultFor(image.MyClub().ClubId) == mrWin ? WinBonus : 0;
+    const int64_t bonus = match.ResultFor(image.MyClub().ClubId) == mrWin ? winBonus : 0;
     const int64_t prize =
         d + 1 == MatchdayCount ? PrizeTable.at(static_cast<size_t>(m.RankAfter)) : 0;
     return m.BuildUp <= *before && m.MoneyAfter == Saturate(*before - m.BuildUp + bonus + prize);
 }
 
-bool ReadMine(TZnReadStream& stream, const TZnLeague& image, TZnSeasonLog& log) {
+bool ReadMine(TZnReadStream& stream, const TZnLeague& image, TZnSeasonLog& log, int32_t winBonus) {
     const int32_t flags = stream.ReadInt32();
     log.StartKnown = flags == 1;
     log.MoneyStart = stream.ReadInt32();
@@ -266,7 +272,7 @@ bool ReadMine(TZnReadStream& stream, const TZnLeague& image, TZnSeasonLog& log) 
         m.Recorded = recorded == 1;
         ForEachMineField(m, [&](int32_t& value) { value = stream.ReadInt32(); });
         if (!InRange(recorded, 0, 1) || (log.StartKnown && !m.Recorded) ||
-            !PlausibleMine(m, image, log, d, before))
+            !PlausibleMine(m, image, log, d, before, winBonus))
             return false;
         before = m.Recorded ? std::optional<int64_t>(m.MoneyAfter) : std::nullopt;
         invested += m.BuildUp;
@@ -277,12 +283,12 @@ bool ReadMine(TZnReadStream& stream, const TZnLeague& image, TZnSeasonLog& log) 
     return (!before || *before == now.Money) &&
            (!log.StartKnown ||
             SeasonCanLead(CoachSpanOfLevel(log.MoneyStart - invested, log.LevelStart), me.Wins,
-                          PrizePaid(image), now));
+                          PrizePaid(image), now, winBonus));
 }
 
 // The career leads to the image: its seasons are completed ones, the current one only after its
 // 30th matchday and then as the image ends it, and the coach of the image can follow the last.
-bool CareerLeadsToImage(const TZnCareer& career, const TZnLeague& image) {
+bool CareerLeadsToImage(const TZnCareer& career, const TZnLeague& image, int32_t winBonus) {
     if (career.Seasons.empty())
         return true;
     const TZnSeasonRecord& last = career.Seasons.back();
@@ -293,7 +299,56 @@ bool CareerLeadsToImage(const TZnCareer& career, const TZnLeague& image) {
     return last.Level <= image.Coach().Level() &&
            (image.Season - int64_t{last.Season} != 1 ||
             SeasonCanLead(CoachSpanOfLevel(last.Money, last.Level), me.Wins, PrizePaid(image),
-                          CoachNow(image)));
+                          CoachNow(image), winBonus));
+}
+
+// ---- the challenge and the achievements ----
+
+void WriteChallenge(TZnWriteStream& stream, const TZnGameSetup& setup) {
+    const uint64_t value = setup.Code ? setup.Code->Value() : 0;
+    stream.WriteInt32(setup.Code ? 1 : 0);
+    stream.WriteInt32(static_cast<int32_t>(value & 0xFFFFFFFF));
+    stream.WriteInt32(static_cast<int32_t>(value >> 32));
+    stream.WriteInt32(static_cast<int32_t>(setup.Difficulty));
+}
+
+bool ReadChallenge(TZnReadStream& stream, TZnGameSetup& setup) {
+    const int32_t flags = stream.ReadInt32();
+    const auto low = static_cast<uint32_t>(stream.ReadInt32());
+    const uint64_t value = (uint64_t{static_cast<uint32_t>(stream.ReadInt32())} << 32) | low;
+    const int32_t difficulty = stream.ReadInt32();
+    if (!InRange(flags, 0, 1) || !InRange(difficulty, 0, DifficultyCount - 1) ||
+        TZnChallengeCode::FromValue(value).Value() != value || (flags == 0 && value != 0))
+        return false;
+    if (flags == 1)
+        setup.Code = TZnChallengeCode::FromValue(value);
+    setup.Difficulty = static_cast<TZnDifficulty>(difficulty);
+    return true;
+}
+
+void WriteAchievements(TZnWriteStream& stream, std::span<const TZnAchievement> earned) {
+    stream.WriteInt32(static_cast<int32_t>(earned.size()));
+    for (const TZnAchievement& a : earned) {
+        stream.WriteInt32(static_cast<int32_t>(a.Id));
+        stream.WriteInt32(a.Season);
+        stream.WriteInt32(a.Matchday);
+    }
+}
+
+bool ReadAchievements(TZnReadStream& stream, const TZnLeague& image, TZnDifficulty difficulty,
+                      std::vector<TZnAchievement>& earned) {
+    const int32_t count = stream.ReadInt32();
+    if (!InRange(count, 0, AchievementsCount(difficulty) ? int64_t{AchievementCount} : 0))
+        return false;
+    for (int32_t i = 0; i < count; ++i) {
+        const int32_t id = stream.ReadInt32();
+        const int32_t season = stream.ReadInt32();
+        const int32_t matchday = stream.ReadInt32();
+        if (!InRange(id, 0, AchievementCount - 1))
+            return false;
+        earned.push_back({static_cast<TZnAchievementId>(id), season, matchday});
+    }
+    return PlausibleAchievements(earned, image.Season, image.Matchday);
 }
 
 // ---- reading and writing ----
@@ -329,8 +384,12 @@ size_t RecordsMaxSize() {
     return size;
 }
 
-void WriteRecords(TZnWriteStream& stream, const TZnCareer& career, const TZnSeasonLog& log,
-                  int32_t matchday, std::span<const TZnSection> foreign) {
+void WriteRecords(TZnWriteStream& stream, const TZnLeague& league,
+                  std::span<const TZnSection> foreign) {
+    const TZnCareer& career = league.Career;
+    const TZnSeasonLog& log = league.SeasonLog;
+    const int32_t matchday = league.Matchday;
+    const TZnGameSetup& setup = league.Setup();
     std::vector<TZnSection> sections;
     const auto add = [&](TZnRecordKind kind, bool present, auto writer) {
         if (!present)
@@ -348,6 +407,10 @@ void WriteRecords(TZnWriteStream& stream, const TZnCareer& career, const TZnSeas
         [&](auto& s) { WriteDetails(s, career); });
     add(Rounds, AnyRounds(log, matchday), [&](auto& s) { WriteRounds(s, log, matchday); });
     add(PlayerMatches, AnyMine(log, matchday), [&](auto& s) { WriteMine(s, log, matchday); });
+    // A game without a code at 普通 saves exactly as before codes and difficulties existed.
+    add(Challenge, setup != TZnGameSetup{}, [&](auto& s) { WriteChallenge(s, setup); });
+    add(Achievements, setup != TZnGameSetup{} && !league.Achievements.empty(),
+        [&](auto& s) { WriteAchievements(s, league.Achievements); });
     // What a later release added follows what this one knows, unchanged.
     sections.insert(sections.end(), foreign.begin(), foreign.end());
     if (!sections.empty())
@@ -357,8 +420,10 @@ void WriteRecords(TZnWriteStream& stream, const TZnCareer& career, const TZnSeas
 static void ReadAll(std::span<const uint8_t> bytes, const TZnLeague& image, TZnRecords& records) {
     const auto lose = [&](TZnRecordKind kind) { records.Lost.push_back(kind); };
     TZnCareer& career = records.Career;
+    // The challenge section, read first, may change it.
+    int32_t winBonus = WinBonus;
     const auto checkCareer = [&] {
-        if (!CareerLeadsToImage(career, image)) {
+        if (!CareerLeadsToImage(career, image, winBonus)) {
             career.Clear();
             lose(TZnRecordKind::Career);
         }
@@ -379,7 +444,13 @@ static void ReadAll(std::span<const uint8_t> bytes, const TZnLeague& image, TZnR
     // The first intact section of each kind in this release's layout; the rest is kept for
     // writing back, within the room a later release has, except repeats of what was read.
     std::array<std::optional<std::span<const uint8_t>>, RecordKindCount> sections;
+    // The challenge and the achievements, which came after the bound on a file's size was set,
+    // take their room from that of later releases' sections.
     size_t room = ForeignSectionsMaxSize;
+    for (const TZnSection& section : frame.Sections)
+        if (KindOf(section.Tag) >= static_cast<size_t>(TZnRecordKind::Challenge) &&
+            KindOf(section.Tag) < RecordKindCount && section.Version == SectionVersion)
+            room -= std::min(room, FramedSectionSize(section.Body.size()));
     for (const TZnSection& section : frame.Sections) {
         const size_t kind = KindOf(section.Tag);
         const size_t size = FramedSectionSize(section.Body.size());
@@ -392,12 +463,14 @@ static void ReadAll(std::span<const uint8_t> bytes, const TZnLeague& image, TZnR
         }
     }
     // A damaged section costs its kind; a broken frame every kind not read before the break
-    // (the career of a trailer before it stands).
+    // (the career of a trailer before it stands), but the challenge and the achievements, which
+    // most games never have: a break says nothing of them.
     std::array<bool, RecordKindCount> damaged{};
     for (const TZnTag& tag : frame.Damaged)
         if (KindOf(tag) < RecordKindCount)
             damaged[KindOf(tag)] = true;
-    for (size_t k = 0; k < RecordKindCount; ++k)
+    const auto challenge = static_cast<size_t>(TZnRecordKind::Challenge);
+    for (size_t k = 0; k < challenge; ++k)
         damaged[k] =
             damaged[k] || (frame.Broken && !sections[k] && (k != 0 || career.Seasons.empty()));
     // Reads the section of `kind` with `parse`; when that fails or the section is damaged,
@@ -410,13 +483,21 @@ static void ReadAll(std::span<const uint8_t> bytes, const TZnLeague& image, TZnR
         }
     };
     using enum TZnRecordKind;
+    TZnGameSetup& setup = records.Setup;
+    read(
+        Challenge,
+        [&](auto b) { return ReadWhole(b, [&](auto& s) { return ReadChallenge(s, setup); }); },
+        [&] { setup = TZnGameSetup{}; });
+    winBonus = setup.Rules().WinBonus;
     // A career section is the newer record of the career than a trailer before it.
     read(
-        Career, [&](auto b) { return career.ReadSection(b); }, [&] { career.Clear(); });
+        Career, [&](auto b) { return career.ReadSection(b, winBonus); }, [&] { career.Clear(); });
     checkCareer();
     read(
         SeasonDetails,
-        [&](auto b) { return ReadWhole(b, [&](auto& s) { return ReadDetails(s, career); }); },
+        [&](auto b) {
+            return ReadWhole(b, [&](auto& s) { return ReadDetails(s, career, winBonus); });
+        },
         [&] { std::fill(career.Details.begin(), career.Details.end(), TZnSeasonDetail{}); });
     TZnSeasonLog& log = records.SeasonLog;
     read(
@@ -425,12 +506,22 @@ static void ReadAll(std::span<const uint8_t> bytes, const TZnLeague& image, TZnR
         [&] { log.Rounds = {}; });
     read(
         PlayerMatches,
-        [&](auto b) { return ReadWhole(b, [&](auto& s) { return ReadMine(s, image, log); }); },
+        [&](auto b) {
+            return ReadWhole(b, [&](auto& s) { return ReadMine(s, image, log, winBonus); });
+        },
         [&] {
             log.StartKnown = false;
             log.MoneyStart = log.LevelStart = 0;
             log.Mine = {};
         });
+    read(
+        Achievements,
+        [&](auto b) {
+            return records.AchievementsRead = ReadWhole(b, [&](auto& s) {
+                       return ReadAchievements(s, image, setup.Difficulty, records.Achievements);
+                   });
+        },
+        [&] { records.Achievements.clear(); });
 }
 
 TZnRecords ReadRecords(std::span<const uint8_t> bytes, const TZnLeague& image) {

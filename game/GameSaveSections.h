@@ -1,13 +1,14 @@
 #pragma once
 
 // The records that travel in a save file after the 5122-byte image: the career, the detail of
-// every completed season, and the rounds and the player's fixtures of the current season.
-// Readers of the plain image ignore them.
+// every completed season, the rounds and the player's fixtures of the current season, the
+// game's challenge code and difficulty and its achievements. Readers of the plain image ignore
+// them.
 //
 // They stand in the sections of a frame (GameSaveFrame.h), one section a kind, version 1 each,
 // written in the order below after one another and before the sections this release does not
 // know; an empty kind has none. A game without any record saves as the plain image. Every number
-// a little-endian two's complement int32 unless a size says otherwise. The four tags end in an
+// a little-endian two's complement int32 unless a size says otherwise. The six tags end in an
 // upper-case letter: a release that does not know them drops them once the game changes.
 //
 //   "CARE"  the career (GameCareer.h: the career section)
@@ -25,6 +26,16 @@
 //           MoneyStart, LevelStart, a count d (the played matchdays), then per matchday 10
 //           ints: Recorded (0 or 1), BuildUp, Level, MyAttack, MyDefense, OppAttack,
 //           OppDefense, RankBefore, RankAfter, MoneyAfter; all 0 where not recorded.
+//   "CHAL"  the challenge code and the difficulty (GameChallenge.h): flags (bit 0 a code is
+//           set), the code's value (8 bytes, 0 without a code), the difficulty (0 易しい,
+//           1 普通, 2 難しい). Only a game with a code or at another difficulty than 普通 has
+//           one; a file without it is a game without a code at 普通. It is read first: the win
+//           bonus of its difficulty is what the other records' funds are checked with.
+//   "ACHV"  the achievements the game has earned (GameAchievements.h): a count, then per
+//           achievement its id (0..7 in the listed order), Season (0-based) and Matchday
+//           (1..30), in the order earned. None stand at 易しい. A game without a "CHAL"
+//           section has none either, so that a game without a code at 普通 saves exactly as
+//           before: it has its achievements back from its other records (GameAchievements.h).
 //
 // A file whose bytes after the image begin with the career trailer of earlier releases
 // (GameCareer.h) loads with that career; records that follow the trailer are read as well, and a
@@ -48,15 +59,17 @@
 #include <span>
 #include <vector>
 
+#include "GameAchievements.h"
 #include "GameCareer.h"
+#include "GameChallenge.h"
 #include "GameMatchRecord.h"
 #include "GameSaveFrame.h"
 
 class TZnLeague;
 class TZnWriteStream;
 
-enum class TZnRecordKind { Career, SeasonDetails, Rounds, PlayerMatches };
-inline constexpr size_t RecordKindCount = 4;
+enum class TZnRecordKind { Career, SeasonDetails, Rounds, PlayerMatches, Challenge, Achievements };
+inline constexpr size_t RecordKindCount = 6;
 
 // Room in a save file for the sections of later releases.
 inline constexpr size_t ForeignSectionsMaxSize = size_t{1} << 20;
@@ -68,13 +81,17 @@ size_t RecordsMaxSize();
 struct TZnRecords {
     TZnCareer Career;
     TZnSeasonLog SeasonLog;
+    TZnGameSetup Setup;
+    std::vector<TZnAchievement> Achievements;
+    bool AchievementsRead = false;   // the file lists the achievements, and they could be read
     std::vector<TZnRecordKind> Lost; // kinds the file held that could not be read
     std::vector<TZnSection> Foreign; // sections kept for writing back
 };
 
-// Writes the records after the image, then the `foreign` sections; nothing when there are none.
-void WriteRecords(TZnWriteStream& stream, const TZnCareer& career, const TZnSeasonLog& log,
-                  int32_t matchday, std::span<const TZnSection> foreign);
+// Writes the records of `league` after its image, then the `foreign` sections; nothing when
+// there are none.
+void WriteRecords(TZnWriteStream& stream, const TZnLeague& league,
+                  std::span<const TZnSection> foreign);
 
 // Reads the bytes that follow the image, checked against the league the image holds (its coach
 // on the player's club).

@@ -37,7 +37,8 @@ void CopyDetail(const TZnLeague& game, const TZnSeasonDetail& detail, TZnSeasonR
 
 // The standing of the player's club now, or of a completed season's record: the fields both
 // name alike.
-template <class TStanding> void CopyStanding(const TStanding& standing, TZnSeasonReview& review) {
+template <class TStanding>
+void CopyStanding(const TStanding& standing, int32_t winBonus, TZnSeasonReview& review) {
     review.Rank = standing.Rank;
     review.Points = standing.Points;
     review.Wins = standing.Wins;
@@ -45,7 +46,7 @@ template <class TStanding> void CopyStanding(const TStanding& standing, TZnSeaso
     review.Losses = standing.Losses;
     review.GoalsFor = standing.GoalsFor;
     review.GoalsAgainst = standing.GoalsAgainst;
-    review.Bonuses = int64_t{standing.Wins} * WinBonus;
+    review.Bonuses = int64_t{standing.Wins} * winBonus;
 }
 
 } // namespace
@@ -122,7 +123,7 @@ TZnSeasonReview CurrentSeasonReview(const TZnLeague& game) {
     TZnSeasonReview review;
     review.Season = game.Season;
     review.Played = game.Matchday;
-    CopyStanding(club, review);
+    CopyStanding(club, game.Setup().Rules().WinBonus, review);
     if (game.Matchday == MatchdayCount)
         review.Prize = PrizeTable.at(static_cast<size_t>(club.Rank));
     review.MoneyNow = game.Coach().Money;
@@ -144,7 +145,7 @@ TZnSeasonReview CompletedSeasonReview(const TZnLeague& game, size_t index) {
     TZnSeasonReview review;
     review.Season = record.Season;
     review.Played = MatchdayCount;
-    CopyStanding(record, review);
+    CopyStanding(record, game.Setup().Rules().WinBonus, review);
     review.Prize = record.Prize;
     review.MoneyNow = record.Money;
     review.LevelNow = record.Level;

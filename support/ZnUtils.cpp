@@ -46,6 +46,12 @@ QString AutosaveFolder() {
     return UserDataFolder(QStringLiteral("autosave"));
 }
 
+QString AchievementsFile() {
+    QString folder = UserDataFolder(QStringLiteral("achievements"));
+    folder.chop(1); // "goalrun/achievements/" names a file here
+    return folder;
+}
+
 QFont SystemIconFont() {
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     font.setFamilies({QStringLiteral("Noto Sans CJK JP"), font.family()});

@@ -24,6 +24,9 @@ QString SaveDataFolder(const QString& appFolder = AppFolder());
 // "$XDG_DATA_HOME/goalrun/autosave/" (usually "~/.local/share/goalrun/autosave/"). Empty when
 // the platform names no data folder. Only builds the path.
 QString AutosaveFolder();
+// The player's achievements over all games: "$XDG_DATA_HOME/goalrun/achievements". Empty when
+// the platform names no data folder. Only builds the path.
+QString AchievementsFile();
 
 // True when files may be created in `folder`. A folder without any write permission bit counts
 // as read-only even for root, who could write it anyway: its owner meant it to stay unchanged.

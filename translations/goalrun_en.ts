@@ -109,6 +109,14 @@
         <extracomment>Between the kinds of records lost</extracomment>
         <translation>, </translation>
     </message>
+    <message>
+        <source>挑戦コードと難易度</source>
+        <translation>the challenge code and difficulty</translation>
+    </message>
+    <message>
+        <source>達成記録</source>
+        <translation>the achievements</translation>
+    </message>
 </context>
 <context>
     <name>GameWords</name>
@@ -297,6 +305,107 @@
         <source>第%1節</source>
         <translation>Matchday %1</translation>
     </message>
+    <message>
+        <source>易しい</source>
+        <translation>Easy</translation>
+    </message>
+    <message>
+        <source>普通</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>難しい</source>
+        <translation>Hard</translation>
+    </message>
+    <message>
+        <source>初勝利</source>
+        <extracomment>The names of the achievements</extracomment>
+        <translation>First win</translation>
+    </message>
+    <message>
+        <source>10連勝</source>
+        <translation>Ten in a row</translation>
+    </message>
+    <message>
+        <source>ジャイアントキリング</source>
+        <translation>Giant killing</translation>
+    </message>
+    <message>
+        <source>無敗のシーズン</source>
+        <translation>Unbeaten season</translation>
+    </message>
+    <message>
+        <source>リーグ優勝</source>
+        <translation>Champions</translation>
+    </message>
+    <message>
+        <source>5季以内の優勝</source>
+        <translation>Title within five seasons</translation>
+    </message>
+    <message>
+        <source>倹約優勝</source>
+        <translation>Frugal title</translation>
+    </message>
+    <message>
+        <source>100シーズン</source>
+        <translation>A hundred seasons</translation>
+    </message>
+    <message>
+        <source>ゲームで初めて勝つ。</source>
+        <extracomment>What earns each achievement, one line each</extracomment>
+        <translation>Win for the first time in the game.</translation>
+    </message>
+    <message>
+        <source>1シーズンのうちに10連勝する。</source>
+        <translation>Win ten matches in a row within one season.</translation>
+    </message>
+    <message>
+        <source>キックオフ時の勝つ見込みが5%未満の試合に勝つ。</source>
+        <translation>Win a match whose exact win chance at kick-off was under 5%.</translation>
+    </message>
+    <message>
+        <source>30試合を負けなしでシーズンを終える。</source>
+        <translation>Play a season of 30 matches without a loss.</translation>
+    </message>
+    <message>
+        <source>リーグ優勝する。</source>
+        <translation>Win the title.</translation>
+    </message>
+    <message>
+        <source>最初の5シーズンのうちに優勝する。</source>
+        <translation>Win the title in one of the first five seasons.</translation>
+    </message>
+    <message>
+        <source>強化費を投入した試合が10試合以下のシーズンで優勝する。</source>
+        <translation>Win the title with money invested in at most ten matches of that season.</translation>
+    </message>
+    <message>
+        <source>100シーズン目を終える。</source>
+        <translation>Complete the 100th season.</translation>
+    </message>
+</context>
+<context>
+    <name>TAchievementsDialog</name>
+    <message>
+        <source>実績</source>
+        <translation>Achievements</translation>
+    </message>
+    <message>
+        <source>条件</source>
+        <translation>Condition</translation>
+    </message>
+    <message>
+        <source>達成</source>
+        <translation>Earned</translation>
+    </message>
+    <message>
+        <source>未達成</source>
+        <translation>Not yet</translation>
+    </message>
+    <message>
+        <source>%1 / %2 を達成</source>
+        <translation>%1 of %2 earned</translation>
+    </message>
 </context>
 <context>
     <name>TCareerModel</name>
@@ -336,6 +445,45 @@ Prize %9 funds %10 level %11</translation>
     <message>
         <source>%1季から%2季までの最終順位と資金。最新の%2季は%3位、資金%4。</source>
         <translation>Final rank and funds from season %1 to season %2. In season %2, the latest, rank %3, funds %4.</translation>
+    </message>
+</context>
+<context>
+    <name>TChallengeWords</name>
+    <message>
+        <source>%1・挑戦コード %2</source>
+        <translation>%1, challenge code %2</translation>
+    </message>
+    <message>
+        <source>挑戦</source>
+        <translation>Challenge</translation>
+    </message>
+    <message>
+        <source>実績「%1」を達成しました。</source>
+        <translation>Achievement earned: %1.</translation>
+    </message>
+    <message>
+        <source>実績(&amp;E)</source>
+        <translation>Achi&amp;evements</translation>
+    </message>
+    <message>
+        <source>実績の一覧を、達成したものもまだのものも見ます。</source>
+        <translation>Shows every achievement, earned or not.</translation>
+    </message>
+    <message>
+        <source>挑戦コードをコピー(&amp;C)</source>
+        <translation>&amp;Copy the challenge code</translation>
+    </message>
+    <message>
+        <source>このゲームの挑戦コードをクリップボードにコピーします。</source>
+        <translation>Copies this game&apos;s challenge code to the clipboard.</translation>
+    </message>
+    <message>
+        <source>挑戦コード %1 をコピーしました。</source>
+        <translation>Challenge code %1 copied.</translation>
+    </message>
+    <message>
+        <source>（実績のファイルに書けません: %1）</source>
+        <translation>(The achievements file cannot be written: %1)</translation>
     </message>
 </context>
 <context>
@@ -782,10 +930,6 @@ Prize %9 funds %10 level %11</translation>
         <translation>Shows a quarter of an hour in 2 seconds</translation>
     </message>
     <message>
-        <source>普通</source>
-        <translation>Normal</translation>
-    </message>
-    <message>
         <source>15分を1秒で見せます</source>
         <translation>Shows a quarter of an hour in 1 second</translation>
     </message>
@@ -909,6 +1053,11 @@ Prize %9 funds %10 level %11</translation>
         <source>ゴール</source>
         <translation>Goal</translation>
     </message>
+    <message>
+        <source>普通</source>
+        <comment>the speed of the replay</comment>
+        <translation>Normal</translation>
+    </message>
 </context>
 <context>
     <name>TMatchReportView</name>
@@ -1019,6 +1168,41 @@ Prize %9 funds %10 level %11</translation>
     <message>
         <source>経験値</source>
         <translation>Experience</translation>
+    </message>
+</context>
+<context>
+    <name>TNewGameDialog</name>
+    <message>
+        <source>ランダム</source>
+        <translation>random</translation>
+    </message>
+    <message>
+        <source>ニューゲーム</source>
+        <translation>New game</translation>
+    </message>
+    <message>
+        <source>空欄ならコードなし</source>
+        <translation>Empty for no code</translation>
+    </message>
+    <message>
+        <source>ランダム(&amp;R)</source>
+        <translation>&amp;Random</translation>
+    </message>
+    <message>
+        <source>挑戦コード(&amp;C):</source>
+        <translation>&amp;Challenge code:</translation>
+    </message>
+    <message>
+        <source>難易度(&amp;D):</source>
+        <translation>&amp;Difficulty:</translation>
+    </message>
+    <message>
+        <source>同じコードと同じ采配なら、同じシーズンになります。実績は普通と難しいでだけ得られます。</source>
+        <translation>The same code and the same decisions give the same seasons. Achievements count at Normal and Hard only.</translation>
+    </message>
+    <message>
+        <source>挑戦コードは %1 の8文字です（0, 1, I, L, O は使いません）。</source>
+        <translation>A challenge code is eight characters of %1 (0, 1, I, L and O are never used).</translation>
     </message>
 </context>
 <context>

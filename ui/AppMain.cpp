@@ -91,6 +91,8 @@ int RunGoalrun(int argc, char* argv[], const std::function<void(TFormMain&)>& be
     window.SetCommandLineFile(file);
     window.SetPlaceKeeping(instance.Role() == TZnSingleInstance::TRole::First, options.NewGame);
     window.SetStartSettings(std::move(settings));
+    if (const QString achievements = AchievementsFile(); !achievements.isEmpty())
+        window.SetAchievementsFile(achievements);
     ConnectHandOvers(instance, window);
     if (instance.Role() == TZnSingleInstance::TRole::First && !instance.Listen())
         Complain(instance);

@@ -5,12 +5,14 @@
 #include <algorithm>
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QStyle>
 #include <QTableView>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include "CareerModel.h"
+#include "ChallengeWords.h"
 #include "GameGoalrun.h"
 #include "GameRecords.h"
 #include "RecordsBookView.h"
@@ -39,7 +41,8 @@ std::vector<TZnCareerPoint> CareerChartSeries(const TZnCareer& career) {
 
 TCareerPage::TCareerPage(QWidget* parent)
     : QWidget(parent), FChart(new TZnCareerChart(this)), FTable(new QTableView(this)),
-      FModel(new TCareerModel(this)), FRecords(new TRecordsBookView(this)) {
+      FModel(new TCareerModel(this)), FRecords(new TRecordsBookView(this)),
+      FChallenge(new QLabel(this)) {
     setObjectName(QStringLiteral("CareerPage"));
     FChart->setObjectName(QStringLiteral("ZCareerChart"));
     FChart->SetMoneyFormat(
@@ -56,8 +59,12 @@ TCareerPage::TCareerPage(QWidget* parent)
     FTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     FTable->horizontalHeader()->setStretchLastSection(true);
 
+    FChallenge->setObjectName(QStringLiteral("CareerChallenge"));
+    FChallenge->setTextFormat(Qt::PlainText);
+    FChallenge->hide();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(FChallenge);
     // The records book stands beside the chart, which keeps the height its ranks need to part
     // and the width the book leaves; the table of seasons, the list that grows, takes the
     // height the page gains, up to all its rows; what it leaves goes to the chart. Each list
@@ -92,7 +99,10 @@ void TCareerPage::changeEvent(QEvent* event) {
 
 void TCareerPage::Refresh(const TZnGameGoalrun& game) {
     Refresh(game.Career);
-    FRecords->ShowRecords(RecordsBook(game));
+    const QString challenge = TChallengeWords::Setup(game.Setup());
+    FChallenge->setText(challenge);
+    FChallenge->setVisible(!challenge.isEmpty());
+    FRecords->ShowRecords(RecordsBook(game), challenge);
 }
 
 void TCareerPage::Refresh(const TZnCareer& career) {

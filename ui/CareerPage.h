@@ -7,6 +7,7 @@
 #include "CareerModel.h"
 #include "ZnCareerChart.h"
 
+class QLabel;
 class QTableView;
 class TCareerModel;
 class TRecordsBookView;
@@ -47,4 +48,5 @@ private:
     QTableView* FTable;
     TCareerModel* FModel;
     TRecordsBookView* FRecords;
+    QLabel* FChallenge; // the game's code and difficulty, when it has either
 };

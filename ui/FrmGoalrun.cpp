@@ -56,6 +56,7 @@ TFormMain::TFormMain(TZnGameGoalrun& game, TZnDialogs& dialogs, TZnOpener& opene
     CreateMenus();
     CreateFileCommands();
     CreatePlaceCommands();
+    CreateChallengeCommands();
     ConnectOpenFallbacks();
     PendingOpenRetry = new QTimer(this);
     PendingOpenRetry->setSingleShot(true);
@@ -346,6 +347,7 @@ void TFormMain::ActionList1Update() {
     ActNextSeason->setEnabled(Game.CanNextSeason());
     ActMILoad->setEnabled(true);
     ActMISave->setEnabled(true);
+    ActCopyCode->setEnabled(Game.Setup().Code.has_value());
     // A command control that had the focus and has just been switched off hands it to the next
     // step (試合開始 or 次季へ), not on along the chain to メッセージクリア, where Space would wipe
     // the lines the step has just written.
@@ -461,17 +463,19 @@ void TFormMain::N9Click() {
     const auto answer =
         Dialogs.MessageBox(question, tr("確認"), QMessageBox::Question,
                            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
-    if (answer == QMessageBox::Ok)
-        StartNewGame();
+    if (answer != QMessageBox::Ok)
+        return;
+    if (const auto setup = AskNewGameSetup())
+        StartNewGame(*setup);
 }
 
-void TFormMain::StartNewGame() {
+void TFormMain::StartNewGame(const TZnGameSetup& setup) {
     // No busy pointer for the new game of the first activation: the window is not on the screen
     // yet, and the pointer's images would only be loaded to be put away unseen.
     std::optional<TZnBusyCursor> busy;
     if (Activated)
         busy.emplace(Dialogs);
-    Game.NewGame();
+    Game.NewGame(setup);
     CloseSeasonReview();
     RefreshViews();
     Files.Modified = false;

@@ -17,6 +17,7 @@
 #include <QMainWindow>
 #include <QString>
 
+#include "GameAchievementsFile.h"
 #include "GameMessage.h"
 #include "ZnUtils.h"
 
@@ -32,6 +33,7 @@ class QStackedWidget;
 class QTabWidget;
 class QTimer;
 class TAutosaveKeeper;
+class TLiveAnnouncer;
 class TMatchCentre;
 class TMatchReportView;
 class TMessageLogEdit;
@@ -74,6 +76,9 @@ public:
     // autosaves and continues from them at the start, unless `startNew` (goalrun --new-game)
     // asks for a new game. A window never told keeps no place, as before autosaves existed.
     void SetPlaceKeeping(bool lockHeld, bool startNew);
+    // Keeps the player's achievements in the file at `path` (FrmGoalrunChallenge.cpp) and reads
+    // what it holds; a window never told keeps them for this run only.
+    void SetAchievementsFile(const QString& path);
     // The settings the start has read already (for the language): the first placing of the
     // window takes the remembered state from them instead of reading the file once more.
     void SetStartSettings(std::unique_ptr<TWindowSettings> settings);
@@ -167,7 +172,7 @@ private:
     bool BuildUpSettled();
     void ActNextSeasonExecute();
     void N9Click();
-    void StartNewGame();
+    void StartNewGame(const TZnGameSetup& setup = {});
     void BtnGame30Click();
     void BtnMesClearClick();
 
@@ -221,6 +226,23 @@ private:
     void ShowPlaceNote();
     void ActAutosaveLoadExecute(int n);
     void SetAutosaveCaptions();
+
+    // Challenge codes, difficulties and achievements (FrmGoalrunChallenge.cpp).
+    void CreateChallengeCommands();
+    void RetranslateChallenge();
+    // The small box after the new-game question: the code and difficulty chosen, or nothing
+    // when the player cancels.
+    std::optional<TZnGameSetup> AskNewGameSetup();
+    // The code and difficulty in the status bar (the club panel's tip has them from
+    // ActZLVMyClubDataExecute).
+    void ShowChallenge();
+    // After a matchday is shown: the achievements it earned, in the status bar (spoken by
+    // screen readers) and in the player's file.
+    void NoteNewAchievements();
+    // The note of the achievements last earned, in the window's language.
+    QString EarnedNote() const;
+    void ActCopyCodeExecute();
+    void ActAchievementsExecute();
 
     // Watching a matchday (FrmGoalrunWatch.cpp).
     void CreateWatchCommands();
@@ -384,4 +406,13 @@ private:
     std::array<QAction*, 10> MIDataSave{};
     std::array<QAction*, 3> MIAutosaveLoad{};
     QLabel* AutosaveNote;
+
+    QAction* ActAchievements;
+    QAction* ActCopyCode;
+    QLabel* ChallengeNote;
+    TLiveAnnouncer* AchievementNote;
+    QTimer* AchievementNoteTimer; // hides the note a while after the last one
+    QString AchievementsPath;     // empty: the achievements are kept for this run only
+    std::vector<TZnEarnedAchievement> UserAchievements; // every game's, the first of each
+    std::vector<TZnAchievementId> NotedAchievements;    // those of the status bar's note
 };

@@ -299,8 +299,10 @@ bool TFormMain::SaveQuestionLetsGoOn() {
 
 void TFormMain::FileNewActExecute() {
     Files.Modified = true;
-    if (SaveQuestionLetsGoOn())
-        StartNewGame();
+    if (!SaveQuestionLetsGoOn())
+        return;
+    if (const auto setup = AskNewGameSetup())
+        StartNewGame(*setup);
 }
 
 void TFormMain::FileOpenActExecute() {

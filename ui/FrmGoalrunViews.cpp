@@ -23,6 +23,7 @@
 #include "PagePrizes.h"
 #include "PageRankChart.h"
 #include "PageRankTable.h"
+#include "ChallengeWords.h"
 #include "PriceLinks.h"
 #include "WindowWords.h"
 
@@ -120,6 +121,7 @@ void TFormMain::RefreshViews() {
     MatchReport->ShowLatest(Game);
     ShowBuildUpOdds();
     FollowSeasonReview();
+    ShowChallenge();
 }
 
 void TFormMain::ShowBuildUpOdds() {
@@ -179,7 +181,10 @@ void TFormMain::ActZLVMyClubDataExecute() {
     const int32_t level = Game.Coach().Level();
     const QString gain =
         tr("1万円で攻撃・守備 %1%2").arg(level < 0 ? QString() : QStringLiteral("+")).arg(level);
-    ZLVMyClub->setToolTip(gain);
-    ZLVMyClub->setAccessibleDescription(gain);
+    // A game with a code or another difficulty than 普通 says so on a line of its own.
+    const QString challenge = TChallengeWords::Setup(Game.Setup());
+    const QString tip = challenge.isEmpty() ? gain : gain + QLatin1Char('\n') + challenge;
+    ZLVMyClub->setToolTip(tip);
+    ZLVMyClub->setAccessibleDescription(tip);
     PriceLinks->Refresh(Game);
 }

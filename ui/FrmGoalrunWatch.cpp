@@ -125,6 +125,7 @@ void TFormMain::ReplayEnded() {
 }
 
 void TFormMain::AfterMatchday() {
+    NoteNewAchievements();
     // The season's last matchday opens its review, once: nothing plays after it this season.
     // The title is the season's headline, and comes before anything else.
     if (Game.Matchday == MatchdayCount)

@@ -183,7 +183,7 @@ void TMatchCentre::Retranslate() {
     set(FActStep, tr("次の15分"), tr("次の15分をすぐに見せます"));
     set(FActSkip, tr("結果へ"), tr("観戦を飛ばして試合の結果を見せます"));
     set(FActSpeed[0], tr("ゆっくり"), tr("15分を2秒で見せます"));
-    set(FActSpeed[1], tr("普通"), tr("15分を1秒で見せます"));
+    set(FActSpeed[1], tr("普通", "the speed of the replay"), tr("15分を1秒で見せます"));
     set(FActSpeed[2], tr("速い"), tr("15分を0.4秒で見せます"));
     set(FActHalfTime, tr("ハーフタイムで止める"), tr("前半が終わったら観戦を一時停止します"));
     FEventList->setAccessibleName(tr("試合の出来事"));

@@ -4,6 +4,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "ChallengeWords.h"
 #include "GameRecords.h"
 #include "ReportWords.h"
 #include "ZnTranslation.h"
@@ -20,7 +21,7 @@ TRecordsBookView::TRecordsBookView(QWidget* parent) : QWidget(parent) {
     layout->addWidget(FTable);
 }
 
-void TRecordsBookView::ShowRecords(const TZnRecordsBook& book) {
+void TRecordsBookView::ShowRecords(const TZnRecordsBook& book, const QString& challenge) {
     // "70 (2季目)": a record and the season that set it.
     const auto entry = [](const std::optional<TZnRecordEntry>& e, auto word) {
         return e ? QStringLiteral("%1 (%2)").arg(word(e->Value), SeasonText(e->Season))
@@ -29,6 +30,8 @@ void TRecordsBookView::ShowRecords(const TZnRecordsBook& book) {
     const auto number = [](int64_t v) { return QString::number(v); };
     QList<std::pair<QString, QString>> rows{{tr("終えたシーズン"), tr("%1季").arg(book.Seasons)},
                                             {tr("優勝"), tr("%1回").arg(book.Titles)}};
+    if (!challenge.isEmpty())
+        rows.prepend({TChallengeWords::SetupCaption(), challenge});
     if (book.Seasons > 0) {
         rows.append({
             {tr("最高順位"),

@@ -13,7 +13,9 @@ class TRecordsBookView : public QWidget {
 public:
     explicit TRecordsBookView(QWidget* parent = nullptr);
 
-    void ShowRecords(const TZnRecordsBook& book);
+    // `challenge`: the game's code and difficulty (TChallengeWords::Setup), a first row when
+    // not empty.
+    void ShowRecords(const TZnRecordsBook& book, const QString& challenge = {});
 
     // Every record whole: both columns' texts and every row.
     QSize sizeHint() const override;

@@ -45,7 +45,9 @@ constexpr TZnTexts<const char*> Ja{
     .RecordKinds = {ZN_TRANSLATE_NOOP("GameMessages", "経歴データ"),
                     ZN_TRANSLATE_NOOP("GameMessages", "過去のシーズンの記録"),
                     ZN_TRANSLATE_NOOP("GameMessages", "今季の試合経過"),
-                    ZN_TRANSLATE_NOOP("GameMessages", "今季の自チームの試合記録")},
+                    ZN_TRANSLATE_NOOP("GameMessages", "今季の自チームの試合記録"),
+                    ZN_TRANSLATE_NOOP("GameMessages", "挑戦コードと難易度"),
+                    ZN_TRANSLATE_NOOP("GameMessages", "達成記録")},
     //: Between the kinds of records lost
     .ListSeparator = ZN_TRANSLATE_NOOP("GameMessages", "、"),
     .RankCaptions = {ZN_TRANSLATE_NOOP("GameWords", "チーム"),
@@ -84,6 +86,28 @@ constexpr TZnTexts<const char*> Ja{
     //: other text writes every digit in yen, in groups of three joined by that text ("," gives
     //: 200,000,000).
     .MoneyDigits = ZN_TRANSLATE_NOOP("GameWords", "万"),
+    .Difficulties = {ZN_TRANSLATE_NOOP("GameWords", "易しい"),
+                     ZN_TRANSLATE_NOOP("GameWords", "普通"),
+                     ZN_TRANSLATE_NOOP("GameWords", "難しい")},
+    //: The names of the achievements
+    .AchievementNames = {ZN_TRANSLATE_NOOP("GameWords", "初勝利"),
+                         ZN_TRANSLATE_NOOP("GameWords", "10連勝"),
+                         ZN_TRANSLATE_NOOP("GameWords", "ジャイアントキリング"),
+                         ZN_TRANSLATE_NOOP("GameWords", "無敗のシーズン"),
+                         ZN_TRANSLATE_NOOP("GameWords", "リーグ優勝"),
+                         ZN_TRANSLATE_NOOP("GameWords", "5季以内の優勝"),
+                         ZN_TRANSLATE_NOOP("GameWords", "倹約優勝"),
+                         ZN_TRANSLATE_NOOP("GameWords", "100シーズン")},
+    //: What earns each achievement, one line each
+    .AchievementConditions =
+        {ZN_TRANSLATE_NOOP("GameWords", "ゲームで初めて勝つ。"),
+         ZN_TRANSLATE_NOOP("GameWords", "1シーズンのうちに10連勝する。"),
+         ZN_TRANSLATE_NOOP("GameWords", "キックオフ時の勝つ見込みが5%未満の試合に勝つ。"),
+         ZN_TRANSLATE_NOOP("GameWords", "30試合を負けなしでシーズンを終える。"),
+         ZN_TRANSLATE_NOOP("GameWords", "リーグ優勝する。"),
+         ZN_TRANSLATE_NOOP("GameWords", "最初の5シーズンのうちに優勝する。"),
+         ZN_TRANSLATE_NOOP("GameWords", "強化費を投入した試合が10試合以下のシーズンで優勝する。"),
+         ZN_TRANSLATE_NOOP("GameWords", "100シーズン目を終える。")},
 };
 
 } // namespace

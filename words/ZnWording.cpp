@@ -44,6 +44,9 @@ void ForEachText(TZnTexts<std::string>& texts, const TZnTexts<const char*>& sour
     each(words, texts.AmountUnit, source.AmountUnit);
     each(words, texts.Yen, source.Yen);
     each(words, texts.MoneyDigits, source.MoneyDigits);
+    each(words, texts.Difficulties, source.Difficulties);
+    each(words, texts.AchievementNames, source.AchievementNames);
+    each(words, texts.AchievementConditions, source.AchievementConditions);
 }
 
 // Every digit of `amount` 万円 in yen, in groups of three joined by `separator`.

@@ -36,7 +36,7 @@ template <class TText> struct TZnTexts {
     std::array<TText, MessageCount> Messages;
     std::array<TText, 2> Venues;          // home, away (%2 of a match result)
     std::array<TText, 3> Outcomes;        // won, drawn, lost (the club panel)
-    std::array<TText, 4> RecordKinds;     // by TZnRecordKind, listed in RecordsDamaged
+    std::array<TText, 6> RecordKinds;     // by TZnRecordKind, listed in RecordsDamaged
     TText ListSeparator;                  // between the record kinds
     std::array<TText, 10> RankCaptions;   // by TZnRankColumn
     std::array<TText, 3> FixtureCaptions; // by TZnFixtureColumn
@@ -57,6 +57,9 @@ template <class TText> struct TZnTexts {
     // How amounts are written out: "万" counts them in 万, 億 and 兆 ("1億2345万"); any other text
     // writes every digit of the amount in yen, in groups of three joined by that text.
     TText MoneyDigits;
+    std::array<TText, 3> Difficulties;          // by TZnDifficulty
+    std::array<TText, 8> AchievementNames;      // by TZnAchievementId
+    std::array<TText, 8> AchievementConditions; // one line each, by TZnAchievementId
 };
 
 struct TZnWording : TZnTexts<std::string> {

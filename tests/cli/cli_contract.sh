@@ -234,5 +234,35 @@ printf '%s\n' "$commands" | grep -q '^   ' && check "one line per command" "" "$
 for i in $(seq 1 16); do printf 'クラブ%d\r\n' "$i"; done | iconv -f utf-8 -t cp932 >"$work/names.txt"
 check "names from code page 932" $'担当チーム\tクラブ16' "$(printf 'club\n' | "$cli" --names "$work/names.txt" | head -1)"
 
+# A challenge code: the same code gives the same seasons and saves, another code others.
+script='invest 300\nplay 30\nnext\nplay 12\ntable\nachievements\nsave %s\n'
+printf "$script" "$work/code1.sav" | run --code SAKURA26 >"$work/code1.out"
+printf "$script" "$work/code2.sav" | run --code sakura26 >"$work/code2.out"
+printf "$script" "$work/code3.sav" | run --code SAKURA27 >"$work/code3.out"
+check "same code, same output" "$(cat "$work/code1.out")" "$(cat "$work/code2.out")"
+cmp -s "$work/code1.sav" "$work/code2.sav"
+check "same code, same save" 0 "$?"
+cmp -s "$work/code1.sav" "$work/code3.sav"
+check "another code, another save" 1 "$?"
+check "the code travels in the save" 1 "$(grep -c CHAL "$work/code1.sav")"
+# Achievements: id, season from 1, matchday; the same after a load; none at easy.
+earned=$(grep -E $'^[a-z_]+\t[0-9]+\t[0-9]+$' "$work/code1.out")
+case "$earned" in first_win$'\t'1$'\t'*) ;; *) check "first achievement" "first_win	1	M" "$earned" ;; esac
+check "achievements after a load" "$earned" "$(printf 'load %s\nachievements\n' "$work/code1.sav" | run)"
+check "none at easy" "" "$(printf 'play 30\nachievements\n' | run --code SAKURA26 --difficulty easy)"
+for row in "easy 3億円" "normal 2億円" "hard 1億円"; do
+    set -- $row
+    check "starting funds at $1" "監督資金	$2" "$(printf 'club\n' | run --difficulty "$1" | grep '^監督資金')"
+done
+check "difficulty after a load" "監督資金	1億円" \
+    "$(printf 'save %s\nnew\nload %s\nclub\n' "$work/hard.sav" "$work/hard.sav" | run --difficulty hard | grep '^監督資金')"
+for options in "--code" "--code ABCD0123" "--code ABCDEFG" "--code ABCDEFGHJ" "--difficulty" \
+    "--difficulty Hard" "--seed 1 --code ABCDEFGH"; do
+    echo | "$cli" $options >/dev/null 2>&1
+    check "bad option $options" 2 "$?"
+done
+ids=$("$cli" --help | sed -n '/^achievements (/,/^$/p' | sed 1d | awk 'NF > 1 {print $1}' | tr '\n' ' ')
+check "help lists the achievement ids" "first_win ten_in_a_row giant_killing unbeaten_season title title_in_five frugal_title hundred_seasons " "$ids"
+
 [ "$failures" -eq 0 ] && echo "cli contract: all checks passed"
 exit $((failures > 0))

@@ -63,22 +63,20 @@ QString TAtSpiListener::RoleName(const QString& path) {
     return reply.value();
 }
 
-QStringList TAtSpiListener::InsertedInto(const QString& role, int* showings) {
-    QStringList texts;
+QList<TAtSpiListener::THeard> TAtSpiListener::HeardFrom(const QString& role) {
     QStringList paths;
+    QList<THeard> heard;
     for (qsizetype i = 0; i < Inserted.size(); ++i) {
-        if (paths.contains(Sources.at(i)) || RoleName(Sources.at(i)) == role) {
-            texts << Inserted.at(i);
-            if (!paths.contains(Sources.at(i)))
-                paths << Sources.at(i);
+        const QString& path = Sources.at(i);
+        if (!paths.contains(path)) {
+            if (RoleName(path) != role)
+                continue;
+            paths << path;
+            heard.append({{}, static_cast<int>(Shown.count(path))});
         }
+        heard[paths.indexOf(path)].Texts << Inserted.at(i);
     }
-    if (showings != nullptr) {
-        *showings = 0;
-        for (const QString& path : paths)
-            *showings += static_cast<int>(Shown.count(path));
-    }
-    return texts;
+    return heard;
 }
 
 void TAtSpiListener::OnEvent(const QDBusMessage& event) {

@@ -20,9 +20,14 @@ public:
     // `Error` set, when there is no such bus.
     bool Listen();
 
-    // The texts inserted, in order, into the objects of this program that the bus gives the
-    // role name `role`, and how many times such an object showed.
-    QStringList InsertedInto(const QString& role, int* showings = nullptr);
+    // What one object of this program told: the texts inserted into it, in order, and how many
+    // times it showed.
+    struct THeard {
+        QStringList Texts;
+        int Showings = 0;
+    };
+    // What each object of this program that the bus gives the role name `role` told.
+    QList<THeard> HeardFrom(const QString& role);
 
     QString Error;
 

@@ -284,6 +284,7 @@ void FrmGoalrunTests::MenusHoldTheirEntriesInOrder() {
     QCOMPARE(
         MenuTexts(rig.Menu("G1")),
         QStringList({QStringLiteral("ニューゲーム(&N)"), QStringLiteral("シーズンレビュー(&R)"),
+                     QStringLiteral("実績(&E)"), QStringLiteral("挑戦コードをコピー(&C)"),
                      QStringLiteral("-"), QStringLiteral("試合を観る"), QStringLiteral("観戦(&W)"),
                      QStringLiteral("-"), QStringLiteral("開く(&O)..."),
                      QStringLiteral("上書き保存(&S)"), QStringLiteral("名前を付けて保存(&A)..."),
@@ -312,7 +313,7 @@ void FrmGoalrunTests::MenusHoldTheirEntriesInOrder() {
              QStringLiteral("ロードセーブ"));
     QCOMPARE(rig.Find<TZnAboutAction>("ZnAboutAction1").property("Category").toString(),
              QStringLiteral("Vomera"));
-    QCOMPARE(window.ActionList().size(), size_t{13 + 4 + 6 + 4 + 6 + 1 + 1 + 7});
+    QCOMPARE(window.ActionList().size(), size_t{13 + 4 + 6 + 4 + 6 + 1 + 1 + 7 + 2});
 }
 
 void FrmGoalrunTests::StandardActionsOpenHelpAndFolderAndClose() {

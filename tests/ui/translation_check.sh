@@ -20,9 +20,10 @@ for ts in "$@"; do
     # A word of the engine's (contexts Game...) that the window shows too is that one entry.
     perl -0777 -ne 'while (/<context>\s*<name>(.*?)<\/name>(.*?)<\/context>/gs) {
         my ($context, $messages) = ($1, $2);
-        while ($messages =~ /<message>.*?<source>(.*?)<\/source>.*?<translation([^>]*)>(.*?)<\/translation>/gs) {
-            my ($s, $attributes, $t) = ($1, $2, $3);
-            push @{$seen{"$s\0$t"}}, $context;
+        while ($messages =~ /<message>.*?<source>(.*?)<\/source>(?:\s*<comment>(.*?)<\/comment>)?.*?<translation([^>]*)>(.*?)<\/translation>/gs) {
+            my ($s, $meaning, $attributes, $t) = ($1, $2 // "", $3, $4);
+            # A text told apart by its meaning (a disambiguation) is another word.
+            push @{$seen{"$s\0$meaning\0$t"}}, $context;
             if ($attributes =~ /type="(unfinished|vanished|obsolete)"/ || $t eq "") {
                 print "$ARGV: \"$s\" is not translated\n"; $bad = 1; next; }
             next if join(" ", $s =~ /%\d+/g) eq join(" ", $t =~ /%\d+/g);

@@ -1,0 +1,78 @@
+#pragma once
+
+// The achievements of a game: eight feats, each earned at most once a game on the matchday its
+// condition is met, and only at a difficulty where they count (AchievementsCount). They are
+// judged from what the game records (the player's fixtures, the season's investments, the career
+// and the odds at kick-off) and kept in the game's save (GameSaveSections.h).
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+class TZnLeague;
+
+// In the order listed: achievements earned on one matchday stand in this order.
+enum class TZnAchievementId : uint8_t {
+    FirstWin,       // the game's first win
+    TenInARow,      // ten wins in a row within one season, on the tenth
+    GiantKilling,   // a win whose exact win chance at kick-off was under 5%
+    UnbeatenSeason, // a season of thirty matches without a loss, on matchday 30
+    Title,          // the title, on matchday 30
+    TitleInFive,    // the title in one of the first five seasons
+    FrugalTitle,    // the title with money invested in at most ten matches of that season
+    HundredSeasons, // the end of the 100th season
+};
+inline constexpr size_t AchievementCount = 8;
+
+// The ids goalrun-cli and the per-user file write: first_win, ten_in_a_row, ...
+std::string_view AchievementKey(TZnAchievementId id);
+std::optional<TZnAchievementId> AchievementOfKey(std::string_view key);
+std::array<TZnAchievementId, AchievementCount> AllAchievements();
+
+struct TZnAchievement {
+    TZnAchievementId Id = TZnAchievementId::FirstWin;
+    int32_t Season = 0;   // 0-based
+    int32_t Matchday = 0; // 1..30
+
+    bool operator==(const TZnAchievement&) const = default;
+};
+
+// What a matchday just played shows of the player's game.
+struct TZnMatchdayFacts {
+    int32_t Season = 0;     // 0-based
+    int32_t Matchday = 0;   // 1..30, the one just played
+    bool Won = false;       // the player's match of this matchday
+    bool WonBefore = false; // any earlier win of the game the records know of
+    int32_t WinningRun = 0; // wins in a row this season, ending with this matchday
+    double WinChance = 1;   // the exact win chance at kick-off; 1 when not recorded
+    int32_t Losses = 0;     // this season so far
+    int32_t Rank = 0;       // 0-based, after the matchday
+    // Matches of this season the player invested in; nothing when a matchday of the season went
+    // unrecorded (a game loaded from a file without records).
+    std::optional<int32_t> InvestedMatches;
+};
+
+// The achievements whose condition the facts meet, in the listed order, whether earned before
+// or not.
+std::vector<TZnAchievementId> AchievementsMet(const TZnMatchdayFacts& facts);
+
+// The facts of played matchday `matchday` (1..game.Matchday) of the current season.
+TZnMatchdayFacts MatchdayFacts(const TZnLeague& game, int32_t matchday);
+
+// What a game's records prove it has earned, for a game loaded from a file that does not list
+// its achievements: from the career, the seasons without a loss and the titles (on their 30th
+// matchday) and the hundredth season; from the current season, everything, matchday by matchday.
+// A feat whose matchday the records do not tell (the first win or ten in a row of a completed
+// season, a completed season's odds) is left out.
+std::vector<TZnAchievement> AchievementsFromRecords(const TZnLeague& game);
+
+// Appends to `earned` the achievements `facts` meet that it does not hold yet; returns how many.
+size_t EarnAchievements(const TZnMatchdayFacts& facts, std::vector<TZnAchievement>& earned);
+
+// A list a game can hold at (season, matchday): every id once, none later than that matchday,
+// in the order earned with ties in the listed order.
+bool PlausibleAchievements(std::span<const TZnAchievement> earned, int32_t season,
+                           int32_t matchday);

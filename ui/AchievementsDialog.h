@@ -1,0 +1,21 @@
+#pragma once
+
+#include <span>
+
+#include <QDialog>
+
+#include "GameAchievementsFile.h"
+
+class QTableWidget;
+
+// Every achievement, earned or not: its name, its condition and, once earned, the date, the
+// season, the difficulty and the code of the game that earned it first. A table of plain text.
+class TAchievementsDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit TAchievementsDialog(std::span<const TZnEarnedAchievement> earned,
+                                 QWidget* parent = nullptr);
+
+private:
+    QTableWidget* FTable;
+};
