@@ -18,7 +18,33 @@ TAchievementsDialog::TAchievementsDialog(std::span<const TZnEarnedAchievement> e
     setWindowTitle(tr("実績"));
     FTable = NewReportTable(QStringLiteral("TableAchievements"), tr("実績"),
                             {tr("実績"), tr("条件"), tr("達成")});
+    auto* summary = new QLabel(this);
+    summary->setObjectName(QStringLiteral("AchievementsSummary"));
+    summary->setTextFormat(Qt::PlainText);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(summary);
+    layout->addWidget(FTable, 1);
+    layout->addWidget(buttons);
+    // Measured once the table is in the dialog, styled and with the dialog's font.
+    ensurePolished();
+    const int count = Fill(earned);
+    summary->setText(tr("%1 / %2 を達成").arg(count).arg(AllAchievements().size()));
+    // The dialog opens wide and high enough to show every column and row whole.
+    FTable->horizontalHeader()->setStretchLastSection(false);
+    FTable->resizeColumnsToContents();
+    FTable->setMinimumWidth(FTable->horizontalHeader()->length() + 2 * FTable->frameWidth());
+    FitTableHeight(*FTable);
+    // Never narrower than its columns nor lower than its rows, the table needs no scroll bar.
+    FTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    FTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    resize(sizeHint());
+}
+
+int TAchievementsDialog::Fill(std::span<const TZnEarnedAchievement> earned) {
     const auto all = AllAchievements();
+    const TRowSizingHeld held(*FTable);
     FTable->setRowCount(static_cast<int>(all.size()));
     int count = 0;
     for (const TZnAchievementId id : all) {
@@ -38,16 +64,5 @@ TAchievementsDialog::TAchievementsDialog(std::span<const TZnEarnedAchievement> e
         for (int column = 0; column < 3; ++column)
             FTable->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
-    FTable->resizeColumnsToContents();
-    FTable->resizeRowsToContents();
-    auto* summary = new QLabel(tr("%1 / %2 を達成").arg(count).arg(all.size()), this);
-    summary->setObjectName(QStringLiteral("AchievementsSummary"));
-    summary->setTextFormat(Qt::PlainText);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(summary);
-    layout->addWidget(FTable, 1);
-    layout->addWidget(buttons);
-    resize(FTable->horizontalHeader()->length() + 48, sizeHint().height());
+    return count;
 }

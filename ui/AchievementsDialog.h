@@ -17,5 +17,8 @@ public:
                                  QWidget* parent = nullptr);
 
 private:
+    // Fills the table, one row an achievement in the listed order; returns how many are earned.
+    int Fill(std::span<const TZnEarnedAchievement> earned);
+
     QTableWidget* FTable;
 };

@@ -59,7 +59,7 @@ void TRecordsBookView::ShowRecords(const TZnRecordsBook& book, const QString& ch
 
 QSize TRecordsBookView::sizeHint() const {
     // Room for a scroll bar too, for when the page is shorter than the book.
-    return {CaptionValueWidth(*FTable) +
+    return {TableContentWidth(*FTable) +
                 style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, FTable),
             TableContentHeight(*FTable)};
 }

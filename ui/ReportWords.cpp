@@ -64,11 +64,16 @@ int TableContentHeight(const QTableView& table) {
     return height;
 }
 
-int CaptionValueWidth(const QTableWidget& table) {
+int TableContentWidth(const QTableWidget& table) {
     const QHeaderView& header = *table.horizontalHeader();
-    const int values = std::max(static_cast<const QAbstractItemView&>(table).sizeHintForColumn(1),
-                                header.sectionSizeHint(1));
-    return header.sectionSize(0) + values + 2 * table.frameWidth();
+    const int last = table.columnCount() - 1;
+    int width = 2 * table.frameWidth();
+    for (int c = 0; c < last; ++c)
+        width += header.sectionSize(c);
+    if (last >= 0)
+        width += std::max(static_cast<const QAbstractItemView&>(table).sizeHintForColumn(last),
+                          header.sectionSizeHint(last));
+    return width;
 }
 
 void FitTableHeight(QTableWidget& table) {

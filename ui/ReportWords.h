@@ -27,9 +27,9 @@ QString SeasonText(int32_t season);
 void FillCaptionValueRows(QTableWidget& table, const QList<std::pair<QString, QString>>& rows);
 // The height that shows `table`'s header and every row within its frame.
 int TableContentHeight(const QTableView& table);
-// The width that shows both columns of a caption-value `table` whole, within its frame; the
-// header's length is no measure, since the last column stretches to the width it is given.
-int CaptionValueWidth(const QTableWidget& table);
+// The width that shows every column of `table` whole, within its frame; the header's length is
+// no measure, since the last column stretches to the width it is given.
+int TableContentWidth(const QTableWidget& table);
 // Makes `table` exactly as high as its header and rows: it never scrolls on its own, the view
 // around it does.
 void FitTableHeight(QTableWidget& table);

@@ -108,7 +108,7 @@ void TSeasonReviewDialog::ShowReview(const TZnSeasonReview& r, const QString& cl
     FitTableHeight(*FTable);
     // Wide enough for both columns' texts, never narrower than the player left it.
     const QMargins margins = layout()->contentsMargins();
-    resize(std::max(width(), CaptionValueWidth(*FTable) + margins.left() + margins.right()),
+    resize(std::max(width(), TableContentWidth(*FTable) + margins.left() + margins.right()),
            sizeHint().height());
 
     TZnRankChartData data{MatchdayCount, ClubCount, {}};

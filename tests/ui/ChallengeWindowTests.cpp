@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStatusBar>
+#include <QHeaderView>
 #include <QTableWidget>
 #include <QTest>
 
@@ -159,14 +160,21 @@ void ChallengeWindowTests::AchievementsAreNotedListedAndKeptPerUser() {
 
     // The list shows all eight, the one earned with its date, season and code.
     QStringList earnedColumn;
+    bool whole = false;
     rig.Dialogs.OnExecDialog = [&](QDialog& box) {
         auto* table = box.findChild<QTableWidget*>(QStringLiteral("TableAchievements"));
         for (int row = 0; table != nullptr && row < table->rowCount(); ++row)
             earnedColumn << table->item(row, 2)->text();
+        // Every column and row in sight when it opens, with nothing to scroll.
+        box.show();
+        whole = table != nullptr &&
+                table->viewport()->width() >= table->horizontalHeader()->length() &&
+                table->viewport()->height() >= table->verticalHeader()->length();
         return int(QDialog::Accepted);
     };
     rig.Action("ActAchievements").trigger();
     QCOMPARE(earnedColumn.size(), 8);
+    QVERIFY(whole);
     QCOMPARE(earnedColumn[0], today + QStringLiteral(" 1季目 普通・挑戦コード SAKURA26"));
     QCOMPARE(earnedColumn[1], QStringLiteral("未達成"));
 
