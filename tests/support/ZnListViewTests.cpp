@@ -1,11 +1,19 @@
 // Column definitions and the list view built from them: display positions, the Order swap,
-// RebuildColumns with hidden and reordered definitions, sort marks, rows asked by tag.
+// RebuildColumns with hidden and reordered definitions, sort marks, rows asked by tag; plain
+// cells painted from kept layouts exactly as the stock delegate paints them.
 
+#include <memory>
 #include <stdexcept>
 
+#include <QApplication>
+#include <QImage>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QStyledItemDelegate>
 #include <QTest>
 
 #include "ZnListView.h"
+#include "ZnTextDelegate.h"
 
 namespace {
 
@@ -29,6 +37,59 @@ QStringList Captions(const TZnListView& view) {
     return captions;
 }
 
+// A league-table-like list: left, right and centred columns, Latin and CJK texts, cells too
+// narrow for their text and an empty one.
+void FillTable(TZnListView& view) {
+    TZnListColumn name, points, form, note;
+    name.Width = 150;
+    points.Alignment = TZnAlignment::taRightJustify;
+    points.Width = 34;
+    form.Alignment = TZnAlignment::taCenter;
+    form.Width = 60;
+    note.Width = 48;
+    view.SetColumns({name, points, form, note});
+    view.AddItem({QStringLiteral("浦和レッドダイヤモンズ"), QStringLiteral("58"),
+                  QStringLiteral("○○●△"), QStringLiteral("首位")});
+    view.AddItem({QStringLiteral("Borussia Mönchengladbach Amateure"), QStringLiteral("1,234"),
+                  QStringLiteral("WWDLW long"), QStringLiteral("Qualified")});
+    view.AddItem({QStringLiteral("ＦＣ東京"), QStringLiteral("7"), QString(),
+                  QStringLiteral("残留争い中の監督")});
+    view.AddItem(
+        {QStringLiteral("Ajax"), QStringLiteral("-12"), QStringLiteral("L"), QStringLiteral("—")});
+    view.resize(300, 150);
+}
+
+// How many pixels two images of one size differ in (all of them when the sizes differ).
+qsizetype DifferentPixels(const QImage& a, const QImage& b) {
+    if (a.size() != b.size())
+        return qsizetype(a.width()) * a.height() + 1;
+    const QImage left = a.convertToFormat(QImage::Format_ARGB32);
+    const QImage right = b.convertToFormat(QImage::Format_ARGB32);
+    qsizetype count = 0;
+    for (int y = 0; y < left.height(); ++y)
+        for (int x = 0; x < left.width(); ++x)
+            count += left.pixel(x, y) != right.pixel(x, y) ? 1 : 0;
+    return count;
+}
+
+// The view painted with its own delegate and with the stock one.
+std::pair<QImage, QImage> PaintBoth(TZnListView& view) {
+    QAbstractItemDelegate* own = view.itemDelegate();
+    const QImage fast = view.grab().toImage();
+    QStyledItemDelegate stock;
+    view.setItemDelegate(&stock);
+    const QImage plain = view.grab().toImage();
+    view.setItemDelegate(own);
+    return {fast, plain};
+}
+
+const TZnTextDelegate& TextDelegate(const TZnListView& view) {
+    const auto* delegate = dynamic_cast<const TZnTextDelegate*>(view.itemDelegate());
+    if (delegate == nullptr)
+        throw std::logic_error("the list view paints without TZnTextDelegate");
+    return *delegate;
+}
+
 } // namespace
 
 class ZnListViewTests : public QObject {
@@ -48,6 +109,9 @@ private slots:
     void RowsOnDemandAreAskedByTagNotPosition();
     void HeldRowsKeepTheirTextsAndSelectionIsSingle();
     void RebuildWithoutDefinitionsIsRefused();
+    void PlainCellsPaintAsTheStockDelegate_data();
+    void PlainCellsPaintAsTheStockDelegate();
+    void KeptLayoutsServeUnchangedCellsAndStayBounded();
 };
 
 void ZnListViewTests::NewDefinitionTakesItsIndexAsOrderAndName() {
@@ -287,6 +351,107 @@ void ZnListViewTests::HeldRowsKeepTheirTextsAndSelectionIsSingle() {
 void ZnListViewTests::RebuildWithoutDefinitionsIsRefused() {
     TZnListView view;
     QVERIFY_THROWS_EXCEPTION(std::logic_error, view.RebuildColumns());
+}
+
+void ZnListViewTests::PlainCellsPaintAsTheStockDelegate_data() {
+    // Each change comes after a first paint, so a layout kept from before it must not show.
+    QTest::addColumn<QString>("style");
+    QTest::addColumn<int>("selectedRow");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("rightToLeft");
+    QTest::addColumn<int>("elide");
+    QTest::addColumn<bool>("redText");
+    QTest::addColumn<bool>("focus");
+    QTest::newRow("as the window shows it")
+        << "Fusion" << 1 << false << false << int(Qt::ElideRight) << false << false;
+    QTest::newRow("nothing selected")
+        << "Fusion" << -1 << false << false << int(Qt::ElideRight) << false << false;
+    QTest::newRow("bold font") << "Fusion" << 2 << true << false << int(Qt::ElideRight) << false
+                               << false;
+    QTest::newRow("other text colour")
+        << "Fusion" << 0 << false << false << int(Qt::ElideRight) << true << false;
+    QTest::newRow("right to left")
+        << "Fusion" << 3 << false << true << int(Qt::ElideRight) << false << false;
+    QTest::newRow("cut in the middle")
+        << "Fusion" << 1 << false << false << int(Qt::ElideMiddle) << false << false;
+    QTest::newRow("cut on the left")
+        << "Fusion" << 1 << true << false << int(Qt::ElideLeft) << false << false;
+    QTest::newRow("focus mark") << "Fusion" << 2 << false << false << int(Qt::ElideRight) << false
+                                << true;
+    QTest::newRow("windows style")
+        << "Windows" << 1 << false << false << int(Qt::ElideRight) << false << true;
+}
+
+void ZnListViewTests::PlainCellsPaintAsTheStockDelegate() {
+    QFETCH(QString, style);
+    QFETCH(int, selectedRow);
+    QFETCH(bool, bold);
+    QFETCH(bool, rightToLeft);
+    QFETCH(int, elide);
+    QFETCH(bool, redText);
+    QFETCH(bool, focus);
+    TZnListView view;
+    FillTable(view);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    view.grab(); // layouts kept with the defaults
+    QVERIFY(TextDelegate(view).KeptLayouts() > 0);
+
+    const std::unique_ptr<QStyle> own(QStyleFactory::create(style));
+    QVERIFY(own != nullptr);
+    view.setStyle(own.get());
+    view.SelectRow(selectedRow);
+    if (bold) {
+        QFont font = view.font();
+        font.setBold(true);
+        view.setFont(font);
+    }
+    if (rightToLeft)
+        view.setLayoutDirection(Qt::RightToLeft);
+    view.setTextElideMode(static_cast<Qt::TextElideMode>(elide));
+    if (redText) {
+        QPalette colours = view.palette();
+        colours.setColor(QPalette::Text, Qt::red);
+        colours.setColor(QPalette::HighlightedText, Qt::yellow);
+        view.setPalette(colours);
+    }
+    if (focus) {
+        QApplication::setActiveWindow(&view);
+        view.setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        QVERIFY(view.hasFocus());
+    }
+    const auto [fast, plain] = PaintBoth(view);
+    QCOMPARE(DifferentPixels(fast, plain), 0);
+}
+
+void ZnListViewTests::KeptLayoutsServeUnchangedCellsAndStayBounded() {
+    TZnListView view;
+    FillTable(view);
+    view.setFocusPolicy(Qt::NoFocus); // no cell with the focus mark, which the style draws
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    view.grab();
+    const int kept = TextDelegate(view).KeptLayouts();
+    QCOMPARE(kept, 15); // one per shown text
+    view.grab();
+    view.SelectRow(2); // the colour changes, not the layout
+    view.grab();
+    QCOMPARE(TextDelegate(view).KeptLayouts(), kept);
+
+    // New texts on every paint: the oldest layouts go, and what shows is still the stock paint.
+    int generation = 0;
+    view.SetOwnerData([&generation](int32_t row, int32_t tag) {
+        return QStringLiteral("%1-%2-%3").arg(generation).arg(row).arg(tag);
+    });
+    view.SetRowCount(4);
+    for (generation = 0; generation * 16 <= TZnTextDelegate::MaxKeptLayouts + 16; ++generation) {
+        view.Redraw();
+        view.grab();
+    }
+    QCOMPARE(TextDelegate(view).KeptLayouts(), TZnTextDelegate::MaxKeptLayouts);
+    const auto [fast, plain] = PaintBoth(view);
+    QCOMPARE(DifferentPixels(fast, plain), 0);
 }
 
 QTEST_MAIN(ZnListViewTests)
