@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStyledItemDelegate>
+#include <QTableWidget>
 #include <QTest>
 
 #include "ZnListView.h"
@@ -73,7 +74,7 @@ qsizetype DifferentPixels(const QImage& a, const QImage& b) {
 }
 
 // The view painted with its own delegate and with the stock one.
-std::pair<QImage, QImage> PaintBoth(TZnListView& view) {
+std::pair<QImage, QImage> PaintBoth(QAbstractItemView& view) {
     QAbstractItemDelegate* own = view.itemDelegate();
     const QImage fast = view.grab().toImage();
     QStyledItemDelegate stock;
@@ -112,6 +113,8 @@ private slots:
     void PlainCellsPaintAsTheStockDelegate_data();
     void PlainCellsPaintAsTheStockDelegate();
     void KeptLayoutsServeUnchangedCellsAndStayBounded();
+    void CellRolesPaintAsTheStockDelegate_data();
+    void CellRolesPaintAsTheStockDelegate();
 };
 
 void ZnListViewTests::NewDefinitionTakesItsIndexAsOrderAndName() {
@@ -451,6 +454,65 @@ void ZnListViewTests::KeptLayoutsServeUnchangedCellsAndStayBounded() {
     }
     QCOMPARE(TextDelegate(view).KeptLayouts(), TZnTextDelegate::MaxKeptLayouts);
     const auto [fast, plain] = PaintBoth(view);
+    QCOMPARE(DifferentPixels(fast, plain), 0);
+}
+
+void ZnListViewTests::CellRolesPaintAsTheStockDelegate_data() {
+    // A cell's role and its value, set on every cell of a table (left, centred, right aligned),
+    // the second row selected.
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<bool>("wordWrap");
+    QTest::addColumn<bool>("fromKeptLayouts"); // or all left to the stock delegate
+    QFont bold;
+    bold.setBold(true);
+    QFont large;
+    large.setPointSize(15);
+    QPixmap dot(8, 8);
+    dot.fill(Qt::darkGreen);
+    QTest::newRow("plain") << int(Qt::UserRole) << QVariant() << false << true;
+    QTest::newRow("bold font") << int(Qt::FontRole) << QVariant(bold) << false << true;
+    QTest::newRow("large font") << int(Qt::FontRole) << QVariant(large) << false << true;
+    QTest::newRow("text colour") << int(Qt::ForegroundRole) << QVariant(QColor(Qt::darkRed))
+                                 << false << true;
+    QTest::newRow("background") << int(Qt::BackgroundRole) << QVariant(QColor(Qt::yellow)) << false
+                                << true;
+    QTest::newRow("check box") << int(Qt::CheckStateRole) << QVariant(int(Qt::Checked)) << false
+                               << false;
+    QTest::newRow("icon") << int(Qt::DecorationRole) << QVariant(dot) << false << false;
+    QTest::newRow("two lines") << int(Qt::DisplayRole) << QVariant(QStringLiteral("上\n下 two"))
+                               << false << false;
+    QTest::newRow("word wrap") << int(Qt::UserRole) << QVariant() << true << false;
+}
+
+void ZnListViewTests::CellRolesPaintAsTheStockDelegate() {
+    QFETCH(int, role);
+    QFETCH(QVariant, value);
+    QFETCH(bool, wordWrap);
+    QFETCH(bool, fromKeptLayouts);
+    QTableWidget table(3, 3);
+    auto* delegate = new TZnTextDelegate(&table);
+    table.setItemDelegate(delegate);
+    table.setSelectionBehavior(QAbstractItemView::SelectRows);
+    table.setWordWrap(wordWrap);
+    const QStringList texts = {QStringLiteral("得点 Goals"), QStringLiteral("2–1"),
+                               QStringLiteral("ヴィッセル神戸 Vissel Kobe")};
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c) {
+            auto* item = new QTableWidgetItem(texts[(r + c) % 3]);
+            item->setTextAlignment(QList<Qt::Alignment>{Qt::AlignLeft | Qt::AlignVCenter,
+                                                        Qt::AlignCenter,
+                                                        Qt::AlignRight | Qt::AlignVCenter}[c]);
+            if (value.isValid())
+                item->setData(role, value);
+            table.setItem(r, c, item);
+        }
+    table.selectRow(1);
+    table.resize(320, 140);
+    table.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&table));
+    const auto [fast, plain] = PaintBoth(table);
+    QCOMPARE(delegate->KeptLayouts() > 0, fromKeptLayouts);
     QCOMPARE(DifferentPixels(fast, plain), 0);
 }
 
