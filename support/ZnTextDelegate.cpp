@@ -68,6 +68,7 @@ void TZnTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     TKey key{std::exchange(item.text, QString()),
              item.font,
              {},
+             nullptr,
              item.displayAlignment,
              item.direction,
              item.textElideMode};
@@ -89,6 +90,27 @@ void TZnTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
         layout.Text.draw(painter, room.topLeft() + layout.Offset);
     }
     painter->restore();
+}
+
+QSize TZnTextDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                const QModelIndex& index) const {
+    const QVariant given = index.data(Qt::SizeHintRole);
+    if (given.isValid())
+        return qvariant_cast<QSize>(given);
+    QStyleOptionViewItem item = option;
+    initStyleOption(&item, index);
+    const QWidget* widget = item.widget;
+    QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+    if (!DrawsItemsAsCommon(*style) || !IsPlainText(item))
+        return style->sizeFromContents(QStyle::CT_ItemViewItem, &item, QSize(), widget);
+    // Without word wrap the size does not depend on the cell's rectangle.
+    const TKey key{item.text,      item.font,         {}, style, item.displayAlignment,
+                   item.direction, item.textElideMode};
+    if (const QSize* kept = Sizes.object(key))
+        return *kept;
+    const QSize size = style->sizeFromContents(QStyle::CT_ItemViewItem, &item, QSize(), widget);
+    Sizes.insert(key, new QSize(size));
+    return size;
 }
 
 // As the common style lays out a one-line text: the line is placed by the vertical alignment of

@@ -73,13 +73,31 @@ qsizetype DifferentPixels(const QImage& a, const QImage& b) {
     return count;
 }
 
-// The view painted with its own delegate and with the stock one.
-std::pair<QImage, QImage> PaintBoth(QAbstractItemView& view) {
+// What a view shows, and the sizes its rows and columns ask for (twice: the second from what
+// was kept).
+struct TShown {
+    QImage Image;
+    QList<int> Sizes;
+};
+
+TShown Shown(QAbstractItemView& view) {
+    TShown shown{view.grab().toImage(), {}};
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int r = 0; r < view.model()->rowCount(); ++r)
+            shown.Sizes << view.sizeHintForRow(r);
+        for (int c = 0; c < view.model()->columnCount(); ++c)
+            shown.Sizes << view.sizeHintForColumn(c);
+    }
+    return shown;
+}
+
+// The view shown with its own delegate and with the stock one.
+std::pair<TShown, TShown> PaintBoth(QAbstractItemView& view) {
     QAbstractItemDelegate* own = view.itemDelegate();
-    const QImage fast = view.grab().toImage();
+    const TShown fast = Shown(view);
     QStyledItemDelegate stock;
     view.setItemDelegate(&stock);
-    const QImage plain = view.grab().toImage();
+    const TShown plain = Shown(view);
     view.setItemDelegate(own);
     return {fast, plain};
 }
@@ -393,16 +411,19 @@ void ZnListViewTests::PlainCellsPaintAsTheStockDelegate() {
     QFETCH(int, elide);
     QFETCH(bool, redText);
     QFETCH(bool, focus);
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    const std::unique_ptr<QStyle> own(QStyleFactory::create(style));
+    QVERIFY(fusion != nullptr && own != nullptr);
     TZnListView view;
+    view.setStyle(fusion.get());
     FillTable(view);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
-    view.grab(); // layouts kept with the defaults
+    Shown(view); // layouts and sizes kept with the defaults
     QVERIFY(TextDelegate(view).KeptLayouts() > 0);
 
-    const std::unique_ptr<QStyle> own(QStyleFactory::create(style));
-    QVERIFY(own != nullptr);
-    view.setStyle(own.get());
+    if (style != QStringLiteral("Fusion"))
+        view.setStyle(own.get());
     view.SelectRow(selectedRow);
     if (bold) {
         QFont font = view.font();
@@ -425,7 +446,8 @@ void ZnListViewTests::PlainCellsPaintAsTheStockDelegate() {
         QVERIFY(view.hasFocus());
     }
     const auto [fast, plain] = PaintBoth(view);
-    QCOMPARE(DifferentPixels(fast, plain), 0);
+    QCOMPARE(DifferentPixels(fast.Image, plain.Image), 0);
+    QCOMPARE(fast.Sizes, plain.Sizes);
 }
 
 void ZnListViewTests::KeptLayoutsServeUnchangedCellsAndStayBounded() {
@@ -454,7 +476,8 @@ void ZnListViewTests::KeptLayoutsServeUnchangedCellsAndStayBounded() {
     }
     QCOMPARE(TextDelegate(view).KeptLayouts(), TZnTextDelegate::MaxKeptLayouts);
     const auto [fast, plain] = PaintBoth(view);
-    QCOMPARE(DifferentPixels(fast, plain), 0);
+    QCOMPARE(DifferentPixels(fast.Image, plain.Image), 0);
+    QCOMPARE(fast.Sizes, plain.Sizes);
 }
 
 void ZnListViewTests::CellRolesPaintAsTheStockDelegate_data() {
@@ -513,7 +536,8 @@ void ZnListViewTests::CellRolesPaintAsTheStockDelegate() {
     QVERIFY(QTest::qWaitForWindowExposed(&table));
     const auto [fast, plain] = PaintBoth(table);
     QCOMPARE(delegate->KeptLayouts() > 0, fromKeptLayouts);
-    QCOMPARE(DifferentPixels(fast, plain), 0);
+    QCOMPARE(DifferentPixels(fast.Image, plain.Image), 0);
+    QCOMPARE(fast.Sizes, plain.Sizes);
 }
 
 QTEST_MAIN(ZnListViewTests)
