@@ -21,19 +21,25 @@ bool DrawsItemsAsCommon(const QStyle& style) {
            std::strcmp(name, "QCommonStyle") == 0;
 }
 
-// Whether the cell is one line of text and nothing else. The focus mark is drawn over the text,
-// so its cell is left to the style; the text's rectangle is the whole cell only when the
-// decoration counts as selected.
-bool IsPlainText(const QStyleOptionViewItem& option) {
+// Whether the cell is one line of text and nothing else.
+bool IsOneLineOfText(const QStyleOptionViewItem& option) {
     constexpr auto others = QStyleOptionViewItem::WrapText |
                             QStyleOptionViewItem::HasCheckIndicator |
                             QStyleOptionViewItem::HasDecoration;
     return (option.features & others) == 0 &&
-           !(option.state & (QStyle::State_HasFocus | QStyle::State_Editing)) &&
            (option.decorationPosition == QStyleOptionViewItem::Left ||
             option.decorationPosition == QStyleOptionViewItem::Right) &&
-           option.showDecorationSelected && !option.text.contains(QChar::LineSeparator) &&
+           !option.text.contains(QChar::LineSeparator) &&
            !option.text.contains(QChar(0x9c)); // a variant separator: the metrics drop it
+}
+
+// Whether the text is all the style would draw over the item's background. The focus mark is
+// drawn over the text, so its cell is left to the style; the text's rectangle is the whole cell
+// only when the decoration counts as selected.
+bool PaintsAsText(const QStyleOptionViewItem& option) {
+    return IsOneLineOfText(option) &&
+           !(option.state & (QStyle::State_HasFocus | QStyle::State_Editing)) &&
+           option.showDecorationSelected;
 }
 
 // Lays the text out as one line `width` wide; the line's height.
@@ -57,7 +63,7 @@ void TZnTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     initStyleOption(&item, index);
     const QWidget* widget = item.widget;
     QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
-    if (!DrawsItemsAsCommon(*style) || !IsPlainText(item)) {
+    if (!DrawsItemsAsCommon(*style) || !PaintsAsText(item)) {
         style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
         return;
     }
@@ -101,7 +107,7 @@ QSize TZnTextDelegate::sizeHint(const QStyleOptionViewItem& option,
     initStyleOption(&item, index);
     const QWidget* widget = item.widget;
     QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
-    if (!DrawsItemsAsCommon(*style) || !IsPlainText(item))
+    if (!DrawsItemsAsCommon(*style) || !IsOneLineOfText(item))
         return style->sizeFromContents(QStyle::CT_ItemViewItem, &item, QSize(), widget);
     // Without word wrap the size does not depend on the cell's rectangle.
     const TKey key{item.text,      item.font,         {}, style, item.displayAlignment,
