@@ -23,7 +23,7 @@ public:
                const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
-    // The most layouts kept; the least recently painted goes first.
+    // The most layouts kept, and the most sizes; the least recently used goes first.
     static constexpr int MaxKeptLayouts = 1024;
     // The layouts kept now.
     int KeptLayouts() const { return static_cast<int>(Layouts.size()); }
