@@ -6,8 +6,8 @@
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QPalette>
-#include <QStyledItemDelegate>
 
+#include "ZnTextDelegate.h"
 #include "ZnToolTip.h"
 
 namespace {
@@ -19,13 +19,13 @@ int CellMargin(const QWidget& view) {
 
 // Shows a cell's whole text as a (plain-text) tool tip when it is cut, and the list's own tip,
 // if it has one, anywhere else.
-class TElidedTipDelegate : public QStyledItemDelegate {
+class TElidedTipDelegate : public TZnTextDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using TZnTextDelegate::TZnTextDelegate;
     bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override {
         if (event == nullptr || view == nullptr || event->type() != QEvent::ToolTip)
-            return QStyledItemDelegate::helpEvent(event, view, option, index);
+            return TZnTextDelegate::helpEvent(event, view, option, index);
         // A cell is cut when its column is too narrow or the viewport's edge crosses it.
         const QString text = index.data(Qt::DisplayRole).toString();
         const QRect shown = option.rect.intersected(view->viewport()->rect());

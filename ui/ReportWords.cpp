@@ -10,6 +10,7 @@
 #include "GamePage.h"
 #include "GameSeasonRecord.h"
 #include "WindowWords.h"
+#include "ZnTextDelegate.h"
 #include "ZnWording.h"
 
 QString YenText(int64_t amount) {
@@ -93,6 +94,7 @@ QTableWidget* NewReportTable(const QString& name, const QString& accessibleName,
     table->setTabKeyNavigation(false);
     table->setFocusPolicy(Qt::StrongFocus);
     table->setWordWrap(false);
+    table->setItemDelegate(new TZnTextDelegate(table)); // the texts' layouts kept between paints
     table->verticalHeader()->hide();
     table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setStretchLastSection(true);

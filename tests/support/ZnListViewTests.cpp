@@ -1,11 +1,20 @@
 // Column definitions and the list view built from them: display positions, the Order swap,
-// RebuildColumns with hidden and reordered definitions, sort marks, rows asked by tag.
+// RebuildColumns with hidden and reordered definitions, sort marks, rows asked by tag; plain
+// cells painted from kept layouts exactly as the stock delegate paints them.
 
+#include <memory>
 #include <stdexcept>
 
+#include <QApplication>
+#include <QImage>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
 #include <QTest>
 
 #include "ZnListView.h"
+#include "ZnTextDelegate.h"
 
 namespace {
 
@@ -29,6 +38,61 @@ QStringList Captions(const TZnListView& view) {
     return captions;
 }
 
+// A league-table-like list: left, right and centred columns, Latin and CJK texts, cells too
+// narrow for their text and an empty one.
+void FillTable(TZnListView& view) {
+    TZnListColumn name, points, form, note;
+    name.Width = 150;
+    points.Alignment = TZnAlignment::taRightJustify;
+    points.Width = 34;
+    form.Alignment = TZnAlignment::taCenter;
+    form.Width = 60;
+    note.Width = 48;
+    view.SetColumns({name, points, form, note});
+    view.AddItem({QStringLiteral("浦和レッドダイヤモンズ"), QStringLiteral("58"),
+                  QStringLiteral("○○●△"), QStringLiteral("首位")});
+    view.AddItem({QStringLiteral("Borussia Mönchengladbach Amateure"), QStringLiteral("1,234"),
+                  QStringLiteral("WWDLW long"), QStringLiteral("Qualified")});
+    view.AddItem({QStringLiteral("ＦＣ東京"), QStringLiteral("7"), QString(),
+                  QStringLiteral("残留争い中の監督")});
+    view.AddItem(
+        {QStringLiteral("Ajax"), QStringLiteral("-12"), QStringLiteral("L"), QStringLiteral("—")});
+    view.resize(300, 150);
+}
+
+// What a view shows, and the sizes its rows and columns ask for (twice: the second from what
+// was kept).
+struct TShown {
+    QImage Image;
+    QList<int> Sizes;
+};
+
+TShown Shown(QAbstractItemView& view) {
+    TShown shown{view.grab().toImage(), {}};
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int r = 0; r < view.model()->rowCount(); ++r)
+            shown.Sizes << view.sizeHintForRow(r);
+        for (int c = 0; c < view.model()->columnCount(); ++c)
+            shown.Sizes << view.sizeHintForColumn(c);
+    }
+    return shown;
+}
+
+// The view shown with its own delegate and with the stock one.
+std::pair<TShown, TShown> PaintBoth(QAbstractItemView& view) {
+    QAbstractItemDelegate* own = view.itemDelegate();
+    const TShown fast = Shown(view);
+    QStyledItemDelegate stock;
+    view.setItemDelegate(&stock);
+    const TShown plain = Shown(view);
+    view.setItemDelegate(own);
+    return {fast, plain};
+}
+
+int KeptLayouts(const TZnListView& view) {
+    return dynamic_cast<const TZnTextDelegate&>(*view.itemDelegate()).KeptLayouts();
+}
+
 } // namespace
 
 class ZnListViewTests : public QObject {
@@ -48,6 +112,11 @@ private slots:
     void RowsOnDemandAreAskedByTagNotPosition();
     void HeldRowsKeepTheirTextsAndSelectionIsSingle();
     void RebuildWithoutDefinitionsIsRefused();
+    void PlainCellsPaintAsTheStockDelegate_data();
+    void PlainCellsPaintAsTheStockDelegate();
+    void KeptLayoutsServeUnchangedCellsAndStayBounded();
+    void CellRolesPaintAsTheStockDelegate_data();
+    void CellRolesPaintAsTheStockDelegate();
 };
 
 void ZnListViewTests::NewDefinitionTakesItsIndexAsOrderAndName() {
@@ -287,6 +356,172 @@ void ZnListViewTests::HeldRowsKeepTheirTextsAndSelectionIsSingle() {
 void ZnListViewTests::RebuildWithoutDefinitionsIsRefused() {
     TZnListView view;
     QVERIFY_THROWS_EXCEPTION(std::logic_error, view.RebuildColumns());
+}
+
+void ZnListViewTests::PlainCellsPaintAsTheStockDelegate_data() {
+    // Each change comes after a first paint, so a layout kept from before it must not show.
+    QTest::addColumn<QString>("style");
+    QTest::addColumn<int>("selectedRow");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("rightToLeft");
+    QTest::addColumn<int>("elide");
+    QTest::addColumn<bool>("redText");
+    QTest::addColumn<bool>("focus");
+    QTest::newRow("as the window shows it")
+        << "Fusion" << 1 << false << false << int(Qt::ElideRight) << false << false;
+    QTest::newRow("nothing selected")
+        << "Fusion" << -1 << false << false << int(Qt::ElideRight) << false << false;
+    QTest::newRow("bold font") << "Fusion" << 2 << true << false << int(Qt::ElideRight) << false
+                               << false;
+    QTest::newRow("other text colour")
+        << "Fusion" << 0 << false << false << int(Qt::ElideRight) << true << false;
+    QTest::newRow("right to left")
+        << "Fusion" << 3 << false << true << int(Qt::ElideRight) << false << false;
+    QTest::newRow("cut in the middle")
+        << "Fusion" << 1 << false << false << int(Qt::ElideMiddle) << false << false;
+    QTest::newRow("cut on the left")
+        << "Fusion" << 1 << true << false << int(Qt::ElideLeft) << false << false;
+    QTest::newRow("focus mark") << "Fusion" << 2 << false << false << int(Qt::ElideRight) << false
+                                << true;
+    QTest::newRow("windows style")
+        << "Windows" << 1 << false << false << int(Qt::ElideRight) << false << true;
+}
+
+void ZnListViewTests::PlainCellsPaintAsTheStockDelegate() {
+    QFETCH(QString, style);
+    QFETCH(int, selectedRow);
+    QFETCH(bool, bold);
+    QFETCH(bool, rightToLeft);
+    QFETCH(int, elide);
+    QFETCH(bool, redText);
+    QFETCH(bool, focus);
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    const std::unique_ptr<QStyle> own(QStyleFactory::create(style));
+    QVERIFY(fusion != nullptr && own != nullptr);
+    TZnListView view;
+    view.setStyle(fusion.get());
+    FillTable(view);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    Shown(view); // layouts and sizes kept with the defaults
+    QVERIFY(KeptLayouts(view) > 0);
+
+    if (style != QStringLiteral("Fusion"))
+        view.setStyle(own.get());
+    view.SelectRow(selectedRow);
+    if (bold) {
+        QFont font = view.font();
+        font.setBold(true);
+        view.setFont(font);
+    }
+    if (rightToLeft)
+        view.setLayoutDirection(Qt::RightToLeft);
+    view.setTextElideMode(static_cast<Qt::TextElideMode>(elide));
+    if (redText) {
+        QPalette colours = view.palette();
+        colours.setColor(QPalette::Text, Qt::red);
+        colours.setColor(QPalette::HighlightedText, Qt::yellow);
+        view.setPalette(colours);
+    }
+    if (focus) {
+        QApplication::setActiveWindow(&view);
+        view.setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        QVERIFY(view.hasFocus());
+    }
+    const auto [fast, plain] = PaintBoth(view);
+    QCOMPARE(fast.Image, plain.Image); // every pixel
+    QCOMPARE(fast.Sizes, plain.Sizes);
+}
+
+void ZnListViewTests::KeptLayoutsServeUnchangedCellsAndStayBounded() {
+    TZnListView view;
+    FillTable(view);
+    view.setFocusPolicy(Qt::NoFocus); // no cell with the focus mark, which the style draws
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    view.grab();
+    const int kept = KeptLayouts(view);
+    QCOMPARE(kept, 15); // one per shown text
+    view.grab();
+    view.SelectRow(2); // the colour changes, not the layout
+    view.grab();
+    QCOMPARE(KeptLayouts(view), kept);
+
+    // New texts on every paint: the oldest layouts go, and what shows is still the stock paint.
+    int generation = 0;
+    view.SetOwnerData([&generation](int32_t row, int32_t tag) {
+        return QStringLiteral("%1-%2-%3").arg(generation).arg(row).arg(tag);
+    });
+    view.SetRowCount(4);
+    for (generation = 0; generation * 16 <= TZnTextDelegate::MaxKeptLayouts + 16; ++generation) {
+        view.Redraw();
+        view.grab();
+    }
+    QCOMPARE(KeptLayouts(view), TZnTextDelegate::MaxKeptLayouts);
+    const auto [fast, plain] = PaintBoth(view);
+    QCOMPARE(fast.Image, plain.Image); // every pixel
+    QCOMPARE(fast.Sizes, plain.Sizes);
+}
+
+void ZnListViewTests::CellRolesPaintAsTheStockDelegate_data() {
+    // A cell's role and its value, set on every cell of a table (left, centred, right aligned),
+    // the second row selected.
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<bool>("wordWrap");
+    QTest::addColumn<bool>("fromKeptLayouts"); // or all left to the stock delegate
+    QFont bold;
+    bold.setBold(true);
+    QFont large;
+    large.setPointSize(15);
+    QPixmap dot(8, 8);
+    dot.fill(Qt::darkGreen);
+    QTest::newRow("plain") << int(Qt::UserRole) << QVariant() << false << true;
+    QTest::newRow("bold font") << int(Qt::FontRole) << QVariant(bold) << false << true;
+    QTest::newRow("large font") << int(Qt::FontRole) << QVariant(large) << false << true;
+    QTest::newRow("text colour") << int(Qt::ForegroundRole) << QVariant(QColor(Qt::darkRed))
+                                 << false << true;
+    QTest::newRow("background") << int(Qt::BackgroundRole) << QVariant(QColor(Qt::yellow)) << false
+                                << true;
+    QTest::newRow("check box") << int(Qt::CheckStateRole) << QVariant(int(Qt::Checked)) << false
+                               << false;
+    QTest::newRow("icon") << int(Qt::DecorationRole) << QVariant(dot) << false << false;
+    QTest::newRow("two lines") << int(Qt::DisplayRole) << QVariant(QStringLiteral("上\n下 two"))
+                               << false << false;
+    QTest::newRow("word wrap") << int(Qt::UserRole) << QVariant() << true << false;
+}
+
+void ZnListViewTests::CellRolesPaintAsTheStockDelegate() {
+    QFETCH(int, role);
+    QFETCH(QVariant, value);
+    QFETCH(bool, wordWrap);
+    QFETCH(bool, fromKeptLayouts);
+    QTableWidget table(3, 3);
+    auto* delegate = new TZnTextDelegate(&table);
+    table.setItemDelegate(delegate);
+    table.setSelectionBehavior(QAbstractItemView::SelectRows);
+    table.setWordWrap(wordWrap);
+    const QStringList texts = {QStringLiteral("得点 Goals"), QStringLiteral("2–1"),
+                               QStringLiteral("ヴィッセル神戸 Vissel Kobe")};
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c) {
+            auto* item = new QTableWidgetItem(texts[(r + c) % 3]);
+            item->setTextAlignment(QList<Qt::Alignment>{Qt::AlignLeft | Qt::AlignVCenter,
+                                                        Qt::AlignCenter,
+                                                        Qt::AlignRight | Qt::AlignVCenter}[c]);
+            if (value.isValid())
+                item->setData(role, value);
+            table.setItem(r, c, item);
+        }
+    table.selectRow(1);
+    table.resize(320, 140);
+    table.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&table));
+    const auto [fast, plain] = PaintBoth(table);
+    QCOMPARE(delegate->KeptLayouts() > 0, fromKeptLayouts);
+    QCOMPARE(fast.Image, plain.Image); // every pixel
+    QCOMPARE(fast.Sizes, plain.Sizes);
 }
 
 QTEST_MAIN(ZnListViewTests)
