@@ -9,6 +9,7 @@
 TZnListModel::TZnListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void TZnListModel::SetColumns(std::vector<TZnListColumn> columns) {
+    Redrawn.clear();
     beginResetModel();
     Columns = std::move(columns);
     endResetModel();
@@ -22,12 +23,14 @@ void TZnListModel::SetCaptions(const std::function<QString(int32_t tag)>& captio
 }
 
 void TZnListModel::SetOwnerData(TZnCellTextFunc cellText) {
+    Redrawn.clear();
     beginResetModel();
     OwnerData = std::move(cellText);
     endResetModel();
 }
 
 void TZnListModel::SetRowCount(int32_t count) {
+    Redrawn.clear();
     beginResetModel();
     VirtualRowCount = std::max(0, count);
     endResetModel();
@@ -40,6 +43,7 @@ int32_t TZnListModel::RowCount() const {
 int32_t TZnListModel::AddItem(const QStringList& texts) {
     const int32_t row = static_cast<int32_t>(Items.size());
     Items.reserve(Items.size() + 1);
+    Redrawn.clear();
     beginResetModel();
     Items.push_back(texts);
     endResetModel();
@@ -65,8 +69,35 @@ QString TZnListModel::CellText(int32_t row, int32_t column) const {
 }
 
 void TZnListModel::Redraw() {
-    if (RowCount() > 0 && ColumnCount() > 0)
-        emit dataChanged(index(0, 0), index(RowCount() - 1, ColumnCount() - 1), {Qt::DisplayRole});
+    const int32_t rows = RowCount();
+    const int32_t columns = ColumnCount();
+    std::vector<QString> texts;
+    texts.reserve(static_cast<size_t>(rows) * static_cast<size_t>(columns));
+    for (int32_t row = 0; row < rows; ++row)
+        for (int32_t column = 0; column < columns; ++column)
+            texts.push_back(CellText(row, column));
+    std::swap(texts, Redrawn);
+    if (rows == 0 || columns == 0)
+        return;
+    if (texts.size() != Redrawn.size()) {
+        emit dataChanged(index(0, 0), index(rows - 1, columns - 1), {Qt::DisplayRole});
+        return;
+    }
+    // A view paints the changed cells of a row alone; a table after a matchday keeps many of its
+    // texts.
+    for (int32_t row = 0; row < rows; ++row) {
+        const size_t first = static_cast<size_t>(row) * static_cast<size_t>(columns);
+        int32_t left = columns;
+        int32_t right = -1;
+        for (int32_t column = 0; column < columns; ++column)
+            if (Redrawn[first + static_cast<size_t>(column)] !=
+                texts[first + static_cast<size_t>(column)]) {
+                left = std::min(left, column);
+                right = column;
+            }
+        if (right >= 0)
+            emit dataChanged(index(row, left), index(row, right), {Qt::DisplayRole});
+    }
 }
 
 int TZnListModel::rowCount(const QModelIndex& parent) const {

@@ -40,7 +40,8 @@ public:
 
     // The text shown at a row and column position; empty outside the table.
     QString CellText(int32_t row, int32_t column) const;
-    // Tells the views to show the current texts again (asks the owner afresh).
+    // Tells the views to show the current texts again (asks the owner afresh): only the cells
+    // whose text changed since the last call are painted again.
     void Redraw();
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -56,4 +57,7 @@ private:
     TZnCellTextFunc OwnerData;
     int32_t VirtualRowCount = 0;
     std::vector<QStringList> Items;
+    // The texts of every cell at the last Redraw, row by row; empty after the rows or columns
+    // changed, when the next Redraw repaints everything.
+    std::vector<QString> Redrawn;
 };

@@ -5,8 +5,10 @@
 
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QPaintEvent>
 #include <QPalette>
 
+#include "ZnHeaderView.h"
 #include "ZnTextDelegate.h"
 #include "ZnToolTip.h"
 
@@ -21,7 +23,15 @@ int CellMargin(const QWidget& view) {
 // if it has one, anywhere else.
 class TElidedTipDelegate : public TZnTextDelegate {
 public:
-    using TZnTextDelegate::TZnTextDelegate;
+    TElidedTipDelegate(QObject* parent, const QRegion& painting)
+        : TZnTextDelegate(parent), Painting(painting) {}
+    // A cell outside the region being painted would leave no pixel: a row with one changed cell
+    // is drawn whole, its other cells are skipped here.
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        if (Painting.isEmpty() || Painting.intersects(option.rect))
+            TZnTextDelegate::paint(painter, option, index);
+    }
     bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override {
         if (event == nullptr || view == nullptr || event->type() != QEvent::ToolTip)
@@ -33,13 +43,17 @@ public:
         const bool cut = option.fontMetrics.horizontalAdvance(text) > room;
         return AnswerToolTip(event, view, cut ? text : view->toolTip());
     }
+
+private:
+    const QRegion& Painting; // the view's paint event's region while it paints, else empty
 };
 
 } // namespace
 
 TZnListView::TZnListView(QWidget* parent) : QTreeView(parent), FModel(new TZnListModel(this)) {
+    UseKeptHeaderSizes(*this);
     setModel(FModel);
-    setItemDelegate(new TElidedTipDelegate(this));
+    setItemDelegate(new TElidedTipDelegate(this, FPainting));
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);
@@ -173,6 +187,12 @@ void TZnListView::resizeEvent(QResizeEvent* event) {
     // The selected row (the player's) stays in sight whatever the size.
     if (currentIndex().isValid())
         scrollTo(currentIndex());
+}
+
+void TZnListView::paintEvent(QPaintEvent* event) {
+    FPainting = event->region();
+    QTreeView::paintEvent(event);
+    FPainting = QRegion();
 }
 
 void TZnListView::updateGeometries() {

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include <QRegion>
 #include <QString>
 #include <QStringList>
 #include <QTreeView>
@@ -76,6 +77,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void updateGeometries() override;
 
 private:
@@ -85,6 +87,7 @@ private:
     std::function<TColumnFit(int32_t tag)> FitOf;
     std::vector<int> FittedWidths; // by column position; empty until FitColumns
     bool Stretching = false;
+    QRegion FPainting; // the region of the paint event under way
 
     TZnListModel* FModel; // owned by the view (Qt parent)
 };

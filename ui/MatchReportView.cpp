@@ -22,7 +22,7 @@ namespace {
 // The rows of the rounds table after the six rounds.
 enum class TTotalRow { Chances = AttackRounds, Goals, Count };
 
-QTableWidgetItem* RoundItem(TZnRound round) {
+void SetRoundCell(QTableWidget& table, int row, int column, TZnRound round) {
     static const char* const shown[] = {QT_TRANSLATE_NOOP("TMatchReportView", "－"),
                                         QT_TRANSLATE_NOOP("TMatchReportView", "チャンス"),
                                         QT_TRANSLATE_NOOP("TMatchReportView", "ゴール")};
@@ -30,16 +30,8 @@ QTableWidgetItem* RoundItem(TZnRound round) {
         QT_TRANSLATE_NOOP("TMatchReportView", "チャンスなし"),
         QT_TRANSLATE_NOOP("TMatchReportView", "チャンス、止められた"),
         QT_TRANSLATE_NOOP("TMatchReportView", "ゴール")};
-    auto* item = new QTableWidgetItem(TMatchReportView::tr(shown[static_cast<int>(round)]));
-    item->setData(Qt::AccessibleTextRole, TMatchReportView::tr(spoken[static_cast<int>(round)]));
-    item->setTextAlignment(Qt::AlignCenter);
-    return item;
-}
-
-QTableWidgetItem* PlainItem(const QString& text, Qt::Alignment alignment = Qt::AlignCenter) {
-    auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment(alignment);
-    return item;
+    SetReportCell(table, row, column, TMatchReportView::tr(shown[static_cast<int>(round)]),
+                  Qt::AlignCenter, TMatchReportView::tr(spoken[static_cast<int>(round)]));
 }
 
 } // namespace
@@ -92,9 +84,11 @@ void TMatchReportView::Retranslate() {
     FRounds->setAccessibleName(tr("試合の流れ"));
     FRounds->setHorizontalHeaderItem(0, new QTableWidgetItem(tr("時間")));
     for (int k = 0; k < AttackRounds; ++k)
-        FRounds->setItem(k, 0, PlainItem(tr("%1–%2分").arg(15 * k + 1).arg(15 * k + 15)));
-    FRounds->setItem(static_cast<int>(TTotalRow::Chances), 0, PlainItem(tr("チャンス計")));
-    FRounds->setItem(static_cast<int>(TTotalRow::Goals), 0, PlainItem(tr("得点")));
+        SetReportCell(*FRounds, k, 0, tr("%1–%2分").arg(15 * k + 1).arg(15 * k + 15),
+                      Qt::AlignCenter);
+    SetReportCell(*FRounds, static_cast<int>(TTotalRow::Chances), 0, tr("チャンス計"),
+                  Qt::AlignCenter);
+    SetReportCell(*FRounds, static_cast<int>(TTotalRow::Goals), 0, tr("得点"), Qt::AlignCenter);
     FRounds->resizeColumnToContents(0);
     FitTableHeight(*FRounds);
     FDetails->setAccessibleName(tr("試合の内容"));
@@ -139,15 +133,22 @@ bool TMatchReportView::ShowFixture(const TZnGameGoalrun& game, int32_t matchday,
 
 void TMatchReportView::ShowRounds(const TZnFixtureReport& f) {
     const TRowSizingHeld held(*FRounds);
-    FRounds->setHorizontalHeaderLabels({tr("時間"), FromView(f.HomeName), FromView(f.AwayName)});
+    const QStringList captions{tr("時間"), FromView(f.HomeName), FromView(f.AwayName)};
+    for (int c = 0; c < captions.size(); ++c) {
+        // A caption that stays is neither measured nor painted again.
+        if (QTableWidgetItem* caption = FRounds->horizontalHeaderItem(c))
+            caption->setText(captions[c]);
+        else
+            FRounds->setHorizontalHeaderItem(c, new QTableWidgetItem(captions[c]));
+    }
     for (int side = 0; side < 2; ++side) {
         const auto& rounds = side == 0 ? f.HomeRounds : f.AwayRounds;
         for (int k = 0; k < AttackRounds; ++k)
-            FRounds->setItem(k, side + 1, RoundItem(rounds[static_cast<size_t>(k)]));
-        FRounds->setItem(static_cast<int>(TTotalRow::Chances), side + 1,
-                         PlainItem(QString::number(side == 0 ? f.HomeChances : f.AwayChances)));
-        FRounds->setItem(static_cast<int>(TTotalRow::Goals), side + 1,
-                         PlainItem(QString::number(side == 0 ? f.HomeGoals : f.AwayGoals)));
+            SetRoundCell(*FRounds, k, side + 1, rounds[static_cast<size_t>(k)]);
+        SetReportCell(*FRounds, static_cast<int>(TTotalRow::Chances), side + 1,
+                      QString::number(side == 0 ? f.HomeChances : f.AwayChances), Qt::AlignCenter);
+        SetReportCell(*FRounds, static_cast<int>(TTotalRow::Goals), side + 1,
+                      QString::number(side == 0 ? f.HomeGoals : f.AwayGoals), Qt::AlignCenter);
     }
     FitTableHeight(*FRounds);
 }

@@ -10,6 +10,7 @@
 #include "GamePage.h"
 #include "GameSeasonRecord.h"
 #include "WindowWords.h"
+#include "ZnHeaderView.h"
 #include "ZnTextDelegate.h"
 #include "ZnWording.h"
 
@@ -43,17 +44,30 @@ TRowSizingHeld::~TRowSizingHeld() {
     FTable.verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 }
 
+void SetReportCell(QTableWidget& table, int row, int column, const QString& text,
+                   Qt::Alignment alignment, const QString& spoken) {
+    QTableWidgetItem* item = table.item(row, column);
+    const bool added = item == nullptr;
+    if (added)
+        item = new QTableWidgetItem; // shows its text as plain text: a club name is never markup
+    // An item tells its table only of a value that changed.
+    item->setText(text);
+    if (alignment != Qt::Alignment())
+        item->setTextAlignment(alignment);
+    if (!spoken.isNull())
+        item->setData(Qt::AccessibleTextRole, spoken);
+    if (added)
+        table.setItem(row, column, item);
+}
+
 void FillCaptionValueRows(QTableWidget& table, const QList<std::pair<QString, QString>>& rows) {
     const TRowSizingHeld held(table);
     table.setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
         const auto& [caption, value] = rows[r];
-        for (int c = 0; c < 2; ++c) {
-            // QTableWidgetItem shows its text as plain text: a club name is never markup.
-            auto* item = new QTableWidgetItem(c == 0 ? caption : value);
-            item->setData(Qt::AccessibleTextRole, caption + QStringLiteral(": ") + value);
-            table.setItem(r, c, item);
-        }
+        const QString spoken = caption + QStringLiteral(": ") + value;
+        SetReportCell(table, r, 0, caption, {}, spoken);
+        SetReportCell(table, r, 1, value, {}, spoken);
     }
     table.resizeColumnToContents(0);
 }
@@ -85,6 +99,7 @@ void FitTableHeight(QTableWidget& table) {
 QTableWidget* NewReportTable(const QString& name, const QString& accessibleName,
                              const QStringList& columns) {
     auto* table = new QTableWidget(0, static_cast<int>(columns.size()));
+    UseKeptHeaderSizes(*table); // the captions are measured once, not at every fill
     table->setObjectName(name);
     table->setAccessibleName(accessibleName);
     table->setHorizontalHeaderLabels(columns);

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include <QString>
+#include <Qt>
 #include <QStringList>
 
 struct TZnNamedResult;
@@ -22,6 +23,10 @@ QString ResultLineText(const std::optional<TZnNamedResult>& result);
 // "1季目" for the 0-based season 0.
 QString SeasonText(int32_t season);
 
+// Sets the cell's text (plain text), and its alignment and the text a screen reader reads when
+// given, keeping the cell's item: a cell whose text stays is not painted again.
+void SetReportCell(QTableWidget& table, int row, int column, const QString& text,
+                   Qt::Alignment alignment = {}, const QString& spoken = {});
 // Fills `table` with one row per pair of caption and value, as plain text, each row read by a
 // screen reader as "caption: value". The table keeps its columns.
 void FillCaptionValueRows(QTableWidget& table, const QList<std::pair<QString, QString>>& rows);

@@ -7,12 +7,16 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPaintEvent>
+#include <QScreen>
+#include <QStandardItemModel>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QTest>
 
+#include "ZnHeaderView.h"
 #include "ZnListView.h"
 #include "ZnTextDelegate.h"
 
@@ -93,6 +97,17 @@ int KeptLayouts(const TZnListView& view) {
     return dynamic_cast<const TZnTextDelegate&>(*view.itemDelegate()).KeptLayouts();
 }
 
+// The union of the regions a widget is asked to paint.
+class TPaintedRegion : public QObject {
+public:
+    QRegion Painted;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            Painted += static_cast<QPaintEvent*>(event)->region();
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 } // namespace
 
 class ZnListViewTests : public QObject {
@@ -117,6 +132,8 @@ private slots:
     void KeptLayoutsServeUnchangedCellsAndStayBounded();
     void CellRolesPaintAsTheStockDelegate_data();
     void CellRolesPaintAsTheStockDelegate();
+    void RedrawPaintsOnlyTheChangedCells();
+    void KeptCaptionSizesAreTheStockHeadersSizes();
 };
 
 void ZnListViewTests::NewDefinitionTakesItsIndexAsOrderAndName() {
@@ -522,6 +539,79 @@ void ZnListViewTests::CellRolesPaintAsTheStockDelegate() {
     QCOMPARE(delegate->KeptLayouts() > 0, fromKeptLayouts);
     QCOMPARE(fast.Image, plain.Image); // every pixel
     QCOMPARE(fast.Sizes, plain.Sizes);
+}
+
+void ZnListViewTests::RedrawPaintsOnlyTheChangedCells() {
+    QList<QStringList> texts{{QStringLiteral("首位"), QStringLiteral("58"), QStringLiteral("○○●")},
+                             {QStringLiteral("二位"), QStringLiteral("51"), QStringLiteral("●○○")},
+                             {QStringLiteral("三位"), QStringLiteral("50"), QStringLiteral("△○●")}};
+    const auto owner = [&texts](int32_t row, int32_t tag) { return texts[row][tag]; };
+    TZnListView view;
+    TZnColumnInfos infos;
+    Fill(infos, 3);
+    view.ColumnInfos = &infos;
+    view.SetOwnerData(owner);
+    view.SetRowCount(3);
+    view.RebuildColumns();
+    view.resize(300, 150);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    view.Redraw();
+    QCoreApplication::processEvents();
+    TPaintedRegion painted;
+    view.viewport()->installEventFilter(&painted);
+
+    // Two cells change, apart in one row and in another; one is set to the text it had.
+    texts[0][0] = QStringLiteral("首位 ");
+    texts[0][2] = QStringLiteral("○○○");
+    texts[2][1] = QStringLiteral("50");
+    view.Redraw();
+    QTRY_VERIFY(!painted.Painted.isEmpty());
+    const auto cell = [&view](int row, int column) {
+        return view.visualRect(view.model()->index(row, column));
+    };
+    // A row's changed cells are painted as one stretch; a row without a change is not.
+    QCOMPARE(painted.Painted, QRegion(cell(0, 0).united(cell(0, 2))));
+
+    // What shows is what the view painted whole shows: nothing left of the old texts.
+    QCOMPARE(view.screen()->grabWindow(view.winId()).toImage(), view.grab().toImage());
+
+    // A change of rows paints everything again.
+    painted.Painted = QRegion();
+    view.SetRowCount(2);
+    view.Redraw();
+    QTRY_VERIFY(painted.Painted.contains(cell(1, 2)));
+}
+
+void ZnListViewTests::KeptCaptionSizesAreTheStockHeadersSizes() {
+    // Captions as a header meets them: short and long, CJK and Latin, empty, none at all, in a
+    // font of their own, beside a sort mark.
+    QStandardItemModel model(1, 6);
+    model.setHeaderData(0, Qt::Horizontal, QStringLiteral("順位"));
+    model.setHeaderData(1, Qt::Horizontal, QStringLiteral("Goals against, whole season"));
+    model.setHeaderData(2, Qt::Horizontal, QString(QLatin1String("")));
+    QFont large = QApplication::font();
+    large.setPointSize(large.pointSize() + 6);
+    large.setItalic(true);
+    model.setHeaderData(3, Qt::Horizontal, QStringLiteral("勝点"));
+    model.setHeaderData(3, Qt::Horizontal, large, Qt::FontRole);
+    model.setHeaderData(4, Qt::Horizontal, QStringLiteral("勝点"));
+    // Section 5 has no caption at all.
+    for (const bool sortMark : {false, true}) {
+        TZnHeaderView kept(Qt::Horizontal);
+        QHeaderView stock(Qt::Horizontal);
+        for (QHeaderView* header : {static_cast<QHeaderView*>(&kept), &stock}) {
+            header->setModel(&model);
+            header->setSortIndicatorShown(sortMark);
+        }
+        for (int pass = 0; pass < 2; ++pass) // the second from what was kept
+            for (int section = 0; section < model.columnCount(); ++section)
+                QCOMPARE(kept.sectionSizeHint(section), stock.sectionSizeHint(section));
+        // A caption that changes is measured anew.
+        model.setHeaderData(0, Qt::Horizontal, QStringLiteral("順位（前節）"));
+        QCOMPARE(kept.sectionSizeHint(0), stock.sectionSizeHint(0));
+        model.setHeaderData(0, Qt::Horizontal, QStringLiteral("順位"));
+    }
 }
 
 QTEST_MAIN(ZnListViewTests)
