@@ -83,21 +83,23 @@ void TZnListModel::Redraw() {
         emit dataChanged(index(0, 0), index(rows - 1, columns - 1), {Qt::DisplayRole});
         return;
     }
-    // A view paints the changed cells of a row alone; a table after a matchday keeps many of its
-    // texts.
-    for (int32_t row = 0; row < rows; ++row) {
-        const size_t first = static_cast<size_t>(row) * static_cast<size_t>(columns);
-        int32_t left = columns;
-        int32_t right = -1;
-        for (int32_t column = 0; column < columns; ++column)
-            if (Redrawn[first + static_cast<size_t>(column)] !=
-                texts[first + static_cast<size_t>(column)]) {
-                left = std::min(left, column);
-                right = column;
-            }
-        if (right >= 0)
+    // A view paints each run of changed cells of a row alone; a table after a matchday keeps
+    // many of its texts.
+    const auto changed = [&](int32_t row, int32_t column) {
+        const size_t cell = static_cast<size_t>(row) * static_cast<size_t>(columns) +
+                            static_cast<size_t>(column);
+        return Redrawn[cell] != texts[cell];
+    };
+    for (int32_t row = 0; row < rows; ++row)
+        for (int32_t left = 0; left < columns; ++left) {
+            if (!changed(row, left))
+                continue;
+            int32_t right = left;
+            while (right + 1 < columns && changed(row, right + 1))
+                ++right;
             emit dataChanged(index(row, left), index(row, right), {Qt::DisplayRole});
-    }
+            left = right;
+        }
 }
 
 int TZnListModel::rowCount(const QModelIndex& parent) const {
