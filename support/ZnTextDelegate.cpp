@@ -1,11 +1,13 @@
 #include "ZnTextDelegate.h"
 
+#include <cmath>
 #include <cstring>
 #include <memory>
 #include <utility>
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QStyle>
 #include <QTextOption>
@@ -68,9 +70,6 @@ void TZnTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
         return;
     }
     // What the style does for the item, the text drawn from the kept layout.
-    painter->save();
-    painter->setClipRect(item.rect);
-    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &item, painter, widget);
     TKey key{std::exchange(item.text, QString()),
              item.font,
              {},
@@ -78,6 +77,26 @@ void TZnTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
              item.displayAlignment,
              item.direction,
              item.textElideMode};
+    QRect room;
+    if (!key.Text.isEmpty()) {
+        // The text's rectangle does not depend on the text when there is no decoration.
+        const auto features = item.features;
+        item.features &= ~QStyleOptionViewItem::HasDisplay;
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+        room = style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget)
+                   .adjusted(margin, 0, -margin, 0);
+        item.features = features;
+        key.Room = room.size();
+    }
+    if (!PaintFromPicture(painter, item, *style, key, room.topLeft()))
+        PaintCell(painter, item, *style, key, room.topLeft());
+}
+
+void TZnTextDelegate::PaintCell(QPainter* painter, const QStyleOptionViewItem& item,
+                                const QStyle& style, const TKey& key, QPoint room) const {
+    painter->save();
+    painter->setClipRect(item.rect);
+    style.drawPrimitive(QStyle::PE_PanelItemViewItem, &item, painter, item.widget);
     if (!key.Text.isEmpty()) {
         QPalette::ColorGroup group =
             item.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
@@ -86,16 +105,93 @@ void TZnTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
         painter->setPen(item.palette.color(group, item.state & QStyle::State_Selected
                                                       ? QPalette::HighlightedText
                                                       : QPalette::Text));
-        // The text's rectangle does not depend on the text when there is no decoration.
-        item.features &= ~QStyleOptionViewItem::HasDisplay;
-        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
-        const QRect room = style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget)
-                               .adjusted(margin, 0, -margin, 0);
-        key.Room = room.size();
         const TLayout& layout = LayoutOf(key);
-        layout.Text.draw(painter, room.topLeft() + layout.Offset);
+        layout.Text.draw(painter, room + layout.Offset);
     }
     painter->restore();
+}
+
+bool TZnTextDelegate::PaintFromPicture(QPainter* painter, const QStyleOptionViewItem& item,
+                                       const QStyle& style, const TKey& key, QPoint room) const {
+    // Only onto an image (a window's back buffer) at whole pixels, where what the cell stands on
+    // can be read and a picture lands on the same pixels as the paint it stands for.
+    const QPaintEngine* engine = painter->paintEngine();
+    if (engine == nullptr || engine->type() != QPaintEngine::Raster ||
+        engine->paintDevice() == nullptr || engine->paintDevice()->devType() != QInternal::Image)
+        return false;
+    const QImage& image = *static_cast<const QImage*>(engine->paintDevice());
+    const QTransform& transform = painter->deviceTransform();
+    if (image.depth() != 32 || image.devicePixelRatio() != 1.0 || painter->opacity() != 1.0 ||
+        painter->compositionMode() != QPainter::CompositionMode_SourceOver ||
+        transform.type() > QTransform::TxTranslate ||
+        transform.dx() != std::floor(transform.dx()) ||
+        transform.dy() != std::floor(transform.dy()))
+        return false;
+    const QRect target =
+        item.rect.translated(static_cast<int>(transform.dx()), static_cast<int>(transform.dy()));
+    if (target.isEmpty() || !image.rect().contains(target))
+        return false;
+    // The cell must stand on one colour, as a row's background gives it.
+    const QRgb under =
+        reinterpret_cast<const QRgb*>(image.constScanLine(target.top()))[target.left()];
+    PlainLine.assign(static_cast<size_t>(target.width()), under);
+    const size_t lineBytes = PlainLine.size() * sizeof(QRgb);
+    for (int y = target.top(); y <= target.bottom(); ++y)
+        if (std::memcmp(image.constScanLine(y) + target.left() * sizeof(QRgb), PlainLine.data(),
+                        lineBytes) != 0)
+            return false;
+    const TPictureKey pictureKey{key,
+                                 item.rect.size(),
+                                 static_cast<int>(item.state),
+                                 static_cast<int>(item.features),
+                                 static_cast<int>(item.viewItemPosition),
+                                 item.palette.cacheKey(),
+                                 static_cast<int>(item.palette.currentColorGroup()),
+                                 item.backgroundBrush.color().rgba(),
+                                 static_cast<int>(item.backgroundBrush.style()),
+                                 item.widget == nullptr || item.widget->isEnabled(),
+                                 &style,
+                                 static_cast<int>(image.format()),
+                                 under};
+    const QImage* picture = Pictures.object(pictureKey);
+    if (picture == nullptr) {
+        // Kept on the second paint alike: a cell shown once, as most are at start, costs no more.
+        if (PaintedOnce.object(pictureKey) == nullptr) {
+            PaintedOnce.insert(pictureKey, new bool(true));
+            return false;
+        }
+        // A brush with a pattern or gradient depends on where it is painted.
+        const auto solid = [](const QBrush& brush) {
+            return brush.style() == Qt::NoBrush || brush.style() == Qt::SolidPattern;
+        };
+        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            if (!solid(item.palette.brush(group, QPalette::Highlight)) ||
+                !solid(item.palette.brush(group, QPalette::AlternateBase)))
+                return false;
+        if (!solid(item.backgroundBrush))
+            return false;
+        auto made = std::make_unique<QImage>(item.rect.size(), image.format());
+        made->fill(under);
+        {
+            QPainter cell(made.get());
+            cell.setRenderHints(painter->renderHints());
+            cell.translate(-item.rect.topLeft());
+            PaintCell(&cell, item, style, key, room);
+        }
+        picture = made.get();
+        const auto bytes = static_cast<qsizetype>(made->sizeInBytes());
+        if (!Pictures.insert(pictureKey, made.release(), bytes))
+            return false; // larger than all the room kept: painted as usual
+    }
+    if (painter->hasClipping()) { // as the paint it stands for, which clips to the cell alone
+        painter->save();
+        painter->setClipRect(item.rect);
+        painter->drawImage(item.rect.topLeft(), *picture);
+        painter->restore();
+    } else {
+        painter->drawImage(item.rect.topLeft(), *picture);
+    }
+    return true;
 }
 
 QSize TZnTextDelegate::sizeHint(const QStyleOptionViewItem& option,

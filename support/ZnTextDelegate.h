@@ -1,8 +1,12 @@
 #pragma once
 
+#include <vector>
+
 #include <QCache>
 #include <QFont>
 #include <QHashFunctions>
+#include <QImage>
+#include <QPoint>
 #include <QPointF>
 #include <QSize>
 #include <QString>
@@ -13,8 +17,11 @@
 // check box, editor or word wrap) as the stock delegate does, pixel for pixel, and keeps the
 // text's layout (elided to its room, shaped and placed) for the next paint: a list painted again
 // with mostly the same texts shapes only the new ones. The size such a cell asks for is kept
-// likewise. Every other cell, the cell with the focus mark and every cell under a style that may
-// draw items its own way are left to the stock delegate.
+// likewise. A cell painted a second time alike (same text, size, state and colours, over the same
+// plain background) onto an image is kept as a picture, which later paints copy: a league table
+// whose rows change places shows mostly cells it has shown before. Every other cell, the cell
+// with the focus mark and every cell under a style that may draw items its own way are left to
+// the stock delegate.
 class TZnTextDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -27,6 +34,11 @@ public:
     static constexpr int MaxKeptLayouts = 1024;
     // The layouts kept now.
     int KeptLayouts() const { return static_cast<int>(Layouts.size()); }
+    // The most bytes of cell pictures kept; the least recently used goes first.
+    static constexpr int MaxPictureBytes = 1 << 20;
+    // The cell pictures kept now, and their bytes.
+    int KeptPictures() const { return static_cast<int>(Pictures.size()); }
+    qsizetype KeptPictureBytes() const { return Pictures.totalCost(); }
 
 private:
     // Everything the layout of a cell's text depends on: not where the cell stands.
@@ -54,8 +66,48 @@ private:
         QPointF Offset; // where it is drawn from, from the room's top left
     };
 
+    // Everything a cell's picture depends on besides its text's layout, with the one colour the
+    // cell stood on before it was painted.
+    struct TPictureKey {
+        TKey Text;
+        QSize Cell;
+        int State = 0;
+        int Features = 0;
+        int Position = 0;
+        qint64 Palette = 0;
+        int Group = 0;
+        QRgb Background = 0;
+        int BackgroundStyle = 0;
+        bool WidgetEnabled = true;
+        const QStyle* Style = nullptr;
+        int Format = 0;
+        QRgb Under = 0;
+        bool operator==(const TPictureKey& other) const {
+            return Cell == other.Cell && State == other.State && Features == other.Features &&
+                   Position == other.Position && Palette == other.Palette && Group == other.Group &&
+                   Background == other.Background && BackgroundStyle == other.BackgroundStyle &&
+                   WidgetEnabled == other.WidgetEnabled && Style == other.Style &&
+                   Format == other.Format && Under == other.Under && Text == other.Text;
+        }
+        friend size_t qHash(const TPictureKey& key, size_t seed = 0) {
+            return qHashMulti(seed, key.Text, key.Cell.width(), key.Cell.height(), key.State,
+                              key.Palette, key.Background, key.Under, key.Style);
+        }
+    };
+
     const TLayout& LayoutOf(const TKey& key) const;
+    // Paints the cell as the style does, its text (placed in a room at `room`) from the kept
+    // layout.
+    void PaintCell(QPainter* painter, const QStyleOptionViewItem& item, const QStyle& style,
+                   const TKey& key, QPoint room) const;
+    // Paints the cell from its kept picture, or keeps one on its second paint alike; false when
+    // the cell must be painted as usual.
+    bool PaintFromPicture(QPainter* painter, const QStyleOptionViewItem& item, const QStyle& style,
+                          const TKey& key, QPoint room) const;
 
     mutable QCache<TKey, TLayout> Layouts{MaxKeptLayouts};
     mutable QCache<TKey, QSize> Sizes{MaxKeptLayouts};
+    mutable QCache<TPictureKey, QImage> Pictures{MaxPictureBytes};
+    mutable QCache<TPictureKey, bool> PaintedOnce{MaxKeptLayouts};
+    mutable std::vector<QRgb> PlainLine; // one line of the colour a cell stands on
 };

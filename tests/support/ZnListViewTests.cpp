@@ -65,19 +65,26 @@ void FillTable(TZnListView& view) {
 }
 
 // What a view shows, and the sizes its rows and columns ask for (twice: the second from what
-// was kept).
+// was kept); and what it paints onto an image three times over, where a cell painted alike a
+// second time is kept as a picture that the third paint copies.
 struct TShown {
     QImage Image;
     QList<int> Sizes;
+    QList<QImage> Painted;
 };
 
 TShown Shown(QAbstractItemView& view) {
-    TShown shown{view.grab().toImage(), {}};
+    TShown shown{view.grab().toImage(), {}, {}};
     for (int pass = 0; pass < 2; ++pass) {
         for (int r = 0; r < view.model()->rowCount(); ++r)
             shown.Sizes << view.sizeHintForRow(r);
         for (int c = 0; c < view.model()->columnCount(); ++c)
             shown.Sizes << view.sizeHintForColumn(c);
+    }
+    for (int pass = 0; pass < 3; ++pass) {
+        QImage image(view.size(), QImage::Format_RGB32);
+        view.render(&image);
+        shown.Painted << image;
     }
     return shown;
 }
@@ -448,6 +455,7 @@ void ZnListViewTests::PlainCellsPaintAsTheStockDelegate() {
     }
     const auto [fast, plain] = PaintBoth(view);
     QCOMPARE(fast.Image, plain.Image); // every pixel
+    QCOMPARE(fast.Painted, plain.Painted); // painted as usual, kept as pictures, from pictures
     QCOMPARE(fast.Sizes, plain.Sizes);
 }
 
@@ -471,13 +479,19 @@ void ZnListViewTests::KeptLayoutsServeUnchangedCellsAndStayBounded() {
         return QStringLiteral("%1-%2-%3").arg(generation).arg(row).arg(tag);
     });
     view.SetRowCount(4);
+    const auto& delegate = dynamic_cast<const TZnTextDelegate&>(*view.itemDelegate());
+    QImage image(view.size(), QImage::Format_RGB32);
     for (generation = 0; generation * 16 <= TZnTextDelegate::MaxKeptLayouts + 16; ++generation) {
         view.Redraw();
         view.grab();
+        view.render(&image); // the second paint alike keeps the cells' pictures
+        QVERIFY(delegate.KeptPictureBytes() <= TZnTextDelegate::MaxPictureBytes);
     }
     QCOMPARE(KeptLayouts(view), TZnTextDelegate::MaxKeptLayouts);
+    QVERIFY(delegate.KeptPictureBytes() > TZnTextDelegate::MaxPictureBytes * 9 / 10);
     const auto [fast, plain] = PaintBoth(view);
     QCOMPARE(fast.Image, plain.Image); // every pixel
+    QCOMPARE(fast.Painted, plain.Painted); // painted as usual, kept as pictures, from pictures
     QCOMPARE(fast.Sizes, plain.Sizes);
 }
 
@@ -537,7 +551,10 @@ void ZnListViewTests::CellRolesPaintAsTheStockDelegate() {
     QVERIFY(QTest::qWaitForWindowExposed(&table));
     const auto [fast, plain] = PaintBoth(table);
     QCOMPARE(delegate->KeptLayouts() > 0, fromKeptLayouts);
+    // A cell with a colour of its own gets a palette of its own at every paint: never kept.
+    QCOMPARE(delegate->KeptPictures() > 0, fromKeptLayouts && role != Qt::ForegroundRole);
     QCOMPARE(fast.Image, plain.Image); // every pixel
+    QCOMPARE(fast.Painted, plain.Painted);
     QCOMPARE(fast.Sizes, plain.Sizes);
 }
 
