@@ -35,11 +35,12 @@ TPageRankTable::TPageRankTable(const TZnGameGoalrun& game, QWidget* parent)
 }
 
 QString TPageRankTable::ZLVRankTableData(int32_t row, int32_t tag) const {
+    const auto column = static_cast<TZnRankColumn>(tag);
     if (FLive.empty() || row < 0 || static_cast<size_t>(row) >= FLive.size())
-        return CellValue(RankTableRow(WindowWording(), Game.Clubs().Items(row)), tag);
+        return FromView(RankTableCell(Game.Clubs().Items(row), column));
     const TZnClub& club = FLive[static_cast<size_t>(row)];
-    QString text = CellValue(RankTableRow(WindowWording(), club), tag);
-    if (tag == static_cast<int32_t>(ViewIndex(TZnRankColumn::Rank))) {
+    QString text = FromView(RankTableCell(club, column));
+    if (column == TZnRankColumn::Rank) {
         const int32_t before = FKickOff.at(static_cast<size_t>(club.ClubId));
         if (club.Rank != before)
             text += club.Rank < before ? QStringLiteral("↑") : QStringLiteral("↓");

@@ -33,18 +33,40 @@ std::string MatchdayResultText(const TZnWording& wording, int32_t matchday, std:
 
 std::vector<TZnViewText<TZnRankColumn>> RankTableRow(const TZnWording& wording,
                                                      const TZnClub& club) {
+    std::vector<TZnViewText<TZnRankColumn>> row;
+    row.reserve(wording.RankCaptions.size());
+    for (size_t c = 0; c < wording.RankCaptions.size(); ++c) {
+        const auto column = static_cast<TZnRankColumn>(c);
+        row.push_back({column, wording.RankCaptions[c], RankTableCell(club, column)});
+    }
+    return row;
+}
+
+std::string RankTableCell(const TZnClub& club, TZnRankColumn column) {
     using enum TZnRankColumn;
-    const auto& c = wording.RankCaptions;
-    return {{Name, c[0], club.Name},
-            {Rank, c[1], std::to_string(int64_t{club.Rank} + 1)},
-            {Points, c[2], std::to_string(club.Points)},
-            {Played, c[3], std::to_string(club.Played)},
-            {Wins, c[4], std::to_string(club.Wins)},
-            {Draws, c[5], std::to_string(club.Draws)},
-            {Losses, c[6], std::to_string(club.Losses)},
-            {GoalsFor, c[7], std::to_string(club.GoalsFor)},
-            {GoalsAgainst, c[8], std::to_string(club.GoalsAgainst)},
-            {GoalDifference, c[9], std::to_string(club.GoalDifference())}};
+    switch (column) {
+    case Name:
+        return club.Name;
+    case Rank:
+        return std::to_string(int64_t{club.Rank} + 1);
+    case Points:
+        return std::to_string(club.Points);
+    case Played:
+        return std::to_string(club.Played);
+    case Wins:
+        return std::to_string(club.Wins);
+    case Draws:
+        return std::to_string(club.Draws);
+    case Losses:
+        return std::to_string(club.Losses);
+    case GoalsFor:
+        return std::to_string(club.GoalsFor);
+    case GoalsAgainst:
+        return std::to_string(club.GoalsAgainst);
+    case GoalDifference:
+        return std::to_string(club.GoalDifference());
+    }
+    return {};
 }
 
 std::vector<TZnViewText<TZnFixtureColumn>>

@@ -65,6 +65,8 @@ template <class TId> constexpr size_t ViewIndex(TId id) {
 // A club's line of the league table, one cell per TZnRankColumn in order; the rank is 1-based.
 std::vector<TZnViewText<TZnRankColumn>> RankTableRow(const TZnWording& wording,
                                                      const TZnClub& club);
+// The text of one cell of that line, for a view that asks cell by cell.
+std::string RankTableCell(const TZnClub& club, TZnRankColumn column);
 
 // A fixture's line, one cell per TZnFixtureColumn in order: the score "%d - %d" once played,
 // "-" before. Clubs are looked up by id.
