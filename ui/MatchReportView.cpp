@@ -141,6 +141,9 @@ void TMatchReportView::ShowRounds(const TZnFixtureReport& f) {
         else
             FRounds->setHorizontalHeaderItem(c, new QTableWidgetItem(captions[c]));
     }
+    // A new caption lays the table out again; done now, the matchday is painted once, not a
+    // second time when the view's own timer comes.
+    FRounds->doItemsLayout();
     for (int side = 0; side < 2; ++side) {
         const auto& rounds = side == 0 ? f.HomeRounds : f.AwayRounds;
         for (int k = 0; k < AttackRounds; ++k)
