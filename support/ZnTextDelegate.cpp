@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include <QApplication>
@@ -227,25 +228,29 @@ const TZnTextDelegate::TLayout& TZnTextDelegate::LayoutOf(const TKey& key) const
     textOption.setTextDirection(direction);
     textOption.setAlignment(QStyle::visualAlignment(direction, alignment));
 
-    QTextLayout whole(key.Text, key.Font);
+    // The whole text is laid out first; a text cut to its room, or hidden, is laid out again.
+    auto made = std::make_unique<TLayout>(key.Text, key.Font);
+    QTextLayout& whole = made->Text;
     whole.setTextOption(textOption);
+    whole.setCacheEnabled(true); // the shaped glyphs stay for the next paint
     const qreal lineHeight = LayOut(whole, key.Room.width());
     const QRect placed =
         QStyle::alignedRect(Qt::LayoutDirectionAuto, alignment,
                             whole.boundingRect().size().toSize(), QRect(QPoint(0, 0), key.Room));
     QPointF offset(0, placed.top());
-    QString shown = key.Text;
+    std::optional<QString> shown;
     if (lineHeight + placed.top() <= 0) { // above the room: nothing shows
         offset.ry() += lineHeight;
-        shown.clear();
+        shown = QString();
     } else if (whole.lineAt(0).naturalTextWidth() > key.Room.width()) {
         shown = QFontMetrics(key.Font).elidedText(key.Text, key.Elide, key.Room.width());
     }
-
-    auto made = std::make_unique<TLayout>(shown, key.Font);
-    made->Text.setTextOption(textOption);
-    made->Text.setCacheEnabled(true); // the shaped glyphs stay for the next paint
-    LayOut(made->Text, key.Room.width());
+    if (shown) {
+        made = std::make_unique<TLayout>(*shown, key.Font);
+        made->Text.setTextOption(textOption);
+        made->Text.setCacheEnabled(true);
+        LayOut(made->Text, key.Room.width());
+    }
     made->Offset = offset;
     const TLayout& result = *made;
     Layouts.insert(key, made.release());
