@@ -79,7 +79,8 @@ public:
     // queue are then taken.
     void Resume();
 
-    // Each accepted connection, a child of the server until the handler gives it a parent.
+    // Called with each accepted connection's descriptor (non-blocking, closed on exec), which the
+    // handler then owns.
     std::function<void(int fd)> Accepted;
 
 private:
