@@ -18,10 +18,15 @@ const QString CatalogFolder = QStringLiteral(":/i18n");
 
 QStringList CatalogLanguages() {
     QStringList codes{SourceLanguage};
-    const QStringList files =
-        QDir(CatalogFolder).entryList({QStringLiteral("goalrun_*.qm")}, QDir::Files, QDir::Name);
-    for (const QString& file : files)
-        codes << file.mid(8, file.size() - 11); // between "goalrun_" and ".qm"
+    // The names are matched here rather than by a name filter, which would compile a pattern
+    // (and load the pattern engine) during the start; like the filter, regardless of case.
+    const QString prefix = QStringLiteral("goalrun_");
+    const QString suffix = QStringLiteral(".qm");
+    for (const QString& file : QDir(CatalogFolder).entryList(QDir::Files, QDir::Name))
+        if (file.size() >= prefix.size() + suffix.size() &&
+            file.startsWith(prefix, Qt::CaseInsensitive) &&
+            file.endsWith(suffix, Qt::CaseInsensitive))
+            codes << file.mid(prefix.size(), file.size() - prefix.size() - suffix.size());
     return codes;
 }
 

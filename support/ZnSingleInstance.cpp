@@ -2,11 +2,11 @@
 
 #include "ZnCopyData.h"
 #include "ZnFileName.h"
+#include "ZnLocalChannel.h"
 #include "ZnLockFile.h"
 
 #include <algorithm>
 #include <cstdlib>
-#include <limits>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -16,8 +16,6 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QGuiApplication>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QThread>
@@ -29,11 +27,6 @@ constexpr int RetryPauseMs = 50;
 constexpr int WatchdogMs = 250;
 // Keeps the socket's path well within the 107 bytes a local socket name may have.
 constexpr qsizetype MaxDisplayPart = 40;
-
-int RemainingMs(const QDeadlineTimer& deadline) {
-    return static_cast<int>(
-        std::clamp<qint64>(deadline.remainingTime(), 0, std::numeric_limits<int>::max()));
-}
 
 // A folder of this user that no other user may write into (so nobody else can have planted a
 // socket or a lock there), and not a symbolic link that could be changed under us.
@@ -110,22 +103,22 @@ const char* const KeepAliveName = "_zn_keep_alive";
 // The answer to a hand-over, sent when the last holder lets go of it.
 class TAnswer {
 public:
-    explicit TAnswer(QPointer<QLocalSocket> socket) : Socket(std::move(socket)) {}
+    explicit TAnswer(QPointer<TZnLocalConnection> socket) : Socket(std::move(socket)) {}
     TAnswer(const TAnswer&) = delete;
     TAnswer& operator=(const TAnswer&) = delete;
     ~TAnswer() {
-        if (Socket == nullptr || Socket->state() != QLocalSocket::ConnectedState)
+        if (Socket == nullptr || !Socket->IsConnected())
             return;
         if (auto* keepAlive = Socket->findChild<QTimer*>(QLatin1String(KeepAliveName)))
             keepAlive->stop();
-        Socket->write(HandOverAnswer());
-        // Written now: the event loop may be about to end (the last hand-over before quit).
-        Socket->flush();
-        Socket->disconnectFromServer();
+        // Sent now, as far as the socket takes it: the event loop may be about to end (the last
+        // hand-over before quit).
+        Socket->Write(HandOverAnswer());
+        Socket->Close();
     }
 
 private:
-    QPointer<QLocalSocket> Socket;
+    QPointer<TZnLocalConnection> Socket;
 };
 
 const char* const TakenProperty = "_zn_message_taken";
@@ -138,7 +131,7 @@ TZnSingleInstance::TZnSingleInstance(const QString& name, QObject* parent)
 TZnSingleInstance::~TZnSingleInstance() {
     // The socket goes first: a copy started now finds neither socket nor lock, and is first.
     if (Server != nullptr)
-        Server->close();
+        Server->Close();
 }
 
 QString TZnSingleInstance::SessionName(const QString& base) {
@@ -209,11 +202,8 @@ TZnSingleInstance::TRole TZnSingleInstance::Claim() {
 }
 
 bool TZnSingleInstance::AnyCopyAnswers() const {
-    QLocalSocket probe;
-    probe.connectToServer(SocketPath);
-    const bool answers = probe.waitForConnected(RetryPauseMs);
-    probe.abort();
-    return answers;
+    TZnLocalClient probe;
+    return probe.Connect(SocketPath, std::chrono::milliseconds(RetryPauseMs));
 }
 
 bool TZnSingleInstance::Listen() {
@@ -223,19 +213,17 @@ bool TZnSingleInstance::Listen() {
     }
     if (Server != nullptr)
         return true;
-    auto server = std::make_unique<QLocalServer>(this);
-    server->setSocketOptions(QLocalServer::UserAccessOption);
-    // Holding the lock, this copy may remove what a dead copy left behind.
-    QLocalServer::removeServer(SocketPath);
-    if (!server->listen(SocketPath)) {
-        Error = [socket = SocketPath, reason = server->errorString()] {
+    auto server = std::make_unique<TZnLocalServer>(this);
+    // Holding the lock, this copy may replace what a dead copy left behind.
+    if (!server->Listen(SocketPath)) {
+        Error = [socket = SocketPath, reason = server->ErrorString()] {
             return tr("ファイル受け取り用のソケット %1 を開けません: %2").arg(socket, reason);
         };
         return false;
     }
     Server = server.release();
-    connect(Server, &QLocalServer::newConnection, this, &TZnSingleInstance::AcceptConnections);
-    // A failed accept closes the server without a signal of any kind.
+    Server->Accepted = [this](int fd) { Accept(fd); };
+    // A failed accept (descriptors ran out) rests the server until the next round.
     Watchdog = new QTimer(this);
     Watchdog->setInterval(WatchdogMs);
     connect(Watchdog, &QTimer::timeout, this, &TZnSingleInstance::ListenAgainIfStopped);
@@ -244,12 +232,8 @@ bool TZnSingleInstance::Listen() {
 }
 
 void TZnSingleInstance::ListenAgainIfStopped() {
-    if (Server->socketDescriptor() != -1)
-        return;
-    Server->close();
-    QLocalServer::removeServer(SocketPath);
-    // While descriptors are still short this fails; the next round tries again.
-    Server->listen(SocketPath);
+    // While descriptors are still short this fails again; the next round tries again.
+    Server->Resume();
 }
 
 bool TZnSingleInstance::HandOver(const QString& path, const TZnLaunchTokens& launch,
@@ -277,13 +261,11 @@ bool TZnSingleInstance::HandOver(const QString& path, const TZnLaunchTokens& lau
     if (bytes.size() - HandOverHeaderSize > MaxMessageSize)
         return fail(tr("ファイル名が長すぎるため、起動中のゴールランに渡せません"));
 
-    QLocalSocket socket;
+    TZnLocalClient socket;
     QDeadlineTimer deadline(timeout);
     for (;;) {
-        socket.connectToServer(SocketPath);
-        if (socket.waitForConnected(RemainingMs(deadline)))
+        if (socket.Connect(SocketPath, std::chrono::milliseconds(RemainingMs(deadline))))
             break;
-        socket.abort();
         if (deadline.hasExpired())
             return fail(tr("既に起動しているゴールランに接続できませんでした"));
         QThread::msleep(static_cast<unsigned long>(std::min(RemainingMs(deadline), RetryPauseMs)));
@@ -295,76 +277,67 @@ bool TZnSingleInstance::HandOver(const QString& path, const TZnLaunchTokens& lau
         return fail(tr("既に起動しているゴールランが%1秒間応答しません")
                         .arg(std::chrono::ceil<std::chrono::seconds>(timeout).count()));
     };
-    deadline.setRemainingTime(timeout);
-    socket.write(bytes);
-    while (socket.bytesToWrite() > 0) {
-        if (!socket.waitForBytesWritten(RemainingMs(deadline)))
-            return socket.state() == QLocalSocket::ConnectedState ? silent() : fail(goneAway);
-    }
+    using TResult = TZnLocalClient::TResult;
+    if (const TResult sent = socket.Send(bytes, timeout); sent != TResult::Done)
+        return sent == TResult::Silent ? silent() : fail(goneAway);
     const QByteArray expected = HandOverAnswer();
     QByteArray answer;
     while (answer.size() < expected.size()) {
-        if (socket.bytesAvailable() == 0 && !socket.waitForReadyRead(RemainingMs(deadline)))
-            return socket.state() == QLocalSocket::ConnectedState ? silent() : fail(goneAway);
-        deadline.setRemainingTime(timeout);
-        for (const char byte : socket.read(expected.size() - answer.size()))
+        QByteArray got;
+        if (const TResult read = socket.Receive(expected.size() - answer.size(), got, timeout);
+            read != TResult::Done)
+            return read == TResult::Silent ? silent() : fail(goneAway);
+        for (const char byte : got)
             if (byte != KeepAliveByte)
                 answer += byte;
     }
     if (answer != expected)
         return fail(goneAway);
-    socket.disconnectFromServer();
+    socket.Close();
     return true;
 }
 
-void TZnSingleInstance::AcceptConnections() {
-    while (QLocalSocket* socket = Server->nextPendingConnection()) {
-        // Never more than one whole message is buffered.
-        socket->setReadBufferSize(HandOverHeaderSize + MaxMessageSize);
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { ReadMessage(socket); });
-        QTimer::singleShot(ReadTimeout, socket, [socket] {
-            if (!socket->property(TakenProperty).toBool())
-                socket->abort();
-        });
-        ReadMessage(socket);
-        // A client gone before its message was complete leaves nothing behind.
-        if (socket->state() == QLocalSocket::UnconnectedState)
-            socket->deleteLater();
-    }
+void TZnSingleInstance::Accept(int fd) {
+    // Never more than one whole message is buffered.
+    auto* socket = new TZnLocalConnection(fd, HandOverHeaderSize + MaxMessageSize, this);
+    // A client gone, whole message or not, leaves nothing behind.
+    socket->Ended = [socket] { socket->deleteLater(); };
+    socket->ReadyRead = [this, socket] { ReadMessage(socket); };
+    QTimer::singleShot(ReadTimeout, socket, [socket] {
+        if (!socket->property(TakenProperty).toBool())
+            socket->Abort();
+    });
 }
 
-void TZnSingleInstance::ReadMessage(QLocalSocket* socket) {
+void TZnSingleInstance::ReadMessage(TZnLocalConnection* socket) {
     // One message per connection, and nothing after it.
     if (socket->property(TakenProperty).toBool()) {
-        if (socket->bytesAvailable() > 0)
-            socket->abort();
+        if (socket->BytesAvailable() > 0)
+            socket->Abort();
         return;
     }
-    if (socket->bytesAvailable() < HandOverHeaderSize)
+    if (socket->BytesAvailable() < HandOverHeaderSize)
         return;
-    const std::optional<qsizetype> size = HandOverBodySize(socket->peek(HandOverHeaderSize));
+    const std::optional<qsizetype> size = HandOverBodySize(socket->Peek(HandOverHeaderSize));
     if (!size) {
-        socket->abort();
+        socket->Abort();
         return;
     }
     const qint64 whole = HandOverHeaderSize + *size;
-    if (socket->bytesAvailable() < whole)
+    if (socket->BytesAvailable() < whole)
         return;
     std::optional<TZnHandOverMessage> message =
-        DecodeHandOverBody(socket->read(whole).mid(HandOverHeaderSize));
-    if (!message || socket->bytesAvailable() > 0) {
-        socket->abort();
+        DecodeHandOverBody(socket->Read(whole).mid(HandOverHeaderSize));
+    if (!message || socket->BytesAvailable() > 0) {
+        socket->Abort();
         return;
     }
     socket->setProperty(TakenProperty, true);
     // The second copy waits for the answer as long as it hears from this copy.
     auto* keepAlive = new QTimer(socket);
     keepAlive->setObjectName(QLatin1String(KeepAliveName));
-    connect(keepAlive, &QTimer::timeout, socket, [socket] {
-        if (socket->state() == QLocalSocket::ConnectedState)
-            socket->write(&KeepAliveByte, 1);
-    });
+    connect(keepAlive, &QTimer::timeout, socket,
+            [socket] { socket->Write(QByteArray(1, KeepAliveByte)); });
     keepAlive->start(KeepAliveInterval);
     Pending.push_back({socket, std::move(*message)});
     HandlePending();

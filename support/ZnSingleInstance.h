@@ -5,6 +5,7 @@
 // runtime folder, else a folder of our own in the cache folder); a later copy finds the lock held,
 // hands its file (or only a request to come to the front) to the first copy, waits until the first
 // copy has handled it, and ends. The message itself is ZnHandOverMessage.h.
+// The sockets are ZnLocalChannel.h.
 //
 // Intended use in main():
 //
@@ -35,9 +36,9 @@
 
 #include "ZnHandOverMessage.h"
 
-class QLocalServer;
-class QLocalSocket;
 class QTimer;
+class TZnLocalConnection;
+class TZnLocalServer;
 class TZnLockFile;
 
 class TZnSingleInstance : public QObject {
@@ -128,13 +129,13 @@ signals:
 
 private:
     struct TPending {
-        QPointer<QLocalSocket> Socket;
+        QPointer<TZnLocalConnection> Socket;
         TZnHandOverMessage Message;
     };
 
     [[nodiscard]] bool AnyCopyAnswers() const;
-    void AcceptConnections();
-    void ReadMessage(QLocalSocket* socket);
+    void Accept(int fd);
+    void ReadMessage(TZnLocalConnection* socket);
     void HandlePending();
     void ListenAgainIfStopped();
 
@@ -144,8 +145,8 @@ private:
     TRole CurrentRole = TRole::Undecided;
     std::function<QString()> Error;
     std::unique_ptr<TZnLockFile> Lock;
-    QLocalServer* Server = nullptr; // owned as a child
-    QTimer* Watchdog = nullptr;     // owned as a child
+    TZnLocalServer* Server = nullptr; // owned as a child
+    QTimer* Watchdog = nullptr;       // owned as a child
     std::chrono::milliseconds ReadTimeout = DefaultReadTimeout;
     // Hand-overs wait here while a handler runs (it may show a message box, whose event loop
     // would otherwise start the next one inside it).

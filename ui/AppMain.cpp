@@ -27,9 +27,14 @@ void Complain(const TZnSingleInstance& instance) {
                  OneLine(instance.ErrorString().toLocal8Bit()).constData());
 }
 
+// The window's icon, for the window manager's title bars, task bars and window switcher: the
+// sizes up to 64 pixels. Every size given is decoded at the start and converted and sent to the
+// window manager with every window, the dialogs' too; the two largest (128 and 256) took nine
+// tenths of that for a size the window manager hardly draws. Launchers and menus take the icon
+// theme's copies of every size (share/icons/hicolor), installed with the program.
 QIcon ApplicationIcon() {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+    for (int size : {16, 24, 32, 48, 64}) {
         const QString path = QStringLiteral(":/icons/goalrun-%1.png").arg(size);
         if (QFile::exists(path))
             icon.addFile(path, QSize(size, size));

@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QShortcut>
 #include <QTabWidget>
 
@@ -29,10 +28,30 @@
 
 namespace {
 
+// A caption without its mnemonics ("(&G)", "&") and without a closing "...". A plain scan: a
+// regular expression here would load and compile the pattern engine during the start.
+QString PlainCaption(const QString& caption) {
+    QString name;
+    name.reserve(caption.size());
+    const qsizetype size = caption.size();
+    for (qsizetype i = 0; i < size;) {
+        if (caption[i] == QLatin1Char('(') && i + 3 < size && caption[i + 1] == QLatin1Char('&') &&
+            caption[i + 2] != QLatin1Char('\n') && caption[i + 3] == QLatin1Char(')')) {
+            i += 4;
+        } else if (caption[i] == QLatin1Char('&')) {
+            ++i;
+        } else if (i + 3 == size && QStringView(caption).mid(i) == QLatin1String("...")) {
+            break;
+        } else {
+            name += caption[i++];
+        }
+    }
+    return name;
+}
+
 // "試合開始 (F5)": the command's name, and its key when it has one.
 QString ToolTipWithKey(const QAction& action) {
-    QString name = action.text();
-    name.remove(QRegularExpression(QStringLiteral("\\(&.\\)|&|\\.\\.\\.$")));
+    const QString name = PlainCaption(action.text());
     if (action.shortcut().isEmpty())
         return name;
     return QStringLiteral("%1 (%2)").arg(name,

@@ -16,12 +16,27 @@ class TMatchdayButton : public QToolButton {
 public:
     explicit TMatchdayButton(QWidget* parent) : QToolButton(parent) {}
     QSize sizeHint() const override {
-        const QFontMetrics metrics = fontMetrics();
-        const int text = std::max(metrics.horizontalAdvance(QStringLiteral("88")),
-                                  metrics.horizontalAdvance(this->text()));
-        return {text + 12, metrics.height() + 6};
+        // The flow layout asks each button many times a pass: its text is measured once for
+        // each text, font and resolution.
+        const int dpi = logicalDpiY();
+        if (Hint.isEmpty() || HintText != text() || HintFont != font() || HintDpi != dpi) {
+            const QFontMetrics metrics = fontMetrics();
+            const int width = std::max(metrics.horizontalAdvance(QStringLiteral("88")),
+                                       metrics.horizontalAdvance(text()));
+            Hint = {width + 12, metrics.height() + 6};
+            HintText = text();
+            HintFont = font();
+            HintDpi = dpi;
+        }
+        return Hint;
     }
     QSize minimumSizeHint() const override { return sizeHint(); }
+
+private:
+    mutable QSize Hint;
+    mutable QString HintText;
+    mutable QFont HintFont;
+    mutable int HintDpi = 0;
 };
 
 constexpr int Gap = 1;

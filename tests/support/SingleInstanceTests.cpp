@@ -174,6 +174,15 @@ void SingleInstanceTests::SecondCopyHandsOverAbsolutePathAndWaitsForHandler() {
     TZnSingleInstance first;
     QCOMPARE(first.Claim(), TZnSingleInstance::TRole::First);
     QVERIFY2(first.Listen(), qPrintable(first.ErrorString()));
+    // The socket is this user's alone, and nothing of its making is left beside it.
+    struct stat socketInfo {};
+    QCOMPARE(::lstat(QFile::encodeName(first.ServerName()).constData(), &socketInfo), 0);
+    QVERIFY(S_ISSOCK(socketInfo.st_mode));
+    QCOMPARE(socketInfo.st_mode & 0777, 0700U);
+    QCOMPARE(QDir(QFileInfo(first.ServerName()).path())
+                 .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot)
+                 .size(),
+             2); // the lock and the socket
     THandOvers seen;
     seen.Watch(first);
 

@@ -246,6 +246,13 @@ void FrmGoalrunViewsTests::MatchdayStripShowsAllThirtyMatchdaysAtOnce() {
     strip.Button(7)->click();
     QVERIFY(!strip.Button(0)->isChecked());
     QCOMPARE(strip.TabIndex(), 7);
+    // A button's measure follows its font.
+    const QSize before = strip.Button(29)->sizeHint();
+    QFont larger = strip.font();
+    larger.setPointSizeF(larger.pointSizeF() * 2);
+    strip.setFont(larger);
+    QVERIFY(strip.Button(29)->sizeHint().width() > before.width());
+    QVERIFY(strip.Button(29)->sizeHint().height() > before.height());
 }
 
 QTEST_MAIN(FrmGoalrunViewsTests)

@@ -38,6 +38,8 @@ void WindowKeysTests::ShortcutsTriggerTheirCommandsAndShowInTips() {
     }
     QCOMPARE(rig.Find<QShortcut>("ShortcutBuildUp").key(), QKeySequence(QStringLiteral("Ctrl+B")));
     QCOMPARE(rig.Button("BtnGame").toolTip(), QStringLiteral("試合開始 (F5)"));
+    // The tip names the command without its mnemonic and closing dots: "開く(&O)...".
+    QCOMPARE(rig.Action(QStringLiteral("FileOpenAct")).toolTip(), QStringLiteral("開く (Ctrl+O)"));
     QCOMPARE(rig.Find<QComboBox>("ComboBoxBuildUp").toolTip(),
              QStringLiteral("強化費(万円) (Ctrl+B)"));
 
