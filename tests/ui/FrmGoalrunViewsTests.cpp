@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -41,6 +42,7 @@ private slots:
     void ClubPanelFollowsInvestmentAndMatch();
     void RefusedInvestmentLeavesPanelAndResetsBox();
     void MatchdayStripShowsAllThirtyMatchdaysAtOnce();
+    void MatchdaysPaintedOneByOneShowWhatAWholePaintShows();
 };
 
 void FrmGoalrunViewsTests::RankTableShowsEveryClubFieldByTagWithNegativeGoalDifference() {
@@ -253,6 +255,20 @@ void FrmGoalrunViewsTests::MatchdayStripShowsAllThirtyMatchdaysAtOnce() {
     strip.setFont(larger);
     QVERIFY(strip.Button(29)->sizeHint().width() > before.width());
     QVERIFY(strip.Button(29)->sizeHint().height() > before.height());
+}
+
+void FrmGoalrunViewsTests::MatchdaysPaintedOneByOneShowWhatAWholePaintShows() {
+    // Each matchday repaints only what changed, partly from kept cell pictures; what stays on
+    // the screen must be what painting the whole window afresh gives.
+    TWindowRig rig;
+    QVERIFY(QTest::qWaitForWindowExposed(&rig.W()));
+    auto& play = rig.Find<QPushButton>(QStringLiteral("BtnGame"));
+    for (int matchday = 1; matchday <= 8; ++matchday) {
+        play.click();
+        QCoreApplication::processEvents();
+    }
+    const auto shown = [&rig] { return rig.W().screen()->grabWindow(rig.W().winId()).toImage(); };
+    QTRY_COMPARE(shown(), rig.W().grab().toImage());
 }
 
 QTEST_MAIN(FrmGoalrunViewsTests)
