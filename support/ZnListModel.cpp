@@ -86,8 +86,8 @@ void TZnListModel::Redraw() {
     // A view paints each run of changed cells of a row alone; a table after a matchday keeps
     // many of its texts.
     const auto changed = [&](int32_t row, int32_t column) {
-        const size_t cell = static_cast<size_t>(row) * static_cast<size_t>(columns) +
-                            static_cast<size_t>(column);
+        const size_t cell =
+            static_cast<size_t>(row) * static_cast<size_t>(columns) + static_cast<size_t>(column);
         return Redrawn[cell] != texts[cell];
     };
     for (int32_t row = 0; row < rows; ++row)
