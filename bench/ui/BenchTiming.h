@@ -4,6 +4,7 @@
 // window to be on the screen, since painting only happens from then on.
 
 #include <algorithm>
+#include <ctime>
 #include <vector>
 
 #include <QCoreApplication>
@@ -18,6 +19,14 @@ inline double Median(std::vector<double> values) {
 
 inline double Milliseconds(const QElapsedTimer& timer) {
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+// The processor time of the whole process (every thread) so far, in milliseconds: on a machine
+// shared with other work it varies less than the wall clock, which counts the waits for a core.
+inline double ProcessCpuMilliseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
 inline void WaitUntilExposed(const QWidget& window) {
