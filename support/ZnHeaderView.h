@@ -43,8 +43,10 @@ private:
     mutable QCache<TKey, QSize> Sizes{MaxKeptSizes};
 };
 
-// Puts a caching header in place of each of the view's stock ones, with the stock one's settings.
 class QTableView;
 class QTreeView;
+
+// Puts a caching header in place of each of the view's stock ones, with the stock one's settings;
+// called when the view is made, before anything else is set on its headers.
 void UseKeptHeaderSizes(QTreeView& view);
 void UseKeptHeaderSizes(QTableView& view);
