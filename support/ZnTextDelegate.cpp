@@ -1,5 +1,6 @@
 #include "ZnTextDelegate.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -184,15 +185,47 @@ bool TZnTextDelegate::PaintFromPicture(QPainter* painter, const QStyleOptionView
         if (!Pictures.insert(pictureKey, made.release(), bytes))
             return false; // larger than all the room kept: painted as usual
     }
-    if (painter->hasClipping()) { // as the paint it stands for, which clips to the cell alone
-        painter->save();
-        painter->setClipRect(item.rect);
-        painter->drawImage(item.rect.topLeft(), *picture);
-        painter->restore();
-    } else {
-        painter->drawImage(item.rect.topLeft(), *picture);
-    }
+    CopyPicture(*painter, *picture, target);
     return true;
+}
+
+// Copies the picture's lines onto the painter's image at `target` (device pixels), within the part
+// of the widget being painted. The painter's own clip does not count: the paint a picture stands
+// for replaces it with the cell. The raster engine writes straight into the image's pixels as
+// well, so nothing of the painter's is left pending; this spares the general image drawing its
+// set-up for every cell.
+void TZnTextDelegate::CopyPicture(const QPainter& painter, const QImage& picture,
+                                  const QRect& target) {
+    auto& image = *static_cast<QImage*>(painter.paintEngine()->paintDevice());
+    // Not bits(): the image is the one being painted, never shared, and must not be copied.
+    auto* const pixels = const_cast<uchar*>(image.constBits());
+    const qsizetype line = image.bytesPerLine();
+    const uchar* const from = picture.constBits();
+    const qsizetype fromLine = picture.bytesPerLine();
+    const auto copy = [&](const QRect& part) {
+        const auto bytes = static_cast<size_t>(part.width()) * sizeof(QRgb);
+        const uchar* source = from + (part.top() - target.top()) * fromLine +
+                              (part.left() - target.left()) * sizeof(QRgb);
+        uchar* destination = pixels + part.top() * line + part.left() * sizeof(QRgb);
+        for (int y = part.top(); y <= part.bottom(); ++y, source += fromLine, destination += line)
+            std::memcpy(destination, source, bytes);
+    };
+    const QRegion system = painter.paintEngine()->systemClip();
+    if (system.isEmpty()) {
+        copy(target);
+        return;
+    }
+    // The region's rectangles do not overlap and come top to bottom.
+    for (const QRect& part : system) {
+        if (part.top() > target.bottom())
+            break;
+        const QRect common(
+            QPoint(std::max(part.left(), target.left()), std::max(part.top(), target.top())),
+            QPoint(std::min(part.right(), target.right()),
+                   std::min(part.bottom(), target.bottom())));
+        if (common.isValid())
+            copy(common);
+    }
 }
 
 QSize TZnTextDelegate::sizeHint(const QStyleOptionViewItem& option,

@@ -56,8 +56,9 @@ private:
                    Font == other.Font;
         }
         friend size_t qHash(const TKey& key, size_t seed = 0) {
-            return qHashMulti(seed, key.Text, key.Font, key.Room.width(), key.Room.height(),
-                              key.Style, key.Alignment.toInt(), int(key.Direction), int(key.Elide));
+            // Not the font: the cells of a view share one, and it costs more to hash than the rest.
+            return qHashMulti(seed, key.Text, key.Room.width(), key.Room.height(), key.Style,
+                              key.Alignment.toInt(), int(key.Direction), int(key.Elide));
         }
     };
     struct TLayout {
@@ -96,6 +97,7 @@ private:
     };
 
     const TLayout& LayoutOf(const TKey& key) const;
+    static void CopyPicture(const QPainter& painter, const QImage& picture, const QRect& target);
     // Paints the cell as the style does, its text (placed in a room at `room`) from the kept
     // layout.
     void PaintCell(QPainter* painter, const QStyleOptionViewItem& item, const QStyle& style,
