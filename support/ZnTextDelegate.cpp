@@ -131,17 +131,22 @@ bool TZnTextDelegate::PaintFromPicture(QPainter* painter, const QStyleOptionView
         return false;
     const QRect target =
         item.rect.translated(static_cast<int>(transform.dx()), static_cast<int>(transform.dy()));
-    if (target.isEmpty() || !image.rect().contains(target))
+    // Only the part of the cell that this paint reaches counts: a cell cut by the edge of the view
+    // or of the part being painted is painted there alone.
+    ReachedParts(*engine, target & image.rect());
+    if (Parts.empty())
         return false;
-    // The cell must stand on one colour, as a row's background gives it.
+    // That part must stand on one colour, as a row's background gives it.
     const QRgb under =
-        reinterpret_cast<const QRgb*>(image.constScanLine(target.top()))[target.left()];
+        reinterpret_cast<const QRgb*>(image.constScanLine(Parts[0].top()))[Parts[0].left()];
     PlainLine.assign(static_cast<size_t>(target.width()), under);
-    const size_t lineBytes = PlainLine.size() * sizeof(QRgb);
-    for (int y = target.top(); y <= target.bottom(); ++y)
-        if (std::memcmp(image.constScanLine(y) + target.left() * sizeof(QRgb), PlainLine.data(),
-                        lineBytes) != 0)
-            return false;
+    for (const QRect& part : Parts) {
+        const size_t bytes = static_cast<size_t>(part.width()) * sizeof(QRgb);
+        for (int y = part.top(); y <= part.bottom(); ++y)
+            if (std::memcmp(image.constScanLine(y) + part.left() * sizeof(QRgb), PlainLine.data(),
+                            bytes) != 0)
+                return false;
+    }
     const TPictureKey pictureKey{key,
                                  item.rect.size(),
                                  static_cast<int>(item.state),
@@ -185,46 +190,52 @@ bool TZnTextDelegate::PaintFromPicture(QPainter* painter, const QStyleOptionView
         if (!Pictures.insert(pictureKey, made.release(), bytes))
             return false; // larger than all the room kept: painted as usual
     }
-    CopyPicture(*painter, *picture, target);
+    CopyPicture(*engine, *picture, target);
     return true;
 }
 
-// Copies the picture's lines onto the painter's image at `target` (device pixels), within the part
-// of the widget being painted. The painter's own clip does not count: the paint a picture stands
-// for replaces it with the cell. The raster engine writes straight into the image's pixels as
-// well, so nothing of the painter's is left pending; this spares the general image drawing its
-// set-up for every cell.
-void TZnTextDelegate::CopyPicture(const QPainter& painter, const QImage& picture,
-                                  const QRect& target) {
-    auto& image = *static_cast<QImage*>(painter.paintEngine()->paintDevice());
-    // Not bits(): the image is the one being painted, never shared, and must not be copied.
-    auto* const pixels = const_cast<uchar*>(image.constBits());
-    const qsizetype line = image.bytesPerLine();
-    const uchar* const from = picture.constBits();
-    const qsizetype fromLine = picture.bytesPerLine();
-    const auto copy = [&](const QRect& part) {
-        const auto bytes = static_cast<size_t>(part.width()) * sizeof(QRgb);
-        const uchar* source = from + (part.top() - target.top()) * fromLine +
-                              (part.left() - target.left()) * sizeof(QRgb);
-        uchar* destination = pixels + part.top() * line + part.left() * sizeof(QRgb);
-        for (int y = part.top(); y <= part.bottom(); ++y, source += fromLine, destination += line)
-            std::memcpy(destination, source, bytes);
-    };
-    const QRegion system = painter.paintEngine()->systemClip();
+// The parts of `cell` (device pixels) that the engine's paint reaches: the part of the widget
+// being painted, when it is not the whole image.
+void TZnTextDelegate::ReachedParts(const QPaintEngine& engine, const QRect& cell) const {
+    Parts.clear();
+    if (cell.isEmpty())
+        return;
+    const QRegion system = engine.systemClip();
     if (system.isEmpty()) {
-        copy(target);
+        Parts.push_back(cell);
         return;
     }
     // The region's rectangles do not overlap and come top to bottom.
     for (const QRect& part : system) {
-        if (part.top() > target.bottom())
+        if (part.top() > cell.bottom())
             break;
         const QRect common(
-            QPoint(std::max(part.left(), target.left()), std::max(part.top(), target.top())),
-            QPoint(std::min(part.right(), target.right()),
-                   std::min(part.bottom(), target.bottom())));
+            QPoint(std::max(part.left(), cell.left()), std::max(part.top(), cell.top())),
+            QPoint(std::min(part.right(), cell.right()), std::min(part.bottom(), cell.bottom())));
         if (common.isValid())
-            copy(common);
+            Parts.push_back(common);
+    }
+}
+
+// Copies the picture of the cell at `target` (device pixels) onto the painter's image, over the
+// parts the paint reaches. The painter's own clip does not count: the paint a picture stands for
+// replaces it with the cell. The raster engine writes straight into the image's pixels as well,
+// so nothing of the painter's is left pending; this spares the general image drawing its set-up
+// for every cell.
+void TZnTextDelegate::CopyPicture(const QPaintEngine& engine, const QImage& picture,
+                                  const QRect& target) const {
+    auto& image = *static_cast<QImage*>(engine.paintDevice());
+    // Not bits(): the image is the one being painted, never shared, and must not be copied.
+    auto* const pixels = const_cast<uchar*>(image.constBits());
+    const qsizetype line = image.bytesPerLine();
+    const qsizetype fromLine = picture.bytesPerLine();
+    for (const QRect& part : Parts) {
+        const auto bytes = static_cast<size_t>(part.width()) * sizeof(QRgb);
+        const uchar* from = picture.constBits() + (part.top() - target.top()) * fromLine +
+                            (part.left() - target.left()) * sizeof(QRgb);
+        uchar* to = pixels + part.top() * line + part.left() * sizeof(QRgb);
+        for (int y = part.top(); y <= part.bottom(); ++y, from += fromLine, to += line)
+            std::memcpy(to, from, bytes);
     }
 }
 

@@ -6,7 +6,9 @@
 #include <QFont>
 #include <QHashFunctions>
 #include <QImage>
+#include <QPaintEngine>
 #include <QPoint>
+#include <QRect>
 #include <QPointF>
 #include <QSize>
 #include <QString>
@@ -97,7 +99,9 @@ private:
     };
 
     const TLayout& LayoutOf(const TKey& key) const;
-    static void CopyPicture(const QPainter& painter, const QImage& picture, const QRect& target);
+    // Sets `Parts` to the parts of `cell` that the engine's paint reaches.
+    void ReachedParts(const QPaintEngine& engine, const QRect& cell) const;
+    void CopyPicture(const QPaintEngine& engine, const QImage& picture, const QRect& target) const;
     // Paints the cell as the style does, its text (placed in a room at `room`) from the kept
     // layout.
     void PaintCell(QPainter* painter, const QStyleOptionViewItem& item, const QStyle& style,
@@ -112,4 +116,5 @@ private:
     mutable QCache<TPictureKey, QImage> Pictures{MaxPictureBytes};
     mutable QCache<TPictureKey, bool> PaintedOnce{MaxKeptLayouts};
     mutable std::vector<QRgb> PlainLine; // one line of the colour a cell stands on
+    mutable std::vector<QRect> Parts;    // the parts of a cell that a paint reaches
 };

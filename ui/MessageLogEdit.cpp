@@ -1,6 +1,9 @@
 #include "MessageLogEdit.h"
 
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QString>
 
 #include "ZnMessageText.h"
@@ -9,6 +12,14 @@ TMessageLogEdit::TMessageLogEdit(QWidget* parent) : QPlainTextEdit(parent) {
     setReadOnly(true);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // A new line keeps its shaped glyphs from its layout on: moving the cursor behind it and
+    // painting it use them instead of shaping the text again. Only the newest line keeps them.
+    connect(document(), &QTextDocument::contentsChange, this, [this](int from, int, int added) {
+        QTextDocument& text = *document();
+        for (QTextBlock block = text.findBlock(from);
+             block.isValid() && block.position() <= from + added; block = block.next())
+            block.layout()->setCacheEnabled(block == text.lastBlock());
+    });
 }
 
 void TMessageLogEdit::Add(const TZnMessage& message) {
