@@ -132,27 +132,32 @@ bool TMatchReportView::ShowFixture(const TZnGameGoalrun& game, int32_t matchday,
 }
 
 void TMatchReportView::ShowRounds(const TZnFixtureReport& f) {
-    const TRowSizingHeld held(*FRounds);
-    const QStringList captions{tr("時間"), FromView(f.HomeName), FromView(f.AwayName)};
-    for (int c = 0; c < captions.size(); ++c) {
-        // A caption that stays is neither measured nor painted again.
-        if (QTableWidgetItem* caption = FRounds->horizontalHeaderItem(c))
-            caption->setText(captions[c]);
-        else
-            FRounds->setHorizontalHeaderItem(c, new QTableWidgetItem(captions[c]));
+    {
+        const TRowSizingHeld held(*FRounds);
+        const QStringList captions{tr("時間"), FromView(f.HomeName), FromView(f.AwayName)};
+        for (int c = 0; c < captions.size(); ++c) {
+            // A caption that stays is neither measured nor painted again.
+            if (QTableWidgetItem* caption = FRounds->horizontalHeaderItem(c))
+                caption->setText(captions[c]);
+            else
+                FRounds->setHorizontalHeaderItem(c, new QTableWidgetItem(captions[c]));
+        }
+        // A new caption lays the table out again; done now, the matchday is painted once, not a
+        // second time when the view's own timer comes.
+        FRounds->doItemsLayout();
+        for (int side = 0; side < 2; ++side) {
+            const auto& rounds = side == 0 ? f.HomeRounds : f.AwayRounds;
+            for (int k = 0; k < AttackRounds; ++k)
+                SetRoundCell(*FRounds, k, side + 1, rounds[static_cast<size_t>(k)]);
+            SetReportCell(*FRounds, static_cast<int>(TTotalRow::Chances), side + 1,
+                          QString::number(side == 0 ? f.HomeChances : f.AwayChances),
+                          Qt::AlignCenter);
+            SetReportCell(*FRounds, static_cast<int>(TTotalRow::Goals), side + 1,
+                          QString::number(side == 0 ? f.HomeGoals : f.AwayGoals), Qt::AlignCenter);
+        }
     }
-    // A new caption lays the table out again; done now, the matchday is painted once, not a
-    // second time when the view's own timer comes.
-    FRounds->doItemsLayout();
-    for (int side = 0; side < 2; ++side) {
-        const auto& rounds = side == 0 ? f.HomeRounds : f.AwayRounds;
-        for (int k = 0; k < AttackRounds; ++k)
-            SetRoundCell(*FRounds, k, side + 1, rounds[static_cast<size_t>(k)]);
-        SetReportCell(*FRounds, static_cast<int>(TTotalRow::Chances), side + 1,
-                      QString::number(side == 0 ? f.HomeChances : f.AwayChances), Qt::AlignCenter);
-        SetReportCell(*FRounds, static_cast<int>(TTotalRow::Goals), side + 1,
-                      QString::number(side == 0 ? f.HomeGoals : f.AwayGoals), Qt::AlignCenter);
-    }
+    // Measured once, after the sizing held for the fill is given back (which only asks for a
+    // measure later, and this one answers).
     FitTableHeight(*FRounds);
 }
 

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QStyle>
 
 #include "GameGoalrun.h"
 #include "GamePage.h"
@@ -14,8 +15,7 @@
 TPriceLinks::TPriceLinks(QWidget* parent) : QWidget(parent) {
     // The prices wrap onto further rows when the column is narrow; each after the first brings
     // its separator along.
-    auto* flow = new TZnFlowLayout(this, 0);
-    flow->setContentsMargins(0, 0, 0, 0);
+    Flow = std::make_unique<TZnFlowLayout>(nullptr, 0);
     for (size_t i = 0; i < Buttons.size(); ++i) {
         auto* item = new QWidget(this);
         auto* row = new QHBoxLayout(item);
@@ -36,7 +36,7 @@ TPriceLinks::TPriceLinks(QWidget* parent) : QWidget(parent) {
         connect(button, &QPushButton::clicked, this, [this, i] { emit AmountChosen(Amounts[i]); });
         button->installEventFilter(this);
         row->addWidget(button);
-        flow->addWidget(item);
+        Flow->addWidget(item);
         Buttons[i] = button;
     }
     // Without a next match the prices hide and keep their room.
@@ -45,16 +45,41 @@ TPriceLinks::TPriceLinks(QWidget* parent) : QWidget(parent) {
     setSizePolicy(policy);
 }
 
+TPriceLinks::~TPriceLinks() = default;
+
 QSize TPriceLinks::minimumSizeHint() const {
-    return {layout()->minimumSize().width(), layout()->heightForWidth(width())};
+    return {Flow->minimumSize().width(), Flow->heightForWidth(width())};
 }
 
 QSize TPriceLinks::sizeHint() const {
-    const QLayout& flow = *layout();
-    int width = flow.contentsMargins().left() + flow.contentsMargins().right();
-    for (int i = 0; i < flow.count(); ++i)
-        width += flow.itemAt(i)->sizeHint().width() + (i > 0 ? flow.spacing() : 0);
-    return {width, flow.heightForWidth(width)};
+    // With the style's room between the prices, as a row of widgets has it.
+    const int spacing = style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing, nullptr, this);
+    int width = 0;
+    for (int i = 0; i < Flow->count(); ++i)
+        width += Flow->itemAt(i)->sizeHint().width() + (i > 0 ? spacing : 0);
+    return {width, Flow->heightForWidth(width)};
+}
+
+int TPriceLinks::heightForWidth(int width) const {
+    return Flow->heightForWidth(width);
+}
+
+bool TPriceLinks::event(QEvent* event) {
+    // A price's room changed (its text did), or may have while the prices were hidden.
+    if (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Show)
+        LayOutPrices();
+    return QWidget::event(event);
+}
+
+void TPriceLinks::LayOutPrices() {
+    Flow->setGeometry(rect());
+    const QSize hint = sizeHint();
+    const QSize minimum = minimumSizeHint();
+    if (hint != Hint || minimum != MinimumHint) {
+        Hint = hint;
+        MinimumHint = minimum;
+        updateGeometry();
+    }
 }
 
 bool TPriceLinks::eventFilter(QObject* watched, QEvent* event) {
@@ -71,8 +96,8 @@ bool TPriceLinks::eventFilter(QObject* watched, QEvent* event) {
 
 void TPriceLinks::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (event->size().width() != event->oldSize().width())
-        updateGeometry();
+    // The height the prices need follows the width.
+    LayOutPrices();
 }
 
 void TPriceLinks::Refresh(const TZnGameGoalrun& game) {

@@ -2,10 +2,12 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 #include <QWidget>
 
 class QPushButton;
+class TZnFlowLayout;
 class TZnGameGoalrun;
 
 // The price of a win in the next match, one link-like button for each chance of PriceChances:
@@ -17,6 +19,7 @@ class TPriceLinks : public QWidget {
     Q_OBJECT
 public:
     explicit TPriceLinks(QWidget* parent = nullptr);
+    ~TPriceLinks() override;
 
     void Refresh(const TZnGameGoalrun& game);
     // At least as high as the rows the prices wrap onto at the present width, so that the column
@@ -25,8 +28,11 @@ public:
     // The prices in one row: the window's initial size makes room for them unwrapped where it
     // can, whatever the length of the language's amounts.
     QSize sizeHint() const override;
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
 
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -35,6 +41,15 @@ signals:
     void AmountChosen(int amount);
 
 private:
+    // Places the prices in the present width; tells the column only when the room they ask for
+    // has changed.
+    void LayOutPrices();
+
+    // The prices' places, kept apart from the widget: a price's new text lays out the prices
+    // alone, and the column and the window above it only when the room they need changes (every
+    // matchday changes the prices, seldom their room).
+    std::unique_ptr<TZnFlowLayout> Flow;
+    QSize Hint, MinimumHint; // as the column last saw them
     std::array<QPushButton*, 3> Buttons{};
     std::array<int32_t, 3> Amounts{};
 };

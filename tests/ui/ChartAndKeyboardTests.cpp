@@ -1,6 +1,8 @@
 // The rank chart and career pages, investing with Enter in the strengthening box and the odds
 // line and the prices of a win beside it.
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
@@ -26,6 +28,7 @@ private slots:
     void CareerPageIsTheFifthAndFollowsTheSeasons();
     void OddsLineFollowsTheTypedAmount();
     void APriceFillsTheBoxWithoutInvesting();
+    void PricesAskTheColumnForRoomOnlyWhenTheirsChanges();
 };
 
 void ChartAndKeyboardTests::ChartPageFollowsThePlayedMatchdays() {
@@ -143,6 +146,71 @@ void ChartAndKeyboardTests::APriceFillsTheBoxWithoutInvesting() {
     rig.Action("ActZLVMyClubData").trigger();
     QCOMPARE(rig.Button("BtnPrice90").text(), QStringLiteral("90%: 資金不足"));
     QVERIFY(!rig.Button("BtnPrice90").isEnabled());
+}
+
+void ChartAndKeyboardTests::PricesAskTheColumnForRoomOnlyWhenTheirsChanges() {
+    TWindowRig rig;
+    QVERIFY(QTest::qWaitForWindowExposed(&rig.W()));
+    QWidget& prices = rig.Find<QWidget>("PriceLinks");
+    QWidget& column = *prices.parentWidget();
+    struct TLayoutRequests : QObject {
+        int Count = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            Count += event->type() == QEvent::LayoutRequest;
+            return false;
+        }
+    } requests;
+    column.installEventFilter(&requests);
+    // Every price inside the prices' room, each row's prices side by side from the left.
+    const auto showsWhole = [&prices] {
+        int right = -1;
+        int top = -1;
+        for (const QPushButton* button : prices.findChildren<QPushButton*>()) {
+            const QRect item = button->parentWidget()->geometry();
+            if (!prices.rect().contains(QRect(button->mapTo(&prices, QPoint()), button->size())))
+                return false;
+            if (item.left() != (item.top() == top ? right + 1 : 0))
+                return false;
+            right = item.right();
+            top = item.top();
+        }
+        return true;
+    };
+    // Every layout request handed on up to the window, each in a turn of the event loop.
+    const auto settle = [] { QTest::qWait(50); };
+    settle();
+    requests.Count = 0;
+
+    // New amounts in the room of the old ones: the prices are placed anew, nothing above them.
+    QPushButton& seventy = rig.Button("BtnPrice70");
+    const QString original = seventy.text();
+    const int height = prices.height();
+    const QSize before = seventy.sizeHint();
+    QString text = seventy.text();
+    std::reverse(text.end() - 4, text.end() - 2); // the digits before 万円, the other way round
+    seventy.setText(text);
+    QCOMPARE(seventy.sizeHint(), before);
+    settle();
+    QCOMPARE(requests.Count, 0);
+    QVERIFY(showsWhole());
+
+    // A price that needs more room than the column gives: the column makes it.
+    seventy.setText(QStringLiteral("70%: ") + QString(40, QChar(u'８')) + QStringLiteral("万円"));
+    settle();
+    QVERIFY(requests.Count > 0);
+    QVERIFY(showsWhole());
+    QVERIFY(prices.height() > height); // wrapped onto a row of its own
+
+    // Prices that changed while they were hidden show whole when they come back.
+    seventy.setText(original);
+    settle();
+    QCOMPARE(prices.height(), height); // the room it took is given back
+    prices.hide();
+    rig.Button("BtnPrice50").setText(QStringLiteral("勝率50%: 不要"));
+    settle();
+    prices.show();
+    settle();
+    QVERIFY(showsWhole());
 }
 
 QTEST_MAIN(ChartAndKeyboardTests)
