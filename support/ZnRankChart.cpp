@@ -71,7 +71,10 @@ QRectF TZnRankChart::PlotArea() const {
 }
 
 QPointF TZnRankChart::PointPosition(int day, int rank) const {
-    const QRectF plot = PlotArea();
+    return PositionIn(PlotArea(), day, rank);
+}
+
+QPointF TZnRankChart::PositionIn(const QRectF& plot, int day, int rank) const {
     return {plot.left() + plot.width() * day / (FHistory.Matchdays - 1),
             plot.top() + plot.height() * rank / (FHistory.Ranks - 1)};
 }
@@ -82,7 +85,7 @@ void TZnRankChart::PaintAxes(QPainter& painter, const QRectF& plot) const {
     const QColor text = palette().color(QPalette::Text);
     const int ranks = FHistory.Ranks;
     for (int rank = 0; rank < ranks; ++rank) {
-        const QPointF at = PointPosition(0, rank);
+        const QPointF at = PositionIn(plot, 0, rank);
         painter.setPen(QPen(grid, rank == 0 || rank == ranks - 1 ? 1.0 : 0.5, Qt::DotLine));
         painter.drawLine(QPointF(plot.left(), at.y()), QPointF(plot.right(), at.y()));
     }
@@ -93,7 +96,7 @@ void TZnRankChart::PaintAxes(QPainter& painter, const QRectF& plot) const {
     for (int rank = 3; rank < ranks - 1; rank += 3)
         labelled.push_back(rank);
     for (int rank : labelled) {
-        const QPointF at = PointPosition(0, rank);
+        const QPointF at = PositionIn(plot, 0, rank);
         const qreal baseline = at.y() + metrics.ascent() / 2 - 1;
         if (!rankLabels.Take(baseline - metrics.ascent(), baseline + metrics.descent()))
             continue;
@@ -105,7 +108,7 @@ void TZnRankChart::PaintAxes(QPainter& painter, const QRectF& plot) const {
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
     TLabelSpans dayLabels;
     for (int day = 0; day < FHistory.Matchdays; ++day) {
-        const QPointF at = PointPosition(day, ranks - 1);
+        const QPointF at = PositionIn(plot, day, ranks - 1);
         painter.setPen(QPen(grid, 1.0));
         painter.drawLine(at, at + QPointF(0, 3));
         if (day == 0 || (day + 1) % 5 == 0) {
@@ -120,12 +123,13 @@ void TZnRankChart::PaintAxes(QPainter& painter, const QRectF& plot) const {
     }
 }
 
-void TZnRankChart::PaintSeries(QPainter& painter, const TZnChartSeries& series) const {
+void TZnRankChart::PaintSeries(QPainter& painter, const QRectF& plot,
+                               const TZnChartSeries& series) const {
     if (series.Points.empty())
         return;
-    QPainterPath path(PointPosition(0, series.Points[0].Rank));
+    QPainterPath path(PositionIn(plot, 0, series.Points[0].Rank));
     for (size_t day = 1; day < series.Points.size(); ++day)
-        path.lineTo(PointPosition(static_cast<int>(day), series.Points[day].Rank));
+        path.lineTo(PositionIn(plot, static_cast<int>(day), series.Points[day].Rank));
     if (!series.IsMine) {
         QColor muted = palette().color(QPalette::Mid);
         muted.setAlpha(170);
@@ -137,10 +141,10 @@ void TZnRankChart::PaintSeries(QPainter& painter, const TZnChartSeries& series) 
     painter.drawPath(path);
     painter.setBrush(MyClubColor);
     for (size_t day = 0; day < series.Points.size(); ++day)
-        painter.drawEllipse(PointPosition(static_cast<int>(day), series.Points[day].Rank), 2.5,
+        painter.drawEllipse(PositionIn(plot, static_cast<int>(day), series.Points[day].Rank), 2.5,
                             2.5);
     const QPointF last =
-        PointPosition(static_cast<int>(series.Points.size()) - 1, series.Points.back().Rank);
+        PositionIn(plot, static_cast<int>(series.Points.size()) - 1, series.Points.back().Rank);
     QFont bold = font();
     bold.setBold(true);
     painter.setFont(bold);
@@ -162,22 +166,23 @@ void TZnRankChart::paintEvent(QPaintEvent*) {
     }
     for (const auto& series : all)
         if (!series.IsMine)
-            PaintSeries(painter, series);
+            PaintSeries(painter, plot, series);
     for (const auto& series : all)
         if (series.IsMine)
-            PaintSeries(painter, series);
+            PaintSeries(painter, plot, series);
 }
 
 std::optional<TZnRankChart::THit> TZnRankChart::PointAt(QPointF position) const {
     std::optional<THit> best;
     qreal bestDistance = HitRadius;
+    const QRectF plot = PlotArea();
     for (int pass = 0; pass < 2; ++pass) { // the player's club wins a tie with a rival
         for (size_t s = 0; s < FHistory.Series.size(); ++s) {
             const auto& series = FHistory.Series[s];
             if (series.IsMine != (pass == 0))
                 continue;
             for (size_t day = 0; day < series.Points.size(); ++day) {
-                const QPointF at = PointPosition(static_cast<int>(day), series.Points[day].Rank);
+                const QPointF at = PositionIn(plot, static_cast<int>(day), series.Points[day].Rank);
                 const qreal distance = QLineF(at, position).length();
                 if (distance < bestDistance) {
                     bestDistance = distance;

@@ -67,9 +67,11 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    // The plot area measures the labels' texts: it is found once for a paint or a search.
     [[nodiscard]] QRectF PlotArea() const;
+    [[nodiscard]] QPointF PositionIn(const QRectF& plot, int day, int rank) const;
     void PaintAxes(QPainter& painter, const QRectF& plot) const;
-    void PaintSeries(QPainter& painter, const TZnChartSeries& series) const;
+    void PaintSeries(QPainter& painter, const QRectF& plot, const TZnChartSeries& series) const;
 
     TZnRankChartData FHistory;
 };
