@@ -81,17 +81,31 @@ void TZnTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
              item.textElideMode};
     QRect room;
     if (!key.Text.isEmpty()) {
-        // The text's rectangle does not depend on the text when there is no decoration.
-        const auto features = item.features;
-        item.features &= ~QStyleOptionViewItem::HasDisplay;
-        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
-        room = style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget)
-                   .adjusted(margin, 0, -margin, 0);
-        item.features = features;
+        room = TextRoom(item, *style);
         key.Room = room.size();
     }
     if (!PaintFromPicture(painter, item, *style, key, room.topLeft()))
         PaintCell(painter, item, *style, key, room.topLeft());
+}
+
+// Where the style puts the text of a plain cell, less the margins it keeps inside: the same for
+// every cell of a size, so it is asked once for each.
+QRect TZnTextDelegate::TextRoom(QStyleOptionViewItem& item, const QStyle& style) const {
+    const TRoomKey roomKey{&style, item.rect.size(), static_cast<int>(item.features),
+                           item.direction};
+    if (const auto kept = Rooms.constFind(roomKey); kept != Rooms.cend())
+        return kept->translated(item.rect.topLeft());
+    // The text's rectangle does not depend on the text when there is no decoration.
+    const auto features = item.features;
+    item.features &= ~QStyleOptionViewItem::HasDisplay;
+    const int margin = style.pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, item.widget) + 1;
+    const QRect room = style.subElementRect(QStyle::SE_ItemViewItemText, &item, item.widget)
+                           .adjusted(margin, 0, -margin, 0);
+    item.features = features;
+    if (Rooms.size() >= MaxKeptLayouts)
+        Rooms.clear();
+    Rooms.insert(roomKey, room.translated(-item.rect.topLeft()));
+    return room;
 }
 
 void TZnTextDelegate::PaintCell(QPainter* painter, const QStyleOptionViewItem& item,

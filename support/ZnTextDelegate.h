@@ -4,6 +4,7 @@
 
 #include <QCache>
 #include <QFont>
+#include <QHash>
 #include <QHashFunctions>
 #include <QImage>
 #include <QPaintEngine>
@@ -98,6 +99,24 @@ private:
         }
     };
 
+    // What the room of a plain cell's text depends on besides the cell's place.
+    struct TRoomKey {
+        const QStyle* Style = nullptr;
+        QSize Cell;
+        int Features = 0;
+        Qt::LayoutDirection Direction = Qt::LeftToRight;
+        bool operator==(const TRoomKey& other) const {
+            return Style == other.Style && Cell == other.Cell && Features == other.Features &&
+                   Direction == other.Direction;
+        }
+        friend size_t qHash(const TRoomKey& key, size_t seed = 0) {
+            return qHashMulti(seed, key.Style, key.Cell.width(), key.Cell.height(), key.Features,
+                              int(key.Direction));
+        }
+    };
+
+    // The rectangle the style gives a plain cell's text, less its inner margins.
+    QRect TextRoom(QStyleOptionViewItem& item, const QStyle& style) const;
     const TLayout& LayoutOf(const TKey& key) const;
     // Sets `Parts` to the parts of `cell` that the engine's paint reaches.
     void ReachedParts(const QPaintEngine& engine, const QRect& cell) const;
@@ -115,6 +134,7 @@ private:
     mutable QCache<TKey, QSize> Sizes{MaxKeptLayouts};
     mutable QCache<TPictureKey, QImage> Pictures{MaxPictureBytes};
     mutable QCache<TPictureKey, bool> PaintedOnce{MaxKeptLayouts};
-    mutable std::vector<QRgb> PlainLine; // one line of the colour a cell stands on
-    mutable std::vector<QRect> Parts;    // the parts of a cell that a paint reaches
+    mutable QHash<TRoomKey, QRect> Rooms; // relative to the cell
+    mutable std::vector<QRgb> PlainLine;  // one line of the colour a cell stands on
+    mutable std::vector<QRect> Parts;     // the parts of a cell that a paint reaches
 };
