@@ -362,23 +362,28 @@ void WindowLayoutTests::StartPlacesTheWindowFromTheSettingsItHasRead() {
 void WindowLayoutTests::PartsTakeTheirMeasuresInTheWindowsFontFromTheStart() {
     TWindowRig rig;
     QVERIFY(QTest::qWaitForWindowExposed(rig.Window.get()));
+    // A matchday watched: the match centre and the report of the player's match are made.
+    rig.Action(QStringLiteral("ActWatch")).trigger();
+    rig.Play(1);
+    rig.Action(QStringLiteral("ActReplaySkip")).trigger();
+    QCoreApplication::processEvents();
     const QFont font = rig.W().font();
     const QFontMetrics metrics(font);
-    // The match centre, built before it is shown, holds lines of the window's font: three in its
-    // list of events, one in each row of the other fixtures.
+    // The match centre holds lines of the window's font: three in its list of events, one in
+    // each row of the other fixtures.
     const auto& events = rig.Find<QListWidget>("ListCentreEvents");
     QVERIFY2(events.contentsRect().height() >= 3 * metrics.lineSpacing(),
              qPrintable(QString::number(events.contentsRect().height())));
     const auto& others = rig.Find<QTableWidget>("TableCentreOthers");
     QVERIFY2(others.rowHeight(0) >= metrics.height(),
              qPrintable(QString::number(others.rowHeight(0))));
-    // What the start measures in text lines is measured alike when the language changes there
-    // and back: the window's initial height, the report's time column and its rows, the other
+    // What is measured in text lines is measured alike when the language changes there and
+    // back: the window's initial height, the report's time column and its rows, the other
     // fixtures' rows.
-    const auto measures = [&rig] {
+    const auto measures = [&rig, &others] {
         const auto& rounds = rig.Find<QTableWidget>("TableReportRounds");
         return QList<int>{rig.W().FitInitialSize().height(), rounds.columnWidth(0), rounds.height(),
-                          rig.Find<QTableWidget>("TableCentreOthers").height()};
+                          others.height()};
     };
     const QList<int> atStart = measures();
     const QString language = WindowLanguage();
