@@ -46,7 +46,8 @@ QString CopyrightInfo() {
 
 TFormMain::TFormMain(TZnGameGoalrun& game, TZnDialogs& dialogs, TZnOpener& opener,
                      const QString& appFolder, QWidget* parent)
-    : QMainWindow(parent), Game(game), Dialogs(dialogs), Opener(opener), FAppFolder(appFolder) {
+    : QMainWindow(WithWindowFont(parent)), Game(game), Dialogs(dialogs), Opener(opener),
+      FAppFolder(appFolder) {
     if (!FAppFolder.endsWith(QLatin1Char('/')))
         FAppFolder += QLatin1Char('/');
     CreateActions();
@@ -75,8 +76,18 @@ int TFormMain::Scaled(int designPixels) const {
     return static_cast<int>(designPixels * logicalDpiX() / 96.0 + 0.5);
 }
 
+QWidget* TFormMain::WithWindowFont(QWidget* parent) {
+    // The window's font is the application's before the window and its first control are made:
+    // the parts built apart (the match centre, the report tables) take their measures in it from
+    // the start, as they do when the language changes, and the boxes the window opens (messages,
+    // files, the new game, the season's review) speak in it too. Set afterwards on the window
+    // alone, it reached every control once more and left those measures in the framework's font.
+    if (const QFont font = SystemIconFont(); QApplication::font() != font)
+        QApplication::setFont(font);
+    return parent;
+}
+
 void TFormMain::FormCreate() {
-    setFont(SystemIconFont());
     Game.SetMessageLog(RichEdit1);
     const QString nameFile = FAppFolder + QStringLiteral("TeamNameList.txt");
     try {

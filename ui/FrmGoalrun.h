@@ -125,6 +125,7 @@ private:
     // A screen reader names a page's lists by its caption, unless the page names them itself.
     void NameListsAfterPage(const TPage& page);
 
+    static QWidget* WithWindowFont(QWidget* parent);
     void FormCreate();
     // The first-activation work: club panel, a fresh game, the command-line file. Runs once.
     void FormActivate();

@@ -71,6 +71,15 @@ TMatchCentre::TMatchCentre(QWidget* parent) : QWidget(parent), FTimer(new QTimer
             UpdateActions();
         }
     });
+    CreateActions();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    KeepTranslated(*this, [this] { Retranslate(); });
+}
+
+void TMatchCentre::CreatePage() {
+    if (FScroll != nullptr)
+        return;
     FHeading = PlainLabel("LabelCentreHeading", this);
     FScore = PlainLabel("LabelCentreScore", this);
     QFont big = FScore->font();
@@ -103,7 +112,6 @@ TMatchCentre::TMatchCentre(QWidget* parent) : QWidget(parent), FTimer(new QTimer
     FEndLine->setFont(big);
     FAnnouncer = new TLiveAnnouncer(this);
     FAnnouncer->setObjectName(QStringLiteral("LabelCentreAnnouncer"));
-    CreateActions();
 
     // The controls wrap onto a second row in a narrow column.
     auto* controlRow = new QWidget;
@@ -134,10 +142,27 @@ TMatchCentre::TMatchCentre(QWidget* parent) : QWidget(parent), FTimer(new QTimer
     FScroll->setFrameShape(QFrame::NoFrame);
     FScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     FScroll->setFocusPolicy(Qt::NoFocus);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(FScroll);
-    KeepTranslated(*this, [this] { Retranslate(); });
+    layout()->addWidget(FScroll);
+    RetranslatePage();
+    PlaceInTabOrder();
+}
+
+void TMatchCentre::PlaceInTabOrder() {
+    // Made after the window, the controls stand last in its focus chain; Tab reaches them where
+    // the centre stands, after the control before it.
+    QWidget* before = previousInFocusChain();
+    while (before != this && (before->focusPolicy() & Qt::TabFocus) == 0)
+        before = before->previousInFocusChain();
+    if (before == this || isAncestorOf(before))
+        return; // the centre is a window of its own: the order is the one they were made in
+    std::vector<QWidget*> controls;
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
+        if (isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) != 0)
+            controls.push_back(w);
+    for (QWidget* control : controls) {
+        setTabOrder(before, control);
+        before = control;
+    }
 }
 
 void TMatchCentre::CreateActions() {
@@ -186,6 +211,12 @@ void TMatchCentre::Retranslate() {
     set(FActSpeed[1], tr("普通", "the speed of the replay"), tr("15分を1秒で見せます"));
     set(FActSpeed[2], tr("速い"), tr("15分を0.4秒で見せます"));
     set(FActHalfTime, tr("ハーフタイムで止める"), tr("前半が終わったら観戦を一時停止します"));
+    if (FScroll != nullptr)
+        RetranslatePage();
+    UpdateActions();
+}
+
+void TMatchCentre::RetranslatePage() {
     FEventList->setAccessibleName(tr("試合の出来事"));
     FOthers->setAccessibleName(tr("ほかの試合"));
     const QString home = QCoreApplication::translate("GameWords", "ホーム");
@@ -198,7 +229,6 @@ void TMatchCentre::Retranslate() {
             button->setAccessibleName(action->text());
     if (FLive)
         ShowLines();
-    UpdateActions();
 }
 
 void TMatchCentre::UpdateActions() {
@@ -220,6 +250,7 @@ bool TMatchCentre::Start(const TZnGameGoalrun& game) {
     const auto report = MatchdayReport(game, game.Matchday);
     if (!live || !report)
         return false;
+    CreatePage();
     FLive = std::move(live);
     for (int32_t id = 0; id < ClubCount; ++id)
         FNames[static_cast<size_t>(id)] = FromView(game.Clubs().ClubById(id).Name);
@@ -422,9 +453,10 @@ void TMatchCentre::SetPauseAtHalfTime(bool pause) {
 
 QSize TMatchCentre::sizeHint() const {
     // The whole page: the scroll area itself asks for little.
-    return FScroll->widget()->sizeHint();
+    return FScroll != nullptr ? FScroll->widget()->sizeHint() : QWidget::sizeHint();
 }
 
 void TMatchCentre::ScrollToTop() {
-    FScroll->verticalScrollBar()->setValue(0);
+    if (FScroll != nullptr)
+        FScroll->verticalScrollBar()->setValue(0);
 }

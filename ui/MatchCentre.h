@@ -84,7 +84,12 @@ signals:
 private:
     static constexpr int Quarters = TZnLiveMatchday::Quarters;
     void CreateActions();
+    // The page's controls, made at the first replay: a window that is never watched in has none.
+    void CreatePage();
+    void PlaceInTabOrder();
     void Retranslate();
+    // The texts of the page's controls.
+    void RetranslatePage();
     void ShowQuarter(int quarter);
     void ShowLines();
     void Announce(const QString& text);
@@ -105,17 +110,17 @@ private:
     TSpeed FSpeed = TSpeed::Normal;
 
     QTimer* FTimer;
-    QScrollArea* FScroll;
-    QLabel* FHeading;
-    QLabel* FScore;
-    QLabel* FOddsLine;
-    QLabel* FQuarterLine;
-    QListWidget* FEventList;
-    QTableWidget* FOthers;
-    QLabel* FRankLine;
-    QLabel* FRaceLine;
-    QLabel* FEndLine;
-    TLiveAnnouncer* FAnnouncer;
+    QScrollArea* FScroll = nullptr;
+    QLabel* FHeading = nullptr;
+    QLabel* FScore = nullptr;
+    QLabel* FOddsLine = nullptr;
+    QLabel* FQuarterLine = nullptr;
+    QListWidget* FEventList = nullptr;
+    QTableWidget* FOthers = nullptr;
+    QLabel* FRankLine = nullptr;
+    QLabel* FRaceLine = nullptr;
+    QLabel* FEndLine = nullptr;
+    TLiveAnnouncer* FAnnouncer = nullptr;
     std::vector<QAction*> FActions;
     QAction* FActPause;
     QAction* FActStep;

@@ -52,10 +52,7 @@ TMatchReportView::TMatchReportView(QWidget* parent)
     // The two clubs share the width.
     for (int side = 1; side <= 2; ++side)
         FRounds->horizontalHeader()->setSectionResizeMode(side, QHeaderView::Stretch);
-    FDetails =
-        NewReportTable(QStringLiteral("TableReportDetails"), QString(), {QString(), QString()});
-    for (QTableWidget* table : {FRounds, FDetails})
-        table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    FRounds->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The report scrolls as one page where the room is short.
     auto* content = new QWidget;
     auto* column = new QVBoxLayout(content);
@@ -63,7 +60,6 @@ TMatchReportView::TMatchReportView(QWidget* parent)
     column->addWidget(FHeading);
     column->addWidget(FNote);
     column->addWidget(FRounds);
-    column->addWidget(FDetails);
     column->addStretch(1);
     auto* scroll = FScroll = new QScrollArea;
     scroll->setObjectName(QStringLiteral("ScrollReport"));
@@ -91,8 +87,28 @@ void TMatchReportView::Retranslate() {
     SetReportCell(*FRounds, static_cast<int>(TTotalRow::Goals), 0, tr("得点"), Qt::AlignCenter);
     FRounds->resizeColumnToContents(0);
     FitTableHeight(*FRounds);
+    if (FDetails != nullptr)
+        RetranslateDetails();
+}
+
+void TMatchReportView::RetranslateDetails() {
     FDetails->setAccessibleName(tr("試合の内容"));
     FDetails->setHorizontalHeaderLabels({tr("項目"), tr("値")});
+}
+
+QTableWidget& TMatchReportView::Details() {
+    if (FDetails == nullptr) {
+        // Made for the first report of the player's own match, under the rounds, which Tab
+        // reaches first.
+        FDetails =
+            NewReportTable(QStringLiteral("TableReportDetails"), QString(), {QString(), QString()});
+        FDetails->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        auto* column = static_cast<QVBoxLayout*>(FRounds->parentWidget()->layout());
+        column->insertWidget(column->indexOf(FRounds) + 1, FDetails);
+        setTabOrder(FRounds, FDetails);
+        RetranslateDetails();
+    }
+    return *FDetails;
 }
 
 void TMatchReportView::ShowLatest(const TZnGameGoalrun& game) {
@@ -100,7 +116,8 @@ void TMatchReportView::ShowLatest(const TZnGameGoalrun& game) {
         FHeading->setText(tr("試合レポート: まだ試合がありません。"));
         FNote->hide();
         FRounds->hide();
-        FDetails->hide();
+        if (FDetails != nullptr)
+            FDetails->hide();
     }
 }
 
@@ -125,9 +142,10 @@ bool TMatchReportView::ShowFixture(const TZnGameGoalrun& game, int32_t matchday,
     if (f.HasRounds)
         ShowRounds(f);
     const bool mine = fixture == 0 && report->Mine.has_value();
-    FDetails->setVisible(mine);
     if (mine)
         ShowMine(*report->Mine);
+    else if (FDetails != nullptr)
+        FDetails->hide();
     return true;
 }
 
@@ -163,7 +181,7 @@ void TMatchReportView::ShowRounds(const TZnFixtureReport& f) {
 
 void TMatchReportView::ShowMine(const TZnPlayerMatchReport& m) {
     FillCaptionValueRows(
-        *FDetails,
+        Details(),
         {{tr("場所"), m.AtHome ? QCoreApplication::translate("GameWords", "ホーム")
                                : QCoreApplication::translate("GameWords", "アウェイ")},
          {tr("強化費"), YenText(m.BuildUp)},
@@ -177,6 +195,7 @@ void TMatchReportView::ShowMine(const TZnPlayerMatchReport& m) {
          {QCoreApplication::translate("GameWords", "順位"),
           QStringLiteral("%1 → %2").arg(RankText(m.RankBefore), RankText(m.RankAfter))},
          {QCoreApplication::translate("GameWords", "資金"), YenText(m.MoneyAfter)}});
+    FDetails->show();
     FitTableHeight(*FDetails);
 }
 

@@ -39,10 +39,13 @@ private:
     void Retranslate();
     void ShowRounds(const TZnFixtureReport& fixture);
     void ShowMine(const TZnPlayerMatchReport& mine);
+    // The table of the player's own match, made when first shown.
+    QTableWidget& Details();
+    void RetranslateDetails();
 
     QLabel* FHeading;
     QTableWidget* FRounds;
-    QTableWidget* FDetails;
+    QTableWidget* FDetails = nullptr;
     QLabel* FNote;
     QScrollArea* FScroll;
 };

@@ -162,6 +162,7 @@ private slots:
     void WatchingOrNotLeavesTheSameGameUnderOneSeed();
     void EveryControlAndTheRememberedChoices();
     void CommandsFirstEndTheReplay();
+    void TabReachesTheCentreUnderThePrices();
     void GoalsHalfTimeAndFinalScoreAreAnnouncedWithoutMovingFocus();
     void AnnouncementsReachTheAccessibilityBus();
     void TitleHeadsTheReviewAtTheFinalWhistle();
@@ -318,6 +319,31 @@ void MatchCentreTests::EveryControlAndTheRememberedChoices() {
     QVERIFY(again.Action(QStringLiteral("ActReplayFast")).isChecked());
     QVERIFY(again.Action(QStringLiteral("ActReplayHalfTime")).isChecked());
     QCOMPARE(ReplayTimer(again).interval(), 400);
+}
+
+void MatchCentreTests::TabReachesTheCentreUnderThePrices() {
+    TWindowRig rig;
+    // A page made after the window (賞金一覧) stands in the focus chain before the centre, which
+    // is made at the first replay.
+    rig.ShowPage("TabSheet3");
+    WatchFast(rig);
+    rig.Play(1);
+    rig.Action(QStringLiteral("ActReplayPause")).trigger(); // every control of the centre enabled
+    rig.W().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&rig.W()));
+    rig.Button(QStringLiteral("BtnMesClear")).setFocus();
+    QStringList reached;
+    for (int i = 0; i < 16 && reached.size() < 9; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (const QString name = QApplication::focusWidget()->objectName();
+            !name.startsWith(QStringLiteral("BtnPrice")))
+            reached << name;
+    }
+    QCOMPARE(reached,
+             QStringList({"ListCentreEvents", "TableCentreOthers", "BtnActReplayPause",
+                          "BtnActReplayStep", "BtnActReplaySkip", "BtnActReplaySlow",
+                          "BtnActReplayNormal", "BtnActReplayFast", "BtnActReplayHalfTime"}));
+    rig.Action(QStringLiteral("ActReplaySkip")).trigger();
 }
 
 void MatchCentreTests::CommandsFirstEndTheReplay() {

@@ -54,6 +54,9 @@ private slots:
 
 void ReportViewsTests::ReportShowsTheEngineRoundsAndFixturesOpenTheirDay() {
     TWindowRig rig(7);
+    // A page made after the window (賞金一覧) stands in the focus chain before the details of the
+    // player's match, which are made with its first report.
+    rig.ShowPage("TabSheet3");
     rig.Play(1);
     rig.Game.Coach().Experience = 25; // level 3
     rig.Game.MyClub().Defense -= 7;   // as a file may hold it: apart from the attack
@@ -93,8 +96,11 @@ void ReportViewsTests::ReportShowsTheEngineRoundsAndFixturesOpenTheirDay() {
     for (int i = 0; i < 4 && QApplication::focusWidget() != &rounds; ++i)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), &rounds);
-    const auto mine = *MatchdayReport(rig.Game, 2)->Mine;
+    // The details of the player's match, made with its first report, come next.
     auto& details = rig.Find<QTableWidget>(QStringLiteral("TableReportDetails"));
+    QTest::keyClick(&rounds, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), &details);
+    const auto mine = *MatchdayReport(rig.Game, 2)->Mine;
     QCOMPARE(ValueOf(details, QStringLiteral("試合前の予想")),
              QString::fromStdString(OddsText(Japanese(), mine.Odds)));
     QCOMPARE(ValueOf(details, QStringLiteral("順位")),

@@ -34,18 +34,35 @@ bool HasJapanese(const QString& text) {
     return false;
 }
 
+// Where `object` stands: its class and name and those of its parents, each with its place
+// among the siblings of its class and name. Not its place among all its siblings: the framework
+// moves a child to the end when it raises it, as a scroll area does with a scroll bar's frame
+// that a longer text has brought, even on a page not shown.
+QString PlaceOf(const QObject& object) {
+    QString place;
+    for (const QObject* o = &object; o != nullptr; o = o->parent()) {
+        int same = 0;
+        if (o->parent() != nullptr)
+            for (const QObject* sibling : o->parent()->children()) {
+                if (sibling == o)
+                    break;
+                same += sibling->metaObject() == o->metaObject() &&
+                        sibling->objectName() == o->objectName();
+            }
+        place.prepend(QStringLiteral("/%1:%2:%3")
+                          .arg(QString::fromLatin1(o->metaObject()->className()), o->objectName())
+                          .arg(same));
+    }
+    return place;
+}
+
 // Every text the window shows or names, keyed by the object it belongs to and what it is.
 QMap<QString, QString> WindowTexts(TFormMain& window) {
     QMap<QString, QString> texts{{QStringLiteral("title"), window.windowTitle()}};
-    int n = 0;
-    const auto add = [&texts, &n](const QObject& object, const QString& what, const QString& text) {
-        texts.insert(QStringLiteral("%1 %2 %3 %4")
-                         .arg(n)
-                         .arg(object.metaObject()->className(), object.objectName(), what),
-                     text);
+    const auto add = [&texts](const QObject& object, const QString& what, const QString& text) {
+        texts.insert(PlaceOf(object) + QLatin1Char(' ') + what, text);
     };
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
-        ++n;
         add(*widget, QStringLiteral("name"), widget->accessibleName());
         add(*widget, QStringLiteral("tip"), widget->toolTip() + widget->statusTip());
         if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
@@ -70,7 +87,6 @@ QMap<QString, QString> WindowTexts(TFormMain& window) {
     texts.insert(QStringLiteral("log"),
                  window.findChild<QPlainTextEdit*>(QStringLiteral("RichEdit1"))->toPlainText());
     for (const QAction* action : window.findChildren<QAction*>()) {
-        ++n;
         // Each language is named in itself.
         if (!action->objectName().startsWith(QStringLiteral("MenuLanguage_")))
             add(*action, QStringLiteral("text"),

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QListWidget>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QScreen>
@@ -18,11 +19,13 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
 #include <QToolTip>
 
 #include "MatchdayStrip.h"
+#include "SeasonReviewDialog.h"
 #include "TimeBound.h"
 #include "WindowRig.h"
 #include "WindowState.h"
@@ -108,6 +111,7 @@ private slots:
     void StateIsKeptBetweenRunsAndBadSettingsGiveTheDefaults();
     void SettingsFileNotOursToWriteStaysAsItWas();
     void StartPlacesTheWindowFromTheSettingsItHasRead();
+    void PartsTakeTheirMeasuresInTheWindowsFontFromTheStart();
 };
 
 void WindowLayoutTests::InitialSizeShowsTableFixturesAndPanelWhole() {
@@ -353,6 +357,49 @@ void WindowLayoutTests::StartPlacesTheWindowFromTheSettingsItHasRead() {
     TWindowRig rig(1, nullptr, settings.path());
     QCOMPARE(rig.W().size(), QSize(800, 550));
     QCOMPARE(rig.PageShown(), QStringLiteral("TabSheet3"));
+}
+
+void WindowLayoutTests::PartsTakeTheirMeasuresInTheWindowsFontFromTheStart() {
+    TWindowRig rig;
+    QVERIFY(QTest::qWaitForWindowExposed(rig.Window.get()));
+    // A matchday watched: the match centre and the report of the player's match are made.
+    rig.Action(QStringLiteral("ActWatch")).trigger();
+    rig.Play(1);
+    rig.Action(QStringLiteral("ActReplaySkip")).trigger();
+    QCoreApplication::processEvents();
+    const QFont font = rig.W().font();
+    const QFontMetrics metrics(font);
+    // The match centre holds lines of the window's font: three in its list of events, one in
+    // each row of the other fixtures.
+    const auto& events = rig.Find<QListWidget>("ListCentreEvents");
+    QVERIFY2(events.contentsRect().height() >= 3 * metrics.lineSpacing(),
+             qPrintable(QString::number(events.contentsRect().height())));
+    const auto& others = rig.Find<QTableWidget>("TableCentreOthers");
+    QVERIFY2(others.rowHeight(0) >= metrics.height(),
+             qPrintable(QString::number(others.rowHeight(0))));
+    // What is measured in text lines is measured alike when the language changes there and
+    // back: the window's initial height, the report's time column and its rows, the other
+    // fixtures' rows.
+    const auto measures = [&rig, &others] {
+        const auto& rounds = rig.Find<QTableWidget>("TableReportRounds");
+        return QList<int>{rig.W().FitInitialSize().height(), rounds.columnWidth(0), rounds.height(),
+                          others.height()};
+    };
+    const QList<int> atStart = measures();
+    const QString language = WindowLanguage();
+    for (const QString& chosen :
+         {language == QStringLiteral("ja") ? QStringLiteral("en") : QStringLiteral("ja"),
+          language}) {
+        rig.Action(QStringLiteral("MenuLanguage_") + chosen).trigger();
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(measures(), atStart);
+    // A box the window opens speaks in its font.
+    rig.Action("ActSeasonReview").trigger();
+    const auto* review = rig.W().findChild<TSeasonReviewDialog*>();
+    QVERIFY(review != nullptr);
+    QCOMPARE(review->font().families(), font.families());
+    QCOMPARE(review->font().pointSizeF(), font.pointSizeF());
 }
 
 QTEST_MAIN(WindowLayoutTests)
