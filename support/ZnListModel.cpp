@@ -95,8 +95,13 @@ void TZnListModel::Redraw() {
             if (!changed(row, left))
                 continue;
             int32_t right = left;
-            while (right + 1 < columns && changed(row, right + 1))
+            // A tree view measures its first row again for each change told in it: the first
+            // row's changes are told as one.
+            const auto sameRun = [&](int32_t column) { return row == 0 || changed(row, column); };
+            while (right + 1 < columns && sameRun(right + 1))
                 ++right;
+            while (row == 0 && !changed(row, right))
+                --right;
             emit dataChanged(index(row, left), index(row, right), {Qt::DisplayRole});
             left = right;
         }

@@ -586,17 +586,21 @@ void ZnListViewTests::RedrawPaintsOnlyTheChangedCells() {
     TPaintedRegion painted;
     view.viewport()->installEventFilter(&painted);
 
-    // Two cells change, apart in one row and in another; one is set to the text it had.
+    // Two cells change apart in a row, and two in the first row; one is set to the text it had.
+    texts[1][0] = QStringLiteral("二位 ");
+    texts[1][2] = QStringLiteral("○○○");
     texts[0][0] = QStringLiteral("首位 ");
-    texts[0][2] = QStringLiteral("○○○");
+    texts[0][2] = QStringLiteral("○○●●");
     texts[2][1] = QStringLiteral("50");
     view.Redraw();
     QTRY_VERIFY(!painted.Painted.isEmpty());
     const auto cell = [&view](int row, int column) {
         return view.visualRect(view.model()->index(row, column));
     };
-    // Each changed cell is painted again; a row without a change is not.
-    QCOMPARE(painted.Painted, QRegion(cell(0, 0)) + cell(0, 2));
+    // Each changed cell is painted again, the first row from its first change to its last (the
+    // view measures that row again for each change told in it); a row without a change is not.
+    QCOMPARE(painted.Painted,
+             QRegion(cell(1, 0)) + cell(1, 2) + cell(0, 0) + cell(0, 1) + cell(0, 2));
 
     // What shows is what the view painted whole shows: nothing left of the old texts.
     QCOMPARE(view.screen()->grabWindow(view.winId()).toImage(), view.grab().toImage());
