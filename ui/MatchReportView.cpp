@@ -16,6 +16,7 @@
 #include "WindowWords.h"
 #include "ZnTranslation.h"
 #include "ZnWording.h"
+#include "ZnWrapFrame.h"
 
 namespace {
 
@@ -57,7 +58,9 @@ TMatchReportView::TMatchReportView(QWidget* parent)
     auto* content = new QWidget;
     auto* column = new QVBoxLayout(content);
     column->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(FHeading);
+    // A new matchday's heading is placed anew; the report is laid out again only when the
+    // heading's height changes.
+    column->addWidget(new TZnWrapFrame(FHeading));
     column->addWidget(FNote);
     column->addWidget(FRounds);
     column->addStretch(1);

@@ -50,6 +50,7 @@ class ReportViewsTests : public QObject {
 private slots:
     void ReportShowsTheEngineRoundsAndFixturesOpenTheirDay();
     void SeasonEndOpensReviewOnceKeysWorkAndCareerShowsRecords();
+    void HeadingLaysOutTheReportOnlyWhenItsHeightChanges();
 };
 
 void ReportViewsTests::ReportShowsTheEngineRoundsAndFixturesOpenTheirDay() {
@@ -218,6 +219,57 @@ void ReportViewsTests::SeasonEndOpensReviewOnceKeysWorkAndCareerShowsRecords() {
     rig.Action("N9").trigger();
     QCOMPARE(rig.Game.Season, 0);
     QVERIFY(review->isHidden());
+}
+
+void ReportViewsTests::HeadingLaysOutTheReportOnlyWhenItsHeightChanges() {
+    TWindowRig rig;
+    QVERIFY(QTest::qWaitForWindowExposed(&rig.W()));
+    rig.Play(1);
+    auto& heading = rig.Find<QLabel>(QStringLiteral("LabelReportHeading"));
+    QWidget& frame = *heading.parentWidget();
+    QWidget& report = *frame.parentWidget();
+    struct TLayoutRequests : QObject {
+        int Count = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            Count += event->type() == QEvent::LayoutRequest;
+            return false;
+        }
+    } requests;
+    report.installEventFilter(&requests);
+    // Every layout request handed on up to the window, each in a turn of the event loop.
+    const auto settle = [] { QTest::qWait(50); };
+    heading.setText(QStringLiteral("第2節 Ajax 2 - 1 Leeds"));
+    settle();
+    requests.Count = 0;
+    const int oneLine = frame.height();
+    const auto fits = [&] {
+        return heading.geometry() == frame.rect() &&
+               frame.height() == heading.heightForWidth(frame.width());
+    };
+    QVERIFY(fits());
+
+    // Another heading of one line, its longest word as long: the report is not laid out again.
+    heading.setText(QStringLiteral("第2節 Leeds 1 - 2 Ajax"));
+    settle();
+    QCOMPARE(requests.Count, 0);
+    QVERIFY(fits());
+
+    // One that needs more lines: the report makes room.
+    heading.setText(QStringLiteral("第3節 ") + QString(60, QChar(u'潮')) +
+                    QStringLiteral(" 0 - 0"));
+    settle();
+    QVERIFY(requests.Count > 0);
+    QVERIFY(frame.height() > oneLine);
+    QVERIFY(fits());
+
+    // One set while the report was hidden fits when it shows again.
+    report.hide();
+    heading.setText(QStringLiteral("第4節 Ajax 0 - 3 Leeds"));
+    settle();
+    report.show();
+    settle();
+    QCOMPARE(frame.height(), oneLine);
+    QVERIFY(fits());
 }
 
 QTEST_MAIN(ReportViewsTests)
