@@ -50,10 +50,12 @@ private:
 
 } // namespace
 
-TZnListView::TZnListView(QWidget* parent) : QTreeView(parent), FModel(new TZnListModel(this)) {
+TZnListView::TZnListView(QWidget* parent)
+    : QTreeView(parent), FModel(new TZnListModel(this)),
+      FDelegate(new TElidedTipDelegate(this, FPainting)) {
     UseKeptHeaderSizes(*this);
     setModel(FModel);
-    setItemDelegate(new TElidedTipDelegate(this, FPainting));
+    setItemDelegate(FDelegate);
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);
@@ -193,6 +195,9 @@ void TZnListView::paintEvent(QPaintEvent* event) {
     FPainting = event->region();
     QTreeView::paintEvent(event);
     FPainting = QRegion();
+    // Once the list has been painted, a cell painted again mostly shows a text the list has
+    // shown before: it is kept as a picture from its first paint on.
+    FDelegate->KeepPicturesAtFirstPaint(true);
 }
 
 void TZnListView::updateGeometries() {

@@ -13,6 +13,8 @@
 #include "ZnColumnInfos.h"
 #include "ZnListModel.h"
 
+class TZnTextDelegate;
+
 // A read-only, row-select list: a tree view over a TZnListModel, its columns built from a
 // separate, reusable set of column definitions (each built column carries the collection index
 // of its definition as its tag), with a sort mark before the sorted column's caption.
@@ -89,5 +91,6 @@ private:
     bool Stretching = false;
     QRegion FPainting; // the region of the paint event under way
 
-    TZnListModel* FModel; // owned by the view (Qt parent)
+    TZnListModel* FModel;       // owned by the view (Qt parent)
+    TZnTextDelegate* FDelegate; // likewise
 };

@@ -176,8 +176,9 @@ bool TZnTextDelegate::PaintFromPicture(QPainter* painter, const QStyleOptionView
                                  under};
     const QImage* picture = Pictures.object(pictureKey);
     if (picture == nullptr) {
-        // Kept on the second paint alike: a cell shown once, as most are at start, costs no more.
-        if (PaintedOnce.object(pictureKey) == nullptr) {
+        // Kept on the second paint alike: a cell shown once, as most are at start, costs no more
+        // (unless the view, painted once whole, asks for pictures at once).
+        if (!KeepAtFirstPaint && PaintedOnce.object(pictureKey) == nullptr) {
             PaintedOnce.insert(pictureKey, new bool(true));
             return false;
         }

@@ -39,6 +39,9 @@ public:
     int KeptLayouts() const { return static_cast<int>(Layouts.size()); }
     // The most bytes of cell pictures kept; the least recently used goes first.
     static constexpr int MaxPictureBytes = 1 << 20;
+    // Keeps a cell's picture from its first paint alike on, not its second: for a view whose
+    // cells are mostly painted again, once it has been painted whole.
+    void KeepPicturesAtFirstPaint(bool keep) { KeepAtFirstPaint = keep; }
     // The cell pictures kept now, and their bytes.
     int KeptPictures() const { return static_cast<int>(Pictures.size()); }
     qsizetype KeptPictureBytes() const { return Pictures.totalCost(); }
@@ -134,6 +137,7 @@ private:
     mutable QCache<TKey, QSize> Sizes{MaxKeptLayouts};
     mutable QCache<TPictureKey, QImage> Pictures{MaxPictureBytes};
     mutable QCache<TPictureKey, bool> PaintedOnce{MaxKeptLayouts};
+    bool KeepAtFirstPaint = false;
     mutable QHash<TRoomKey, QRect> Rooms; // relative to the cell
     mutable std::vector<QRgb> PlainLine;  // one line of the colour a cell stands on
     mutable std::vector<QRect> Parts;     // the parts of a cell that a paint reaches
