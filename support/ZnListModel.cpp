@@ -54,6 +54,9 @@ void TZnListModel::SetItemText(int32_t row, int32_t column, const QString& text)
     QStringList& texts = Items.at(static_cast<size_t>(row));
     while (texts.size() <= column)
         texts.append(QString());
+    // A text that stays is not painted again: the club panel is set whole after every matchday.
+    if (texts[column] == text)
+        return;
     texts[column] = text;
     if (column < ColumnCount())
         emit dataChanged(index(row, column), index(row, column), {Qt::DisplayRole});

@@ -615,6 +615,23 @@ void ZnListViewTests::RedrawPaintsOnlyTheChangedCells() {
     view.SetRowCount(2);
     view.Redraw();
     QTRY_VERIFY(painted.Painted.contains(cell(1, 2)));
+
+    // A list of items set anew, a cell at a time: only a text that changed is painted again.
+    TZnListView items;
+    items.ColumnInfos = &infos;
+    items.RebuildColumns();
+    items.AddItem({QStringLiteral("資金"), QStringLiteral("2億円")});
+    items.AddItem({QStringLiteral("順位"), QStringLiteral("16位")});
+    items.resize(300, 150);
+    items.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&items));
+    TPaintedRegion itemsPainted;
+    items.viewport()->installEventFilter(&itemsPainted);
+    items.SetItemText(0, 0, QStringLiteral("資金"));
+    items.SetItemText(0, 1, QStringLiteral("2億円"));
+    items.SetItemText(1, 1, QStringLiteral("15位"));
+    QTRY_VERIFY(!itemsPainted.Painted.isEmpty());
+    QCOMPARE(itemsPainted.Painted, QRegion(items.visualRect(items.model()->index(1, 1))));
 }
 
 void ZnListViewTests::KeptCaptionSizesAreTheStockHeadersSizes() {
