@@ -22,7 +22,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override {
-        if (InBand) {
+        // The first paint, with the whole window's at the start, is left whole: before a band is
+        // painted, the framework tells every widget of the window the geometry it has not been
+        // told yet, which the pages not shown would otherwise hear only when shown.
+        if (InBand || !PaintedOnce) {
+            PaintedOnce = true;
             QScrollBar::paintEvent(event);
             return;
         }
@@ -38,6 +42,7 @@ protected:
 
 private:
     bool InBand = false; // painting one band
+    bool PaintedOnce = false;
 };
 
 } // namespace
