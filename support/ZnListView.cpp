@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include <QHash>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QPaintEvent>
@@ -141,15 +142,23 @@ void TZnListView::FitColumns() {
     ensurePolished();
     const QFontMetrics metrics = fontMetrics();
     const int margin = CellMargin(*this);
+    // Each text is measured once: a new game's table is mostly zeros.
+    QHash<QString, int> advances;
+    const auto advance = [&](const QString& text) {
+        auto kept = advances.constFind(text);
+        if (kept == advances.cend())
+            kept = advances.insert(text, metrics.horizontalAdvance(text));
+        return *kept;
+    };
     FittedWidths.assign(static_cast<size_t>(ColumnCount()), 0);
     for (int32_t p = 0; p < ColumnCount(); ++p) {
         int width = header()->sectionSizeHint(p);
         const TColumnFit fit = FitOf(Column(p).Tag);
         if (fit.Samples)
             for (const QString& sample : fit.Samples())
-                width = std::max(width, metrics.horizontalAdvance(sample) + margin);
+                width = std::max(width, advance(sample) + margin);
         for (int32_t row = 0; row < RowCount(); ++row)
-            width = std::max(width, metrics.horizontalAdvance(CellText(row, p)) + margin);
+            width = std::max(width, advance(CellText(row, p)) + margin);
         FittedWidths[static_cast<size_t>(p)] = width;
         header()->resizeSection(p, width);
     }
