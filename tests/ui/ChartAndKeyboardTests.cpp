@@ -153,14 +153,7 @@ void ChartAndKeyboardTests::PricesAskTheColumnForRoomOnlyWhenTheirsChanges() {
     QVERIFY(QTest::qWaitForWindowExposed(&rig.W()));
     QWidget& prices = rig.Find<QWidget>("PriceLinks");
     QWidget& column = *prices.parentWidget();
-    struct TLayoutRequests : QObject {
-        int Count = 0;
-        bool eventFilter(QObject*, QEvent* event) override {
-            Count += event->type() == QEvent::LayoutRequest;
-            return false;
-        }
-    } requests;
-    column.installEventFilter(&requests);
+    TLayoutRequests requests(column);
     // Every price inside the prices' room, each row's prices side by side from the left.
     const auto showsWhole = [&prices] {
         int right = -1;
@@ -176,8 +169,7 @@ void ChartAndKeyboardTests::PricesAskTheColumnForRoomOnlyWhenTheirsChanges() {
         }
         return true;
     };
-    // Every layout request handed on up to the window, each in a turn of the event loop.
-    const auto settle = [] { QTest::qWait(50); };
+    const auto settle = &TLayoutRequests::Settle;
     settle();
     requests.Count = 0;
 

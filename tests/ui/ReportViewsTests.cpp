@@ -228,16 +228,8 @@ void ReportViewsTests::HeadingLaysOutTheReportOnlyWhenItsHeightChanges() {
     auto& heading = rig.Find<QLabel>(QStringLiteral("LabelReportHeading"));
     QWidget& frame = *heading.parentWidget();
     QWidget& report = *frame.parentWidget();
-    struct TLayoutRequests : QObject {
-        int Count = 0;
-        bool eventFilter(QObject*, QEvent* event) override {
-            Count += event->type() == QEvent::LayoutRequest;
-            return false;
-        }
-    } requests;
-    report.installEventFilter(&requests);
-    // Every layout request handed on up to the window, each in a turn of the event loop.
-    const auto settle = [] { QTest::qWait(50); };
+    TLayoutRequests requests(report);
+    const auto settle = &TLayoutRequests::Settle;
     heading.setText(QStringLiteral("第2節 Ajax 2 - 1 Leeds"));
     settle();
     requests.Count = 0;

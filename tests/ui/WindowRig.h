@@ -19,6 +19,7 @@
 #include <QString>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "FrmGoalrun.h"
 #include "GameGoalrun.h"
@@ -28,6 +29,19 @@
 #include "ZnDialogs.h"
 #include "ZnListView.h"
 #include "ZnUtils.h"
+
+// Counts the layout requests a widget receives: a change that asks for no other room lays out
+// nothing above it.
+struct TLayoutRequests : QObject {
+    explicit TLayoutRequests(QWidget& widget) { widget.installEventFilter(this); }
+    int Count = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        Count += event->type() == QEvent::LayoutRequest;
+        return false;
+    }
+    // Lets every layout request be handed on up to the window, each in a turn of the event loop.
+    static void Settle() { QTest::qWait(50); }
+};
 
 struct TWindowRig {
     QTemporaryDir Folder;
