@@ -22,11 +22,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override {
-        // The first paint, with the whole window's at the start, is left whole: before a band is
-        // painted, the framework tells every widget of the window the geometry it has not been
-        // told yet, which the pages not shown would otherwise hear only when shown.
-        if (InBand || !PaintedOnce) {
-            PaintedOnce = true;
+        if (InBand) {
             QScrollBar::paintEvent(event);
             return;
         }
@@ -42,7 +38,6 @@ protected:
 
 private:
     bool InBand = false; // painting one band
-    bool PaintedOnce = false;
 };
 
 } // namespace
