@@ -1,7 +1,5 @@
 #include "MessageLogEdit.h"
 
-#include <QPaintEvent>
-#include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -10,40 +8,7 @@
 
 #include "ZnMessageText.h"
 
-namespace {
-
-// A scroll bar painted in bands of fewer than 96 lines. The style fills the log's tall groove with
-// a gradient, and the framework hands a fill of 96 lines or more to its painting threads and waits
-// for them: on a busy machine the waiting cost more than the painting, at every new line. Each
-// band is the scroll bar's own paint, clipped to the band, so the pixels are the same.
-class TBandedScrollBar : public QScrollBar {
-public:
-    using QScrollBar::QScrollBar;
-
-protected:
-    void paintEvent(QPaintEvent* event) override {
-        if (InBand) {
-            QScrollBar::paintEvent(event);
-            return;
-        }
-        constexpr int band = 90;
-        const QRegion region = event->region();
-        QPainter painter(this);
-        InBand = true;
-        for (int top = 0; top < height(); top += band)
-            if (const QRegion part = region & QRect(0, top, width(), band); !part.isEmpty())
-                render(&painter, part.boundingRect().topLeft(), part, {});
-        InBand = false;
-    }
-
-private:
-    bool InBand = false; // painting one band
-};
-
-} // namespace
-
 TMessageLogEdit::TMessageLogEdit(QWidget* parent) : QPlainTextEdit(parent) {
-    setVerticalScrollBar(new TBandedScrollBar(Qt::Vertical, this));
     setReadOnly(true);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);

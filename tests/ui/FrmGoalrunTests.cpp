@@ -7,7 +7,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStringEncoder>
-#include <QScrollBar>
 #include <QTest>
 
 #include "HelpViewer.h"
@@ -58,7 +57,6 @@ private slots:
     void NewGameQuestion();
     void HiddenThirtyButtonPlaysTheRestOfTheSeasonAndStops();
     void MessageClearEmptiesLogAndNextMessageStartsFirstLine();
-    void LogsScrollBarPaintsAsAStockOne();
     void ClubNamesComeFromTheFileBesideTheProgram_data();
     void ClubNamesComeFromTheFileBesideTheProgram();
     void MenusHoldTheirEntriesInOrder();
@@ -241,36 +239,6 @@ void FrmGoalrunTests::MessageClearEmptiesLogAndNextMessageStartsFirstLine() {
     rig.Button("BtnMesClear").click();
     log.SetWording(Japanese());
     QVERIFY(rig.Log().toPlainText().isEmpty());
-}
-
-void FrmGoalrunTests::LogsScrollBarPaintsAsAStockOne() {
-    // A tall log whose scroll bar is painted in several bands, its handle part way down.
-    TMessageLogEdit log;
-    log.resize(300, 420);
-    for (int line = 0; line < 120; ++line)
-        log.appendPlainText(QStringLiteral("第%1節 潮見町ＳＣ 1-0 北浜").arg(line));
-    log.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&log));
-    QScrollBar& bar = *log.verticalScrollBar();
-    bar.setValue(bar.maximum() / 3);
-    QScrollBar stock(Qt::Vertical);
-    stock.setRange(bar.minimum(), bar.maximum());
-    stock.setPageStep(bar.pageStep());
-    stock.setValue(bar.value());
-    stock.resize(bar.size());
-    QVERIFY(bar.height() > 3 * 90);
-    // Each painted over the same colour, whole or in part (across two bands, as a new line
-    // repaints it): the same pixels, nothing beyond the part.
-    const auto paint = [](QScrollBar& scrollBar, const QRegion& part) {
-        QImage image(scrollBar.size(), QImage::Format_RGB32);
-        image.fill(Qt::magenta);
-        scrollBar.render(&image, part.boundingRect().topLeft(), part);
-        return image;
-    };
-    const QRegion whole(bar.rect());
-    const QRegion cut(0, 60, bar.width(), 100);
-    QCOMPARE(paint(bar, whole), paint(stock, whole));
-    QCOMPARE(paint(bar, cut), paint(stock, cut));
 }
 
 void FrmGoalrunTests::ClubNamesComeFromTheFileBesideTheProgram_data() {
