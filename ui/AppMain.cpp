@@ -5,9 +5,11 @@
 
 #include <cstdio>
 #include <optional>
+#include <thread>
 
 #include <QApplication>
 #include <QFile>
+#include <QFontDatabase>
 #include <QIcon>
 
 #include "FrmGoalrun.h"
@@ -63,6 +65,14 @@ int RunGoalrun(int argc, char* argv[], const std::function<void(TFormMain&)>& be
     QApplication app(frameworkArgc, argv);
     starting.reset();
     QApplication::setDesktopFileName(QStringLiteral("example.vomera.goalrun")); // the app id
+
+    // The font database (fontconfig's settings and its list of the installed fonts, a sixth of
+    // the start) is read when the window first measures a text. A second thread reads it while
+    // the start goes on without text (the settings, the single-copy check, the icon); the
+    // window's first measure waits for it instead of reading it again. The database is
+    // thread-safe; the framework has set the process's locale by now, and nothing changes the
+    // environment before the window has measured. Joined before the framework ends.
+    const std::jthread fontDatabase([] { QFontDatabase::families(); });
 
     // The language the player chose, else the desktop's, before anything is said: a second copy
     // tells why it could not hand over in the window's language. Without Qt's own translation its

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QStyle>
 #include <QTableView>
+#include <QTableWidget>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -41,14 +42,12 @@ std::vector<TZnCareerPoint> CareerChartSeries(const TZnCareer& career) {
 
 TCareerPage::TCareerPage(QWidget* parent)
     : QWidget(parent), FChart(new TZnCareerChart(this)), FTable(new QTableView(this)),
-      FModel(new TCareerModel(this)), FRecords(new TRecordsBookView(this)),
-      FChallenge(new QLabel(this)) {
+      FModel(new TCareerModel(this)), FChallenge(new QLabel(this)) {
     setObjectName(QStringLiteral("CareerPage"));
     FChart->setObjectName(QStringLiteral("ZCareerChart"));
     FChart->SetMoneyFormat(
         [](qint64 money) { return CareerValueText(money, TCareerColumn::Money); });
     FTable->setObjectName(QStringLiteral("ListViewCareer"));
-    FTable->setModel(FModel);
     FTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     FTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     FTable->setWordWrap(false);
@@ -70,10 +69,9 @@ TCareerPage::TCareerPage(QWidget* parent)
     // height the page gains, up to all its rows; what it leaves goes to the chart. Each list
     // scrolls where the page is short.
     FChart->setMinimumHeight(150 * logicalDpiY() / 96);
-    auto* top = new QHBoxLayout;
-    top->addWidget(FChart, 1);
-    top->addWidget(FRecords, 0, Qt::AlignTop);
-    layout->addLayout(top, 0);
+    FTop = new QHBoxLayout;
+    FTop->addWidget(FChart, 1);
+    layout->addLayout(FTop, 0);
     layout->addWidget(FTable, 1);
     connect(FTable, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
         const int rows = FModel->rowCount();
@@ -102,14 +100,18 @@ void TCareerPage::Refresh(const TZnGameGoalrun& game) {
     const QString challenge = TChallengeWords::Setup(game.Setup());
     FChallenge->setText(challenge);
     FChallenge->setVisible(!challenge.isEmpty());
-    FRecords->ShowRecords(RecordsBook(game), challenge);
+    if (FRecords != nullptr)
+        FRecords->ShowRecords(RecordsBook(game), challenge);
 }
 
 void TCareerPage::Refresh(const TZnCareer& career) {
     FModel->Reset(career);
     FChart->SetSeasons(CareerChartSeries(career));
+    if (!career.Seasons.empty())
+        BuildSeasonParts();
     FTable->setVisible(!career.Seasons.empty());
-    FRecords->setVisible(!career.Seasons.empty());
+    if (FRecords != nullptr)
+        FRecords->setVisible(!career.Seasons.empty());
     if (career.Seasons.empty()) {
         FChart->setAccessibleDescription(TZnCareerChart::EmptyText());
         return;
@@ -131,6 +133,21 @@ void TCareerPage::Refresh(const TZnCareer& career) {
     }
     // Never taller than its seasons: a page that grows gives the rest to the chart.
     FTable->setMaximumHeight(TableContentHeight(*FTable));
+}
+
+void TCareerPage::BuildSeasonParts() {
+    // Both stay hidden, and take no room, until the first season ends: a new game's start
+    // builds neither.
+    if (FTable->model() != FModel)
+        FTable->setModel(FModel);
+    if (FRecords == nullptr) {
+        FRecords = new TRecordsBookView(this);
+        FTop->addWidget(FRecords, 0, Qt::AlignTop);
+        // Made after the window, its table stands last in the focus chain; Tab reaches it
+        // after the seasons' table, as it stands in the page.
+        if (auto* records = FRecords->findChild<QTableWidget*>())
+            setTabOrder(FTable, records);
+    }
 }
 
 int TCareerPage::ColumnWidth(TCareerColumn column, qint64 largest) const {

@@ -7,6 +7,7 @@
 #include "CareerModel.h"
 #include "ZnCareerChart.h"
 
+class QHBoxLayout;
 class QLabel;
 class QTableView;
 class TCareerModel;
@@ -42,11 +43,14 @@ protected:
 
 private:
     void Retranslate();
+    // Builds the table's columns and the records book, which only a career with seasons shows.
+    void BuildSeasonParts();
     [[nodiscard]] int ColumnWidth(TCareerColumn column, qint64 largest) const;
 
     TZnCareerChart* FChart;
     QTableView* FTable;
     TCareerModel* FModel;
-    TRecordsBookView* FRecords;
+    QHBoxLayout* FTop = nullptr; // the chart, and the records book beside it
+    TRecordsBookView* FRecords = nullptr;
     QLabel* FChallenge; // the game's code and difficulty, when it has either
 };

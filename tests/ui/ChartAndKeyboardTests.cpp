@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QTableView>
+#include <QTableWidget>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -85,13 +86,24 @@ void ChartAndKeyboardTests::CareerPageIsTheFifthAndFollowsTheSeasons() {
     auto& chart = rig.Find<TZnCareerChart>("ZCareerChart");
     QCOMPARE(chart.accessibleDescription(), TZnCareerChart::EmptyText());
     QCOMPARE(TZnCareerChart::EmptyText(), QStringLiteral("まだ終えたシーズンはありません。"));
+    // The seasons' parts are built with the first season, not at the start.
+    auto& seasons = rig.Find<QTableView>("ListViewCareer");
+    QCOMPARE(seasons.model(), nullptr);
+    QCOMPARE(rig.W().findChild<QTableWidget*>(QStringLiteral("TableRecords")), nullptr);
 
     for (int season = 0; season < 2; ++season) {
         rig.Play(30);
         rig.Button("BtnNextSeason").click();
     }
     QCOMPARE(chart.Seasons().size(), size_t{2});
-    QCOMPARE(rig.Find<QTableView>("ListViewCareer").model()->rowCount(), 2);
+    QCOMPARE(seasons.model()->rowCount(), 2);
+    // The records book, made then, shows beside the chart and Tab reaches it after the seasons.
+    auto& records = rig.Find<QTableWidget>("TableRecords");
+    QVERIFY(records.isVisible() && seasons.isVisible());
+    QWidget* next = seasons.nextInFocusChain();
+    while ((next->focusPolicy() & Qt::TabFocus) == 0)
+        next = next->nextInFocusChain();
+    QCOMPARE(next, &records);
 }
 
 void ChartAndKeyboardTests::OddsLineFollowsTheTypedAmount() {
