@@ -129,6 +129,10 @@ void TFormMain::NoteNewAchievements() {
             note += QLatin1Char(' ') + TChallengeWords::NotKept(FileReasonText(error.Reason()));
         }
     }
+    // The bar draws its message (a command's status tip, where the pointer rests) over its
+    // other texts: the newer note takes its place instead. A later message hides the note until
+    // it ends.
+    statusBar()->clearMessage();
     AchievementNote->show();
     AchievementNote->Announce(note);
     AchievementNoteTimer->start();
