@@ -6,11 +6,14 @@
 #include <QTextLayout>
 #include <QString>
 
+#include "ZnBandedStyle.h"
 #include "ZnMessageText.h"
 
 TMessageLogEdit::TMessageLogEdit(QWidget* parent) : QPlainTextEdit(parent) {
     setReadOnly(true);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Its scroll bar moves with every new line.
+    TZnBandedStyle::PaintInBands(*verticalScrollBar());
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // A new line keeps its shaped glyphs from its layout on: moving the cursor behind it and
     // painting it use them instead of shaping the text again. Only the newest line keeps them.
