@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <optional>
+#include <system_error>
 #include <thread>
 
 #include <QApplication>
@@ -71,8 +72,13 @@ int RunGoalrun(int argc, char* argv[], const std::function<void(TFormMain&)>& be
     // the start goes on without text (the settings, the single-copy check, the icon); the
     // window's first measure waits for it instead of reading it again. The database is
     // thread-safe; the framework has set the process's locale by now, and nothing changes the
-    // environment before the window has measured. Joined before the framework ends.
-    const std::jthread fontDatabase([] { QFontDatabase::families(); });
+    // environment before the window has measured. Joined before the framework ends; where no
+    // thread can be started, the window reads the database itself.
+    std::jthread fontDatabase;
+    try {
+        fontDatabase = std::jthread([] { QFontDatabase::families(); });
+    } catch (const std::system_error&) {
+    }
 
     // The language the player chose, else the desktop's, before anything is said: a second copy
     // tells why it could not hand over in the window's language. Without Qt's own translation its
