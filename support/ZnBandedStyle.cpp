@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QScrollBar>
-#include <QStyleOptionSlider>
 
 void TZnBandedStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                                         QPainter* painter, const QWidget* widget) const {

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QStyle>
 #include <QTableView>
-#include <QTableWidget>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -18,6 +17,7 @@
 #include "GameRecords.h"
 #include "RecordsBookView.h"
 #include "ReportWords.h"
+#include "ZnTabOrder.h"
 
 namespace {
 
@@ -143,10 +143,8 @@ void TCareerPage::BuildSeasonParts() {
     if (FRecords == nullptr) {
         FRecords = new TRecordsBookView(this);
         FTop->addWidget(FRecords, 0, Qt::AlignTop);
-        // Made after the window, its table stands last in the focus chain; Tab reaches it
-        // after the seasons' table, as it stands in the page.
-        if (auto* records = FRecords->findChild<QTableWidget*>())
-            setTabOrder(FTable, records);
+        // Tab reaches it after the seasons' table, as it stands in the page.
+        PlaceTabStopsAfter(FTable, *FRecords);
     }
 }
 

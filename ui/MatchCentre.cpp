@@ -23,6 +23,7 @@
 #include "ReportWords.h"
 #include "WindowWords.h"
 #include "ZnFlowLayout.h"
+#include "ZnTabOrder.h"
 #include "ZnTranslation.h"
 #include "ZnWording.h"
 
@@ -155,14 +156,7 @@ void TMatchCentre::PlaceInTabOrder() {
         before = before->previousInFocusChain();
     if (before == this || isAncestorOf(before))
         return; // the centre is a window of its own: the order is the one they were made in
-    std::vector<QWidget*> controls;
-    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
-        if (isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) != 0)
-            controls.push_back(w);
-    for (QWidget* control : controls) {
-        setTabOrder(before, control);
-        before = control;
-    }
+    PlaceTabStopsAfter(before, *this);
 }
 
 void TMatchCentre::CreateActions() {

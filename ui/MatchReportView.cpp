@@ -14,6 +14,7 @@
 #include "GamePage.h"
 #include "ReportWords.h"
 #include "WindowWords.h"
+#include "ZnTabOrder.h"
 #include "ZnTranslation.h"
 #include "ZnWording.h"
 #include "ZnWrapFrame.h"
@@ -108,7 +109,7 @@ QTableWidget& TMatchReportView::Details() {
         FDetails->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         auto* column = static_cast<QVBoxLayout*>(FRounds->parentWidget()->layout());
         column->insertWidget(column->indexOf(FRounds) + 1, FDetails);
-        setTabOrder(FRounds, FDetails);
+        PlaceTabStopsAfter(FRounds, *FDetails);
         RetranslateDetails();
     }
     return *FDetails;
