@@ -13,9 +13,10 @@ class QScrollBar;
 // keeps its own state (the control under the pointer, the one pressed).
 class TZnBandedStyle : public QProxyStyle {
 public:
-    // The rows from which a fill is shared among the threads, and the bands' height under them.
+    // The rows from which a fill is shared among the threads, and the bands' height under them:
+    // as few bands as can be, for each is a whole paint of the scroll bar.
     static constexpr int ThreadedRows = 96;
-    static constexpr int BandRows = 64;
+    static constexpr int BandRows = ThreadedRows - 1;
 
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget = nullptr) const override;

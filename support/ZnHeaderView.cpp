@@ -34,6 +34,14 @@ void TZnHeaderView::changeEvent(QEvent* event) {
     QHeaderView::changeEvent(event);
 }
 
+void TZnHeaderView::selectionChanged(const QItemSelection& selected,
+                                     const QItemSelection& deselected) {
+    // The stock header paints again every section a new selection reaches, a whole row's being
+    // the whole header; it shows the selection only when it highlights its sections.
+    if (highlightSections())
+        QHeaderView::selectionChanged(selected, deselected);
+}
+
 namespace {
 
 // A caching header with the settings of the one it replaces.

@@ -11,7 +11,7 @@
 // caption's text again whenever it sizes its sections, which a table sized to its contents does
 // after every change of a cell: a report filled anew each matchday measured the same captions
 // hundreds of times. A section with an icon or a size of its own is measured as the stock header
-// does.
+// does. Without highlighted sections, a new selection paints nothing of it again.
 class TZnHeaderView : public QHeaderView {
 public:
     using QHeaderView::QHeaderView;
@@ -22,6 +22,8 @@ public:
 protected:
     QSize sectionSizeFromContents(int logicalIndex) const override;
     void changeEvent(QEvent* event) override;
+    void selectionChanged(const QItemSelection& selected,
+                          const QItemSelection& deselected) override;
 
 private:
     // What a caption's size depends on besides the style, which drops every kept size when it

@@ -10,6 +10,7 @@
 #include <QPalette>
 
 #include "ZnHeaderView.h"
+#include "ZnRowPanelStyle.h"
 #include "ZnTextDelegate.h"
 #include "ZnToolTip.h"
 
@@ -55,6 +56,7 @@ TZnListView::TZnListView(QWidget* parent)
     : QTreeView(parent), FModel(new TZnListModel(this)),
       FDelegate(new TElidedTipDelegate(this, FPainting)) {
     UseKeptHeaderSizes(*this);
+    TZnRowPanelStyle::SkipEmptyRowPanels(*this);
     setModel(FModel);
     setItemDelegate(FDelegate);
     setRootIsDecorated(false);

@@ -14,16 +14,9 @@
 #include <QStyle>
 #include <QTextOption>
 
-namespace {
+#include "ZnRowPanelStyle.h"
 
-// Styles known to draw an item as the common style does (background, text, focus mark) and to
-// place its text in the rectangle they give for it: not a style sheet's or a proxy's, nor one a
-// platform or plugin brings, which may draw items their own way.
-bool DrawsItemsAsCommon(const QStyle& style) {
-    const char* name = style.metaObject()->className();
-    return std::strcmp(name, "QFusionStyle") == 0 || std::strcmp(name, "QWindowsStyle") == 0 ||
-           std::strcmp(name, "QCommonStyle") == 0;
-}
+namespace {
 
 // Whether the cell is one line of text and nothing else.
 bool IsOneLineOfText(const QStyleOptionViewItem& option) {

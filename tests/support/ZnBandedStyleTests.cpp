@@ -57,8 +57,8 @@ void ZnBandedStyleTests::TallScrollBarIsPaintedWithoutThePaintingThreads() {
 void ZnBandedStyleTests::BandsPaintAsTheStyleInEveryState_data() {
     QTest::addColumn<int>("height");
     QTest::addColumn<int>("value");
-    // Under a band, a band and a row, and bands that end inside the control.
-    for (const int height : {60, 95, 96, 129, 150, 400})
+    // Under a band, a band, a band and a row, two bands, and bands that end inside the control.
+    for (const int height : {60, 95, 96, 129, 150, 190, 400})
         for (const int value : {0, 17, 40})
             QTest::addRow("%d px, value %d", height, value) << height << value;
 }

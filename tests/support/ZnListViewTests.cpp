@@ -1,6 +1,7 @@
 // Column definitions and the list view built from them: display positions, the Order swap,
 // RebuildColumns with hidden and reordered definitions, sort marks, rows asked by tag; plain
-// cells painted from kept layouts exactly as the stock delegate paints them.
+// cells painted from kept layouts exactly as the stock delegate paints them; row panels skipped
+// only where the style alone paints nothing.
 
 #include <memory>
 #include <stdexcept>
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QPaintEvent>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QStandardItemModel>
 #include <QStyle>
@@ -18,6 +20,7 @@
 
 #include "ZnHeaderView.h"
 #include "ZnListView.h"
+#include "ZnRowPanelStyle.h"
 #include "ZnTextDelegate.h"
 
 namespace {
@@ -149,6 +152,8 @@ private slots:
     void CellRolesPaintAsTheStockDelegate();
     void RedrawPaintsOnlyTheChangedCells();
     void KeptCaptionSizesAreTheStockHeadersSizes();
+    void RowPanelsPaintAsTheStyleAlone_data();
+    void RowPanelsPaintAsTheStyleAlone();
 };
 
 void ZnListViewTests::NewDefinitionTakesItsIndexAsOrderAndName() {
@@ -610,6 +615,14 @@ void ZnListViewTests::RedrawPaintsOnlyTheChangedCells() {
     // What shows is what the view painted whole shows: nothing left of the old texts.
     QCOMPARE(view.screen()->grabWindow(view.winId()).toImage(), view.grab().toImage());
 
+    // A new selection paints its rows again, not the captions above them.
+    TPaintedRegion captionsPainted;
+    view.header()->viewport()->installEventFilter(&captionsPainted);
+    painted.Painted = QRegion();
+    view.SelectRow(2);
+    QTRY_VERIFY(painted.Painted.contains(cell(2, 0)));
+    QVERIFY(captionsPainted.Painted.isEmpty());
+
     // A change of rows paints everything again.
     painted.Painted = QRegion();
     view.SetRowCount(2);
@@ -674,6 +687,44 @@ void ZnListViewTests::KeptCaptionSizesAreTheStockHeadersSizes() {
         QCOMPARE(kept.sectionSizeFromContents(0), stock.sectionSizeFromContents(0));
         model.setHeaderData(0, Qt::Horizontal, QStringLiteral("順位"));
     }
+}
+
+void ZnListViewTests::RowPanelsPaintAsTheStyleAlone_data() {
+    QTest::addColumn<QString>("style");
+    QTest::addColumn<int>("selectedRow");
+    QTest::addColumn<bool>("alternate");
+    for (const char* style : {"Fusion", "Windows"}) {
+        QTest::addRow("%s, a row selected", style) << QString(style) << 1 << false;
+        QTest::addRow("%s, nothing selected", style) << QString(style) << -1 << false;
+        QTest::addRow("%s, alternate rows", style) << QString(style) << -1 << true;
+        QTest::addRow("%s, alternate rows, one selected", style) << QString(style) << 2 << true;
+    }
+}
+
+void ZnListViewTests::RowPanelsPaintAsTheStyleAlone() {
+    QFETCH(QString, style);
+    QFETCH(int, selectedRow);
+    QFETCH(bool, alternate);
+    const QString before = QApplication::style()->name();
+    const auto restore = qScopeGuard([&before] { QApplication::setStyle(before); });
+    QApplication::setStyle(style);
+    TZnListView skipping; // made under the application's style, which it takes
+    TZnListView alone;
+    QVERIFY(dynamic_cast<TZnRowPanelStyle*>(skipping.style()) != nullptr);
+    alone.setStyle(QApplication::style());
+    for (TZnListView* view : {&skipping, &alone}) {
+        FillTable(*view);
+        view->setAlternatingRowColors(alternate);
+        view->SelectRow(selectedRow);
+        view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(view));
+    }
+    // Whole and in part, where a cell outside the part painted gets no panel.
+    const TShown skipped = Shown(skipping);
+    const TShown painted = Shown(alone);
+    QCOMPARE(skipped.Image, painted.Image);
+    QCOMPARE(skipped.Painted, painted.Painted);
+    QVERIFY(DrawsItemsAsCommon(*skipping.style()));
 }
 
 QTEST_MAIN(ZnListViewTests)
