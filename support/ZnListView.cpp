@@ -60,6 +60,9 @@ TZnListView::TZnListView(QWidget* parent)
     setModel(FModel);
     setItemDelegate(FDelegate);
     setRootIsDecorated(false);
+    // Rows without a parent or children take no indentation, and with none the view does not
+    // look for branches to draw beside each row.
+    setIndentation(0);
     setItemsExpandable(false);
     setUniformRowHeights(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
