@@ -25,13 +25,12 @@ int CellMargin(const QWidget& view) {
 // if it has one, anywhere else.
 class TElidedTipDelegate : public TZnTextDelegate {
 public:
-    TElidedTipDelegate(QObject* parent, const QRegion& painting)
-        : TZnTextDelegate(parent), Painting(painting) {}
+    using TZnTextDelegate::TZnTextDelegate;
     // A cell outside the region being painted would leave no pixel: a row with one changed cell
     // is drawn whole, its other cells are skipped here.
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
-        if (Painting.isEmpty() || Painting.intersects(option.rect))
+        if (painter == nullptr || !OutsideThePaint(*painter, option.rect))
             TZnTextDelegate::paint(painter, option, index);
     }
     bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
@@ -45,16 +44,12 @@ public:
         const bool cut = option.fontMetrics.horizontalAdvance(text) > room;
         return AnswerToolTip(event, view, cut ? text : view->toolTip());
     }
-
-private:
-    const QRegion& Painting; // the view's paint event's region while it paints, else empty
 };
 
 } // namespace
 
 TZnListView::TZnListView(QWidget* parent)
-    : QTreeView(parent), FModel(new TZnListModel(this)),
-      FDelegate(new TElidedTipDelegate(this, FPainting)) {
+    : QTreeView(parent), FModel(new TZnListModel(this)), FDelegate(new TElidedTipDelegate(this)) {
     UseKeptHeaderSizes(*this);
     TZnRowPanelStyle::SkipEmptyRowPanels(*this);
     setModel(FModel);
@@ -206,9 +201,7 @@ void TZnListView::resizeEvent(QResizeEvent* event) {
 }
 
 void TZnListView::paintEvent(QPaintEvent* event) {
-    FPainting = event->region();
     QTreeView::paintEvent(event);
-    FPainting = QRegion();
     // Once the list has been painted, a cell painted again mostly shows a text the list has
     // shown before: it is kept as a picture from its first paint on.
     FDelegate->KeepPicturesAtFirstPaint(true);

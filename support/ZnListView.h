@@ -5,7 +5,6 @@
 #include <utility>
 #include <vector>
 
-#include <QRegion>
 #include <QString>
 #include <QStringList>
 #include <QTreeView>
@@ -89,7 +88,6 @@ private:
     std::function<TColumnFit(int32_t tag)> FitOf;
     std::vector<int> FittedWidths; // by column position; empty until FitColumns
     bool Stretching = false;
-    QRegion FPainting; // the region of the paint event under way
 
     TZnListModel* FModel;       // owned by the view (Qt parent)
     TZnTextDelegate* FDelegate; // likewise

@@ -16,19 +16,22 @@ bool IsCommonKind(const QStyle& style) {
            std::strcmp(name, "QCommonStyle") == 0;
 }
 
-// Whether none of `rect` (the painter's coordinates) lies in the part of the device being painted.
+} // namespace
+
 bool OutsideThePaint(const QPainter& painter, const QRect& rect) {
     const QPaintEngine* engine = painter.paintEngine();
     if (engine == nullptr)
         return false;
     const QRegion painting = engine->systemClip();
     const QTransform& transform = painter.deviceTransform();
-    if (painting.isEmpty() || transform.type() > QTransform::TxTranslate)
+    // At whole pixels only, where the rectangle's edges are the device's.
+    const auto dx = static_cast<int>(transform.dx());
+    const auto dy = static_cast<int>(transform.dy());
+    if (painting.isEmpty() || transform.type() > QTransform::TxTranslate || dx != transform.dx() ||
+        dy != transform.dy())
         return false;
-    return !painting.intersects(transform.mapRect(QRectF(rect)).toAlignedRect());
+    return !painting.intersects(rect.translated(dx, dy));
 }
-
-} // namespace
 
 TZnRowPanelStyle::TZnRowPanelStyle(const QString& key)
     : QProxyStyle(key), Common(IsCommonKind(*baseStyle())) {}

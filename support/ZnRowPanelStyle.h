@@ -2,6 +2,8 @@
 
 #include <QProxyStyle>
 
+class QPainter;
+class QRect;
 class QTreeView;
 
 // The application's style for a list, less the row panels that paint nothing. The stock tree view
@@ -31,3 +33,7 @@ private:
 // style sheet's or another proxy's, nor one a platform or plugin brings, which may draw items
 // their own way.
 bool DrawsItemsAsCommon(const QStyle& style);
+
+// Whether no part of `rect` (the painter's coordinates) lies in the part of the device being
+// painted (a widget's paint event's region): what is painted there leaves no pixel.
+bool OutsideThePaint(const QPainter& painter, const QRect& rect);
