@@ -66,6 +66,6 @@ void TZnRowPanelStyle::SkipEmptyRowPanels(QTreeView& view) {
 
 bool DrawsItemsAsCommon(const QStyle& style) {
     if (const auto* rows = dynamic_cast<const TZnRowPanelStyle*>(&style))
-        return IsCommonKind(*rows->baseStyle());
+        return rows->ItemsAsCommon();
     return IsCommonKind(style);
 }

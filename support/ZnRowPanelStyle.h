@@ -22,6 +22,9 @@ public:
     // copy of it for each kind of style, which lives as long as the application.
     static void SkipEmptyRowPanels(QTreeView& view);
 
+    // Whether the style under this one draws items as the common style does.
+    bool ItemsAsCommon() const { return Common; }
+
 private:
     explicit TZnRowPanelStyle(const QString& key);
 
