@@ -8,9 +8,11 @@
 #include <ostream>
 #include <string_view>
 
+#include "CliGames.h"
 #include "CliInput.h"
 #include "CliRecords.h"
 #include "CliState.h"
+#include "GameLibrary.h"
 #include "GameOdds.h"
 #include "GamePrice.h"
 #include "GameSaveData.h"
@@ -43,9 +45,9 @@ bool IsUsablePath(std::string_view text) {
 }
 
 // The commands that take no argument; given one, they refuse it rather than ignore it.
-constexpr std::array<std::string_view, 14> NoArgumentCommands = {
-    "new",    "box",   "next",    "clear",  "log",     "table", "club",
-    "prizes", "state", "history", "review", "records", "help",  "achievements"};
+constexpr std::array<std::string_view, 15> NoArgumentCommands = {
+    "new",   "box",     "next",   "clear",   "log",  "table",        "club", "prizes",
+    "state", "history", "review", "records", "help", "achievements", "games"};
 
 // What odds and invest say of a box text the strengthening command refuses.
 constexpr const char* RefusedAmount = "not an amount within the coach's funds: ";
@@ -142,6 +144,8 @@ bool TZnCliDriver::Execute(std::string_view line, std::ostream& out, std::ostrea
         PrintRecords(Game, out);
     } else if (command == "achievements") {
         PrintAchievements(out);
+    } else if (command == "games") {
+        PrintGames(TZnGameLibrary(GamesFolder), out);
     } else if (command == "help") {
         PrintHelp(out, FWording);
     } else {
@@ -328,6 +332,7 @@ void TZnCliDriver::PrintHelp(std::ostream& out, const TZnWording& wording) {
         "  review         the current season so far, one key=value a line\n"
         "  records        the records book of the completed seasons, key=value\n"
         "  achievements   what this game has earned: id, season, matchday a line\n"
+        "  games          the player's kept games, the one played last first\n"
         "  help           this list\n"
         "  quit           end (as does the end of input, Ctrl+D)\n",
         {wording.AmountUnit});

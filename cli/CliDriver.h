@@ -44,6 +44,9 @@ public:
     // True for commands after which a person at the terminal wants to see the log and the club.
     static bool IsGameCommand(std::string_view line);
 
+    // Where `games` looks for the player's kept games (GameLibrary.h); empty: none.
+    std::string GamesFolder;
+
     TZnCliLog& Log() { return FLog; }
     const TZnWording& Wording() const { return FWording; }
     const std::string& BoxText() const { return FBoxText; }

@@ -11,6 +11,7 @@
 #include <string>
 #include <unistd.h>
 
+#include <QFile>
 #include <QLocale>
 #include <QString>
 
@@ -21,6 +22,7 @@
 #include "ZnCatalog.h"
 #include "ZnFileName.h"
 #include "ZnTeamNames.h"
+#include "ZnUserFolders.h"
 
 namespace {
 
@@ -176,9 +178,12 @@ int Run(int argc, char** argv) {
         return Usage("--seed and --code cannot be given together");
     TZnGameGoalrun game(seeded ? KeepSeedSource() : ClockSeedSource());
     game.Random.Seed = seeded ? seed : ClockSeedSource()(0);
+    if (seeded)
+        game.GameIdSource = SeededGameIdSource(seed);
     if (!names.empty())
         game.TeamNames = ReadTeamNameFile(DecodeFileName(names));
     TZnCliDriver driver(game, *wording, setup);
+    driver.GamesFolder = QFile::encodeName(GamesFolder()).toStdString();
     const bool person = ::isatty(STDIN_FILENO) != 0;
     driver.Log().KeepFresh = person;
     game.NewGame(setup);
@@ -220,6 +225,9 @@ int Run(int argc, char** argv) {
         }
         if (person && TZnCliDriver::IsGameCommand(line))
             ShowFresh(driver);
+        // Each answer whole before the next command is read: a script that writes a command
+        // to a pipe it keeps open reads the answer, never waits on a full buffer.
+        std::cout.flush();
         if (!std::cout) // the output is lost: the commands after it would be played unseen
             break;
     }

@@ -5,6 +5,7 @@
 
 #include "GameLeague.h"
 #include "GameMatchRecord.h"
+#include "GameOdds.h"
 #include "ZnMatchesConsts.h"
 
 namespace {
@@ -18,6 +19,102 @@ constexpr double GiantKillingChance = 0.05;
 constexpr int32_t FrugalMatches = 10;
 constexpr int32_t TitleSeasons = 5;
 constexpr int32_t HundredthSeason = 99; // 0-based
+
+// A feat earned on a matchday it cannot be earned on.
+bool OffTheCalendar(const TZnAchievement& a) {
+    using enum TZnAchievementId;
+    switch (a.Id) {
+    case FirstWin:
+    case GiantKilling:
+        return false;
+    case TenInARow:
+        return a.Matchday < RunForTen;
+    case UnbeatenSeason:
+    case Title:
+    case FrugalTitle:
+        return a.Matchday != MatchdayCount;
+    case TitleInFive:
+        return a.Matchday != MatchdayCount || a.Season >= TitleSeasons;
+    case HundredSeasons:
+        return a.Matchday != MatchdayCount || a.Season != HundredthSeason;
+    }
+    return true;
+}
+
+// A feat the record of its completed season denies.
+bool DeniedBySeason(TZnAchievementId id, const TZnSeasonRecord& r) {
+    using enum TZnAchievementId;
+    switch (id) {
+    case FirstWin:
+    case GiantKilling:
+        return r.Wins == 0;
+    case TenInARow:
+        return r.Wins < RunForTen;
+    case UnbeatenSeason:
+        return r.Losses != 0;
+    case Title:
+    case TitleInFive:
+    case FrugalTitle:
+        return r.Rank != 0;
+    case HundredSeasons:
+        return false;
+    }
+    return true;
+}
+
+// A feat of the current season its results deny: the image holds every score, the season log
+// the player's fixtures as recorded.
+bool DeniedByImage(const TZnAchievement& a, const TZnLeague& image, const TZnSeasonLog& log) {
+    const int32_t me = image.MyClub().ClubId;
+    const auto won = [&](int32_t matchday) {
+        return matchday >= 1 &&
+               image.Schedule().Matchdays(matchday - 1).Matches(0).ResultFor(me) == mrWin;
+    };
+    const auto& mine = log.Mine;
+    const TZnPlayerMatchRecord& kickOff = mine.at(static_cast<size_t>(a.Matchday - 1));
+    using enum TZnAchievementId;
+    switch (a.Id) {
+    case FirstWin:
+        for (int32_t d = 1; d < a.Matchday; ++d)
+            if (won(d))
+                return true;
+        return !won(a.Matchday);
+    case TenInARow:
+        for (int32_t d = a.Matchday - RunForTen + 1; d <= a.Matchday; ++d)
+            if (!won(d))
+                return true;
+        return won(a.Matchday - RunForTen);
+    case GiantKilling: {
+        if (!won(a.Matchday))
+            return true;
+        if (!kickOff.Recorded)
+            return false;
+        // The win chance the matchday's report gives (GameMatchRecord.h), from the player's side.
+        const TZnMatch& match = image.Schedule().Matchdays(a.Matchday - 1).Matches(0);
+        const double chance =
+            match.HomeId == me ? MatchOdds(kickOff.MyAttack, kickOff.MyDefense, kickOff.OppAttack,
+                                           kickOff.OppDefense)
+                                     .Win
+                               : MatchOdds(kickOff.OppAttack, kickOff.OppDefense, kickOff.MyAttack,
+                                           kickOff.MyDefense)
+                                     .Loss;
+        return chance >= GiantKillingChance;
+    }
+    case UnbeatenSeason:
+        return image.MyClub().Losses != 0;
+    case Title:
+    case TitleInFive:
+        return image.MyClub().Rank != 0;
+    case FrugalTitle:
+        return image.MyClub().Rank != 0 ||
+               (std::all_of(mine.begin(), mine.end(), [](const auto& m) { return m.Recorded; }) &&
+                std::count_if(mine.begin(), mine.end(),
+                              [](const auto& m) { return m.BuildUp > 0; }) > FrugalMatches);
+    case HundredSeasons:
+        return false;
+    }
+    return true;
+}
 
 } // namespace
 
@@ -135,6 +232,35 @@ bool PlausibleAchievements(std::span<const TZnAchievement> earned, int32_t seaso
             (i > 0 && key(earned[i - 1]) >= key(a)))
             return false;
         seen[id] = true;
+    }
+    return true;
+}
+
+bool AchievementsAgree(std::span<const TZnAchievement> earned, const TZnLeague& image,
+                       const TZnCareer& career, const TZnSeasonLog& log) {
+    const auto& seasons = career.Seasons;
+    const auto recordOf = [&](int32_t season) -> const TZnSeasonRecord* {
+        const auto at = std::lower_bound(
+            seasons.begin(), seasons.end(), season,
+            [](const TZnSeasonRecord& r, int32_t s) { return r.Season < s; });
+        return at != seasons.end() && at->Season == season ? &*at : nullptr;
+    };
+    using enum TZnAchievementId;
+    for (const TZnAchievement& a : earned) {
+        const TZnSeasonRecord* record = recordOf(a.Season);
+        // The title is earned with the first title, and with it every title of a kind.
+        const bool titleKind = a.Id == TitleInFive || a.Id == FrugalTitle;
+        const bool titleBefore = std::any_of(earned.begin(), earned.end(), [&](const auto& t) {
+            return t.Id == Title && std::tuple(t.Season, t.Matchday) <= std::tuple(a.Season, a.Matchday);
+        });
+        const bool winsBefore =
+            a.Id == FirstWin && std::any_of(seasons.begin(), seasons.end(), [&](const auto& r) {
+                return r.Season < a.Season && r.Wins > 0;
+            });
+        if (OffTheCalendar(a) || (titleKind && !titleBefore) || winsBefore ||
+            (record != nullptr && DeniedBySeason(a.Id, *record)) ||
+            (a.Season == image.Season && DeniedByImage(a, image, log)))
+            return false;
     }
     return true;
 }

@@ -12,7 +12,9 @@
 #include <string_view>
 #include <vector>
 
+class TZnCareer;
 class TZnLeague;
+struct TZnSeasonLog;
 
 // In the order listed: achievements earned on one matchday stand in this order.
 enum class TZnAchievementId : uint8_t {
@@ -76,3 +78,17 @@ size_t EarnAchievements(const TZnMatchdayFacts& facts, std::vector<TZnAchievemen
 // in the order earned with ties in the listed order.
 bool PlausibleAchievements(std::span<const TZnAchievement> earned, int32_t season,
                            int32_t matchday);
+
+// True unless the records of a game contradict a list PlausibleAchievements accepts: a feat
+// earned on a matchday it cannot be (ten in a row before the tenth, the end of a season before
+// the 30th, a title in five after the fifth season, the hundredth season at another), a title of
+// a kind before the title itself, or one the results deny. `image` is the league the save image
+// holds (the current season's results, the player's club at its end), `career` and `log` the
+// records read with it: a completed season's record denies a title at another rank, an unbeaten
+// season with a loss, a win or ten in a row with too few wins, and a season with wins before it
+// denies the game's first win; the current season's results deny a first win, ten in a row or
+// a giant killing on another matchday, and its recorded fixtures a giant killing at odds of 5%
+// or more and a frugal title with more investments. What the records do not tell (a season the
+// career does not hold, a fixture not recorded) is left standing.
+bool AchievementsAgree(std::span<const TZnAchievement> earned, const TZnLeague& image,
+                       const TZnCareer& career, const TZnSeasonLog& log);

@@ -6,11 +6,18 @@
 //
 //   <id> <date YYYY-MM-DD> <season, counted from 1> <difficulty: normal or hard> <code or ->
 //
-// The file follows the save files' rules: read without blocking, only a regular file, at most
-// AchievementsFileMaxSize bytes; written whole or not at all (WriteFileAtomically). A line that
-// is not such a line is skipped, and a file too large is not read at all: a damaged file costs
-// what it holds, never the game.
+// A line may end in LF or CR LF (a file saved by an editor of another system); the game writes LF.
+//
+// The file follows the save files' rules: read without blocking, only a regular file, at most its
+// first AchievementsFileMaxSize bytes; written whole or not at all (WriteFileAtomically). A line
+// that is not such a line is skipped, and so is the rest of a file too large, cut where the bound
+// falls: a damaged file costs what is damaged, never the good lines before it, nor the game.
+//
+// Several copies of the game (one a display) may earn at the same moment. A writer takes an
+// exclusive flock on "<file>.lock" beside the file, reads the file again under it and adds its
+// lines to what it finds, so no copy's line is ever written over by another's.
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -21,7 +28,17 @@
 #include "GameChallenge.h"
 #include "GameSaveData.h"
 
+// The longest line the game writes: the longest id, a date, the season 2147483648, "normal" and a
+// code, with four tabs and a CR LF, as an editor may have turned the LF into.
+inline constexpr size_t AchievementLineMaxSize =
+    15 + 1 + 10 + 1 + 10 + 1 + 6 + 1 + ChallengeCodeLength + 2;
+// Every file the game writes, each id once, is read whole, with room to spare for lines an
+// editor or another tool put around them.
 inline constexpr size_t AchievementsFileMaxSize = 16 * 1024;
+static_assert(AchievementsFileMaxSize >= 16 * AchievementCount * AchievementLineMaxSize);
+// How long a writer waits for another copy that holds the lock: that copy holds it only to read
+// and write a file of a few hundred bytes.
+inline constexpr std::chrono::milliseconds AchievementsLockWait{3000};
 
 struct TZnEarnedAchievement {
     TZnAchievementId Id = TZnAchievementId::FirstWin;
@@ -54,8 +71,11 @@ std::vector<uint8_t> AchievementsBytes(std::span<const TZnEarnedAchievement> ear
 TZnAchievementsFile ReadAchievementsFile(const std::string& path);
 
 // Adds to the file at `path` the achievements of `earned` it does not hold yet and writes it
-// when that adds any; a damaged file is written anew with what could be read of it, a refused
-// one never. Returns those added. Throws EZnSaveError when the file is refused or cannot be
-// written (a folder or a FIFO in its place included); the file is then as it was.
-std::vector<TZnEarnedAchievement> RecordAchievements(const std::string& path,
-                                                     std::span<const TZnEarnedAchievement> earned);
+// when that adds any; a damaged file is written anew with every line that could be read of it, a
+// refused one never. The file is read and written under the lock "<path>.lock", waited for at
+// most `lockWait` (one try when zero). Returns those added. Throws EZnSaveError when the file is
+// refused or cannot be written (a folder or a FIFO in its place included), or the lock is not a
+// regular file or stays held by another copy; the file is then as it was.
+std::vector<TZnEarnedAchievement>
+RecordAchievements(const std::string& path, std::span<const TZnEarnedAchievement> earned,
+                   std::chrono::milliseconds lockWait = AchievementsLockWait);

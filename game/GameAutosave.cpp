@@ -33,6 +33,12 @@ void MakeFolder(const std::string& folder, mode_t mode) {
         ThrowSaveError("cannot make the folder", folder);
 }
 
+// Whether a regular file, not a link to one, stands at `path`.
+bool RegularFile(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 } // namespace
 
 TZnAutosaveFolder::TZnAutosaveFolder(std::string folder) : FFolder(std::move(folder)) {
@@ -68,7 +74,7 @@ void TZnAutosaveFolder::Prepare() const {
 
 std::vector<std::string> TZnAutosaveFolder::Existing() const {
     std::vector<std::string> paths;
-    if (Taken(StagedPath()))
+    if (RegularFile(StagedPath()))
         paths.push_back(StagedPath());
     for (int n = 1; n <= Count; ++n)
         if (Taken(Path(n)))
@@ -94,9 +100,14 @@ void TZnAutosaveFolder::Rotate() const {
 
 void TZnAutosaveFolder::Write(std::span<const uint8_t> bytes) const {
     Prepare();
-    // Only a rotation cut short leaves a staged file: it is newer than autosave 1.
-    if (Taken(StagedPath()))
+    // Only a rotation cut short leaves a staged file: it is newer than autosave 1. Anything else
+    // in its place (a FIFO, a link, a folder) was never written by a rotation: it goes, unopened,
+    // and costs no autosave.
+    if (RegularFile(StagedPath()))
         Rotate();
+    else if (Taken(StagedPath()) && ::unlink(StagedPath().c_str()) != 0 &&
+             ::rmdir(StagedPath().c_str()) != 0)
+        ThrowSaveError("cannot remove", StagedPath());
     WriteFileAtomically(StagedPath(), bytes, TZnFolderSync::Later);
     Rotate();
 }

@@ -34,10 +34,12 @@ public:
     // is closed to them. Throws EZnSaveError naming the folder and the reason; nothing outside
     // the folder is touched, and a link, a FIFO or a device in its place is never opened.
     void Prepare() const;
-    // The autosaves that exist, newest first: the staged one, then 1 to Count.
+    // The autosaves that exist, newest first: the staged one (only a regular file), then 1 to
+    // Count.
     [[nodiscard]] std::vector<std::string> Existing() const;
     // Prepares the folder and keeps `bytes` as autosave 1, moving the older ones down and
-    // dropping the oldest when all are taken. A staged autosave left by a kill is moved in first.
+    // dropping the oldest when all are taken. A staged autosave left by a kill is moved in first;
+    // anything but a regular file in its place is removed unopened.
     // Throws EZnSaveError; after a failed write every autosave is as it was.
     void Write(std::span<const uint8_t> bytes) const;
 

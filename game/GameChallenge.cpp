@@ -39,6 +39,29 @@ bool IsAsciiSpace(char c) {
     return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
+// The bytes of the UTF-8 character `text` begins with; 1 for a byte that begins none, which then
+// counts as one character of its own.
+size_t CharacterSize(std::string_view text) {
+    const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned lead = byte(0);
+    const size_t size = lead >= 0xC2 && lead <= 0xDF   ? 2
+                        : lead >= 0xE0 && lead <= 0xEF ? 3
+                        : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                       : 1;
+    if (size == 1 || text.size() < size)
+        return 1;
+    // No overlong form, surrogate or value beyond U+10FFFF.
+    const unsigned second = byte(1);
+    const unsigned low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+    const unsigned high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+    if (second < low || second > high)
+        return 1;
+    for (size_t i = 2; i < size; ++i)
+        if ((byte(i) & 0xC0) != 0x80)
+            return 1;
+    return size;
+}
+
 } // namespace
 
 TZnChallengeCode TZnChallengeCode::Parse(std::string_view text) {
@@ -48,16 +71,23 @@ TZnChallengeCode TZnChallengeCode::Parse(std::string_view text) {
         text.remove_suffix(1);
     const std::string rule = "a challenge code is " + std::to_string(ChallengeCodeLength) +
                              " characters of " + std::string(ChallengeAlphabet);
-    if (text.size() != ChallengeCodeLength)
-        throw EZnChallengeCode(rule + ", not " + std::to_string(text.size()));
+    // Counted as the player sees them: "SAKURA2Ö" is eight characters, one of them wrong.
+    size_t characters = 0;
+    for (size_t at = 0; at < text.size(); at += CharacterSize(text.substr(at)))
+        ++characters;
+    if (characters != ChallengeCodeLength)
+        throw EZnChallengeCode(rule + ", not " + std::to_string(characters));
     uint64_t value = 0;
-    for (char c : text) {
+    for (size_t at = 0; at < text.size(); ++at) {
+        const char c = text[at];
         const char upper = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
         const size_t digit = ChallengeAlphabet.find(upper);
         if (digit == std::string_view::npos) {
             const auto byte = static_cast<unsigned char>(c);
-            const std::string shown = byte >= 0x21 && byte < 0x7F ? std::string("'") + c + "'"
-                                                                  : "byte " + std::to_string(byte);
+            const size_t size = CharacterSize(text.substr(at));
+            const std::string shown = size > 1 || (byte >= 0x21 && byte < 0x7F)
+                                          ? "'" + std::string(text.substr(at, size)) + "'"
+                                          : "byte " + std::to_string(byte);
             throw EZnChallengeCode(rule + " (0, 1, I, L and O are never used), not " + shown);
         }
         value = value * Base + digit;

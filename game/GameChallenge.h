@@ -28,7 +28,8 @@ public:
 class TZnChallengeCode {
 public:
     // Reads a code: ASCII white space around it ignored, letters in either case. Throws
-    // EZnChallengeCode for anything else (another length, a character outside the alphabet).
+    // EZnChallengeCode for anything else (another length, counted in UTF-8 characters, or a
+    // character outside the alphabet, which the message shows).
     static TZnChallengeCode Parse(std::string_view text);
     // The code of the number `value` (taken modulo 31^8).
     static TZnChallengeCode FromValue(uint64_t value);

@@ -52,6 +52,7 @@ void TZnGameGoalrun::NewGame(const TZnGameSetup& setup) {
     if (setup.Code)
         Random.Seed = setup.Code->MatchdaySeed(0, 0);
     FForeignSections.clear();
+    Identity = GameIdSource();
     SeasonLog.Start(Coach().Money, Coach().Level());
     FUnsavedProgress = false;
     FMessageLog->Clear();
@@ -123,6 +124,7 @@ void TZnGameGoalrun::RecordMatchday(TZnPlayerMatchRecord kickOff) {
 
 void TZnGameGoalrun::MarkProgress() {
     FUnsavedProgress = true;
+    Progress = Progress < INT64_MAX ? Progress + 1 : Progress;
     // Sections of a later release that are not safe to copy would no longer agree with the game.
     std::erase_if(FForeignSections, [](const TZnSection& s) { return !s.SafeToCopy(); });
 }
@@ -220,7 +222,7 @@ void TZnGameGoalrun::SaveToStream(TZnWriteStream& stream) const {
     WriteRecords(stream, *this, FForeignSections);
 }
 
-void TZnGameGoalrun::LoadFromStream(std::span<const uint8_t> data) {
+void TZnGameGoalrun::LoadFromStream(std::span<const uint8_t> data, TZnImageCheck imageCheck) {
     TZnReadStream stream(data);
     TZnLeague loaded;
     int32_t myClubId = 0;
@@ -242,7 +244,10 @@ void TZnGameGoalrun::LoadFromStream(std::span<const uint8_t> data) {
     }
     ValidateSaveState(loaded, myClubId);
     loaded.LinkCoach(loaded.Clubs().ClubById(myClubId));
-    TZnRecords records = ReadRecords(data.subspan(stream.Position()), loaded);
+    TZnRecords records =
+        ReadRecords(data.subspan(stream.Position()), loaded, data.first(stream.Position()));
+    if (records.ImageChanged && imageCheck == TZnImageCheck::Required)
+        throw EZnLoadError("the game disagrees with its check", TZnFileErrorReason::Damaged);
 
     // Accepted: take the new state; nothing below can fail.
     loaded.Clubs().NameList = &TeamNames;
@@ -253,18 +258,29 @@ void TZnGameGoalrun::LoadFromStream(std::span<const uint8_t> data) {
     loaded.SeasonLog = records.SeasonLog;
     loaded.SetSetup(records.Setup);
     loaded.Achievements = std::move(records.Achievements);
+    if (records.Game) {
+        loaded.Identity = records.Game->Id;
+        loaded.Progress = records.Game->Progress;
+    }
     if (!records.AchievementsRead && AchievementsCount(records.Setup.Difficulty))
         loaded.Achievements = AchievementsFromRecords(loaded);
     TZnLeague::operator=(std::move(loaded));
     FForeignSections = std::move(records.Foreign);
     FUnsavedProgress = false;
     FMessageLog->Clear();
-    if (records.Lost.empty())
-        return;
+    if (records.ImageChanged)
+        AddMessage({TZnMessageId::ImageChanged});
+    if (records.WrongCount)
+        AddMessage({TZnMessageId::RecordsCountWrong,
+                    {(*records.WrongCount)[0], (*records.WrongCount)[1]}});
     int64_t lost = 0;
     for (const TZnRecordKind kind : records.Lost)
         lost |= int64_t{1} << static_cast<int>(kind);
-    AddMessage({TZnMessageId::RecordsDamaged, {lost}});
+    // Records are never lost without a word: what broke off with the frame cannot be named.
+    if (records.Broken)
+        AddMessage({TZnMessageId::RecordsBroken, {lost}});
+    else if (lost != 0)
+        AddMessage({TZnMessageId::RecordsDamaged, {lost}});
 }
 
 void TZnGameGoalrun::SaveToFile(const std::string& path) {
@@ -274,8 +290,8 @@ void TZnGameGoalrun::SaveToFile(const std::string& path) {
     FUnsavedProgress = false;
 }
 
-void TZnGameGoalrun::LoadFromFile(const std::string& path) {
-    LoadFromStream(ReadSaveFile(path));
+void TZnGameGoalrun::LoadFromFile(const std::string& path, TZnImageCheck imageCheck) {
+    LoadFromStream(ReadSaveFile(path), imageCheck);
 }
 
 int32_t ParseBuildUpAmount(std::string_view text) {

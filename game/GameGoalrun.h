@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "GameLeague.h"
+#include "GameIdentity.h"
 #include "GameMessage.h"
 #include "GameSaveFrame.h"
 #include "ZnRandom.h"
@@ -30,6 +31,8 @@ public:
 
     std::vector<std::string> TeamNames; // club names (UTF-8), one per line of the name file
     TZnRandom Random;
+    // Gives each new game its identity; tests and `goalrun-cli --seed` set a seeded one.
+    TZnGameIdSource GameIdSource = RandomGameIdSource();
 
     // Where messages go; not owned. Null sets a log that drops every message.
     void SetMessageLog(TZnMessageLog* log);
@@ -65,13 +68,17 @@ public:
     // Replaces the game with a save image and the records that may follow it. Reads into a
     // separate state and swaps it in only when the whole image is accepted; throws EZnLoadError
     // otherwise, leaving the game unchanged. An accepted load clears the log; records that cannot
-    // be read are left out, and one log line names the kinds lost.
-    void LoadFromStream(std::span<const uint8_t> data);
+    // be read are left out, and one log line names the kinds lost. A file whose image disagrees
+    // with the check it carries loads without any of its records, and the log says so; with
+    // `imageCheck` Required it is refused instead (EZnLoadError, Damaged), as an autosave is.
+    enum class TZnImageCheck { Lenient, Required };
+    void LoadFromStream(std::span<const uint8_t> data,
+                        TZnImageCheck imageCheck = TZnImageCheck::Lenient);
     // Writes the save image with WriteFileAtomically: an existing file is replaced whole or not at
     // all, never damaged. Throws EZnSaveError; a successful save ends UnsavedProgress.
     void SaveToFile(const std::string& path);
     // Throws EZnLoadError when the file cannot be read or is refused.
-    void LoadFromFile(const std::string& path);
+    void LoadFromFile(const std::string& path, TZnImageCheck imageCheck = TZnImageCheck::Lenient);
 
 private:
     // Notes a change of the game since the last load or save.

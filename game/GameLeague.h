@@ -7,12 +7,14 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "GameAchievements.h"
 #include "GameCareer.h"
 #include "GameChallenge.h"
+#include "GameIdentity.h"
 #include "GameMatchRecord.h"
 #include "ZnClubList.h"
 #include "ZnCoach.h"
@@ -46,6 +48,10 @@ public:
     TZnSeasonLog SeasonLog; // the rounds and the player's fixtures of the current season
     // What this game has earned, in the order earned; never anything at 易しい.
     std::vector<TZnAchievement> Achievements;
+    // Who the game is (GameIdentity.h): given when it begins and carried by its saves; none for
+    // a game loaded from a file without one.
+    std::optional<TZnGameId> Identity;
+    int64_t Progress = 0; // the changes made since the game began: matchdays, investments, seasons
 
     // The code and difficulty the game was started with (a loaded game's from its file).
     const TZnGameSetup& Setup() const { return FSetup; }

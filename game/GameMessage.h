@@ -27,6 +27,11 @@ enum class TZnMessageId : int32_t {
     BuildUpShort,     // the funds do not reach the amount
     BuildUpInvested,  // [0] the amount invested, 万円
     RecordsDamaged,   // [0] bit k set when records of TZnRecordKind k could not be read
+    ImageChanged,     // the image disagrees with its check: the records were left out
+    // [0] as RecordsDamaged, the kinds that can be named: the records break off part-way, and
+    // whatever stood after the break was lost too
+    RecordsBroken,
+    RecordsCountWrong, // [0] the count of sections the records give, [1] the sections found
     Count
 };
 

@@ -55,23 +55,46 @@ void ReadFirstVersion(TZnReadStream& stream, std::span<const uint8_t> bytes, int
         throw EZnReadError("the checksum of the records");
 }
 
-void ReadSections(TZnReadStream& stream, std::span<const uint8_t> bytes, int32_t count,
-                  TZnFrame& frame) {
-    for (int32_t i = 0; i < count; ++i) {
+// Sections to the end of the bytes (GameSaveFrame.h). The tag of a damaged section names its kind
+// only where a section surely begins: at the start, after an intact section, or after damaged
+// ones whose lengths what follows bears out (an intact section, or the end of the bytes).
+void ReadSections(TZnReadStream& stream, std::span<const uint8_t> bytes, TZnFrame& frame) {
+    std::vector<TZnTag> unsure; // damaged since the last intact section, the first one believed
+    const auto confirm = [&] {
+        frame.Damaged.insert(frame.Damaged.end(), unsure.begin(), unsure.end());
+        frame.Found += unsure.size();
+        unsure.clear();
+    };
+    while (stream.Position() < bytes.size()) {
         const size_t start = stream.Position();
         TZnSection section;
-        section.Tag = ReadTag(stream);
-        const int32_t length = stream.ReadInt32();
-        section.Version = stream.ReadInt32();
-        const auto body = ReadBody(stream, length);
-        const size_t end = stream.Position();
-        if (static_cast<uint32_t>(stream.ReadInt32()) != Crc32(bytes.subspan(start, end - start))) {
-            frame.Damaged.push_back(section.Tag);
-            continue;
+        bool tagRead = false;
+        try {
+            section.Tag = ReadTag(stream);
+            tagRead = true;
+            const int32_t length = stream.ReadInt32();
+            section.Version = stream.ReadInt32();
+            const auto body = ReadBody(stream, length);
+            const size_t end = stream.Position();
+            if (static_cast<uint32_t>(stream.ReadInt32()) !=
+                Crc32(bytes.subspan(start, end - start))) {
+                unsure.push_back(section.Tag);
+                continue;
+            }
+            section.Body.assign(body.begin(), body.end());
+        } catch (const EZnReadError&) {
+            frame.Broken = true;
+            if (!unsure.empty() || tagRead)
+                frame.Damaged.push_back(unsure.empty() ? section.Tag : unsure.front());
+            frame.Found += unsure.empty() ? 0 : 1;
+            return;
         }
-        section.Body.assign(body.begin(), body.end());
+        confirm();
         frame.Sections.push_back(std::move(section));
+        ++frame.Found;
     }
+    // Damaged sections that end with the bytes had their lengths right.
+    confirm();
 }
 
 } // namespace
@@ -87,14 +110,23 @@ TZnFrame ReadFrame(std::span<const uint8_t> bytes) {
         TZnReadStream stream(bytes);
         stream.ReadBytes(FrameMagic.size());
         const int32_t version = stream.ReadInt32();
-        const int32_t count = stream.ReadInt32();
+        frame.Count = stream.ReadInt32();
         if (version == FirstFrameVersion) {
             // Nothing of a first frame counts before its checksum is right.
             TZnFrame first;
-            ReadFirstVersion(stream, bytes, count, first);
+            ReadFirstVersion(stream, bytes, frame.Count, first);
+            first.Count = frame.Count;
+            first.Found = first.Sections.size();
             frame = std::move(first);
         } else if (version == FrameVersion) {
-            ReadSections(stream, bytes, count, frame);
+            ReadSections(stream, bytes, frame);
+            // Where the bytes end cleanly, more sections counted than found are lost after the
+            // last; a break within a section leaves the count nothing to be compared with but
+            // the sections before it.
+            const auto count = static_cast<int64_t>(frame.Count);
+            const auto found = static_cast<int64_t>(frame.Found);
+            frame.CountWrong = count < found || (!frame.Broken && count != found);
+            frame.Broken = frame.Broken || count > found;
         } else {
             frame.Broken = true;
         }

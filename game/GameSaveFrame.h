@@ -16,8 +16,13 @@
 //                   L  body
 //                   4  CRC-32 (GameCareer.h) of the tag, length, version and body
 //
-// Sections may stand in any order. A section whose checksum fails costs only itself; a length
-// that runs past the end breaks the frame there, and the sections after it are unknown.
+// Sections may stand in any order. A reader takes sections until the bytes end, whatever the
+// count says: a count written or damaged wrong must not hide the sections after it, and one that
+// disagrees with the sections found is reported. A section whose checksum fails costs only itself
+// when the section after it reads whole or it ends with the bytes, for then its length was
+// right. Otherwise its length is in doubt and the frame breaks there, as it does at a section
+// that runs past the end or where the count promises sections after the last: whatever followed
+// the break is unknown, and no tag can name it.
 //
 // The case of a tag's fourth letter marks the section, as PNG marks its chunks: lower case when
 // a release that does not know it may write it back unchanged after changing the game, upper
@@ -49,14 +54,20 @@ struct TZnSection {
 
 struct TZnFrame {
     std::vector<TZnSection> Sections; // the intact sections, in the file's order
-    std::vector<TZnTag> Damaged;      // the tags of sections whose checksum failed
-    bool Broken = false;              // sections of the frame could not be reached
+    // The tags of sections whose checksum failed, and of the section the frame broke at, as far as
+    // they stand where a section begins.
+    std::vector<TZnTag> Damaged;
+    bool Broken = false; // sections of the frame could not be reached
+    int32_t Count = 0;   // the count of sections the header gives
+    size_t Found = 0;    // the sections found whole before the end or the break, intact or not
+    bool CountWrong = false; // Count disagrees with the sections found
 };
 
 // True when `bytes` begin with the frame's magic.
 bool StartsWithFrame(std::span<const uint8_t> bytes);
 
-// Reads a frame of either version; bytes after its last section are ignored.
+// Reads a frame of either version: a first one as far as its count goes, bytes after it ignored;
+// the current one to the end of the bytes.
 TZnFrame ReadFrame(std::span<const uint8_t> bytes);
 
 // Writes a frame of the current version holding `sections` in their order.

@@ -6,7 +6,9 @@
 #include "ConstsGoalrun.h"
 #include "GameAchievements.h"
 #include "GameChallenge.h"
+#include "GameIdentity.h"
 #include "GameLeague.h"
+#include "GameSaveData.h"
 #include "ZnSaturate.h"
 #include "ZnStream.h"
 
@@ -74,14 +76,18 @@ void WriteDetails(TZnWriteStream& stream, const TZnCareer& career) {
 }
 
 // A detail its season's record can have: what was invested came from the funds at the start and
-// the win bonuses, and the record's funds and level are reachable from the start.
-bool PlausibleDetail(const TZnSeasonDetail& d, const TZnSeasonRecord& r, int32_t winBonus) {
+// the win bonuses, the record's funds and level are reachable from the start, and the start is
+// where the season before it ended (`before`, its record when the career holds it).
+bool PlausibleDetail(const TZnSeasonDetail& d, const TZnSeasonRecord& r,
+                     const TZnSeasonRecord* before, int32_t winBonus) {
     const bool start =
         d.StartKnown
             ? d.MoneyStart >= 0 && InRange(d.LevelStart, 1, r.Level) &&
                   InRange(d.Invested, 0, int64_t{d.MoneyStart} + int64_t{winBonus} * r.Wins) &&
                   SeasonCanLead(CoachSpanOfLevel(d.MoneyStart - d.Invested, d.LevelStart), r.Wins,
-                                r.Prize, CoachSpanOfLevel(r.Money, r.Level), winBonus)
+                                r.Prize, CoachSpanOfLevel(r.Money, r.Level), winBonus) &&
+                  (before == nullptr ||
+                   (d.MoneyStart == before->Money && d.LevelStart == before->Level))
             : d.MoneyStart == 0 && d.LevelStart == 0 && d.Invested == 0;
     return start && d.BestWin.has_value() == (r.Wins > 0) &&
            d.WorstDefeat.has_value() == (r.Losses > 0) &&
@@ -120,7 +126,9 @@ bool ReadDetails(TZnReadStream& stream, TZnCareer& career, int32_t winBonus) {
             d.Ranks[m] = both & 0x0F;
             d.Ranks[m + 1] = static_cast<uint8_t>(both >> 4);
         }
-        if (!PlausibleDetail(d, career.Seasons[at], winBonus))
+        const bool follows = at > 0 && career.Seasons[at - 1].Season == int64_t{season} - 1;
+        if (!PlausibleDetail(d, career.Seasons[at], follows ? &career.Seasons[at - 1] : nullptr,
+                             winBonus))
             return false;
         career.Details[at++] = d;
     }
@@ -286,12 +294,33 @@ bool ReadMine(TZnReadStream& stream, const TZnLeague& image, TZnSeasonLog& log, 
                           PrizePaid(image), now, winBonus));
 }
 
+// The funds and level the current season began with, where the image (before its first
+// matchday) or the records (`log`) tell them.
+std::optional<std::pair<int32_t, int32_t>> SeasonStart(const TZnLeague& image,
+                                                       const TZnSeasonLog& log) {
+    if (image.Matchday == 0)
+        return std::pair(Saturate(int64_t{image.Coach().Money} + image.MyClub().BuildUp),
+                         image.Coach().Level());
+    if (log.StartKnown)
+        return std::pair(log.MoneyStart, log.LevelStart);
+    return std::nullopt;
+}
+
 // The career leads to the image: its seasons are completed ones, the current one only after its
-// 30th matchday and then as the image ends it, and the coach of the image can follow the last.
-bool CareerLeadsToImage(const TZnCareer& career, const TZnLeague& image, int32_t winBonus) {
+// 30th matchday and then as the image ends it, the coach of the image can follow the last, and
+// the season before the current one ended with the funds and level the current one began with
+// where they are known (`log`).
+bool CareerLeadsToImage(const TZnCareer& career, const TZnLeague& image, const TZnSeasonLog& log,
+                        int32_t winBonus) {
     if (career.Seasons.empty())
         return true;
-    const TZnSeasonRecord& last = career.Seasons.back();
+    const auto& seasons = career.Seasons;
+    const auto start = SeasonStart(image, log);
+    for (size_t i = seasons.size() - std::min<size_t>(seasons.size(), 2); i < seasons.size(); ++i)
+        if (start && seasons[i].Season == int64_t{image.Season} - 1 &&
+            std::pair(seasons[i].Money, seasons[i].Level) != *start)
+            return false;
+    const TZnSeasonRecord& last = seasons.back();
     const TZnClub& me = image.MyClub();
     if (last.Season >= image.Season)
         return last.Season == image.Season && image.Matchday == MatchdayCount &&
@@ -300,6 +329,27 @@ bool CareerLeadsToImage(const TZnCareer& career, const TZnLeague& image, int32_t
            (image.Season - int64_t{last.Season} != 1 ||
             SeasonCanLead(CoachSpanOfLevel(last.Money, last.Level), me.Wins, PrizePaid(image),
                           CoachNow(image), winBonus));
+}
+
+// False when the records show a game that did not begin under `rules`: its first season began
+// with other funds or, where that is not known, ended or stands with more than those funds and
+// the bonuses can reach.
+bool BeganUnder(const TZnRules& rules, const TZnLeague& image, const TZnCareer& career,
+                const TZnSeasonLog& log) {
+    const TZnCoachSpan start = CoachSpanOfLevel(rules.StartingMoney, 1);
+    if (image.Season == 0) {
+        if (const auto known = SeasonStart(image, log))
+            return known->first == rules.StartingMoney;
+        return SeasonCanLead(start, image.MyClub().Wins, PrizePaid(image), CoachNow(image),
+                             rules.WinBonus);
+    }
+    if (career.Seasons.empty() || career.Seasons.front().Season != 0)
+        return true;
+    const TZnSeasonRecord& first = career.Seasons.front();
+    if (career.Details.front().StartKnown)
+        return career.Details.front().MoneyStart == rules.StartingMoney;
+    return SeasonCanLead(start, first.Wins, first.Prize, CoachSpanOfLevel(first.Money, first.Level),
+                         rules.WinBonus);
 }
 
 // ---- the challenge and the achievements ----
@@ -335,7 +385,9 @@ void WriteAchievements(TZnWriteStream& stream, std::span<const TZnAchievement> e
     }
 }
 
+// The achievements, checked against the image and the records read with it (AchievementsAgree).
 bool ReadAchievements(TZnReadStream& stream, const TZnLeague& image, TZnDifficulty difficulty,
+                      const TZnCareer& career, const TZnSeasonLog& log,
                       std::vector<TZnAchievement>& earned) {
     const int32_t count = stream.ReadInt32();
     if (!InRange(count, 0, AchievementsCount(difficulty) ? int64_t{AchievementCount} : 0))
@@ -348,7 +400,33 @@ bool ReadAchievements(TZnReadStream& stream, const TZnLeague& image, TZnDifficul
             return false;
         earned.push_back({static_cast<TZnAchievementId>(id), season, matchday});
     }
-    return PlausibleAchievements(earned, image.Season, image.Matchday);
+    return PlausibleAchievements(earned, image.Season, image.Matchday) &&
+           AchievementsAgree(earned, image, career, log);
+}
+
+// ---- the check of the image and the game's identity ----
+
+constexpr TZnTag ImageCheckTag = {'I', 'C', 'R', 'C'};
+constexpr TZnTag GameTag = {'G', 'A', 'M', 'e'};
+
+// Takes the check of the image and the game's identity out of `frame` into `records`; in a later
+// version of their layout they stay in it, to be kept as other releases' sections are.
+void TakeOwnSections(TZnFrame& frame, TZnRecords& records) {
+    std::erase_if(frame.Sections, [&](const TZnSection& section) {
+        if (section.Version != SectionVersion)
+            return false;
+        if (section.Tag == ImageCheckTag) {
+            if (!records.ImageCheck)
+                records.ImageCheck = ReadImageCheck(section.Body);
+            return true;
+        }
+        if (section.Tag == GameTag) {
+            if (!records.Game)
+                records.Game = ReadGameSection(section.Body);
+            return true;
+        }
+        return false;
+    });
 }
 
 // ---- reading and writing ----
@@ -375,7 +453,8 @@ size_t RecordsMaxSize() {
                                                    WriteDetails(s, TZnCareer{});
                                                }) + detail * CareerCapacity,
             BytesWritten([&](TZnWriteStream& s) { WriteRounds(s, log, MatchdayCount); }),
-            BytesWritten([&](TZnWriteStream& s) { WriteMine(s, log, MatchdayCount); })};
+            BytesWritten([&](TZnWriteStream& s) { WriteMine(s, log, MatchdayCount); }),
+            ImageCheckBody({}).size(), GameSectionBody({}, 0).size()};
         size_t total = FrameHeaderSize() + ForeignSectionsMaxSize;
         for (const size_t body : bodies)
             total += FramedSectionSize(body);
@@ -391,7 +470,22 @@ void WriteRecords(TZnWriteStream& stream, const TZnLeague& league,
     const int32_t matchday = league.Matchday;
     const TZnGameSetup& setup = league.Setup();
     std::vector<TZnSection> sections;
+    // Every save checks its image and names its game, so that damage to the image is seen and
+    // the game's autosaves know it.
+    sections.push_back({ImageCheckTag, SectionVersion,
+                        ImageCheckBody(std::span(stream.Bytes).last(SaveImageSize))});
+    if (league.Identity)
+        sections.push_back(
+            {GameTag, SectionVersion, GameSectionBody(*league.Identity, league.Progress)});
+    // A section of a known tag kept unread stands where its kind goes when the game has none of
+    // that kind, so that a file passing through unchanged is written back as it came.
+    std::vector<bool> placed(foreign.size());
     const auto add = [&](TZnRecordKind kind, bool present, auto writer) {
+        for (size_t i = 0; !present && i < foreign.size(); ++i)
+            if (foreign[i].Tag == Tags[static_cast<size_t>(kind)]) {
+                sections.push_back(foreign[i]);
+                placed[i] = true;
+            }
         if (!present)
             return;
         TZnWriteStream body;
@@ -412,121 +506,198 @@ void WriteRecords(TZnWriteStream& stream, const TZnLeague& league,
     add(Achievements, setup != TZnGameSetup{} && !league.Achievements.empty(),
         [&](auto& s) { WriteAchievements(s, league.Achievements); });
     // What a later release added follows what this one knows, unchanged.
-    sections.insert(sections.end(), foreign.begin(), foreign.end());
-    if (!sections.empty())
-        WriteFrame(stream, sections);
+    for (size_t i = 0; i < foreign.size(); ++i)
+        if (!placed[i])
+            sections.push_back(foreign[i]);
+    WriteFrame(stream, sections);
 }
 
 static void ReadAll(std::span<const uint8_t> bytes, const TZnLeague& image, TZnRecords& records) {
     const auto lose = [&](TZnRecordKind kind) { records.Lost.push_back(kind); };
-    TZnCareer& career = records.Career;
-    // The challenge section, read first, may change it.
-    int32_t winBonus = WinBonus;
-    const auto checkCareer = [&] {
-        if (!CareerLeadsToImage(career, image, winBonus)) {
-            career.Clear();
-            lose(TZnRecordKind::Career);
-        }
-    };
     if (!StartsWithFrame(bytes)) {
         // Earlier releases wrote the career alone; records may follow it.
+        TZnCareer& career = records.Career;
         const auto trailer = career.ReadTrailer(bytes);
         if (trailer == TZnCareer::TZnTrailer::Damaged)
             lose(TZnRecordKind::Career);
         if (trailer == TZnCareer::TZnTrailer::Read)
             bytes = bytes.subspan(CareerTrailerSize(career.Seasons.size()));
         if (trailer != TZnCareer::TZnTrailer::Read || !StartsWithFrame(bytes)) {
-            checkCareer();
+            if (!CareerLeadsToImage(career, image, records.SeasonLog, WinBonus)) {
+                career.Clear();
+                lose(TZnRecordKind::Career);
+            }
             return;
         }
     }
-    const TZnFrame frame = ReadFrame(bytes);
-    // The first intact section of each kind in this release's layout; the rest is kept for
-    // writing back, within the room a later release has, except repeats of what was read.
+    TZnFrame frame = ReadFrame(bytes);
+    TakeOwnSections(frame, records);
+    records.Broken = frame.Broken;
+    if (frame.CountWrong)
+        records.WrongCount = std::array<int64_t, 2>{frame.Count, static_cast<int64_t>(frame.Found)};
+    using enum TZnRecordKind;
+    const auto at = [](TZnRecordKind kind) { return static_cast<size_t>(kind); };
+    // A kind whose sections are all in another layout than this release's is kept unread and
+    // written back as it came, and so is every kind that cannot be checked without it: the
+    // details belong to the career, and funds and achievements are checked by the difficulty.
+    std::array<bool, RecordKindCount> current{};
+    std::array<bool, RecordKindCount> unread{};
+    for (const TZnSection& section : frame.Sections)
+        if (KindOf(section.Tag) < RecordKindCount)
+            (section.Version == SectionVersion ? current : unread)[KindOf(section.Tag)] = true;
+    for (size_t k = 0; k < RecordKindCount; ++k)
+        unread[k] = unread[k] && !current[k];
+    if (unread[at(Challenge)])
+        for (const TZnRecordKind kind : {Career, SeasonDetails, PlayerMatches, Achievements})
+            unread[at(kind)] = true;
+    unread[at(SeasonDetails)] = unread[at(SeasonDetails)] || unread[at(Career)];
+    const auto readable = [&](const TZnSection& section) {
+        const size_t kind = KindOf(section.Tag);
+        return kind < RecordKindCount && section.Version == SectionVersion && !unread[kind];
+    };
+    // The first intact section of each kind read in this release's layout; the rest is kept for
+    // writing back, within the room a later release has, except repeats of what was read. A kind
+    // kept unread whose section finds no room is lost.
     std::array<std::optional<std::span<const uint8_t>>, RecordKindCount> sections;
+    std::array<bool, RecordKindCount> damaged{};
     // The challenge and the achievements, which came after the bound on a file's size was set,
     // take their room from that of later releases' sections.
     size_t room = ForeignSectionsMaxSize;
     for (const TZnSection& section : frame.Sections)
-        if (KindOf(section.Tag) >= static_cast<size_t>(TZnRecordKind::Challenge) &&
-            KindOf(section.Tag) < RecordKindCount && section.Version == SectionVersion)
+        if (readable(section) && KindOf(section.Tag) >= at(Challenge))
             room -= std::min(room, FramedSectionSize(section.Body.size()));
     for (const TZnSection& section : frame.Sections) {
         const size_t kind = KindOf(section.Tag);
         const size_t size = FramedSectionSize(section.Body.size());
-        if (kind < RecordKindCount && section.Version == SectionVersion) {
+        if (readable(section)) {
             if (!sections[kind])
                 sections[kind] = section.Body;
         } else if (size <= room) {
             room -= size;
             records.Foreign.push_back(section);
+        } else if (kind < RecordKindCount) {
+            damaged[kind] = true;
         }
     }
     // A damaged section costs its kind; a broken frame every kind not read before the break
     // (the career of a trailer before it stands), but the challenge and the achievements, which
-    // most games never have: a break says nothing of them.
-    std::array<bool, RecordKindCount> damaged{};
+    // most games never have: what a break cost of them goes unnamed, as what followed it.
     for (const TZnTag& tag : frame.Damaged)
         if (KindOf(tag) < RecordKindCount)
             damaged[KindOf(tag)] = true;
-    const auto challenge = static_cast<size_t>(TZnRecordKind::Challenge);
-    for (size_t k = 0; k < challenge; ++k)
-        damaged[k] =
-            damaged[k] || (frame.Broken && !sections[k] && (k != 0 || career.Seasons.empty()));
-    // Reads the section of `kind` with `parse`; when that fails or the section is damaged,
-    // `forget` drops what it may have left and the loss is noted.
-    const auto read = [&](TZnRecordKind kind, auto parse, auto forget) {
-        const auto k = static_cast<size_t>(kind);
-        if (sections[k] ? !parse(*sections[k]) : damaged[k]) {
-            forget();
-            lose(kind);
+    for (size_t k = 0; k < at(Challenge); ++k)
+        damaged[k] = damaged[k] || (frame.Broken && !sections[k] && !unread[k] &&
+                                    (k != 0 || records.Career.Seasons.empty()));
+    // Reads every kind but the challenge into `into`, checked under the rules of `setup`: the
+    // current season's first, for the career must end as it began, then the career, its details,
+    // and the achievements, checked against them all.
+    const auto readKinds = [&](const TZnGameSetup& setup, TZnRecords& into) {
+        const int32_t winBonus = setup.Rules().WinBonus;
+        // Reads the section of `kind` with `parse`; when that fails or the section is damaged,
+        // `forget` drops what it may have left and the loss is noted.
+        const auto read = [&](TZnRecordKind kind, auto parse, auto forget) {
+            if (sections[at(kind)] ? !parse(*sections[at(kind)]) : damaged[at(kind)]) {
+                forget();
+                into.Lost.push_back(kind);
+            }
+        };
+        TZnSeasonLog& log = into.SeasonLog;
+        TZnCareer& career = into.Career;
+        read(
+            Rounds,
+            [&](auto b) {
+                return ReadWhole(b, [&](auto& s) { return ReadRounds(s, image, log); });
+            },
+            [&] { log.Rounds = {}; });
+        read(
+            PlayerMatches,
+            [&](auto b) {
+                return ReadWhole(b, [&](auto& s) { return ReadMine(s, image, log, winBonus); });
+            },
+            [&] {
+                log.StartKnown = false;
+                log.MoneyStart = log.LevelStart = 0;
+                log.Mine = {};
+            });
+        // A career section is the newer record of the career than a trailer before it.
+        read(
+            Career, [&](auto b) { return career.ReadSection(b, winBonus); },
+            [&] { career.Clear(); });
+        if (!CareerLeadsToImage(career, image, log, winBonus)) {
+            career.Clear();
+            into.Lost.push_back(Career);
         }
+        read(
+            SeasonDetails,
+            [&](auto b) {
+                return ReadWhole(b, [&](auto& s) { return ReadDetails(s, career, winBonus); });
+            },
+            [&] { std::fill(career.Details.begin(), career.Details.end(), TZnSeasonDetail{}); });
+        read(
+            Achievements,
+            [&](auto b) {
+                return into.AchievementsRead = ReadWhole(b, [&](auto& s) {
+                           return ReadAchievements(s, image, setup.Difficulty, career, log,
+                                                   into.Achievements);
+                       });
+            },
+            [&] { into.Achievements.clear(); });
     };
-    using enum TZnRecordKind;
-    TZnGameSetup& setup = records.Setup;
-    read(
-        Challenge,
-        [&](auto b) { return ReadWhole(b, [&](auto& s) { return ReadChallenge(s, setup); }); },
-        [&] { setup = TZnGameSetup{}; });
-    winBonus = setup.Rules().WinBonus;
-    // A career section is the newer record of the career than a trailer before it.
-    read(
-        Career, [&](auto b) { return career.ReadSection(b, winBonus); }, [&] { career.Clear(); });
-    checkCareer();
-    read(
-        SeasonDetails,
-        [&](auto b) {
-            return ReadWhole(b, [&](auto& s) { return ReadDetails(s, career, winBonus); });
-        },
-        [&] { std::fill(career.Details.begin(), career.Details.end(), TZnSeasonDetail{}); });
-    TZnSeasonLog& log = records.SeasonLog;
-    read(
-        Rounds,
-        [&](auto b) { return ReadWhole(b, [&](auto& s) { return ReadRounds(s, image, log); }); },
-        [&] { log.Rounds = {}; });
-    read(
-        PlayerMatches,
-        [&](auto b) {
-            return ReadWhole(b, [&](auto& s) { return ReadMine(s, image, log, winBonus); });
-        },
-        [&] {
-            log.StartKnown = false;
-            log.MoneyStart = log.LevelStart = 0;
-            log.Mine = {};
-        });
-    read(
-        Achievements,
-        [&](auto b) {
-            return records.AchievementsRead = ReadWhole(b, [&](auto& s) {
-                       return ReadAchievements(s, image, setup.Difficulty, records.Achievements);
-                   });
-        },
-        [&] { records.Achievements.clear(); });
+    TZnGameSetup setup;
+    const bool challenge =
+        sections[at(Challenge)] &&
+        ReadWhole(*sections[at(Challenge)], [&](auto& s) { return ReadChallenge(s, setup); });
+    if (!challenge && (sections[at(Challenge)] || damaged[at(Challenge)])) {
+        setup = TZnGameSetup{};
+        lose(Challenge);
+    }
+    std::optional<TZnRecords> before;
+    if (challenge)
+        before = records;
+    readKinds(setup, records);
+    // The difficulty is refused where the records show another: the funds the game began with,
+    // or bonuses that let the records read whole (the kinds before the challenge) under another
+    // difficulty's rules with fewer of them lost.
+    const auto lostMask = [&](const TZnRecords& r) {
+        uint32_t mask = 0;
+        for (const TZnRecordKind kind : r.Lost)
+            mask |= kind < Challenge ? 1u << at(kind) : 0u;
+        return mask;
+    };
+    const auto began = [&](const TZnRecords& r, TZnDifficulty difficulty) {
+        return BeganUnder(RulesOf(difficulty), image, r.Career, r.SeasonLog);
+    };
+    bool contradicted = challenge && !began(records, setup.Difficulty);
+    for (int32_t d = 0; challenge && !contradicted && lostMask(records) != 0 && d < DifficultyCount;
+         ++d) {
+        const auto other = static_cast<TZnDifficulty>(d);
+        if (other == setup.Difficulty)
+            continue;
+        TZnRecords trial = *before;
+        readKinds({setup.Code, other}, trial);
+        const uint32_t lost = lostMask(trial);
+        contradicted = began(trial, other) && (lost & ~lostMask(records)) == 0 &&
+                       lost != lostMask(records);
+    }
+    if (contradicted) {
+        records = std::move(*before);
+        setup = TZnGameSetup{};
+        lose(Challenge);
+        readKinds(setup, records);
+    }
+    records.Setup = setup;
 }
 
-TZnRecords ReadRecords(std::span<const uint8_t> bytes, const TZnLeague& image) {
+TZnRecords ReadRecords(std::span<const uint8_t> bytes, const TZnLeague& image,
+                       std::span<const uint8_t> imageBytes) {
     TZnRecords records;
     ReadAll(bytes, image, records);
+    // Records written for another image belong to none: the image may have been edited on
+    // purpose by a reader of the plain image, or damaged.
+    if (records.ImageCheck && *records.ImageCheck != Crc32(imageBytes)) {
+        records = TZnRecords{};
+        records.ImageChanged = true;
+    }
     // Before the first matchday the funds the season began with are the coach's and the amount
     // invested for the coming match; the level cannot have changed.
     if (image.Matchday == 0) {

@@ -55,13 +55,16 @@
 // last one reachable from the coach of the image; the current season's funds, levels and
 // investments agree with the coach and with each other, matchday by matchday.
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
 #include "GameAchievements.h"
 #include "GameCareer.h"
 #include "GameChallenge.h"
+#include "GameIdentity.h"
 #include "GameMatchRecord.h"
 #include "GameSaveFrame.h"
 
@@ -86,13 +89,25 @@ struct TZnRecords {
     bool AchievementsRead = false;   // the file lists the achievements, and they could be read
     std::vector<TZnRecordKind> Lost; // kinds the file held that could not be read
     std::vector<TZnSection> Foreign; // sections kept for writing back
+    // The frame broke (GameSaveFrame.h): what followed the break was lost, and no tag names it.
+    bool Broken = false;
+    // The count of sections the frame gives and the sections found, where they disagree.
+    std::optional<std::array<int64_t, 2>> WrongCount;
+    // The game's identity and progress ("GAMe", GameIdentity.h), when the file holds them.
+    std::optional<TZnGameSection> Game;
+    std::optional<uint32_t> ImageCheck; // the image's CRC-32 the file holds ("ICRC")
+    // The file's check of its image ("ICRC") disagrees with the image: every record above was
+    // left out, for none of them may belong to the image any more.
+    bool ImageChanged = false;
 };
 
-// Writes the records of `league` after its image, then the `foreign` sections; nothing when
-// there are none.
+// Writes the records of `league` after its image, the last SaveImageSize bytes of `stream`: the
+// check of the image and the game's identity first, then the kinds above, then the `foreign`
+// sections.
 void WriteRecords(TZnWriteStream& stream, const TZnLeague& league,
                   std::span<const TZnSection> foreign);
 
 // Reads the bytes that follow the image, checked against the league the image holds (its coach
-// on the player's club).
-TZnRecords ReadRecords(std::span<const uint8_t> bytes, const TZnLeague& image);
+// on the player's club) and against the image's own bytes, `imageBytes`.
+TZnRecords ReadRecords(std::span<const uint8_t> bytes, const TZnLeague& image,
+                       std::span<const uint8_t> imageBytes);

@@ -282,11 +282,25 @@ bool TZnSingleInstance::HandOver(const QString& path, const TZnLaunchTokens& lau
         return sent == TResult::Silent ? silent() : fail(goneAway);
     const QByteArray expected = HandOverAnswer();
     QByteArray answer;
+    // Signs of life do not answer: the notice comes `SlowAnswerAfter` after sending whatever
+    // arrives meanwhile, and once.
+    const QDeadlineTimer noticeAt(SlowAnswerAfter);
+    bool noticed = !SlowAnswerNotice;
+    QDeadlineTimer silence(timeout);
     while (answer.size() < expected.size()) {
+        const bool noticeFirst = !noticed && noticeAt.deadline() < silence.deadline();
+        const std::chrono::milliseconds wait(RemainingMs(noticeFirst ? noticeAt : silence));
         QByteArray got;
-        if (const TResult read = socket.Receive(expected.size() - answer.size(), got, timeout);
-            read != TResult::Done)
+        const TResult read = socket.Receive(expected.size() - answer.size(), got, wait);
+        if (read == TResult::Silent && noticeFirst) {
+            noticed = true;
+            SlowAnswerNotice(message.HasCopyData ? DecodeFileName(message.Bytes.chopped(1))
+                                                 : QString());
+            continue;
+        }
+        if (read != TResult::Done)
             return read == TResult::Silent ? silent() : fail(goneAway);
+        silence.setRemainingTime(timeout);
         for (const char byte : got)
             if (byte != KeepAliveByte)
                 answer += byte;

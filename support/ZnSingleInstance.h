@@ -29,6 +29,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include <QObject>
 #include <QPointer>
@@ -59,6 +60,8 @@ public:
     static constexpr std::chrono::milliseconds KeepAliveInterval{2000};
     // How long a connection may take to send its whole message.
     static constexpr std::chrono::milliseconds DefaultReadTimeout{5000};
+    // How long a second copy waits for the answer before it says that it waits.
+    static constexpr std::chrono::milliseconds SlowAnswerDelay{1000};
 
     // `name` names the lock file and the socket; the default is SessionName("hVomeraGoalrun").
     explicit TZnSingleInstance(const QString& name = SessionName(QStringLiteral("hVomeraGoalrun")),
@@ -108,6 +111,17 @@ public:
     [[nodiscard]] bool HandOver(const QString& path, const TZnLaunchTokens& launch = {},
                                 std::chrono::milliseconds timeout = HandOverTimeout);
 
+    // Second copy only: HandOver calls `notice` once when the first copy has not answered
+    // `after` the message went out. The first copy answers only once it has handled the message,
+    // and a message box it shows meanwhile waits for the player, so a second copy started from a
+    // terminal would look hung without a word. `notice` gets the path as sent (absolute; empty
+    // for the raise request alone).
+    void SetSlowAnswerNotice(std::function<void(const QString& path)> notice,
+                             std::chrono::milliseconds after = SlowAnswerDelay) {
+        SlowAnswerNotice = std::move(notice);
+        SlowAnswerAfter = after;
+    }
+
     // Called in a copyDataReceived handler that finishes its work later: the second copy is then
     // answered when the last copy of the returned handle is gone, not when the handler returns.
     [[nodiscard]] std::shared_ptr<void> DeferAnswer() const { return CurrentAnswer; }
@@ -148,6 +162,8 @@ private:
     TZnLocalServer* Server = nullptr; // owned as a child
     QTimer* Watchdog = nullptr;       // owned as a child
     std::chrono::milliseconds ReadTimeout = DefaultReadTimeout;
+    std::function<void(const QString& path)> SlowAnswerNotice;
+    std::chrono::milliseconds SlowAnswerAfter = SlowAnswerDelay;
     // Hand-overs wait here while a handler runs (it may show a message box, whose event loop
     // would otherwise start the next one inside it).
     std::deque<TPending> Pending;

@@ -20,16 +20,6 @@ bool IsWritableFolder(const QString& folder) {
     return info.isDir() && info.isWritable() && (info.permissions() & anyWrite) != 0;
 }
 
-namespace {
-
-// "goalrun/<name>/" in the user's data folder, or empty when the platform names none.
-QString UserDataFolder(const QString& name) {
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return data.isEmpty() ? QString() : data + QStringLiteral("/goalrun/%1/").arg(name);
-}
-
-} // namespace
-
 QString SaveDataFolder(const QString& appFolder) {
     QString folder = appFolder;
     if (!folder.endsWith(QLatin1Char('/')))
@@ -40,16 +30,6 @@ QString SaveDataFolder(const QString& appFolder) {
             return user;
     }
     return folder + QStringLiteral("savedata/");
-}
-
-QString AutosaveFolder() {
-    return UserDataFolder(QStringLiteral("autosave"));
-}
-
-QString AchievementsFile() {
-    QString folder = UserDataFolder(QStringLiteral("achievements"));
-    folder.chop(1); // "goalrun/achievements/" names a file here
-    return folder;
 }
 
 QFont SystemIconFont() {

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QUrl>
 
+#include "ZnUserFolders.h"
+
 // The folder of the running executable, with a trailing "/".
 QString AppFolder();
 // Where the save slots live: `appFolder` followed by "savedata/" while the program's folder is
@@ -19,14 +21,6 @@ QString AppFolder();
 // player may not write counts as installed too.
 // Only builds the path; neither tests nor creates the savedata folder itself.
 QString SaveDataFolder(const QString& appFolder = AppFolder());
-
-// Where the player's place is kept, for every copy of the program alike:
-// "$XDG_DATA_HOME/goalrun/autosave/" (usually "~/.local/share/goalrun/autosave/"). Empty when
-// the platform names no data folder. Only builds the path.
-QString AutosaveFolder();
-// The player's achievements over all games: "$XDG_DATA_HOME/goalrun/achievements". Empty when
-// the platform names no data folder. Only builds the path.
-QString AchievementsFile();
 
 // True when files may be created in `folder`. A folder without any write permission bit counts
 // as read-only even for root, who could write it anyway: its owner meant it to stay unchanged.

@@ -80,6 +80,20 @@
         <translation>Could not read %1: damaged in the file.</translation>
     </message>
     <message>
+        <source>セーブデータの本体が書き換えられているため、記録（経歴、試合記録、挑戦コード、達成記録）は読み込みませんでした。</source>
+        <translation>The game in this file was changed after it was saved, so its records (career, match records, challenge code, achievements) were not loaded.</translation>
+    </message>
+    <message>
+        <source>記録の途中が壊れているため、%1を読み込めませんでした。</source>
+        <extracomment>%1 the kinds of records lost, joined by the list separator, the last always the records after the break</extracomment>
+        <translation>The records break off part-way, damaged in the file: could not read %1.</translation>
+    </message>
+    <message>
+        <source>記録の数が合いません（ファイルには%1件とありますが、%2件ありました）。</source>
+        <extracomment>%1 the number of records the file gives, %2 the number found</extracomment>
+        <translation>The number of records in the file is wrong: it gives %1, and %2 were found.</translation>
+    </message>
+    <message>
         <source>Home</source>
         <extracomment>Where the club played a match (%2 of a match result)</extracomment>
         <translation>at home</translation>
@@ -108,6 +122,11 @@
         <source>、</source>
         <extracomment>Between the kinds of records lost</extracomment>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>壊れた箇所より後の記録</source>
+        <extracomment>Listed last among the records lost when the records break off part-way</extracomment>
+        <translation>the records after the break</translation>
     </message>
     <message>
         <source>挑戦コードと難易度</source>
@@ -844,6 +863,26 @@ Prize %9 funds %10 level %11</translation>
         <source>観戦の速さと操作です。</source>
         <translation>The speed and the controls of watching.</translation>
     </message>
+    <message>
+        <source>以前の自動保存を移せません: %1</source>
+        <translation>Cannot bring in the earlier autosaves: %1</translation>
+    </message>
+    <message>
+        <source>ほかのゴールランがこのゲームを遊んでいます。</source>
+        <translation>Another running Goalrun is playing this game.</translation>
+    </message>
+    <message>
+        <source>このゲームの自動保存を読み込めませんでした。</source>
+        <translation>Could not load this game&apos;s autosaves.</translation>
+    </message>
+    <message>
+        <source>ゲーム一覧(&amp;G)...</source>
+        <translation>&amp;Games...</translation>
+    </message>
+    <message>
+        <source>残っているゲームの一覧から、続きを遊ぶゲームを選びます。</source>
+        <translation>Choose a kept game to continue from the list of your games.</translation>
+    </message>
 </context>
 <context>
     <name>TFundsChart</name>
@@ -866,6 +905,73 @@ Prize %9 funds %10 level %11</translation>
     <message>
         <source>資金の推移</source>
         <translation>Funds</translation>
+    </message>
+</context>
+<context>
+    <name>TGamesDialog</name>
+    <message>
+        <source>ゲーム一覧</source>
+        <translation>Games</translation>
+    </message>
+    <message>
+        <source>挑戦</source>
+        <translation>Challenge</translation>
+    </message>
+    <message>
+        <source>続ける</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>まだ残っているゲームはありません。</source>
+        <translation>No game is kept yet.</translation>
+    </message>
+    <message>
+        <source>Enter またはダブルクリックで続きから遊びます。</source>
+        <translation>Press Enter or double-click to continue a game.</translation>
+    </message>
+    <message>
+        <source>%1位</source>
+        <translation>#%1</translation>
+    </message>
+    <message>
+        <source>読み込めません: %1</source>
+        <translation>Cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>このゲームの自動保存をごみ箱に移します。よろしいですか？</source>
+        <translation>Move this game&apos;s autosaves to the trash?</translation>
+    </message>
+    <message>
+        <source>確認</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>ほかのゴールランが遊んでいるゲームは削除できません。</source>
+        <translation>A game another running Goalrun is playing cannot be removed.</translation>
+    </message>
+    <message>
+        <source>ごみ箱に移せませんでした。</source>
+        <translation>Could not move it to the trash.</translation>
+    </message>
+    <message>
+        <source>エラー</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>節</source>
+        <translation>Matchday</translation>
+    </message>
+    <message>
+        <source>優勝</source>
+        <translation>Titles</translation>
+    </message>
+    <message>
+        <source>最後に遊んだ日時</source>
+        <translation>Last played</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,19 @@ void Complain(const TZnSingleInstance& instance) {
                  OneLine(instance.ErrorString().toLocal8Bit()).constData());
 }
 
+// A second copy started from a terminal says why it has not ended yet: the running copy answers
+// once it has opened the file, after any question it shows.
+void SayWaiting(const QString& path) {
+    const QString what =
+        path.isEmpty() ? QStringLiteral("come to the front") : QStringLiteral("open ") + path;
+    std::fprintf(stderr, "goalrun: %s\n",
+                 OneLine(QStringLiteral("waiting for the running ゴールラン to %1 (it may be "
+                                        "showing a question)")
+                             .arg(what)
+                             .toLocal8Bit())
+                     .constData());
+}
+
 // The window's icon, for the window manager's title bars, task bars and window switcher: the
 // sizes up to 64 pixels. Every size given is decoded at the start and converted and sent to the
 // window manager with every window, the dialogs' too; the two largest (128 and 256) took nine
@@ -92,6 +105,7 @@ int RunGoalrun(int argc, char* argv[], const std::function<void(TFormMain&)>& be
     case TZnSingleInstance::TRole::Second:
         // Another copy runs: it comes to the front and opens the file; this one ends.
         EndLaunchFeedback(launch);
+        instance.SetSlowAnswerNotice(SayWaiting);
         if (!instance.HandOver(file, launch)) {
             Complain(instance);
             return 1;

@@ -6,8 +6,19 @@
 #include "ZnFileName.h"
 #include "ZnLockFile.h"
 
-TAutosaveKeeper::TAutosaveKeeper(const QString& folder)
-    : Folder(EncodeFileName(folder).toStdString()) {}
+TAutosaveKeeper::TAutosaveKeeper(const QString& games)
+    : Games(EncodeFileName(games).toStdString()), Folder(std::string()) {}
+
+void TAutosaveKeeper::Follow(const TZnGameId& id) {
+    if (FollowedId == id)
+        return;
+    FollowedId = id;
+    Folder = TZnAutosaveFolder(Games.FolderOf(id));
+    Lock.reset();
+    Elsewhere = false;
+    Failing = false;
+    KeptImage.clear();
+}
 
 TAutosaveKeeper::~TAutosaveKeeper() = default;
 
@@ -27,12 +38,18 @@ void TAutosaveKeeper::Fail(TZnFileErrorReason reason, const QString& text) {
 
 TAutosaveKeeper::TState TAutosaveKeeper::Claim(bool make) {
     // Once held, the folder is checked again by every write.
-    if (Elsewhere || Lock)
+    if (Elsewhere || Lock || !FollowedId)
         return State();
     try {
-        struct stat info {};
-        // lstat: a link in the folder's place is there, and Prepare says what it leads to.
-        if (!make && ::lstat(Folder.Folder().c_str(), &info) != 0 && errno == ENOENT)
+        // lstat: a link in a folder's place is there, and Prepare says what it leads to.
+        const auto missing = [](const std::string& path) {
+            struct stat info {};
+            return ::lstat(path.c_str(), &info) != 0 && errno == ENOENT;
+        };
+        // The folder of every game is held to the same rules as each game's own.
+        if (make || !missing(Games.Root()))
+            TZnAutosaveFolder(Games.Root()).Prepare();
+        if (!make && missing(Folder.Folder()))
             return State();
         Folder.Prepare();
     } catch (const EZnFileError& error) {

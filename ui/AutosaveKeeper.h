@@ -1,18 +1,21 @@
 #pragma once
 
-// The window's hold on the player's autosaves (game/GameAutosave.h). Copies of the program on
-// different displays each hold a single-copy lock of their own, so the autosave folder has a lock
-// of its own too: the copy that takes it writes the autosaves for as long as it runs, and any
-// other keeps none. A write of the game image the newest autosave already holds is skipped, so
-// opening and closing the window never pushes the older ones out.
+// The window's hold on the autosaves of the game it plays (game/GameAutosave.h), in that game's
+// own folder of the player's kept games (game/GameLibrary.h). Copies of the program on different
+// displays each hold a single-copy lock of their own, so each game's folder has a lock of its own
+// too: the copy that takes it writes that game's autosaves for as long as it plays it, and any
+// other keeps none of them. A write of the game image the newest autosave already holds is
+// skipped, so opening and closing the window never pushes the older ones out.
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include <QString>
 
 #include "GameAutosave.h"
+#include "GameLibrary.h"
 #include "GameSaveData.h"
 
 class TZnLockFile;
@@ -26,11 +29,20 @@ public:
         Elsewhere, // another running copy holds the folder
     };
 
-    // `folder`: AutosaveFolder(), or any other in tests.
-    explicit TAutosaveKeeper(const QString& folder);
+    // `games`: GamesFolder(), or any other in tests. Follows no game until told.
+    explicit TAutosaveKeeper(const QString& games);
     ~TAutosaveKeeper();
     TAutosaveKeeper(const TAutosaveKeeper&) = delete;
     TAutosaveKeeper& operator=(const TAutosaveKeeper&) = delete;
+
+    // The player's kept games.
+    [[nodiscard]] const TZnGameLibrary& Library() const { return Games; }
+    // Keeps the autosaves of game `id` from now on: the hold on another game's folder, and what
+    // was known of it, are let go.
+    void Follow(const TZnGameId& id);
+    [[nodiscard]] const std::optional<TZnGameId>& Followed() const { return FollowedId; }
+    // The followed game's autosaves, for loading them (Existing names those there).
+    [[nodiscard]] const TZnAutosaveFolder& Autosaves() const { return Folder; }
 
     // Takes the folder for this copy: prepares it (TZnAutosaveFolder::Prepare) and takes its lock.
     // Without `make`, a folder that does not exist yet is left alone (Unclaimed): it is made at
@@ -55,6 +67,8 @@ public:
 private:
     void Fail(TZnFileErrorReason reason, const QString& text);
 
+    TZnGameLibrary Games;
+    std::optional<TZnGameId> FollowedId;
     TZnAutosaveFolder Folder;
     std::unique_ptr<TZnLockFile> Lock;
     bool Elsewhere = false;

@@ -424,6 +424,7 @@ void TFormMain::ActGameExecute() {
     } else {
         StackReport->setCurrentWidget(MatchReport);
         Game.PlayMatchday();
+        RecordNewAchievements();
         RefreshViews();
         AfterMatchday();
     }
@@ -491,6 +492,7 @@ void TFormMain::StartNewGame(const TZnGameSetup& setup) {
     RefreshViews();
     Files.Modified = false;
     Files.Untitled = true;
+    FollowGame();
 }
 
 void TFormMain::BtnGame30Click() {

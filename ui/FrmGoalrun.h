@@ -18,6 +18,7 @@
 #include <QString>
 
 #include "GameAchievementsFile.h"
+#include "GameIdentity.h"
 #include "GameMessage.h"
 #include "ZnUtils.h"
 
@@ -209,9 +210,20 @@ private:
     void CreatePlaceCommands();
     // The choice is on and this copy may write the autosaves.
     bool KeepsPlace() const;
-    // At the first activation: claims the folder and, without a command-line file or
-    // --new-game, continues the newest autosave that loads.
+    // At the first activation: brings the autosaves of earlier releases in as one game and,
+    // without a command-line file or --new-game, continues the game played last from its newest
+    // autosave that loads.
     void ContinueFromAutosave();
+    // Continues kept game `id` from its newest autosave that holds, the ones passed over named in
+    // the status bar. False when none loads or another copy plays it; the game is then as it was.
+    bool ContinueKeptGame(const TZnGameId& id);
+    // The autosaves follow the game now played.
+    void FollowGame();
+    // After a load: a file without an identity, or an older state of a kept game, becomes a game
+    // of its own; then FollowGame.
+    void FollowLoadedGame();
+    // ロード → ゲーム一覧…: the kept games, to continue or remove.
+    void ActGamesExecute();
     // After a command's engine call and redraw: the game as it stands now is written once the
     // window has painted (a low-priority event, after the paint's).
     void KeepPlaceLater();
@@ -237,8 +249,11 @@ private:
     // The code and difficulty in the status bar (the club panel's tip has them from
     // ActZLVMyClubDataExecute).
     void ShowChallenge();
-    // After a matchday is shown: the achievements it earned, in the status bar (spoken by
-    // screen readers) and in the player's file.
+    // As soon as a matchday is played, before any replay: the achievements it earned, in the
+    // player's file.
+    void RecordNewAchievements();
+    // After the matchday is shown: those achievements in the status bar (spoken by screen
+    // readers), never before the final whistle.
     void NoteNewAchievements();
     // The note of the achievements last earned, in the window's language.
     QString EarnedNote() const;
@@ -406,6 +421,7 @@ private:
     std::array<QAction*, 10> MIDataLoad{};
     std::array<QAction*, 10> MIDataSave{};
     std::array<QAction*, 3> MIAutosaveLoad{};
+    QAction* ActGames;
     QLabel* AutosaveNote;
 
     QAction* ActAchievements;
@@ -416,4 +432,6 @@ private:
     QString AchievementsPath;     // empty: the achievements are kept for this run only
     std::vector<TZnEarnedAchievement> UserAchievements; // every game's, the first of each
     std::vector<TZnAchievementId> NotedAchievements;    // those of the status bar's note
+    std::vector<TZnAchievementId> UnnotedAchievements;  // recorded, waiting for the whistle
+    QString UnnotedError; // why those could not be written, told with their note
 };

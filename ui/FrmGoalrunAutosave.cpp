@@ -1,6 +1,8 @@
-// The player's place, kept without being asked: after every matchday, after 次季へ and at the
-// close the game goes to the newest of three rotating autosaves, and the next start continues
-// it. A failed write leaves the game playing and says why in the status bar.
+// The player's games, kept without being asked: after every matchday, after 次季へ and at the
+// close the game goes to the newest of three rotating autosaves in its own folder of the kept
+// games, and the next start continues the game played last. A new game, a load or another copy
+// never touches another game's autosaves; a failed write leaves the game playing and says why in
+// the status bar. ロード → ゲーム一覧… lists every kept game to continue or remove.
 
 #include "FrmGoalrun.h"
 
@@ -14,6 +16,9 @@
 #include <QStatusBar>
 
 #include "AutosaveKeeper.h"
+#include "GameLibrary.h"
+#include "GamesDialog.h"
+#include "ZnDialogs.h"
 #include "GameGoalrun.h"
 #include "WindowState.h"
 #include "ZnFileName.h"
@@ -38,7 +43,7 @@ void TFormMain::SetPlaceKeeping(bool lockHeld, bool startNew) {
 }
 
 void TFormMain::CreatePlaceCommands() {
-    Autosaves = std::make_unique<TAutosaveKeeper>(AutosaveFolder());
+    Autosaves = std::make_unique<TAutosaveKeeper>(GamesFolder());
     ActKeepPlace = NewAction({}, QStringLiteral("ゲーム"), QStringLiteral("ActKeepPlace"));
     ActKeepPlace->setCheckable(true);
     G1->insertAction(MenuLanguage->menuAction(), ActKeepPlace);
@@ -50,6 +55,14 @@ void TFormMain::CreatePlaceCommands() {
     });
 
     MILoad->addSeparator();
+    ActGames = MILoad->addAction(QString());
+    ActGames->setObjectName(QStringLiteral("ActGames"));
+    ActGames->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    // The key works before the menu has been opened.
+    addAction(ActGames);
+    ActionList1.push_back(ActGames);
+    connect(ActGames, &QAction::triggered, this,
+            [this] { RunCommand(nullptr, [this] { ActGamesExecute(); }); });
     for (int n = 1; n <= static_cast<int>(MIAutosaveLoad.size()); ++n) {
         QAction* entry = MIAutosaveLoad[n - 1] = MILoad->addAction(QString());
         entry->setObjectName(QStringLiteral("MIAutosaveLoad%1").arg(n));
@@ -71,34 +84,96 @@ bool TFormMain::KeepsPlace() const {
 
 void TFormMain::ContinueFromAutosave() {
     const auto shown = qScopeGuard([this] { ShowPlaceNote(); });
-    if (!KeepsPlace() || Autosaves->Claim(false) != TAutosaveKeeper::TState::Kept ||
-        !CommandLineFile.isEmpty() || StartNew)
+    if (!KeepsPlace())
         return;
-    QStringList unreadable;
+    // The one folder of earlier releases becomes one game's: nothing is lost by the upgrade.
+    try {
+        Autosaves->Library().Adopt(EncodeFileName(AutosaveFolder()).toStdString(),
+                                   Game.GameIdSource());
+    } catch (const EZnFileError& error) {
+        statusBar()->showMessage(
+            tr("以前の自動保存を移せません: %1").arg(FileReasonText(error.Reason())));
+    }
+    if (CommandLineFile.isEmpty() && !StartNew) {
+        if (const auto last = Autosaves->Library().LastPlayed(); last && ContinueKeptGame(*last))
+            return;
+    }
+    // The new game, or the game another copy plays left to it: a folder that cannot be used is
+    // named at once, before anything is played.
+    FollowGame();
+    Autosaves->Claim(false);
+}
+
+bool TFormMain::ContinueKeptGame(const TZnGameId& id) {
+    Autosaves->Follow(id);
+    if (Autosaves->Claim(false) != TAutosaveKeeper::TState::Kept)
+        return false;
+    std::vector<std::string> passedOver;
+    const auto loaded = LoadNewestAutosave(Game, Autosaves->Autosaves(), passedOver);
     QString report;
-    for (const std::string& path : Autosaves->Existing()) {
-        try {
-            Game.LoadFromFile(path);
-        } catch (const std::exception&) {
-            // Left as it is for the player to look at; the rotation moves it down in time.
-            unreadable << DecodeFileName(
-                QByteArray::fromStdString(path.substr(path.rfind('/') + 1)));
-            continue;
-        }
+    if (loaded) {
+        // Autosaves of earlier releases carry no identity: their folder gives it.
+        Game.Identity = id;
         Autosaves->Continued(GameImage(Game));
+        CloseSeasonReview();
         RefreshViews();
         report = tr("前回の続き（%1季目 第%2節）から再開しました")
                      .arg(int64_t{Game.Season} + 1)
                      .arg(Game.Matchday);
-        break;
     }
-    if (!unreadable.isEmpty()) {
-        const QString names = unreadable.join(QStringLiteral(", "));
-        report = report.isEmpty() ? tr("読み込めない自動保存: %1").arg(names)
-                                  : tr("%1　読み込めない自動保存: %2").arg(report, names);
+    if (!passedOver.empty()) {
+        QStringList names;
+        for (const std::string& path : passedOver)
+            names << DecodeFileName(QByteArray::fromStdString(path.substr(path.rfind('/') + 1)));
+        const QString unreadable = names.join(QStringLiteral(", "));
+        report = report.isEmpty() ? tr("読み込めない自動保存: %1").arg(unreadable)
+                                  : tr("%1　読み込めない自動保存: %2").arg(report, unreadable);
     }
     if (!report.isEmpty())
         statusBar()->showMessage(report);
+    return loaded.has_value();
+}
+
+void TFormMain::FollowGame() {
+    if (Game.Identity)
+        Autosaves->Follow(*Game.Identity);
+    ShowPlaceNote();
+}
+
+void TFormMain::FollowLoadedGame() {
+    // A file of the plain image, or an older state of a kept game, begins a lineage of its own:
+    // going back to an old save never rotates a newer autosave away.
+    if (!Game.Identity) {
+        Game.Identity = Game.GameIdSource();
+    } else if (const auto kept = Autosaves->Library().Game(*Game.Identity);
+               kept && !ContinuesKeptGame(*kept, Game.Progress, ImageCrcOf(Game))) {
+        Game.Identity = Game.GameIdSource();
+    }
+    FollowGame();
+}
+
+void TFormMain::ActGamesExecute() {
+    TGamesDialog box(Autosaves->Library().Games(), Autosaves->Followed(), Dialogs, this);
+    if (Dialogs.ExecDialog(box) != QDialog::Accepted)
+        return;
+    const std::optional<TZnGameId> chosen = box.Chosen();
+    if (!chosen || chosen == Game.Identity || !UnsavedProgressMayGo())
+        return;
+    const std::optional<TZnGameId> before = Game.Identity;
+    const TZnBusyCursor busy = Dialogs.Busy();
+    if (ContinueKeptGame(*chosen)) {
+        // No file of the player's: saving it asks for a name.
+        Files.Modified = false;
+        Files.Untitled = true;
+        return;
+    }
+    const bool elsewhere = Autosaves->State() == TAutosaveKeeper::TState::Elsewhere;
+    if (before)
+        Autosaves->Follow(*before);
+    ShowPlaceNote();
+    Dialogs.MessageBox(elsewhere ? tr("ほかのゴールランがこのゲームを遊んでいます。")
+                                 : tr("このゲームの自動保存を読み込めませんでした。"),
+                       tr("エラー"), QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void TFormMain::KeepPlaceLater() {
@@ -124,6 +199,10 @@ bool TFormMain::KeepPlaceNow() {
 bool TFormMain::KeepPlaceAtClose() {
     if (!KeepsPlace())
         return false;
+    // A game nothing was done in since it began or was opened (a new game untouched, a file the
+    // player has) gets no folder of its own for that.
+    if (!Game.UnsavedProgress() && Autosaves->Autosaves().Existing().empty())
+        return true;
     PendingPlace = GameImage(Game);
     return KeepPlaceNow();
 }

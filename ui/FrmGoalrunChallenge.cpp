@@ -6,6 +6,7 @@
 #include "FrmGoalrun.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QAction>
 #include <QClipboard>
@@ -101,7 +102,7 @@ void TFormMain::ShowChallenge() {
     ChallengeNote->setVisible(!text.isEmpty());
 }
 
-void TFormMain::NoteNewAchievements() {
+void TFormMain::RecordNewAchievements() {
     // What the matchday just played earned stands last, with its season and matchday.
     std::vector<TZnEarnedAchievement> earned;
     const QString date = QDate::currentDate().toString(Qt::ISODate);
@@ -109,26 +110,34 @@ void TFormMain::NoteNewAchievements() {
         if (a.Season == Game.Season && a.Matchday == Game.Matchday)
             earned.push_back(
                 {a.Id, date.toStdString(), a.Season, Game.Setup().Difficulty, Game.Setup().Code});
-    if (earned.empty())
-        return;
-    NotedAchievements.clear();
+    UnnotedAchievements.clear();
+    UnnotedError.clear();
     for (const TZnEarnedAchievement& e : earned) {
-        NotedAchievements.push_back(e.Id);
+        UnnotedAchievements.push_back(e.Id);
         if (std::none_of(UserAchievements.begin(), UserAchievements.end(),
                          [&](const TZnEarnedAchievement& u) { return u.Id == e.Id; }))
             UserAchievements.push_back(e);
     }
-    // A file that cannot be written costs only itself: the game goes on, the achievements stand
-    // in the list of this run, and the note says why they are not kept.
-    QString note = EarnedNote();
-    if (!AchievementsPath.isEmpty()) {
-        try {
-            QDir().mkpath(QFileInfo(AchievementsPath).path());
-            RecordAchievements(QFile::encodeName(AchievementsPath).toStdString(), earned);
-        } catch (const EZnSaveError& error) {
-            note += QLatin1Char(' ') + TChallengeWords::NotKept(FileReasonText(error.Reason()));
-        }
+    // Written at once, as the matchday is final at once: a game ended during the replay keeps
+    // them. A file that cannot be written costs only itself: the game goes on, the achievements
+    // stand in the list of this run, and the note will say why they are not kept.
+    if (earned.empty() || AchievementsPath.isEmpty())
+        return;
+    try {
+        QDir().mkpath(QFileInfo(AchievementsPath).path());
+        RecordAchievements(QFile::encodeName(AchievementsPath).toStdString(), earned);
+    } catch (const EZnSaveError& error) {
+        UnnotedError = TChallengeWords::NotKept(FileReasonText(error.Reason()));
     }
+}
+
+void TFormMain::NoteNewAchievements() {
+    if (UnnotedAchievements.empty())
+        return;
+    NotedAchievements = std::exchange(UnnotedAchievements, {});
+    QString note = EarnedNote();
+    if (!UnnotedError.isEmpty())
+        note += QLatin1Char(' ') + std::exchange(UnnotedError, {});
     // The bar draws its message (a command's status tip, where the pointer rests) over its
     // other texts: the newer note takes its place instead. A later message hides the note until
     // it ends.

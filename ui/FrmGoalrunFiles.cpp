@@ -214,6 +214,7 @@ bool TFormMain::LoadGameFile(const QString& fileName) {
     const QString failed = FromView(WindowWording().CannotOpen);
     try {
         Game.LoadFromFile(FileSystemName(fileName));
+        FollowLoadedGame();
         CloseSeasonReview();
         RefreshViews();
     } catch (const EZnFileError& error) {

@@ -122,6 +122,8 @@ void TFormMain::Retranslate() {
         {N9, QT_TR_NOOP("ニューゲーム(&N)"), QT_TR_NOOP("新しいゲームを始めます。")},
         {ActSeasonReview, QT_TR_NOOP("シーズンレビュー(&R)"),
          QT_TR_NOOP("今シーズンの成績をまとめて見ます。")},
+        {ActGames, QT_TR_NOOP("ゲーム一覧(&G)..."),
+         QT_TR_NOOP("残っているゲームの一覧から、続きを遊ぶゲームを選びます。")},
         {ActKeepPlace, QT_TR_NOOP("終了時に続きを保存"),
          QT_TR_NOOP("試合のたびと終了時にゲームを自動保存し、次の起動で続きから始めます。")},
         {ActWatch, QT_TR_NOOP("試合を観る"),
@@ -136,9 +138,9 @@ void TFormMain::Retranslate() {
              ZnViewHelpHtmlAction1, ZnAboutAction1, ZnExitAction1, ZnOpenAppFolderAction1})
         action->Retranslate();
     // The tool tip names the command and its key, the status tip says what it does.
-    for (QAction* action :
-         {ActGame, ActBuildUp, ActNextSeason, ActMILoad, ActMISave, FileOpenAct, FileSaveAct,
-          FileSaveAsAct, N9, ActSeasonReview, ActWatch, static_cast<QAction*>(ZnExitAction1)})
+    for (QAction* action : {ActGame, ActBuildUp, ActNextSeason, ActMILoad, ActMISave, FileOpenAct,
+                            FileSaveAct, FileSaveAsAct, N9, ActSeasonReview, ActWatch, ActGames,
+                            static_cast<QAction*>(ZnExitAction1)})
         action->setToolTip(ToolTipWithKey(*action));
 
     G1->setTitle(tr("ゲーム(&G)"));

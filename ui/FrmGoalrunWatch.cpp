@@ -62,6 +62,7 @@ void TFormMain::PlayWatched() {
     Game.SetMessageLog(&held);
     const auto restore = qScopeGuard([this] { Game.SetMessageLog(RichEdit1); });
     Game.PlayMatchday();
+    RecordNewAchievements();
     HeldMessages = std::move(held.Messages);
     StackReport->setCurrentWidget(MatchCentre);
     // The club panel would show the state before kick-off; its room goes to the centre, so that

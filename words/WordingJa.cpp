@@ -36,7 +36,18 @@ constexpr TZnTexts<const char*> Ja{
                  ZN_TRANSLATE_NOOP("GameMessages", "強化費が足りません。"),
                  ZN_TRANSLATE_NOOP("GameMessages", "強化費を%1投入しました。"),
                  //: %1 the kinds of records lost, joined by the list separator
-                 ZN_TRANSLATE_NOOP("GameMessages", "%1が壊れているため読み込めませんでした。")},
+                 ZN_TRANSLATE_NOOP("GameMessages", "%1が壊れているため読み込めませんでした。"),
+                 ZN_TRANSLATE_NOOP("GameMessages",
+                                   "セーブデータの本体が書き換えられているため、記録（経歴、試合"
+                                   "記録、挑戦コード、達成記録）は読み込みませんでした。"),
+                 //: %1 the kinds of records lost, joined by the list separator, the last always
+                 //: the records after the break
+                 ZN_TRANSLATE_NOOP("GameMessages",
+                                   "記録の途中が壊れているため、%1を読み込めませんでした。"),
+                 //: %1 the number of records the file gives, %2 the number found
+                 ZN_TRANSLATE_NOOP(
+                     "GameMessages",
+                     "記録の数が合いません（ファイルには%1件とありますが、%2件ありました）。")},
     //: Where the club played a match (%2 of a match result)
     .Venues = {ZN_TRANSLATE_NOOP("GameMessages", "Home"),
                ZN_TRANSLATE_NOOP("GameMessages", "Away")},
@@ -50,6 +61,8 @@ constexpr TZnTexts<const char*> Ja{
                     ZN_TRANSLATE_NOOP("GameMessages", "達成記録")},
     //: Between the kinds of records lost
     .ListSeparator = ZN_TRANSLATE_NOOP("GameMessages", "、"),
+    //: Listed last among the records lost when the records break off part-way
+    .RecordsAfterBreak = ZN_TRANSLATE_NOOP("GameMessages", "壊れた箇所より後の記録"),
     .RankCaptions = {ZN_TRANSLATE_NOOP("GameWords", "チーム"),
                      ZN_TRANSLATE_NOOP("GameWords", "順位"), ZN_TRANSLATE_NOOP("GameWords", "勝点"),
                      ZN_TRANSLATE_NOOP("GameWords", "試合数"), ZN_TRANSLATE_NOOP("GameWords", "勝"),

@@ -4,7 +4,7 @@ namespace {
 
 // What a message's number stands for: how it is worded, the same in every language. Every id is
 // named below, so that a new one cannot be forgotten here.
-enum class TZnPiece { None, Number, Money, Season, Venue, RecordKinds };
+enum class TZnPiece { None, Number, Money, Season, Venue, RecordKinds, RecordKindsBroken };
 
 using TZnPieces = std::array<TZnPiece, 4>;
 
@@ -29,7 +29,12 @@ constexpr TZnPieces PiecesOf(TZnMessageId id) {
         return {Season};
     case RecordsDamaged:
         return {RecordKinds};
+    case RecordsBroken:
+        return {RecordKindsBroken};
+    case RecordsCountWrong:
+        return {Number, Number};
     case Welcome:
+    case ImageChanged:
     case GoodLuck:
     case Champion:
     case PerfectSeason:
@@ -54,6 +59,7 @@ std::string Piece(const TZnWording& wording, TZnPiece kind, int64_t number) {
     case TZnPiece::Venue:
         return std::string(wording.Venues.at(number == 0 ? 0 : 1));
     case TZnPiece::RecordKinds:
+    case TZnPiece::RecordKindsBroken:
         break;
     }
     std::string list;
@@ -63,6 +69,8 @@ std::string Piece(const TZnWording& wording, TZnPiece kind, int64_t number) {
         list += list.empty() ? "" : wording.ListSeparator;
         list += wording.RecordKinds[k];
     }
+    if (kind == TZnPiece::RecordKindsBroken)
+        list += (list.empty() ? "" : wording.ListSeparator) + wording.RecordsAfterBreak;
     return list;
 }
 

@@ -27,6 +27,7 @@ void ForEachText(TZnTexts<std::string>& texts, const TZnTexts<const char*>& sour
     each(words, texts.Outcomes, source.Outcomes);
     each(messages, texts.RecordKinds, source.RecordKinds);
     each(messages, texts.ListSeparator, source.ListSeparator);
+    each(messages, texts.RecordsAfterBreak, source.RecordsAfterBreak);
     each(words, texts.RankCaptions, source.RankCaptions);
     each(words, texts.FixtureCaptions, source.FixtureCaptions);
     each(words, texts.ClubCaptions, source.ClubCaptions);

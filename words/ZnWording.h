@@ -38,6 +38,7 @@ template <class TText> struct TZnTexts {
     std::array<TText, 3> Outcomes;        // won, drawn, lost (the club panel)
     std::array<TText, 6> RecordKinds;     // by TZnRecordKind, listed in RecordsDamaged
     TText ListSeparator;                  // between the record kinds
+    TText RecordsAfterBreak;              // listed last in RecordsBroken: what followed the break
     std::array<TText, 10> RankCaptions;   // by TZnRankColumn
     std::array<TText, 3> FixtureCaptions; // by TZnFixtureColumn
     std::array<TText, 12> ClubCaptions;   // by TZnMyClubRow

@@ -2,7 +2,10 @@
 
 #include <array>
 #include <filesystem>
+#include <thread>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,6 +23,8 @@ namespace {
 struct ClockGame {
     explicit ClockGame(const TZnGameSetup& setup) {
         Game.SetMessageLog(&Log);
+        // Two games are never one: these compare their saves, identity aside.
+        Game.GameIdSource = SeededGameIdSource(0);
         Game.NewGame(setup);
     }
     // Plays `seasons` seasons (or until the title), investing `amount` before every matchday in
@@ -79,6 +84,28 @@ TEST(ChallengeCode, ParsesItsAlphabetInEitherCaseAndRefusesAnythingElse) {
     const TZnChallengeCode first = TZnChallengeCode::Draw(source);
     EXPECT_EQ(TZnChallengeCode::Parse(first.Text()), first);
     EXPECT_NE(TZnChallengeCode::Draw(source), first);
+}
+
+TEST(ChallengeCode, RefusalCountsCharactersAndShowsTheWrongOne) {
+    const std::string rule =
+        "a challenge code is 8 characters of " + std::string(ChallengeAlphabet);
+    const std::string wrong = rule + " (0, 1, I, L and O are never used), not ";
+    const std::pair<const char*, std::string> cases[] = {
+        {"ABCD234", rule + ", not 7"},
+        {"日本語", rule + ", not 3"},
+        {"SAKURA2\u00D6", wrong + "'\u00D6'"}, // eight characters, nine bytes
+        {"\uFF21BCD2345", wrong + "'\uFF21'"}, // a full-width A
+        {"SAKURA2\xFF", wrong + "byte 255"},
+        {"SAKURA\xC3\x28", wrong + "byte 195"}, // a lead byte without its follower
+    };
+    for (const auto& [text, message] : cases) {
+        try {
+            TZnChallengeCode::Parse(text);
+            ADD_FAILURE() << "accepted: " << text;
+        } catch (const EZnChallengeCode& error) {
+            EXPECT_EQ(error.what(), message) << text;
+        }
+    }
 }
 
 TEST(ChallengeCode, SeedsArePinnedAndDependOnSeasonAndMatchday) {
@@ -273,10 +300,10 @@ TEST(Achievements, ALostChallengeIsNamedOnlyWhereTheFileHeldOne) {
     ASSERT_FALSE(run.Game.Achievements.empty());
     auto bytes = Image(run.Game);
     auto sections = SectionsOf(bytes);
-    ASSERT_EQ(sections.size(), 6u);
+    ASSERT_EQ(sections.size(), 8u) << "the image's check, the game and six kinds";
     // Every byte of the challenge section's body, changed, fails its checksum.
     TZnWriteStream rewritten;
-    sections[4].Body[0] ^= 1;
+    sections[6].Body[0] ^= 1;
     WriteFrame(rewritten, sections);
     bytes.resize(SaveImageSize);
     bytes.insert(bytes.end(), rewritten.Bytes.begin(), rewritten.Bytes.end());
@@ -292,8 +319,9 @@ TEST(Achievements, ALostChallengeIsNamedOnlyWhereTheFileHeldOne) {
               "今季の自チームの試合記録、挑戦コードと難易度が壊れているため読み込めませんでした。");
     EXPECT_EQ(loaded.Achievements, run.Game.Achievements);
 
-    // A frame cut within its last section names what it cost, as before codes existed: the
-    // challenge and the achievements only where the file holds them.
+    // A frame cut within its last section names what it cost, as before codes existed, and
+    // says that what may have followed it (the challenge and the achievements, where the file
+    // held them) is lost too, without naming it.
     ClockGame plain(TZnGameSetup{});
     plain.Play(1);
     auto cut = Image(plain.Game);
@@ -301,8 +329,9 @@ TEST(Achievements, ALostChallengeIsNamedOnlyWhereTheFileHeldOne) {
     TZnLineLog cutLog;
     loaded.SetMessageLog(&cutLog);
     loaded.LoadFromStream(cut);
-    EXPECT_EQ(cutLog.Lines, std::vector<std::string>{
-                                "今季の自チームの試合記録が壊れているため読み込めませんでした。"});
+    EXPECT_EQ(cutLog.Lines,
+              std::vector<std::string>{"記録の途中が壊れているため、今季の自チームの試合記録、"
+                                       "壊れた箇所より後の記録を読み込めませんでした。"});
 }
 
 TEST(AchievementsFile, KeepsTheFirstOfEachAndRefusesOrSkipsWhatIsNotItsOwn) {
@@ -351,14 +380,14 @@ TEST(AchievementsFile, KeepsTheFirstOfEachAndRefusesOrSkipsWhatIsNotItsOwn) {
         EXPECT_EQ(RecordAchievements(path, std::vector{first}).size(), 1u);
         EXPECT_EQ(ReadAchievementsFile(path).State, State::Read) << line;
     }
-    // A file too large is not read at all; what is not a regular file is never replaced.
+    // A file too large is read up to its bound; what is not a regular file is never replaced.
     std::string huge;
     while (huge.size() <= AchievementsFileMaxSize)
         huge += good;
     WriteFileAtomically(path,
                         std::span(reinterpret_cast<const uint8_t*>(huge.data()), huge.size()));
     EXPECT_EQ(ReadAchievementsFile(path).State, State::Damaged);
-    EXPECT_TRUE(ReadAchievementsFile(path).Earned.empty());
+    EXPECT_EQ(ReadAchievementsFile(path).Earned.size(), 1u);
     std::filesystem::remove(path);
     std::filesystem::create_directory(path);
     EXPECT_EQ(ReadAchievementsFile(path).State, State::Refused);
@@ -370,4 +399,100 @@ TEST(AchievementsFile, KeepsTheFirstOfEachAndRefusesOrSkipsWhatIsNotItsOwn) {
     EXPECT_THROW(RecordAchievements(path, std::vector{first}), EZnSaveError);
     EXPECT_TRUE(std::filesystem::is_fifo(path));
     std::filesystem::remove_all(folder);
+}
+
+namespace {
+
+// A folder of its own for one test, removed at its end, and its achievements file.
+struct AchievementsFolder {
+    AchievementsFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "goalrun-XXXXXX").string();
+        Folder = ::mkdtemp(pattern.data()) != nullptr ? pattern : "";
+        Path = (std::filesystem::path(Folder) / "achievements").string();
+    }
+    ~AchievementsFolder() { std::filesystem::remove_all(Folder); }
+    [[nodiscard]] std::string Text() const {
+        const auto bytes = ReadRegularFile(Path, 1 << 20);
+        return {bytes.begin(), bytes.end()};
+    }
+    void Write(const std::string& text) const {
+        WriteFileAtomically(Path,
+                            std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+    }
+    std::string Folder, Path;
+};
+
+const std::string FirstWinLine = "first_win\t2026-12-07\t1\tnormal\t-\n";
+const std::string TitleLine = "title\t2026-12-08\t5\thard\tSAKURA26\n";
+const std::string UnbeatenLine = "unbeaten_season\t2027-01-02\t3\tnormal\t-\n";
+const TZnEarnedAchievement Unbeaten{
+    TZnAchievementId::UnbeatenSeason, "2027-01-02", 2, TZnDifficulty::Normal, {}};
+
+} // namespace
+
+TEST(AchievementsFile, EveryGoodLineReadIsKeptByTheNextRecord) {
+    const std::string junk = "# written by hand\n";
+    // Junk that brings a file to `size` bytes with its last line complete.
+    const auto padTo = [](std::string text, size_t size) {
+        return text + std::string(size - text.size() - 1, 'x') + '\n';
+    };
+    const size_t bound = AchievementsFileMaxSize;
+    struct Case {
+        const char* Name;
+        std::string Text;
+        bool Damaged;
+        std::string Kept; // the file's lines before those recorded
+    } cases[] = {
+        {"crlf", "first_win\t2026-12-07\t1\tnormal\t-\r\ntitle\t2026-12-08\t5\thard\tSAKURA26\r\n",
+         false, FirstWinLine + TitleLine},
+        {"junk around", junk + FirstWinLine + junk + TitleLine + junk, true,
+         FirstWinLine + TitleLine},
+        {"too large", padTo(FirstWinLine + TitleLine, bound + 1000), true,
+         FirstWinLine + TitleLine},
+        // The bound falls after a line's end, then within one.
+        {"at the bound", padTo(FirstWinLine, bound - TitleLine.size()) + TitleLine + "x\n", true,
+         FirstWinLine + TitleLine},
+        {"cut", padTo(FirstWinLine, bound - TitleLine.size() + 1) + TitleLine, true, FirstWinLine},
+    };
+    for (const Case& c : cases) {
+        AchievementsFolder files;
+        files.Write(c.Text);
+        EXPECT_EQ(ReadAchievementsFile(files.Path).State,
+                  c.Damaged ? TZnAchievementsFileState::Damaged : TZnAchievementsFileState::Read)
+            << c.Name;
+        EXPECT_EQ(RecordAchievements(files.Path, std::vector{Unbeaten}).size(), 1u) << c.Name;
+        EXPECT_EQ(files.Text(), c.Kept + UnbeatenLine) << c.Name;
+    }
+}
+
+TEST(AchievementsFile, TwoCopiesRecordingAtOnceKeepEachOthersLines) {
+    AchievementsFolder files;
+    files.Write(FirstWinLine);
+    // Another copy holds the lock: nothing is written without it.
+    int other = ::open((files.Path + ".lock").c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
+    EXPECT_THROW(RecordAchievements(files.Path, std::vector{Unbeaten}, {}), EZnSaveError);
+    EXPECT_EQ(files.Text(), FirstWinLine);
+    // This copy waits; the other adds its title and lets go. Only then does this copy read, so
+    // it finds the title.
+    std::vector<TZnEarnedAchievement> added;
+    std::thread waiting([&] {
+        added = RecordAchievements(files.Path, std::vector{Unbeaten}, std::chrono::seconds(20));
+    });
+    files.Write(files.Text() + TitleLine);
+    EXPECT_EQ(files.Text(), FirstWinLine + TitleLine) << "written under the other's lock";
+    ::close(other);
+    waiting.join();
+    EXPECT_EQ(added.size(), 1u);
+    EXPECT_EQ(files.Text(), FirstWinLine + TitleLine + UnbeatenLine);
+
+    // A lock that is not a plain file of its own is refused at once, and nothing is written.
+    AchievementsFolder linked;
+    std::filesystem::create_symlink(linked.Folder + "/elsewhere", linked.Path + ".lock");
+    EXPECT_THROW(RecordAchievements(linked.Path, std::vector{Unbeaten}), EZnSaveError);
+    EXPECT_FALSE(std::filesystem::exists(linked.Folder + "/elsewhere"));
+    std::filesystem::remove(linked.Path + ".lock");
+    ASSERT_EQ(::mkfifo((linked.Path + ".lock").c_str(), 0600), 0);
+    EXPECT_THROW(RecordAchievements(linked.Path, std::vector{Unbeaten}), EZnSaveError);
+    EXPECT_FALSE(std::filesystem::exists(linked.Path));
 }

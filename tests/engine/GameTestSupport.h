@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "GameGoalrun.h"
+#include "GameSaveData.h"
 #include "ZnMessageText.h"
 #include "ZnStream.h"
 
@@ -11,6 +12,13 @@ inline std::vector<uint8_t> Image(const TZnGameGoalrun& game) {
     TZnWriteStream stream;
     game.SaveToStream(stream);
     return stream.Bytes;
+}
+
+// The 5122-byte image alone, as the plain image's readers see the file.
+inline std::vector<uint8_t> PlainImage(const TZnGameGoalrun& game) {
+    auto bytes = Image(game);
+    bytes.resize(SaveImageSize);
+    return bytes;
 }
 
 // The little-endian int32 of a save file at `offset`, read and written.

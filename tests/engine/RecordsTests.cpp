@@ -8,6 +8,7 @@
 #include "ConstsGoalrun.h"
 #include "GameRecords.h"
 #include "GameSaveData.h"
+#include "GameSaveFrame.h"
 #include "GameSeasonRecord.h"
 #include "GameTestSupport.h"
 #include "ZnStream.h"
@@ -63,6 +64,13 @@ void FixCrc(std::vector<uint8_t>& b, const std::string& tag) {
         return;
     const size_t end = body + size_t(Int32At(b, body - 8));
     PutInt32(b, end, int32_t(Crc32(std::span(b).subspan(body - 12, end - body + 12))));
+}
+
+// The check of the image made right again after the image was edited, so that the records are
+// read against the edited image.
+void FixImageCheck(std::vector<uint8_t>& b) {
+    PutInt32(b, SectionAt(b, "ICRC"), int32_t(Crc32(std::span(b).first(SaveImageSize))));
+    FixCrc(b, "ICRC");
 }
 
 // Adds a section at the end of a saved file's records, as a later release might.
@@ -226,6 +234,7 @@ TEST_F(RecordsTest, DamagedSectionCostsOnlyItsOwnRecords) {
         auto bytes = saved;
         c.edit(bytes, SectionAt(bytes, c.tag));
         FixCrc(bytes, c.tag);
+        FixImageCheck(bytes);
         TZnGameGoalrun other(KeepSeedSource());
         TZnLineLog log;
         other.SetMessageLog(&log);
@@ -284,7 +293,8 @@ TEST_F(RecordsTest, SectionsOfLaterReleasesAreKeptAndWrittenBack) {
         other.PlayMatchday();
         const auto changed = Image(other);
         EXPECT_NE(SectionAt(changed, "xTRa"), 0u) << c.name;
-        EXPECT_EQ(Int32At(changed, SaveImageSize + 12), 5) << c.name << ": four kinds and xTRa";
+        EXPECT_EQ(Int32At(changed, SaveImageSize + 12), 7)
+            << c.name << ": the image's check, the game, four kinds and xTRa";
     }
 }
 
@@ -308,6 +318,8 @@ TEST_F(RecordsTest, FullCareerLoadsBackWhole) {
         d.Ranks.back() = 3;
     }
     Game.Season = int32_t{CareerCapacity};
+    // The coach the last season left: its funds and level are what the current one begins with.
+    Game.Coach().Money = 50000;
     Game.Coach().Experience = 300000;
     Game.SeasonLog.Start(Game.Coach().Money, Game.Coach().Level());
     PlaySeason();
@@ -340,12 +352,14 @@ TEST_F(RecordsTest, PlainImageLoadsWithoutRecords) {
     ASSERT_TRUE(report);
     EXPECT_FALSE(report->Fixtures[0].HasRounds || report->Mine);
     EXPECT_FALSE(CurrentSeasonReview(Game).StartKnown);
-    EXPECT_EQ(Image(Game).size(), SaveImageSize);
+    for (const char* tag : {"CARE", "SEAS", "RNDS", "MINE"})
+        EXPECT_EQ(SectionAt(Image(Game), tag), 0u) << tag;
 
     Game.NewGame();
     (void)Game.InvestBuildUp("250");
     const auto atStart = Image(Game);
-    EXPECT_EQ(atStart.size(), SaveImageSize) << "before the first matchday the image is enough";
+    for (const char* tag : {"CARE", "SEAS", "RNDS", "MINE"})
+        EXPECT_EQ(SectionAt(atStart, tag), 0u) << tag << ": before the first matchday the image is enough";
     Game.LoadFromStream(atStart);
     const TZnSeasonReview review = CurrentSeasonReview(Game);
     EXPECT_TRUE(review.StartKnown);
@@ -391,4 +405,236 @@ TEST_F(RecordsTest, RecordsBookKeepsTheEarliestSeasonAmongEquals) {
     EXPECT_EQ(book.LongestUnbeaten->Season, 1) << "season 0 has no detail";
     EXPECT_EQ(book.BiggestWin->Season, 1);
     EXPECT_EQ(book.BiggestWin->Result.Line.Matchday, 9);
+}
+
+namespace {
+
+// A file's sections after the image, rewritten by `edit` and framed again with right checksums.
+std::vector<uint8_t> Rewritten(const std::vector<uint8_t>& b,
+                               const std::function<void(std::vector<TZnSection>&)>& edit) {
+    auto sections = ReadFrame(std::span(b).subspan(SaveImageSize)).Sections;
+    edit(sections);
+    TZnWriteStream frame;
+    WriteFrame(frame, sections);
+    std::vector<uint8_t> file(b.begin(), b.begin() + long(SaveImageSize));
+    file.insert(file.end(), frame.Bytes.begin(), frame.Bytes.end());
+    return file;
+}
+
+TZnSection& Tagged(std::vector<TZnSection>& sections, const std::string& tag) {
+    return *std::find_if(sections.begin(), sections.end(), [&](const TZnSection& s) {
+        return std::string(s.Tag.begin(), s.Tag.end()) == tag;
+    });
+}
+
+std::vector<uint8_t> AchievementsBody(const std::vector<TZnAchievement>& earned) {
+    TZnWriteStream body;
+    body.WriteInt32(int32_t(earned.size()));
+    for (const TZnAchievement& a : earned)
+        for (const int32_t value : {int32_t(a.Id), a.Season, a.Matchday})
+            body.WriteInt32(value);
+    return body.Bytes;
+}
+
+std::string Damaged(const std::string& kinds) {
+    return kinds + "が壊れているため読み込めませんでした。";
+}
+
+std::string Broken(const std::string& kinds) {
+    return "記録の途中が壊れているため、" + kinds + "壊れた箇所より後の記録を読み込めませんでした。";
+}
+
+std::string WrongCount(int said, int found) {
+    return "記録の数が合いません（ファイルには" + std::to_string(said) + "件とありますが、" +
+           std::to_string(found) + "件ありました）。";
+}
+
+} // namespace
+
+// A game with a code at 普通 two seasons and five matchdays in: every kind of record, and the
+// challenge and achievements sections besides the image's check and the game's identity.
+class CodedRecordsTest : public RecordsTest {
+protected:
+    CodedRecordsTest() {
+        Game.NewGame({TZnChallengeCode::Parse("SAKURA26"), TZnDifficulty::Normal});
+        PlayIntoThirdSeason();
+    }
+};
+
+TEST_F(CodedRecordsTest, FramesWhoseCountOrLengthsDisagreeSayWhatTheyLost) {
+    const auto saved = Image(Game);
+    ASSERT_EQ(Int32At(saved, SaveImageSize + 12), 8);
+    // The count, or a section's length, set to `value`.
+    const auto count = [](int32_t value) {
+        return [=](std::vector<uint8_t>& b) { PutInt32(b, SaveImageSize + 12, value); };
+    };
+    const auto length = [](const char* tag, int32_t change) {
+        return [=](std::vector<uint8_t>& b) {
+            const size_t at = SectionAt(b, tag) - 8;
+            PutInt32(b, at, Int32At(b, at) + change);
+        };
+    };
+    const auto flip = [](std::initializer_list<const char*> tags) {
+        return [=](std::vector<uint8_t>& b) {
+            for (const char* tag : tags)
+                b[SectionAt(b, tag) + 5] ^= 1;
+        };
+    };
+    const struct {
+        const char* name;
+        std::function<void(std::vector<uint8_t>&)> edit;
+        std::vector<std::string> lines;
+        std::string kept; // the kinds read whole: Career, Seasons, Rounds, Mine, cHallenge, Achievements
+    } cases[] = {
+        {"count 0", count(0), {WrongCount(0, 8)}, "CSRMHA"},
+        {"count -1", count(-1), {WrongCount(-1, 8)}, "CSRMHA"},
+        {"count short of the sections", count(3), {WrongCount(3, 8)}, "CSRMHA"},
+        {"count beyond the sections", count(9), {WrongCount(9, 8), Broken("")}, "CSRMHA"},
+        {"rounds past the end", length("RNDS", 1 << 30),
+         {Broken("今季の試合経過、今季の自チームの試合記録、")}, "CS"},
+        {"season detail four bytes longer", length("SEAS", 4),
+         {Broken("過去のシーズンの記録、今季の試合経過、今季の自チームの試合記録、")}, "C"},
+        {"two damaged sections in a row", flip({"SEAS", "RNDS"}),
+         {Damaged("過去のシーズンの記録、今季の試合経過")}, "CMHA"},
+    };
+    for (const auto& c : cases) {
+        auto bytes = saved;
+        c.edit(bytes);
+        TZnGameGoalrun other(KeepSeedSource());
+        TZnLineLog log;
+        other.SetMessageLog(&log);
+        other.LoadFromStream(bytes);
+        EXPECT_EQ(log.Lines, c.lines) << c.name;
+        const auto kept = [&](char kind) { return c.kept.find(kind) != std::string::npos; };
+        EXPECT_EQ(other.Career.Seasons == Game.Career.Seasons, kept('C')) << c.name;
+        EXPECT_EQ(other.Career.Details == Game.Career.Details, kept('S')) << c.name;
+        EXPECT_EQ(other.SeasonLog.Rounds == Game.SeasonLog.Rounds, kept('R')) << c.name;
+        EXPECT_EQ(other.SeasonLog.Mine == Game.SeasonLog.Mine, kept('M')) << c.name;
+        EXPECT_EQ(other.Setup() == Game.Setup(), kept('H')) << c.name;
+        if (kept('A')) {
+            EXPECT_EQ(other.Achievements, Game.Achievements) << c.name;
+        }
+    }
+}
+
+TEST_F(CodedRecordsTest, ALaterLayoutIsKeptWithWhatIsCheckedAgainstIt) {
+    const auto saved = Image(Game);
+    for (const char* tag : {"CARE", "CHAL"}) {
+        const auto later = Rewritten(saved, [&](auto& s) { Tagged(s, tag).Version = 2; });
+        TZnGameGoalrun other(KeepSeedSource());
+        TZnLineLog log;
+        other.SetMessageLog(&log);
+        other.LoadFromStream(later);
+        EXPECT_TRUE(log.Lines.empty()) << tag << ": " << log.Lines.front();
+        EXPECT_EQ(Image(other), later) << tag << ": written back as it came";
+        // Unread: the kind and what is checked against it; read: everything else.
+        const bool challenge = std::string(tag) == "CHAL";
+        EXPECT_TRUE(other.Career.Seasons.empty()) << tag;
+        EXPECT_EQ(other.SeasonLog.Rounds, Game.SeasonLog.Rounds) << tag;
+        EXPECT_EQ(other.SeasonLog.Mine == Game.SeasonLog.Mine, !challenge) << tag;
+        EXPECT_EQ(other.Setup() == Game.Setup(), !challenge) << tag;
+        if (!challenge) {
+            EXPECT_EQ(other.Achievements, Game.Achievements);
+        }
+        // Once the game changes, the sections kept unread go, as a later release's do.
+        other.PlayMatchday();
+        const auto changed = Image(other);
+        for (const char* gone : {tag, "SEAS"})
+            EXPECT_EQ(SectionAt(changed, gone), 0u) << tag << ": " << gone;
+    }
+}
+
+TEST_F(CodedRecordsTest, RecordsNoGameCouldHoldAreRefused) {
+    using enum TZnAchievementId;
+    const TZnAchievement firstWin = Game.Achievements.at(0);
+    // The premises: 16th and 15th with losses in the first two seasons, wins in the first, none
+    // yet in the third, whose third matchday was lost.
+    ASSERT_EQ(firstWin, (TZnAchievement{FirstWin, 0, 3}));
+    ASSERT_EQ(Game.Career.Seasons.at(0).Rank, 15);
+    ASSERT_GT(Game.Career.Seasons.at(1).Losses, 0);
+    ASSERT_EQ(Game.MyClub().Wins, 0);
+    const auto achievements = [](std::vector<TZnAchievement> list) {
+        return [=](std::vector<TZnSection>& s) { Tagged(s, "ACHV").Body = AchievementsBody(list); };
+    };
+    const auto difficulty = [](int32_t value) {
+        return [=](std::vector<TZnSection>& s) { PutInt32(Tagged(s, "CHAL").Body, 12, value); };
+    };
+    std::vector<TZnAchievement> allAtOnce;
+    for (const TZnAchievementId id : AllAchievements())
+        allAtOnce.push_back({id, 0, 1});
+    const struct {
+        const char* name;
+        std::function<void(std::vector<TZnSection>&)> edit;
+        std::string lost; // the kinds the line names; "" for none
+    } cases[] = {
+        {"as saved", [](auto&) {}, ""},
+        // What the records cannot tell stands: the odds of a win of the second season.
+        {"a giant killing in a season without odds", achievements({firstWin, {GiantKilling, 1, 5}}),
+         ""},
+        {"all eight on the first matchday", achievements(allAtOnce), "達成記録"},
+        {"a title in a season ended 16th", achievements({firstWin, {Title, 0, 30}}), "達成記録"},
+        {"an unbeaten season with losses", achievements({firstWin, {UnbeatenSeason, 1, 30}}),
+         "達成記録"},
+        {"a first win after a season with wins", achievements({{FirstWin, 1, 4}}), "達成記録"},
+        {"a giant killing on a matchday lost", achievements({firstWin, {GiantKilling, 2, 3}}),
+         "達成記録"},
+        // Season 1 began with 1万 more than season 0 ended with.
+        {"a season's start unlike the end of the one before",
+         [](auto& s) {
+             auto& body = Tagged(s, "SEAS").Body;
+             PutInt32(body, 4 + 46 + 5, Int32At(body, 4 + 46 + 5) + 1);
+         },
+         "過去のシーズンの記録"},
+        // The season before ends with 1万 less than this one began with (the MINE section).
+        {"a career ending before this season's start",
+         [](auto& s) {
+             auto& body = Tagged(s, "CARE").Body;
+             PutInt32(body, 4 + 24 + 16, Int32At(body, 4 + 24 + 16) - 1);
+         },
+         "経歴データ、過去のシーズンの記録"},
+        {"難しい on a game that began with 2億", difficulty(2), "挑戦コードと難易度"},
+        {"易しい on a game that began with 2億", difficulty(0), "挑戦コードと難易度"},
+    };
+    const auto saved = Image(Game);
+    for (const auto& c : cases) {
+        TZnGameGoalrun other(KeepSeedSource());
+        TZnLineLog log;
+        other.SetMessageLog(&log);
+        other.LoadFromStream(Rewritten(saved, c.edit));
+        EXPECT_EQ(log.Lines, c.lost.empty() ? std::vector<std::string>{}
+                                            : std::vector<std::string>{Damaged(c.lost)})
+            << c.name;
+        EXPECT_EQ(other.Matchday, Game.Matchday) << c.name;
+        EXPECT_EQ(other.Setup() == Game.Setup(), c.lost != "挑戦コードと難易度") << c.name;
+    }
+    // Where nothing tells how the game began, the bonus of a win recorded this season does.
+    while (Game.MyClub().Wins == 0)
+        Game.PlayMatchday();
+    const auto bonusShown = Rewritten(Image(Game), [&](auto& s) {
+        difficulty(2)(s);
+        std::erase_if(s, [](const TZnSection& section) {
+            return section.Tag == TZnTag{'C', 'A', 'R', 'E'} || section.Tag == TZnTag{'S', 'E', 'A', 'S'};
+        });
+    });
+    TZnGameGoalrun shown(KeepSeedSource());
+    TZnLineLog shownLog;
+    shown.SetMessageLog(&shownLog);
+    shown.LoadFromStream(bonusShown);
+    EXPECT_EQ(shownLog.Lines, std::vector<std::string>{Damaged("挑戦コードと難易度")});
+    EXPECT_EQ(shown.SeasonLog, Game.SeasonLog);
+    // Before the first matchday the image tells how the season began: the career's last season,
+    // here without the details that would tell it too, must end there, not 1万 above.
+    PlaySeason();
+    Game.NextSeason();
+    const auto atStart = Rewritten(Image(Game), [](auto& s) {
+        auto& body = Tagged(s, "CARE").Body;
+        PutInt32(body, 4 + 2 * 24 + 16, Int32At(body, 4 + 2 * 24 + 16) + 1);
+        std::erase_if(s, [](const auto& section) { return section.Tag == TZnTag{'S', 'E', 'A', 'S'}; });
+    });
+    TZnGameGoalrun other(KeepSeedSource());
+    TZnLineLog log;
+    other.SetMessageLog(&log);
+    other.LoadFromStream(atStart);
+    EXPECT_EQ(log.Lines, std::vector<std::string>{Damaged("経歴データ")});
+    EXPECT_TRUE(other.Career.Seasons.empty());
 }

@@ -124,9 +124,9 @@ TEST(Wording, FillTemplate) {
 // a message names changes its text, and no place is left unfilled. (The catalogs' check holds
 // every translation to the same places.)
 TEST(Wording, EachMessageShowsItsValues) {
-    const std::vector<std::string> expected = {"-----", "v----", "-----", "vv--v", "vv--v", "vv--v",
-                                               "v----", "v----", "vv---", "-----", "-----", "v----",
-                                               "v----", "-----", "-----", "v----", "v----"};
+    const std::vector<std::string> expected = {
+        "-----", "v----", "-----", "vv--v", "vv--v", "vv--v", "v----", "v----", "vv---", "-----",
+        "-----", "v----", "v----", "-----", "-----", "v----", "v----", "-----", "v----", "vv---"};
     ASSERT_EQ(expected.size(), MessageCount);
     for (size_t id = 0; id < MessageCount; ++id) {
         const TZnMessage message{static_cast<TZnMessageId>(id), {3, 0, 5, 7}, "Zeta"};

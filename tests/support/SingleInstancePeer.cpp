@@ -15,7 +15,9 @@
 //                                          COUNT - 1 copies have reached it
 //
 // GOALRUN_PEER_CONNECT_MS sets how long a second copy tries to connect, and how long it waits
-// for the answer without a sign of life from the first copy. Exit status: 0 done,
+// for the answer without a sign of life from the first copy. A second copy that waits for the
+// answer prints "waiting" and the path on stderr, after GOALRUN_PEER_NOTICE_MS (by default
+// after the program's delay). Exit status: 0 done,
 // 2 hand-over or listen failed (the reason on stderr), 3 wrong role, 4 timed out, 64 usage.
 
 #include "ZnSingleInstance.h"
@@ -30,6 +32,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFile>
 #include <QStringList>
 #include <QThread>
 #include <QTimer>
@@ -49,6 +52,13 @@ std::chrono::milliseconds ConnectTimeout() {
 }
 
 int HandOver(TZnSingleInstance& instance, const QString& path) {
+    bool ok = false;
+    const int noticeMs = qEnvironmentVariableIntValue("GOALRUN_PEER_NOTICE_MS", &ok);
+    instance.SetSlowAnswerNotice(
+        [](const QString& sent) {
+            std::fprintf(stderr, "waiting %s\n", QFile::encodeName(sent).constData());
+        },
+        ok ? std::chrono::milliseconds(noticeMs) : TZnSingleInstance::SlowAnswerDelay);
     if (!instance.HandOver(path, TZnLaunchTokens::FromEnvironment(), ConnectTimeout())) {
         std::fprintf(stderr, "%s\n", qPrintable(instance.ErrorString()));
         return 2;

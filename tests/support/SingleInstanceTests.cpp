@@ -25,6 +25,8 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QTimerEvent>
 #include <QtEndian>
 
 namespace {
@@ -105,6 +107,7 @@ private slots:
 
     void SecondCopyHandsOverAbsolutePathAndWaitsForHandler();
     void SecondCopyWithoutFileOnlyAsksToRaise();
+    void SecondCopySaysOnceThatItWaitsForTheAnswer();
     void HandOversDuringHandlerWaitTheirTurn();
     void SecondCopyWaitsForFirstToListen();
     void SecondCopyReportsFailure_data();
@@ -232,6 +235,37 @@ void SingleInstanceTests::SecondCopyWithoutFileOnlyAsksToRaise() {
     QCOMPARE(seen.Order, QStringList{QStringLiteral("raise")});
     QCOMPARE(seen.Tokens, QList<QByteArray>{QByteArray()});
     QVERIFY(seen.Identifiers.isEmpty());
+    QCOMPARE(peer->readAllStandardError(), QByteArray()); // answered at once: nothing to say
+}
+
+void SingleInstanceTests::SecondCopySaysOnceThatItWaitsForTheAnswer() {
+    TZnSingleInstance first;
+    QCOMPARE(first.Claim(), TZnSingleInstance::TRole::First);
+    QVERIFY(first.Listen());
+    // The handler stands for a question box: the answer waits until the test lets it go, after
+    // the second copy has said that it waits.
+    std::shared_ptr<void> held;
+    connect(&first, &TZnSingleInstance::copyDataReceived, this,
+            [&] { held = first.DeferAnswer(); });
+    auto peer = StartPeer({QStringLiteral("hand-over"), QStringLiteral("/tmp/asked.sav")}, {},
+                          {QStringLiteral("GOALRUN_PEER_NOTICE_MS=100")});
+    QTRY_VERIFY_WITH_TIMEOUT(held != nullptr, PeerTimeoutMs);
+    QByteArray said;
+    QTRY_VERIFY_WITH_TIMEOUT((said += peer->readAllStandardError()).endsWith('\n'), PeerTimeoutMs);
+    QCOMPARE(said, QByteArray("waiting /tmp/asked.sav\n"));
+    QCOMPARE(peer->state(), QProcess::Running);
+    // Signs of life neither answer nor say it again.
+    auto* keepAlive = first.findChild<QTimer*>(QStringLiteral("_zn_keep_alive"));
+    QVERIFY(keepAlive != nullptr);
+    for (int i = 0; i < 2; ++i) {
+        QTimerEvent tick(keepAlive->timerId());
+        QCoreApplication::sendEvent(keepAlive, &tick);
+    }
+    held.reset();
+    QTRY_VERIFY_WITH_TIMEOUT(peer->state() == QProcess::NotRunning, PeerTimeoutMs);
+    QCOMPARE(peer->exitCode(), 0);
+    QCOMPARE(peer->readAllStandardOutput(), QByteArray("second\n"));
+    QCOMPARE(said + peer->readAllStandardError(), QByteArray("waiting /tmp/asked.sav\n"));
 }
 
 void SingleInstanceTests::HandOversDuringHandlerWaitTheirTurn() {

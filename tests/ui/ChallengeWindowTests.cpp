@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QPushButton>
 #include <QStatusTipEvent>
 
@@ -57,6 +58,7 @@ private slots:
     void NewGameTakesCodeAndDifficulty();
     void TheWindowPlaysTheCodesGame();
     void AchievementsAreNotedListedAndKeptPerUser();
+    void AWatchedAchievementIsKeptAtOnceAndNotedAtTheWhistle();
 };
 
 void ChallengeWindowTests::NewGameTakesCodeAndDifficulty_data() {
@@ -128,6 +130,7 @@ void ChallengeWindowTests::TheWindowPlaysTheCodesGame() {
     while (engine.CanPlayMatchday())
         engine.PlayMatchday();
     QCOMPARE(rig.Game.Matchday, 30);
+    engine.Identity = rig.Game.Identity; // two games, one play
     QVERIFY(Image(rig.Game) == Image(engine));
     // The records book names the challenge first.
     rig.ShowPage("TabSheet5");
@@ -211,6 +214,44 @@ void ChallengeWindowTests::AchievementsAreNotedListedAndKeptPerUser() {
     QVERIFY(QFileInfo(folder + QStringLiteral("/inside")).isDir());
     rig.Play(1);
     QCOMPARE(rig.Game.Matchday, rig.Game.Achievements.front().Matchday + 1);
+}
+
+void ChallengeWindowTests::AWatchedAchievementIsKeptAtOnceAndNotedAtTheWhistle() {
+    QTemporaryDir home;
+    const QString path = home.filePath(QStringLiteral("goalrun/achievements"));
+    TWindowRig rig(1, nullptr, {}, [&](TFormMain& window) { window.SetAchievementsFile(path); });
+    rig.Action("ActWatch").trigger();
+    QVERIFY(rig.Action("ActWatch").isChecked());
+    const auto& timer = rig.Find<QTimer>("TimerReplay");
+    const auto& note = rig.Find<TLiveAnnouncer>("AchievementNote");
+    // The replay's timer never fires here: only the test moves the replay on.
+    while (rig.Game.Achievements.empty()) {
+        rig.Action("ActReplaySkip").trigger();
+        QVERIFY(!timer.isActive());
+        rig.Button(QStringLiteral("BtnGame")).click();
+        QVERIFY(timer.isActive());
+    }
+    QCOMPARE(rig.Game.Achievements.front().Id, TZnAchievementId::FirstWin);
+    // In the file at once, so a game ended during the replay keeps it; said at the whistle only.
+    const QString line = QStringLiteral("first_win\t%1\t1\tnormal\t-\n")
+                             .arg(QDate::currentDate().toString(Qt::ISODate));
+    QCOMPARE(FileText(path), line);
+    for (int quarter = 1; quarter < 6; ++quarter) {
+        QVERIFY(!note.isVisibleTo(&rig.W()));
+        QCOMPARE(note.text(), QString());
+        rig.Action("ActReplayStep").trigger();
+    }
+    QVERIFY(timer.isActive());
+    QVERIFY(!note.isVisibleTo(&rig.W()));
+    rig.Action("ActReplayStep").trigger();
+    QVERIFY(!timer.isActive());
+    QVERIFY(note.isVisibleTo(&rig.W()));
+    QCOMPARE(note.text(), QStringLiteral("実績「初勝利」を達成しました。"));
+    // Said once: the next matchday earns nothing and leaves the note as it was.
+    rig.Button(QStringLiteral("BtnGame")).click();
+    rig.Action("ActReplaySkip").trigger();
+    QCOMPARE(note.text(), QStringLiteral("実績「初勝利」を達成しました。"));
+    QCOMPARE(FileText(path), line);
 }
 
 QTEST_MAIN(ChallengeWindowTests)

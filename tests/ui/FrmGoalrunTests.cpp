@@ -297,7 +297,8 @@ void FrmGoalrunTests::MenusHoldTheirEntriesInOrder() {
              QStringList({QStringLiteral("ヘルプ(&H)"), QStringLiteral("-"),
                           QStringLiteral("アプリケーションのフォルダを開く(&O)"),
                           QStringLiteral("-"), QStringLiteral("バージョン情報(&A)")}));
-    QCOMPARE(rig.Menu("MILoad").actions().size(), 10 + 1 + 3); // the slots, then the autosaves
+    // The slots, then the list of games and the autosaves of the game being played.
+    QCOMPARE(rig.Menu("MILoad").actions().size(), 10 + 1 + 1 + 3);
     QCOMPARE(rig.Menu("MISave").actions().size(), 10);
     for (int n = 0; n < 10; ++n) {
         QCOMPARE(rig.Slot("MIDataLoad", n).data().toInt(), n);
@@ -313,7 +314,7 @@ void FrmGoalrunTests::MenusHoldTheirEntriesInOrder() {
              QStringLiteral("ロードセーブ"));
     QCOMPARE(rig.Find<TZnAboutAction>("ZnAboutAction1").property("Category").toString(),
              QStringLiteral("Vomera"));
-    QCOMPARE(window.ActionList().size(), size_t{13 + 4 + 6 + 4 + 6 + 1 + 1 + 7 + 2});
+    QCOMPARE(window.ActionList().size(), size_t{13 + 4 + 6 + 4 + 6 + 1 + 1 + 1 + 7 + 2});
 }
 
 void FrmGoalrunTests::StandardActionsOpenHelpAndFolderAndClose() {

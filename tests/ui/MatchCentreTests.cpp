@@ -238,6 +238,7 @@ void MatchCentreTests::WatchingOrNotLeavesTheSameGameUnderOneSeed() {
         }
     }
     QCOMPARE(watched.Game.Matchday, 30);
+    watched.Game.Identity = plain.Game.Identity; // two games, one play
     QCOMPARE(SaveBytes(watched.Game), SaveBytes(plain.Game));
     QCOMPARE(watched.LogLines(), plain.LogLines());
     QCOMPARE(watched.Game.Random.Seed, plain.Game.Random.Seed);

@@ -445,6 +445,11 @@ void SingleCopyTests::HandOverDuringABoxWaitsForTheBoxAndItsCommand() {
     slot->trigger(); // the slot now holds a file, so the next save there asks first
 
     QProcess* second = nullptr;
+    const QByteArray waiting = QStringLiteral("goalrun: waiting for the running ゴールラン to open "
+                                              "%1 (it may be showing a question)\n")
+                                   .arg(SaveFile)
+                                   .toUtf8();
+    QByteArray said;
     first.Dialogs.OnMessageBox = [&](const TZnScriptedDialogs::TZnShownMessage&) {
         // While the question is open, a second copy hands over a game of seven matchdays.
         second = StartProgram({SaveFile});
@@ -452,6 +457,8 @@ void SingleCopyTests::HandOverDuringABoxWaitsForTheBoxAndItsCommand() {
         QTest::qWait(200);
         QCOMPARE(first.Game.Matchday, 3);
         QCOMPARE(second->state(), QProcess::Running); // its answer waits for the file
+        // It says why it has not ended, rather than look hung in its terminal.
+        QTRY_VERIFY_WITH_TIMEOUT((said += second->readAllStandardError()).contains(waiting), 20000);
     };
     first.Dialogs.Answers = {QMessageBox::Ok};
     slot->trigger();
@@ -459,6 +466,7 @@ void SingleCopyTests::HandOverDuringABoxWaitsForTheBoxAndItsCommand() {
     QCOMPARE(first.Game.Matchday, 7);
     QTRY_COMPARE_WITH_TIMEOUT(second->state(), QProcess::NotRunning, 20000);
     QCOMPARE(second->exitCode(), 0);
+    QCOMPARE((said + second->readAllStandardError()).count(waiting), 1); // once
     // OK saved the game the player was asked about.
     TZnGameGoalrun saved(KeepSeedSource());
     saved.LoadFromFile(
