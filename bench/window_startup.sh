@@ -6,7 +6,8 @@
 # an empty window (the framework's floor), over several interleaved runs; prints the medians and
 # the ratios (aim: time and memory at most 1.3 times the minimal window's). The CPU time is
 # disturbed less than the wall clock on a shared machine. Then the thirty-matchday button: thirty
-# matchdays with every redraw (aim: under 50 ms).
+# matchdays with every redraw (aim: under 50 ms). Between the two, the start with one kept game
+# and with 200 (aim: no slower with 200).
 #
 #   bench/window_startup.sh [RUNS]        (default 15; runs under xvfb-run when there is no display)
 set -euo pipefail
@@ -27,7 +28,7 @@ build="$top/build"
 bench_build="$top/build-bench-window"
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGOALRUN_BENCH=ON >/dev/null
 cmake --build "$build" -j"$(nproc)" --target goalrun_startup_probe goalrun_data \
-    thirty_matchday_bench >/dev/null
+    thirty_matchday_bench goalrun-cli >/dev/null
 cmake -S "$top/bench/window" -B "$bench_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$bench_build" -j"$(nproc)" >/dev/null
 
@@ -76,6 +77,29 @@ for base in minimal_window empty_window; do
         'BEGIN { printf "ratios goalrun/%s: start-up %.2f, CPU %.2f, peak memory %.2f\n", n, a / b, e / f, c / d }'
 done
 echo "(aim: start-up and peak memory against minimal_window at most 1.3)"
+
+# The start among the player's kept games: one, then 200, the game played last continued in both
+# (a game of the second season), interleaved in one run (aim: no slower with 200).
+save="$private/kept.sav"
+printf 'play 30\nnext\nplay 12\nsave %s\n' "$save" | "$build/app/goalrun-cli" --seed 3 >/dev/null
+for kept in 1 200; do
+    for ((g = 1; g <= kept; g++)); do
+        game="$private/kept$kept/goalrun/games/$(printf '%032x' "$g")"
+        mkdir -p "$game"
+        cp "$save" "$game/autosave1.sav"
+    done
+done
+for ((i = 0; i < runs; i++)); do
+    for kept in 1 200; do
+        echo "$kept $(XDG_DATA_HOME="$private/kept$kept" measure "${path[goalrun]}")" >>"$results.kept"
+    done
+done
+for kept in 1 200; do
+    printf 'goalrun with %3d kept games: first paint %.1f ms, CPU %.1f ms\n' "$kept" \
+        "$(awk -v n="$kept" '$1 == n { print $2 }' "$results.kept" | median)" \
+        "$(awk -v n="$kept" '$1 == n { print $4 }' "$results.kept" | median)"
+done
+rm -f "$results.kept"
 
 QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$build/bench/ui/thirty_matchday_bench" 2>/dev/null |
     sed -n 's/\(thirty-matchday-ms.*\)/\1 (aim: under 50 ms)/p'

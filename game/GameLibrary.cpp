@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
+#include <functional>
 #include <memory>
 #include <sys/stat.h>
 
@@ -32,14 +33,14 @@ TZnKeptGame Describe(const TZnGameId& id, const std::string& folder) {
     kept.Folder = folder;
     TZnGameGoalrun game;
     const TZnAutosaveFolder autosaves(folder);
-    kept.Error = "no autosave in " + folder;
+    kept.Error = "no autosave";
     for (const std::string& path : autosaves.Existing()) {
         try {
             game.LoadFromFile(path, TZnGameGoalrun::TZnImageCheck::Required);
         } catch (const EZnLoadError& error) {
             kept.PassedOver.push_back(path);
             kept.Reason = error.Reason();
-            kept.Error = path + ": " + error.what();
+            kept.Error = path.substr(path.rfind('/') + 1) + ": " + error.what();
             continue;
         }
         kept.Readable = true;
@@ -112,18 +113,22 @@ std::vector<TZnGameId> TZnGameLibrary::Ids() const {
     return ids;
 }
 
-std::optional<TZnGameId> TZnGameLibrary::LastPlayed() const {
-    std::optional<TZnGameId> last;
-    int64_t lastNs = 0;
+std::vector<TZnGameId> TZnGameLibrary::PlayedLast() const {
+    std::vector<std::pair<int64_t, TZnGameId>> played;
     for (const TZnGameId& id : Ids()) {
-        for (const std::string& path : TZnAutosaveFolder(FolderOf(id)).Existing()) {
-            if (const int64_t ns = ChangedNs(path); !last || ns > lastNs) {
-                last = id;
-                lastNs = ns;
-            }
-        }
+        const auto paths = TZnAutosaveFolder(FolderOf(id)).Existing();
+        if (paths.empty())
+            continue;
+        int64_t last = 0;
+        for (const std::string& path : paths)
+            last = std::max(last, ChangedNs(path));
+        played.emplace_back(last, id);
     }
-    return last;
+    std::sort(played.begin(), played.end(), std::greater<>());
+    std::vector<TZnGameId> ids;
+    for (const auto& [ns, id] : played)
+        ids.push_back(id);
+    return ids;
 }
 
 std::vector<TZnKeptGame> TZnGameLibrary::Games() const {

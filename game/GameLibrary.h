@@ -63,9 +63,9 @@ public:
     // Every kept game, the one played last first; folders not named as a game are passed by.
     // A missing root holds none.
     [[nodiscard]] std::vector<TZnKeptGame> Games() const;
-    // The game played last, told by the times its autosaves were written alone, without reading
-    // any: nothing when no game has an autosave.
-    [[nodiscard]] std::optional<TZnGameId> LastPlayed() const;
+    // The games with an autosave, the one played last first, told by the times their autosaves
+    // were written alone, without reading any.
+    [[nodiscard]] std::vector<TZnGameId> PlayedLast() const;
     // The kept game `id`, read now; nothing when it has no folder.
     [[nodiscard]] std::optional<TZnKeptGame> Game(const TZnGameId& id) const;
 

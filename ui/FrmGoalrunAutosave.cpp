@@ -95,8 +95,14 @@ void TFormMain::ContinueFromAutosave() {
             tr("以前の自動保存を移せません: %1").arg(FileReasonText(error.Reason())));
     }
     if (CommandLineFile.isEmpty() && !StartNew) {
-        if (const auto last = Autosaves->Library().LastPlayed(); last && ContinueKeptGame(*last))
-            return;
+        // A game none of whose autosaves loads is passed over for the one played before it; one
+        // another copy plays is left to it.
+        for (const TZnGameId& id : Autosaves->Library().PlayedLast()) {
+            if (ContinueKeptGame(id))
+                return;
+            if (Autosaves->State() == TAutosaveKeeper::TState::Elsewhere)
+                break;
+        }
     }
     // The new game, or the game another copy plays left to it: a folder that cannot be used is
     // named at once, before anything is played.

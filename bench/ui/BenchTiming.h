@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <utility>
 #include <vector>
 
 #include <QCoreApplication>
@@ -19,6 +20,18 @@ inline double Median(std::vector<double> values) {
 
 inline double Milliseconds(const QElapsedTimer& timer) {
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+// The median of `runs` timings of `step`, in milliseconds.
+template <typename Step> double MedianMs(int runs, Step step) {
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        step();
+        times.push_back(Milliseconds(timer));
+    }
+    return Median(std::move(times));
 }
 
 // The processor time of the whole process (every thread) so far, in milliseconds: on a machine

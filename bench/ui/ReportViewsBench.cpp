@@ -9,28 +9,12 @@
 #include <QApplication>
 #include <QElapsedTimer>
 
+#include "BenchTiming.h"
 #include "CareerPage.h"
 #include "GameGoalrun.h"
 #include "GameSeasonRecord.h"
 #include "MatchReportView.h"
 #include "SeasonReviewDialog.h"
-
-namespace {
-
-// The median of `runs` timings of `step`, in milliseconds.
-double MedianMs(int runs, const std::function<void()>& step) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        step();
-        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

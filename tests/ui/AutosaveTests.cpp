@@ -306,13 +306,23 @@ void AutosaveTests::EarlierReleasesAutosavesBecomeOneGame() {
             file.write(reinterpret_cast<const char*>(stream.Bytes.data()), SaveImageSize);
         }
     }
-    TWindowRig rig(1, nullptr, {}, LockHolder());
-    QCOMPARE(rig.Game.Matchday, 3);
-    QVERIFY(!QFile::exists(old));
-    QCOMPARE(MatchdayIn(Autosave(rig.Game, 3)), 1);
-    PlayAndSettle(rig, 1);
-    QCOMPARE(MatchdayIn(Autosave(rig.Game, 1)), 4);
-    QCOMPARE(MatchdayIn(Autosave(rig.Game, 3)), 2);
+    {
+        TWindowRig rig(1, nullptr, {}, LockHolder());
+        QCOMPARE(rig.Game.Matchday, 3);
+        QVERIFY(!QFile::exists(old));
+        QCOMPARE(MatchdayIn(Autosave(rig.Game, 3)), 1);
+        PlayAndSettle(rig, 1);
+        QCOMPARE(MatchdayIn(Autosave(rig.Game, 1)), 4);
+        QCOMPARE(MatchdayIn(Autosave(rig.Game, 3)), 2);
+    }
+    // A game written later that cannot be read is passed over for the one played before it.
+    const QString junk = Games + QStringLiteral("0123456789abcdef0123456789abcdef");
+    QVERIFY(QDir().mkpath(junk));
+    QFile file(junk + QStringLiteral("/autosave1.sav"));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("junk") == 4);
+    file.close();
+    TWindowRig next(1, nullptr, {}, LockHolder());
+    QCOMPARE(next.Game.Matchday, 4);
 }
 
 void AutosaveTests::GamesListContinuesAndRemoves() {
