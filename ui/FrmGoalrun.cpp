@@ -23,7 +23,9 @@
 #include "AutosaveKeeper.h"
 #include "ConstsGoalrun.h"
 #include "GameGoalrun.h"
+#include "ChallengePart.h"
 #include "GamePage.h"
+#include "GameSession.h"
 #include "GameSeasonRecord.h"
 #include "HelpViewer.h"
 #include "MatchCentre.h"
@@ -46,18 +48,21 @@ QString CopyrightInfo() {
 
 TFormMain::TFormMain(TZnGameGoalrun& game, TZnDialogs& dialogs, TZnOpener& opener,
                      const QString& appFolder, QWidget* parent)
-    : QMainWindow(WithWindowFont(parent)), Game(game), Dialogs(dialogs), Opener(opener),
-      FAppFolder(appFolder) {
+    : QMainWindow(WithWindowFont(parent)), Game(game), Session(new TGameSession(game, this)),
+      Dialogs(dialogs), Opener(opener), FAppFolder(appFolder) {
     if (!FAppFolder.endsWith(QLatin1Char('/')))
         FAppFolder += QLatin1Char('/');
     CreateActions();
+    Challenge = new TChallengePart(*Session, Dialogs, *this,
+                                   [this](QAction* action, const std::function<void()>& command) {
+                                       RunCommand(action, command);
+                                   });
     CreateReportViews();
     CreateWatchCommands();
     CreateControls();
     CreateMenus();
     CreateFileCommands();
     CreatePlaceCommands();
-    CreateChallengeCommands();
     ConnectOpenFallbacks();
     PendingOpenRetry = new QTimer(this);
     PendingOpenRetry->setSingleShot(true);
@@ -69,7 +74,7 @@ TFormMain::TFormMain(TZnGameGoalrun& game, TZnDialogs& dialogs, TZnOpener& opene
 TFormMain::~TFormMain() {
     // The game outlives the window; it must not write into a destroyed log.
     if (&Game.MessageLog() == RichEdit1)
-        Game.SetMessageLog(nullptr);
+        Session->SetMessageLog(nullptr);
 }
 
 int TFormMain::Scaled(int designPixels) const {
@@ -88,12 +93,12 @@ QWidget* TFormMain::WithWindowFont(QWidget* parent) {
 }
 
 void TFormMain::FormCreate() {
-    Game.SetMessageLog(RichEdit1);
+    Session->SetMessageLog(RichEdit1);
     const QString nameFile = FAppFolder + QStringLiteral("TeamNameList.txt");
     try {
         // A missing or unreadable file leaves the default names A to P.
         if (QFileInfo::exists(nameFile))
-            Game.TeamNames = ReadTeamNameFile(nameFile);
+            Session->SetTeamNames(ReadTeamNameFile(nameFile));
     } catch (const std::exception&) {
     }
     ZnViewHelpHtmlAction1->Folder = FAppFolder;
@@ -114,6 +119,10 @@ void TFormMain::showEvent(QShowEvent* event) {
         RunCommand(nullptr, [this] { FormActivate(); });
         PlaceWindow(*settings);
     }
+}
+
+void TFormMain::SetAchievementsFile(const QString& path) {
+    Challenge->SetAchievementsFile(path);
 }
 
 void TFormMain::SetStartSettings(std::unique_ptr<TWindowSettings> settings) {
@@ -271,6 +280,10 @@ void TFormMain::CreateMenus() {
     // A window-wide key, in the review's window too (ShowSeasonReview).
     addAction(n9);
     g1->addAction(ActSeasonReview);
+    for (QAction* action : Challenge->Actions()) {
+        g1->addAction(action);
+        ActionList1.push_back(action);
+    }
     g1->addSeparator();
     g1->addAction(ActWatch);
     // The replay's speed, its half-time pause and its keys.
@@ -358,7 +371,6 @@ void TFormMain::ActionList1Update() {
     ActNextSeason->setEnabled(Game.CanNextSeason());
     ActMILoad->setEnabled(true);
     ActMISave->setEnabled(true);
-    ActCopyCode->setEnabled(Game.Setup().Code.has_value());
     // A command control that had the focus and has just been switched off hands it to the next
     // step (試合開始 or 次季へ), not on along the chain to メッセージクリア, where Space would wipe
     // the lines the step has just written.
@@ -423,8 +435,7 @@ void TFormMain::ActGameExecute() {
         PlayWatched();
     } else {
         StackReport->setCurrentWidget(MatchReport);
-        Game.PlayMatchday();
-        RecordNewAchievements();
+        Session->PlayMatchday();
         RefreshViews();
         AfterMatchday();
     }
@@ -450,14 +461,13 @@ bool TFormMain::BuildUpSettled() {
 }
 
 void TFormMain::ActNextSeasonExecute() {
-    Game.NextSeason();
+    Session->NextSeason();
     RefreshViews();
     KeepPlaceLater();
 }
 
 void TFormMain::ActBuildUpExecute() {
-    const std::optional<int32_t> invested =
-        Game.InvestBuildUp(ComboBoxBuildUp->currentText().toStdString());
+    const std::optional<int32_t> invested = Session->InvestBuildUp(ComboBoxBuildUp->currentText());
     // The box shows the amount invested, "0" after a refusal.
     BuildUpSettledText = QString::number(invested.value_or(0));
     ComboBoxBuildUp->setEditText(BuildUpSettledText);
@@ -477,7 +487,7 @@ void TFormMain::N9Click() {
                            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
     if (answer != QMessageBox::Ok)
         return;
-    if (const auto setup = AskNewGameSetup())
+    if (const auto setup = Challenge->AskNewGameSetup())
         StartNewGame(*setup);
 }
 
@@ -487,7 +497,7 @@ void TFormMain::StartNewGame(const TZnGameSetup& setup) {
     std::optional<TZnBusyCursor> busy;
     if (Activated)
         busy.emplace(Dialogs);
-    Game.NewGame(setup);
+    Session->NewGame(setup);
     CloseSeasonReview();
     RefreshViews();
     Files.Modified = false;

@@ -34,6 +34,7 @@ class QStackedWidget;
 class QTabWidget;
 class QTimer;
 class TAutosaveKeeper;
+class TChallengePart;
 class TLiveAnnouncer;
 class TMatchCentre;
 class TMatchReportView;
@@ -47,6 +48,7 @@ class TZnColumnInfos;
 class TZnDialogs;
 class TZnExitAction;
 class TFileDropTarget;
+class TGameSession;
 class TZnGameGoalrun;
 class TZnListView;
 class TZnOpenAppFolderAction;
@@ -240,26 +242,6 @@ private:
     void ActAutosaveLoadExecute(int n);
     void SetAutosaveCaptions();
 
-    // Challenge codes, difficulties and achievements (FrmGoalrunChallenge.cpp).
-    void CreateChallengeCommands();
-    void RetranslateChallenge();
-    // The small box after the new-game question: the code and difficulty chosen, or nothing
-    // when the player cancels.
-    std::optional<TZnGameSetup> AskNewGameSetup();
-    // The code and difficulty in the status bar (the club panel's tip has them from
-    // ActZLVMyClubDataExecute).
-    void ShowChallenge();
-    // As soon as a matchday is played, before any replay: the achievements it earned, in the
-    // player's file.
-    void RecordNewAchievements();
-    // After the matchday is shown: those achievements in the status bar (spoken by screen
-    // readers), never before the final whistle.
-    void NoteNewAchievements();
-    // The note of the achievements last earned, in the window's language.
-    QString EarnedNote() const;
-    void ActCopyCodeExecute();
-    void ActAchievementsExecute();
-
     // Watching a matchday (FrmGoalrunWatch.cpp).
     void CreateWatchCommands();
     // Keeps the watching choices (watch, speed, half-time pause) in the settings file.
@@ -321,8 +303,6 @@ private:
     // `missingCaption` and "空き", enabled only when the file exists or `enableMissing`.
     static void SetFileEntry(QAction& entry, const QString& path, const QString& caption,
                              const QString& missingCaption, bool enableMissing);
-    // The reason of a failed load or save as the player reads it.
-    static QString FileReasonText(TZnFileErrorReason reason);
     // "00savedata.sav" … "09savedata.sav" in the save folder.
     QString SlotPath(int slot) const;
 
@@ -339,7 +319,9 @@ private:
     bool OpeningPending = false;
     QTimer* PendingOpenRetry; // while a box outside any command is open
 
-    TZnGameGoalrun& Game;
+    // Read by the views; changed only through the session.
+    const TZnGameGoalrun& Game;
+    TGameSession* Session;
     TZnDialogs& Dialogs;
     TZnOpener& Opener;
     QString FAppFolder;
@@ -424,14 +406,5 @@ private:
     QAction* ActGames;
     QLabel* AutosaveNote;
 
-    QAction* ActAchievements;
-    QAction* ActCopyCode;
-    QLabel* ChallengeNote;
-    TLiveAnnouncer* AchievementNote;
-    QTimer* AchievementNoteTimer; // hides the note a while after the last one
-    QString AchievementsPath;     // empty: the achievements are kept for this run only
-    std::vector<TZnEarnedAchievement> UserAchievements; // every game's, the first of each
-    std::vector<TZnAchievementId> NotedAchievements;    // those of the status bar's note
-    std::vector<TZnAchievementId> UnnotedAchievements;  // recorded, waiting for the whistle
-    QString UnnotedError; // why those could not be written, told with their note
+    TChallengePart* Challenge;
 };

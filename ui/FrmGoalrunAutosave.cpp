@@ -17,8 +17,10 @@
 
 #include "AutosaveKeeper.h"
 #include "GameLibrary.h"
+#include "GameSession.h"
 #include "GamesDialog.h"
 #include "ZnDialogs.h"
+#include "FileWords.h"
 #include "GameGoalrun.h"
 #include "WindowState.h"
 #include "ZnFileName.h"
@@ -92,7 +94,7 @@ void TFormMain::ContinueFromAutosave() {
                                    Game.GameIdSource());
     } catch (const EZnFileError& error) {
         statusBar()->showMessage(
-            tr("以前の自動保存を移せません: %1").arg(FileReasonText(error.Reason())));
+            tr("以前の自動保存を移せません: %1").arg(TFileWords::Reason(error.Reason())));
     }
     if (CommandLineFile.isEmpty() && !StartNew) {
         // A game none of whose autosaves loads is passed over for the one played before it; one
@@ -115,11 +117,11 @@ bool TFormMain::ContinueKeptGame(const TZnGameId& id) {
     if (Autosaves->Claim(false) != TAutosaveKeeper::TState::Kept)
         return false;
     std::vector<std::string> passedOver;
-    const auto loaded = LoadNewestAutosave(Game, Autosaves->Autosaves(), passedOver);
+    const bool loaded = Session->LoadNewestAutosave(Autosaves->Autosaves(), passedOver);
     QString report;
     if (loaded) {
         // Autosaves of earlier releases carry no identity: their folder gives it.
-        Game.Identity = id;
+        Session->SetIdentity(id);
         Autosaves->Continued(GameImage(Game));
         CloseSeasonReview();
         RefreshViews();
@@ -137,7 +139,7 @@ bool TFormMain::ContinueKeptGame(const TZnGameId& id) {
     }
     if (!report.isEmpty())
         statusBar()->showMessage(report);
-    return loaded.has_value();
+    return loaded;
 }
 
 void TFormMain::FollowGame() {
@@ -150,10 +152,10 @@ void TFormMain::FollowLoadedGame() {
     // A file of the plain image, or an older state of a kept game, begins a lineage of its own:
     // going back to an old save never rotates a newer autosave away.
     if (!Game.Identity) {
-        Game.Identity = Game.GameIdSource();
+        Session->NewIdentity();
     } else if (const auto kept = Autosaves->Library().Game(*Game.Identity);
                kept && !ContinuesKeptGame(*kept, Game.Progress, ImageCrcOf(Game))) {
-        Game.Identity = Game.GameIdSource();
+        Session->NewIdentity();
     }
     FollowGame();
 }
@@ -230,7 +232,7 @@ QString TFormMain::PlaceNoteText() const {
     case TAutosaveKeeper::TState::Elsewhere:
         return tr("ほかのゴールランが続きを保存しているため、このウィンドウは続きを保存しません");
     case TAutosaveKeeper::TState::Failed:
-        return tr("続きを保存できません: %1").arg(FileReasonText(Autosaves->Reason()));
+        return tr("続きを保存できません: %1").arg(TFileWords::Reason(Autosaves->Reason()));
     default:
         return {};
     }

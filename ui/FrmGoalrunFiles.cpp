@@ -15,7 +15,10 @@
 
 #include "AutosaveKeeper.h"
 #include "GameGoalrun.h"
+#include "ChallengePart.h"
+#include "FileWords.h"
 #include "GamePage.h"
+#include "GameSession.h"
 #include "GameSaveData.h"
 #include "ZnDialogs.h"
 #include "ZnFileDropTarget.h"
@@ -37,35 +40,6 @@ std::string FileSystemName(const QString& fileName) {
 
 // How long the status bar reports a finished load or save.
 constexpr int FileReportMs = 5000;
-
-// The reason of a failed load or save as the player reads it.
-QString ReasonText(TZnFileErrorReason reason) {
-    switch (reason) {
-    case TZnFileErrorReason::BadName:
-        return TFormMain::tr("ファイル名が正しくありません。");
-    case TZnFileErrorReason::NotFound:
-        return TFormMain::tr("ファイルまたはフォルダが見つかりません。");
-    case TZnFileErrorReason::NoPermission:
-        return TFormMain::tr("アクセスする権限がありません。");
-    case TZnFileErrorReason::ReadOnly:
-        return TFormMain::tr("読み取り専用の場所です。");
-    case TZnFileErrorReason::NoSpace:
-        return TFormMain::tr("ディスクの空き容量が足りません。");
-    case TZnFileErrorReason::NotRegularFile:
-        return TFormMain::tr("通常のファイルではありません。");
-    case TZnFileErrorReason::NotFolder:
-        return TFormMain::tr("フォルダではありません。");
-    case TZnFileErrorReason::NotSaveFile:
-        return TFormMain::tr("このゲームのセーブファイルではありません。");
-    case TZnFileErrorReason::TooShort:
-        return TFormMain::tr("ファイルが短すぎます。");
-    case TZnFileErrorReason::Damaged:
-        return TFormMain::tr("セーブデータの記録が壊れています。");
-    case TZnFileErrorReason::SystemError:
-        break;
-    }
-    return TFormMain::tr("ファイルの読み書きでエラーが発生しました。");
-}
 
 bool IsFile(const QString& path) {
     struct stat status {};
@@ -124,10 +98,6 @@ void TFormMain::CreateFileCommands() {
     FileDropTarget1->SetWinControl(this);
     connect(FileDropTarget1, &TFileDropTarget::fileDrop, this,
             [this] { RunCommand(nullptr, [this] { FileDropTarget1FileDrop(); }); });
-}
-
-QString TFormMain::FileReasonText(TZnFileErrorReason reason) {
-    return ReasonText(reason);
 }
 
 QString TFormMain::SlotPath(int slot) const {
@@ -213,12 +183,12 @@ bool TFormMain::LoadGameFile(const QString& fileName) {
     const TZnBusyCursor busy = Dialogs.Busy();
     const QString failed = FromView(WindowWording().CannotOpen);
     try {
-        Game.LoadFromFile(FileSystemName(fileName));
+        Session->Load(FileSystemName(fileName));
         FollowLoadedGame();
         CloseSeasonReview();
         RefreshViews();
     } catch (const EZnFileError& error) {
-        return FileFailed(fileName, failed, ReasonText(error.Reason()));
+        return FileFailed(fileName, failed, TFileWords::Reason(error.Reason()));
     } catch (const std::exception&) {
         return FileFailed(fileName, failed, {});
     }
@@ -229,9 +199,9 @@ bool TFormMain::SaveGameFile(const QString& fileName) {
     const TZnBusyCursor busy = Dialogs.Busy();
     const QString failed = FromView(WindowWording().CannotCreate);
     try {
-        Game.SaveToFile(FileSystemName(fileName));
+        Session->Save(FileSystemName(fileName));
     } catch (const EZnFileError& error) {
-        return FileFailed(fileName, failed, ReasonText(error.Reason()));
+        return FileFailed(fileName, failed, TFileWords::Reason(error.Reason()));
     } catch (const std::exception&) {
         return FileFailed(fileName, failed, {});
     }
@@ -302,7 +272,7 @@ void TFormMain::FileNewActExecute() {
     Files.Modified = true;
     if (!SaveQuestionLetsGoOn())
         return;
-    if (const auto setup = AskNewGameSetup())
+    if (const auto setup = Challenge->AskNewGameSetup())
         StartNewGame(*setup);
 }
 

@@ -16,6 +16,7 @@
 #include <QShortcut>
 #include <QTabWidget>
 
+#include "ChallengePart.h"
 #include "MessageLogEdit.h"
 #include "WindowState.h"
 #include "WindowWords.h"
@@ -189,7 +190,7 @@ void TFormMain::Retranslate() {
     BtnMesClear->setText(tr("メッセージクリア"));
     BtnMesClear->setStatusTip(tr("メッセージをすべて消します。"));
     ShowPlaceNote();
-    RetranslateChallenge();
+    Challenge->Retranslate();
     // The views word the game's values in the new language, and the window makes room for them
     // once every page has renamed its columns too (they hear of the change after the window).
     if (Activated) {

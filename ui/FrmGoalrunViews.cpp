@@ -121,7 +121,6 @@ void TFormMain::RefreshViews() {
     MatchReport->ShowLatest(Game);
     ShowBuildUpOdds();
     FollowSeasonReview();
-    ShowChallenge();
 }
 
 void TFormMain::ShowBuildUpOdds() {
@@ -155,15 +154,15 @@ QWidget* TFormMain::CreateClubPanel() {
     ZLVMyClub->SetColumnFits([this](int32_t tag) {
         if (tag == 0)
             return TZnListView::TColumnFit{};
-        return TZnListView::TColumnFit{
-            [this] {
-                QStringList lines;
-                for (const QString& name : ClubNames(Game))
-                    lines << QString::fromStdString(MatchdayResultText(
-                        WindowWording(), MatchdayCount, name.toStdString(), 88, 88, name.toStdString()));
-                return lines;
-            },
-            true};
+        return TZnListView::TColumnFit{[this] {
+                                           QStringList lines;
+                                           for (const QString& name : ClubNames(Game))
+                                               lines << QString::fromStdString(MatchdayResultText(
+                                                   WindowWording(), MatchdayCount,
+                                                   name.toStdString(), 88, 88, name.toStdString()));
+                                           return lines;
+                                       },
+                                       true};
     });
     for (size_t i = 0; i < MyClubRows(WindowWording(), Game).size(); ++i)
         ZLVMyClub->AddItem({QString(), QString()});

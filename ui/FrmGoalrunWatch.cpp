@@ -10,9 +10,11 @@
 #include <QScopeGuard>
 #include <QStackedWidget>
 
+#include "ChallengePart.h"
 #include "GameGoalrun.h"
 #include "GameLiveMatchday.h"
 #include "GameSeasonRecord.h"
+#include "GameSession.h"
 #include "MatchCentre.h"
 #include "MatchReportView.h"
 #include "MessageLogEdit.h"
@@ -59,10 +61,9 @@ void TFormMain::PlayWatched() {
     // The matchday is decided here, by the same engine call as without watching; its messages
     // wait for the final whistle.
     TZnMessageList held;
-    Game.SetMessageLog(&held);
-    const auto restore = qScopeGuard([this] { Game.SetMessageLog(RichEdit1); });
-    Game.PlayMatchday();
-    RecordNewAchievements();
+    Session->SetMessageLog(&held);
+    const auto restore = qScopeGuard([this] { Session->SetMessageLog(RichEdit1); });
+    Session->PlayMatchday();
     HeldMessages = std::move(held.Messages);
     StackReport->setCurrentWidget(MatchCentre);
     // The club panel would show the state before kick-off; its room goes to the centre, so that
@@ -126,7 +127,7 @@ void TFormMain::ReplayEnded() {
 }
 
 void TFormMain::AfterMatchday() {
-    NoteNewAchievements();
+    Challenge->NoteNewAchievements();
     // The season's last matchday opens its review, once: nothing plays after it this season.
     // The title is the season's headline, and comes before anything else.
     if (Game.Matchday == MatchdayCount)

@@ -1,9 +1,4 @@
-// The main window's part of challenge codes, difficulties and achievements: the new game's box,
-// the code and difficulty in the status bar (the club panel's tip is ActZLVMyClubDataExecute's),
-// the command that copies the code, the note of an achievement just earned and the player's
-// achievements file.
-
-#include "FrmGoalrun.h"
+#include "ChallengePart.h"
 
 #include <algorithm>
 #include <utility>
@@ -16,14 +11,15 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMenu>
+#include <QMainWindow>
 #include <QStatusBar>
 #include <QStringList>
 #include <QTimer>
 
 #include "AchievementsDialog.h"
 #include "ChallengeWords.h"
-#include "GameGoalrun.h"
+#include "FileWords.h"
+#include "GameSession.h"
 #include "LiveAnnouncer.h"
 #include "NewGameDialog.h"
 #include "ZnDialogs.h"
@@ -35,39 +31,52 @@ constexpr int EarnedNoteMs = 10000;
 
 } // namespace
 
-void TFormMain::CreateChallengeCommands() {
-    ActAchievements = NewAction({}, QStringLiteral("ゲーム"), QStringLiteral("ActAchievements"));
-    ActCopyCode = NewAction({}, QStringLiteral("ゲーム"), QStringLiteral("ActCopyCode"));
+TChallengePart::TChallengePart(TGameSession& session, TZnDialogs& dialogs, QMainWindow& window,
+                               TRunCommand run)
+    : QObject(&window), Session(session), Dialogs(dialogs), Window(window) {
+    ActAchievements = new QAction(&window);
+    ActAchievements->setObjectName(QStringLiteral("ActAchievements"));
+    ActCopyCode = new QAction(&window);
+    ActCopyCode->setObjectName(QStringLiteral("ActCopyCode"));
+    for (QAction* action : {ActAchievements, ActCopyCode})
+        action->setProperty("Category", QStringLiteral("ゲーム"));
+    // Only a game with a code has one to copy.
     ActCopyCode->setEnabled(false);
-    // After the season review, before watching.
-    const QList<QAction*> entries = G1->actions();
-    QAction* const before = entries.at(entries.indexOf(ActSeasonReview) + 1);
-    G1->insertActions(before, {ActAchievements, ActCopyCode});
-    connect(ActAchievements, &QAction::triggered, this,
-            [this] { RunCommand(nullptr, [this] { ActAchievementsExecute(); }); });
+    connect(ActAchievements, &QAction::triggered, this, [this, run] {
+        run(nullptr, [this] {
+            TAchievementsDialog box(UserAchievements, &Window);
+            Dialogs.ExecDialog(box);
+        });
+    });
     connect(ActCopyCode, &QAction::triggered, this,
-            [this] { RunCommand(ActCopyCode, [this] { ActCopyCodeExecute(); }); });
+            [this, run] { run(ActCopyCode, [this] { CopyCode(); }); });
+    connect(&Session, &TGameSession::MatchdayPlayed, this, &TChallengePart::RecordNewAchievements);
+    connect(&Session, &TGameSession::GameReplaced, this, &TChallengePart::ShowChallenge);
 
-    ChallengeNote = new QLabel(this);
+    ChallengeNote = new QLabel(&window);
     ChallengeNote->setObjectName(QStringLiteral("ChallengeNote"));
     ChallengeNote->setTextFormat(Qt::PlainText);
     ChallengeNote->hide();
-    statusBar()->addPermanentWidget(ChallengeNote);
-    AchievementNote = new TLiveAnnouncer(this);
+    window.statusBar()->addPermanentWidget(ChallengeNote);
+    AchievementNote = new TLiveAnnouncer(&window);
     AchievementNote->setObjectName(QStringLiteral("AchievementNote"));
     // One line, as the status bar's own messages: the bar, and so the window, never grows when
     // a note comes.
     AchievementNote->setWordWrap(false);
-    AchievementNote->setMaximumHeight(statusBar()->fontMetrics().height());
+    AchievementNote->setMaximumHeight(window.statusBar()->fontMetrics().height());
     AchievementNote->hide();
-    statusBar()->addWidget(AchievementNote);
+    window.statusBar()->addWidget(AchievementNote);
     AchievementNoteTimer = new QTimer(this);
     AchievementNoteTimer->setSingleShot(true);
     AchievementNoteTimer->setInterval(EarnedNoteMs);
     connect(AchievementNoteTimer, &QTimer::timeout, AchievementNote, &QWidget::hide);
 }
 
-void TFormMain::RetranslateChallenge() {
+QList<QAction*> TChallengePart::Actions() const {
+    return {ActAchievements, ActCopyCode};
+}
+
+void TChallengePart::Retranslate() {
     ActAchievements->setText(TChallengeWords::AchievementsAction());
     ActAchievements->setStatusTip(TChallengeWords::AchievementsTip());
     ActCopyCode->setText(TChallengeWords::CopyCodeAction());
@@ -76,40 +85,43 @@ void TFormMain::RetranslateChallenge() {
     AchievementNote->setText(EarnedNote());
 }
 
-QString TFormMain::EarnedNote() const {
+QString TChallengePart::EarnedNote() const {
     QStringList notes;
     for (const TZnAchievementId id : NotedAchievements)
         notes << TChallengeWords::Earned(id);
     return notes.join(QLatin1Char(' '));
 }
 
-void TFormMain::SetAchievementsFile(const QString& path) {
+void TChallengePart::SetAchievementsFile(const QString& path) {
     AchievementsPath = path;
     // A file that cannot be read gives nothing and stays as it is (RecordAchievements).
     UserAchievements = ReadAchievementsFile(QFile::encodeName(path).toStdString()).Earned;
 }
 
-std::optional<TZnGameSetup> TFormMain::AskNewGameSetup() {
-    TNewGameDialog box(this);
+std::optional<TZnGameSetup> TChallengePart::AskNewGameSetup() {
+    TNewGameDialog box(&Window);
     if (Dialogs.ExecDialog(box) != QDialog::Accepted)
         return std::nullopt;
     return box.Setup();
 }
 
-void TFormMain::ShowChallenge() {
-    const QString text = TChallengeWords::Setup(Game.Setup());
+void TChallengePart::ShowChallenge() {
+    const TZnGameSetup& setup = Session.Game().Setup();
+    ActCopyCode->setEnabled(setup.Code.has_value());
+    const QString text = TChallengeWords::Setup(setup);
     ChallengeNote->setText(text);
     ChallengeNote->setVisible(!text.isEmpty());
 }
 
-void TFormMain::RecordNewAchievements() {
+void TChallengePart::RecordNewAchievements() {
+    const TZnGameGoalrun& game = Session.Game();
     // What the matchday just played earned stands last, with its season and matchday.
     std::vector<TZnEarnedAchievement> earned;
     const QString date = QDate::currentDate().toString(Qt::ISODate);
-    for (const TZnAchievement& a : Game.Achievements)
-        if (a.Season == Game.Season && a.Matchday == Game.Matchday)
+    for (const TZnAchievement& a : game.Achievements)
+        if (a.Season == game.Season && a.Matchday == game.Matchday)
             earned.push_back(
-                {a.Id, date.toStdString(), a.Season, Game.Setup().Difficulty, Game.Setup().Code});
+                {a.Id, date.toStdString(), a.Season, game.Setup().Difficulty, game.Setup().Code});
     UnnotedAchievements.clear();
     UnnotedError.clear();
     for (const TZnEarnedAchievement& e : earned) {
@@ -127,11 +139,11 @@ void TFormMain::RecordNewAchievements() {
         QDir().mkpath(QFileInfo(AchievementsPath).path());
         RecordAchievements(QFile::encodeName(AchievementsPath).toStdString(), earned);
     } catch (const EZnSaveError& error) {
-        UnnotedError = TChallengeWords::NotKept(FileReasonText(error.Reason()));
+        UnnotedError = TChallengeWords::NotKept(TFileWords::Reason(error.Reason()));
     }
 }
 
-void TFormMain::NoteNewAchievements() {
+void TChallengePart::NoteNewAchievements() {
     if (UnnotedAchievements.empty())
         return;
     NotedAchievements = std::exchange(UnnotedAchievements, {});
@@ -141,21 +153,17 @@ void TFormMain::NoteNewAchievements() {
     // The bar draws its message (a command's status tip, where the pointer rests) over its
     // other texts: the newer note takes its place instead. A later message hides the note until
     // it ends.
-    statusBar()->clearMessage();
+    Window.statusBar()->clearMessage();
     AchievementNote->show();
     AchievementNote->Announce(note);
     AchievementNoteTimer->start();
 }
 
-void TFormMain::ActCopyCodeExecute() {
-    if (!Game.Setup().Code)
+void TChallengePart::CopyCode() {
+    const auto& code = Session.Game().Setup().Code;
+    if (!code)
         return;
-    const QString code = QString::fromStdString(Game.Setup().Code->Text());
-    QGuiApplication::clipboard()->setText(code);
-    statusBar()->showMessage(TChallengeWords::CodeCopied(code), EarnedNoteMs);
-}
-
-void TFormMain::ActAchievementsExecute() {
-    TAchievementsDialog box(UserAchievements, this);
-    Dialogs.ExecDialog(box);
+    const QString text = QString::fromStdString(code->Text());
+    QGuiApplication::clipboard()->setText(text);
+    Window.statusBar()->showMessage(TChallengeWords::CodeCopied(text), EarnedNoteMs);
 }
