@@ -808,44 +808,8 @@ Prize %9 funds %10 level %11</translation>
         <translation>Shows this season&apos;s results at a glance.</translation>
     </message>
     <message>
-        <source>前回の続き（%1季目 第%2節）から再開しました</source>
-        <translation>Continued where you left off (season %1, matchday %2)</translation>
-    </message>
-    <message>
-        <source>読み込めない自動保存: %1</source>
-        <translation>Autosaves that could not be read: %1</translation>
-    </message>
-    <message>
-        <source>%1&#x3000;読み込めない自動保存: %2</source>
-        <translation>%1 — autosaves that could not be read: %2</translation>
-    </message>
-    <message>
-        <source>二重起動を確かめられないため、このウィンドウは続きを保存しません</source>
-        <translation>This window keeps no autosave: it cannot check for another running copy</translation>
-    </message>
-    <message>
-        <source>ほかのゴールランが続きを保存しているため、このウィンドウは続きを保存しません</source>
-        <translation>This window keeps no autosave: another running Goalrun keeps them</translation>
-    </message>
-    <message>
-        <source>続きを保存できません: %1</source>
-        <translation>Cannot save where you left off: %1</translation>
-    </message>
-    <message>
         <source>フォルダではありません。</source>
         <translation>It is not a folder.</translation>
-    </message>
-    <message>
-        <source>自動保存%1</source>
-        <translation>Autosave %1</translation>
-    </message>
-    <message>
-        <source>終了時に続きを保存</source>
-        <translation>Continue where I left off</translation>
-    </message>
-    <message>
-        <source>試合のたびと終了時にゲームを自動保存し、次の起動で続きから始めます。</source>
-        <translation>Saves the game by itself after every matchday and at the close, and continues it at the next start.</translation>
     </message>
     <message>
         <source>試合を観る</source>
@@ -862,26 +826,6 @@ Prize %9 funds %10 level %11</translation>
     <message>
         <source>観戦の速さと操作です。</source>
         <translation>The speed and the controls of watching.</translation>
-    </message>
-    <message>
-        <source>以前の自動保存を移せません: %1</source>
-        <translation>Cannot bring in the earlier autosaves: %1</translation>
-    </message>
-    <message>
-        <source>ほかのゴールランがこのゲームを遊んでいます。</source>
-        <translation>Another running Goalrun is playing this game.</translation>
-    </message>
-    <message>
-        <source>このゲームの自動保存を読み込めませんでした。</source>
-        <translation>Could not load this game&apos;s autosaves.</translation>
-    </message>
-    <message>
-        <source>ゲーム一覧(&amp;G)...</source>
-        <translation>&amp;Games...</translation>
-    </message>
-    <message>
-        <source>残っているゲームの一覧から、続きを遊ぶゲームを選びます。</source>
-        <translation>Choose a kept game to continue from the list of your games.</translation>
     </message>
 </context>
 <context>
@@ -905,6 +849,69 @@ Prize %9 funds %10 level %11</translation>
     <message>
         <source>資金の推移</source>
         <translation>Funds</translation>
+    </message>
+</context>
+<context>
+    <name>TGameKeeper</name>
+    <message>
+        <source>以前の自動保存を移せません: %1</source>
+        <translation>Cannot bring in the earlier autosaves: %1</translation>
+    </message>
+    <message>
+        <source>前回の続き（%1季目 第%2節）から再開しました</source>
+        <translation>Continued where you left off (season %1, matchday %2)</translation>
+    </message>
+    <message>
+        <source>読み込めない自動保存: %1</source>
+        <translation>Autosaves that could not be read: %1</translation>
+    </message>
+    <message>
+        <source>%1&#x3000;読み込めない自動保存: %2</source>
+        <translation>%1 — autosaves that could not be read: %2</translation>
+    </message>
+    <message>
+        <source>ほかのゴールランがこのゲームを遊んでいます。</source>
+        <translation>Another running Goalrun is playing this game.</translation>
+    </message>
+    <message>
+        <source>このゲームの自動保存を読み込めませんでした。</source>
+        <translation>Could not load this game&apos;s autosaves.</translation>
+    </message>
+    <message>
+        <source>エラー</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>自動保存%1</source>
+        <translation>Autosave %1</translation>
+    </message>
+    <message>
+        <source>二重起動を確かめられないため、このウィンドウは続きを保存しません</source>
+        <translation>This window keeps no autosave: it cannot check for another running copy</translation>
+    </message>
+    <message>
+        <source>ほかのゴールランが続きを保存しているため、このウィンドウは続きを保存しません</source>
+        <translation>This window keeps no autosave: another running Goalrun keeps them</translation>
+    </message>
+    <message>
+        <source>続きを保存できません: %1</source>
+        <translation>Cannot save where you left off: %1</translation>
+    </message>
+    <message>
+        <source>終了時に続きを保存</source>
+        <translation>Continue where I left off</translation>
+    </message>
+    <message>
+        <source>試合のたびと終了時にゲームを自動保存し、次の起動で続きから始めます。</source>
+        <translation>Saves the game by itself after every matchday and at the close, and continues it at the next start.</translation>
+    </message>
+    <message>
+        <source>ゲーム一覧(&amp;G)...</source>
+        <translation>&amp;Games...</translation>
+    </message>
+    <message>
+        <source>残っているゲームの一覧から、続きを遊ぶゲームを選びます。</source>
+        <translation>Choose a kept game to continue from the list of your games.</translation>
     </message>
 </context>
 <context>

@@ -20,10 +20,10 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "AutosaveKeeper.h"
 #include "ConstsGoalrun.h"
 #include "GameGoalrun.h"
 #include "ChallengePart.h"
+#include "GameKeeper.h"
 #include "GamePage.h"
 #include "GameSession.h"
 #include "GameSeasonRecord.h"
@@ -57,12 +57,33 @@ TFormMain::TFormMain(TZnGameGoalrun& game, TZnDialogs& dialogs, TZnOpener& opene
                                    [this](QAction* action, const std::function<void()>& command) {
                                        RunCommand(action, command);
                                    });
+    Keeper = new TGameKeeper(*Session, Dialogs, *this,
+                             {[this](QAction* action, const std::function<void()>& command) {
+                                  RunCommand(action, command);
+                              },
+                              [this] { RefreshViews(); },
+                              [this](const QString& path) {
+                                  // No file of the player's: saving it asks for a name, and the
+                                  // dialogs stay where they were, so that an autosave is never
+                                  // written over by hand.
+                                  const TFormMainFileState before = Files;
+                                  if (!LoadGameFile(path))
+                                      return false;
+                                  Files.Untitled = true;
+                                  Files.OpenDialogFileName = before.OpenDialogFileName;
+                                  Files.SaveDialogFileName = before.SaveDialogFileName;
+                                  return true;
+                              },
+                              [this] { return UnsavedProgressMayGo(); },
+                              [this] {
+                                  Files.Modified = false;
+                                  Files.Untitled = true;
+                              }});
     CreateReportViews();
     CreateWatchCommands();
     CreateControls();
     CreateMenus();
     CreateFileCommands();
-    CreatePlaceCommands();
     ConnectOpenFallbacks();
     PendingOpenRetry = new QTimer(this);
     PendingOpenRetry->setSingleShot(true);
@@ -121,6 +142,10 @@ void TFormMain::showEvent(QShowEvent* event) {
     }
 }
 
+void TFormMain::SetPlaceKeeping(bool lockHeld, bool startNew) {
+    Keeper->SetRole(lockHeld, startNew);
+}
+
 void TFormMain::SetAchievementsFile(const QString& path) {
     Challenge->SetAchievementsFile(path);
 }
@@ -134,7 +159,7 @@ void TFormMain::FormActivate() {
         return;
     ActZLVMyClubData->trigger();
     StartNewGame();
-    ContinueFromAutosave();
+    Keeper->Start(!CommandLineFile.isEmpty());
     // The command-line file takes the same road as one handed over by a second copy, once the
     // window is on the screen, so that its error box stands over the window.
     if (!CommandLineFile.isEmpty()) {
@@ -163,7 +188,7 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
 void TFormMain::closeEvent(QCloseEvent* event) {
     FinishReplay();
     // Progress kept in the autosave is not lost: nothing to ask.
-    if (!KeepPlaceAtClose() && !UnsavedProgressMayGo(PlaceNoteText())) {
+    if (!Keeper->KeepAtClose() && !UnsavedProgressMayGo(Keeper->NoteText())) {
         event->ignore();
         return;
     }
@@ -172,8 +197,6 @@ void TFormMain::closeEvent(QCloseEvent* event) {
 }
 
 bool TFormMain::event(QEvent* event) {
-    if (PlaceEvent(event))
-        return true;
     if (event->type() != TZnCopyDataEvent::Type())
         return QMainWindow::event(event);
     const auto& copy = static_cast<const TZnCopyDataEvent&>(*event);
@@ -294,6 +317,10 @@ void TFormMain::CreateMenus() {
     g1->addSeparator();
     g1->addActions({FileOpenAct, FileSaveAct, FileSaveAsAct});
     g1->addSeparator();
+    for (QAction* action : Keeper->Actions()) {
+        g1->addAction(action);
+        ActionList1.push_back(action);
+    }
     g1->addMenu(CreateLanguageMenu());
     g1->addSeparator();
     g1->addAction(ZnExitAction1);
@@ -312,6 +339,12 @@ void TFormMain::CreateMenus() {
             (*entries)[static_cast<size_t>(n)] = entry;
         }
     }
+    MILoad->addSeparator();
+    for (QAction* action : Keeper->LoadActions()) {
+        MILoad->addAction(action);
+        ActionList1.push_back(action);
+    }
+    MILoad->addActions(Keeper->AutosaveEntries());
     MILoad->setToolTipsVisible(true);
     MISave->setToolTipsVisible(true);
     // Opening a slot menu runs its action, which sets the entries' captions.
@@ -440,7 +473,6 @@ void TFormMain::ActGameExecute() {
         AfterMatchday();
     }
     // The matchday is final as soon as it is played, watched or not: the autosave keeps it.
-    KeepPlaceLater();
 }
 
 bool TFormMain::BuildUpSettled() {
@@ -463,7 +495,6 @@ bool TFormMain::BuildUpSettled() {
 void TFormMain::ActNextSeasonExecute() {
     Session->NextSeason();
     RefreshViews();
-    KeepPlaceLater();
 }
 
 void TFormMain::ActBuildUpExecute() {
@@ -502,7 +533,6 @@ void TFormMain::StartNewGame(const TZnGameSetup& setup) {
     RefreshViews();
     Files.Modified = false;
     Files.Untitled = true;
-    FollowGame();
 }
 
 void TFormMain::BtnGame30Click() {

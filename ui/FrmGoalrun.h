@@ -33,7 +33,7 @@ class QSplitter;
 class QStackedWidget;
 class QTabWidget;
 class QTimer;
-class TAutosaveKeeper;
+class TGameKeeper;
 class TChallengePart;
 class TLiveAnnouncer;
 class TMatchCentre;
@@ -207,41 +207,6 @@ private:
     // Ctrl+B: the strengthening box takes the keyboard, its text selected, from any window.
     void FocusBuildUpBox();
 
-    // The player's place in the autosaves (FrmGoalrunAutosave.cpp): the choice in the ゲーム
-    // menu, the autosaves in the ロード menu and the note in the status bar.
-    void CreatePlaceCommands();
-    // The choice is on and this copy may write the autosaves.
-    bool KeepsPlace() const;
-    // At the first activation: brings the autosaves of earlier releases in as one game and,
-    // without a command-line file or --new-game, continues the game played last from its newest
-    // autosave that loads.
-    void ContinueFromAutosave();
-    // Continues kept game `id` from its newest autosave that holds, the ones passed over named in
-    // the status bar. False when none loads or another copy plays it; the game is then as it was.
-    bool ContinueKeptGame(const TZnGameId& id);
-    // The autosaves follow the game now played.
-    void FollowGame();
-    // After a load: a file without an identity, or an older state of a kept game, becomes a game
-    // of its own; then FollowGame.
-    void FollowLoadedGame();
-    // ロード → ゲーム一覧…: the kept games, to continue or remove.
-    void ActGamesExecute();
-    // After a command's engine call and redraw: the game as it stands now is written once the
-    // window has painted (a low-priority event, after the paint's).
-    void KeepPlaceLater();
-    // Writes what KeepPlaceLater took, at once; true when the place is kept.
-    bool KeepPlaceNow();
-    // The game as it stands, written at once: true when the place is kept, so the window may
-    // close without a question.
-    bool KeepPlaceAtClose();
-    // Handles the event KeepPlaceLater posts; false for any other event.
-    bool PlaceEvent(QEvent* event);
-    // What the note in the status bar says of the autosaves: why none is kept, or nothing.
-    QString PlaceNoteText() const;
-    void ShowPlaceNote();
-    void ActAutosaveLoadExecute(int n);
-    void SetAutosaveCaptions();
-
     // Watching a matchday (FrmGoalrunWatch.cpp).
     void CreateWatchCommands();
     // Keeps the watching choices (watch, speed, half-time pause) in the settings file.
@@ -299,10 +264,6 @@ private:
     // Captions and tips of the slot entries: the file's name and a summary of its game, or
     // "<empty>" and "空き".
     void SetSlotCaptions(const std::array<QAction*, 10>& entries, bool enableMissing);
-    // A file entry of a menu: `caption` and the summary of the file at `path` as its tips, or
-    // `missingCaption` and "空き", enabled only when the file exists or `enableMissing`.
-    static void SetFileEntry(QAction& entry, const QString& path, const QString& caption,
-                             const QString& missingCaption, bool enableMissing);
     // "00savedata.sav" … "09savedata.sav" in the save folder.
     QString SlotPath(int slot) const;
 
@@ -325,13 +286,6 @@ private:
     TZnDialogs& Dialogs;
     TZnOpener& Opener;
     QString FAppFolder;
-
-    enum class TPlaceRole { Untold, NotLockHolder, LockHolder };
-    TPlaceRole PlaceRole = TPlaceRole::Untold;
-    bool StartNew = false;
-    std::unique_ptr<TAutosaveKeeper> Autosaves;
-    std::optional<std::vector<uint8_t>> PendingPlace; // the game image to write next
-    bool PlacePosted = false;
 
     bool Activated = false;
     TFormMainFileState Files;
@@ -390,7 +344,6 @@ private:
     QAction* FileOpenAct;
     QAction* FileSaveAct;
     QAction* FileSaveAsAct;
-    QAction* ActKeepPlace;
 
     // Menus.
     QMenu* G1;
@@ -402,9 +355,7 @@ private:
     QMenu* MISave;
     std::array<QAction*, 10> MIDataLoad{};
     std::array<QAction*, 10> MIDataSave{};
-    std::array<QAction*, 3> MIAutosaveLoad{};
-    QAction* ActGames;
-    QLabel* AutosaveNote;
 
     TChallengePart* Challenge;
+    TGameKeeper* Keeper;
 };

@@ -13,10 +13,10 @@
 #include <QMenu>
 #include <QStatusBar>
 
-#include "AutosaveKeeper.h"
 #include "GameGoalrun.h"
 #include "ChallengePart.h"
 #include "FileWords.h"
+#include "GameKeeper.h"
 #include "GamePage.h"
 #include "GameSession.h"
 #include "GameSaveData.h"
@@ -40,37 +40,6 @@ std::string FileSystemName(const QString& fileName) {
 
 // How long the status bar reports a finished load or save.
 constexpr int FileReportMs = 5000;
-
-bool IsFile(const QString& path) {
-    struct stat status {};
-    return ::stat(EncodeFileName(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
-}
-
-// What a slot entry's tips say of a save file: "3季目 第12節まで 5位 資金1億2000万円
-// (2026/12/07 10:31)". Only the file's fixed image is read (the records after it, up to 700 KB
-// of a long career, say nothing a tip shows), by the game's own loader into a game of its own,
-// so the running game is untouched and an image it would refuse says so.
-QString SlotSummary(const QString& path) {
-    const QString date =
-        QFileInfo(path).lastModified().toString(QStringLiteral("yyyy/MM/dd HH:mm"));
-    TZnGameGoalrun game(KeepSeedSource());
-    try {
-        game.LoadFromStream(ReadRegularFile(FileSystemName(path), SaveImageSize));
-    } catch (const std::exception&) {
-        return TFormMain::tr("読み込めないファイル (%1)").arg(date);
-    }
-    // A file keeps no finished flag: a season over with the player first is the title.
-    const bool title = game.Matchday == MatchdayCount && game.MyClub().Rank == 0;
-    const QString matchday = title                ? TFormMain::tr("優勝")
-                             : game.Matchday == 0 ? TFormMain::tr("開幕前")
-                                                  : TFormMain::tr("第%1節まで").arg(game.Matchday);
-    const QString summary =
-        TFormMain::tr("%1 %2 %3位 資金%4")
-            .arg(QString::fromStdString(SeasonName(WindowWording(), game.Season)), matchday)
-            .arg(int64_t{game.MyClub().Rank} + 1)
-            .arg(WindowMoney(game.Coach().Money));
-    return QStringLiteral("%1 (%2)").arg(summary, date);
-}
 
 } // namespace
 
@@ -104,32 +73,15 @@ QString TFormMain::SlotPath(int slot) const {
     return SaveDataFolder(FAppFolder) + SlotFileName(slot);
 }
 
-void TFormMain::SetFileEntry(QAction& entry, const QString& path, const QString& caption,
-                             const QString& missingCaption, bool enableMissing) {
-    const bool exists = IsFile(path);
-    entry.setText(exists ? caption : missingCaption);
-    const QString tip = exists ? SlotSummary(path) : tr("空き");
-    entry.setToolTip(tip);
-    entry.setStatusTip(tip);
-    entry.setEnabled(exists || enableMissing);
-}
-
 void TFormMain::SetSlotCaptions(const std::array<QAction*, 10>& entries, bool enableMissing) {
     for (int n = 0; n < 10; ++n)
-        SetFileEntry(*entries[n], SlotPath(n), SlotFileName(n), QString::number(n) + EmptySlot,
-                     enableMissing);
-}
-
-void TFormMain::SetAutosaveCaptions() {
-    for (int n = 1; n <= static_cast<int>(MIAutosaveLoad.size()); ++n) {
-        const QString caption = tr("自動保存%1").arg(n);
-        SetFileEntry(*MIAutosaveLoad[n - 1], Autosaves->Path(n), caption, caption, false);
-    }
+        TFileWords::SetFileEntry(*entries[n], SlotPath(n), SlotFileName(n),
+                                 QString::number(n) + EmptySlot, enableMissing);
 }
 
 void TFormMain::ActMILoadExecute() {
     SetSlotCaptions(MIDataLoad, false);
-    SetAutosaveCaptions();
+    Keeper->ShowCaptions();
 }
 
 void TFormMain::ActMISaveExecute() {
@@ -141,22 +93,8 @@ void TFormMain::ActDataLoadExecute(QObject* sender) {
     if (entry == nullptr || !entry->data().isValid())
         return;
     const QString path = SlotPath(entry->data().toInt());
-    if (IsFile(path))
+    if (TFileWords::IsFile(path))
         LoadGameFile(path);
-}
-
-void TFormMain::ActAutosaveLoadExecute(int n) {
-    const QString path = Autosaves->Path(n);
-    if (!IsFile(path))
-        return;
-    // The game loaded is no file of the player's: saving it asks for a name, and the dialogs
-    // stay where they were, so an autosave is never written over by hand.
-    const TFormMainFileState before = Files;
-    if (LoadGameFile(path)) {
-        Files.Untitled = true;
-        Files.OpenDialogFileName = before.OpenDialogFileName;
-        Files.SaveDialogFileName = before.SaveDialogFileName;
-    }
 }
 
 void TFormMain::ActDataSaveExecute(QObject* sender) {
@@ -166,7 +104,7 @@ void TFormMain::ActDataSaveExecute(QObject* sender) {
     const QString path = SlotPath(entry->data().toInt());
     // A folder that cannot be made is not reported by itself: the write then fails.
     QDir().mkpath(SaveDataFolder(FAppFolder));
-    if (IsFile(path)) {
+    if (TFileWords::IsFile(path)) {
         const auto answer = Dialogs.MessageBox(
             tr("ファイルを上書きしてよろしいですか？"), tr("確認"), QMessageBox::Question,
             QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
@@ -184,7 +122,6 @@ bool TFormMain::LoadGameFile(const QString& fileName) {
     const QString failed = FromView(WindowWording().CannotOpen);
     try {
         Session->Load(FileSystemName(fileName));
-        FollowLoadedGame();
         CloseSeasonReview();
         RefreshViews();
     } catch (const EZnFileError& error) {
@@ -246,7 +183,7 @@ bool TFormMain::SaveGameFileWithDialog() {
 }
 
 void TFormMain::OpenPath(const QString& path) {
-    if (IsFile(path))
+    if (TFileWords::IsFile(path))
         LoadGameFile(path);
 }
 

@@ -19,6 +19,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "GameKeeper.h"
 #include "GamePage.h"
 #include "MatchCentre.h"
 #include "MatchReportView.h"
@@ -142,7 +143,7 @@ void TFormMain::LayOutAgain() {
 }
 
 void TFormMain::ApplyRememberedChoices(TWindowSettings& settings) {
-    ActKeepPlace->setChecked(KeepPlaceChosen(settings));
+    Keeper->ApplyRemembered(settings);
     // A new settings file leaves watching off.
     const TWatchChoices chosen = WatchChoices(settings);
     ActWatch->setChecked(chosen.Watch);

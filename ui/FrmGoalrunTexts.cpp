@@ -17,6 +17,7 @@
 #include <QTabWidget>
 
 #include "ChallengePart.h"
+#include "GameKeeper.h"
 #include "MessageLogEdit.h"
 #include "WindowState.h"
 #include "WindowWords.h"
@@ -123,10 +124,6 @@ void TFormMain::Retranslate() {
         {N9, QT_TR_NOOP("ニューゲーム(&N)"), QT_TR_NOOP("新しいゲームを始めます。")},
         {ActSeasonReview, QT_TR_NOOP("シーズンレビュー(&R)"),
          QT_TR_NOOP("今シーズンの成績をまとめて見ます。")},
-        {ActGames, QT_TR_NOOP("ゲーム一覧(&G)..."),
-         QT_TR_NOOP("残っているゲームの一覧から、続きを遊ぶゲームを選びます。")},
-        {ActKeepPlace, QT_TR_NOOP("終了時に続きを保存"),
-         QT_TR_NOOP("試合のたびと終了時にゲームを自動保存し、次の起動で続きから始めます。")},
         {ActWatch, QT_TR_NOOP("試合を観る"),
          QT_TR_NOOP("試合開始のあと、15分ごとに試合を見せます。結果は変わりません。")},
     };
@@ -135,14 +132,19 @@ void TFormMain::Retranslate() {
         if (statusTip != nullptr)
             action->setStatusTip(tr(statusTip));
     }
+    Challenge->Retranslate();
+    Keeper->Retranslate();
     for (TZnBaseAction* action : std::initializer_list<TZnBaseAction*>{
              ZnViewHelpHtmlAction1, ZnAboutAction1, ZnExitAction1, ZnOpenAppFolderAction1})
         action->Retranslate();
     // The tool tip names the command and its key, the status tip says what it does.
-    for (QAction* action : {ActGame, ActBuildUp, ActNextSeason, ActMILoad, ActMISave, FileOpenAct,
-                            FileSaveAct, FileSaveAsAct, N9, ActSeasonReview, ActWatch, ActGames,
-                            static_cast<QAction*>(ZnExitAction1)})
+    for (QAction* action :
+         {ActGame, ActBuildUp, ActNextSeason, ActMILoad, ActMISave, FileOpenAct, FileSaveAct,
+          FileSaveAsAct, N9, ActSeasonReview, ActWatch, static_cast<QAction*>(ZnExitAction1)})
         action->setToolTip(ToolTipWithKey(*action));
+    for (QAction* action : Keeper->LoadActions())
+        if (!action->shortcut().isEmpty())
+            action->setToolTip(ToolTipWithKey(*action));
 
     G1->setTitle(tr("ゲーム(&G)"));
     G1->menuAction()->setStatusTip(tr("ゲームを始める、開く、保存する、終了します。"));
@@ -189,8 +191,6 @@ void TFormMain::Retranslate() {
     BtnGame30->setAccessibleName(tr("30節まとめて試合"));
     BtnMesClear->setText(tr("メッセージクリア"));
     BtnMesClear->setStatusTip(tr("メッセージをすべて消します。"));
-    ShowPlaceNote();
-    Challenge->Retranslate();
     // The views word the game's values in the new language, and the window makes room for them
     // once every page has renamed its columns too (they hear of the change after the window).
     if (Activated) {
