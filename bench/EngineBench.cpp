@@ -154,7 +154,11 @@ BENCHMARK(BM_WinPrices);
 // season follows from the one before as the rules allow (ten wins: three levels), so that a load
 // keeps them all.
 void PlayLongestCareer(TZnGameGoalrun& game) {
+    // Every season begins and ends with these funds, which hold any prize, investing its bonuses
+    // and its prize: each begins where the one before ended, the current one too.
+    const int32_t funds = StartingMoney + PrizeTable[0];
     game.NewGame();
+    game.Coach().Money = funds;
     game.Coach().Experience = 300000; // the experience the career below leaves
     game.SeasonLog.Start(game.Coach().Money, game.Coach().Level());
     for (int i = 0; i < 12; ++i)
@@ -163,11 +167,10 @@ void PlayLongestCareer(TZnGameGoalrun& game) {
     for (int32_t s = 0; s < static_cast<int32_t>(CareerCapacity); ++s) {
         const int32_t rank = s % 16;
         const int32_t prize = PrizeTable.at(size_t(rank));
-        game.Career.Append(
-            {s, rank, 40, 10, 10, 10, 30, 30, prize, StartingMoney + prize, 4 + 3 * s, rank == 0});
-        detail.MoneyStart = StartingMoney;
+        game.Career.Append({s, rank, 40, 10, 10, 10, 30, 30, prize, funds, 4 + 3 * s, rank == 0});
+        detail.MoneyStart = funds;
         detail.LevelStart = 1 + 3 * s;
-        detail.Invested = 0;
+        detail.Invested = 10 * WinBonus + prize;
         detail.Ranks.back() = static_cast<uint8_t>(rank);
         detail.LongestUnbeaten = 20;
         detail.LongestWinning = 10;

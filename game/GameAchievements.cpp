@@ -91,13 +91,12 @@ bool DeniedByImage(const TZnAchievement& a, const TZnLeague& image, const TZnSea
             return false;
         // The win chance the matchday's report gives (GameMatchRecord.h), from the player's side.
         const TZnMatch& match = image.Schedule().Matchdays(a.Matchday - 1).Matches(0);
-        const double chance =
-            match.HomeId == me ? MatchOdds(kickOff.MyAttack, kickOff.MyDefense, kickOff.OppAttack,
-                                           kickOff.OppDefense)
-                                     .Win
-                               : MatchOdds(kickOff.OppAttack, kickOff.OppDefense, kickOff.MyAttack,
-                                           kickOff.MyDefense)
-                                     .Loss;
+        const double chance = match.HomeId == me ? MatchOdds(kickOff.MyAttack, kickOff.MyDefense,
+                                                             kickOff.OppAttack, kickOff.OppDefense)
+                                                       .Win
+                                                 : MatchOdds(kickOff.OppAttack, kickOff.OppDefense,
+                                                             kickOff.MyAttack, kickOff.MyDefense)
+                                                       .Loss;
         return chance >= GiantKillingChance;
     }
     case UnbeatenSeason:
@@ -240,9 +239,9 @@ bool AchievementsAgree(std::span<const TZnAchievement> earned, const TZnLeague& 
                        const TZnCareer& career, const TZnSeasonLog& log) {
     const auto& seasons = career.Seasons;
     const auto recordOf = [&](int32_t season) -> const TZnSeasonRecord* {
-        const auto at = std::lower_bound(
-            seasons.begin(), seasons.end(), season,
-            [](const TZnSeasonRecord& r, int32_t s) { return r.Season < s; });
+        const auto at =
+            std::lower_bound(seasons.begin(), seasons.end(), season,
+                             [](const TZnSeasonRecord& r, int32_t s) { return r.Season < s; });
         return at != seasons.end() && at->Season == season ? &*at : nullptr;
     };
     using enum TZnAchievementId;
@@ -251,7 +250,8 @@ bool AchievementsAgree(std::span<const TZnAchievement> earned, const TZnLeague& 
         // The title is earned with the first title, and with it every title of a kind.
         const bool titleKind = a.Id == TitleInFive || a.Id == FrugalTitle;
         const bool titleBefore = std::any_of(earned.begin(), earned.end(), [&](const auto& t) {
-            return t.Id == Title && std::tuple(t.Season, t.Matchday) <= std::tuple(a.Season, a.Matchday);
+            return t.Id == Title &&
+                   std::tuple(t.Season, t.Matchday) <= std::tuple(a.Season, a.Matchday);
         });
         const bool winsBefore =
             a.Id == FirstWin && std::any_of(seasons.begin(), seasons.end(), [&](const auto& r) {

@@ -180,7 +180,9 @@ void TZnGameGoalrun::NextSeason() {
     Clubs().SortByStanding();
     Schedule().PutClubFirst(MyClub().ClubId);
     Schedule().ResetResults();
-    SeasonLog.Start(Coach().Money, Coach().Level());
+    // Money still invested for the first match (a file can carry it over the season's end) is
+    // part of the funds the season begins with, as a load before the first matchday counts it.
+    SeasonLog.Start(Saturate(int64_t{Coach().Money} + MyClub().BuildUp), Coach().Level());
     MarkProgress();
     FMessageLog->Clear();
     AddMessage({TZnMessageId::SeasonStart, {Season}});

@@ -57,9 +57,9 @@ struct TZnFrame {
     // The tags of sections whose checksum failed, and of the section the frame broke at, as far as
     // they stand where a section begins.
     std::vector<TZnTag> Damaged;
-    bool Broken = false; // sections of the frame could not be reached
-    int32_t Count = 0;   // the count of sections the header gives
-    size_t Found = 0;    // the sections found whole before the end or the break, intact or not
+    bool Broken = false;     // sections of the frame could not be reached
+    int32_t Count = 0;       // the count of sections the header gives
+    size_t Found = 0;        // the sections found whole before the end or the break, intact or not
     bool CountWrong = false; // Count disagrees with the sections found
 };
 

@@ -77,7 +77,9 @@ void WriteDetails(TZnWriteStream& stream, const TZnCareer& career) {
 
 // A detail its season's record can have: what was invested came from the funds at the start and
 // the win bonuses, the record's funds and level are reachable from the start, and the start is
-// where the season before it ended (`before`, its record when the career holds it).
+// where the season before it ended (`before`, its record when the career holds it): its level,
+// and its funds with at most what was invested in the season, which money invested but not spent
+// when the season before ended (a file can carry it) is part of.
 bool PlausibleDetail(const TZnSeasonDetail& d, const TZnSeasonRecord& r,
                      const TZnSeasonRecord* before, int32_t winBonus) {
     const bool start =
@@ -87,7 +89,8 @@ bool PlausibleDetail(const TZnSeasonDetail& d, const TZnSeasonRecord& r,
                   SeasonCanLead(CoachSpanOfLevel(d.MoneyStart - d.Invested, d.LevelStart), r.Wins,
                                 r.Prize, CoachSpanOfLevel(r.Money, r.Level), winBonus) &&
                   (before == nullptr ||
-                   (d.MoneyStart == before->Money && d.LevelStart == before->Level))
+                   (InRange(int64_t{d.MoneyStart} - before->Money, 0, d.Invested) &&
+                    d.LevelStart == before->Level))
             : d.MoneyStart == 0 && d.LevelStart == 0 && d.Invested == 0;
     return start && d.BestWin.has_value() == (r.Wins > 0) &&
            d.WorstDefeat.has_value() == (r.Losses > 0) &&
@@ -294,22 +297,29 @@ bool ReadMine(TZnReadStream& stream, const TZnLeague& image, TZnSeasonLog& log, 
                           PrizePaid(image), now, winBonus));
 }
 
-// The funds and level the current season began with, where the image (before its first
-// matchday) or the records (`log`) tell them.
-std::optional<std::pair<int32_t, int32_t>> SeasonStart(const TZnLeague& image,
-                                                       const TZnSeasonLog& log) {
+// How the current season began, where the image (before its first matchday) or the records
+// (`log`) tell it: the funds, which count the money invested for the first match, that money,
+// and the level.
+struct TZnSeasonStart {
+    int32_t Money = 0;
+    int32_t FirstBuildUp = 0;
+    int32_t Level = 0;
+};
+std::optional<TZnSeasonStart> SeasonStart(const TZnLeague& image, const TZnSeasonLog& log) {
+    const int32_t buildUp = image.MyClub().BuildUp;
     if (image.Matchday == 0)
-        return std::pair(Saturate(int64_t{image.Coach().Money} + image.MyClub().BuildUp),
-                         image.Coach().Level());
+        return TZnSeasonStart{Saturate(int64_t{image.Coach().Money} + buildUp), buildUp,
+                              image.Coach().Level()};
     if (log.StartKnown)
-        return std::pair(log.MoneyStart, log.LevelStart);
+        return TZnSeasonStart{log.MoneyStart, log.Mine[0].BuildUp, log.LevelStart};
     return std::nullopt;
 }
 
 // The career leads to the image: its seasons are completed ones, the current one only after its
 // 30th matchday and then as the image ends it, the coach of the image can follow the last, and
-// the season before the current one ended with the funds and level the current one began with
-// where they are known (`log`).
+// the season before the current one ended where the current one began, where that is known
+// (`log`): at its level, and with its funds but at most the money invested for the first match,
+// which a file may carry over from the season before.
 bool CareerLeadsToImage(const TZnCareer& career, const TZnLeague& image, const TZnSeasonLog& log,
                         int32_t winBonus) {
     if (career.Seasons.empty())
@@ -318,37 +328,41 @@ bool CareerLeadsToImage(const TZnCareer& career, const TZnLeague& image, const T
     const auto start = SeasonStart(image, log);
     for (size_t i = seasons.size() - std::min<size_t>(seasons.size(), 2); i < seasons.size(); ++i)
         if (start && seasons[i].Season == int64_t{image.Season} - 1 &&
-            std::pair(seasons[i].Money, seasons[i].Level) != *start)
+            (!InRange(int64_t{start->Money} - seasons[i].Money, 0, start->FirstBuildUp) ||
+             start->Level != seasons[i].Level))
             return false;
     const TZnSeasonRecord& last = seasons.back();
     const TZnClub& me = image.MyClub();
     if (last.Season >= image.Season)
         return last.Season == image.Season && image.Matchday == MatchdayCount &&
                last == SeasonRecordOf(image.Season, me, image.Coach());
+    // Before the first matchday the start above is the coach of the image, carried money and all.
     return last.Level <= image.Coach().Level() &&
-           (image.Season - int64_t{last.Season} != 1 ||
+           (image.Season - int64_t{last.Season} != 1 || image.Matchday == 0 ||
             SeasonCanLead(CoachSpanOfLevel(last.Money, last.Level), me.Wins, PrizePaid(image),
                           CoachNow(image), winBonus));
 }
 
-// False when the records show a game that did not begin under `rules`: its first season began
-// with other funds or, where that is not known, ended or stands with more than those funds and
-// the bonuses can reach.
+// False when the records show a game that did not begin under `rules`: its first season (the
+// career's record of it, or the current season) began with other funds or, where that is not
+// known, ended or stands with more than those funds and the bonuses can reach.
 bool BeganUnder(const TZnRules& rules, const TZnLeague& image, const TZnCareer& career,
                 const TZnSeasonLog& log) {
     const TZnCoachSpan start = CoachSpanOfLevel(rules.StartingMoney, 1);
-    if (image.Season == 0) {
-        if (const auto known = SeasonStart(image, log))
-            return known->first == rules.StartingMoney;
-        return SeasonCanLead(start, image.MyClub().Wins, PrizePaid(image), CoachNow(image),
-                             rules.WinBonus);
+    if (!career.Seasons.empty() && career.Seasons.front().Season == 0) {
+        const TZnSeasonRecord& first = career.Seasons.front();
+        const TZnSeasonDetail& detail = career.Details.front();
+        if (detail.StartKnown
+                ? detail.MoneyStart != rules.StartingMoney
+                : !SeasonCanLead(start, first.Wins, first.Prize,
+                                 CoachSpanOfLevel(first.Money, first.Level), rules.WinBonus))
+            return false;
     }
-    if (career.Seasons.empty() || career.Seasons.front().Season != 0)
+    if (image.Season != 0)
         return true;
-    const TZnSeasonRecord& first = career.Seasons.front();
-    if (career.Details.front().StartKnown)
-        return career.Details.front().MoneyStart == rules.StartingMoney;
-    return SeasonCanLead(start, first.Wins, first.Prize, CoachSpanOfLevel(first.Money, first.Level),
+    if (const auto known = SeasonStart(image, log))
+        return known->Money == rules.StartingMoney;
+    return SeasonCanLead(start, image.MyClub().Wins, PrizePaid(image), CoachNow(image),
                          rules.WinBonus);
 }
 
@@ -449,12 +463,13 @@ size_t RecordsMaxSize() {
         const size_t detail =
             BytesWritten([](TZnWriteStream& s) { WriteDetail(s, 0, TZnSeasonDetail{}); });
         const size_t bodies[] = {
-            CareerSectionSize(CareerCapacity), BytesWritten([](TZnWriteStream& s) {
-                                                   WriteDetails(s, TZnCareer{});
-                                               }) + detail * CareerCapacity,
+            CareerSectionSize(CareerCapacity),
+            BytesWritten([](TZnWriteStream& s) { WriteDetails(s, TZnCareer{}); }) +
+                detail * CareerCapacity,
             BytesWritten([&](TZnWriteStream& s) { WriteRounds(s, log, MatchdayCount); }),
             BytesWritten([&](TZnWriteStream& s) { WriteMine(s, log, MatchdayCount); }),
-            ImageCheckBody({}).size(), GameSectionBody({}, 0).size()};
+            ImageCheckBody({}).size(),
+            GameSectionBody({}, 0).size()};
         size_t total = FrameHeaderSize() + ForeignSectionsMaxSize;
         for (const size_t body : bodies)
             total += FramedSectionSize(body);
@@ -676,8 +691,8 @@ static void ReadAll(std::span<const uint8_t> bytes, const TZnLeague& image, TZnR
         TZnRecords trial = *before;
         readKinds({setup.Code, other}, trial);
         const uint32_t lost = lostMask(trial);
-        contradicted = began(trial, other) && (lost & ~lostMask(records)) == 0 &&
-                       lost != lostMask(records);
+        contradicted =
+            began(trial, other) && (lost & ~lostMask(records)) == 0 && lost != lostMask(records);
     }
     if (contradicted) {
         records = std::move(*before);

@@ -30,30 +30,42 @@
 //           set), the code's value (8 bytes, 0 without a code), the difficulty (0 易しい,
 //           1 普通, 2 難しい). Only a game with a code or at another difficulty than 普通 has
 //           one; a file without it is a game without a code at 普通. It is read first: the win
-//           bonus of its difficulty is what the other records' funds are checked with.
+//           bonus of its difficulty is what the other records' funds are checked with. It is
+//           refused where the records show another difficulty: a game that began with other
+//           funds, or records that read whole only under another difficulty's bonus.
 //   "ACHV"  the achievements the game has earned (GameAchievements.h): a count, then per
 //           achievement its id (0..7 in the listed order), Season (0-based) and Matchday
 //           (1..30), in the order earned. None stand at 易しい. A game without a "CHAL"
 //           section has none either, so that a game without a code at 普通 saves exactly as
 //           before: it has its achievements back from its other records (GameAchievements.h).
+//           The list is refused where the records contradict it (AchievementsAgree).
 //
 // A file whose bytes after the image begin with the career trailer of earlier releases
 // (GameCareer.h) loads with that career; records that follow the trailer are read as well, and a
 // career section among them replaces the trailer's. Other bytes are ignored. Records that fail
 // their checks cost only their own kind (the detail of completed seasons also goes with a lost
 // career, to which it belongs); a damaged section costs its kind, a broken frame every kind not
-// read before the break, a wrong checksum of a first-version frame every kind.
+// read before the break, a wrong checksum of a first-version frame every kind. No record is lost
+// without a word: the log names the kinds lost, says that what followed a break was lost where
+// no tag can name it, and says when the frame's count disagrees with the sections found.
 //
 // Sections this release does not read (another tag, or a known tag in another version) are kept
 // and written back unchanged after its own, up to ForeignSectionsMaxSize bytes of them in the
 // file's order; those not safe to copy only until the game changes (TZnGameGoalrun). So a file a
-// later release wrote loses nothing it could keep when it passes through this one.
+// later release wrote loses nothing it could keep when it passes through this one. A kind whose
+// sections all stand in another layout costs no other kind: every kind checked against it is
+// kept unread as well (the details against the career; the career, the details, the player's
+// fixtures and the achievements against the difficulty), and a kind kept unread is written back
+// where the kind goes, so that an unchanged game saves the file as it came.
 //
 // Records must also lead to the image, so that the game plays on from the file and its own
 // next save loads again: every season of the career is completed (before the current one, or
 // the current one once its 30th matchday is played, and then exactly as the image ends it), the
 // last one reachable from the coach of the image; the current season's funds, levels and
-// investments agree with the coach and with each other, matchday by matchday.
+// investments agree with the coach and with each other, matchday by matchday. Each season begins
+// with the funds and level the season before it ended with: a season's detail that begins
+// otherwise is refused, and so is a career whose last season ends otherwise than the current one
+// began, where the image (before the first matchday) or the player's fixtures tell that.
 
 #include <array>
 #include <cstdint>
@@ -103,7 +115,7 @@ struct TZnRecords {
 
 // Writes the records of `league` after its image, the last SaveImageSize bytes of `stream`: the
 // check of the image and the game's identity first, then the kinds above, then the `foreign`
-// sections.
+// sections; a foreign section of a kind the league has none of stands in that kind's place.
 void WriteRecords(TZnWriteStream& stream, const TZnLeague& league,
                   std::span<const TZnSection> foreign);
 

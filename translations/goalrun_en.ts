@@ -811,22 +811,6 @@ Prize %9 funds %10 level %11</translation>
         <source>フォルダではありません。</source>
         <translation>It is not a folder.</translation>
     </message>
-    <message>
-        <source>試合を観る</source>
-        <translation>Watch matches</translation>
-    </message>
-    <message>
-        <source>試合開始のあと、15分ごとに試合を見せます。結果は変わりません。</source>
-        <translation>After Play Match, shows the matchday a quarter of an hour at a time. The results do not change.</translation>
-    </message>
-    <message>
-        <source>観戦(&amp;W)</source>
-        <translation>&amp;Watching</translation>
-    </message>
-    <message>
-        <source>観戦の速さと操作です。</source>
-        <translation>The speed and the controls of watching.</translation>
-    </message>
 </context>
 <context>
     <name>TFundsChart</name>
@@ -1572,6 +1556,25 @@ Prize %9 funds %10 level %11</translation>
     <message>
         <source>優勝！ %1 %2 %3勝%4分%5敗 勝点%6</source>
         <translation>Champions! %1 %2, %3 W %4 D %5 L, %6 points</translation>
+    </message>
+</context>
+<context>
+    <name>TWatchPart</name>
+    <message>
+        <source>試合を観る</source>
+        <translation>Watch matches</translation>
+    </message>
+    <message>
+        <source>試合開始のあと、15分ごとに試合を見せます。結果は変わりません。</source>
+        <translation>After Play Match, shows the matchday a quarter of an hour at a time. The results do not change.</translation>
+    </message>
+    <message>
+        <source>観戦(&amp;W)</source>
+        <translation>&amp;Watching</translation>
+    </message>
+    <message>
+        <source>観戦の速さと操作です。</source>
+        <translation>The speed and the controls of watching.</translation>
     </message>
 </context>
 <context>

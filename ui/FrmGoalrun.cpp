@@ -29,6 +29,7 @@
 #include "GameSeasonRecord.h"
 #include "HelpViewer.h"
 #include "MatchCentre.h"
+#include "WatchPart.h"
 #include "MatchReportView.h"
 #include "MessageLogEdit.h"
 #include "WindowState.h"
@@ -80,7 +81,19 @@ TFormMain::TFormMain(TZnGameGoalrun& game, TZnDialogs& dialogs, TZnOpener& opene
                                   Files.Untitled = true;
                               }});
     CreateReportViews();
-    CreateWatchCommands();
+    RichEdit1 = new TMessageLogEdit;
+    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    Watch = new TWatchPart(*Session, *this, *RichEdit1);
+    // Every key of the replay works from any control of the window.
+    for (QAction* action : Watch->ReplayActions())
+        ActionList1.push_back(action);
+    connect(Watch, &TWatchPart::Started, this, [this] {
+        StackReport->setCurrentWidget(Watch->Centre());
+        // The club panel would show the state before kick-off; its room goes to the centre, so
+        // that the whole matchday is in sight.
+        ZLVMyClub->hide();
+    });
+    connect(Watch, &TWatchPart::Ended, this, &TFormMain::ReplayEnded);
     CreateControls();
     CreateMenus();
     CreateFileCommands();
@@ -186,7 +199,7 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {
-    FinishReplay();
+    Watch->Finish();
     // Progress kept in the autosave is not lost: nothing to ask.
     if (!Keeper->KeepAtClose() && !UnsavedProgressMayGo(Keeper->NoteText())) {
         event->ignore();
@@ -308,12 +321,10 @@ void TFormMain::CreateMenus() {
         ActionList1.push_back(action);
     }
     g1->addSeparator();
-    g1->addAction(ActWatch);
+    g1->addAction(Watch->WatchAction());
+    ActionList1.push_back(Watch->WatchAction());
     // The replay's speed, its half-time pause and its keys.
-    MenuWatch = g1->addMenu(QString());
-    MenuWatch->setObjectName(QStringLiteral("MenuWatch"));
-    MenuWatch->addActions(
-        QList<QAction*>(MatchCentre->Actions().begin(), MatchCentre->Actions().end()));
+    g1->addMenu(Watch->Menu());
     g1->addSeparator();
     g1->addActions({FileOpenAct, FileSaveAct, FileSaveAsAct});
     g1->addSeparator();
@@ -400,7 +411,7 @@ void TFormMain::ActionList1Update() {
     // The box serves only the strengthening command.
     ComboBoxBuildUp->setEnabled(ActBuildUp->isEnabled());
     // While a replay runs, 試合開始 (F5, Enter on the button) skips it to the result.
-    ActGame->setEnabled(Game.CanPlayMatchday() || ReplayRunning());
+    ActGame->setEnabled(Game.CanPlayMatchday() || Watch->Running());
     ActNextSeason->setEnabled(Game.CanNextSeason());
     ActMILoad->setEnabled(true);
     ActMISave->setEnabled(true);
@@ -421,7 +432,7 @@ void TFormMain::RunCommand(QAction* action, const std::function<void()>& command
     if (action != nullptr && !action->isEnabled())
         return;
     // Every command finds the matchday shown whole; 試合開始 during a replay only shows it.
-    if (FinishReplay() && action == ActGame)
+    if (Watch->Finish() && action == ActGame)
         return;
     ++CommandDepth;
     {
@@ -464,8 +475,8 @@ void TFormMain::OpenPendingPaths() {
 void TFormMain::ActGameExecute() {
     if (!BuildUpSettled())
         return;
-    if (ActWatch->isChecked()) {
-        PlayWatched();
+    if (Watch->Watching()) {
+        Watch->Play();
     } else {
         StackReport->setCurrentWidget(MatchReport);
         Session->PlayMatchday();
@@ -473,6 +484,27 @@ void TFormMain::ActGameExecute() {
         AfterMatchday();
     }
     // The matchday is final as soon as it is played, watched or not: the autosave keeps it.
+}
+
+void TFormMain::ReplayEnded() {
+    ZLVMyClub->show();
+    RefreshViews();
+    ActionList1Update();
+    AfterMatchday();
+    // The keyboard goes back to the next step.
+    for (QPushButton* next : {BtnGame, BtnNextSeason})
+        if (next->isEnabled()) {
+            next->setFocus(Qt::OtherFocusReason);
+            break;
+        }
+}
+
+void TFormMain::AfterMatchday() {
+    Challenge->NoteNewAchievements();
+    // The season's last matchday opens its review, once: nothing plays after it this season.
+    // The title is the season's headline, and comes before anything else.
+    if (Game.Matchday == MatchdayCount)
+        ShowSeasonReview({}, Game.Finished);
 }
 
 bool TFormMain::BuildUpSettled() {
@@ -540,9 +572,10 @@ void TFormMain::BtnGame30Click() {
     // the thirty are one command, which a handed-over file does not interrupt.
     RunCommand(nullptr, [this] {
         // Played as one command, unwatched: a click during a replay would only end it.
-        const bool watching = ActWatch->isChecked();
-        ActWatch->setChecked(false);
-        const auto restore = qScopeGuard([this, watching] { ActWatch->setChecked(watching); });
+        QAction* watch = Watch->WatchAction();
+        const bool watching = watch->isChecked();
+        watch->setChecked(false);
+        const auto restore = qScopeGuard([watch, watching] { watch->setChecked(watching); });
         for (int i = 0; i < MatchdayCount; ++i)
             BtnGame->click();
     });

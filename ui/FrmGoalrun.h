@@ -34,6 +34,7 @@ class QStackedWidget;
 class QTabWidget;
 class QTimer;
 class TGameKeeper;
+class TWatchPart;
 class TChallengePart;
 class TLiveAnnouncer;
 class TMatchCentre;
@@ -189,8 +190,9 @@ private:
 
     // The match report and the season review (FrmGoalrunReports.cpp).
     void CreateReportViews();
-    // Lets the fixtures page open a fixture's report and the career page a season's review.
-    void ConnectReportPage(QWidget& page);
+    // A page built: the rank table and the fixtures move live while a matchday is watched, a
+    // fixture opens its report and a season of the career page its review.
+    void ConnectPage(QWidget& page);
     void ShowFixtureReport(int32_t matchday, int32_t fixture);
     // Shows the review of the completed season at `careerIndex` of the career, or without it
     // of the current season, in the review window, created at its first use; `activate` gives
@@ -207,24 +209,11 @@ private:
     // Ctrl+B: the strengthening box takes the keyboard, its text selected, from any window.
     void FocusBuildUpBox();
 
-    // Watching a matchday (FrmGoalrunWatch.cpp).
-    void CreateWatchCommands();
-    // Keeps the watching choices (watch, speed, half-time pause) in the settings file.
-    void RememberWatchSettings();
-    [[nodiscard]] bool ReplayRunning() const;
-    // Plays the matchday through the same engine call as without watching, then replays it in
-    // the match centre; the views keep the state before kick-off plus what the replay shows.
-    void PlayWatched();
-    // Skips a running replay to its end, so that a command finds the views, the log and the
-    // review as after an unwatched matchday. True when a replay was running. Every command
-    // path calls it first.
-    bool FinishReplay();
-    // The table and the fixtures as if the scores after `quarter` were final.
-    void ShowLiveViews(int quarter);
-    // The final whistle: the held messages reach the log, the views show the game, the review
-    // of a season's end opens and the keyboard goes back to the next step.
+    // The final whistle of a watched matchday: the views show the game, the review of a season's
+    // end opens and the keyboard goes back to the next step.
     void ReplayEnded();
-    // What follows a matchday once it is shown: the season review after the last one.
+    // What follows a matchday once it is shown: its achievements, the season review after the
+    // last one.
     void AfterMatchday();
 
     // Save slots and files (FrmGoalrunFiles.cpp).
@@ -313,12 +302,8 @@ private:
     QShortcut* ShortcutBuildUp;
     TFileDropTarget* FileDropTarget1;
     TMatchReportView* MatchReport;
-    TMatchCentre* MatchCentre;
     // The report, or the match centre while a matchday is watched and after.
     QStackedWidget* StackReport;
-    QCheckBox* CheckWatch;
-    // The messages of a watched matchday, until its final whistle.
-    std::vector<TZnMessage> HeldMessages;
     TSeasonReviewDialog* ReviewDialog = nullptr;
     // The season whose review follows the game; none while the review shows a completed season.
     std::optional<int32_t> ReviewFollowsSeason;
@@ -333,7 +318,6 @@ private:
     QAction* ActNextSeason;
     QAction* ActZLVMyClubData;
     QAction* ActSeasonReview;
-    QAction* ActWatch;
     QAction* ActMILoad;
     QAction* ActMISave;
     TZnViewHelpHtmlAction* ZnViewHelpHtmlAction1;
@@ -349,7 +333,6 @@ private:
     QMenu* G1;
     QAction* N9;
     QMenu* MenuLanguage;
-    QMenu* MenuWatch;
     QMenu* H2;
     QMenu* MILoad;
     QMenu* MISave;
@@ -358,4 +341,5 @@ private:
 
     TChallengePart* Challenge;
     TGameKeeper* Keeper;
+    TWatchPart* Watch;
 };

@@ -22,6 +22,7 @@
 #include "GameKeeper.h"
 #include "GamePage.h"
 #include "MatchCentre.h"
+#include "WatchPart.h"
 #include "MatchReportView.h"
 #include "MessageLogEdit.h"
 #include "PriceLinks.h"
@@ -65,8 +66,6 @@ QStringList BuildUpAmounts() {
 
 void TFormMain::CreateControls() {
     CreatePages();
-    RichEdit1 = new TMessageLogEdit;
-    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
     // The page takes most of the height the window gains (charts and the career grow with it),
     // the log a third; the club panel keeps the height that shows it whole, and the command
     // panel (buttons at its top) takes the height beside it. The two sides share the width the
@@ -144,11 +143,7 @@ void TFormMain::LayOutAgain() {
 
 void TFormMain::ApplyRememberedChoices(TWindowSettings& settings) {
     Keeper->ApplyRemembered(settings);
-    // A new settings file leaves watching off.
-    const TWatchChoices chosen = WatchChoices(settings);
-    ActWatch->setChecked(chosen.Watch);
-    MatchCentre->SetSpeed(static_cast<TMatchCentre::TSpeed>(chosen.Speed));
-    MatchCentre->SetPauseAtHalfTime(chosen.HalfTimePause);
+    Watch->ApplyRemembered(settings);
 }
 
 void TFormMain::PlaceWindow(TWindowSettings& settings) {
@@ -266,24 +261,25 @@ QWidget* TFormMain::CreateCommandPanel() {
     grid->addWidget(BtnGame, 2, 1);
     // Beside 試合開始 (under the box, taking no width of its own), where the player sees
     // whether the next matchday will be watched.
-    CheckWatch = new QCheckBox(panel);
-    CheckWatch->setObjectName(QStringLiteral("CheckWatch"));
-    CheckWatch->setChecked(ActWatch->isChecked());
-    connect(CheckWatch, &QCheckBox::clicked, ActWatch, &QAction::trigger);
-    connect(ActWatch, &QAction::toggled, CheckWatch, &QCheckBox::setChecked);
-    grid->addWidget(CheckWatch, 2, 0);
+    QCheckBox* checkWatch = Watch->CheckBox();
+    grid->addWidget(checkWatch, 2, 0);
     grid->addWidget(BtnMesClear, 3, 0);
     grid->addWidget(BtnNextSeason, 3, 1);
     grid->addWidget(LabelBuildUpOdds, 4, 0, 1, 3);
     grid->addWidget(PriceLinks, 5, 0, 1, 3);
+    // The report, or the match centre while a matchday is watched and after.
+    StackReport = new QStackedWidget;
+    StackReport->setObjectName(QStringLiteral("StackReport"));
+    StackReport->addWidget(MatchReport);
+    StackReport->addWidget(Watch->Centre());
     grid->addWidget(StackReport, 6, 0, 1, 3);
     grid->setColumnStretch(2, 1);
     // The report of the last match takes the free area under the buttons.
     grid->setRowStretch(6, 1);
     setTabOrder(ComboBoxBuildUp, BtnBuildUp);
     setTabOrder(BtnBuildUp, BtnGame);
-    setTabOrder(BtnGame, CheckWatch);
-    setTabOrder(CheckWatch, BtnNextSeason);
+    setTabOrder(BtnGame, checkWatch);
+    setTabOrder(checkWatch, BtnNextSeason);
     setTabOrder(BtnNextSeason, BtnMesClear);
     return panel;
 }

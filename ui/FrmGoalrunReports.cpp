@@ -18,7 +18,9 @@
 #include "GameSeasonRecord.h"
 #include "MatchReportView.h"
 #include "PageFixtures.h"
+#include "PageRankTable.h"
 #include "SeasonReviewDialog.h"
+#include "WatchPart.h"
 
 void TFormMain::CreateReportViews() {
     MatchReport = new TMatchReportView;
@@ -33,11 +35,15 @@ void TFormMain::CreateReportViews() {
             [this] { RunCommand(nullptr, [this] { ShowSeasonReview({}, true); }); });
 }
 
-void TFormMain::ConnectReportPage(QWidget& page) {
+void TFormMain::ConnectPage(QWidget& page) {
+    if (auto* table = qobject_cast<TPageRankTable*>(&page))
+        Watch->Follow(*table);
     if (auto* fixtures = qobject_cast<TPageFixtures*>(&page))
         connect(
             fixtures, &TPageFixtures::FixtureActivated, this,
             [this](int32_t matchday, int32_t fixture) { ShowFixtureReport(matchday, fixture); });
+    if (auto* fixtures = qobject_cast<TPageFixtures*>(&page))
+        Watch->Follow(*fixtures);
     if (auto* career = qobject_cast<TCareerPage*>(&page))
         connect(career, &TCareerPage::SeasonActivated, this, [this](size_t index) {
             if (index < Game.Career.Seasons.size())
@@ -46,7 +52,7 @@ void TFormMain::ConnectReportPage(QWidget& page) {
 }
 
 void TFormMain::ShowFixtureReport(int32_t matchday, int32_t fixture) {
-    FinishReplay();
+    Watch->Finish();
     StackReport->setCurrentWidget(MatchReport);
     if (!MatchReport->ShowFixture(Game, matchday, fixture)) {
         statusBar()->showMessage(tr("第%1節はまだ行われていません。").arg(matchday), 5000);

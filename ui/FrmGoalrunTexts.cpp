@@ -18,6 +18,7 @@
 
 #include "ChallengePart.h"
 #include "GameKeeper.h"
+#include "WatchPart.h"
 #include "MessageLogEdit.h"
 #include "WindowState.h"
 #include "WindowWords.h"
@@ -29,36 +30,6 @@
 #include "ZnWording.h"
 
 namespace {
-
-// A caption without its mnemonics ("(&G)", "&") and without a closing "...". A plain scan: a
-// regular expression here would load and compile the pattern engine during the start.
-QString PlainCaption(const QString& caption) {
-    QString name;
-    name.reserve(caption.size());
-    const qsizetype size = caption.size();
-    for (qsizetype i = 0; i < size;) {
-        if (caption[i] == QLatin1Char('(') && i + 3 < size && caption[i + 1] == QLatin1Char('&') &&
-            caption[i + 2] != QLatin1Char('\n') && caption[i + 3] == QLatin1Char(')')) {
-            i += 4;
-        } else if (caption[i] == QLatin1Char('&')) {
-            ++i;
-        } else if (i + 3 == size && QStringView(caption).mid(i) == QLatin1String("...")) {
-            break;
-        } else {
-            name += caption[i++];
-        }
-    }
-    return name;
-}
-
-// "試合開始 (F5)": the command's name, and its key when it has one.
-QString ToolTipWithKey(const QAction& action) {
-    const QString name = PlainCaption(action.text());
-    if (action.shortcut().isEmpty())
-        return name;
-    return QStringLiteral("%1 (%2)").arg(name,
-                                         action.shortcut().toString(QKeySequence::NativeText));
-}
 
 // The help page of `language` in `folder`: "goalrun_help.html" for Japanese,
 // "goalrun_help_en.html" and so on, or the Japanese page when that one is missing.
@@ -124,8 +95,6 @@ void TFormMain::Retranslate() {
         {N9, QT_TR_NOOP("ニューゲーム(&N)"), QT_TR_NOOP("新しいゲームを始めます。")},
         {ActSeasonReview, QT_TR_NOOP("シーズンレビュー(&R)"),
          QT_TR_NOOP("今シーズンの成績をまとめて見ます。")},
-        {ActWatch, QT_TR_NOOP("試合を観る"),
-         QT_TR_NOOP("試合開始のあと、15分ごとに試合を見せます。結果は変わりません。")},
     };
     for (const auto& [action, caption, statusTip] : actions) {
         action->setText(tr(caption));
@@ -134,26 +103,18 @@ void TFormMain::Retranslate() {
     }
     Challenge->Retranslate();
     Keeper->Retranslate();
+    Watch->Retranslate();
     for (TZnBaseAction* action : std::initializer_list<TZnBaseAction*>{
              ZnViewHelpHtmlAction1, ZnAboutAction1, ZnExitAction1, ZnOpenAppFolderAction1})
         action->Retranslate();
     // The tool tip names the command and its key, the status tip says what it does.
     for (QAction* action :
          {ActGame, ActBuildUp, ActNextSeason, ActMILoad, ActMISave, FileOpenAct, FileSaveAct,
-          FileSaveAsAct, N9, ActSeasonReview, ActWatch, static_cast<QAction*>(ZnExitAction1)})
-        action->setToolTip(ToolTipWithKey(*action));
-    for (QAction* action : Keeper->LoadActions())
-        if (!action->shortcut().isEmpty())
-            action->setToolTip(ToolTipWithKey(*action));
+          FileSaveAsAct, N9, ActSeasonReview, static_cast<QAction*>(ZnExitAction1)})
+        action->setToolTip(CommandToolTip(*action));
 
     G1->setTitle(tr("ゲーム(&G)"));
     G1->menuAction()->setStatusTip(tr("ゲームを始める、開く、保存する、終了します。"));
-    MenuWatch->setTitle(tr("観戦(&W)"));
-    MenuWatch->menuAction()->setStatusTip(tr("観戦の速さと操作です。"));
-    CheckWatch->setText(ActWatch->text());
-    CheckWatch->setToolTip(ActWatch->toolTip());
-    CheckWatch->setStatusTip(ActWatch->statusTip());
-    CheckWatch->setAccessibleName(ActWatch->text());
     MenuLanguage->setTitle(tr("表示言語(&L)"));
     MenuLanguage->menuAction()->setStatusTip(tr("ウィンドウの言葉を選びます。"));
     for (QAction* entry : MenuLanguage->actions())

@@ -18,6 +18,7 @@
 #include "GameOdds.h"
 #include "GamePage.h"
 #include "MatchCentre.h"
+#include "WatchPart.h"
 #include "MatchReportView.h"
 #include "PageFixtures.h"
 #include "PagePrizes.h"
@@ -87,7 +88,7 @@ QWidget* TFormMain::Page(int index) {
         if (page.Widget->isVisible())
             widget->show();
         NameListsAfterPage(page);
-        ConnectReportPage(*widget);
+        ConnectPage(*widget);
     }
     return page.Widget;
 }
@@ -102,9 +103,9 @@ void TFormMain::NameListsAfterPage(const TPage& page) {
 
 void TFormMain::PageControl1Change() {
     // While a replay runs, the pages keep the state before kick-off plus what it has shown.
-    if (ReplayRunning()) {
+    if (Watch->Running()) {
         Page(PageControl1->currentIndex());
-        ShowLiveViews(MatchCentre->Quarter());
+        Watch->ShowAgain();
         return;
     }
     if (Page(PageControl1->currentIndex()) != nullptr)
@@ -112,7 +113,7 @@ void TFormMain::PageControl1Change() {
 }
 
 void TFormMain::RefreshViews() {
-    if (ReplayRunning()) {
+    if (Watch->Running()) {
         PageControl1Change();
         return;
     }

@@ -14,6 +14,7 @@
 #include "GameSession.h"
 #include "GamesDialog.h"
 #include "WindowState.h"
+#include "WindowWords.h"
 #include "ZnDialogs.h"
 #include "ZnFileName.h"
 #include "ZnStream.h"
@@ -301,5 +302,6 @@ void TGameKeeper::Retranslate() {
         tr("試合のたびと終了時にゲームを自動保存し、次の起動で続きから始めます。"));
     ActGames->setText(tr("ゲーム一覧(&G)..."));
     ActGames->setStatusTip(tr("残っているゲームの一覧から、続きを遊ぶゲームを選びます。"));
+    ActGames->setToolTip(CommandToolTip(*ActGames));
     ShowNote();
 }

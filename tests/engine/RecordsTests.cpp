@@ -359,7 +359,8 @@ TEST_F(RecordsTest, PlainImageLoadsWithoutRecords) {
     (void)Game.InvestBuildUp("250");
     const auto atStart = Image(Game);
     for (const char* tag : {"CARE", "SEAS", "RNDS", "MINE"})
-        EXPECT_EQ(SectionAt(atStart, tag), 0u) << tag << ": before the first matchday the image is enough";
+        EXPECT_EQ(SectionAt(atStart, tag), 0u)
+            << tag << ": before the first matchday the image is enough";
     Game.LoadFromStream(atStart);
     const TZnSeasonReview review = CurrentSeasonReview(Game);
     EXPECT_TRUE(review.StartKnown);
@@ -436,12 +437,22 @@ std::vector<uint8_t> AchievementsBody(const std::vector<TZnAchievement>& earned)
     return body.Bytes;
 }
 
+// The lines `game` logs loading `file`.
+std::vector<std::string> LoadLog(TZnGameGoalrun& game, const std::vector<uint8_t>& file) {
+    TZnLineLog log;
+    game.SetMessageLog(&log);
+    game.LoadFromStream(file);
+    game.SetMessageLog(nullptr);
+    return log.Lines;
+}
+
 std::string Damaged(const std::string& kinds) {
     return kinds + "が壊れているため読み込めませんでした。";
 }
 
 std::string Broken(const std::string& kinds) {
-    return "記録の途中が壊れているため、" + kinds + "壊れた箇所より後の記録を読み込めませんでした。";
+    return "記録の途中が壊れているため、" + kinds +
+           "壊れた箇所より後の記録を読み込めませんでした。";
 }
 
 std::string WrongCount(int said, int found) {
@@ -484,27 +495,31 @@ TEST_F(CodedRecordsTest, FramesWhoseCountOrLengthsDisagreeSayWhatTheyLost) {
         const char* name;
         std::function<void(std::vector<uint8_t>&)> edit;
         std::vector<std::string> lines;
-        std::string kept; // the kinds read whole: Career, Seasons, Rounds, Mine, cHallenge, Achievements
+        // The kinds read whole: Career, Seasons, Rounds, Mine, cHallenge, Achievements.
+        std::string kept;
     } cases[] = {
         {"count 0", count(0), {WrongCount(0, 8)}, "CSRMHA"},
         {"count -1", count(-1), {WrongCount(-1, 8)}, "CSRMHA"},
         {"count short of the sections", count(3), {WrongCount(3, 8)}, "CSRMHA"},
         {"count beyond the sections", count(9), {WrongCount(9, 8), Broken("")}, "CSRMHA"},
-        {"rounds past the end", length("RNDS", 1 << 30),
-         {Broken("今季の試合経過、今季の自チームの試合記録、")}, "CS"},
-        {"season detail four bytes longer", length("SEAS", 4),
-         {Broken("過去のシーズンの記録、今季の試合経過、今季の自チームの試合記録、")}, "C"},
-        {"two damaged sections in a row", flip({"SEAS", "RNDS"}),
-         {Damaged("過去のシーズンの記録、今季の試合経過")}, "CMHA"},
+        {"rounds past the end",
+         length("RNDS", 1 << 30),
+         {Broken("今季の試合経過、今季の自チームの試合記録、")},
+         "CS"},
+        {"season detail four bytes longer",
+         length("SEAS", 4),
+         {Broken("過去のシーズンの記録、今季の試合経過、今季の自チームの試合記録、")},
+         "C"},
+        {"two damaged sections in a row",
+         flip({"SEAS", "RNDS"}),
+         {Damaged("過去のシーズンの記録、今季の試合経過")},
+         "CMHA"},
     };
     for (const auto& c : cases) {
         auto bytes = saved;
         c.edit(bytes);
         TZnGameGoalrun other(KeepSeedSource());
-        TZnLineLog log;
-        other.SetMessageLog(&log);
-        other.LoadFromStream(bytes);
-        EXPECT_EQ(log.Lines, c.lines) << c.name;
+        EXPECT_EQ(LoadLog(other, bytes), c.lines) << c.name;
         const auto kept = [&](char kind) { return c.kept.find(kind) != std::string::npos; };
         EXPECT_EQ(other.Career.Seasons == Game.Career.Seasons, kept('C')) << c.name;
         EXPECT_EQ(other.Career.Details == Game.Career.Details, kept('S')) << c.name;
@@ -522,10 +537,7 @@ TEST_F(CodedRecordsTest, ALaterLayoutIsKeptWithWhatIsCheckedAgainstIt) {
     for (const char* tag : {"CARE", "CHAL"}) {
         const auto later = Rewritten(saved, [&](auto& s) { Tagged(s, tag).Version = 2; });
         TZnGameGoalrun other(KeepSeedSource());
-        TZnLineLog log;
-        other.SetMessageLog(&log);
-        other.LoadFromStream(later);
-        EXPECT_TRUE(log.Lines.empty()) << tag << ": " << log.Lines.front();
+        EXPECT_EQ(LoadLog(other, later), std::vector<std::string>{}) << tag;
         EXPECT_EQ(Image(other), later) << tag << ": written back as it came";
         // Unread: the kind and what is checked against it; read: everything else.
         const bool challenge = std::string(tag) == "CHAL";
@@ -578,31 +590,34 @@ TEST_F(CodedRecordsTest, RecordsNoGameCouldHoldAreRefused) {
         {"a first win after a season with wins", achievements({{FirstWin, 1, 4}}), "達成記録"},
         {"a giant killing on a matchday lost", achievements({firstWin, {GiantKilling, 2, 3}}),
          "達成記録"},
-        // Season 1 began with 1万 more than season 0 ended with.
-        {"a season's start unlike the end of the one before",
+        // Season 1 began with more than season 0 ended with and all season 1 invested.
+        {"a season's start beyond the end of the one before",
          [](auto& s) {
              auto& body = Tagged(s, "SEAS").Body;
-             PutInt32(body, 4 + 46 + 5, Int32At(body, 4 + 46 + 5) + 1);
+             const size_t start = 4 + 46 + 5;
+             PutInt32(body, start, Int32At(body, start) + Int32At(body, start + 8) + 1);
          },
          "過去のシーズンの記録"},
-        // The season before ends with 1万 less than this one began with (the MINE section).
-        {"a career ending before this season's start",
+        // The season before ends with 1万 more than this one began with (the MINE section), in
+        // a file without the details that would tell it too.
+        {"a career ending above this season's start",
          [](auto& s) {
              auto& body = Tagged(s, "CARE").Body;
-             PutInt32(body, 4 + 24 + 16, Int32At(body, 4 + 24 + 16) - 1);
+             PutInt32(body, 4 + 24 + 16, Int32At(body, 4 + 24 + 16) + 1);
+             std::erase_if(s, [](const TZnSection& section) {
+                 return section.Tag == TZnTag{'S', 'E', 'A', 'S'};
+             });
          },
-         "経歴データ、過去のシーズンの記録"},
+         "経歴データ"},
         {"難しい on a game that began with 2億", difficulty(2), "挑戦コードと難易度"},
         {"易しい on a game that began with 2億", difficulty(0), "挑戦コードと難易度"},
     };
     const auto saved = Image(Game);
     for (const auto& c : cases) {
         TZnGameGoalrun other(KeepSeedSource());
-        TZnLineLog log;
-        other.SetMessageLog(&log);
-        other.LoadFromStream(Rewritten(saved, c.edit));
-        EXPECT_EQ(log.Lines, c.lost.empty() ? std::vector<std::string>{}
-                                            : std::vector<std::string>{Damaged(c.lost)})
+        EXPECT_EQ(LoadLog(other, Rewritten(saved, c.edit)),
+                  c.lost.empty() ? std::vector<std::string>{}
+                                 : std::vector<std::string>{Damaged(c.lost)})
             << c.name;
         EXPECT_EQ(other.Matchday, Game.Matchday) << c.name;
         EXPECT_EQ(other.Setup() == Game.Setup(), c.lost != "挑戦コードと難易度") << c.name;
@@ -613,14 +628,12 @@ TEST_F(CodedRecordsTest, RecordsNoGameCouldHoldAreRefused) {
     const auto bonusShown = Rewritten(Image(Game), [&](auto& s) {
         difficulty(2)(s);
         std::erase_if(s, [](const TZnSection& section) {
-            return section.Tag == TZnTag{'C', 'A', 'R', 'E'} || section.Tag == TZnTag{'S', 'E', 'A', 'S'};
+            return section.Tag == TZnTag{'C', 'A', 'R', 'E'} ||
+                   section.Tag == TZnTag{'S', 'E', 'A', 'S'};
         });
     });
     TZnGameGoalrun shown(KeepSeedSource());
-    TZnLineLog shownLog;
-    shown.SetMessageLog(&shownLog);
-    shown.LoadFromStream(bonusShown);
-    EXPECT_EQ(shownLog.Lines, std::vector<std::string>{Damaged("挑戦コードと難易度")});
+    EXPECT_EQ(LoadLog(shown, bonusShown), std::vector<std::string>{Damaged("挑戦コードと難易度")});
     EXPECT_EQ(shown.SeasonLog, Game.SeasonLog);
     // Before the first matchday the image tells how the season began: the career's last season,
     // here without the details that would tell it too, must end there, not 1万 above.
@@ -629,12 +642,32 @@ TEST_F(CodedRecordsTest, RecordsNoGameCouldHoldAreRefused) {
     const auto atStart = Rewritten(Image(Game), [](auto& s) {
         auto& body = Tagged(s, "CARE").Body;
         PutInt32(body, 4 + 2 * 24 + 16, Int32At(body, 4 + 2 * 24 + 16) + 1);
-        std::erase_if(s, [](const auto& section) { return section.Tag == TZnTag{'S', 'E', 'A', 'S'}; });
+        std::erase_if(s, [](const auto& section) {
+            return section.Tag == TZnTag{'S', 'E', 'A', 'S'};
+        });
     });
     TZnGameGoalrun other(KeepSeedSource());
-    TZnLineLog log;
-    other.SetMessageLog(&log);
-    other.LoadFromStream(atStart);
-    EXPECT_EQ(log.Lines, std::vector<std::string>{Damaged("経歴データ")});
+    EXPECT_EQ(LoadLog(other, atStart), std::vector<std::string>{Damaged("経歴データ")});
     EXPECT_TRUE(other.Career.Seasons.empty());
+}
+
+// A file may end a season with money still invested for a match (the image allows it): the next
+// season begins with it, and every save of that season loads back whole.
+TEST_F(RecordsTest, MoneyInvestedOverTheSeasonsEndBeginsTheNext) {
+    PlaySeason();
+    auto bytes = Image(Game);
+    for (size_t club = 0; club < 16; ++club)
+        if (Int32At(bytes, 126 + 56 * club + 32) == Game.MyClub().ClubId)
+            PutInt32(bytes, 126 + 56 * club + 8, 45);
+    FixImageCheck(bytes);
+    Game.LoadFromStream(bytes);
+    ASSERT_EQ(Game.MyClub().BuildUp, 45);
+    Game.NextSeason();
+    for (int matchday = 0; matchday < 2; ++matchday) {
+        const auto saved = Image(Game);
+        TZnGameGoalrun other(KeepSeedSource());
+        EXPECT_EQ(LoadLog(other, saved), std::vector<std::string>{}) << matchday;
+        EXPECT_EQ(Image(other), saved) << matchday;
+        Game.PlayMatchday();
+    }
 }
