@@ -796,18 +796,6 @@ Prize %9 funds %10 level %11</translation>
         <translation>Running without the single-copy check</translation>
     </message>
     <message>
-        <source>第%1節はまだ行われていません。</source>
-        <translation>Matchday %1 has not been played yet.</translation>
-    </message>
-    <message>
-        <source>シーズンレビュー(&amp;R)</source>
-        <translation>Season &amp;Review</translation>
-    </message>
-    <message>
-        <source>今シーズンの成績をまとめて見ます。</source>
-        <translation>Shows this season&apos;s results at a glance.</translation>
-    </message>
-    <message>
         <source>フォルダではありません。</source>
         <translation>It is not a folder.</translation>
     </message>
@@ -1430,6 +1418,21 @@ Prize %9 funds %10 level %11</translation>
     <message>
         <source>第%1節 %2-%3 %4</source>
         <translation>matchday %1 %2-%3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>TReportsPart</name>
+    <message>
+        <source>シーズンレビュー(&amp;R)</source>
+        <translation>Season &amp;Review</translation>
+    </message>
+    <message>
+        <source>今シーズンの成績をまとめて見ます。</source>
+        <translation>Shows this season&apos;s results at a glance.</translation>
+    </message>
+    <message>
+        <source>第%1節はまだ行われていません。</source>
+        <translation>Matchday %1 has not been played yet.</translation>
     </message>
 </context>
 <context>

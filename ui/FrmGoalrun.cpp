@@ -29,6 +29,7 @@
 #include "GameSeasonRecord.h"
 #include "HelpViewer.h"
 #include "MatchCentre.h"
+#include "ReportsPart.h"
 #include "WatchPart.h"
 #include "MatchReportView.h"
 #include "MessageLogEdit.h"
@@ -80,7 +81,15 @@ TFormMain::TFormMain(TZnGameGoalrun& game, TZnDialogs& dialogs, TZnOpener& opene
                                   Files.Modified = false;
                                   Files.Untitled = true;
                               }});
-    CreateReportViews();
+    Reports = new TReportsPart(
+        *Session, *this,
+        [this](QAction* action, const std::function<void()>& command) {
+            RunCommand(action, command);
+        },
+        [this] {
+            Watch->Finish();
+            StackReport->setCurrentWidget(Reports->Report());
+        });
     RichEdit1 = new TMessageLogEdit;
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
     Watch = new TWatchPart(*Session, *this, *RichEdit1);
@@ -185,8 +194,6 @@ void TFormMain::FormActivate() {
 }
 
 bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
-    if (ReviewKeyToBox(*watched, *event))
-        return true;
     auto* handle = qobject_cast<QWindow*>(watched);
     if (event->type() == QEvent::Expose && handle != nullptr && handle->isExposed()) {
         handle->removeEventFilter(this);
@@ -313,9 +320,10 @@ void TFormMain::CreateMenus() {
     n9->setObjectName(QStringLiteral("N9"));
     n9->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(n9, &QAction::triggered, this, [this] { RunCommand(nullptr, [this] { N9Click(); }); });
-    // A window-wide key, in the review's window too (ShowSeasonReview).
+    // A window-wide key, in the review's window too (TReportsPart::ShowSeason).
     addAction(n9);
-    g1->addAction(ActSeasonReview);
+    g1->addAction(Reports->ReviewAction());
+    ActionList1.push_back(Reports->ReviewAction());
     for (QAction* action : Challenge->Actions()) {
         g1->addAction(action);
         ActionList1.push_back(action);
@@ -445,7 +453,7 @@ void TFormMain::RunCommand(QAction* action, const std::function<void()>& command
         }
     }
     ActionList1Update();
-    TypingIntoBox = false;
+    Reports->CommandRan();
     OpenPendingPaths();
 }
 
@@ -478,7 +486,7 @@ void TFormMain::ActGameExecute() {
     if (Watch->Watching()) {
         Watch->Play();
     } else {
-        StackReport->setCurrentWidget(MatchReport);
+        StackReport->setCurrentWidget(Reports->Report());
         Session->PlayMatchday();
         RefreshViews();
         AfterMatchday();
@@ -504,7 +512,7 @@ void TFormMain::AfterMatchday() {
     // The season's last matchday opens its review, once: nothing plays after it this season.
     // The title is the season's headline, and comes before anything else.
     if (Game.Matchday == MatchdayCount)
-        ShowSeasonReview({}, Game.Finished);
+        Reports->ShowSeason({}, Game.Finished);
 }
 
 bool TFormMain::BuildUpSettled() {
@@ -561,7 +569,6 @@ void TFormMain::StartNewGame(const TZnGameSetup& setup) {
     if (Activated)
         busy.emplace(Dialogs);
     Session->NewGame(setup);
-    CloseSeasonReview();
     RefreshViews();
     Files.Modified = false;
     Files.Untitled = true;

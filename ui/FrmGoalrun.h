@@ -35,6 +35,7 @@ class QTabWidget;
 class QTimer;
 class TGameKeeper;
 class TWatchPart;
+class TReportsPart;
 class TChallengePart;
 class TLiveAnnouncer;
 class TMatchCentre;
@@ -188,26 +189,9 @@ private:
     // the text is not an amount the strengthening command would take now.
     void ShowBuildUpOdds();
 
-    // The match report and the season review (FrmGoalrunReports.cpp).
-    void CreateReportViews();
     // A page built: the rank table and the fixtures move live while a matchday is watched, a
     // fixture opens its report and a season of the career page its review.
     void ConnectPage(QWidget& page);
-    void ShowFixtureReport(int32_t matchday, int32_t fixture);
-    // Shows the review of the completed season at `careerIndex` of the career, or without it
-    // of the current season, in the review window, created at its first use; `activate` gives
-    // it the keyboard. The current season's review follows the game (FollowSeasonReview).
-    void ShowSeasonReview(std::optional<size_t> careerIndex, bool activate);
-    // A new or loaded game closes the review of the game before it.
-    void CloseSeasonReview();
-    // After every command: an open review of the current season shows the game as it now
-    // stands, and closes once the next season has begun.
-    void FollowSeasonReview();
-    // A digit typed into the review (`target` or a control of it) goes to the strengthening
-    // box; true when the key press `event` was taken.
-    bool ReviewKeyToBox(QObject& target, const QEvent& event);
-    // Ctrl+B: the strengthening box takes the keyboard, its text selected, from any window.
-    void FocusBuildUpBox();
 
     // The final whistle of a watched matchday: the views show the game, the review of a season's
     // end opens and the keyboard goes back to the next step.
@@ -299,17 +283,9 @@ private:
     QPushButton* BtnNextSeason;
     QPushButton* BtnGame30;
     QPushButton* BtnMesClear;
-    QShortcut* ShortcutBuildUp;
     TFileDropTarget* FileDropTarget1;
-    TMatchReportView* MatchReport;
     // The report, or the match centre while a matchday is watched and after.
     QStackedWidget* StackReport;
-    TSeasonReviewDialog* ReviewDialog = nullptr;
-    // The season whose review follows the game; none while the review shows a completed season.
-    std::optional<int32_t> ReviewFollowsSeason;
-    // Set by Ctrl+B: digits typed in the review go on with the box's amount, until a command
-    // runs or the review takes the keyboard again; else the first one starts a new amount.
-    bool TypingIntoBox = false;
 
     // Actions; ActionList1 holds every action of the window, in creation order.
     std::vector<QAction*> ActionList1;
@@ -317,7 +293,6 @@ private:
     QAction* ActBuildUp;
     QAction* ActNextSeason;
     QAction* ActZLVMyClubData;
-    QAction* ActSeasonReview;
     QAction* ActMILoad;
     QAction* ActMISave;
     TZnViewHelpHtmlAction* ZnViewHelpHtmlAction1;
@@ -342,4 +317,5 @@ private:
     TChallengePart* Challenge;
     TGameKeeper* Keeper;
     TWatchPart* Watch;
+    TReportsPart* Reports;
 };

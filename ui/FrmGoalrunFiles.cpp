@@ -122,7 +122,6 @@ bool TFormMain::LoadGameFile(const QString& fileName) {
     const QString failed = FromView(WindowWording().CannotOpen);
     try {
         Session->Load(FileSystemName(fileName));
-        CloseSeasonReview();
         RefreshViews();
     } catch (const EZnFileError& error) {
         return FileFailed(fileName, failed, TFileWords::Reason(error.Reason()));

@@ -22,6 +22,7 @@
 #include "GameKeeper.h"
 #include "GamePage.h"
 #include "MatchCentre.h"
+#include "ReportsPart.h"
 #include "WatchPart.h"
 #include "MatchReportView.h"
 #include "MessageLogEdit.h"
@@ -178,13 +179,6 @@ void TFormMain::PlaceWindow(TWindowSettings& settings) {
         settings, {*this, *PageControl1, splitters, {Scaled(DesignWidth), Scaled(DesignHeight)}});
 }
 
-void TFormMain::FocusBuildUpBox() {
-    activateWindow();
-    ComboBoxBuildUp->setFocus(Qt::ShortcutFocusReason);
-    ComboBoxBuildUp->lineEdit()->selectAll();
-    TypingIntoBox = true;
-}
-
 QWidget* TFormMain::CreateCommandPanel() {
     auto* panel = new QWidget;
     panel->setObjectName(QStringLiteral("Panel2"));
@@ -198,9 +192,7 @@ QWidget* TFormMain::CreateCommandPanel() {
     ComboBoxBuildUp->setEditText(QStringLiteral("0"));
     ComboBoxBuildUp->setFixedWidth(Scaled(97));
     Label1->setBuddy(ComboBoxBuildUp);
-    auto* focusBox = ShortcutBuildUp = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this);
-    focusBox->setObjectName(QStringLiteral("ShortcutBuildUp"));
-    connect(focusBox, &QShortcut::activated, this, &TFormMain::FocusBuildUpBox);
+    Reports->SetBuildUpBox(*ComboBoxBuildUp);
     // What the typed amount would make of the next match, updated as the player types.
     LabelBuildUpOdds = new QLabel(panel);
     LabelBuildUpOdds->setTextFormat(Qt::PlainText);
@@ -270,7 +262,7 @@ QWidget* TFormMain::CreateCommandPanel() {
     // The report, or the match centre while a matchday is watched and after.
     StackReport = new QStackedWidget;
     StackReport->setObjectName(QStringLiteral("StackReport"));
-    StackReport->addWidget(MatchReport);
+    StackReport->addWidget(Reports->Report());
     StackReport->addWidget(Watch->Centre());
     grid->addWidget(StackReport, 6, 0, 1, 3);
     grid->setColumnStretch(2, 1);

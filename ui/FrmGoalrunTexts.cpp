@@ -18,6 +18,7 @@
 
 #include "ChallengePart.h"
 #include "GameKeeper.h"
+#include "ReportsPart.h"
 #include "WatchPart.h"
 #include "MessageLogEdit.h"
 #include "WindowState.h"
@@ -93,8 +94,6 @@ void TFormMain::Retranslate() {
         {FileSaveAsAct, QT_TR_NOOP("名前を付けて保存(&A)..."),
          QT_TR_NOOP("ゲームを新しい名前のファイルに保存します。")},
         {N9, QT_TR_NOOP("ニューゲーム(&N)"), QT_TR_NOOP("新しいゲームを始めます。")},
-        {ActSeasonReview, QT_TR_NOOP("シーズンレビュー(&R)"),
-         QT_TR_NOOP("今シーズンの成績をまとめて見ます。")},
     };
     for (const auto& [action, caption, statusTip] : actions) {
         action->setText(tr(caption));
@@ -104,13 +103,13 @@ void TFormMain::Retranslate() {
     Challenge->Retranslate();
     Keeper->Retranslate();
     Watch->Retranslate();
+    Reports->Retranslate();
     for (TZnBaseAction* action : std::initializer_list<TZnBaseAction*>{
              ZnViewHelpHtmlAction1, ZnAboutAction1, ZnExitAction1, ZnOpenAppFolderAction1})
         action->Retranslate();
     // The tool tip names the command and its key, the status tip says what it does.
-    for (QAction* action :
-         {ActGame, ActBuildUp, ActNextSeason, ActMILoad, ActMISave, FileOpenAct, FileSaveAct,
-          FileSaveAsAct, N9, ActSeasonReview, static_cast<QAction*>(ZnExitAction1)})
+    for (QAction* action : {ActGame, ActBuildUp, ActNextSeason, ActMILoad, ActMISave, FileOpenAct,
+                            FileSaveAct, FileSaveAsAct, N9, static_cast<QAction*>(ZnExitAction1)})
         action->setToolTip(CommandToolTip(*action));
 
     G1->setTitle(tr("ゲーム(&G)"));
@@ -147,7 +146,7 @@ void TFormMain::Retranslate() {
                          static_cast<QWidget*>(ComboBoxBuildUp->lineEdit())})
         box->setAccessibleName(Label1->text());
     ComboBoxBuildUp->setToolTip(QStringLiteral("%1 (%2)").arg(
-        Label1->text(), ShortcutBuildUp->key().toString(QKeySequence::NativeText)));
+        Label1->text(), TReportsPart::FocusBoxKey().toString(QKeySequence::NativeText)));
     ComboBoxBuildUp->setStatusTip(tr("今節に投入する強化費を万円単位で入力します。"));
     BtnGame30->setAccessibleName(tr("30節まとめて試合"));
     BtnMesClear->setText(tr("メッセージクリア"));

@@ -18,6 +18,7 @@
 #include "GameOdds.h"
 #include "GamePage.h"
 #include "MatchCentre.h"
+#include "ReportsPart.h"
 #include "WatchPart.h"
 #include "MatchReportView.h"
 #include "PageFixtures.h"
@@ -93,6 +94,22 @@ QWidget* TFormMain::Page(int index) {
     return page.Widget;
 }
 
+void TFormMain::ConnectPage(QWidget& page) {
+    if (auto* table = qobject_cast<TPageRankTable*>(&page))
+        Watch->Follow(*table);
+    if (auto* fixtures = qobject_cast<TPageFixtures*>(&page))
+        connect(
+            fixtures, &TPageFixtures::FixtureActivated, this,
+            [this](int32_t matchday, int32_t fixture) { Reports->ShowFixture(matchday, fixture); });
+    if (auto* fixtures = qobject_cast<TPageFixtures*>(&page))
+        Watch->Follow(*fixtures);
+    if (auto* career = qobject_cast<TCareerPage*>(&page))
+        connect(career, &TCareerPage::SeasonActivated, this, [this](size_t index) {
+            if (index < Game.Career.Seasons.size())
+                Reports->ShowSeason(index, true);
+        });
+}
+
 void TFormMain::NameListsAfterPage(const TPage& page) {
     for (QAbstractItemView* list : page.Widget->findChildren<QAbstractItemView*>())
         if (list->accessibleName().isEmpty() || list->property("NamedByPage").toBool()) {
@@ -119,9 +136,8 @@ void TFormMain::RefreshViews() {
     }
     PageControl1Change();
     ActZLVMyClubData->trigger();
-    MatchReport->ShowLatest(Game);
+    Reports->ShowLatest();
     ShowBuildUpOdds();
-    FollowSeasonReview();
 }
 
 void TFormMain::ShowBuildUpOdds() {
