@@ -506,6 +506,41 @@ Prize %9 funds %10 level %11</translation>
     </message>
 </context>
 <context>
+    <name>TFilesPart</name>
+    <message>
+        <source>ファイルを上書きしてよろしいですか？</source>
+        <translation>Overwrite the file?</translation>
+    </message>
+    <message>
+        <source>確認</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>%1をロードしました</source>
+        <translation>Loaded %1</translation>
+    </message>
+    <message>
+        <source>%1にセーブしました</source>
+        <translation>Saved to %1</translation>
+    </message>
+    <message>
+        <source>エラー</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>保存していない進行があります。破棄してよろしいですか？</source>
+        <translation>There is unsaved progress. Discard it?</translation>
+    </message>
+    <message>
+        <source>ファイルの内容は変更されています。</source>
+        <translation>The game has changed.</translation>
+    </message>
+    <message>
+        <source>保存しますか？</source>
+        <translation>Save it?</translation>
+    </message>
+</context>
+<context>
     <name>TFormMain</name>
     <message>
         <source>フォルダを開けませんでした</source>
@@ -606,30 +641,6 @@ Prize %9 funds %10 level %11</translation>
     <message>
         <source>空き</source>
         <translation>Empty</translation>
-    </message>
-    <message>
-        <source>ファイルを上書きしてよろしいですか？</source>
-        <translation>Overwrite the file?</translation>
-    </message>
-    <message>
-        <source>%1をロードしました</source>
-        <translation>Loaded %1</translation>
-    </message>
-    <message>
-        <source>%1にセーブしました</source>
-        <translation>Saved to %1</translation>
-    </message>
-    <message>
-        <source>保存していない進行があります。破棄してよろしいですか？</source>
-        <translation>There is unsaved progress. Discard it?</translation>
-    </message>
-    <message>
-        <source>ファイルの内容は変更されています。</source>
-        <translation>The game has changed.</translation>
-    </message>
-    <message>
-        <source>保存しますか？</source>
-        <translation>Save it?</translation>
     </message>
     <message>
         <source>試合開始</source>

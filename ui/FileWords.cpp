@@ -10,6 +10,7 @@
 #include "GameGoalrun.h"
 #include "GamePage.h"
 #include "GameSaveData.h"
+#include "GameSaveFile.h"
 #include "WindowWords.h"
 #include "ZnFileName.h"
 #include "ZnWording.h"

@@ -1,69 +1,50 @@
 #pragma once
 
-// The main window: the pages (league table, fixtures of every matchday, prize list, rank chart),
-// the player's club panel, the message log, the command panel and the menus. It reads the one
-// game object and keeps no copy of game data: every command calls the game, then RefreshViews.
-// Its controls carry their design names as object names; tests find them with findChild.
+// The main window: the pages (league table, fixtures of every matchday, prize list, rank chart,
+// career), the player's club panel, the message log, the command panel and the menus. Its views
+// read the one game object and keep no copy of its data; every command runs through the session
+// (GameSession.h), the one writer of the game, and then redraws (RefreshViews). Every concern
+// beyond the window's own controls is a part of its own, created in CreateParts: the files, the
+// codes and achievements, the kept games, the reports and the replay. Its controls carry their
+// design names as object names; tests find them with findChild.
 
 #include <array>
-#include <cstdint>
-#include <deque>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <utility>
 #include <vector>
 
 #include <QMainWindow>
 #include <QString>
 
-#include "GameAchievementsFile.h"
-#include "GameIdentity.h"
-#include "GameMessage.h"
+#include "FilesPart.h"
+#include "GameChallenge.h"
 #include "ZnUtils.h"
 
 class QAction;
-class QCheckBox;
 class QComboBox;
 class QLabel;
 class QMenu;
 class QPushButton;
-class QShortcut;
-class QSplitter;
 class QStackedWidget;
 class QTabWidget;
-class QTimer;
-class TGameKeeper;
-class TWatchPart;
-class TReportsPart;
 class TChallengePart;
-class TLiveAnnouncer;
-class TMatchCentre;
-class TMatchReportView;
+class TFileDropTarget;
+class TGameKeeper;
+class TGameSession;
 class TMessageLogEdit;
 class TPriceLinks;
-class TSeasonReviewDialog;
+class TReportsPart;
+class TWatchPart;
 class TWindowSettings;
-enum class TZnFileErrorReason;
 class TZnAboutAction;
 class TZnColumnInfos;
 class TZnDialogs;
 class TZnExitAction;
-class TFileDropTarget;
-class TGameSession;
 class TZnGameGoalrun;
 class TZnListView;
 class TZnOpenAppFolderAction;
 class TZnViewHelpHtmlAction;
-
-// What the file actions know of the current game; read by tests, changed only by the window.
-struct TFormMainFileState {
-    bool Modified = true; // the game is taken to differ from the last file loaded or saved
-    bool Untitled = true; // no file name belongs to the current game yet
-    // The current file of the open and save dialogs: the last file loaded or saved.
-    QString OpenDialogFileName;
-    QString SaveDialogFileName;
-};
 
 class TFormMain : public QMainWindow {
     Q_OBJECT
@@ -76,13 +57,13 @@ public:
 
     // The file named on the command line, opened after the new game of the first activation.
     void SetCommandLineFile(const QString& fileName) { CommandLineFile = fileName; }
-    // Lets the window keep the player's place (FrmGoalrunAutosave.cpp), called before the first
-    // show by the program: only a copy that holds the single-copy lock (`lockHeld`) writes
-    // autosaves and continues from them at the start, unless `startNew` (goalrun --new-game)
-    // asks for a new game. A window never told keeps no place, as before autosaves existed.
+    // Lets the window keep the player's games (GameKeeper.h), called before the first show by
+    // the program: only a copy that holds the single-copy lock (`lockHeld`) writes autosaves and
+    // continues from them at the start, unless `startNew` (goalrun --new-game) asks for a new
+    // game. A window never told keeps none, as before autosaves existed.
     void SetPlaceKeeping(bool lockHeld, bool startNew);
-    // Keeps the player's achievements in the file at `path` (FrmGoalrunChallenge.cpp) and reads
-    // what it holds; a window never told keeps them for this run only.
+    // Keeps the player's achievements in the file at `path` (ChallengePart.h) and reads what it
+    // holds; a window never told keeps them for this run only.
     void SetAchievementsFile(const QString& path);
     // The settings the start has read already (for the language): the first placing of the
     // window takes the remembered state from them instead of reading the file once more.
@@ -92,7 +73,7 @@ public:
     void OpenPath(const QString& path);
 
     [[nodiscard]] bool IsActivated() const { return Activated; }
-    [[nodiscard]] const TFormMainFileState& FileState() const { return Files; }
+    [[nodiscard]] const TFormMainFileState& FileState() const;
     // Every action of the window, in creation order.
     [[nodiscard]] const std::vector<QAction*>& ActionList() const { return ActionList1; }
 
@@ -106,12 +87,13 @@ public:
     QSize FitInitialSize();
 
 protected:
+    // The first show activates the window (FormActivate) and places it: the initial size, then
+    // what the last run left.
     void showEvent(QShowEvent* event) override;
     // With unsaved progress the player is asked first; Cancel keeps the window open. A window
     // that closes remembers its size, place, splitters and page for the next run.
     void closeEvent(QCloseEvent* event) override;
-    // Waits for the window's first expose to open the command-line file; hands digits typed in
-    // the season review to the strengthening box.
+    // Waits for the window's first expose to open the command-line file.
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Takes copy-data messages: identifier 1 with a path opens that path (OpenPath).
     bool event(QEvent* event) override;
@@ -127,46 +109,33 @@ private:
         std::function<std::pair<QWidget*, std::function<void()>>()> Make;
         std::function<void()> Refresh;
     };
-    // A screen reader names a page's lists by its caption, unless the page names them itself.
-    void NameListsAfterPage(const TPage& page);
 
-    static QWidget* WithWindowFont(QWidget* parent);
     void FormCreate();
-    // The first-activation work: club panel, a fresh game, the command-line file. Runs once.
+    // The first-activation work: club panel, a fresh game, the kept game continued, the
+    // command-line file. Runs once.
     void FormActivate();
-    // The player's remembered choices (continue, watching), put on their actions at the start.
-    void ApplyRememberedChoices(TWindowSettings& settings);
-    // Sizes the window at its first show: the initial size, then what the last run left.
-    void PlaceWindow(TWindowSettings& settings);
-    // After a change of language: the lists' columns fitted anew, and the window and its
-    // splitters widened where the new texts need it.
-    void LayOutAgain();
+    // Creates the parts beyond the window's own controls, in one place.
+    void CreateParts();
     void CreateControls();
     void CreatePages();
     QWidget* CreateClubPanel();
     QWidget* CreateCommandPanel();
     void CreateActions();
     void CreateMenus();
-    void CreateFileCommands();
-    // The 表示言語 submenu: one checkable entry per language, named in that language.
-    QMenu* CreateLanguageMenu();
-    // Sets every text of the window in the application's language (FrmGoalrunTexts.cpp) and
-    // redraws the views, which word the game's values in it.
-    void Retranslate();
-    // The help page in the program's own window, the folder's path in a box, when the desktop
-    // cannot open them.
-    void ConnectOpenFallbacks();
     QAction* NewAction(const QString& caption, const QString& category, const QString& name);
-    void BindButton(QPushButton& button, QAction& action);
+    // Sets every text of the window in the application's language and redraws the views, which
+    // word the game's values in it.
+    void Retranslate();
     // Runs `command` when `action` is null or the enabling rule allows it, then applies the rule
-    // again. An error of the command is reported in a box, as the framework's default report.
+    // again. A running replay is shown whole first. An error of the command is reported in a
+    // box, as the framework's default report.
     void RunCommand(QAction* action, const std::function<void()>& command);
-    int Scaled(int designPixels) const;
 
     // The enabling rule: play and strengthen while the season runs, next season after the last
     // matchday, none of them once the title is won.
     void ActionList1Update();
-    // Redraws what shows the game: the current page and the club panel.
+    // Redraws what shows the game: the current page and the club panel, then the report, the
+    // odds line and the review.
     void RefreshViews();
 
     // Commands.
@@ -181,6 +150,12 @@ private:
     void StartNewGame(const TZnGameSetup& setup = {});
     void BtnGame30Click();
     void BtnMesClearClick();
+    // The final whistle of a watched matchday: the views show the game, the review of a season's
+    // end opens and the keyboard goes back to the next step.
+    void ReplayEnded();
+    // What follows a matchday once it is shown: its achievements, the season review after the
+    // last one.
+    void AfterMatchday();
 
     // Views.
     void PageControl1Change();
@@ -189,18 +164,7 @@ private:
     // the text is not an amount the strengthening command would take now.
     void ShowBuildUpOdds();
 
-    // A page built: the rank table and the fixtures move live while a matchday is watched, a
-    // fixture opens its report and a season of the career page its review.
-    void ConnectPage(QWidget& page);
-
-    // The final whistle of a watched matchday: the views show the game, the review of a season's
-    // end opens and the keyboard goes back to the next step.
-    void ReplayEnded();
-    // What follows a matchday once it is shown: its achievements, the season review after the
-    // last one.
-    void AfterMatchday();
-
-    // Save slots and files (FrmGoalrunFiles.cpp).
+    // Save slots and files: each runs the files part.
     void ActMILoadExecute();
     void ActMISaveExecute();
     // `sender` is the clicked slot entry; its data is the slot number.
@@ -212,46 +176,15 @@ private:
     bool SaveGameFile(const QString& fileName);
     bool LoadGameFileWithDialog();
     bool SaveGameFileWithDialog();
-    // OpenPath, at once when the window is idle, else once the running command and every box
-    // have ended (a file opened under an open box would be what the box's OK then acts on).
-    // `keepAlive` is held until the path has been opened.
-    void OpenPathWhenIdle(const QString& path, std::shared_ptr<void> keepAlive = {});
     void FileDropTarget1FileDrop();
     void FileNewActExecute();
     void FileOpenActExecute();
     void FileSaveActExecute();
     void FileSaveAsActExecute();
-    // With unsaved progress, asks whether it may be discarded, `note` on a line of its own below
-    // the question; true when there is none or the player answers OK.
-    bool UnsavedProgressMayGo(const QString& note = {});
-    // The question before a file command replaces a changed game. Yes saves through the dialog
-    // and goes on only when that succeeds; No goes on; Cancel stops.
-    bool SaveQuestionLetsGoOn();
-    // The end of a successful load or save: the file becomes the dialogs' current file, and the
-    // status bar shows `report` with the file's name for a few seconds. Returns true.
-    bool FileSucceeded(const QString& fileName, const QString& report);
-    // The error box of a failed load or save, with `reason` as its details. Returns false.
-    bool FileFailed(const QString& fileName, const QString& message, const QString& reason);
-    // Opens the paths OpenPathWhenIdle has kept, when no command runs and no box is open.
-    void OpenPendingPaths();
-    // Captions and tips of the slot entries: the file's name and a summary of its game, or
-    // "<empty>" and "空き".
-    void SetSlotCaptions(const std::array<QAction*, 10>& entries, bool enableMissing);
-    // "00savedata.sav" … "09savedata.sav" in the save folder.
-    QString SlotPath(int slot) const;
 
     // The smallest client area at start, in design pixels (608 x 446 with frame and title).
     static constexpr int DesignWidth = 600;
     static constexpr int DesignHeight = 420;
-
-    struct TPendingOpen {
-        QString Path;
-        std::shared_ptr<void> KeepAlive;
-    };
-    std::deque<TPendingOpen> PendingOpens;
-    int CommandDepth = 0; // commands running, nested ones included
-    bool OpeningPending = false;
-    QTimer* PendingOpenRetry; // while a box outside any command is open
 
     // Read by the views; changed only through the session.
     const TZnGameGoalrun& Game;
@@ -259,11 +192,16 @@ private:
     TZnDialogs& Dialogs;
     TZnOpener& Opener;
     QString FAppFolder;
-
     bool Activated = false;
-    TFormMainFileState Files;
     QString CommandLineFile;
     std::unique_ptr<TWindowSettings> StartSettings;
+
+    // The parts.
+    TFilesPart* Files;
+    TChallengePart* Challenge;
+    TGameKeeper* Keeper;
+    TReportsPart* Reports;
+    TWatchPart* Watch;
 
     // Controls, owned by the window.
     std::vector<TPage> Pages;
@@ -311,11 +249,6 @@ private:
     QMenu* H2;
     QMenu* MILoad;
     QMenu* MISave;
-    std::array<QAction*, 10> MIDataLoad{};
-    std::array<QAction*, 10> MIDataSave{};
-
-    TChallengePart* Challenge;
-    TGameKeeper* Keeper;
-    TWatchPart* Watch;
-    TReportsPart* Reports;
+    std::array<QAction*, SlotCount> MIDataLoad{};
+    std::array<QAction*, SlotCount> MIDataSave{};
 };

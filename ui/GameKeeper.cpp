@@ -193,11 +193,9 @@ void TGameKeeper::ShowGames() {
         return;
     const std::optional<TZnGameId> before = Session.Game().Identity;
     const TZnBusyCursor busy = Dialogs.Busy();
-    if (ContinueKeptGame(*chosen)) {
-        // No file of the player's: saving it asks for a name.
-        Hooks.Untitled();
+    // A game continued is no file of the player's: saving it asks for a name.
+    if (ContinueKeptGame(*chosen))
         return;
-    }
     const bool elsewhere = Autosaves->State() == TAutosaveKeeper::TState::Elsewhere;
     if (before)
         Autosaves->Follow(*before);
@@ -209,8 +207,8 @@ void TGameKeeper::ShowGames() {
 
 void TGameKeeper::LoadAutosave(int n) {
     const QString path = Autosaves->Path(n);
-    // The game loaded is no file of the player's: saving it asks for a name, and the dialogs
-    // stay where they were, so an autosave is never written over by hand.
+    // The game loaded is no file of the player's, so that an autosave is never written over by
+    // hand.
     if (TFileWords::IsFile(path))
         Hooks.LoadFile(path);
 }

@@ -32,14 +32,13 @@ class TGameKeeper : public QObject {
     Q_OBJECT
 public:
     // What the part asks of the window: to run a command (by the enabling rule when `action` is
-    // given), to redraw the game, to load a file as the files' commands do (true when loaded),
-    // whether unsaved progress may go, and that the game now played belongs to no file.
+    // given), to redraw the game, to load an autosave as the files' commands load a file but as
+    // no file of the player's (true when loaded), and whether unsaved progress may go.
     struct THooks {
         std::function<void(QAction* action, const std::function<void()>&)> Run;
         std::function<void()> Refresh;
         std::function<bool(const QString& path)> LoadFile;
         std::function<bool()> UnsavedProgressMayGo;
-        std::function<void()> Untitled;
     };
 
     TGameKeeper(TGameSession& session, TZnDialogs& dialogs, QMainWindow& window, THooks hooks);

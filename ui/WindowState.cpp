@@ -18,7 +18,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 
-#include "GameSaveData.h"
+#include "GameSaveFile.h"
 #include "ZnCatalog.h"
 #include "ZnTranslation.h"
 
