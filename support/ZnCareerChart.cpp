@@ -1,5 +1,7 @@
 #include "ZnCareerChart.h"
 
+#include "ZnChartColors.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -210,14 +212,14 @@ void TZnCareerChart::PaintAxes(QPainter& painter, const QRectF& plot,
                                const TZnMoneyAxis& axis) const {
     const QFontMetricsF metrics(font());
     const qreal line = metrics.height();
-    const QColor grid = palette().color(QPalette::Mid);
+    const QColor grid = Muted(palette(), backgroundRole(), 0.3);
     painter.setPen(QPen(grid, 1.0));
     painter.drawRect(plot);
-    painter.setPen(RankColor);
+    painter.setPen(Legible(RankColor, palette().color(backgroundRole()), 3.0));
     painter.drawText(QRectF(Gap / 2, 0, plot.left() + line * 2, line),
                      Qt::AlignLeft | Qt::AlignVCenter,
                      QCoreApplication::translate("GameWords", "順位"));
-    painter.setPen(MoneyColor);
+    painter.setPen(Legible(MoneyColor, palette().color(backgroundRole()), 3.0));
     painter.drawText(
         QRectF(plot.right() - line * 2, 0, width() - plot.right() + line * 2 - Gap / 2, line),
         Qt::AlignRight | Qt::AlignVCenter, QCoreApplication::translate("GameWords", "資金"));
@@ -239,7 +241,7 @@ void TZnCareerChart::PaintAxes(QPainter& painter, const QRectF& plot,
         const qreal y = MoneyY(plot, axis, money);
         painter.setPen(QPen(grid, 0.5, Qt::DotLine));
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-        painter.setPen(MoneyColor);
+        painter.setPen(Legible(MoneyColor, palette().color(backgroundRole()), 3.0));
         funds.Draw(QRectF(plot.right() + Gap, y - line / 2, width() - plot.right() - Gap, line),
                    Qt::AlignLeft | Qt::AlignVCenter, FMoneyFormat(money));
     }
@@ -291,14 +293,16 @@ void TZnCareerChart::PaintLines(QPainter& painter, const QRectF& plot,
             stars.emplace_back(x, *title);
     }
     // The funds over the rank: a restless career's rank line fills the plot, the funds stay thin.
-    rankTrace.Paint(painter, RankColor);
-    moneyTrace.Paint(painter, MoneyColor);
+    // The lines stand out of a dark background as of a light one.
+    const QColor background = palette().color(backgroundRole());
+    rankTrace.Paint(painter, Legible(RankColor, background, 3.0));
+    moneyTrace.Paint(painter, Legible(MoneyColor, background, 3.0));
     if (dotted) {
         painter.setPen(Qt::NoPen);
         for (int i = 0; i < n; ++i) {
-            painter.setBrush(RankColor);
+            painter.setBrush(Legible(RankColor, background, 3.0));
             painter.drawEllipse(RankPoint(plot, i), 3.0, 3.0);
-            painter.setBrush(MoneyColor);
+            painter.setBrush(Legible(MoneyColor, background, 3.0));
             painter.drawEllipse(MoneyPoint(plot, axis, i), 2.0, 2.0);
         }
     }

@@ -1,5 +1,7 @@
 #include "ZnRankChart.h"
 
+#include "ZnChartColors.h"
+
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -81,7 +83,7 @@ QPointF TZnRankChart::PositionIn(const QRectF& plot, int day, int rank) const {
 
 void TZnRankChart::PaintAxes(QPainter& painter, const QRectF& plot) const {
     const QFontMetricsF metrics(font());
-    const QColor grid = palette().color(QPalette::Mid);
+    const QColor grid = Muted(palette(), backgroundRole(), 0.3);
     const QColor text = palette().color(QPalette::Text);
     const int ranks = FHistory.Ranks;
     for (int rank = 0; rank < ranks; ++rank) {
@@ -131,15 +133,14 @@ void TZnRankChart::PaintSeries(QPainter& painter, const QRectF& plot,
     for (size_t day = 1; day < series.Points.size(); ++day)
         path.lineTo(PositionIn(plot, static_cast<int>(day), series.Points[day].Rank));
     if (!series.IsMine) {
-        QColor muted = palette().color(QPalette::Mid);
-        muted.setAlpha(170);
-        painter.setPen(QPen(muted, 1.0));
+        painter.setPen(QPen(Muted(palette(), backgroundRole(), 0.45), 1.0));
         painter.drawPath(path);
         return;
     }
-    painter.setPen(QPen(MyClubColor, 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const QColor mine = Legible(MyClubColor, palette().color(backgroundRole()), 3.0);
+    painter.setPen(QPen(mine, 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(path);
-    painter.setBrush(MyClubColor);
+    painter.setBrush(mine);
     for (size_t day = 0; day < series.Points.size(); ++day)
         painter.drawEllipse(PositionIn(plot, static_cast<int>(day), series.Points[day].Rank), 2.5,
                             2.5);

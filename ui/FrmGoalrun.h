@@ -2,8 +2,9 @@
 
 // The main window: the pages (league table, fixtures of every matchday, prize list, rank chart,
 // career), the player's club panel, the message log, the command panel and the menus. Its views
-// read the one game object and keep no copy of its data; every command runs through the session
-// (GameSession.h), the one writer of the game, and then redraws (RefreshViews). Every concern
+// read the one game object (a replay shows the live scores of its own record); every command runs
+// through the session (GameSession.h), the one writer of the game, and then redraws
+// (RefreshViews). Every concern
 // beyond the window's own controls is a part of its own, created in CreateParts: the files, the
 // codes and achievements, the kept games, the reports and the replay. Its controls carry their
 // design names as object names; tests find them with findChild.

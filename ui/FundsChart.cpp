@@ -1,5 +1,7 @@
 #include "FundsChart.h"
 
+#include "ZnChartColors.h"
+
 #include <algorithm>
 
 #include <QCoreApplication>
@@ -65,7 +67,7 @@ void TFundsChart::paintEvent(QPaintEvent*) {
         std::max(metrics.horizontalAdvance(high), metrics.horizontalAdvance(low)) + 8;
     const QRectF plot(left, metrics.height() / 2 + 2, width() - left - 8,
                       height() - 1.5 * metrics.height() - 6);
-    painter.setPen(palette().color(QPalette::Mid));
+    painter.setPen(Muted(palette(), backgroundRole(), 0.3));
     painter.drawRect(plot);
     painter.setPen(palette().color(QPalette::Text));
     painter.drawText(
@@ -96,7 +98,8 @@ void TFundsChart::paintEvent(QPaintEvent*) {
         drawing ? path.lineTo(point) : path.moveTo(point);
         drawing = true;
     }
-    painter.setPen(QPen(TZnRankChart::MyClubColor, 2));
+    painter.setPen(
+        QPen(Legible(TZnRankChart::MyClubColor, palette().color(backgroundRole()), 3.0), 2));
     painter.drawPath(path);
     for (size_t day = 0; day < FFunds.size(); ++day)
         if (FFunds[day])

@@ -64,7 +64,10 @@ void ShareSplitters(QMainWindow& window) {
             sizes << (across ? hint.width() : hint.height());
             missing += sizes.back();
         }
-        for (int i = splitter->count() - 1; i >= 0 && missing > 0; --i) {
+        // Side by side, the pages give up width before the club panel, whose lines would
+        // otherwise hide behind scroll bars; stacked, the lower side gives up height.
+        for (int k = 0; k < splitter->count() && missing > 0; ++k) {
+            const int i = across ? k : splitter->count() - 1 - k;
             auto& size = sizes[i];
             const int minimum = across ? splitter->widget(i)->minimumSizeHint().width()
                                        : splitter->widget(i)->minimumSizeHint().height();

@@ -18,8 +18,9 @@ class QWidget;
 [[nodiscard]] QSize FittedSize(QMainWindow& window, QSize design);
 
 // Each side of each splitter of `window` starts at its wanted size; the growing sides take what
-// is left, and give up what is missing (on a small screen), so that a side that keeps its size
-// shows whole.
+// is left, and give up what is missing (on a small screen or with a large font): the first side
+// of a horizontal splitter, the last of a vertical one first, so that the club panel, which keeps
+// its size, shows whole.
 void ShareSplitters(QMainWindow& window);
 
 // After a change of language: the window grows to `wanted` (unless maximised or full screen), and

@@ -3,6 +3,7 @@
 #include <QTextDocument>
 
 #include "ChartImage.h"
+#include "ZnChartColors.h"
 #include "ZnRankChart.h"
 
 class RankChartTests : public QObject {
@@ -12,6 +13,8 @@ private slots:
     void ShowsThePlayersCourseBoldAndFindsItsPoints();
     void EmptySeasonHasNoPoints();
     void TipShowsMarkupInClubNamesAsText();
+    void LinesStandOutOfLightAndDarkBackgrounds_data();
+    void LinesStandOutOfLightAndDarkBackgrounds();
 };
 
 namespace {
@@ -84,6 +87,53 @@ void RankChartTests::TipShowsMarkupInClubNamesAsText() {
     QTextDocument shown;
     shown.setHtml(chart.ToolTipMarkupAt(at));
     QCOMPARE(shown.toPlainText(), plain);
+}
+
+void RankChartTests::LinesStandOutOfLightAndDarkBackgrounds_data() {
+    QTest::addColumn<QColor>("window");
+    QTest::addColumn<QColor>("text");
+    QTest::newRow("light desktop") << QColor(0xef, 0xef, 0xef) << QColor(Qt::black);
+    QTest::newRow("dark desktop") << QColor(0x24, 0x24, 0x24) << QColor(0xee, 0xee, 0xee);
+    QTest::newRow("black desktop") << QColor(Qt::black) << QColor(Qt::white);
+}
+
+void RankChartTests::LinesStandOutOfLightAndDarkBackgrounds() {
+    QFETCH(QColor, window);
+    QFETCH(QColor, text);
+    // A palette as a desktop theme makes it: every role worked out from the window's colour.
+    QPalette palette(window);
+    for (const auto role : {QPalette::Window, QPalette::Base})
+        palette.setColor(role, window);
+    for (const auto role : {QPalette::WindowText, QPalette::Text})
+        palette.setColor(role, text);
+    TZnRankChart chart;
+    chart.setPalette(palette);
+    chart.setAutoFillBackground(true);
+    chart.resize(380, 260);
+    // Two clubs only, so that nothing else is drawn near their lines.
+    TZnRankChartData two = Season(6);
+    two.Series = {two.Series[0], two.Series[9]};
+    chart.SetHistory(two);
+    const QImage image = Render(chart);
+    // The darkest or brightest pixel around a point of a line: the line's own colour there.
+    const auto strongest = [&](QPointF at) {
+        double best = 1;
+        for (int dx = -2; dx <= 2; ++dx)
+            for (int dy = -2; dy <= 2; ++dy)
+                best = std::max(
+                    best, ContrastRatio(image.pixelColor(at.toPoint() + QPoint(dx, dy)), window));
+        return best;
+    };
+    const auto& series = chart.History().Series;
+    // Another club's line between two of its points, and the player's club's points.
+    const QPointF from = chart.PointPosition(2, series[0].Points[2].Rank);
+    const QPointF to = chart.PointPosition(3, series[0].Points[3].Rank);
+    QVERIFY2(
+        strongest((from + to) / 2) >= 2.0,
+        qPrintable(
+            QStringLiteral("another club's line is seen: %1").arg(strongest((from + to) / 2))));
+    QVERIFY2(strongest(chart.PointPosition(4, series[1].Points[4].Rank)) >= 3.0,
+             "the player's line stands out");
 }
 
 QTEST_MAIN(RankChartTests)

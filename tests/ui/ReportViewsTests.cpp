@@ -11,6 +11,7 @@
 
 #include "ConstsGoalrun.h"
 #include "FundsChart.h"
+#include "GameMatchRecord.h"
 #include "GameRecords.h"
 #include "GameSeasonRecord.h"
 #include "MatchdayStrip.h"
