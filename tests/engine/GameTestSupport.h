@@ -1,5 +1,9 @@
 #pragma once
 
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include "GameGoalrun.h"
@@ -19,6 +23,16 @@ inline std::vector<uint8_t> PlainImage(const TZnGameGoalrun& game) {
     auto bytes = Image(game);
     bytes.resize(SaveImageSize);
     return bytes;
+}
+
+// A new empty folder of the running test's own.
+inline std::filesystem::path TempFolder() {
+    auto folder = std::filesystem::temp_directory_path() /
+                  ("goalrun-test-" + std::to_string(::getpid()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
 }
 
 // The little-endian int32 of a save file at `offset`, read and written.

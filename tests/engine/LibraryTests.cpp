@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,15 +15,6 @@
 #include "GameTestSupport.h"
 
 namespace {
-
-std::filesystem::path TempFolder() {
-    auto folder = std::filesystem::temp_directory_path() /
-                  ("goalrun-library-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder;
-}
 
 void Write(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
     std::ofstream(path, std::ios::binary)

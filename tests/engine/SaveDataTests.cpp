@@ -44,15 +44,6 @@ std::vector<uint8_t> FileBytes(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-std::filesystem::path TempFolder() {
-    auto folder = std::filesystem::temp_directory_path() /
-                  ("goalrun-test-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder;
-}
-
 } // namespace
 
 TEST_F(GameTest, NewGameImageFieldByField) {
