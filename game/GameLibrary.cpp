@@ -10,7 +10,10 @@
 
 #include "GameAutosave.h"
 #include "GameCareer.h"
+#include "GameCrc32.h"
 #include "GameGoalrun.h"
+#include "GameSaveData.h"
+#include "GameSaveFile.h"
 #include "ZnStream.h"
 
 namespace {
@@ -107,7 +110,9 @@ std::vector<TZnGameId> TZnGameLibrary::Ids() const {
         return ids;
     while (const dirent* entry = ::readdir(dir.get())) {
         const auto id = TZnGameId::FromText(entry->d_name);
-        if (id && IsFolder(FolderOf(*id)))
+        // The entry's kind where the file system tells it, else looked up (never a link).
+        if (id && (entry->d_type == DT_DIR ||
+                   (entry->d_type == DT_UNKNOWN && IsFolder(FolderOf(*id)))))
             ids.push_back(*id);
     }
     return ids;
@@ -116,13 +121,14 @@ std::vector<TZnGameId> TZnGameLibrary::Ids() const {
 std::vector<TZnGameId> TZnGameLibrary::PlayedLast() const {
     std::vector<std::pair<int64_t, TZnGameId>> played;
     for (const TZnGameId& id : Ids()) {
-        const auto paths = TZnAutosaveFolder(FolderOf(id)).Existing();
-        if (paths.empty())
-            continue;
-        int64_t last = 0;
-        for (const std::string& path : paths)
+        // The newest autosave is the staged one or the first: the rotation only renames. The
+        // others are looked at only where neither stands.
+        const TZnAutosaveFolder folder(FolderOf(id));
+        int64_t last = std::max(ChangedNs(folder.StagedPath()), ChangedNs(folder.Path(1)));
+        for (const std::string& path : last == 0 ? folder.Existing() : std::vector<std::string>{})
             last = std::max(last, ChangedNs(path));
-        played.emplace_back(last, id);
+        if (last != 0)
+            played.emplace_back(last, id);
     }
     std::sort(played.begin(), played.end(), std::greater<>());
     std::vector<TZnGameId> ids;
