@@ -419,7 +419,7 @@ QSize TFormMain::FitInitialSize() {
 QWidget* TFormMain::CreateClubPanel() {
     ZnCIMyClub = new TZnColumnInfos(this);
     ZnCIMyClub->setObjectName(QStringLiteral("ZnCIMyClub"));
-    // The captions and the accessible name are set by Retranslate (FrmGoalrunTexts.cpp).
+    // The captions and the accessible name are set by Retranslate.
     for (int column = 0; column < 2; ++column)
         ZnCIMyClub->ColumnInfos().Add();
     ZLVMyClub = new TZnListView;
@@ -456,7 +456,7 @@ QWidget* TFormMain::CreateClubPanel() {
 QWidget* TFormMain::CreateCommandPanel() {
     auto* panel = new QWidget;
     panel->setObjectName(QStringLiteral("Panel2"));
-    // Texts, tips and accessible names are set by Retranslate (FrmGoalrunTexts.cpp).
+    // Texts, tips and accessible names are set by Retranslate.
     Label1 = new QLabel(panel);
     ComboBoxBuildUp = new QComboBox(panel);
     ComboBoxBuildUp->setEditable(true);
@@ -564,7 +564,7 @@ QAction* TFormMain::NewAction(const QString& caption, const QString& category,
 }
 
 void TFormMain::CreateActions() {
-    // Captions and hints are set by Retranslate (FrmGoalrunTexts.cpp).
+    // Captions and hints are set by Retranslate.
     ActGame = NewAction({}, {}, QStringLiteral("ActGame"));
     ActBuildUp = NewAction({}, {}, QStringLiteral("ActBuildUp"));
     ActNextSeason = NewAction({}, {}, QStringLiteral("ActNextSeason"));
@@ -654,7 +654,7 @@ void TFormMain::CreateActions() {
 }
 
 void TFormMain::CreateMenus() {
-    // Titles and hints are set by Retranslate (FrmGoalrunTexts.cpp).
+    // Titles and hints are set by Retranslate.
     QMenu* g1 = G1 = menuBar()->addMenu(QString());
     g1->setObjectName(QStringLiteral("G1"));
     QAction* n9 = N9 = g1->addAction(QString());

@@ -89,7 +89,7 @@ void TReportsPart::ShowSeason(std::optional<size_t> careerIndex, bool activate) 
         ReviewDialog = new TSeasonReviewDialog(&Window);
         // Every key of the window works while the review has the keyboard: F6 starts the next
         // season, F5 plays, Ctrl+R shows the current season again, Ctrl+B and a typed amount go
-        // to the strengthening box (ReviewKeyToBox).
+        // to the strengthening box (eventFilter).
         ReviewDialog->addActions(Window.actions());
         auto* focusBox = new QShortcut(FocusBoxKey(), ReviewDialog);
         connect(focusBox, &QShortcut::activated, this, &TReportsPart::FocusBuildUpBox);
