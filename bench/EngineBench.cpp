@@ -13,6 +13,7 @@
 #include "ConstsGoalrun.h"
 #include "GameAutosave.h"
 #include "GameGoalrun.h"
+#include "GameMatchRecord.h"
 #include "GameOdds.h"
 #include "GamePrice.h"
 #include "GameRecords.h"

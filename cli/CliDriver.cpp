@@ -12,6 +12,7 @@
 #include "CliInput.h"
 #include "CliRecords.h"
 #include "CliState.h"
+#include "GameAchievements.h"
 #include "GameLibrary.h"
 #include "GameOdds.h"
 #include "GamePrice.h"

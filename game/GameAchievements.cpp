@@ -4,7 +4,6 @@
 #include <tuple>
 
 #include "GameLeague.h"
-#include "GameMatchRecord.h"
 #include "GameOdds.h"
 #include "ZnMatchesConsts.h"
 
@@ -89,15 +88,8 @@ bool DeniedByImage(const TZnAchievement& a, const TZnLeague& image, const TZnSea
             return true;
         if (!kickOff.Recorded)
             return false;
-        // The win chance the matchday's report gives (GameMatchRecord.h), from the player's side.
         const TZnMatch& match = image.Schedule().Matchdays(a.Matchday - 1).Matches(0);
-        const double chance = match.HomeId == me ? MatchOdds(kickOff.MyAttack, kickOff.MyDefense,
-                                                             kickOff.OppAttack, kickOff.OppDefense)
-                                                       .Win
-                                                 : MatchOdds(kickOff.OppAttack, kickOff.OppDefense,
-                                                             kickOff.MyAttack, kickOff.MyDefense)
-                                                       .Loss;
-        return chance >= GiantKillingChance;
+        return KickOffOdds(kickOff, match.HomeId == me).Win >= GiantKillingChance;
     }
     case UnbeatenSeason:
         return image.MyClub().Losses != 0;
@@ -113,6 +105,21 @@ bool DeniedByImage(const TZnAchievement& a, const TZnLeague& image, const TZnSea
         return false;
     }
     return true;
+}
+
+// Whether the facts meet each condition, by id. Each asks for a win or for the 30th matchday, as
+// EarnMatchdayAchievements takes.
+std::array<bool, AchievementCount> ConditionsMet(const TZnMatchdayFacts& f) {
+    const bool end = f.Matchday == MatchdayCount;
+    const bool title = end && f.Rank == 0;
+    return {f.Won && !f.WonBefore,
+            f.Won && f.WinningRun == RunForTen,
+            f.Won && f.WinChance < GiantKillingChance,
+            end && f.Losses == 0,
+            title,
+            title && f.Season < TitleSeasons,
+            title && f.InvestedMatches.has_value() && *f.InvestedMatches <= FrugalMatches,
+            end && f.Season == HundredthSeason};
 }
 
 } // namespace
@@ -136,18 +143,7 @@ std::array<TZnAchievementId, AchievementCount> AllAchievements() {
 }
 
 std::vector<TZnAchievementId> AchievementsMet(const TZnMatchdayFacts& f) {
-    using enum TZnAchievementId;
-    const bool end = f.Matchday == MatchdayCount;
-    const bool title = end && f.Rank == 0;
-    const std::array<bool, AchievementCount> met = {f.Won && !f.WonBefore,
-                                                    f.Won && f.WinningRun == RunForTen,
-                                                    f.Won && f.WinChance < GiantKillingChance,
-                                                    end && f.Losses == 0,
-                                                    title,
-                                                    title && f.Season < TitleSeasons,
-                                                    title && f.InvestedMatches.has_value() &&
-                                                        *f.InvestedMatches <= FrugalMatches,
-                                                    end && f.Season == HundredthSeason};
+    const std::array<bool, AchievementCount> met = ConditionsMet(f);
     std::vector<TZnAchievementId> ids;
     for (const TZnAchievementId id : AllAchievements())
         if (met[static_cast<size_t>(id)])
@@ -160,28 +156,37 @@ TZnMatchdayFacts MatchdayFacts(const TZnLeague& game, int32_t matchday) {
     f.Season = game.Season;
     f.Matchday = matchday;
     const int32_t me = game.MyClub().ClubId;
-    // The player's results of this season, from the schedule, which holds every score.
+    const auto& mine = game.SeasonLog.Mine;
+    // In one pass: the player's results of this season, from the schedule, which holds every
+    // score, and the investments the season log recorded.
     int32_t wins = 0;
+    int32_t invested = 0;
+    bool allRecorded = true;
     for (int32_t d = 0; d < matchday; ++d) {
         const TZnMatchResult result = game.Schedule().Matchdays(d).Matches(0).ResultFor(me);
         f.WinningRun = result == mrWin ? f.WinningRun + 1 : 0;
         wins += result == mrWin ? 1 : 0;
         f.Losses += result == mrLose ? 1 : 0;
+        const TZnPlayerMatchRecord& kickOff = mine.at(static_cast<size_t>(d));
+        allRecorded = allRecorded && kickOff.Recorded;
+        invested += kickOff.BuildUp > 0 ? 1 : 0;
     }
     f.Won = f.WinningRun > 0;
     f.WonBefore =
         wins - (f.Won ? 1 : 0) > 0 ||
         std::any_of(game.Career.Seasons.begin(), game.Career.Seasons.end(),
                     [&](const TZnSeasonRecord& r) { return r.Wins > 0 && r.Season < game.Season; });
-    const auto& mine = game.SeasonLog.Mine;
     f.Rank = matchday == game.Matchday ? game.MyClub().Rank
                                        : mine.at(static_cast<size_t>(matchday - 1)).RankAfter;
-    if (const auto report = MatchdayReport(game, matchday); report && report->Mine)
-        f.WinChance = report->Mine->Odds.Win;
-    const auto played = mine.begin() + matchday;
-    if (std::all_of(mine.begin(), played, [](const auto& m) { return m.Recorded; }))
-        f.InvestedMatches = static_cast<int32_t>(
-            std::count_if(mine.begin(), played, [](const auto& m) { return m.BuildUp > 0; }));
+    // The chance the matchday's report shows (GameMatchRecord.h), without building the report.
+    if (matchday >= 1 && matchday <= game.Matchday) {
+        const TZnPlayerMatchRecord& kickOff = mine[static_cast<size_t>(matchday - 1)];
+        const TZnMatch& match = game.Schedule().Matchdays(matchday - 1).Matches(0);
+        if (kickOff.Recorded)
+            f.WinChance = KickOffOdds(kickOff, match.HomeId == me).Win;
+    }
+    if (allRecorded)
+        f.InvestedMatches = invested;
     return f;
 }
 
@@ -204,16 +209,25 @@ std::vector<TZnAchievement> AchievementsFromRecords(const TZnLeague& game) {
 }
 
 size_t EarnAchievements(const TZnMatchdayFacts& facts, std::vector<TZnAchievement>& earned) {
+    // From the conditions themselves, not AchievementsMet's list: a feat met again allocates
+    // nothing.
+    const std::array<bool, AchievementCount> met = ConditionsMet(facts);
     size_t added = 0;
-    for (const TZnAchievementId id : AchievementsMet(facts)) {
+    for (const TZnAchievementId id : AllAchievements()) {
         const bool held = std::any_of(earned.begin(), earned.end(),
                                       [&](const TZnAchievement& a) { return a.Id == id; });
-        if (!held) {
+        if (met[static_cast<size_t>(id)] && !held) {
             earned.push_back({id, facts.Season, facts.Matchday});
             ++added;
         }
     }
     return added;
+}
+
+size_t EarnMatchdayAchievements(const TZnLeague& game, std::vector<TZnAchievement>& earned) {
+    if (game.Matchday != MatchdayCount && game.MyLastResult() != mrWin)
+        return 0;
+    return EarnAchievements(MatchdayFacts(game, game.Matchday), earned);
 }
 
 bool PlausibleAchievements(std::span<const TZnAchievement> earned, int32_t season,

@@ -12,35 +12,15 @@
 #include <string_view>
 #include <vector>
 
+#include "GameRecordTypes.h"
+
 class TZnCareer;
 class TZnLeague;
-struct TZnSeasonLog;
-
-// In the order listed: achievements earned on one matchday stand in this order.
-enum class TZnAchievementId : uint8_t {
-    FirstWin,       // the game's first win
-    TenInARow,      // ten wins in a row within one season, on the tenth
-    GiantKilling,   // a win whose exact win chance at kick-off was under 5%
-    UnbeatenSeason, // a season of thirty matches without a loss, on matchday 30
-    Title,          // the title, on matchday 30
-    TitleInFive,    // the title in one of the first five seasons
-    FrugalTitle,    // the title with money invested in at most ten matches of that season
-    HundredSeasons, // the end of the 100th season
-};
-inline constexpr size_t AchievementCount = 8;
 
 // The ids goalrun-cli and the per-user file write: first_win, ten_in_a_row, ...
 std::string_view AchievementKey(TZnAchievementId id);
 std::optional<TZnAchievementId> AchievementOfKey(std::string_view key);
 std::array<TZnAchievementId, AchievementCount> AllAchievements();
-
-struct TZnAchievement {
-    TZnAchievementId Id = TZnAchievementId::FirstWin;
-    int32_t Season = 0;   // 0-based
-    int32_t Matchday = 0; // 1..30
-
-    bool operator==(const TZnAchievement&) const = default;
-};
 
 // What a matchday just played shows of the player's game.
 struct TZnMatchdayFacts {
@@ -73,6 +53,11 @@ std::vector<TZnAchievement> AchievementsFromRecords(const TZnLeague& game);
 
 // Appends to `earned` the achievements `facts` meet that it does not hold yet; returns how many.
 size_t EarnAchievements(const TZnMatchdayFacts& facts, std::vector<TZnAchievement>& earned);
+
+// EarnAchievements of the facts of the matchday just played (game.Matchday, at least 1). Every
+// feat asks for a win of the player's or for the 30th matchday, so on any other matchday nothing
+// is worked out: most matchdays cost nothing here.
+size_t EarnMatchdayAchievements(const TZnLeague& game, std::vector<TZnAchievement>& earned);
 
 // A list a game can hold at (season, matchday): every id once, none later than that matchday,
 // in the order earned with ties in the listed order.

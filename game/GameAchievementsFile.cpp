@@ -11,6 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "GameSaveFile.h"
+
 namespace {
 
 bool HasId(std::span<const TZnEarnedAchievement> earned, TZnAchievementId id) {

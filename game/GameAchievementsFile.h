@@ -26,7 +26,7 @@
 
 #include "GameAchievements.h"
 #include "GameChallenge.h"
-#include "GameSaveData.h"
+#include "GameFileError.h"
 
 // The longest line the game writes: the longest id, a date, the season 2147483648, "normal" and a
 // code, with four tabs and a CR LF, as an editor may have turned the LF into.

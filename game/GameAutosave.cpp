@@ -5,7 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "GameSaveData.h"
+#include "GameSaveFile.h"
 
 namespace {
 

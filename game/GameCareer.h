@@ -31,7 +31,7 @@
 #include <span>
 
 #include "ConstsGoalrun.h"
-#include "GameSeasonRecord.h"
+#include "GameRecordTypes.h"
 
 class TZnClub;
 class TZnCoach;
@@ -44,23 +44,6 @@ inline constexpr size_t CareerHeaderSize = 16;
 // The bytes of a career trailer and of a career section holding `records` records.
 size_t CareerTrailerSize(size_t records);
 size_t CareerSectionSize(size_t records);
-
-struct TZnSeasonRecord {
-    int32_t Season = 0;
-    int32_t Rank = 0;
-    int32_t Points = 0;
-    int32_t Wins = 0;
-    int32_t Draws = 0;
-    int32_t Losses = 0;
-    int32_t GoalsFor = 0;
-    int32_t GoalsAgainst = 0;
-    int32_t Prize = 0;
-    int32_t Money = 0;
-    int32_t Level = 0;
-    bool Title = false;
-
-    bool operator==(const TZnSeasonRecord&) const = default;
-};
 
 // The completed seasons, oldest first; at most CareerCapacity, the oldest dropped beyond that.
 class TZnCareer {
@@ -117,6 +100,3 @@ bool SeasonCanLead(const TZnCoachSpan& start, int32_t wins, int32_t prize, const
 // ascending order, the level never falling, and a season that follows the one before it
 // directly reachable from that one's funds and level (SeasonCanLead).
 bool PlausibleSeasons(const std::deque<TZnSeasonRecord>& seasons, int32_t winBonus = WinBonus);
-
-// CRC-32 as zlib's crc32() computes it.
-uint32_t Crc32(std::span<const uint8_t> bytes);

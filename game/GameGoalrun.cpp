@@ -7,8 +7,12 @@
 #include <utility>
 
 #include "ConstsGoalrun.h"
+#include "GameAchievements.h"
+#include "GameMatchRecord.h"
 #include "GameSaveData.h"
+#include "GameSaveFile.h"
 #include "GameSaveSections.h"
+#include "GameSeasonRecord.h"
 #include "ZnMatchesConsts.h"
 #include "ZnMessageLog.h"
 #include "ZnSaturate.h"
@@ -111,7 +115,7 @@ void TZnGameGoalrun::PlayMatchday() {
     ReportMyResult();
     RecordMatchday(kickOff);
     if (AchievementsCount(Setup().Difficulty))
-        EarnAchievements(MatchdayFacts(*this, Matchday), Achievements);
+        EarnMatchdayAchievements(*this, Achievements);
 }
 
 void TZnGameGoalrun::RecordMatchday(TZnPlayerMatchRecord kickOff) {
@@ -135,9 +139,10 @@ void TZnGameGoalrun::ReportMyResult() {
     static constexpr std::array<TZnMessageId, 3> ids = {
         TZnMessageId::MatchWon, TZnMessageId::MatchDrawn, TZnMessageId::MatchLost};
     const TZnMatchResult result = MyLastResult();
-    AddMessage({ids.at(result),
-                {Matchday, atHome ? 0 : 1},
-                Clubs().ClubById(atHome ? match.AwayId : match.HomeId).Name});
+    FResultMessage.Id = ids.at(result);
+    FResultMessage.Numbers = {Matchday, atHome ? 0 : 1};
+    FResultMessage.Name = Clubs().ClubById(atHome ? match.AwayId : match.HomeId).Name;
+    AddMessage(FResultMessage);
     if (result == mrWin) {
         const int32_t bonus = Setup().Rules().WinBonus;
         Coach().Money = Saturate(int64_t{Coach().Money} + bonus);

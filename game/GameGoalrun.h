@@ -90,6 +90,9 @@ private:
 
     TZnRandom::TZnSeedSource SeedSource;
     TZnMessageLog* FMessageLog;
+    // The message of the player's result, which names the opponent: one object whose name keeps
+    // its storage, so that a matchday allocates nothing however long the clubs' names are.
+    TZnMessage FResultMessage;
     bool FUnsavedProgress = false;
     // The sections of the loaded file this release does not read, written back on saving.
     std::vector<TZnSection> FForeignSections;

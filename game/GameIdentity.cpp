@@ -3,7 +3,7 @@
 #include <memory>
 #include <random>
 
-#include "GameCareer.h"
+#include "GameCrc32.h"
 #include "ZnStream.h"
 
 namespace {

@@ -9,7 +9,7 @@
 //   "GAMe"  the game: its identity (16 bytes) and its progress (8 bytes, little-endian): the
 //           changes made since it began. Safe to copy: a release that does not know it keeps it
 //           when the game changes, so the game stays itself (its progress then lags behind).
-//   "ICRC"  the check of the image: the CRC-32 (GameCareer.h) of the 5122 bytes before the
+//   "ICRC"  the check of the image: the CRC-32 (GameCrc32.h) of the 5122 bytes before the
 //           records. Not safe to copy: once another release changes the game the check would
 //           no longer hold, so it goes.
 

@@ -11,11 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "GameAchievements.h"
 #include "GameCareer.h"
 #include "GameChallenge.h"
 #include "GameIdentity.h"
-#include "GameMatchRecord.h"
+#include "GameRecordTypes.h"
 #include "ZnClubList.h"
 #include "ZnCoach.h"
 #include "ZnMatchListList.h"

@@ -111,8 +111,8 @@ std::vector<TZnGameId> TZnGameLibrary::Ids() const {
     while (const dirent* entry = ::readdir(dir.get())) {
         const auto id = TZnGameId::FromText(entry->d_name);
         // The entry's kind where the file system tells it, else looked up (never a link).
-        if (id && (entry->d_type == DT_DIR ||
-                   (entry->d_type == DT_UNKNOWN && IsFolder(FolderOf(*id)))))
+        if (id &&
+            (entry->d_type == DT_DIR || (entry->d_type == DT_UNKNOWN && IsFolder(FolderOf(*id)))))
             ids.push_back(*id);
     }
     return ids;

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "GameChallenge.h"
+#include "GameFileError.h"
 #include "GameIdentity.h"
-#include "GameSaveData.h"
 
 class TZnGameGoalrun;
 class TZnAutosaveFolder;

@@ -9,7 +9,8 @@
 #include <optional>
 #include <vector>
 
-#include "GameMatchRecord.h"
+#include "ConstsGoalrun.h"
+#include "GameRecordTypes.h"
 #include "ZnClubList.h"
 
 class TZnLeague;

@@ -3,13 +3,6 @@
 #include "GameLeague.h"
 #include "ZnSaturate.h"
 
-void TZnSeasonLog::Start(int32_t money, int32_t level) {
-    Clear();
-    StartKnown = true;
-    MoneyStart = money;
-    LevelStart = level;
-}
-
 TZnPlayerMatchRecord KickOffRecord(const TZnLeague& game, const TZnClub& home,
                                    const TZnClub& away) {
     const bool atHome = &home == &game.MyClub();
@@ -63,12 +56,7 @@ TZnPlayerMatchReport PlayerReport(const TZnLeague& game, const TZnMatch& match,
     report.MyDefense = r.MyDefense;
     report.OppAttack = r.OppAttack;
     report.OppDefense = r.OppDefense;
-    if (report.AtHome) {
-        report.Odds = MatchOdds(r.MyAttack, r.MyDefense, r.OppAttack, r.OppDefense);
-    } else {
-        const TZnMatchOdds home = MatchOdds(r.OppAttack, r.OppDefense, r.MyAttack, r.MyDefense);
-        report.Odds = {home.Loss, home.Draw, home.Win};
-    }
+    report.Odds = KickOffOdds(r, report.AtHome);
     report.Result = match.ResultFor(game.MyClub().ClubId);
     report.Bonus = report.Result == mrWin ? game.Setup().Rules().WinBonus : 0;
     report.Experience = report.Result == mrWin ? WinExperience : 0;

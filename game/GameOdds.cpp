@@ -55,14 +55,24 @@ TZnMatchOdds MatchOdds(int32_t homeAttack, int32_t homeDefense, int32_t awayAtta
         GoalOdds(DrawsBelow(homeAttack * HomeFactor) * DrawsAbove(awayDefense));
     const TZnGoalOdds away =
         GoalOdds(DrawsBelow(awayAttack) * DrawsAbove(homeDefense * HomeFactor));
+    // Each outcome adds its products in the order (home goals, then away goals), so the sums are
+    // the same to the last bit however the loops are laid out.
     TZnMatchOdds odds;
     for (size_t h = 0; h < home.size(); ++h) {
-        for (size_t a = 0; a < away.size(); ++a) {
-            const double both = home[h] * away[a];
-            (h > a ? odds.Win : h == a ? odds.Draw : odds.Loss) += both;
-        }
+        for (size_t a = 0; a < h; ++a)
+            odds.Win += home[h] * away[a];
+        odds.Draw += home[h] * away[h];
+        for (size_t a = h + 1; a < away.size(); ++a)
+            odds.Loss += home[h] * away[a];
     }
     return odds;
+}
+
+TZnMatchOdds KickOffOdds(const TZnPlayerMatchRecord& r, bool atHome) {
+    if (atHome)
+        return MatchOdds(r.MyAttack, r.MyDefense, r.OppAttack, r.OppDefense);
+    const TZnMatchOdds home = MatchOdds(r.OppAttack, r.OppDefense, r.MyAttack, r.MyDefense);
+    return {home.Loss, home.Draw, home.Win};
 }
 
 std::optional<TZnMatchOdds> NextMatchOdds(const TZnLeague& game, int32_t extraBuildUp) {

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "GameRecordTypes.h"
+
 class TZnLeague;
 
 // The chances of one match's three outcomes, seen from one side; they add up to 1.
@@ -21,6 +23,11 @@ struct TZnMatchOdds {
 // counted as whole numbers, so the only rounding is that of the divisions.
 TZnMatchOdds MatchOdds(int32_t homeAttack, int32_t homeDefense, int32_t awayAttack,
                        int32_t awayDefense);
+
+// The odds of the player's fixture as `record` noted it at kick-off, seen from the player's side,
+// the player's club at home when `atHome`: what the matchday's report shows and what a giant
+// killing is judged by.
+TZnMatchOdds KickOffOdds(const TZnPlayerMatchRecord& record, bool atHome);
 
 // The odds of the player's next match with `extraBuildUp` added to the club's BuildUp, at the
 // coach's current level; nothing when no match is next (the season is over or the game won).

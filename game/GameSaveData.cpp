@@ -82,10 +82,6 @@ void ValidateRecords(const TZnClubList& clubs, const TZnMatchListList& schedule,
 
 } // namespace
 
-size_t SaveFileMaxSize() {
-    return SaveImageSize + std::max(RecordsMaxSize(), CareerTrailerSize(CareerCapacity));
-}
-
 void ValidateSaveState(const TZnLeague& league, int32_t myClubId) {
     const TZnClubList& clubs = league.Clubs();
     const TZnMatchListList& schedule = league.Schedule();

@@ -1,6 +1,4 @@
-// Reading and writing save files: the file-system half of GameSaveData.h.
-
-#include "GameSaveData.h"
+#include "GameSaveFile.h"
 
 #include <algorithm>
 #include <atomic>
@@ -14,6 +12,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
+
+#include "GameCareer.h"
+#include "GameSaveData.h"
+#include "GameSaveSections.h"
 
 namespace {
 
@@ -186,26 +188,8 @@ void SyncFolder(const std::string& folder) {
 
 } // namespace
 
-TZnFileErrorReason FileErrorReason(int error) {
-    switch (error) {
-    case ENOENT:
-    case ENOTDIR:
-        return TZnFileErrorReason::NotFound;
-    case EACCES:
-    case EPERM:
-        return TZnFileErrorReason::NoPermission;
-    case EROFS:
-        return TZnFileErrorReason::ReadOnly;
-    case ENOSPC:
-    case EDQUOT:
-        return TZnFileErrorReason::NoSpace;
-    case EISDIR:
-        return TZnFileErrorReason::NotRegularFile;
-    case ENAMETOOLONG:
-        return TZnFileErrorReason::BadName;
-    default:
-        return TZnFileErrorReason::SystemError;
-    }
+size_t SaveFileMaxSize() {
+    return SaveImageSize + std::max(RecordsMaxSize(), CareerTrailerSize(CareerCapacity));
 }
 
 std::vector<uint8_t> ReadRegularFile(const std::string& path, size_t limit) {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "GameCareer.h"
+#include "GameCrc32.h"
 #include "ZnStream.h"
 
 namespace {

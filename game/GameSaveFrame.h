@@ -14,7 +14,7 @@
 //                   4  length L of the body
 //                   4  version of the section's layout
 //                   L  body
-//                   4  CRC-32 (GameCareer.h) of the tag, length, version and body
+//                   4  CRC-32 (GameCrc32.h) of the tag, length, version and body
 //
 // Sections may stand in any order. A reader takes sections until the bytes end, whatever the
 // count says: a count written or damaged wrong must not hide the sections after it, and one that

@@ -6,6 +6,7 @@
 #include "ConstsGoalrun.h"
 #include "GameAchievements.h"
 #include "GameChallenge.h"
+#include "GameCrc32.h"
 #include "GameIdentity.h"
 #include "GameLeague.h"
 #include "GameSaveData.h"

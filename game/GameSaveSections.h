@@ -20,7 +20,7 @@
 //           4-bit ranks a byte, the earlier matchday in the low half). Seasons ascend, and each
 //           is one of the career's.
 //   "RNDS"  the rounds of the current season: a count d (the played matchdays), then per
-//           matchday 8 words, one per fixture in list order, packed as in GameMatchRecord.h
+//           matchday 8 words, one per fixture in list order, packed as in GameRecordTypes.h
 //           (0 where the fixture has no record). A recorded fixture's goals equal the score.
 //   "MINE"  the player's fixtures of the current season: flags (bit 0 the start is known),
 //           MoneyStart, LevelStart, a count d (the played matchdays), then per matchday 10
@@ -34,10 +34,11 @@
 //           refused where the records show another difficulty: a game that began with other
 //           funds, or records that read whole only under another difficulty's bonus.
 //   "ACHV"  the achievements the game has earned (GameAchievements.h): a count, then per
-//           achievement its id (0..7 in the listed order), Season (0-based) and Matchday
-//           (1..30), in the order earned. None stand at 易しい. A game without a "CHAL"
-//           section has none either, so that a game without a code at 普通 saves exactly as
-//           before: it has its achievements back from its other records (GameAchievements.h).
+//           achievement its id (0..7 in the order GameRecordTypes.h lists them), Season
+//           (0-based) and Matchday (1..30), in the order earned. None stand at 易しい. A game
+//           without a "CHAL" section has none either, so that a game without a code at 普通
+//           saves exactly as before: it has its achievements back from its other records
+//           (GameAchievements.h).
 //           The list is refused where the records contradict it (AchievementsAgree).
 //
 // A file whose bytes after the image begin with the career trailer of earlier releases
@@ -73,11 +74,10 @@
 #include <span>
 #include <vector>
 
-#include "GameAchievements.h"
 #include "GameCareer.h"
 #include "GameChallenge.h"
 #include "GameIdentity.h"
-#include "GameMatchRecord.h"
+#include "GameRecordTypes.h"
 #include "GameSaveFrame.h"
 
 class TZnLeague;

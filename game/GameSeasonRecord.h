@@ -1,7 +1,7 @@
 #pragma once
 
 // The season review: what a season brought the player, for the current season from the game's
-// state and its season log (GameMatchRecord.h), and for a completed season from the career
+// state and its season log (GameRecordTypes.h), and for a completed season from the career
 // record and the detail kept beside it. Everything here is data; the front ends word it.
 
 #include <array>
@@ -10,37 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "ZnMatchesConsts.h"
+#include "GameRecordTypes.h"
 
 class TZnLeague;
-struct TZnSeasonRecord;
-
-// One match of the player's: the best win or the worst defeat of a season.
-struct TZnResultLine {
-    int32_t Matchday = 0; // 1-based
-    int32_t For = 0;
-    int32_t Against = 0;
-    int32_t OpponentNameIndex = 0; // the opponent's line in the name list
-    bool operator==(const TZnResultLine&) const = default;
-};
-
-// What a completed season keeps beyond its career record (TZnSeasonRecord), for the review and
-// the records book. A season completed before records were kept (loaded from an older file) has
-// none: Known is false.
-struct TZnSeasonDetail {
-    bool Known = false;
-    bool StartKnown = false; // false when the season was loaded mid-way from a file without records
-    int32_t MoneyStart = 0;  // valid with StartKnown
-    int32_t LevelStart = 0;  // valid with StartKnown
-    int64_t Invested = 0;    // valid with StartKnown: the sum of BuildUp at kick-off
-    std::optional<TZnResultLine> BestWin;
-    std::optional<TZnResultLine> WorstDefeat;
-    int32_t LongestUnbeaten = 0;
-    int32_t LongestWinning = 0;
-    std::array<uint8_t, MatchdayCount> Ranks{}; // 0-based rank after each matchday
-
-    bool operator==(const TZnSeasonDetail&) const = default;
-};
 
 // A result line with the opponent's current name.
 struct TZnNamedResult {

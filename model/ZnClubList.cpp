@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <string>
 #include <utility>
 
 #include "ZnCoach.h"
@@ -97,12 +98,30 @@ int32_t TZnClubList::IndexOfClubId(int32_t id) const {
     return -1;
 }
 
+void TZnClubList::IndexIds() const {
+    FById.fill(nullptr);
+    for (const auto& club : Clubs) {
+        const int32_t id = club->ClubId;
+        if (id >= 0 && id < ClubCount && FById[static_cast<size_t>(id)] == nullptr)
+            FById[static_cast<size_t>(id)] = club.get();
+    }
+}
+
+TZnClub& TZnClubList::FindById(int32_t id) const {
+    const auto at = static_cast<size_t>(id);
+    if (id >= 0 && id < ClubCount && (FById[at] == nullptr || FById[at]->ClubId != id))
+        IndexIds();
+    if (id < 0 || id >= ClubCount || FById[at] == nullptr)
+        throw std::out_of_range("no club has id " + std::to_string(id));
+    return *FById[at];
+}
+
 TZnClub& TZnClubList::ClubById(int32_t id) {
-    return Items(IndexOfClubId(id));
+    return FindById(id);
 }
 
 const TZnClub& TZnClubList::ClubById(int32_t id) const {
-    return Items(IndexOfClubId(id));
+    return FindById(id);
 }
 
 std::array<TZnClub*, ClubCount> TZnClubList::ClubsById() {
@@ -125,6 +144,7 @@ void TZnClubList::InitClubs() {
         club->Attack = club->Defense = 6000 - 300 * i;
         Clubs.push_back(std::move(club));
     }
+    IndexIds();
     ApplyNames();
 }
 
@@ -147,6 +167,7 @@ void TZnClubList::ShuffleIds(TZnRandom& random) {
         std::swap(Clubs[p], Clubs[random.Below(p + 1)]);
     for (int32_t p = 0; p < Count(); ++p)
         Clubs[p]->ClubId = p;
+    IndexIds();
 }
 
 void TZnClubList::StorePrevRanks() {
@@ -183,6 +204,7 @@ void TZnClubList::ClearCoaches() {
 void TZnClubList::ReadFromStream(TZnReadStream& stream) {
     for (auto& club : Clubs)
         club->ReadFromStream(stream);
+    IndexIds();
     ApplyNames();
 }
 

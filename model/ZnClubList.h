@@ -57,6 +57,11 @@ public:
 // stay fixed while the list is sorted, so coach links survive.
 class TZnClubList {
 public:
+    TZnClubList() = default;
+    // Not copied nor moved: the index by id points into the clubs this list owns.
+    TZnClubList(const TZnClubList&) = delete;
+    TZnClubList& operator=(const TZnClubList&) = delete;
+
     const std::vector<std::string>* NameList = nullptr; // not owned
 
     int32_t Count() const { return static_cast<int32_t>(Clubs.size()); }
@@ -66,7 +71,12 @@ public:
 
     // The first position holding `id`, or -1.
     int32_t IndexOfClubId(int32_t id) const;
-    // Throws std::out_of_range when no club has `id`.
+    // The club holding `id`, in constant time while the ids stay those the list last gave or
+    // read; ids written from outside cost one scan, after which the look-up is constant again
+    // (so even the const look-up may write the index: not for two threads at once). Throws
+    // std::out_of_range when no club has `id`. Ids are 0..15 each once in every league a game
+    // holds; were two clubs to share an id, the one at the first position when the list last
+    // indexed its ids is taken.
     TZnClub& ClubById(int32_t id);
     const TZnClub& ClubById(int32_t id) const;
     // Every club at the index of its ClubId, for the many look-ups of one matchday. Throws
@@ -90,5 +100,13 @@ public:
     void WriteToStream(TZnWriteStream& stream) const;
 
 private:
+    // Points FById at the club of each id, the first position winning a shared id.
+    void IndexIds() const;
+    // The club holding `id`; throws std::out_of_range when none does.
+    TZnClub& FindById(int32_t id) const;
+
     std::vector<std::unique_ptr<TZnClub>> Clubs;
+    // The club of each id 0..15 as last indexed, or null; a look-up checks the club still holds
+    // the id. Not owned.
+    mutable std::array<TZnClub*, ClubCount> FById{};
 };

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "GameCareer.h"
+#include "GameCrc32.h"
 #include "GameSaveData.h"
 #include "GameTestSupport.h"
 #include "ZnStream.h"

@@ -12,8 +12,10 @@
 #include "GameAchievements.h"
 #include "GameAchievementsFile.h"
 #include "GameChallenge.h"
+#include "GameMatchRecord.h"
 #include "GameOdds.h"
 #include "GameSaveData.h"
+#include "GameSaveFile.h"
 #include "GameSaveFrame.h"
 #include "GameTestSupport.h"
 
@@ -221,6 +223,13 @@ TEST(Achievements, EachConditionFromCraftedFactsInTheListedOrder) {
         {with([&](auto& f) { end(f), f.Season = 99; }), {HundredSeasons}},
         {with([&](auto& f) { end(f), f.Season = 98; }), {}},
         {with([&](auto& f) { f.Season = 99; }), {}},
+        // Every other fact at its best, but no win and not the 30th matchday: nothing, so a
+        // matchday without a win of the player's earns nothing before the season's end.
+        {with([&](auto& f) {
+             f.WonBefore = false, f.WinningRun = 10, f.WinChance = 0.01, f.Losses = 0, f.Rank = 0,
+             f.Season = 99, f.InvestedMatches = 0;
+         }),
+         {}},
         // Everything at once stands in the listed order.
         {with([&](auto& f) {
              end(f), won(f), f.WonBefore = false, f.WinChance = 0.01, f.Losses = 0, f.Rank = 0,
@@ -292,6 +301,35 @@ TEST(Achievements, CountAtNormalAndHardOnlyAndTravelInTheSave) {
         EXPECT_FALSE(PlausibleAchievements(list, 2, 8)) << list.size();
     EXPECT_TRUE(PlausibleAchievements(
         std::vector<TZnAchievement>{{FirstWin, 0, 30}, {Title, 0, 30}, {TenInARow, 2, 8}}, 2, 8));
+}
+
+// A matchday earns what the facts of that matchday meet, the matchdays PlayMatchday works out no
+// facts for included. The funds of a rich coach buy a run of wins and, in the second season, the
+// title, won on a 30th matchday the player does not win.
+TEST(Achievements, EveryMatchdayEarnsWhatItsFactsMeet) {
+    ClockGame run(Coded("SAKURA26"));
+    run.Game.Coach().Money = 100000000;
+    run.Game.SeasonLog.Start(run.Game.Coach().Money, run.Game.Coach().Level());
+    for (int season = 0; !run.Game.Finished; ++season) {
+        ASSERT_LT(season, 2);
+        if (season > 0)
+            run.Game.NextSeason();
+        while (run.Game.CanPlayMatchday()) {
+            if (run.Game.Matchday < MatchdayCount - 1) // the last match is left to chance
+                run.Game.InvestBuildUp("3000");
+            std::vector<TZnAchievement> expected = run.Game.Achievements;
+            run.Game.PlayMatchday();
+            EarnAchievements(MatchdayFacts(run.Game, run.Game.Matchday), expected);
+            EXPECT_EQ(run.Game.Achievements, expected)
+                << "season " << season << ", matchday " << run.Game.Matchday;
+        }
+    }
+    EXPECT_NE(run.Game.MyLastResult(), mrWin);
+    std::vector<TZnAchievementId> ids;
+    for (const TZnAchievement& a : run.Game.Achievements)
+        ids.push_back(a.Id);
+    using enum TZnAchievementId;
+    EXPECT_EQ(ids, (std::vector{FirstWin, TenInARow, Title, TitleInFive}));
 }
 
 TEST(Achievements, ALostChallengeIsNamedOnlyWhereTheFileHeldOne) {

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
+#include <functional>
 #include <set>
+#include <utility>
 
 #include "ZnClubList.h"
 #include "ZnCoach.h"
 #include "ZnRandom.h"
+#include "ZnStream.h"
 
 TEST(Random, FollowsTheGeneratorsTestVector) {
     TZnRandom random(1);
@@ -132,6 +136,50 @@ TEST(ClubList, SeasonTurnKeepsFinalOrderAndRenumbersIds) {
         EXPECT_EQ(club.Rank, club.PrevRank);
         EXPECT_EQ(club.Points + club.Played + club.GoalsFor, 0);
     }
+}
+
+// The look-up by id follows the ids however they came: the list's own (a new league, a shuffle,
+// a read), the table's sorting, or ids written from outside the list.
+TEST(ClubList, ClubByIdFindsTheClubHoldingTheIdHoweverTheIdsCame) {
+    TZnClubList clubs;
+    clubs.InitClubs();
+    TZnRandom random(7);
+    TZnClubList saved;
+    saved.InitClubs();
+    saved.ShuffleIds(random);
+    saved.SortByStanding();
+    TZnWriteStream stream;
+    saved.WriteToStream(stream);
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        {"a new league", [] {}},
+        {"a shuffle", [&] { clubs.ShuffleIds(random); }},
+        {"a sort",
+         [&] {
+             clubs.Items(3).Points = 9;
+             clubs.SortByStanding();
+         }},
+        {"ids written from outside",
+         [&] {
+             for (int32_t p = 0; p < 16; ++p)
+                 clubs.Items(p).ClubId = (p * 5 + 3) % 16;
+         }},
+        {"a read",
+         [&] {
+             TZnReadStream in(stream.Bytes);
+             clubs.ReadFromStream(in);
+         }},
+    };
+    for (const auto& [after, step] : steps) {
+        step();
+        for (int32_t p = 0; p < 16; ++p) {
+            const TZnClub& club = clubs.Items(p);
+            EXPECT_EQ(&clubs.ClubById(club.ClubId), &club) << "after " << after;
+            EXPECT_EQ(&std::as_const(clubs).ClubById(club.ClubId), &club) << "after " << after;
+        }
+        for (const int32_t id : {-1, 16, INT32_MIN, INT32_MAX})
+            EXPECT_THROW(clubs.ClubById(id), std::out_of_range) << "after " << after;
+    }
+    EXPECT_EQ(clubs.Items(0).ClubId, saved.Items(0).ClubId);
 }
 
 TEST(ClubList, ShuffleUnderSeedOneIsPinned) {

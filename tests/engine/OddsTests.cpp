@@ -66,6 +66,39 @@ TEST(MatchOdds, NoGoalsWithoutAttackOrAgainstAWall) {
     EXPECT_EQ(MatchOdds(0, 9999, 5000, 0).Win, 0.0);
 }
 
+// The odds the report shows and a giant killing is judged by, to the last bit: a change in the
+// order of the sums would move a percentage shown or a chance next to the 5% line.
+TEST(MatchOdds, PinnedToTheLastBit) {
+    const struct {
+        int32_t homeAttack, homeDefense, awayAttack, awayDefense;
+        double win, draw, loss;
+    } rows[] = {
+        {1500, 1500, 6000, 6000, 0x1.7981ac0909e2cp-7, 0x1.964330059bfbcp-5, 0x1.e0b5c64f8218fp-1},
+        {2200, 2600, 2400, 2100, 0x1.872db161fc7b2p-2, 0x1.36812f8012065p-2, 0x1.42511f1df17e6p-2},
+        {9090, 9091, 9999, 9000, 0x1.df67beb2d9ea4p-2, 0x1.104c20a6930bp-1, 0.0},
+        {1500, 1500, 1800, 1800, 0x1.34ab7b8fb0342p-2, 0x1.5ebe215006037p-2, 0x1.6c96632049c84p-2},
+    };
+    for (const auto& r : rows) {
+        const TZnMatchOdds odds =
+            MatchOdds(r.homeAttack, r.homeDefense, r.awayAttack, r.awayDefense);
+        EXPECT_EQ(odds.Win, r.win) << r.homeAttack << " " << r.awayAttack;
+        EXPECT_EQ(odds.Draw, r.draw) << r.homeAttack << " " << r.awayAttack;
+        EXPECT_EQ(odds.Loss, r.loss) << r.homeAttack << " " << r.awayAttack;
+    }
+    // The player's recorded fixture, at home and away: the weakest club against the strongest.
+    TZnPlayerMatchRecord kickOff;
+    kickOff.Recorded = true;
+    kickOff.MyAttack = kickOff.MyDefense = 1500;
+    kickOff.OppAttack = kickOff.OppDefense = 6000;
+    const TZnMatchOdds home = KickOffOdds(kickOff, true);
+    EXPECT_EQ(home.Win, 0x1.7981ac0909e2cp-7);
+    EXPECT_EQ(home.Loss, 0x1.e0b5c64f8218fp-1);
+    const TZnMatchOdds away = KickOffOdds(kickOff, false);
+    EXPECT_EQ(away.Win, 0x1.158fe5b4aacb8p-8);
+    EXPECT_EQ(away.Draw, 0x1.8fbab04fb79a9p-6);
+    EXPECT_EQ(away.Loss, 0x1.f1570ab218edap-1);
+}
+
 TEST_F(GameTest, NextMatchOddsSeeTheMatchFromThePlayerWithTheExtraAmount) {
     for (int32_t extra : {0, 5000}) {
         const auto exact = NextMatchOdds(Game, extra);

@@ -6,9 +6,14 @@
 #include <unistd.h>
 
 #include "ConstsGoalrun.h"
+#include "GameAchievements.h"
+#include "GameCrc32.h"
+#include "GameMatchRecord.h"
 #include "GameRecords.h"
 #include "GameSaveData.h"
+#include "GameSaveFile.h"
 #include "GameSaveFrame.h"
+#include "GameSaveSections.h"
 #include "GameSeasonRecord.h"
 #include "GameTestSupport.h"
 #include "ZnStream.h"
@@ -485,7 +490,8 @@ TEST_F(CodedRecordsTest, FramesWhoseCountOrLengthsDisagreeSayWhatTheyLost) {
             PutInt32(b, at, Int32At(b, at) + change);
         };
     };
-    const auto flip = [](std::initializer_list<const char*> tags) {
+    // The tags are copied: an initializer list's array ends with the statement that made it.
+    const auto flip = [](std::vector<const char*> tags) {
         return [=](std::vector<uint8_t>& b) {
             for (const char* tag : tags)
                 b[SectionAt(b, tag) + 5] ^= 1;

@@ -182,6 +182,37 @@ TEST_F(GameTest, LoaderAcceptsTrailingBytesAndPutsThePlayerFirst) {
     EXPECT_EQ(opening.AwayId, 10);
 }
 
+// After the season's shuffle, and after a load into a game whose clubs held other ids, each club
+// is found by its id: the result of the next matchday names the opponent its fixture names.
+TEST_F(GameTest, ClubsAreFoundByTheirIdsAfterAShuffleAndAfterALoad) {
+    PlaySeason();
+    Game.NextSeason();
+    Game.PlayMatchday();
+    TZnGameGoalrun loaded(KeepSeedSource());
+    loaded.NewGame();
+    loaded.LoadFromStream(Image(Game));
+    loaded.Random.Seed = Game.Random.Seed;
+    for (TZnGameGoalrun* game : {&Game, &loaded}) {
+        const TZnClubList& clubs = game->Clubs();
+        for (int32_t p = 0; p < clubs.Count(); ++p)
+            EXPECT_EQ(&clubs.ClubById(clubs.Items(p).ClubId), &clubs.Items(p));
+        TZnMessageList messages;
+        game->SetMessageLog(&messages);
+        game->PlayMatchday();
+        const TZnMatch& match = game->MyLastMatch();
+        const int32_t opponent = game->MyLastMatchAtHome() ? match.AwayId : match.HomeId;
+        std::string name;
+        for (int32_t p = 0; p < clubs.Count(); ++p)
+            if (clubs.Items(p).ClubId == opponent)
+                name = clubs.Items(p).Name;
+        ASSERT_FALSE(messages.Messages.empty());
+        EXPECT_EQ(messages.Messages.front().Name, name);
+        EXPECT_EQ(messages.Messages.front().Numbers[0], 2);
+        game->SetMessageLog(nullptr);
+    }
+    EXPECT_EQ(Image(loaded), Image(Game));
+}
+
 TEST_F(GameTest, FilesAreReplacedWholeOrNotAtAll) {
     const auto folder = TempFolder();
     const std::string path = (folder / "04savedata.sav").string();

@@ -8,7 +8,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "GameCrc32.h"
 #include "GameGoalrun.h"
+#include "GameMatchRecord.h"
 #include "GameRecords.h"
 #include "GameSaveData.h"
 #include "GameViewText.h"
