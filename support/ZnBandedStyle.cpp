@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyleOption>
 
 void TZnBandedStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                                         QPainter* painter, const QWidget* widget) const {
