@@ -137,6 +137,8 @@ bool TZnCliDriver::Execute(std::string_view line, std::ostream& out, std::ostrea
         return Price(argument, out, err);
     } else if (command == "report") {
         return PrintReport(Game, argument, out, err);
+    } else if (command == "timeline") {
+        return PrintTimeline(Game, argument, out, err);
     } else if (command == "live" && argument.empty()) {
         return PrintLive(Game, out, err);
     } else if (command == "review") {
@@ -329,6 +331,7 @@ void TZnCliDriver::PrintHelp(std::ostream& out, const TZnWording& wording) {
         "  odds [TEXT]    the exact odds of the next match, with TEXT %1 more invested\n"
         "  price [P ...]  the least further %1 reaching a win chance of P% (50 70 90)\n"
         "  report [N]     matchday N's scores and rounds (- no chance, x stopped, G goal)\n"
+        "  timeline [N]   matchday N's chances and goals: fixture, minute, H/A, kind, score\n"
         "  live           the last matchday by quarter-hour: q, live rank, the 8 scores\n"
         "  review         the current season so far, one key=value a line\n"
         "  records        the records book of the completed seasons, key=value\n"

@@ -5,6 +5,7 @@
 
 #include "GameGoalrun.h"
 #include "GameLiveMatchday.h"
+#include "GameMatchEvents.h"
 #include "GameMatchRecord.h"
 #include "GameRecords.h"
 #include "GameSeasonRecord.h"
@@ -36,6 +37,36 @@ void PrintEntry(std::ostream& out, const char* key, const std::optional<TZnRecor
         out << key << '=' << e->Value + offset << '\t' << SeasonNumber(e->Season) << '\n';
 }
 
+// The matchday `argument` names, the last played when it is empty; 0 when it is no number.
+int32_t MatchdayArgument(const TZnGameGoalrun& game, std::string_view argument) {
+    int32_t matchday = game.Matchday;
+    if (!argument.empty()) {
+        const char* end = argument.data() + argument.size();
+        const auto parsed = std::from_chars(argument.data(), end, matchday);
+        if (parsed.ec != std::errc() || parsed.ptr != end)
+            matchday = 0;
+    }
+    return matchday;
+}
+
+void NoPlayedMatchday(const TZnGameGoalrun& game, const char* command, std::string_view argument,
+                      std::ostream& err) {
+    err << command << ": no played matchday " << (argument.empty() ? "yet" : argument)
+        << " (played: " << game.Matchday << ")";
+}
+
+const char* TitleStateKey(TZnTitleState state) {
+    switch (state) {
+    case TZnTitleState::Clinched:
+        return "clinched";
+    case TZnTitleState::Out:
+        return "out";
+    case TZnTitleState::Open:
+        break;
+    }
+    return "open";
+}
+
 } // namespace
 
 bool PrintLive(const TZnGameGoalrun& game, std::ostream& out, std::ostream& err) {
@@ -57,17 +88,9 @@ bool PrintLive(const TZnGameGoalrun& game, std::ostream& out, std::ostream& err)
 
 bool PrintReport(const TZnGameGoalrun& game, std::string_view argument, std::ostream& out,
                  std::ostream& err) {
-    int32_t matchday = game.Matchday;
-    if (!argument.empty()) {
-        const char* end = argument.data() + argument.size();
-        const auto parsed = std::from_chars(argument.data(), end, matchday);
-        if (parsed.ec != std::errc() || parsed.ptr != end)
-            matchday = 0;
-    }
-    const auto report = MatchdayReport(game, matchday);
+    const auto report = MatchdayReport(game, MatchdayArgument(game, argument));
     if (!report) {
-        err << "report: no played matchday " << (argument.empty() ? "yet" : argument)
-            << " (played: " << game.Matchday << ")";
+        NoPlayedMatchday(game, "report", argument, err);
         return false;
     }
     for (const TZnFixtureReport& f : report->Fixtures) {
@@ -79,6 +102,25 @@ bool PrintReport(const TZnGameGoalrun& game, std::string_view argument, std::ost
             out << k + 1 << '\t' << RoundMark(f.HomeRounds[k]) << '\t' << RoundMark(f.AwayRounds[k])
                 << '\n';
     }
+    return true;
+}
+
+bool PrintTimeline(const TZnGameGoalrun& game, std::string_view argument, std::ostream& out,
+                   std::ostream& err) {
+    const int32_t matchday = MatchdayArgument(game, argument);
+    if (!MatchdayReport(game, matchday)) {
+        NoPlayedMatchday(game, "timeline", argument, err);
+        return false;
+    }
+    const auto events = MatchdayEvents(game, matchday);
+    if (!events) {
+        err << "timeline: the game has no rounds of matchday " << matchday
+            << " (loaded from a file without its records)";
+        return false;
+    }
+    for (const TZnMatchEvent& e : *events)
+        out << e.Fixture + 1 << '\t' << e.Minute << '\t' << (e.Away ? 'A' : 'H') << '\t'
+            << (e.Goal ? "goal" : "chance") << '\t' << e.HomeGoals << '-' << e.AwayGoals << '\n';
     return true;
 }
 
@@ -98,6 +140,8 @@ void PrintReview(const TZnGameGoalrun& game, std::ostream& out) {
     PrintResult(out, "worst_defeat", r.WorstDefeat);
     out << "longest_unbeaten=" << r.LongestUnbeaten << "\nlongest_winning=" << r.LongestWinning
         << '\n';
+    const TZnTitleDecision race = TitleDecision(game, game.Matchday);
+    out << "title_race=" << TitleStateKey(race.State) << "\ntitle_decided=" << race.Decided << '\n';
 }
 
 void PrintRecords(const TZnGameGoalrun& game, std::ostream& out) {

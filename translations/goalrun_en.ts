@@ -1484,8 +1484,8 @@ Prize %9 funds %10 level %11</translation>
         </translation>
     </message>
     <message>
-        <source>シーズンレビュー %1</source>
-        <translation>Season review %1</translation>
+        <source>シーズンレビュー %1季目</source>
+        <translation>Season review: season %1</translation>
     </message>
     <message>
         <source>%1 (第%2節まで)</source>
@@ -1536,7 +1536,7 @@ Prize %9 funds %10 level %11</translation>
         <translation>Total strengthening</translation>
     </message>
     <message>
-        <source>勝利ボーナスの合計</source>
+        <source>勝利給の合計</source>
         <translation>Total win bonuses</translation>
     </message>
     <message>

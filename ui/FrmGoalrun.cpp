@@ -201,6 +201,10 @@ void TFormMain::CreateParts() {
         ZLVMyClub->hide();
     });
     connect(Watch, &TWatchPart::Ended, this, &TFormMain::ReplayEnded);
+    // A replay ends before any command: another game loaded shows its own report, not the replay
+    // of the game before.
+    connect(Session, &TGameSession::GameReplaced, this,
+            [this] { StackReport->setCurrentWidget(Reports->Report()); });
 }
 
 TFormMain::~TFormMain() {
@@ -907,6 +911,7 @@ void TFormMain::ActGameExecute() {
         return;
     if (Watch->Watching()) {
         Watch->Play();
+        ShowBuildUpOdds();
     } else {
         StackReport->setCurrentWidget(Reports->Report());
         Session->PlayMatchday();
@@ -1038,7 +1043,8 @@ void TFormMain::RefreshViews() {
 
 void TFormMain::ShowBuildUpOdds() {
     std::optional<TZnMatchOdds> odds;
-    if (Game.CanInvestBuildUp())
+    // A replay shows the match being watched: the next one's odds wait for its final whistle.
+    if (!Watch->Running() && Game.CanInvestBuildUp())
         if (const auto amount = Game.AcceptedBuildUp(ComboBoxBuildUp->currentText().toStdString()))
             odds = NextMatchOdds(Game, *amount);
     LabelBuildUpOdds->setText(odds ? tr("この額なら ") + FromView(OddsText(WindowWording(), *odds))

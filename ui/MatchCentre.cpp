@@ -254,6 +254,8 @@ bool TMatchCentre::Start(const TZnGameGoalrun& game) {
     FPaused = false;
     FQuarter = -1;
     FEvents.clear();
+    // The last replay's final score is not this kick-off's news.
+    FAnnouncer->clear();
     ShowQuarter(0);
     FScroll->verticalScrollBar()->setValue(0);
     FTimer->setInterval(IntervalMs(FSpeed));
@@ -281,21 +283,17 @@ void TMatchCentre::ShowQuarter(int quarter) {
     QStringList spoken;
     // The events of each quarter-hour not yet shown: per side, a chance stopped or a goal, the
     // home side first.
-    const TZnLiveFixture& mine = FLive->Fixtures().front();
     for (int q = std::max(1, FQuarter + 1); q <= quarter; ++q) {
         TZnLiveScore score = FLive->ScoresAfter(q - 1).front();
         for (bool away : {false, true}) {
             const TZnRound round = FLive->RoundAt(0, away, q);
-            const QString club = NameOf(away ? mine.AwayId : mine.HomeId);
             if (round == TZnRound::Stopped) {
-                FEvents << tr("%1 %2 チャンス").arg(TimeText(q), club);
+                FEvents.push_back({q, away, false, score});
             } else if (round == TZnRound::Goal) {
                 ++(away ? score.Away : score.Home);
-                const QString goal =
-                    tr("ゴール！ %1 %2-%3").arg(club).arg(score.Home).arg(score.Away);
-                FEvents << goal;
+                FEvents.push_back({q, away, true, score});
                 if (!skipped)
-                    spoken << goal;
+                    spoken << EventText(FEvents.back());
             }
         }
     }
@@ -315,6 +313,14 @@ void TMatchCentre::ShowQuarter(int quarter) {
     emit QuarterShown(FQuarter);
     if (FQuarter == Quarters)
         emit Ended();
+}
+
+QString TMatchCentre::EventText(const TEvent& event) const {
+    const TZnLiveFixture& mine = FLive->Fixtures().front();
+    const QString club = NameOf(event.Away ? mine.AwayId : mine.HomeId);
+    if (!event.Goal)
+        return tr("%1 %2 チャンス").arg(TimeText(event.Quarter), club);
+    return tr("ゴール！ %1 %2-%3").arg(club).arg(event.Score.Home).arg(event.Score.Away);
 }
 
 void TMatchCentre::ShowLines() {
@@ -340,7 +346,8 @@ void TMatchCentre::ShowLines() {
     FQuarterLine->setAccessibleName(
         tr("%1、%2本目の15分まで").arg(quarter).arg(FQuarter)); // the marks say nothing spoken
     FEventList->clear();
-    FEventList->addItems(FEvents);
+    for (const TEvent& event : FEvents)
+        FEventList->addItem(EventText(event));
     if (FEventList->count() > 0)
         FEventList->scrollToBottom();
     // The score and goal columns are measured once the seven rows are set, not after each cell.

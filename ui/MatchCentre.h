@@ -106,7 +106,15 @@ private:
     int FQuarter = 0;
     bool FPaused = false;
     int FRankAtKickOff = 0;
-    QStringList FEvents;
+    // The player's fixture's lines so far, worded when shown, so that they follow the language.
+    struct TEvent {
+        int Quarter;
+        bool Away;
+        bool Goal;
+        TZnLiveScore Score; // after the goal
+    };
+    QString EventText(const TEvent& event) const;
+    std::vector<TEvent> FEvents;
     TSpeed FSpeed = TSpeed::Normal;
 
     QTimer* FTimer;

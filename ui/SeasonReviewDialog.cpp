@@ -72,7 +72,7 @@ void TSeasonReviewDialog::ShowReview(const TZnSeasonReview& r, const QString& cl
         return isKnown ? text : unknown;
     };
     const auto games = [](int32_t n) { return tr("%n試合", nullptr, n); };
-    setWindowTitle(tr("シーズンレビュー %1").arg(SeasonText(r.Season)));
+    setWindowTitle(tr("シーズンレビュー %1季目").arg(int64_t{r.Season} + 1));
     // The title is the greatest moment of the game: it heads the review.
     const bool title = over && r.Rank == 0;
     FHeadline->setVisible(title);
@@ -98,7 +98,7 @@ void TSeasonReviewDialog::ShowReview(const TZnSeasonReview& r, const QString& cl
                   {tr("開幕時の資金"), known(r.StartKnown, YenText(r.MoneyStart))},
                   {over ? tr("終了時の資金") : tr("今の資金"), YenText(r.MoneyNow)},
                   {tr("強化費の合計"), known(r.StartKnown, YenText(r.Invested))},
-                  {tr("勝利ボーナスの合計"), YenText(r.Bonuses)},
+                  {tr("勝利給の合計"), YenText(r.Bonuses)},
                   {tr("開幕時のレベル"), known(r.StartKnown, QString::number(r.LevelStart))},
                   {over ? tr("終了時のレベル") : tr("今のレベル"), QString::number(r.LevelNow)},
                   {tr("最大の勝利"), known(r.ResultsKnown, ResultLineText(r.BestWin))},

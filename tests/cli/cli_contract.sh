@@ -160,7 +160,7 @@ for input in 'live' 'play 30\nnext\nlive' 'play\nlive 1'; do
     printf "$input\n" | run --seed 4 >/dev/null 2>&1
     check "live refused: $input" 1 "$?"
 done
-keys="season played rank points wins draws losses goals_for goals_against money_start invested bonuses prize money_now level_start level_now best_win worst_defeat longest_unbeaten longest_winning"
+keys="season played rank points wins draws losses goals_for goals_against money_start invested bonuses prize money_now level_start level_now best_win worst_defeat longest_unbeaten longest_winning title_race title_decided"
 check "review keys" "$keys" "$(printf 'invest 900\nplay 5\nreview\n' | run --seed 4 | cut -d= -f1 | tr '\n' ' ' | sed 's/ $//')"
 check "review sums" "money_start=20000 invested=900" "$(printf 'invest 900\nplay 5\nreview\n' | run --seed 4 | grep -E '^(money_start|invested)=' | tr '\n' ' ' | sed 's/ $//')"
 head -c 5122 "$work/a.sav" >"$work/plain.sav"
@@ -171,6 +171,33 @@ check "live without rounds" 1 "$?"
 check "report without rounds" 8 "$(printf 'load %s\nreport\n' "$work/plain.sav" | run | wc -l)"
 printf 'report\nplay 2\nreport 3\nreport 0\n' | run >/dev/null 2>&1
 check "report out of range" 1 "$?"
+# timeline: each event in the quarter-hour of the report's round that holds it, the same count of
+# marks, time order, and the fixtures' last scores are the report's.
+timeline() { printf 'invest 900\nplay 3\ntimeline %s\n' "$1" | run --seed "$2"; }
+for seed in 4 17; do
+    for day in 1 3; do
+        tl=$(timeline "$day" "$seed")
+        rep=$(printf 'invest 900\nplay 3\nreport %s\n' "$day" | run --seed "$seed")
+        check "timeline agrees with report ($seed, $day)" "$(printf '%s\n' "$rep" | awk -F'\t' '
+            / - / {f++; next} {for (s = 2; s <= 3; s++) if ($s != "-") print f, $1, (s == 2 ? "H" : "A"), ($s == "G" ? "goal" : "chance")}' | sort)" \
+            "$(printf '%s\n' "$tl" | awk -F'\t' '{print $1, int(($2 - 1) / 15) + 1, $3, $4}' | sort)"
+        check "timeline in time order, last scores the report's ($seed, $day)" \
+            "$(printf '%s\n' "$rep" | awk -F'\t' '/ - / {f++; split($2, g, " - "); if (g[1] + g[2] > 0) print f, g[1] "-" g[2]}')" \
+            "$(printf '%s\n' "$tl" | awk -F'\t' '$2 < m || ($2 == m && $1 < p) {print "unordered"} {m = $2; p = $1}
+                $4 == "goal" {last[$1] = $5} END {for (f = 1; f <= 8; f++) if (f in last) print f, last[f]}')"
+    done
+done
+printf 'timeline\n' | run >/dev/null 2>&1
+check "timeline before any matchday" 1 "$?"
+printf 'play 2\ntimeline 3\n' | run >/dev/null 2>&1
+check "timeline out of range" 1 "$?"
+printf 'load %s\ntimeline\n' "$work/plain.sav" | run >/dev/null 2>&1
+check "timeline without rounds" 1 "$?"
+# The title race: decided only with a matchday, and the season's end as the table says.
+check "title race open early" $'title_race=open\ntitle_decided=0' "$(printf 'play 3\nreview\n' | run --seed 4 | grep '^title_')"
+out=$(printf 'play 30\ntable\nreview\n' | run --seed 4)
+check "title race at the end" "$(printf '%s\n' "$out" | awk -F'\t' 'NF == 10 {if ($1 == "P") me = $5; else if ($5 > best) best = $5}
+    END {print (me > best ? "clinched" : me < best ? "out" : "open")}')" "$(printf '%s\n' "$out" | sed -n 's/^title_race=//p')"
 check "no records yet" $'seasons=0\ntitles=0' "$(printf 'records\n' | run)"
 check "records keys" "seasons=2 titles best_rank most_points most_goals fewest_conceded biggest_win longest_unbeaten highest_money" \
     "$(printf 'play 30\nnext\nplay 30\nnext\nrecords\n' | run --seed 9 | sed '/^seasons=/!s/=.*//' | tr '\n' ' ' | sed 's/ $//')"

@@ -6,6 +6,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QStackedWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -153,6 +156,15 @@ void WatchUntilTheFixtureScores(TWindowRig& rig, QStringList& everything) {
     QFAIL("no goal of the player's fixture in thirty matchdays");
 }
 
+// The event lines as the English window words them.
+QStringList InEnglish(QStringList lines) {
+    lines.replaceInStrings(QRegularExpression(QStringLiteral("^(\\d+)–(\\d+)分 (.*) チャンス$")),
+                           QStringLiteral("\\1-\\2 min \\3 chance"));
+    lines.replaceInStrings(QRegularExpression(QStringLiteral("^ゴール！ ")),
+                           QStringLiteral("Goal! "));
+    return lines;
+}
+
 } // namespace
 
 class MatchCentreTests : public QObject {
@@ -166,6 +178,10 @@ private slots:
     void GoalsHalfTimeAndFinalScoreAreAnnouncedWithoutMovingFocus();
     void AnnouncementsReachTheAccessibilityBus();
     void TitleHeadsTheReviewAtTheFinalWhistle();
+    void EachKickOffStartsClean();
+    void EventLinesFollowTheLanguage();
+    void LoadedGameShowsItsReportInsteadOfTheReplay();
+    void TypedAmountsOddsWaitForTheFinalWhistle();
 };
 
 void MatchCentreTests::ReplayShowsExactlyTheRecordedRoundsAndHoldsTheResultBack() {
@@ -428,6 +444,110 @@ void MatchCentreTests::TitleHeadsTheReviewAtTheFinalWhistle() {
     QVERIFY2(headline->text().startsWith(QStringLiteral("優勝！ 1季目")),
              qPrintable(headline->text()));
     QVERIFY(headline->text().contains(QStringLiteral("30勝0分0敗")));
+}
+
+void MatchCentreTests::EachKickOffStartsClean() {
+    TWindowRig rig(12);
+    WatchFast(rig);
+    rig.Button(QStringLiteral("BtnGame")).click();
+    rig.Action(QStringLiteral("ActReplaySkip")).trigger();
+    auto& centre = rig.Find<QWidget>(QStringLiteral("MatchCentre"));
+    const auto shownEnd = [&] {
+        QCoreApplication::processEvents(); // the controls made at the first replay show
+        QStringList lines;
+        for (const QLabel* label : centre.findChildren<QLabel*>())
+            if (label->isVisibleTo(&centre) && label->text().contains(QStringLiteral("試合終了")))
+                lines << label->objectName() + QLatin1Char(':') + label->text();
+        return lines;
+    };
+    QVERIFY(!shownEnd().isEmpty()); // the final whistle of matchday 1
+    rig.Button(QStringLiteral("BtnGame")).click();
+    QCOMPARE(Quarter(rig), 0);
+    QVERIFY2(shownEnd().isEmpty(), qPrintable(shownEnd().join(QLatin1Char('|'))));
+    QCOMPARE(rig.Find<QLabel>(QStringLiteral("LabelCentreAnnouncer")).text(), QString());
+    QCOMPARE(Events(rig), QStringList());
+    rig.Action(QStringLiteral("ActReplaySkip")).trigger();
+}
+
+void MatchCentreTests::EventLinesFollowTheLanguage() {
+    TWindowRig rig(13);
+    WatchFast(rig);
+    // The replay waits while the window takes the new language in.
+    const auto switchTo = [&rig](const char* code) {
+        rig.Action(QStringLiteral("MenuLanguage_") + QLatin1String(code)).trigger();
+        QCoreApplication::processEvents();
+    };
+    const auto restore = qScopeGuard([&switchTo] { switchTo("ja"); });
+    for (int guard = 0; guard < 30; ++guard) {
+        rig.Button(QStringLiteral("BtnGame")).click();
+        for (int q = 1; q <= 3; ++q)
+            rig.Action(QStringLiteral("ActReplayStep")).trigger();
+        if (Expected(rig, 3).Events.isEmpty() ||
+            Expected(rig, 6).Events == Expected(rig, 3).Events) {
+            rig.Action(QStringLiteral("ActReplaySkip")).trigger();
+            continue;
+        }
+        // During the replay and after it, in either language: the same lines, worded again.
+        rig.Action(QStringLiteral("ActReplayPause")).trigger();
+        switchTo("en");
+        QCOMPARE(Events(rig), InEnglish(Expected(rig, 3).Events));
+        rig.Action(QStringLiteral("ActReplaySkip")).trigger();
+        QCOMPARE(Events(rig), InEnglish(Expected(rig, 6).Events));
+        switchTo("ja");
+        QCOMPARE(Events(rig), Expected(rig, 6).Events);
+        switchTo("en");
+        QCOMPARE(Events(rig), InEnglish(Expected(rig, 6).Events));
+        return;
+    }
+    QFAIL("no line in the first half and another after it in thirty matchdays");
+}
+
+void MatchCentreTests::LoadedGameShowsItsReportInsteadOfTheReplay() {
+    TWindowRig rig(14);
+    rig.Play(2);
+    rig.Slot("MIDataSave", 1).trigger();
+    WatchFast(rig);
+    auto& stack = rig.Find<QStackedWidget>(QStringLiteral("StackReport"));
+    auto& heading = rig.Find<QLabel>(QStringLiteral("LabelReportHeading"));
+    // While the replay runs, and once it has ended with the centre still in place.
+    for (const bool ended : {false, true}) {
+        rig.Button(QStringLiteral("BtnGame")).click();
+        QCOMPARE(rig.Game.Matchday, 3);
+        if (ended)
+            rig.Action(QStringLiteral("ActReplaySkip")).trigger();
+        QCOMPARE(stack.currentWidget()->objectName(), QStringLiteral("MatchCentre"));
+        emit rig.Menu("MILoad").aboutToShow();
+        rig.Dialogs.Answers = {QMessageBox::Ok}; // the matchday unsaved may go
+        rig.Slot("MIDataLoad", 1).trigger();
+        QCOMPARE(rig.Game.Matchday, 2);
+        QVERIFY(!ReplayTimer(rig).isActive());
+        QCOMPARE(stack.currentWidget()->objectName(), QStringLiteral("MatchReportView"));
+        QVERIFY2(heading.text().startsWith(QStringLiteral("第2節 ")), qPrintable(heading.text()));
+    }
+}
+
+void MatchCentreTests::TypedAmountsOddsWaitForTheFinalWhistle() {
+    TWindowRig rig(15);
+    rig.Play(1);
+    WatchFast(rig);
+    auto& odds = rig.Find<QLabel>(QStringLiteral("LabelBuildUpOdds"));
+    auto& box = rig.Find<QComboBox>(QStringLiteral("ComboBoxBuildUp"));
+    box.setEditText(QStringLiteral("100"));
+    QVERIFY(odds.text().startsWith(QStringLiteral("この額なら ")));
+    rig.Dialogs.Choices = {1}; // play without investing
+    rig.Button(QStringLiteral("BtnGame")).click();
+    QVERIFY(ReplayTimer(rig).isActive());
+    QCOMPARE(odds.text(), QString());
+    box.setEditText(QStringLiteral("120")); // a new amount during the replay: still nothing
+    rig.Action(QStringLiteral("ActReplayStep")).trigger();
+    QCOMPARE(odds.text(), QString());
+    rig.Action(QStringLiteral("ActReplaySkip")).trigger();
+    // The next match's odds for the amount in the box, as without watching.
+    const QString atWhistle = odds.text();
+    QVERIFY(atWhistle.startsWith(QStringLiteral("この額なら ")));
+    box.setEditText(QStringLiteral("0"));
+    box.setEditText(QStringLiteral("120"));
+    QCOMPARE(odds.text(), atWhistle);
 }
 
 QTEST_MAIN(MatchCentreTests)

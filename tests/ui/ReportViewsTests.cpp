@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -177,6 +178,22 @@ void ReportViewsTests::SeasonEndOpensReviewOnceKeysWorkAndCareerShowsRecords() {
     QVERIFY(review->isHidden());
     rig.Play(1);
     QVERIFY(review->isVisible());
+    // The bonus is named as the log names it; each language titles the review its own way.
+    QVERIFY(rig.LogLines().join(QLatin1Char('\n')).contains(QStringLiteral("勝利給")));
+    QVERIFY(!ValueOf(table, QStringLiteral("勝利給の合計")).startsWith(QStringLiteral("<no row")));
+    QCOMPARE(review->windowTitle(), QStringLiteral("シーズンレビュー 1季目"));
+    {
+        const auto switchTo = [&rig](const char* code) {
+            rig.Action(QStringLiteral("MenuLanguage_") + QLatin1String(code)).trigger();
+            QCoreApplication::processEvents();
+        };
+        const auto back = qScopeGuard([&switchTo] { switchTo("ja"); });
+        switchTo("en");
+        QCOMPARE(review->windowTitle(), QStringLiteral("Season review: season 1"));
+        QVERIFY(!ValueOf(table, QStringLiteral("Total win bonuses"))
+                     .startsWith(QStringLiteral("<no row")));
+    }
+    QCOMPARE(review->windowTitle(), QStringLiteral("シーズンレビュー 1季目"));
     const TZnSeasonReview expected = CurrentSeasonReview(rig.Game);
     QCOMPARE(ValueOf(table, QStringLiteral("勝点")), QString::number(expected.Points));
     QCOMPARE(ValueOf(table, QStringLiteral("最長無敗")),
