@@ -219,6 +219,11 @@ std::optional<int32_t> TZnGameGoalrun::AcceptedBuildUp(std::string_view boxText)
 }
 
 void TZnGameGoalrun::SaveToStream(TZnWriteStream& stream) const {
+    SaveImageToStream(stream);
+    WriteRecords(stream, *this, FForeignSections);
+}
+
+void TZnGameGoalrun::SaveImageToStream(TZnWriteStream& stream) const {
     stream.WriteBytes(SaveHeader());
     Clubs().WriteToStream(stream);
     Coach().WriteToStream(stream);
@@ -226,7 +231,6 @@ void TZnGameGoalrun::SaveToStream(TZnWriteStream& stream) const {
     stream.WriteInt32(MyClub().ClubId);
     stream.WriteInt32(Season);
     stream.WriteInt32(Matchday);
-    WriteRecords(stream, *this, FForeignSections);
 }
 
 void TZnGameGoalrun::LoadFromStream(std::span<const uint8_t> data, TZnImageCheck imageCheck) {

@@ -62,9 +62,11 @@ public:
     // Appends one message to the message log.
     void AddMessage(const TZnMessage& message);
 
-    // The 5122-byte save image of the current game, followed by the records (GameSaveSections.h)
-    // when the game holds any.
+    // The 5122-byte save image of the current game, followed by its records (GameSaveSections.h):
+    // the check of the image at least.
     void SaveToStream(TZnWriteStream& stream) const;
+    // The 5122-byte save image alone.
+    void SaveImageToStream(TZnWriteStream& stream) const;
     // Replaces the game with a save image and the records that may follow it. Reads into a
     // separate state and swaps it in only when the whole image is accepted; throws EZnLoadError
     // otherwise, leaving the game unchanged. An accepted load clears the log; records that cannot

@@ -35,23 +35,19 @@ TZnKeptGame Describe(const TZnGameId& id, const std::string& folder) {
     kept.Id = id;
     kept.Folder = folder;
     TZnGameGoalrun game;
-    const TZnAutosaveFolder autosaves(folder);
-    kept.Error = "no autosave";
-    for (const std::string& path : autosaves.Existing()) {
-        try {
-            game.LoadFromFile(path, TZnGameGoalrun::TZnImageCheck::Required);
-        } catch (const EZnLoadError& error) {
-            kept.PassedOver.push_back(path);
-            kept.Reason = error.Reason();
-            kept.Error = path.substr(path.rfind('/') + 1) + ": " + error.what();
-            continue;
+    EZnLoadError last("no autosave", TZnFileErrorReason::NotFound);
+    const auto source = LoadNewestAutosave(game, TZnAutosaveFolder(folder), kept.PassedOver, &last);
+    if (!source) {
+        kept.Reason = last.Reason();
+        kept.Error = last.what();
+        if (!kept.PassedOver.empty()) {
+            const std::string& path = kept.PassedOver.back();
+            kept.Error = path.substr(path.rfind('/') + 1) + ": " + kept.Error;
         }
-        kept.Readable = true;
-        kept.Source = path;
-        break;
-    }
-    if (!kept.Readable)
         return kept;
+    }
+    kept.Readable = true;
+    kept.Source = *source;
     kept.Code = game.Setup().Code;
     kept.Difficulty = game.Setup().Difficulty;
     kept.Season = game.Season;
@@ -70,14 +66,17 @@ TZnKeptGame Describe(const TZnGameId& id, const std::string& folder) {
 } // namespace
 
 std::optional<std::string> LoadNewestAutosave(TZnGameGoalrun& game, const TZnAutosaveFolder& folder,
-                                              std::vector<std::string>& passedOver) {
+                                              std::vector<std::string>& passedOver,
+                                              EZnLoadError* lastError) {
     for (const std::string& path : folder.Existing()) {
         try {
             game.LoadFromFile(path, TZnGameGoalrun::TZnImageCheck::Required);
             return path;
-        } catch (const EZnLoadError&) {
+        } catch (const EZnLoadError& error) {
             // Left as it is for the player to look at; the rotation moves it down in time.
             passedOver.push_back(path);
+            if (lastError != nullptr)
+                *lastError = error;
         }
     }
     return std::nullopt;
@@ -90,8 +89,8 @@ bool ContinuesKeptGame(const TZnKeptGame& kept, int64_t progress, uint32_t image
 
 uint32_t ImageCrcOf(const TZnGameGoalrun& game) {
     TZnWriteStream stream;
-    game.SaveToStream(stream);
-    return Crc32(std::span(stream.Bytes).first(SaveImageSize));
+    game.SaveImageToStream(stream);
+    return Crc32(stream.Bytes);
 }
 
 TZnGameLibrary::TZnGameLibrary(std::string root) : FRoot(std::move(root)) {

@@ -39,10 +39,12 @@ struct TZnKeptGame {
 };
 
 // Loads into `game` the newest autosave of `folder` whose image agrees with its check; the
-// paths of newer ones that could not be loaded are appended to `passedOver`. Returns the path
-// loaded, or nothing when none loads (the game is then as it was).
+// paths of newer ones that could not be loaded are appended to `passedOver`, and `lastError`,
+// when given, takes why the last of them failed. Returns the path loaded, or nothing when none
+// loads (the game is then as it was).
 std::optional<std::string> LoadNewestAutosave(TZnGameGoalrun& game, const TZnAutosaveFolder& folder,
-                                              std::vector<std::string>& passedOver);
+                                              std::vector<std::string>& passedOver,
+                                              EZnLoadError* lastError = nullptr);
 
 // Whether a game opened from a file, at `progress` with an image of CRC `imageCrc`, carries on
 // the kept game of its identity: when that game holds no newer state. An older state, or another
